@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The system's log-line format, written to standard output:
+//   debug, info, warning:  "<epoch s> - <message>"
+//   critical / fatal:      "<epoch s> - QtCriticalMsg: file = F. func = f. line = N"
+//                          "msg: <message>"
+// A critical message then quits the program in an orderly way; a fatal one
+// ends it at once (the framework aborts after the handler returns).
+QString formatLogMessage(QtMsgType type, const char *file, const char *function, int line,
+                         const QString &message, qint64 epochSeconds);
+
+void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message);

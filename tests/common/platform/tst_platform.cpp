@@ -1,0 +1,129 @@
+#include "platform/brelplusidreader.h"
+#include "platform/kivclock.h"
+#include "platform/kivroot.h"
+#include "platform/toolrunner.h"
+
+#include "temproot.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<QProcess::ExitStatus>();
+        qRegisterMetaType<QProcess::ProcessError>();
+    }
+
+    void rootPrefixesAbsolutePathsOnly()
+    {
+        TempRoot root;
+        QVERIFY(root.isValid());
+        QCOMPARE(KivRoot::path("/root/config.txt"), root.path() + "/root/config.txt");
+        QCOMPARE(KivRoot::path("relative.txt"), QStringLiteral("relative.txt"));
+        QCOMPARE(KivRoot::appFile("menu.json"), root.path() + "/root/menu.json");
+    }
+
+    void withoutRootPathsAreUnchanged()
+    {
+        const QByteArray saved = qgetenv("KIV_ROOT");
+        qunsetenv("KIV_ROOT");
+        QCOMPARE(KivRoot::path("/media/sda1"), QStringLiteral("/media/sda1"));
+        QCOMPARE(KivRoot::appDir(), QStringLiteral("/root/"));
+        QVERIFY(!KivRoot::isRerooted());
+        if (!saved.isNull())
+            qputenv("KIV_ROOT", saved);
+    }
+
+    void fakeToolRunsWithItsArgumentsAndWrapUpSeesTheSender()
+    {
+        TempRoot root;
+        QVERIFY(root.addFakeTool("/usr/bin/nmcli", "echo hello; exit 3"));
+        // An argument with shell metacharacters stays one argument.
+        const QStringList args = {"con", "add", "name; rm -rf /"};
+        QProcess *p = ToolRunner::start("/usr/bin/nmcli", args, nullptr, "nmcliProcess");
+        QSignalSpy finished(p, SIGNAL(finished(int, QProcess::ExitStatus)));
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(finished.at(0).at(0).toInt(), 3);
+        QCOMPARE(p->objectName(), QStringLiteral("nmcliProcess"));
+        QCOMPARE(p->readAllStandardOutput(), QByteArray("hello\n"));
+        QCOMPARE(root.fakeToolCalls("/usr/bin/nmcli"), (QStringList{"con", "add", "name; rm -rf /", "--"}));
+        delete p;
+
+        QByteArray out;
+        QCOMPARE(ToolRunner::run("/usr/bin/nmcli", {"x"}, &out), 3);
+        QCOMPARE(out, QByteArray("hello\n"));
+    }
+
+    void bareToolNameIsFoundInTheRootsBinDirectories()
+    {
+        TempRoot root;
+        QVERIFY(root.addFakeTool("/bin/date", "exit 0"));
+        QCOMPARE(ToolRunner::resolve("date"), root.filePath("/bin/date"));
+        QCOMPARE(ToolRunner::run("date", {"-s", "2020-01-01"}), 0);
+        QCOMPARE(root.fakeToolCalls("/bin/date"), (QStringList{"-s", "2020-01-01", "--"}));
+    }
+
+    void missingToolIsNeverRunForReal()
+    {
+        TempRoot root;
+        // hwclock exists on this machine but not in the root: it must not run.
+        QVERIFY(ToolRunner::resolve("/sbin/hwclock").isEmpty());
+        QVERIFY(ToolRunner::resolve("hwclock").isEmpty());
+        QCOMPARE(ToolRunner::run("/sbin/hwclock", {"-w"}), -1);
+
+        QProcess *p = ToolRunner::start("/sbin/hwclock", {"-w"});
+        QSignalSpy errors(p, &QProcess::errorOccurred);
+        QSignalSpy finished(p, SIGNAL(finished(int, QProcess::ExitStatus)));
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.at(0).at(0).toInt(), -1);
+        QCOMPARE(finished.at(0).at(1).value<QProcess::ExitStatus>(), QProcess::CrashExit);
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.at(0).at(0).value<QProcess::ProcessError>(), QProcess::FailedToStart);
+        delete p;
+    }
+
+    void fileToolsFallBackToTheMachinesCopy()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/a.txt", "data"));
+        QVERIFY(!ToolRunner::resolve("/bin/mv").isEmpty());
+        QCOMPARE(ToolRunner::run("/bin/mv", {root.filePath("/root/a.txt"), root.filePath("/root/b.txt")}), 0);
+        QCOMPARE(root.readFile("/root/b.txt"), QByteArray("data"));
+    }
+
+    void clockCanBeFrozenAndAdvanced()
+    {
+        KivClock::freezeAt(1000000);
+        QCOMPARE(KivClock::msecsSinceEpoch(), qint64(1000000));
+        KivClock::advance(2 * 3600 * 1000);
+        QCOMPARE(KivClock::secsSinceEpoch(), qint64(1000 + 7200));
+        QCOMPARE(KivClock::nowUtc().toMSecsSinceEpoch(), qint64(1000000 + 7200000));
+        KivClock::useSystemClock();
+        QVERIFY(!KivClock::isFrozen());
+        const qint64 before = QDateTime::currentMSecsSinceEpoch();
+        KivClock::advance(60000);
+        QVERIFY(KivClock::msecsSinceEpoch() >= before + 60000);
+        KivClock::useSystemClock();
+        QVERIFY(qAbs(KivClock::msecsSinceEpoch() - QDateTime::currentMSecsSinceEpoch()) < 1000);
+    }
+
+    void idReaderStaysZeroAndEmitsOnEverySet()
+    {
+        BrelPlusIDReader reader;
+        QCOMPARE(reader.get_displayId(), 0);
+        QCOMPARE(reader.get_orientationId(), 0);
+        QSignalSpy spy(&reader, &BrelPlusIDReader::displayIdChanged);
+        reader.set_displayId(0);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toInt(), 0);
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
