@@ -1,0 +1,59 @@
+#include "daypartmanager.h"
+
+DayPartManager::DayPartManager(int numberOfZones, int traysPerZone, MenuManager *menus,
+                               QObject *parent)
+    : TarnStateMachine(parent)
+    , m_numberOfZones(numberOfZones)
+    , m_traysPerZone(traysPerZone)
+    , m_menus(menus)
+{
+}
+
+int DayPartManager::getProdIdOnBin(int dayPart, int bin) const
+{
+    if (dayPart < 0 || dayPart >= kMaxDayParts || bin < 0 || bin >= kMaxPositions)
+        return 0;
+    return m_table[dayPart][bin];
+}
+
+int DayPartManager::getDayPartToUse(int) const
+{
+    return m_nextDayPart;
+}
+
+void DayPartManager::set_partOfDay(int value)
+{
+    if (m_partOfDay == value)
+        return;
+    m_partOfDay = value;
+    emit partOfDayChanged(m_partOfDay);
+}
+
+void DayPartManager::set_nextDayPart(int value)
+{
+    if (m_nextDayPart == value)
+        return;
+    m_nextDayPart = value;
+    emit nextDayPartChanged(m_nextDayPart);
+}
+
+void DayPartManager::set_singleCol(bool value)
+{
+    if (m_singleCol == value)
+        return;
+    m_singleCol = value;
+    emit singleColChanged(m_singleCol);
+}
+
+void DayPartManager::set_numOfTrays(int value)
+{
+    if (m_numOfTrays == value)
+        return;
+    m_numOfTrays = value;
+    emit numOfTraysChanged(m_numOfTrays);
+}
+
+void DayPartManager::dayPartsLoadJsonDocFile() {}
+void DayPartManager::loadDefaultDayPart() {}
+void DayPartManager::saveNewDayPartsToJson() {}
+void DayPartManager::processTavolenJsonDayParts(QString) {}
