@@ -1,5 +1,7 @@
 #include "daypartmanager.h"
 
+#include <QDebug>
+
 DayPartManager::DayPartManager(int numberOfZones, int traysPerZone, MenuManager *menus,
                                QObject *parent)
     : TarnStateMachine(parent)
@@ -11,14 +13,26 @@ DayPartManager::DayPartManager(int numberOfZones, int traysPerZone, MenuManager 
 
 int DayPartManager::getProdIdOnBin(int dayPart, int bin) const
 {
-    if (dayPart < 0 || dayPart >= kMaxDayParts || bin < 0 || bin >= kMaxPositions)
+    // Both checks log before the result is chosen, so a call with two bad
+    // arguments says so twice.
+    bool ok = true;
+    if (dayPart < 0 || dayPart >= kMaxDayParts) {
+        qDebug() << "getProdIdOnBin() dp out of range:" << dayPart;
+        ok = false;
+    }
+    if (bin < 0 || bin >= m_numOfTrays) {
+        qDebug() << "getProdIdOnBin() bin out of range:" << bin;
+        ok = false;
+    }
+    // numOfTrays is a setting; the table never has more than its positions.
+    if (!ok || bin >= kMaxPositions)
         return 0;
     return m_table[dayPart][bin];
 }
 
-int DayPartManager::getDayPartToUse(int) const
+int DayPartManager::getDayPartToUse(int index) const
 {
-    return m_nextDayPart;
+    return m_inUse.value(index, -1);
 }
 
 void DayPartManager::set_partOfDay(int value)

@@ -38,11 +38,14 @@ public:
     int get_traysPerZone() const { return m_traysPerZone; }
     int get_numberOfZones() const { return m_numberOfZones; }
 
-    // 0 for a day part or position outside the table.
-    Q_INVOKABLE int getProdIdOnBin(int dayPart, int bin) const;
+    // The id on a bin position in a day part; a position outside the table
+    // is logged and gives 0.
+    int getProdIdOnBin(int dayPart, int bin) const;
     Q_INVOKABLE int getDayPartsCount() const { return m_dayPartsCount; }
     Q_INVOKABLE bool getDayPartIsUsed(int dayPart) const { return m_inUse.contains(dayPart); }
-    Q_INVOKABLE int getDayPartToUse(int zone) const;
+    Q_INVOKABLE int getDayPartsToUseCount() const { return m_inUse.size(); }
+    // The index-th day part in use; -1 outside the in-use list.
+    Q_INVOKABLE int getDayPartToUse(int index) const;
 
 signals:
     void partOfDayChanged(int value);
