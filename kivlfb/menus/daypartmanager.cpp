@@ -17,11 +17,11 @@ int DayPartManager::getProdIdOnBin(int dayPart, int bin) const
     // arguments says so twice.
     bool ok = true;
     if (dayPart < 0 || dayPart >= kMaxDayParts) {
-        qDebug() << "getProdIdOnBin() dp out of range:" << dayPart;
+        qDebug() << "getProdIdOnBin() dp out of range: " << dayPart;
         ok = false;
     }
     if (bin < 0 || bin >= m_numOfTrays) {
-        qDebug() << "getProdIdOnBin() bin out of range:" << bin;
+        qDebug() << "getProdIdOnBin() bin out of range: " << bin;
         ok = false;
     }
     // numOfTrays is a setting; the table never has more than its positions.

@@ -19,7 +19,6 @@ void TavolenProxy::buildMachine()
     setInitialState(findMcFile);
 }
 
-void TavolenProxy::start() {}
 void TavolenProxy::processSlaveFoundSignal(bool) {}
 
 void TavolenProxy::findMcFile_onEntry() {}

@@ -25,8 +25,8 @@ signals:
     void askForSlaveSignal();
 
 public slots:
-    // Import behaviour; bodies come with the menu-import work.
-    void start();
+    // A menu import is one run of the machine: start() (the machine's own)
+    // enters findMcFile. The import steps come with the menu-import work.
     void processSlaveFoundSignal(bool found);
 
     void findMcFile_onEntry();

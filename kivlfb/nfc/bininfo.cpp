@@ -46,5 +46,4 @@ void BinInfo::forceTargetTempChangedSignal()
 {
     emit targetTempChanged(m_targetTemp);
     emit targetTempChanged(m_binNumber, m_targetTemp);
-    emit targetTempChanged(m_binNumber, m_targetTemp);
 }
