@@ -1,0 +1,6 @@
+#include "kiviotagentadapter.h"
+
+KivIotAgentAdapter::KivIotAgentAdapter(QObject *parent)
+    : QObject(parent)
+{
+}
