@@ -33,6 +33,13 @@ public:
     int customerId = 0;
     QStringList calls;
     Translator *translator = new Translator(this);
+    MenuManager *menu = new MenuManager(this);
+
+    MenuManager *load()
+    {
+        menu->menuLoadJsonDocFile();
+        return menu;
+    }
 
 public slots:
     void sendFileViaCanbus(int fileId) { calls << QStringLiteral("file %1").arg(fileId); }
@@ -58,6 +65,13 @@ private:
         for (int row = 0; row < model->rowCount(); ++row)
             rows << RoleItemModel::getModelData(model, row);
         return rows;
+    }
+
+    // What a display starting now would load.
+    static QList<QVariantMap> rowsAfterRestart()
+    {
+        FakeCabinet restarted;
+        return rowsOf(restarted.load()->productsModel());
     }
 
     static void fill(RoleItemModel *model, const QList<MenuFile::Row> &rows)
@@ -91,8 +105,7 @@ private slots:
         QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
         FakeCabinet cabinet;
         cabinet.traysPerZone = 4;
-        auto *menu = new MenuManager(&cabinet);
-        menu->menuLoadJsonDocFile();
+        MenuManager *menu = cabinet.load();
 
         QCOMPARE(menu->getRowCount(), 5);
         QCOMPARE(menu->getProductIndex(7), 3);
@@ -139,7 +152,7 @@ private slots:
         if (newFile)
             QVERIFY(root.writeFile("/root/menu.json.New", "{\"menuVersion\": 1, \"prod"));
         FakeCabinet cabinet;
-        auto *menu = new MenuManager(&cabinet);
+        MenuManager *menu = cabinet.menu;
 
         QTest::ignoreMessage(QtDebugMsg, qPrintable(logLine));
         QTest::ignoreMessage(QtDebugMsg, "Loading default menu - :/defaultMenu.json");
@@ -174,8 +187,7 @@ private slots:
         TempRoot root;
         QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
         FakeCabinet cabinet;
-        auto *menu = new MenuManager(&cabinet);
-        menu->menuLoadJsonDocFile();
+        MenuManager *menu = cabinet.load();
         const QList<QVariantMap> before = rowsOf(menu->productsModel());
         QCOMPARE(before.size(), 5);
 
@@ -190,8 +202,7 @@ private slots:
         TempRoot root;
         QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
         FakeCabinet cabinet;
-        auto *menu = new MenuManager(&cabinet);
-        menu->menuLoadJsonDocFile();
+        MenuManager *menu = cabinet.load();
         const QList<QVariantMap> loaded = rowsOf(menu->productsModel());
 
         menu->saveProductsMenuJson();
@@ -201,10 +212,7 @@ private slots:
         QCOMPARE(root.readFile("/root/menu.json"), menu->menuDataModelToJson());
         QVERIFY(!QFile::exists(KivRoot::appFile("menu.json.New")));
 
-        FakeCabinet restarted;
-        auto *reloaded = new MenuManager(&restarted);
-        reloaded->menuLoadJsonDocFile();
-        QCOMPARE(rowsOf(reloaded->productsModel()), loaded);
+        QCOMPARE(rowsAfterRestart(), loaded);
     }
 
     void aFailedWriteKeepsTheOldMenu()
@@ -212,8 +220,7 @@ private slots:
         TempRoot root;
         QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
         FakeCabinet cabinet;
-        auto *menu = new MenuManager(&cabinet);
-        menu->menuLoadJsonDocFile();
+        MenuManager *menu = cabinet.load();
         const QList<QVariantMap> loaded = rowsOf(menu->productsModel());
         menu->productsModel()->setData(menu->productsModel()->index(1, 0), 999, MenuRoles::HoldTime);
 
@@ -224,10 +231,7 @@ private slots:
 
         QCOMPARE(root.readFile("/root/menu.json"), fixture("menu.json"));
         QVERIFY(cabinet.calls.isEmpty()); // nothing sent to the other displays
-        FakeCabinet restarted;
-        auto *reloaded = new MenuManager(&restarted);
-        reloaded->menuLoadJsonDocFile();
-        QCOMPARE(rowsOf(reloaded->productsModel()), loaded);
+        QCOMPARE(rowsAfterRestart(), loaded);
     }
 
     void convertsTheOlderListOnce_data()
@@ -245,7 +249,7 @@ private slots:
         if (diskFull)
             QVERIFY(QFile::link("/dev/full", KivRoot::appFile("menu.json.New")));
         FakeCabinet cabinet;
-        auto *menu = new MenuManager(&cabinet);
+        MenuManager *menu = cabinet.menu;
 
         QTest::ignoreMessage(QtWarningMsg, "productsList.txt: line 5 is not a product or group; skipped");
         if (diskFull)
@@ -266,8 +270,7 @@ private slots:
         QVERIFY(!QFile::exists(KivRoot::appFile("productsList.txt")));
 
         FakeCabinet restarted;
-        auto *reloaded = new MenuManager(&restarted);
-        reloaded->menuLoadJsonDocFile();
+        MenuManager *reloaded = restarted.load();
         QCOMPARE(reloaded->getRowCount(), 5);
         QCOMPARE(reloaded->getProductHoldTime(reloaded->getProductIndex(3)), QVariant(600));
         QCOMPARE(reloaded->getProductGroupPList(2000), QVariant(QStringList{"4", "3", "99"}));
@@ -279,8 +282,7 @@ private slots:
         QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
         QVERIFY(root.writeFile("/root/productsList.txt", fixture("productsList.txt")));
         FakeCabinet cabinet;
-        auto *menu = new MenuManager(&cabinet);
-        menu->menuLoadJsonDocFile();
+        MenuManager *menu = cabinet.load();
         QCOMPARE(menu->getRowCount(), 5);
         QCOMPARE(menu->getProductName(12), QVariant("Prod s12"));
         QVERIFY(!QFile::exists(KivRoot::appFile("productsList.txt")));
@@ -292,7 +294,7 @@ private slots:
         QVERIFY(root.writeFile("/root/productsList.txt", ""));
         FakeCabinet cabinet;
         cabinet.customerId = 3;
-        auto *menu = new MenuManager(&cabinet);
+        MenuManager *menu = cabinet.menu;
         QTest::ignoreMessage(QtDebugMsg, "productsList.txt file size is 0???... using default file.");
         menu->menuLoadJsonDocFile();
         QCOMPARE(menu->getRowCount(), 41);
@@ -322,8 +324,7 @@ private slots:
         TempRoot root;
         QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
         FakeCabinet cabinet;
-        auto *menu = new MenuManager(&cabinet);
-        menu->menuLoadJsonDocFile();
+        MenuManager *menu = cabinet.load();
         if (language != -2)
             cabinet.translator->set_languageId(language);
         QCOMPARE(menu->getProductName(productId), QVariant(name));
@@ -334,8 +335,7 @@ private slots:
         TempRoot root;
         QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
         FakeCabinet cabinet;
-        auto *menu = new MenuManager(&cabinet);
-        menu->menuLoadJsonDocFile();
+        MenuManager *menu = cabinet.load();
         QCOMPARE(menu->getProductName(1, 12), QVariant("Producto 12"));
         QCOMPARE(menu->getProductName(15, 12), QVariant("Prod s12"));
         QCOMPARE(menu->getProductName(-1, 12), QVariant("Prod s12"));
@@ -375,8 +375,7 @@ private slots:
         ]})"));
         FakeCabinet cabinet;
         cabinet.traysPerZone = 2;
-        auto *menu = new MenuManager(&cabinet);
-        menu->menuLoadJsonDocFile();
+        MenuManager *menu = cabinet.load();
         cabinet.translator->set_languageId(language);
 
         const QByteArray md5 = QCryptographicHash::hash(input, QCryptographicHash::Md5);
