@@ -1,7 +1,11 @@
 #include "languagemodel.h"
 
+#include "translator.h"
+
+// The model lives as long as the translator it lists.
 LanguageModel::LanguageModel(Translator *translator)
-    : m_translator(translator)
+    : QObject(translator)
+    , m_translator(translator)
 {
 }
 

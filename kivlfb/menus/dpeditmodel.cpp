@@ -1,0 +1,6 @@
+#include "dpeditmodel.h"
+
+DPEditModel::DPEditModel(QObject *parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,502 @@
+#include "menumanager.h"
+
+#include "timercolorsdata.h"
+
+#include "platform/kivroot.h"
+#include "ui/translator.h"
+
+#include <QCryptographicHash>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QQmlContext>
+
+// The default menu and list are compiled into the controller's library;
+// a static library's resources are registered by hand.
+static void initMenuResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(menudefaults);
+        return true;
+    }();
+    Q_UNUSED(registered)
+}
+
+namespace {
+
+const QString menuFileName = QStringLiteral("menu.json");
+const QString legacyFileName = QStringLiteral("productsList.txt");
+const QString defaultMenu = QStringLiteral(":/defaultMenu.json");
+const QString defaultLegacyList = QStringLiteral(":/productsDefaultList.txt");
+constexpr int menuFileTransferId = 11;
+
+// Timer colours: nine hue families (red, orange, yellow, green, cyan, blue,
+// purple, magenta, grey), dark to light; light grey text on the dark
+// backgrounds. Entry 0, almost white, is "no timer colour".
+const char *const timerColorTable[81][2] = {
+    {"#fffffd", "#fffffd"}, {"#000000", "#700000"}, {"#000000", "#a00000"}, {"#000000", "#cf0000"},
+    {"#000000", "#ff0000"}, {"#000000", "#ff3030"}, {"#000000", "#ff6060"}, {"#000000", "#ff9090"},
+    {"#000000", "#ffc0c0"},
+    {"#a0a0a0", "#402100"}, {"#000000", "#703a00"}, {"#000000", "#a05000"}, {"#000000", "#cf6800"},
+    {"#000000", "#ff8000"}, {"#000000", "#ff9830"}, {"#000000", "#ffb060"}, {"#000000", "#ffc890"},
+    {"#000000", "#ffdfc0"},
+    {"#a0a0a0", "#404000"}, {"#000000", "#707000"}, {"#000000", "#a0a000"}, {"#000000", "#cfcf00"},
+    {"#000000", "#ffff00"}, {"#000000", "#ffff30"}, {"#000000", "#ffff60"}, {"#000000", "#ffff90"},
+    {"#000000", "#ffffc0"},
+    {"#a0a0a0", "#004000"}, {"#000000", "#007000"}, {"#000000", "#00a000"}, {"#000000", "#00cf00"},
+    {"#000000", "#00ff00"}, {"#000000", "#30ff30"}, {"#000000", "#60ff60"}, {"#000000", "#90ff90"},
+    {"#000000", "#c0ffc0"},
+    {"#a0a0a0", "#004040"}, {"#000000", "#007070"}, {"#000000", "#00a0a0"}, {"#000000", "#00cfcf"},
+    {"#000000", "#00ffff"}, {"#000000", "#30ffff"}, {"#000000", "#60ffff"}, {"#000000", "#90ffff"},
+    {"#000000", "#c0ffff"},
+    {"#a0a0a0", "#000040"}, {"#a0a0a0", "#000070"}, {"#a0a0a0", "#0000a0"}, {"#a0a0a0", "#0000cf"},
+    {"#a0a0a0", "#0000ff"}, {"#a0a0a0", "#3030ff"}, {"#000000", "#6060ff"}, {"#000000", "#9090ff"},
+    {"#000000", "#c0c0ff"},
+    {"#a0a0a0", "#200040"}, {"#a0a0a0", "#380070"}, {"#a0a0a0", "#5000a0"}, {"#000000", "#6800cf"},
+    {"#000000", "#8000ff"}, {"#000000", "#9830ff"}, {"#000000", "#b060ff"}, {"#000000", "#c890ff"},
+    {"#000000", "#f4c0ff"},
+    {"#a0a0a0", "#400040"}, {"#a0a0a0", "#700070"}, {"#a0a0a0", "#a000a0"}, {"#000000", "#cf00cf"},
+    {"#000000", "#ff00ff"}, {"#000000", "#ff30ff"}, {"#000000", "#ff60ff"}, {"#000000", "#ff90ff"},
+    {"#000000", "#ffc0ff"},
+    {"#a0a0a0", "#000000"}, {"#a0a0a0", "#202020"}, {"#a0a0a0", "#404040"}, {"#000000", "#606060"},
+    {"#000000", "#808080"}, {"#000000", "#a0a0a0"}, {"#000000", "#c0c0c0"}, {"#000000", "#dfdfdf"},
+    {"#000000", "#ffffff"},
+};
+
+// Lower-case hexadecimal without prefix or leading zeros; a negative value
+// as "-" and the hexadecimal of its magnitude.
+QString hex(qint64 value)
+{
+    const quint64 magnitude = value < 0 ? 0 - quint64(value) : quint64(value);
+    return (value < 0 ? QStringLiteral("-") : QString()) + QString::number(magnitude, 16);
+}
+
+} // namespace
+
+MenuManager::MenuManager(QObject *parent)
+    : TarnStateMachine(parent)
+{
+    initMenuResources();
+    setObjectName(QStringLiteral("menuManager"));
+
+    const QHash<int, QByteArray> roles = MenuRoles::roleNames();
+    m_productsModel = new RoleItemModel(roles, this);
+    m_productsEditModel = new RoleItemModel(roles, this);
+    m_groupsEditModel = new RoleItemModel(roles, this);
+    m_dayPartsEditModel = new RoleItemModel(roles, this);
+
+    connect(this, &MenuManager::reloadProductsFile, this, &MenuManager::menuLoadJsonDocFile);
+
+    for (const auto &colors : timerColorTable) {
+        m_timerColors << new TimerColorsData(QString::fromLatin1(colors[0]), QString::fromLatin1(colors[1]), this);
+    }
+
+    m_menuWriter = new SafeFileWriter(KivRoot::appFile(menuFileName), this);
+    connect(m_menuWriter, &SafeFileWriter::saveFinished, this, &MenuManager::writeMenuFileWrapUp);
+}
+
+void MenuManager::publishTo(QQmlContext *context)
+{
+    context->setContextProperty(QStringLiteral("menuManager"), this);
+    context->setContextProperty(QStringLiteral("productsModel"), m_productsModel);
+    context->setContextProperty(QStringLiteral("productsEditModel"), m_productsEditModel);
+    context->setContextProperty(QStringLiteral("groupsEditModel"), m_groupsEditModel);
+    context->setContextProperty(QStringLiteral("dayPartsEditModel"), m_dayPartsEditModel);
+    context->setContextProperty(QStringLiteral("timerColorsDataList"), QVariant::fromValue(m_timerColors));
+}
+
+// ---- menu file ----
+
+void MenuManager::menuLoadJsonDocFile()
+{
+    const QString menuPath = KivRoot::appFile(menuFileName);
+    const QString legacyPath = KivRoot::appFile(legacyFileName);
+    const bool menuExists = QFileInfo::exists(menuPath);
+
+    if (QFileInfo::exists(legacyPath)) {
+        if (menuExists) {
+            QFile::remove(legacyPath);
+        } else {
+            // The older list is removed only once its conversion is safely
+            // on disk (see the save's wrap-up).
+            if (loadProductsMenu())
+                saveProductsMenuJson();
+            return;
+        }
+    }
+
+    QString fileName = menuPath;
+    if (!menuExists || QFileInfo(menuPath).size() == 0) {
+        if (menuExists)
+            qDebug().noquote() << "menu.json file size is 0???... using default file.";
+        else if (QFileInfo::exists(menuPath + QStringLiteral(".New")))
+            qDebug().noquote() << "Application closed in the middle of menu file save process";
+        else
+            qDebug().noquote() << "menu.json doesn't exist, using default file.";
+        fileName = defaultMenu;
+        qDebug().noquote() << "Loading default menu - " + fileName;
+    }
+
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug().noquote() << "Unable to Open File: " + fileName;
+        return;
+    }
+    QList<MenuFile::Row> rows;
+    QString error;
+    if (!MenuFile::parseMenuJson(file.readAll(), cabinetContext(), &rows, &error)) {
+        qWarning().noquote() << "Menu file" << fileName << "not loaded, keeping the current menu:" << error;
+        return;
+    }
+    replaceProducts(rows);
+}
+
+bool MenuManager::loadProductsMenu()
+{
+    m_productsModel->removeRows(0, m_productsModel->rowCount());
+
+    const QString legacyPath = KivRoot::appFile(legacyFileName);
+    QString fileName = legacyPath;
+    const QFileInfo info(legacyPath);
+    if (!info.exists() || info.size() == 0) {
+        if (info.exists())
+            qDebug().noquote() << "productsList.txt file size is 0???... using default file.";
+        else
+            qDebug().noquote() << "productsList.txt doesn't exist, using default file.";
+        fileName = defaultLegacyList;
+    }
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug().noquote() << "Unable to Open File: " + fileName + " No products list available";
+        return false;
+    }
+    m_productsModel->setHorizontalHeaderLabels(MenuFile::legacyColumnTitles());
+    replaceProducts(MenuFile::parseLegacyList(file.readAll(), cabinetContext()));
+    return true;
+}
+
+QByteArray MenuManager::menuDataModelToJson() const
+{
+    return MenuFile::toJson(productRows());
+}
+
+void MenuManager::saveProductsMenuJson()
+{
+    qDebug().noquote() << "Saving menu json file.";
+    m_menuWriter->save(menuDataModelToJson());
+}
+
+void MenuManager::writeMenuFileWrapUp(SafeFileWriter::Result result)
+{
+    if (result == SafeFileWriter::OpenFailed)
+        qDebug().noquote() << "Unable to Open File for saving!!!";
+    if (result != SafeFileWriter::Saved)
+        return;
+
+    // "menu.json" is now good: an older list still lying beside it has
+    // been converted into it.
+    const QString legacyPath = KivRoot::appFile(legacyFileName);
+    if (QFileInfo::exists(legacyPath))
+        QFile::remove(legacyPath);
+
+    QObject *cabinet = parent();
+    const bool sent = cabinet
+        && QMetaObject::invokeMethod(cabinet, "sendFileViaCanbus", Qt::DirectConnection,
+                                     Q_ARG(int, menuFileTransferId))
+        && QMetaObject::invokeMethod(cabinet, "sendMcUpdateProducts", Qt::DirectConnection);
+    if (!sent)
+        qWarning().noquote() << "menu.json saved, but there is no cabinet to send it to the other displays";
+}
+
+// ---- products ----
+
+QVariant MenuManager::productValue(int row, int role) const
+{
+    return m_productsModel->data(m_productsModel->index(row, 0), role);
+}
+
+int MenuManager::getRowCount() const
+{
+    return m_productsModel->rowCount();
+}
+
+int MenuManager::getProductIndex(int id) const
+{
+    return qMax(findRowById(m_productsModel, id), 0);
+}
+
+QVariant MenuManager::getProductGroupPList(int groupId) const
+{
+    return productValue(getProductIndex(groupId), MenuRoles::ProductList);
+}
+
+QVariant MenuManager::getProductGroupsDefault(int id) const
+{
+    return productValue(getProductIndex(id), MenuRoles::Default);
+}
+
+QVariant MenuManager::getProductName(int prodId) const
+{
+    const Translator *tr = translator();
+    return getProductName(tr ? tr->getLanguage() : -1, prodId);
+}
+
+QVariant MenuManager::getProductName(int languageId, int prodId) const
+{
+    const int row = getProductIndex(prodId);
+    const QStringList names = productValue(row, MenuRoles::NamesList).toStringList();
+    // Before the translator's first language the id is -1: no list entry
+    // stands for it, so the row's own name answers.
+    if (languageId < 0 || languageId >= names.size())
+        return productValue(row, MenuRoles::Name).toString();
+    return names.at(languageId);
+}
+
+QVariant MenuManager::getProductTimerForeColor(const QString &value) const
+{
+    for (QObject *object : m_timerColors) {
+        const auto *colors = static_cast<TimerColorsData *>(object);
+        if (colors->getBackColor() == value)
+            return colors->getForeColor();
+    }
+    return QString();
+}
+
+QByteArray MenuManager::productDigestInput(int id) const
+{
+    const int row = getProductIndex(id);
+    const QString text = hex(id) + getProductName(id).toString()
+        + hex(productValue(row, MenuRoles::HoldTime).toLongLong())
+        + hex(productValue(row, MenuRoles::PanSize).toLongLong());
+    return text.toLatin1();
+}
+
+QByteArray MenuManager::getProductMd5(int id) const
+{
+    const QByteArray md5 = QCryptographicHash::hash(productDigestInput(id), QCryptographicHash::Md5);
+    qDebug().noquote() << QStringLiteral("Product specific md5 for id %1 = %2").arg(id).arg(QString::fromLatin1(md5.toHex()));
+    return md5;
+}
+
+quint32 MenuManager::getProductCrc32(int id) const
+{
+    return m_crc32.calculateFromByteArray(productDigestInput(id));
+}
+
+// ---- edit models ----
+
+QVariant MenuManager::editValue(const RoleItemModel *model, int row, int role, const QVariant &fallback)
+{
+    if (row < 0 || row >= model->rowCount())
+        return fallback;
+    return model->data(model->index(row, 0), role);
+}
+
+int MenuManager::findRowById(const RoleItemModel *model, int id)
+{
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (model->data(model->index(row, 0), MenuRoles::Id).toInt() == id)
+            return row;
+    }
+    return -1;
+}
+
+QVariant MenuManager::memberList(const RoleItemModel *model, int row)
+{
+    row = qMax(row, 0);
+    if (row >= model->rowCount())
+        return QStringList();
+    return model->data(model->index(row, 0), MenuRoles::ProductList);
+}
+
+int MenuManager::getProductEditRowCount() const
+{
+    return m_productsEditModel->rowCount();
+}
+
+int MenuManager::getGroupEditRowCount() const
+{
+    return m_groupsEditModel->rowCount();
+}
+
+void MenuManager::sortProductEditModel()
+{
+    m_productsEditModel->setSortRole(MenuRoles::Name);
+    m_productsEditModel->sort(0, Qt::AscendingOrder);
+}
+
+void MenuManager::sortGroupEditModel()
+{
+    m_groupsEditModel->setSortRole(MenuRoles::Name);
+    m_groupsEditModel->sort(0, Qt::AscendingOrder);
+}
+
+int MenuManager::getProductEditIndex(int id) const
+{
+    return qMax(findRowById(m_productsEditModel, id), 0);
+}
+
+int MenuManager::getGroupEditIndex(int id) const
+{
+    return qMax(findRowById(m_groupsEditModel, id), 0);
+}
+
+int MenuManager::getGroupEditProductIndex(int id) const
+{
+    return qMax(findRowById(m_productsEditModel, id), 0);
+}
+
+bool MenuManager::groupEditIsEmptyGroup(int index) const
+{
+    return memberList(m_groupsEditModel, index).toStringList().isEmpty();
+}
+
+void MenuManager::groupEditSetDefaultProd(int gid, int prodIndex)
+{
+    if (m_groupsEditModel->rowCount() == 0)
+        return;
+    const QModelIndex index = m_groupsEditModel->index(getGroupEditIndex(gid), 0);
+    const int members = index.data(MenuRoles::ProductList).toStringList().size();
+    m_groupsEditModel->setData(index, prodIndex >= 0 && prodIndex < members ? prodIndex : 0, MenuRoles::Default);
+}
+
+void MenuManager::deleteGroupFromEdit(int row)
+{
+    m_groupsEditModel->removeRow(row);
+}
+
+bool MenuManager::checkProductInGroups(int pid, int lowerTemp, int upperTemp, const QString &lidType,
+                                       const QString &panSizeX, int fanSpeed) const
+{
+    if (pid == 0)
+        return false;
+    for (int row = 0; row < m_groupsEditModel->rowCount(); ++row) {
+        const QModelIndex group = m_groupsEditModel->index(row, 0);
+        const QStringList members = group.data(MenuRoles::ProductList).toStringList();
+        for (const QString &member : members) {
+            if (member.toInt() != pid)
+                continue;
+            const bool differs = group.data(MenuRoles::LowerTemp).toInt() != lowerTemp
+                || group.data(MenuRoles::UpperTemp).toInt() != upperTemp
+                || group.data(MenuRoles::LidType).toString() != lidType
+                || group.data(MenuRoles::PanSizeX).toString() != panSizeX
+                || group.data(MenuRoles::TargetFanSpeed).toInt() != fanSpeed;
+            if (differs)
+                return true;
+        }
+    }
+    return false;
+}
+
+QVariant MenuManager::dayPartEditValue(int id, int role, const QVariant &forProductZero,
+                                       const QVariant &whenMissing) const
+{
+    if (id == 0)
+        return forProductZero;
+    const int row = findRowById(m_dayPartsEditModel, id);
+    if (row < 0)
+        return whenMissing;
+    return m_dayPartsEditModel->data(m_dayPartsEditModel->index(row, 0), role);
+}
+
+QVariant MenuManager::dayPartEditGetName(int id) const
+{
+    return dayPartEditValue(id, MenuRoles::Name, QString(), QString());
+}
+
+QVariant MenuManager::dayPartEditGetPanSize(int id) const
+{
+    return dayPartEditValue(id, MenuRoles::PanSize, 1, 0);
+}
+
+QVariant MenuManager::dayPartEditGetPanSizeX(int id) const
+{
+    return dayPartEditValue(id, MenuRoles::PanSizeX, QString(), QString());
+}
+
+QVariant MenuManager::dayPartEditGetFanSpeed(int id) const
+{
+    return dayPartEditValue(id, MenuRoles::TargetFanSpeed, -1, 0);
+}
+
+QVariant MenuManager::dayPartEditGetLowerTemp(int id) const
+{
+    return dayPartEditValue(id, MenuRoles::LowerTemp, 0, 0);
+}
+
+QVariant MenuManager::dayPartEditGetUpperTemp(int id) const
+{
+    return dayPartEditValue(id, MenuRoles::UpperTemp, 0, 0);
+}
+
+void MenuManager::processChangedItem(QStandardItem *item)
+{
+    Q_UNUSED(item)
+}
+
+// ---- pan size and names ----
+
+QString MenuManager::convertPanSizeToPanFraction(int panSize) const
+{
+    return MenuFile::panSizeToFraction(panSize, cabinetContext().traysPerZone);
+}
+
+int MenuManager::convertPanFractionToPanSize(const QString &panSizeX) const
+{
+    return MenuFile::panFractionToPanSize(panSizeX, cabinetContext().traysPerZone);
+}
+
+QStringList MenuManager::readNameTranslationsFromJson(const QJsonObject &nameObj) const
+{
+    return MenuFile::namesFromJson(nameObj);
+}
+
+QJsonObject MenuManager::setNameListToJson(const QStringList &nameList) const
+{
+    return MenuFile::namesToJson(nameList);
+}
+
+// ---- helpers ----
+
+MenuFile::Context MenuManager::cabinetContext() const
+{
+    MenuFile::Context context;
+    if (const QObject *cabinet = parent()) {
+        context.traysPerZone = cabinet->property("traysPerZone").toInt();
+        context.customerId = cabinet->property("customerId").toInt();
+    }
+    return context;
+}
+
+Translator *MenuManager::translator() const
+{
+    return parent() ? parent()->findChild<Translator *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+void MenuManager::replaceProducts(const QList<MenuFile::Row> &rows)
+{
+    m_productsModel->removeRows(0, m_productsModel->rowCount());
+    for (const MenuFile::Row &row : rows) {
+        auto *item = new QStandardItem;
+        for (auto it = row.cbegin(); it != row.cend(); ++it)
+            item->setData(it.value(), it.key());
+        m_productsModel->appendRow(item);
+    }
+}
+
+QList<MenuFile::Row> MenuManager::productRows() const
+{
+    const QList<int> roles = MenuRoles::roleNames().keys();
+    QList<MenuFile::Row> rows;
+    for (int r = 0; r < m_productsModel->rowCount(); ++r) {
+        const QModelIndex index = m_productsModel->index(r, 0);
+        MenuFile::Row row;
+        for (int role : roles) {
+            const QVariant value = index.data(role);
+            if (value.isValid())
+                row.insert(role, value);
+        }
+        rows << row;
+    }
+    return rows;
+}

@@ -1,0 +1,604 @@
+#include "menus/dpeditproductinfo.h"
+#include "menus/menufile.h"
+#include "menus/menumanager.h"
+#include "menus/menuroles.h"
+#include "menus/roleitemmodel.h"
+#include "menus/timercolorsdata.h"
+#include "platform/kivroot.h"
+#include "ui/translator.h"
+
+#include "temproot.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <zlib.h>
+
+// Stands for the cabinet core: the menu reads its layout and customer,
+// finds the translator among its children and asks it to pass a saved menu
+// on to the other displays.
+class FakeCabinet : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int traysPerZone MEMBER traysPerZone)
+    Q_PROPERTY(int customerId MEMBER customerId)
+
+public:
+    int traysPerZone = 3;
+    int customerId = 0;
+    QStringList calls;
+    Translator *translator = new Translator(this);
+    MenuManager *menu = new MenuManager(this);
+
+    MenuManager *load()
+    {
+        menu->menuLoadJsonDocFile();
+        return menu;
+    }
+
+public slots:
+    void sendFileViaCanbus(int fileId) { calls << QStringLiteral("file %1").arg(fileId); }
+    void sendMcUpdateProducts() { calls << QStringLiteral("message 57"); }
+};
+
+class TestMenuManager : public QObject
+{
+    Q_OBJECT
+
+private:
+    const QStringList savedAndSent{"file 11", "message 57"};
+
+    static QByteArray fixture(const QString &name)
+    {
+        QFile file(":/fixtures/" + name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static QList<QVariantMap> rowsOf(const QAbstractItemModel *model)
+    {
+        QList<QVariantMap> rows;
+        for (int row = 0; row < model->rowCount(); ++row)
+            rows << RoleItemModel::getModelData(model, row);
+        return rows;
+    }
+
+    // What a display starting now would load.
+    static QList<QVariantMap> rowsAfterRestart()
+    {
+        FakeCabinet restarted;
+        return rowsOf(restarted.load()->productsModel());
+    }
+
+    static void fill(RoleItemModel *model, const QList<MenuFile::Row> &rows)
+    {
+        for (const MenuFile::Row &row : rows) {
+            auto *item = new QStandardItem;
+            for (auto it = row.cbegin(); it != row.cend(); ++it)
+                item->setData(it.value(), it.key());
+            model->appendRow(item);
+        }
+    }
+
+    static QList<MenuFile::Row> fixtureRows()
+    {
+        QList<MenuFile::Row> rows;
+        QString error;
+        MenuFile::parseMenuJson(fixture("menu.json"), {3, 0}, &rows, &error);
+        return rows;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<SafeFileWriter::Result>();
+        QVERIFY(!fixture("menu.json").isEmpty());
+    }
+
+    void answersProductQueriesByRowAndById()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
+        FakeCabinet cabinet;
+        cabinet.traysPerZone = 4;
+        MenuManager *menu = cabinet.load();
+
+        QCOMPARE(menu->getRowCount(), 5);
+        QCOMPARE(menu->getProductIndex(7), 3);
+        QCOMPARE(menu->getProductIndex(1073741825), 4);
+        QCOMPARE(menu->getProductIndex(99), 0);
+        const int fries = menu->getProductIndex(5);
+        QCOMPARE(menu->getProductId(fries), QVariant(5));
+        QCOMPARE(menu->getProductHoldTime(fries), QVariant(7260));
+        QCOMPARE(menu->getProductWarningTime(fries), QVariant(7220));
+        QCOMPARE(menu->getProductResetTime(fries), QVariant(120));
+        QCOMPARE(menu->getProductLowerTemp(fries), QVariant(160));
+        QCOMPARE(menu->getProductUpperTemp(fries), QVariant(180));
+        QCOMPARE(menu->getProductLidType(fries), QVariant("Vented"));
+        QCOMPARE(menu->getProductBottomType(fries), QVariant("Normal"));
+        QCOMPARE(menu->getProductGroupId(fries), QVariant("0"));
+        QVERIFY(!menu->getProductAbreviation(fries).isValid());
+        // The numeric "zoneSplits" reads as one bin of this cabinet's four.
+        QCOMPARE(menu->getProductPanSize(fries), QVariant(1));
+        QCOMPARE(menu->getProductPanSizeX(fries), QVariant("1/4"));
+        QCOMPARE(menu->getProductGroupPList(1073741825), QVariant(QStringList{"5", "7"}));
+        QCOMPARE(menu->getProductGroupsDefault(1073741825), QVariant(1));
+        QCOMPARE(menu->convertPanSizeToPanFraction(3), QStringLiteral("3/4"));
+        QCOMPARE(menu->convertPanFractionToPanSize("1/2"), 2);
+    }
+
+    void fallsBackToTheDefaultMenu_data()
+    {
+        QTest::addColumn<bool>("emptyMenu");
+        QTest::addColumn<bool>("newFile");
+        QTest::addColumn<QString>("logLine");
+        QTest::newRow("empty menu.json") << true << false << "menu.json file size is 0???... using default file.";
+        QTest::newRow("interrupted save") << false << true << "Application closed in the middle of menu file save process";
+        QTest::newRow("no menu") << false << false << "menu.json doesn't exist, using default file.";
+    }
+
+    void fallsBackToTheDefaultMenu()
+    {
+        QFETCH(bool, emptyMenu);
+        QFETCH(bool, newFile);
+        QFETCH(QString, logLine);
+        TempRoot root;
+        if (emptyMenu)
+            QVERIFY(root.writeFile("/root/menu.json", ""));
+        if (newFile)
+            QVERIFY(root.writeFile("/root/menu.json.New", "{\"menuVersion\": 1, \"prod"));
+        FakeCabinet cabinet;
+        MenuManager *menu = cabinet.menu;
+
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(logLine));
+        QTest::ignoreMessage(QtDebugMsg, "Loading default menu - :/defaultMenu.json");
+        menu->menuLoadJsonDocFile();
+
+        QCOMPARE(menu->getRowCount(), 41);
+        QCOMPARE(menu->getProductName(0), QVariant(QString()));
+        QCOMPARE(menu->getProductName(1), QVariant("Prod s1"));
+        QCOMPARE(menu->getProductHoldTime(menu->getProductIndex(1)), QVariant(7260));
+        QCOMPARE(menu->getProductWarningTime(menu->getProductIndex(2)), QVariant(20));
+        QCOMPARE(menu->getProductName(40), QVariant("Prod l40"));
+        QCOMPARE(menu->getProductLidType(menu->getProductIndex(40)), QVariant("Solid"));
+        QCOMPARE(menu->getProductUpperTemp(menu->getProductIndex(30)), QVariant(150));
+        // The default menu is only read: nothing is written, the
+        // interrupted save's file stays for a look.
+        QCOMPARE(QFileInfo(KivRoot::appFile("menu.json")).size(), 0);
+        QCOMPARE(QFileInfo::exists(KivRoot::appFile("menu.json.New")), newFile);
+        QVERIFY(cabinet.calls.isEmpty());
+    }
+
+    void aBadMenuFileKeepsTheMenuHeld_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("truncated") << fixture("menu.json").left(700);
+        QTest::newRow("version 2") << QByteArray(R"({"menuVersion": 2, "products": [], "productGroups": []})");
+        QTest::newRow("garbage") << QByteArray("\x7f" "ELF\x02\x01", 6);
+    }
+
+    void aBadMenuFileKeepsTheMenuHeld()
+    {
+        QFETCH(QByteArray, bytes);
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
+        FakeCabinet cabinet;
+        MenuManager *menu = cabinet.load();
+        const QList<QVariantMap> before = rowsOf(menu->productsModel());
+        QCOMPARE(before.size(), 5);
+
+        QVERIFY(root.writeFile("/root/menu.json", bytes));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Menu file .*menu.json not loaded, keeping the current menu: "));
+        emit menu->reloadProductsFile();
+        QCOMPARE(rowsOf(menu->productsModel()), before);
+    }
+
+    void aSavedMenuReloadsIdentically()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
+        FakeCabinet cabinet;
+        MenuManager *menu = cabinet.load();
+        const QList<QVariantMap> loaded = rowsOf(menu->productsModel());
+
+        menu->saveProductsMenuJson();
+        menu->saveProductsMenuJson();
+        // Each save ends with its own transfer to the other displays.
+        QTRY_COMPARE(cabinet.calls, savedAndSent + savedAndSent);
+        QCOMPARE(root.readFile("/root/menu.json"), menu->menuDataModelToJson());
+        QVERIFY(!QFile::exists(KivRoot::appFile("menu.json.New")));
+
+        QCOMPARE(rowsAfterRestart(), loaded);
+    }
+
+    void aFailedWriteKeepsTheOldMenu()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
+        FakeCabinet cabinet;
+        MenuManager *menu = cabinet.load();
+        const QList<QVariantMap> loaded = rowsOf(menu->productsModel());
+        menu->productsModel()->setData(menu->productsModel()->index(1, 0), 999, MenuRoles::HoldTime);
+
+        // Every write to /dev/full fails as on a full disk.
+        QVERIFY(QFile::link("/dev/full", KivRoot::appFile("menu.json.New")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Writing .*menu.json.New failed: "));
+        menu->saveProductsMenuJson();
+
+        QCOMPARE(root.readFile("/root/menu.json"), fixture("menu.json"));
+        QVERIFY(cabinet.calls.isEmpty()); // nothing sent to the other displays
+        QCOMPARE(rowsAfterRestart(), loaded);
+    }
+
+    void convertsTheOlderListOnce_data()
+    {
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("saved") << false;
+        QTest::newRow("disk full") << true;
+    }
+
+    void convertsTheOlderListOnce()
+    {
+        QFETCH(bool, diskFull);
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/productsList.txt", fixture("productsList.txt")));
+        if (diskFull)
+            QVERIFY(QFile::link("/dev/full", KivRoot::appFile("menu.json.New")));
+        FakeCabinet cabinet;
+        MenuManager *menu = cabinet.menu;
+
+        QTest::ignoreMessage(QtWarningMsg, "productsList.txt: line 5 is not a product or group; skipped");
+        if (diskFull)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Writing .*menu.json.New failed: "));
+        menu->menuLoadJsonDocFile();
+        QCOMPARE(menu->getRowCount(), 5);
+        QCOMPARE(menu->getProductName(4), QVariant("Chicken"));
+        QCOMPARE(menu->productsModel()->headerData(15, Qt::Horizontal).toString(), QStringLiteral("Fan speed"));
+
+        if (diskFull) {
+            // The older list is the only copy of the menu: it stays.
+            QVERIFY(cabinet.calls.isEmpty());
+            QVERIFY(QFile::exists(KivRoot::appFile("productsList.txt")));
+            QVERIFY(!QFile::exists(KivRoot::appFile("menu.json")));
+            return;
+        }
+        QTRY_COMPARE(cabinet.calls, savedAndSent);
+        QVERIFY(!QFile::exists(KivRoot::appFile("productsList.txt")));
+
+        FakeCabinet restarted;
+        MenuManager *reloaded = restarted.load();
+        QCOMPARE(reloaded->getRowCount(), 5);
+        QCOMPARE(reloaded->getProductHoldTime(reloaded->getProductIndex(3)), QVariant(600));
+        QCOMPARE(reloaded->getProductGroupPList(2000), QVariant(QStringList{"4", "3", "99"}));
+    }
+
+    void anOlderListBesideTheMenuIsRemoved()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
+        QVERIFY(root.writeFile("/root/productsList.txt", fixture("productsList.txt")));
+        FakeCabinet cabinet;
+        MenuManager *menu = cabinet.load();
+        QCOMPARE(menu->getRowCount(), 5);
+        QCOMPARE(menu->getProductName(12), QVariant("Prod s12"));
+        QVERIFY(!QFile::exists(KivRoot::appFile("productsList.txt")));
+    }
+
+    void anEmptyOlderListConvertsTheDefaultList()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/productsList.txt", ""));
+        FakeCabinet cabinet;
+        cabinet.customerId = 3;
+        MenuManager *menu = cabinet.menu;
+        QTest::ignoreMessage(QtDebugMsg, "productsList.txt file size is 0???... using default file.");
+        menu->menuLoadJsonDocFile();
+        QCOMPARE(menu->getRowCount(), 41);
+        QCOMPARE(menu->getProductLowerTemp(menu->getProductIndex(2)), QVariant("140"));
+        QCOMPARE(menu->getProductLowerTemp(0), QVariant(185));
+        QTRY_COMPARE(cabinet.calls, savedAndSent);
+    }
+
+    void namesFollowTheLanguage_data()
+    {
+        QTest::addColumn<int>("language"); // -2: never set
+        QTest::addColumn<int>("productId");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("before the first language") << -2 << 12 << "Prod s12";
+        QTest::newRow("English") << 0 << 12 << "Prod s12";
+        QTest::newRow("Spanish") << 1 << 12 << "Producto 12";
+        QTest::newRow("empty French entry") << 2 << 12 << "";
+        QTest::newRow("German") << 5 << 7 << "Nuggets DE";
+        QTest::newRow("unknown product is row 0") << 1 << 99 << "";
+    }
+
+    void namesFollowTheLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(int, productId);
+        QFETCH(QString, name);
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
+        FakeCabinet cabinet;
+        MenuManager *menu = cabinet.load();
+        if (language != -2)
+            cabinet.translator->set_languageId(language);
+        QCOMPARE(menu->getProductName(productId), QVariant(name));
+    }
+
+    void namesForAnyLanguageId()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
+        FakeCabinet cabinet;
+        MenuManager *menu = cabinet.load();
+        QCOMPARE(menu->getProductName(1, 12), QVariant("Producto 12"));
+        QCOMPARE(menu->getProductName(15, 12), QVariant("Prod s12"));
+        QCOMPARE(menu->getProductName(-1, 12), QVariant("Prod s12"));
+
+        // Without a translator (and without any menu) nothing breaks.
+        QObject bare;
+        auto *empty = new MenuManager(&bare);
+        QCOMPARE(empty->getProductName(12), QVariant(QString()));
+        QCOMPARE(empty->getProductIndex(12), 0);
+        QCOMPARE(empty->getProductCrc32(12), Crc32().calculateFromByteArray("c00"));
+    }
+
+    void digestsCoverIdNameHoldTimeAndPanSize_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("productId");
+        QTest::addColumn<QByteArray>("input");
+        QTest::newRow("product 12") << 0 << 12 << QByteArray("cProd s123c1");
+        QTest::newRow("other language") << 1 << 12 << QByteArray("cProducto 123c1");
+        QTest::newRow("empty product") << 0 << 0 << QByteArray("001");
+        QTest::newRow("long hold, two bins") << 0 << 5 << QByteArray("5Fries1c5c2");
+        QTest::newRow("negative id, not Latin-1") << 0 << -3 << QByteArray("-3K\xe4se ??32");
+        QTest::newRow("unknown id takes row 0") << 0 << 99 << QByteArray("63") + "" + "0" + "1";
+    }
+
+    void digestsCoverIdNameHoldTimeAndPanSize()
+    {
+        QFETCH(int, language);
+        QFETCH(int, productId);
+        QFETCH(QByteArray, input);
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/menu.json", R"({"menuVersion": 1, "products": [
+            {"productId": 0, "productName": {"eng_USA": ""}, "holdingTime": 0, "zoneSplits": "1/2"},
+            {"productId": 12, "productName": {"eng_USA": "Prod s12", "spa": "Producto 12"}, "holdingTime": 60, "zoneSplits": "1/2"},
+            {"productId": 5, "productName": {"eng_USA": "Fries"}, "holdingTime": 7260, "zoneSplits": "1/1"},
+            {"productId": -3, "productName": {"eng_USA": "K\u00e4se \u65e5\u672c"}, "holdingTime": 3, "zoneSplits": "1/1"}
+        ]})"));
+        FakeCabinet cabinet;
+        cabinet.traysPerZone = 2;
+        MenuManager *menu = cabinet.load();
+        cabinet.translator->set_languageId(language);
+
+        const QByteArray md5 = QCryptographicHash::hash(input, QCryptographicHash::Md5);
+        const quint32 crc = quint32(crc32(0L, reinterpret_cast<const Bytef *>(input.constData()), uInt(input.size())));
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("Product specific md5 for id %1 = %2")
+                                                        .arg(productId).arg(QString::fromLatin1(md5.toHex()))));
+        QCOMPARE(menu->getProductMd5(productId), md5);
+        QCOMPARE(menu->getProductCrc32(productId), crc);
+    }
+
+    void editModelsAnswerOutOfRangeRowsWithDefaults_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QVariant>("fallback");
+        QTest::addColumn<QVariant>("product7"); // the answer for row 3, product 7
+        const QVariant none{QString()};
+        const QVariant nuggets{QStringList{"Nuggets", "", "", "", "", "Nuggets DE", "", "", "", "", "", "", "", "", ""}};
+        auto row = [](const char *slot, const QVariant &fallback, const QVariant &product7) {
+            QTest::newRow(slot) << QString::fromLatin1(slot) << fallback << product7;
+        };
+        row("getProductEditId", 0, 7);
+        row("getProductEditName", none, "Nuggets");
+        row("getProductEditNameList", none, nuggets);
+        row("getProductEditHoldTime", 0, 900);
+        row("getProductEditWarningTime", 0, 600);
+        row("getProductEditLowerTemp", 0, 160);
+        row("getProductEditUpperTemp", 0, 180);
+        row("getProductEditFanSpeed", 0, 60);
+        row("getProductEditLidType", none, "Vented");
+        row("getProductEditBottomType", none, "Rack");
+        row("getProductEditPanSize", none, 2);
+        row("getProductEditPanSizeX", none, "2/3");
+        row("getProductEditResetTime", 0, 0);
+        row("getProductEditTimerColor", none, "#00ff00");
+        row("getProductEditProductLocked", false, false);
+        row("getGroupEditProductGroupId", 0, "0");
+        row("getGroupEditId", 0, 7);
+        row("getGroupEditName", none, "Nuggets");
+        row("getGroupEditNameList", none, nuggets);
+        row("getGroupEditLowerTemp", 0, 160);
+        row("getGroupEditUpperTemp", 0, 180);
+        row("getGroupEditLidType", none, "Vented");
+        row("getGroupEditPanSize", none, 2);
+        row("getGroupEditPanSizeX", none, "2/3");
+        row("getGroupEditFanSpeed", 100, 60);
+        row("getGroupEditGroupsDefault", 0, -1);
+        row("dayPartModelGetId", 0, 7);
+        row("dayPartModelGetGroupId", 0, "0");
+        row("dayPartModelGetName", none, "Nuggets");
+        row("dayPartModelGetTimerColor", none, "#00ff00");
+        row("dayPartModelGetProductLocked", none, false);
+        row("dayPartModelGetHoldTime", 0, 900);
+        row("dayPartModelGetWarningTime", 0, 600);
+        row("dayPartModelGetLowerTemp", 0, 160);
+        row("dayPartModelGetUpperTemp", 0, 180);
+        row("dayPartModelGetFanSpeed", 0, 60);
+        row("dayPartModelGetResetTime", 0, 0);
+        row("dayPartModelGetLidType", none, "Vented");
+        row("dayPartModelGetBottomType", none, "Rack");
+        row("dayPartModelGetPanSize", 0, 2);
+        row("dayPartModelGetPanSizeX", none, "2/3");
+        row("dayPartModelGetGroupDefault", 0, -1);
+    }
+
+    void editModelsAnswerOutOfRangeRowsWithDefaults()
+    {
+        QFETCH(QString, slot);
+        QFETCH(QVariant, fallback);
+        QFETCH(QVariant, product7);
+        QObject cabinet;
+        MenuManager menu(&cabinet);
+        const QList<MenuFile::Row> rows = fixtureRows();
+        fill(menu.productsEditModel(), rows);
+        fill(menu.groupsEditModel(), rows);
+        fill(menu.dayPartsEditModel(), rows);
+        auto call = [&](int row) {
+            QVariant result;
+            if (!QMetaObject::invokeMethod(&menu, slot.toLatin1().constData(), Q_RETURN_ARG(QVariant, result),
+                                           Q_ARG(int, row)))
+                qWarning() << "no slot" << slot;
+            return result;
+        };
+        for (int row : {5, 99, -1}) {
+            const QVariant result = call(row);
+            QCOMPARE(result.userType(), fallback.userType());
+            QCOMPARE(result, fallback);
+        }
+        const QVariant result = call(3);
+        QCOMPARE(result.userType(), product7.userType());
+        QCOMPARE(result, product7);
+    }
+
+    void editModelOperations()
+    {
+        QObject cabinet;
+        MenuManager menu(&cabinet);
+        const QList<MenuFile::Row> rows = fixtureRows();
+        fill(menu.productsEditModel(), rows.mid(0, 4));
+        fill(menu.groupsEditModel(), {rows.at(4)});
+        fill(menu.dayPartsEditModel(), rows);
+        const int sides = 1073741825;
+
+        QCOMPARE(menu.getProductEditRowCount(), 4);
+        QCOMPARE(menu.getGroupEditRowCount(), 1);
+        QCOMPARE(menu.getGroupEditIndex(sides), 0);
+        QCOMPARE(menu.getGroupEditId(0), QVariant(sides));
+        QCOMPARE(menu.getProductEditIndex(7), 3);
+        QCOMPARE(menu.getGroupEditProductIndex(99), 0);
+        QCOMPARE(menu.getGroupEditGroupPList(-4), QVariant(QStringList{"5", "7"}));
+        QCOMPARE(menu.getGroupEditGroupPList(1), QVariant(QStringList()));
+        QCOMPARE(menu.dayPartModelGetGroupPList(4), QVariant(QStringList{"5", "7"}));
+        QVERIFY(!menu.groupEditIsEmptyGroup(0));
+        QVERIFY(menu.groupEditIsEmptyGroup(1));
+
+        menu.groupEditSetDefaultProd(sides, 2); // two members: index 2 is out
+        QCOMPARE(menu.getGroupEditGroupsDefault(0), QVariant(0));
+        menu.groupEditSetDefaultProd(sides, 1);
+        QCOMPARE(menu.getGroupEditGroupsDefault(0), QVariant(1));
+
+        // The group holds 5 and 7 at 160-180, "Vented", "2/3", fan 60.
+        QVERIFY(!menu.checkProductInGroups(0, 1, 1, "None", "1/3", 1));
+        QVERIFY(!menu.checkProductInGroups(12, 1, 1, "None", "1/3", 1));
+        QVERIFY(!menu.checkProductInGroups(5, 160, 180, "Vented", "2/3", 60));
+        QVERIFY(menu.checkProductInGroups(5, 160, 180, "Vented", "2/3", 70));
+        QVERIFY(menu.checkProductInGroups(7, 160, 180, "Solid", "2/3", 60));
+
+        QCOMPARE(menu.dayPartEditGetName(7), QVariant("Nuggets"));
+        QCOMPARE(menu.dayPartEditGetPanSizeX(7), QVariant("2/3"));
+        QCOMPARE(menu.dayPartEditGetFanSpeed(7), QVariant(60));
+        QCOMPARE(menu.dayPartEditGetUpperTemp(7), QVariant(180));
+        QCOMPARE(menu.dayPartEditGetName(0), QVariant(QString()));
+        QCOMPARE(menu.dayPartEditGetPanSize(0), QVariant(1));
+        QCOMPARE(menu.dayPartEditGetFanSpeed(0), QVariant(-1));
+        QCOMPARE(menu.dayPartEditGetPanSize(99), QVariant(0));
+        QCOMPARE(menu.dayPartEditGetFanSpeed(99), QVariant(0));
+        QCOMPARE(menu.dayPartEditGetLowerTemp(99), QVariant(0));
+
+        menu.sortProductEditModel();
+        QCOMPARE(menu.getProductEditName(0), QVariant(QString()));
+        QCOMPARE(menu.getProductEditName(1), QVariant("Fries"));
+        QCOMPARE(menu.getProductEditName(3), QVariant("Prod s12"));
+
+        menu.deleteGroupFromEdit(0);
+        QCOMPARE(menu.getGroupEditRowCount(), 0);
+        menu.groupEditSetDefaultProd(sides, 0); // no rows: nothing to set, no crash
+    }
+
+    void timerColours()
+    {
+        QObject cabinet;
+        MenuManager menu(&cabinet);
+        const QList<QObject *> colors = menu.timerColorsDataList();
+        QCOMPARE(colors.size(), 81);
+        auto entry = [&](int i) {
+            auto *c = qobject_cast<TimerColorsData *>(colors.at(i));
+            return c ? c->getForeColor() + "/" + c->getBackColor() : QString();
+        };
+        QCOMPARE(entry(0), QStringLiteral("#fffffd/#fffffd"));
+        QCOMPARE(entry(9), QStringLiteral("#a0a0a0/#402100"));
+        QCOMPARE(entry(53), QStringLiteral("#000000/#c0c0ff"));
+        QCOMPARE(entry(62), QStringLiteral("#000000/#f4c0ff"));
+        QCOMPARE(entry(80), QStringLiteral("#000000/#ffffff"));
+        QCOMPARE(menu.getProductTimerForeColor("#ffffff"), QVariant("#000000"));
+        QCOMPARE(menu.getProductTimerForeColor("#FFFFFF"), QVariant(QString()));
+        QCOMPARE(menu.getProductTimerForeColor("#fffffd"), QVariant("#fffffd"));
+        QCOMPARE(menu.getProductTimerForeColor("#3030ff"), QVariant("#a0a0a0"));
+    }
+
+    void publishesItsModelsToTheScreens()
+    {
+        QObject cabinet;
+        MenuManager menu(&cabinet);
+        QQmlEngine engine;
+        menu.publishTo(engine.rootContext());
+        QQmlContext *context = engine.rootContext();
+        QCOMPARE(context->contextProperty("menuManager").value<QObject *>(), &menu);
+        QCOMPARE(context->contextProperty("productsModel").value<QObject *>(), menu.productsModel());
+        QCOMPARE(context->contextProperty("productsEditModel").value<QObject *>(), menu.productsEditModel());
+        QCOMPARE(context->contextProperty("groupsEditModel").value<QObject *>(), menu.groupsEditModel());
+        QCOMPARE(context->contextProperty("dayPartsEditModel").value<QObject *>(), menu.dayPartsEditModel());
+        QCOMPARE(context->contextProperty("timerColorsDataList").value<QList<QObject *>>().size(), 81);
+    }
+
+    void roleItemModelReadsRowsAsMaps()
+    {
+        RoleItemModel model({{257, "id"}, {258, "name"}});
+        QVERIFY(!model.parent());
+        auto *item = new QStandardItem;
+        item->setData(5, 257);
+        item->setData("Eggs", 258);
+        model.appendRow(item);
+        model.appendRow(new QStandardItem); // a row without data
+        QCOMPARE(model.getXYZ(0), (QVariantMap{{"id", 5}, {"name", "Eggs"}}));
+        const QVariantMap outside = RoleItemModel::getModelData(&model, 3);
+        QCOMPARE(outside.keys(), (QStringList{"id", "name"}));
+        QVERIFY(!outside.value("id").isValid() && !outside.value("name").isValid());
+        QCOMPARE(model.getXYZ(1).size(), 2);
+        QVERIFY(!model.getXYZ(1).value("name").isValid());
+        QVERIFY(RoleItemModel::getModelData(nullptr, 0).isEmpty());
+    }
+
+    void smallValueTypes()
+    {
+        TimerColorsData colors("#000000", "#fffffd");
+        QCOMPARE(colors.property("foreColor").toString(), QStringLiteral("#000000"));
+        QCOMPARE(colors.property("backColor").toString(), QStringLiteral("#fffffd"));
+        QCOMPARE(TimerColorsData().getForeColor(), QString());
+
+        DPEditProductInfo info;
+        QCOMPARE(info.get_pName(), QStringLiteral(" "));
+        QCOMPARE(info.get_panSize(), 1);
+        QSignalSpy panSize(&info, &DPEditProductInfo::panSizeChanged);
+        QSignalSpy name(&info, &DPEditProductInfo::pNameChanged);
+        info.set_panSize(1);
+        QCOMPARE(panSize.count(), 0);
+        info.set_panSize(2);
+        info.set_panSize(2);
+        QCOMPARE(panSize.count(), 1);
+        info.set_pName("Eggs");
+        QCOMPARE(name.count(), 1);
+        QCOMPARE(name.at(0).at(0).toString(), QStringLiteral("Eggs"));
+    }
+};
+
+QTEST_MAIN(TestMenuManager)
+#include "tst_menumanager.moc"
