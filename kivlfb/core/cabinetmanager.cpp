@@ -19,10 +19,12 @@ CabinetManager::CabinetManager(int simulationFlags, int idConnector, QWidget *pa
     : QObject(parent)
     , m_simulationFlags(simulationFlags)
     , m_idConnector(idConnector)
+    , m_userInteractionTimer(new QTimer(this))
 {
-    m_userInteractionTimer.setSingleShot(true);
-    m_userInteractionTimer.setInterval(UserInteractionTimeoutMs);
-    connect(&m_userInteractionTimer, &QTimer::timeout, this, &CabinetManager::userInteractionTimerTO);
+    m_userInteractionTimer->setObjectName(QStringLiteral("userInteractionTimer"));
+    m_userInteractionTimer->setSingleShot(true);
+    m_userInteractionTimer->setInterval(UserInteractionTimeoutMs);
+    connect(m_userInteractionTimer, &QTimer::timeout, this, &CabinetManager::userInteractionTimerTO);
 
     setObjectName(QStringLiteral("cabinetManager"));
     qDebug() << "Arguments" << QCoreApplication::arguments();
@@ -50,7 +52,7 @@ bool CabinetManager::eventFilter(QObject *watched, QEvent *event)
     // one timer restart. The event always goes on to its target.
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonPress || type == QEvent::KeyPress)
-        m_userInteractionTimer.start();
+        m_userInteractionTimer->start();
     return QObject::eventFilter(watched, event);
 }
 

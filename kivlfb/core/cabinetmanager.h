@@ -825,7 +825,7 @@ private:
     QString m_idErrorMsg;
     NfcPollInfo *m_nfcPollingInfo = nullptr;
 
-    QTimer m_userInteractionTimer;
+    QTimer *m_userInteractionTimer;
 };
 
 // The one cabinet core of the process, set by main before the event loop.
