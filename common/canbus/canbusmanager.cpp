@@ -58,6 +58,11 @@ CanbusManager::CanbusManager(CanThread *canThread, int nodeId, QObject *parent)
     connect(&secondsTimer, SIGNAL(timeout()), this, SLOT(incSecsSinceLastPktRcvd()));
 }
 
+CanbusManager::CanbusManager(CanThread *canThread, QObject *parent)
+    : CanbusManager(canThread, 0, parent)
+{
+}
+
 CanbusManager::~CanbusManager() = default;
 
 void CanbusManager::registerQmlTypes()

@@ -194,6 +194,8 @@ public:
     explicit CanbusManager(QObject *parent = nullptr);
     // nodeId is kept for callers that pass it; the sender id is canId.
     CanbusManager(CanThread *canThread, int nodeId, QObject *parent = nullptr);
+    // The update utility's form: no node id.
+    CanbusManager(CanThread *canThread, QObject *parent = nullptr);
     ~CanbusManager() override;
 
     // Registers the enum holder for QML as "CanbusDefs" 1.0 "CanbusDefines".
