@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMetaType>
 #include <QtGlobal>
 
@@ -16,6 +17,9 @@ typedef struct can_frame can_frame_t;
 class CanFrame
 {
 public:
+    static constexpr int RecordSize = 16;   // sizeof(struct can_frame)
+    static constexpr int ArrayFormSize = 12; // identifier (big-endian) + 8 data bytes
+
     CanFrame() = default;
     CanFrame(quint32 identifier, const quint8 *data8)
         : m_identifier(identifier)
@@ -28,6 +32,25 @@ public:
     quint32 identifier() const { return m_identifier; }
     const quint8 *data() const { return m_data; }
     quint8 byte(int i) const { return m_data[i]; }
+    QByteArray dataBytes() const
+    {
+        return QByteArray(reinterpret_cast<const char *>(m_data), sizeof m_data);
+    }
+
+    bool isExtended() const { return m_identifier & CAN_EFF_FLAG; }
+    bool isRemoteRequest() const { return m_identifier & CAN_RTR_FLAG; }
+    bool isError() const { return m_identifier & CAN_ERR_FLAG; }
+
+    // The kernel record for one frame: identifier as given (no flag bits
+    // added), length = payload size, padding and unused data bytes zero.
+    // An empty array when the payload is longer than 8 bytes.
+    static QByteArray toRecord(quint32 identifier, const QByteArray &payload);
+    // Reads a kernel record; false unless it is exactly 16 bytes. The
+    // length byte is dropped: the frame always carries all 8 data bytes.
+    static bool fromRecord(const QByteArray &record, CanFrame *frame);
+    // The 12-byte array form (identifier big-endian in bytes 0 to 3, data in
+    // bytes 4 to 11); missing bytes are taken as zero.
+    static CanFrame fromArrayForm(const QByteArray &bytes);
 
 private:
     quint32 m_identifier = 0;

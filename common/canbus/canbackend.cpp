@@ -1,0 +1,3 @@
+#include "canbackend.h"
+
+CanBackend::~CanBackend() = default;

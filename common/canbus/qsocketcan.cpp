@@ -1,0 +1,130 @@
+#include "qsocketcan.h"
+
+#include "socketcanbackend.h"
+#include "virtualcanbackend.h"
+
+#include <QDebug>
+#include <QSocketNotifier>
+
+QSocketCAN::QSocketCAN(QObject *parent)
+    : QObject(parent)
+{
+    connect(this, SIGNAL(canSocketRcvdByteArray(QByteArray)), this,
+            SLOT(baToRcvdCanFrame(QByteArray)));
+}
+
+QSocketCAN::~QSocketCAN()
+{
+    closeSocket();
+}
+
+void QSocketCAN::set_portName(const QString &name)
+{
+    m_portName = name;
+    emit portNameChanged(m_portName);
+}
+
+QString QSocketCAN::backendKind() const
+{
+    return m_backend ? m_backend->kind() : QString();
+}
+
+void QSocketCAN::closeSocket()
+{
+    delete m_readNotifier;
+    delete m_writeNotifier;
+    m_readNotifier = nullptr;
+    m_writeNotifier = nullptr;
+    m_backend.reset();
+}
+
+int QSocketCAN::open(QString interfaceName)
+{
+    closeSocket();
+    m_portName = interfaceName;
+
+    const QString choice = qEnvironmentVariable("KIV_CAN");
+    int result = -1;
+    if (choice == QLatin1String("socketcan")) {
+        m_backend.reset(new SocketCanBackend);
+        result = m_backend->open(interfaceName);
+    } else if (choice == QLatin1String("virtual")) {
+        m_backend.reset(new VirtualCanBackend);
+        result = m_backend->open(interfaceName);
+    } else {
+        if (!choice.isEmpty())
+            qWarning() << "KIV_CAN:" << choice << "is neither virtual nor socketcan; choosing by kernel";
+        m_backend.reset(new SocketCanBackend);
+        result = m_backend->open(interfaceName);
+        if (result != 0) {
+            m_backend.reset(new VirtualCanBackend);
+            result = m_backend->open(interfaceName);
+        }
+    }
+    if (result != 0) {
+        m_backend.reset();
+        return result;
+    }
+    if (auto *vcan = dynamic_cast<VirtualCanBackend *>(m_backend.get()))
+        qDebug() << "CAN" << interfaceName << "on the virtual bus" << vcan->directory();
+    return watch();
+}
+
+int QSocketCAN::watch()
+{
+    const int fd = m_backend->descriptor();
+    if (fd < 0)
+        return -3;
+    m_readNotifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(m_readNotifier, SIGNAL(activated(int)), this, SLOT(readMsgFromSocket(int)),
+            Qt::DirectConnection);
+
+    m_writeNotifier = new QSocketNotifier(fd, QSocketNotifier::Write, this);
+    connect(m_writeNotifier, SIGNAL(activated(int)), this, SLOT(writeWrapUp(int)),
+            Qt::DirectConnection);
+    m_writeNotifier->setEnabled(false);
+    return 0;
+}
+
+int QSocketCAN::sendMsg(uint id, QByteArray *data)
+{
+    if (!data)
+        return 0;
+    const QByteArray record = CanFrame::toRecord(id, *data);
+    delete data;
+    if (record.isEmpty())
+        return 0;
+
+    const int written = m_backend ? int(m_backend->writeRecord(record)) : -1;
+    if (written == CanFrame::RecordSize)
+        emit readyWrite(0);
+    // Every write, good or bad, is followed by a readyWrite once the socket
+    // is writable again: the bus manager's machine advances on it.
+    if (m_writeNotifier)
+        m_writeNotifier->setEnabled(true);
+    return written;
+}
+
+void QSocketCAN::readMsgFromSocket(int theSocket)
+{
+    if (!m_backend || theSocket != m_backend->descriptor())
+        return;
+    QByteArray record;
+    while (m_backend->readRecord(&record) == CanFrame::RecordSize) {
+        auto *frame = new CanFrame;
+        CanFrame::fromRecord(record, frame);
+        emit rcvdCanFrame(frame);
+    }
+}
+
+void QSocketCAN::writeWrapUp(int theSocket)
+{
+    if (m_writeNotifier)
+        m_writeNotifier->setEnabled(false);
+    emit readyWrite(theSocket);
+}
+
+void QSocketCAN::baToRcvdCanFrame(QByteArray bytes)
+{
+    emit rcvdCanFrame(new CanFrame(CanFrame::fromArrayForm(bytes)));
+}

@@ -1,0 +1,58 @@
+#include "canbus/canbusmanager.h"
+#include "cantestnode.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+
+// Two processes, two displays, one virtual bus.
+class TestCanPeer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void twoProcessesExchangeMessages()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString bus = dir.filePath(QStringLiteral("can0"));
+        qputenv("KIV_CAN", "virtual");
+        qputenv("KIV_VCAN_DIR", QFile::encodeName(bus));
+
+        QProcess peer;
+        peer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        peer.start(QStringLiteral(CAN_PEER_PATH), QStringList());
+        QVERIFY(peer.waitForStarted());
+        QTRY_VERIFY(peer.canReadLine());
+        QCOMPARE(peer.readLine(), QByteArray("ready\n"));
+
+        CanTestNode self(1);
+        QSignalSpy single(self.manager(), SIGNAL(receivedSinglePacket(QByteArray)));
+        QSignalSpy message(self.manager(), SIGNAL(receivedMpm(int,QByteArray)));
+
+        self.sendSingle(QByteArray(1, char(CanbusManager::KIVMSGSINGLE_ROLLCALL_REQUEST)));
+        QByteArray payload(600, '\0');
+        for (int i = 0; i < payload.size(); ++i)
+            payload[i] = char(i * 7 + 3);
+        self.sendMulti(CanbusManager::KIV_MULTI_OBJ_PROPERTY, payload);
+
+        QTRY_COMPARE(single.size(), 1);
+        QCOMPARE(single.first().at(0).toByteArray(), QByteArray("\x13\x07\0\0\0\0\0\0", 8));
+        QCOMPARE(self.manager()->get_receivedFrameSenderId(), 2);
+
+        QTRY_COMPARE_WITH_TIMEOUT(message.size(), 1, 10000);
+        std::reverse(payload.begin(), payload.end());
+        QCOMPARE(message.first().at(0).toInt(), int(CanbusManager::KIV_MULTI_OBJ_PROPERTY));
+        QCOMPARE(message.first().at(1).toByteArray(), payload);
+
+        QVERIFY(peer.waitForFinished(10000));
+        QCOMPARE(peer.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(peer.exitCode(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCanPeer)
+#include "tst_canpeer.moc"
