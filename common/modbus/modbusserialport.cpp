@@ -12,7 +12,7 @@ void checkSetting(QSerialPort *port, bool ok, const char *setting)
 {
     if (ok)
         return;
-    qDebug().nospace() << "Modbus serial port " << port->portName() << ": " << setting
+    qDebug().nospace().noquote() << "Modbus serial port " << port->portName() << ": " << setting
                        << " not applied (" << port->errorString() << "), carrying on";
     port->clearError();
 }
@@ -35,7 +35,7 @@ QSerialPort *ModbusSerialPort::create()
 bool ModbusSerialPort::open(QSerialPort *port)
 {
     if (!port->open(QIODevice::ReadWrite)) {
-        qDebug().nospace() << "Modbus serial port " << port->portName()
+        qDebug().nospace().noquote() << "Modbus serial port " << port->portName()
                            << " not opened: " << port->errorString();
         return false;
     }
