@@ -31,6 +31,8 @@ ModbusFakeSlave::ModbusFakeSlave(int slaveId, int numRegisters, QObject *parent)
     , m_slaveId(slaveId)
     , m_registers(qMax(numRegisters, 0), 0)
 {
+    // Register values travel by name in signals, also queued and to spies.
+    qRegisterMetaType<uint16_t>("uint16_t");
     m_scTimer = new QTimer(this);
     m_scTimer->setSingleShot(true);
     m_scTimer->setInterval(kRespondDelayMs);
