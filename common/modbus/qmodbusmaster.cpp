@@ -9,7 +9,10 @@
 #include <QDebug>
 #include <QSerialPort>
 #include <QState>
+#include <QThread>
 #include <QTimer>
+
+#include <unistd.h>
 
 QModbusMaster::QModbusMaster(QSerialPort *port, QObject *parent)
     : TarnStateMachine(parent)
@@ -34,10 +37,10 @@ QModbusMaster::QModbusMaster(QSerialPort *port, QObject *parent)
     buildMachine();
 
     connect(this, &QModbusMaster::logData, this, &QModbusMaster::selfLog);
-    // A request queued from another thread announces itself there; this
-    // copy always arrives in the master's own thread.
-    connect(this, &QModbusMaster::dequeuePollRequest, this,
-            &QModbusMaster::inThreadDequeuePollRequest, Qt::QueuedConnection);
+    // A request queued from another thread is announced here, in the
+    // machine's thread, by the queued inThreadDequeuePollRequest().
+    connect(this, &QModbusMaster::inThreadDequeuePollRequest, this,
+            &QModbusMaster::dequeuePollRequest);
 }
 
 QModbusMaster::~QModbusMaster() = default;
@@ -54,8 +57,6 @@ void QModbusMaster::buildMachine()
     setInitialState(m_initialState);
 
     b.transition(m_initialState, m_idleState, "t_move_on", self, this, SIGNAL(moveOnSig()));
-    // A request signalled from a worker thread reaches this transition
-    // queued, because the machine's signal handling lives in this thread.
     b.transition(m_idleState, m_pollRequestProcess, "t_dequeueRequest", self, this,
                  SIGNAL(dequeuePollRequest()), "queuesNotEmpty");
     b.transition(m_pollRequestProcess, m_idleState, "t1acanceled", self, this,
@@ -166,7 +167,12 @@ qint8 QModbusMaster::enqueue(QModbusPollDesc_struct request, bool highPriority)
         QMutexLocker lock(&m_queueMutex);
         (highPriority ? m_highQueue : m_normalQueue).push_back(std::move(request));
     }
-    emit dequeuePollRequest();
+    // Only a caller in another thread pays for a posted event; the machine
+    // never runs outside its own thread.
+    if (QThread::currentThread() == thread())
+        emit dequeuePollRequest();
+    else
+        QMetaObject::invokeMethod(this, "inThreadDequeuePollRequest", Qt::QueuedConnection);
     return 0;
 }
 
@@ -459,8 +465,7 @@ void QModbusMaster::pollRequestSend()
         if (!line) {
             emit pollRequestMessage(m_request);
         } else if (portOpen) {
-            m_port->write(m_request);
-            m_port->flush();
+            writeFrame(m_request);
         }
     }
 
@@ -474,6 +479,23 @@ void QModbusMaster::pollRequestSend()
     info->pollResolved(QModbusPollInfo::QMBS_REQUEST_ISSUED);
     m_replyTimer->start(info->timeoutMs());
     emit pollRequestSent();
+}
+
+void QModbusMaster::writeFrame(const QByteArray &frame)
+{
+    // Straight to the descriptor while nothing else waits to go out: the
+    // port's own write path switches its write notifier on and off for every
+    // frame, and under the GLib event loop each switch costs another wake-up
+    // of the loop. Whatever the device does not take at once goes the port's
+    // buffered way.
+    qint64 written = 0;
+    const int fd = int(m_port->handle());
+    if (fd >= 0 && m_port->bytesToWrite() == 0) {
+        const ssize_t n = ::write(fd, frame.constData(), size_t(frame.size()));
+        written = n > 0 ? n : 0;
+    }
+    if (written < frame.size())
+        m_port->write(frame.constData() + written, frame.size() - written);
 }
 
 ModbusSlaveStatus_struct &QModbusMaster::slaveEntry(int node)

@@ -160,6 +160,7 @@ private:
     qint8 enqueue(QModbusPollDesc_struct request, bool highPriority);
     bool refuseOversizedWrite(const QModbusPollDesc_struct &request, const QModbusPollInfo *info);
     bool usesLine() const;
+    void writeFrame(const QByteArray &frame);
     ModbusSlaveStatus_struct &slaveEntry(int node);
     void setErrorText(const QString &text);
     QString errorTrace(const QString &time) const;

@@ -583,6 +583,13 @@ private slots:
         connect(master.get(), &QModbusMaster::pollRequestSent, this,
                 [&] { allInMain &= QThread::currentThread() == mainThread; }, Qt::DirectConnection);
 
+        // A lone request from the worker wakes an idle master by itself.
+        QModbusPollInfo lone(2);
+        Worker first(master.get(), {&lone});
+        first.start();
+        QVERIFY(first.wait(5000));
+        QTRY_COMPARE(lone.state(), int(QModbusPollInfo::QMBS_GOOD_REPLY_FOUND));
+
         std::vector<std::unique_ptr<QModbusPollInfo>> workerInfos, mainInfos;
         QList<QModbusPollInfo *> workerPtrs;
         for (int i = 0; i < 40; ++i) {
@@ -607,7 +614,7 @@ private slots:
         QVERIFY(std::all_of(worker.results.begin(), worker.results.end(),
                             [](qint8 r) { return r == 0; }));
         QList<int> workerOrder;
-        for (const QByteArray &f : slave->requests()) {
+        for (const QByteArray &f : slave->requests().mid(1)) { // after the lone one
             const int address = (quint8(f.at(2)) << 8) | quint8(f.at(3));
             if (address >= 100)
                 workerOrder << address - 100;
