@@ -120,7 +120,10 @@ QByteArray ModbusRtu::requestFrame(const QModbusPollDesc_struct &r, const QVecto
     default:
         return QByteArray();
     }
-    return withCrc(f);
+    const quint16 c = crc(f.constData(), f.size());
+    f.append(char(c & 0xFF));
+    f.append(char(c >> 8));
+    return f;
 }
 
 int ModbusRtu::replyLength(const char *reply, int count)

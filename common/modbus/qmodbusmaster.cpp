@@ -453,7 +453,7 @@ void QModbusMaster::pollRequestSend()
 
     const bool line = usesLine();
     const bool portOpen = m_port && m_port->isOpen();
-    if (line && portOpen)
+    if (line && portOpen && m_port->bytesAvailable() > 0)
         m_port->readAll(); // stale bytes of an earlier exchange
 
     m_received = 0;
@@ -544,15 +544,18 @@ void QModbusMaster::pollResponseCompleteness()
     const ModbusRtu::ReplyCheck check =
         ModbusRtu::checkReply(m_reply.constData(), m_received, m_expectedSlave, &computed);
     const quint8 function = m_received >= 2 ? quint8(m_reply.at(1)) : 0;
-    const QString request = QString::number(m_inFlight->slaveId) + QStringLiteral(", ")
-        + QString::number(m_inFlight->functionCode) + QStringLiteral(", ")
-        + QString::number(m_inFlight->startAddress);
+    // Built only when an error text needs it: this runs for every reply.
+    const auto request = [this]() {
+        return QString::number(m_inFlight->slaveId) + QStringLiteral(", ")
+            + QString::number(m_inFlight->functionCode) + QStringLiteral(", ")
+            + QString::number(m_inFlight->startAddress);
+    };
 
     switch (check) {
     case ModbusRtu::Incomplete:
         // An exception reply is named as soon as its function byte is in.
         if (m_received >= 4 && (function & 0x80))
-            setErrorText(QCoreApplication::translate("QModbusMaster", "Nack: ") + request);
+            setErrorText(QCoreApplication::translate("QModbusMaster", "Nack: ") + request());
         m_completeness = Completeness::Incomplete;
         return;
     case ModbusRtu::WrongSlave:
@@ -562,14 +565,14 @@ void QModbusMaster::pollResponseCompleteness()
         break;
     case ModbusRtu::BadCrc:
         if (function & 0x80)
-            setErrorText(QCoreApplication::translate("QModbusMaster", "Nack: ") + request);
-        setErrorText(QCoreApplication::translate("QModbusMaster", "Bad CRC: ") + request
+            setErrorText(QCoreApplication::translate("QModbusMaster", "Nack: ") + request());
+        setErrorText(QCoreApplication::translate("QModbusMaster", "Bad CRC: ") + request()
                      + QLatin1Char(',') + QString::number(computed, 16));
         m_completeness = Completeness::Failed;
         break;
     case ModbusRtu::Complete:
         if (function & 0x80)
-            setErrorText(QCoreApplication::translate("QModbusMaster", "Nack: ") + request);
+            setErrorText(QCoreApplication::translate("QModbusMaster", "Nack: ") + request());
         m_completeness = Completeness::Complete;
         break;
     }
