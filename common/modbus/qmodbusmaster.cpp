@@ -196,19 +196,27 @@ bool QModbusMaster::refuseOversizedWrite(const QModbusPollDesc_struct &r,
     return false;
 }
 
+QModbusPollDesc_struct QModbusMaster::request(quint8 nodeId, quint8 functionCode,
+                                              quint16 start, quint16 quantity,
+                                              quint8 retryCount, QModbusPollInfo *info)
+{
+    QModbusPollDesc_struct r;
+    r.slaveId = nodeId;
+    r.functionCode = functionCode;
+    r.startAddress = start;
+    r.quantity = quantity;
+    r.attemptsRemaining = retryCount + 1;
+    r.pollInfo = info;
+    return r;
+}
+
 qint8 QModbusMaster::holdingRegistersRead(quint8 nodeId, quint16 startingReg, quint8 quantity,
                                           quint8 retryCount, QModbusPollInfo *retInfoPtr,
                                           bool l_overrideFakeMode)
 {
     if (!retInfoPtr || quantity == 0)
         return -1;
-    QModbusPollDesc_struct r;
-    r.slaveId = nodeId;
-    r.functionCode = 3;
-    r.startAddress = startingReg;
-    r.quantity = quantity;
-    r.attemptsRemaining = retryCount + 1;
-    r.pollInfo = retInfoPtr;
+    QModbusPollDesc_struct r = request(nodeId, 3, startingReg, quantity, retryCount, retInfoPtr);
     r.overrideFakeMode = l_overrideFakeMode;
     return enqueue(std::move(r), retInfoPtr->highPriority());
 }
@@ -219,13 +227,8 @@ qint8 QModbusMaster::holdingRegistersWrite(quint8 nodeId, quint16 startingReg, q
 {
     if (!retInfoPtr || quantity == 0)
         return -1;
-    QModbusPollDesc_struct r;
-    r.slaveId = nodeId;
-    r.functionCode = quantity == 1 ? 6 : 16;
-    r.startAddress = startingReg;
-    r.quantity = quantity;
-    r.attemptsRemaining = retryCount + 1;
-    r.pollInfo = retInfoPtr;
+    QModbusPollDesc_struct r = request(nodeId, quantity == 1 ? 6 : 16, startingReg, quantity,
+                                       retryCount, retInfoPtr);
     r.overrideFakeMode = l_overrideFakeMode;
     if (refuseOversizedWrite(r, retInfoPtr))
         return -1;
@@ -237,14 +240,7 @@ qint8 QModbusMaster::inputRegistersRead(quint8 nodeId, quint16 startingReg, quin
 {
     if (!retInfoPtr || quantity == 0)
         return -1;
-    QModbusPollDesc_struct r;
-    r.slaveId = nodeId;
-    r.functionCode = 4;
-    r.startAddress = startingReg;
-    r.quantity = quantity;
-    r.attemptsRemaining = retryCount + 1;
-    r.pollInfo = retInfoPtr;
-    return enqueue(std::move(r), false);
+    return enqueue(request(nodeId, 4, startingReg, quantity, retryCount, retInfoPtr), false);
 }
 
 qint8 QModbusMaster::discreteInputsRead(quint8 nodeId, quint16 startingReg, quint8 quantity,
@@ -252,14 +248,7 @@ qint8 QModbusMaster::discreteInputsRead(quint8 nodeId, quint16 startingReg, quin
 {
     if (!retInfoPtr || quantity == 0)
         return -1;
-    QModbusPollDesc_struct r;
-    r.slaveId = nodeId;
-    r.functionCode = 2;
-    r.startAddress = startingReg;
-    r.quantity = quantity;
-    r.attemptsRemaining = retryCount + 1;
-    r.pollInfo = retInfoPtr;
-    return enqueue(std::move(r), false);
+    return enqueue(request(nodeId, 2, startingReg, quantity, retryCount, retInfoPtr), false);
 }
 
 qint8 QModbusMaster::coilsRead(quint8 nodeId, quint16 startingCoil, quint16 quantity,
@@ -267,14 +256,7 @@ qint8 QModbusMaster::coilsRead(quint8 nodeId, quint16 startingCoil, quint16 quan
 {
     if (!retInfoPtr || quantity == 0)
         return -1;
-    QModbusPollDesc_struct r;
-    r.slaveId = nodeId;
-    r.functionCode = 1;
-    r.startAddress = startingCoil;
-    r.quantity = quantity;
-    r.attemptsRemaining = retryCount + 1;
-    r.pollInfo = retInfoPtr;
-    return enqueue(std::move(r), false);
+    return enqueue(request(nodeId, 1, startingCoil, quantity, retryCount, retInfoPtr), false);
 }
 
 qint8 QModbusMaster::coilsWrite(quint8 nodeId, quint16 start, quint16 num, quint8 retryCount,
@@ -282,13 +264,8 @@ qint8 QModbusMaster::coilsWrite(quint8 nodeId, quint16 start, quint16 num, quint
 {
     if (!retInfoPtr || num == 0)
         return -1;
-    QModbusPollDesc_struct r;
-    r.slaveId = nodeId;
-    r.functionCode = num == 1 ? 5 : 15;
-    r.startAddress = start;
-    r.quantity = num;
-    r.attemptsRemaining = retryCount + 1;
-    r.pollInfo = retInfoPtr;
+    QModbusPollDesc_struct r = request(nodeId, num == 1 ? 5 : 15, start, num, retryCount,
+                                       retInfoPtr);
     if (refuseOversizedWrite(r, retInfoPtr))
         return -1;
     return enqueue(std::move(r), false);
@@ -300,16 +277,12 @@ qint8 QModbusMaster::fileRecordWrite(quint8 nodeId, quint16 fileNumber, quint8 d
 {
     if (!retInfoPtr || dataLength == 0)
         return -1;
-    QModbusPollDesc_struct r;
-    r.slaveId = nodeId;
-    r.functionCode = 21;
+    QModbusPollDesc_struct r = request(nodeId, 21, 0, 0, retryCount, retInfoPtr);
     r.dataLength = dataLength;
     r.referenceType = 6;
     r.fileNumber = fileNumber;
     r.recordNumber = recordNumber;
     r.recordLength = recordLength;
-    r.attemptsRemaining = retryCount + 1;
-    r.pollInfo = retInfoPtr;
     if (refuseOversizedWrite(r, retInfoPtr))
         return -1;
     return enqueue(std::move(r), false);

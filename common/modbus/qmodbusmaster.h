@@ -157,6 +157,9 @@ private:
     enum class Completeness { Incomplete, Complete, Failed };
 
     void buildMachine();
+    static QModbusPollDesc_struct request(quint8 nodeId, quint8 functionCode, quint16 start,
+                                          quint16 quantity, quint8 retryCount,
+                                          QModbusPollInfo *info);
     qint8 enqueue(QModbusPollDesc_struct request, bool highPriority);
     bool refuseOversizedWrite(const QModbusPollDesc_struct &request, const QModbusPollInfo *info);
     bool usesLine() const;
