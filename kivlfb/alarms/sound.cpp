@@ -21,6 +21,12 @@ Sound::Sound(QObject *parent)
 Sound::~Sound()
 {
     killRun();
+    // Mixer runs still going die with the player, quietly.
+    for (QProcess *process : findChildren<QProcess *>()) {
+        process->disconnect(this);
+        process->kill();
+        process->waitForFinished(kKillWaitMs);
+    }
 }
 
 QStringList Sound::commandFor(const QString &filename)
