@@ -13,7 +13,34 @@ const QString HaccpLogFormat::openDuration = QStringLiteral("----");
 
 namespace {
 const QString kDateFormat = QStringLiteral("yyyy/MM/dd");
-const QString kTimeFormat = QStringLiteral("HH:mm:ss");
+
+bool isDigits(const QString &text, int from, int count)
+{
+    for (int i = from; i < from + count; ++i) {
+        if (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+// Strict "yyyy/MM/dd". Parsed by hand: the log holds tens of thousands of
+// dates and every change and every read goes through all of them.
+QDate storedDate(const QString &text)
+{
+    if (text.size() != 10 || text[4] != QLatin1Char('/') || text[7] != QLatin1Char('/')
+        || !isDigits(text, 0, 4) || !isDigits(text, 5, 2) || !isDigits(text, 8, 2))
+        return QDate();
+    return QDate(text.leftRef(4).toInt(), text.midRef(5, 2).toInt(), text.midRef(8, 2).toInt());
+}
+
+// Strict "HH:mm:ss".
+bool isStoredTime(const QString &text)
+{
+    return text.size() == 8 && text[2] == QLatin1Char(':') && text[5] == QLatin1Char(':')
+        && isDigits(text, 0, 2) && isDigits(text, 3, 2) && isDigits(text, 6, 2)
+        && QTime::isValid(text.leftRef(2).toInt(), text.midRef(3, 2).toInt(),
+                          text.midRef(6, 2).toInt());
+}
 
 QByteArray encode(const std::function<void(QDataStream &)> &write)
 {
@@ -157,7 +184,7 @@ bool HaccpLogFormat::removeStartRecord(QJsonArray &entries, int binNumber)
 
 int HaccpLogFormat::purgeBefore(QJsonArray &entries, const QString &cutoffDate)
 {
-    const QDate cutoff = QDate::fromString(cutoffDate, kDateFormat);
+    const QDate cutoff = storedDate(cutoffDate);
     int removed = 0;
     int i = 0;
     while (i < entries.size()) {
@@ -165,7 +192,7 @@ int HaccpLogFormat::purgeBefore(QJsonArray &entries, const QString &cutoffDate)
         const QJsonValue d = o.value(QLatin1String("d"));
         // A date that does not parse is earlier than every date; an unreadable
         // cut-off is earlier than every real date, so it removes nothing good.
-        const QDate date = QDate::fromString(d.toString(), kDateFormat);
+        const QDate date = storedDate(d.toString());
         if (d.isUndefined() || !date.isValid() || (cutoff.isValid() && date < cutoff)) {
             entries.removeAt(i);
             ++removed;
@@ -185,16 +212,16 @@ QString HaccpLogFormat::purgeCutoff(const QDateTime &localNow)
 // ---------------------------------------------------------------------------
 // Screen rows
 
-QString HaccpLogFormat::modelDate(const QString &storedDate)
+QString HaccpLogFormat::modelDate(const QString &stored)
 {
-    const QDate d = QDate::fromString(storedDate, kDateFormat);
-    return d.isValid() ? d.toString(QStringLiteral("MM/dd")) : QString();
+    // "yyyy/MM/dd" -> "MM/dd"
+    return storedDate(stored).isValid() ? stored.mid(5) : QString();
 }
 
-QString HaccpLogFormat::modelTime(const QString &storedTime)
+QString HaccpLogFormat::modelTime(const QString &stored)
 {
-    const QTime t = QTime::fromString(storedTime, kTimeFormat);
-    return t.isValid() ? t.toString(QStringLiteral("HH:mm")) : QString();
+    // "HH:mm:ss" -> "HH:mm"
+    return isStoredTime(stored) ? stored.left(5) : QString();
 }
 
 QString HaccpLogFormat::modelDuration(const QString &storedDuration)
@@ -207,10 +234,8 @@ QString HaccpLogFormat::modelDuration(const QString &storedDuration)
     if (parts.size() != 3 || parts[0].size() < 2 || parts[1].size() != 2 || parts[2].size() != 2)
         return QString();
     for (const QString &p : parts) {
-        for (const QChar c : p) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return QString();
-        }
+        if (!isDigits(p, 0, p.size()))
+            return QString();
     }
     if (parts[1].toInt() > 59 || parts[2].toInt() > 59)
         return QString();

@@ -62,8 +62,8 @@ public:
 
     // Rows for the screen, newest first; limit < 0 means all.
     static HaccpDataList modelRows(const QJsonArray &entries, int limit);
-    static QString modelDate(const QString &storedDate);
-    static QString modelTime(const QString &storedTime);
+    static QString modelDate(const QString &stored);
+    static QString modelTime(const QString &stored);
     static QString modelDuration(const QString &storedDuration);
 
     // CSV export.
