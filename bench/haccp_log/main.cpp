@@ -26,27 +26,16 @@
 
 namespace {
 
-// Peak resident memory in kB since the last reset (Linux).
-long peakKb()
+// A memory figure of this process in kB (Linux): "VmHWM" is the peak
+// resident size since the last reset, "VmRSS" the current one.
+long statusKb(const QByteArray &key)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
+        if (line.startsWith(key + ':'))
+            return line.mid(key.size() + 1).trimmed().split(' ').first().toLong();
     }
     return -1;
 }
@@ -72,13 +61,13 @@ Figure measure(int runs, const std::function<void()> &prepare, const std::functi
         prepare();
         // Hand freed memory back first, so the peak shows this run alone.
         malloc_trim(0);
-        const long before = residentKb();
+        const long before = statusKb("VmRSS");
         resetPeak();
         QElapsedTimer t;
         t.start();
         op();
         times.push_back(t.nsecsElapsed() / 1e6);
-        growth = std::max(growth, peakKb() - before);
+        growth = std::max(growth, statusKb("VmHWM") - before);
     }
     std::sort(times.begin(), times.end());
     return {times[times.size() / 2], growth};

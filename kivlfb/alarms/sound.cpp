@@ -52,12 +52,6 @@ void Sound::play(const QString &filename, int repeatCount)
     startRun();
 }
 
-void Sound::play()
-{
-    killRun();
-    startRun();
-}
-
 bool Sound::isPlaying() const
 {
     return m_run && m_run->state() != QProcess::NotRunning;

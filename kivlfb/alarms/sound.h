@@ -31,7 +31,6 @@ public slots:
     // repeatCount: 0 or 1 = once, n = n times, -1 = until stopped.
     // The same file while it is playing keeps playing (with the new count).
     void play(const QString &filename, int repeatCount);
-    void play();
     bool isPlaying() const;
     // Ends the repetition; with clip the running sound is cut at once.
     void stop(bool clip);

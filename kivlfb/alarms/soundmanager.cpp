@@ -86,9 +86,10 @@ void SoundManager::copySoundFilesFromRscToFs()
         if (!QFile::exists(target))
             QFile::copy(QStringLiteral(":/resources/") + QLatin1String(name), target);
     }
-    QProcess *sync = ToolRunner::start(QStringLiteral("/bin/sync"), {});
-    connect(sync, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), sync,
-            &QObject::deleteLater);
+    // Detached: nobody waits for it, and it outlives nothing of ours.
+    const QString sync = ToolRunner::resolve(QStringLiteral("/bin/sync"));
+    if (!sync.isEmpty())
+        QProcess::startDetached(sync, {});
 }
 
 SoundEffect *SoundManager::createEffect(const char *name, const QString &file, int loops,
