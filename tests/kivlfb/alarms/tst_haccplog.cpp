@@ -1,3 +1,4 @@
+#include "alarms/alarmssetup.h"
 #include "alarms/filelogworker.h"
 #include "alarms/haccpcontroller.h"
 #include "alarms/haccpdatamodel.h"
@@ -8,6 +9,8 @@
 #include "temproot.h"
 
 #include <QJsonDocument>
+#include <QQmlContext>
+#include <QQmlEngine>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
@@ -398,11 +401,15 @@ private slots:
             entry("bad date", "2025-01-01", "10:00:00", "00:10:00", false, 1),
         })));
         FakeCabinet fake;
-        HaccpController controller(&fake.cabinet);
-        if (adjustDays)
-            controller.setLocalTimeAdjust([=](const QDateTime &t) { return t.addDays(adjustDays); });
-        controller.removeOldHaccpData();
-        QVERIFY(settle(controller));
+        QQmlEngine engine;
+        HaccpController *controller = AlarmsSetup::createHaccpController(
+            &fake.cabinet, engine.rootContext(),
+            [=](const QDateTime &t) { return t.addDays(adjustDays); });
+        QCOMPARE(engine.rootContext()->contextProperty("haccpController").value<QObject *>(),
+                 controller);
+        QCOMPARE(controller->parent(), &fake.cabinet);
+        controller->removeOldHaccpData();
+        QVERIFY(settle(*controller));
         QCOMPARE(root.readFile(kStore), storeOf({entry("new", k.constData(), "00:00:00", "----", false, 1)}));
     }
 

@@ -1,3 +1,4 @@
+#include "alarms/alarmssetup.h"
 #include "alarms/sound.h"
 #include "alarms/soundeffect.h"
 #include "alarms/soundmanager.h"
@@ -6,6 +7,7 @@
 
 #include <QAbstractState>
 #include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QSignalSpy>
@@ -566,6 +568,19 @@ private slots:
         rig.manager->playKeystroke();
         QTRY_COMPARE(calls(rig.root, kAmixer).size(), 3);
         QCOMPARE(calls(rig.root, kAmixer).last().last(), QStringLiteral("70%"));
+    }
+
+    void setupPublishesAndStartsTheManager()
+    {
+        TempRoot root;
+        plantPlayers(root);
+        FakeCabinet fake;
+        QQmlEngine engine;
+        SoundManager *manager = AlarmsSetup::createSoundManager(&fake.cabinet, engine.rootContext());
+        QCOMPARE(manager->parent(), &fake.cabinet);
+        QCOMPARE(manager->objectName(), QStringLiteral("soundManager"));
+        QCOMPARE(engine.rootContext()->contextProperty("soundManager").value<QObject *>(), manager);
+        QTRY_VERIFY(manager->isRunning());
     }
 
     void timersHaveTheirIntervals()
