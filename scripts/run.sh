@@ -11,6 +11,11 @@ build="${KIV_BUILD_DIR:-$top/build}"
 
 root="${KIV_ROOT:-$(mktemp -d /tmp/kiv-root.XXXXXX)}"
 mkdir -p "$root/root"
+# A primary display alone in its cabinet (2x4 with NFC), unless the root
+# already holds a personality file.
+if ! ls "$root/root/"*.hcc >/dev/null 2>&1; then
+  cp "$top/scripts/sim/primary.hcc" "$root/root/cabinet.hcc"
+fi
 export KIV_ROOT="$root"
 export KIV_CAN="${KIV_CAN:-virtual}"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

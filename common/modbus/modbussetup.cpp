@@ -14,10 +14,12 @@ void ModbusSetup::wire(QModbusMaster *master, const QList<ModbusFakeSlave *> &fa
     if (logTraffic)
         master->logDataEnable();
     for (ModbusFakeSlave *slave : fakeSlaves) {
+        // Queued both ways: a reply never re-enters the master inside the
+        // send that caused it.
         QObject::connect(master, &QModbusMaster::pollRequestMessage, slave,
-                         &ModbusFakeSlave::receiveSerialFrame);
+                         &ModbusFakeSlave::receiveSerialFrame, Qt::QueuedConnection);
         QObject::connect(slave, &ModbusFakeSlave::pollResponse, master,
-                         &QModbusMaster::fakeResponseReceive);
+                         &QModbusMaster::fakeResponseReceive, Qt::QueuedConnection);
     }
     QObject::connect(master, &QModbusMaster::startStateMachineSignal, master,
                      &QStateMachine::start, Qt::QueuedConnection);

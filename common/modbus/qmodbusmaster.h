@@ -45,6 +45,7 @@ public:
 
     // port may be null (a display without a line); it is not owned.
     explicit QModbusMaster(QSerialPort *port, QObject *parent = nullptr);
+    QSerialPort *port() const { return m_port; }
     ~QModbusMaster() override;
 
     int get_timeoutsCount() const { return m_timeoutsCount; }

@@ -10,30 +10,6 @@
 
 CabinetManager *cabinetManager = nullptr;
 
-namespace {
-// Five minutes without a touch or a key counts as no user at the cabinet.
-constexpr int UserInteractionTimeoutMs = 300000;
-} // namespace
-
-CabinetManager::CabinetManager(int simulationFlags, int idConnector, QWidget *parent)
-    : QObject(parent)
-    , m_simulationFlags(simulationFlags)
-    , m_idConnector(idConnector)
-    , m_userInteractionTimer(new QTimer(this))
-{
-    m_userInteractionTimer->setObjectName(QStringLiteral("userInteractionTimer"));
-    m_userInteractionTimer->setSingleShot(true);
-    m_userInteractionTimer->setInterval(UserInteractionTimeoutMs);
-    connect(m_userInteractionTimer, &QTimer::timeout, this, &CabinetManager::userInteractionTimerTO);
-
-    setObjectName(QStringLiteral("cabinetManager"));
-    qDebug() << "Arguments" << QCoreApplication::arguments();
-
-    registerQmlTypes();
-    KivDefs::registerQmlTypes();
-}
-
-CabinetManager::~CabinetManager() = default;
 
 void CabinetManager::registerQmlTypes()
 {
@@ -1595,5 +1571,9 @@ void CabinetManager::checkSystemErrors()
 }
 
 void CabinetManager::checkSystemErrorsProcessWrapUp(int /*exitCode*/, QProcess::ExitStatus /*exitStatus*/)
+{
+}
+
+void CabinetManager::updateUseMap2()
 {
 }

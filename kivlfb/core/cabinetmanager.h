@@ -14,8 +14,46 @@
 #include <QTimer>
 #include <QVariant>
 
+#include "config/ioboardtozone.h"
+
+#include <QVector>
+
 class QWidget;
+class QQmlApplicationEngine;
+class QQmlContext;
+class QSerialPort;
+class QStateMachine;
+class QUdpSocket;
+class CanThread;
+class CanbusManager;
+class CommandLine;
+class ConfigurationManager;
+class DADazodaru;
+class DayPartManager;
+class EolTesting;
+class FileID;
+class HaccpController;
+class KivDbusAdapter;
+class KivErrorControllerT;
+class KivIotAgentAdapter;
+class KivRiot;
+class LanguageModel;
+class MasterIOSimuilator;
+class MasterIoManager;
+class MasterSync;
+class MenuManager;
+class NFCmanager;
+class NfcReaderSimulator;
+class PlatformInfo;
+class QModbusMaster;
+class SoundManager;
+class SystemNetworkManager;
+class TavolenProxy;
+class TempProbeStateManager;
+class Translator;
 class TrayBarSc;
+class VirtualKeyInput;
+class WifiMonitor;
 class ZoneManager;
 struct NfcPollInfo;
 
@@ -28,6 +66,9 @@ class CabinetManager : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(bool iAmMaster READ get_iAmMaster WRITE set_iAmMaster NOTIFY iAmMasterChanged)
+    // Components created by the cabinet core find the configuration store
+    // through their parent.
+    Q_PROPERTY(QObject *configManager READ get_configManager CONSTANT)
     Q_PROPERTY(int uiRole READ get_uiRole WRITE set_uiRole NOTIFY uiRoleChanged)
     Q_PROPERTY(bool mirrorDisplay READ get_mirrorDisplay WRITE set_mirrorDisplay NOTIFY mirrorDisplayChanged)
     Q_PROPERTY(bool orientationPortrait READ get_orientationPortrait WRITE set_orientationPortrait NOTIFY orientationPortraitChanged)
@@ -198,6 +239,8 @@ public:
     };
 
     CabinetManager(int simulationFlags, int idConnector, QWidget *parent);
+
+    QObject *get_configManager() const;
     ~CabinetManager() override;
 
     int simulationFlags() const { return m_simulationFlags; }
@@ -551,6 +594,7 @@ public slots:
     void set_misMatchedPanId(int binIndex, qlonglong panId);
     QString get_misMatchId(int binIndex);
     void updateTrayStates(int trayState);
+    void updateUseMap2();
     int get_trayState(int binNum);
     void broadCastHodlingInfo();
     void processReceivedHoldingInfo(QByteArray data, QHostAddress sender);
@@ -826,6 +870,123 @@ private:
     NfcPollInfo *m_nfcPollingInfo = nullptr;
 
     QTimer *m_userInteractionTimer;
+
+    // --- The composition root (see cabinetmanagerroot.cpp) ---
+    void enterApplicationDirectory();
+    int identifyDisplay();
+    void applyLayout(int uiId);
+    void buildNfcMap();
+    void createHoldingRecords();
+    void createComponents(const CommandLine &commandLine);
+    void createAlarmAndProbeComponents(const CommandLine &commandLine);
+    void createSoundManager();
+    void createModbusComponents();
+    void createHaccpController();
+    void createPerformanceDataTimer();
+    void enterSimulation();
+    void loadConfiguration();
+    void muteAlarmsUntilSynchronised();
+    void registerOnDbus();
+    void publishComponents(const CommandLine &commandLine);
+    void startMachines(const CommandLine &commandLine);
+    void startHardwareMachines();
+    void enableModbusTrace();
+    void readPluggedInMinutes();
+    void showNfcSimulator();
+    bool hasRemoteDisplay() const;
+    void wireComponents();
+    void wireCabinetCore();
+    void wireCanbus();
+    void wireModbus();
+    void wireConfiguration();
+    void wireLanguages();
+    void wireErrors();
+    void wireSynchronisation();
+    void wireSyncSound();
+    void wireMenus();
+    void wireZone(ZoneManager *zone);
+    void wireTray(TrayBarSc *tray);
+    void wireTrayAlarm(TrayBarSc *tray);
+    void wireTrayNfcForwarding(TrayBarSc *tray);
+    void wireTrayToMirror(TrayBarSc *tray);
+    void wireNfc();
+    void wireIoBoard();
+    void wireIoBoardAlarms();
+    void wireNetworkAndCloud();
+
+    // Timers of the cabinet core.
+    QTimer m_watchdogTimer;
+    QTimer m_holdingSaveDelayTimer;
+    QTimer m_holdingSavePeriodTimer;
+    QTimer m_useMapTimer;
+    QTimer m_restoreActionsTimer;
+    QTimer m_sysTimeTimer;
+    QTimer m_holdingBroadcastTimer;
+    QTimer m_remoteTimesTimer;
+    QTimer *m_screenCleanTimer = nullptr;
+    QTimer *m_performanceDataTimer = nullptr;
+    int m_screenCleanCountdown = -1;
+
+    // Layout tables of this display.
+    bool m_syncNeeded = false;
+    int m_iosyscfg = -1;
+    int m_traysOnThisUi = 0;
+    QList<int> m_mio2uitMap;
+    QList<int> m_ui2mioZoneMap;
+    QList<int> m_zoneMap;
+    QList<int> m_nfcMap;
+    QList<int> m_binTestTemps;
+    QList<int> m_productLocationMap;
+    QList<IoBoardToZone> m_ioBoardToZoneMap;
+
+    // Holding records and per-bin tables, one entry per bin of the cabinet.
+    QList<trayInfo> m_trayInfoList;
+    QVector<quint64> m_mismatchPanIds;
+    QVector<QString> m_mismatchTexts;
+    QVector<bool> m_binFlagA;
+    QVector<bool> m_binFlagB;
+
+    // NTP request state (primary display).
+    bool m_ntpRequestPending = false;
+    int m_ntpRetryCount = 0;
+
+    // The components, created in this order.
+    FileID *m_fileId = nullptr;
+    QQmlApplicationEngine *m_engine = nullptr;
+    Translator *m_translator = nullptr;
+    LanguageModel *m_languageModel = nullptr;
+    VirtualKeyInput *m_vki = nullptr;
+    CanThread *m_canThread = nullptr;
+    CanbusManager *m_canbusManager = nullptr;
+    SoundManager *m_soundManager = nullptr;
+    QList<TempProbeStateManager *> m_tpsmList;
+    QSerialPort *m_serialPort = nullptr;
+    MasterIOSimuilator *m_ioSimulator = nullptr;
+    NfcReaderSimulator *m_nfcSimulator1 = nullptr;
+    NfcReaderSimulator *m_nfcSimulator2 = nullptr;
+    QModbusMaster *m_modbusMaster = nullptr;
+    KivErrorControllerT *m_errorController = nullptr;
+    HaccpController *m_haccpController = nullptr;
+    ConfigurationManager *m_configManager = nullptr;
+    WifiMonitor *m_wifiMonitor = nullptr;
+    SystemNetworkManager *m_systemNetworkManager = nullptr;
+    MenuManager *m_menuManager = nullptr;
+    DayPartManager *m_dayPartManager = nullptr;
+    MasterSync *m_masterSync = nullptr;
+    QList<ZoneManager *> m_zoneList;
+    QList<TrayBarSc *> m_trayList;
+    NFCmanager *m_nfcManager = nullptr;
+    DADazodaru *m_cabinetNetwork = nullptr;
+    MasterIoManager *m_masterIoManager = nullptr;
+    QUdpSocket *m_ntpSocket = nullptr;
+    TavolenProxy *m_menuImport = nullptr;
+    PlatformInfo *m_platformInfo = nullptr;
+    EolTesting *m_eolTesting = nullptr;
+    KivDbusAdapter *m_dbusAdapter = nullptr;
+    KivRiot *m_riot = nullptr;
+    KivIotAgentAdapter *m_iotAgent = nullptr;
+    QQmlApplicationEngine *m_nfcSimulatorView = nullptr;
+    QList<QStateMachine *> m_tracedMachines;
 };
 
 // The one cabinet core of the process, set by main before the event loop.

@@ -2,9 +2,7 @@
 #include "core/commandline.h"
 #include "core/loghandler.h"
 #include "core/signalquit.h"
-#include "core/trayinfo.h"
-
-#include "canbus/canframe.h"
+#include "core/kivmetatypes.h"
 #include "platform/brelplusidreader.h"
 
 #include <QApplication>
@@ -18,9 +16,7 @@ int main(int argc, char *argv[])
     signalQuit.install();
     qInstallMessageHandler(messageHandler);
 
-    qRegisterMetaType<trayInfo>("trayInfo");
-    qRegisterMetaType<can_frame_t>("can_frame_t");
-    qRegisterMetaType<CanFrame>("CanFrame");
+    KivMetaTypes::registerAll();
 
     BrelPlusIDReader idReader;
     const CommandLine commandLine = CommandLine::parse(QCoreApplication::arguments());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include <QDBusAbstractAdaptor>
 #include <QString>
 
@@ -22,6 +24,9 @@ public:
 
     QString get_firmwareVersion() const { return m_firmwareVersion; }
     QObject *cabinet() const { return m_cabinet; }
+    // The adaptor lives as long as the application object; a cabinet core
+    // built later in the same process takes it over.
+    void setCabinet(QObject *cabinet) { m_cabinet = cabinet; }
 
 signals:
     void firmwareVersionChanged(QString value);
@@ -34,5 +39,5 @@ public slots:
 
 private:
     QString m_firmwareVersion;
-    QObject *m_cabinet;
+    QPointer<QObject> m_cabinet;
 };

@@ -500,3 +500,7 @@ QList<MenuFile::Row> MenuManager::productRows() const
     }
     return rows;
 }
+
+void MenuManager::processTavolenJsonProducts(QString)
+{
+}

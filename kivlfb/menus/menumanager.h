@@ -52,6 +52,9 @@ signals:
     void notifyCloudUpdateDone(QString timeStamp, bool result);
 
 public slots:
+    // A menu brought in by the menu import (JSON text); taken up with the
+    // import itself.
+    void processTavolenJsonProducts(QString jsonText);
     // Menu file.
     void menuLoadJsonDocFile();
     // Converts the older list into "productsModel"; false when no list

@@ -38,3 +38,18 @@ int Translator::getLanguageId(const QString &name) const
     }
     return 0;
 }
+
+void Translator::setLanguage(int id)
+{
+    if (id < 0 || id >= numberOfLanguages || id == m_languageId)
+        return;
+    set_languageId(id);
+    emit languageIdStringChanged(languageCode(id));
+    emit languageChanged(id);
+    emit retranslate();
+}
+
+void Translator::setLanguageByString(const QString &code)
+{
+    setLanguage(getLanguageId(code));
+}

@@ -28,9 +28,19 @@ public slots:
     // Id of a language code (exact, case-sensitive); 0 when it is unknown.
     int getLanguageId(const QString &name) const;
     QString getLanguageIdString(int languageID) const { return languageCode(languageID); }
+    QString get_languageIdString() const { return languageCode(m_languageId); }
+
+    // Switch the language by id or by code. Installing the translated texts
+    // comes with the language table; here the id, the code and the
+    // notifications follow the switch.
+    void setLanguage(int id);
+    void setLanguageByString(const QString &code);
 
 signals:
     void languageIdChanged(int id);
+    void languageChanged(int id);
+    void languageIdStringChanged(QString code);
+    void retranslate();
 
 private:
     int m_languageId = -1;

@@ -1,5 +1,9 @@
 #include "core/cabinetmanager.h"
 #include "core/kivdefs.h"
+#include "core/kivmetatypes.h"
+
+#include "privatebus.h"
+#include "temproot.h"
 
 #include <QKeyEvent>
 #include <QMetaProperty>
@@ -47,7 +51,21 @@ class TestCabinetManager : public QObject
 {
     Q_OBJECT
 
+    // The cabinet core builds the whole controller: keep it inside a fresh
+    // root, on its own CAN directory and bus.
+    TempRoot m_root;
+    PrivateBus m_bus;
+
 private slots:
+    void initTestCase()
+    {
+        KivMetaTypes::registerAll();
+        QVERIFY(m_root.isValid());
+        QVERIFY(m_bus.start());
+        qputenv("KIV_CAN", "virtual");
+        qputenv("KIV_VCAN_DIR", m_root.filePath("/run/vcan/can0").toLocal8Bit());
+    }
+
     // Every writable property: a new value is stored and notified once, the
     // same value again notifies nothing.
     void everyWriterNotifiesOnlyOnChange()
@@ -78,37 +96,43 @@ private slots:
             QVERIFY(property.write(&manager, value));
             QVERIFY2(spy.count() == 1, name);
         }
-        // Everything but the two model lists can be written.
-        QCOMPARE(writable, meta->propertyCount() - meta->propertyOffset() - 2);
+        // Everything but the two model lists and the configuration store can
+        // be written.
+        QCOMPARE(writable, meta->propertyCount() - meta->propertyOffset() - 3);
     }
 
-    void initialValues_data()
+    // Without a personality file and with id connector 0 the display takes
+    // the fallback layout; what the layout does not name keeps its initial
+    // value.
+    void unconfiguredDisplayValues_data()
     {
         QTest::addColumn<QString>("property");
         QTest::addColumn<QVariant>("value");
         QTest::newRow("customerId") << "customerId" << QVariant(1);
-        QTest::newRow("powerSource") << "powerSource" << QVariant(240);
+        QTest::newRow("powerSource") << "powerSource" << QVariant(120);
         QTest::newRow("cabinetConfiguration") << "cabinetConfiguration" << QVariant(10);
-        QTest::newRow("numberOfZones") << "numberOfZones" << QVariant(5);
+        QTest::newRow("numberOfZones") << "numberOfZones" << QVariant(10);
         QTest::newRow("numberOfRows") << "numberOfRows" << QVariant(5);
         QTest::newRow("traysPerZone") << "traysPerZone" << QVariant(2);
-        QTest::newRow("traysPerCabinet") << "traysPerCabinet" << QVariant(10);
+        QTest::newRow("traysPerCabinet") << "traysPerCabinet" << QVariant(20);
         QTest::newRow("zonesPerRow") << "zonesPerRow" << QVariant(1);
+        QTest::newRow("zones2handle") << "zones2handle" << QVariant(5);
         QTest::newRow("numIOBoards") << "numIOBoards" << QVariant(1);
         QTest::newRow("startingShelfNumber") << "startingShelfNumber" << QVariant(0);
-        QTest::newRow("nfcEnabled") << "nfcEnabled" << QVariant(true);
-        QTest::newRow("isIndividualDpSelectable") << "isIndividualDpSelectable" << QVariant(true);
+        QTest::newRow("nfcEnabled") << "nfcEnabled" << QVariant(false);
+        QTest::newRow("uiRole") << "uiRole" << QVariant(1);
+        QTest::newRow("hasSecondaryDisplay") << "hasSecondaryDisplay" << QVariant(true);
         QTest::newRow("shelfNumbersEnable") << "shelfNumbersEnable" << QVariant(true);
         QTest::newRow("iAmMaster") << "iAmMaster" << QVariant(false);
         QTest::newRow("orientationId") << "orientationId" << QVariant(0);
         QTest::newRow("sysTime") << "sysTime" << QVariant(QTime());
     }
-    void initialValues()
+    void unconfiguredDisplayValues()
     {
         QFETCH(QString, property);
         CabinetManager manager(0, 0, nullptr);
         QTEST(manager.property(qPrintable(property)), "value");
-        QVERIFY(manager.get_isConfigured());
+        QVERIFY(!manager.get_isConfigured());
         QCOMPARE(manager.objectName(), QStringLiteral("cabinetManager"));
     }
 

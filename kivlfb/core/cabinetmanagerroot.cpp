@@ -1,0 +1,1188 @@
+// The composition root: CabinetManager's constructor builds the whole
+// controller. It lives in its own file because it is read top to bottom as
+// the start-up sequence: identity, layout, components in creation order,
+// connections by group, then the machines that apply to this display.
+
+#include "cabinetmanager.h"
+
+#include "core/builtinlayout.h"
+#include "core/commandline.h"
+#include "core/kivdefs.h"
+#include "core/mastersync.h"
+#include "core/tempprobestatemanager.h"
+#include "core/traybarsc.h"
+#include "core/zonemanager.h"
+
+#include "alarms/alarmssetup.h"
+#include "alarms/haccpcontroller.h"
+#include "alarms/kiverrorcontrollert.h"
+#include "alarms/soundmanager.h"
+#include "config/configurationmanager.h"
+#include "config/eoltesting.h"
+#include "config/fileid.h"
+#include "config/nfcpollinfo.h"
+#include "iot/kivdbusadapter.h"
+#include "iot/kiviotagentadapter.h"
+#include "iot/kivriot.h"
+#include "menus/daypartmanager.h"
+#include "menus/menumanager.h"
+#include "menus/tavolenproxy.h"
+#include "network/dadazodaru.h"
+#include "network/platforminfo.h"
+#include "network/systemnetworkmanager.h"
+#include "network/wifimonitor.h"
+#include "network/wifistatsdatalog.h"
+#include "nfc/masteriomanager.h"
+#include "nfc/masteriosimuilator.h"
+#include "nfc/nfcreadersimulator.h"
+#include "nfc/nfcmanager.h"
+#include "ui/languagemodel.h"
+#include "ui/translator.h"
+#include "ui/virtualkeyinput.h"
+
+#include "canbus/canbusmanager.h"
+#include "canbus/canthread.h"
+#include "modbus/modbusserialport.h"
+#include "modbus/modbussetup.h"
+#include "modbus/qmodbusmaster.h"
+#include "platform/kivroot.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QSerialPort>
+#include <QStandardItemModel>
+#include <QStringListModel>
+#include <QUdpSocket>
+#include <QWidget>
+#include <QtQml>
+
+// The screens are compiled into the controller's static library; a static
+// library's resources must be registered by hand.
+static void initScreenResources()
+{
+    Q_INIT_RESOURCE(qml);
+    Q_INIT_RESOURCE(soundtest);
+}
+
+namespace {
+
+constexpr int kWatchdogIntervalMs = 20000;
+constexpr int kHoldingSaveDelayMs = 500;
+constexpr int kHoldingSavePeriodMs = 300000;
+constexpr int kUseMapDelayMs = 10;
+constexpr int kSysTimeIntervalMs = 1000;
+constexpr int kScreenCleanScanMs = 1000;
+constexpr int kHoldingBroadcastMs = 5000;
+constexpr int kRemoteTimesMs = 1000;
+
+const char kFirmwareVersion[] = "QZ-7318";
+const char kDbusService[] = "com.corvantis.DBus";
+const char kDbusPath[] = "/KivApplication";
+const char kDbusInterface[] = "com.corvantis.DBus.KivApplication";
+
+// Properties copied from the personality file, in the order they are
+// applied: (this object's name, the reader's name).
+const char *const kFileProperties[][2] = {
+    {"orientationId", "orientationId"},
+    {"cabinetConfiguration", "cabinetConfiguration"},
+    {"uiRole", "uiRole"},
+    {"numberOfZones", "numberOfZones"},
+    {"zonesPerRow", "zonesPerRow"},
+    {"numberOfRows", "numberOfRows"},
+    {"numOfTempProbes", "numOfTempProbes"},
+    {"hasMirrorDisplay", "hasMirrorDisplay"},
+    {"hasSecondaryDisplay", "hasSecondaryDisplay"},
+    {"tempHandling", "tempHandling"},
+    {"tempLayout", "tempLayout"},
+    {"isIndividualDpSelectable", "isIndividualDpSelectable"},
+    {"singleColumnUnit", "singleColumnUnit"},
+    {"nfcEnabled", "nfcEnabled"},
+    {"iAmMaster", "iAmMaster"},
+    {"mirrorDisplay", "mirrorDisplay"},
+    {"orientationPortrait", "orientationPortrait"},
+    {"pressGoDockPosition", "pressGoDockPosition"},
+    {"zones2handle", "zones2handle"},
+    {"zones2handleStart", "zones2handleStart"},
+    {"powerSourceChoice", "powerSourceChoice"},
+    {"hasFan", "hasFan"},
+    {"temperatureUnit", "temperatureUnit"},
+    {"discardFlash", "discardOption"},
+    {"discardText", "discardOptionType"},
+    {"shelfNumbersEnable", "shelfNumbersEnable"},
+    {"shelfNumberingOrder", "shelfNumberingOrder"},
+    {"startingShelfNumber", "startingShelfNumber"},
+    {"haccpEnabled", "haccpDataCollection"},
+    {"touchBasedTransfer", "touchBasedTransfer"},
+    {"productIdDisplayEnable", "productIDDisplayEnable"},
+    {"verticalFlip", "verticalFlip"},
+    {"traysPerCabinet", "traysPerCabinet"},
+    {"zoneViewType", "zoneViewType"},
+    {"perBinTemps", "perBinTemps"},
+    {"pressGoBannerEnable", "pressGoBannerEnable"},
+    {"traysPerZone", "binsPerZone"},
+    {"cleaningModeEnable", "cleaningModeEnable"},
+    {"advancedZoneOptionsEnable", "advancedZoneOptionsEnable"},
+    {"viewZoneTemperatureEnable", "viewZoneTemperatureEnable"},
+    {"linkedUseFirst", "linkedUseFirst"},
+    {"maxCurrent", "maxCurrent"},
+    {"controlBoardType", "controlBoardType"},
+    {"numIOBoards", "numIOBoards"},
+    {"topTempOffset", "topTempOffset"},
+    {"topHeaterResistance", "topHeaterResistance"},
+    {"bottomTempOffset", "bottomTempOffset"},
+    {"bottomHeaterResistance", "bottomHeaterResistance"},
+    {"singleBinZone", "singleBinZone"},
+    {"zoneNumberingOrder", "zoneNumberingOrder"},
+    {"screenCleanModeEnable", "screenCleanModeEnable"},
+    {"timerColorEnable", "timerColorEnable"},
+    {"timerDecrementEnable", "timerDecrementEnable"},
+    {"preferencesPageLock", "preferencesPageLock"},
+    {"customerId", "customerId"},
+    {"powerSource", "powerSource"},
+};
+
+QString joinNumbers(const QList<int> &list)
+{
+    QStringList parts;
+    for (int v : list)
+        parts << QString::number(v);
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+QObject *CabinetManager::get_configManager() const
+{
+    return m_configManager;
+}
+
+CabinetManager::CabinetManager(int simulationFlags, int idConnector, QWidget *parent)
+    : QObject(parent)
+    , m_simulationFlags(simulationFlags)
+    , m_idConnector(idConnector)
+    , m_userInteractionTimer(new QTimer(this))
+{
+    const CommandLine commandLine = CommandLine::parse(QCoreApplication::arguments());
+
+    // 1-2. Member timers exist but run only where started; the watchdog runs
+    // from the first turn of the event loop.
+    m_userInteractionTimer->setObjectName(QStringLiteral("userInteractionTimer"));
+    m_watchdogTimer.setInterval(kWatchdogIntervalMs);
+    connect(&m_watchdogTimer, SIGNAL(timeout()), this, SLOT(kickWdtTimerTO()));
+    m_watchdogTimer.start();
+
+    // 3-5. Who this display is.
+    m_fileId = new FileID(this);
+    enterApplicationDirectory();
+    const int uiId = identifyDisplay();
+    setObjectName(QStringLiteral("cabinetManager"));
+    qmlRegisterUncreatableType<VirtualKeyInput>("VirtualKB", 1, 0, "Vki",
+                                               QStringLiteral("Vki carries enumerations only"));
+
+    // 6-11. The layout it serves.
+    applyLayout(uiId);
+    buildNfcMap();
+    if (commandLine.singleDisplay) {
+        set_hasMirrorDisplay(false);
+        set_hasSecondaryDisplay(false);
+        m_syncNeeded = false;
+    }
+    set_traysPerCabinet(get_numberOfZones() * get_traysPerZone());
+    set_flashDriveMounted(isFlashDriveMounted());
+    m_traysOnThisUi = get_numberOfTraysOnThisUI();
+    if (commandLine.uiDebug)
+        set_uiDebug(true);
+
+    createHoldingRecords();
+    createComponents(commandLine);
+    wireComponents();
+    publishComponents(commandLine);
+    startMachines(commandLine);
+}
+
+CabinetManager::~CabinetManager()
+{
+    // A few components live outside the object tree (they were created
+    // without a parent). Free them after the children that use them, and
+    // take the application object off the bus, so that nothing outlives the
+    // cabinet core with a pointer into it.
+    delete m_nfcSimulatorView;
+    delete m_canbusManager;
+    delete m_canThread;
+    delete m_modbusMaster;
+    delete m_serialPort;
+    delete m_screenCleanTimer;
+    delete m_platformInfo;
+    delete m_iotAgent;
+    // The adaptor belongs to the application object and stays with it.
+    if (m_dbusAdapter)
+        QDBusConnection::systemBus().unregisterObject(QString::fromLatin1(kDbusPath));
+}
+
+void CabinetManager::enterApplicationDirectory()
+{
+    const QString appDir = KivRoot::appDir();
+    if (!QDir::setCurrent(appDir))
+        qDebug().noquote() << "Unable to enter the application directory" << appDir;
+    qDebug().noquote() << "Application Path APP_PATH is:" << "/root/";
+    checkNotoSansCjkFont();
+}
+
+int CabinetManager::identifyDisplay()
+{
+    const QDir dir(KivRoot::appDir());
+    bool found = false;
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    for (const QString &entry : entries) {
+        qDebug().noquote() << QStringLiteral("File id : a file name is: %1").arg(entry);
+        if (!QDir::match(QStringLiteral("*.hcc"), entry))
+            continue;
+        qDebug().noquote() << QStringLiteral("File id : file name is: %1").arg(entry);
+        // The first personality file decides, good or not: a bad first file
+        // is not rescued by a second one.
+        found = m_fileId->readFileID(entry)
+            && m_fileId->get_importedFileVersion() <= FileID::HighestFileVersion;
+        break;
+    }
+    if (found)
+        return UIID_FILE_ID;
+
+    qDebug() << "FileID not found";
+    m_isConfigured = false;
+    m_idErrorMsg = tr("Invalid ID connector!\n%1").arg(m_idConnector);
+    return m_idConnector;
+}
+
+void CabinetManager::applyLayout(int uiId)
+{
+    if (uiId == UIID_FILE_ID) {
+        for (const auto &p : kFileProperties) {
+            const QVariant value = m_fileId->property(p[1]);
+            setProperty(p[0], value);
+            qDebug().noquote() << p[0] << value.toString();
+        }
+        m_syncNeeded = m_fileId->property("syncNeeded").toBool();
+        m_iosyscfg = m_fileId->property("iosystemcfg").toInt();
+        qDebug().noquote() << "syncNeeded" << m_syncNeeded << "iosyscfg" << m_iosyscfg;
+        m_productLocationMap = *m_fileId->get_productLocationMap();
+        m_ui2mioZoneMap = *m_fileId->get_ui2mioZoneMap();
+        m_ioBoardToZoneMap = *m_fileId->get_ioBoardToZoneMap();
+        for (const IoBoardToZone &io : qAsConst(m_ioBoardToZoneMap))
+            qDebug().noquote() << "ioBoardToZone" << io.firstZone << io.secondZone;
+        m_mio2uitMap = *m_fileId->get_mio2uitMap();
+        m_zoneMap = *m_fileId->get_zoneMap();
+        m_binTestTemps = *m_fileId->get_binTestTemps();
+        return;
+    }
+
+    set_orientationId(uiId);
+    const BuiltInLayout layout = BuiltInLayout::forUiId(uiId);
+    for (const auto &p : layout.properties)
+        setProperty(p.first.constData(), p.second);
+    if (layout.setsSyncNeeded)
+        m_syncNeeded = layout.syncNeeded;
+    m_iosyscfg = layout.iosyscfg;
+    m_productLocationMap.clear();
+    m_mio2uitMap = layout.mio2uitMap;
+    m_ui2mioZoneMap = layout.ui2mioZoneMap;
+    m_zoneMap = layout.zoneMap;
+    if (layout.setsNfcMap)
+        m_nfcMap = layout.nfcMap;
+    m_binTestTemps = layout.binTestTemps;
+    m_ioBoardToZoneMap.clear();
+    for (const auto &io : layout.ioBoardToZoneMap) {
+        IoBoardToZone entry;
+        entry.firstZone = io.first;
+        entry.secondZone = io.second;
+        m_ioBoardToZoneMap.append(entry);
+    }
+}
+
+void CabinetManager::buildNfcMap()
+{
+    if (!get_nfcEnabled())
+        return;
+    m_fileId->set_nfcEnabled(true);
+    // The reader knows the layout only when it came from a file; a display
+    // on a built-in layout selects its reader map by its own UI id.
+    m_fileId->initNfcMap(get_orientationId());
+    m_nfcPollingInfo = m_fileId->get_nfcPollingInfo();
+
+    m_nfcMap.clear();
+    if (get_cabinetConfiguration() == 10) {
+        int n = get_traysPerCabinet();
+        if (get_hasSecondaryDisplay() || get_uiRole() == 2)
+            n *= 2;
+        for (int i = 0; i < n; ++i)
+            m_nfcMap << i;
+    } else if (m_nfcPollingInfo) {
+        // Poll order by poll order, reader by reader, entries in plan order.
+        const NfcPollInfo &plan = *m_nfcPollingInfo;
+        for (int order = 0; order < plan.numPollOrders && order < NfcPollInfo::MaxPollOrders; ++order)
+            for (int a = 0; a < plan.numAddresses && a < NfcPollInfo::MaxAddresses; ++a) {
+                const NfcPollGroup &group = plan.groups[a][order];
+                for (int e = 0; e < group.count && e < NfcPollGroup::MaxEntries; ++e)
+                    m_nfcMap << group.entries[e].binIndex;
+            }
+    }
+    qDebug().noquote() << "nfcMap" << QStringLiteral("(%1)").arg(joinNumbers(m_nfcMap));
+}
+
+void CabinetManager::createHoldingRecords()
+{
+    m_holdingSaveDelayTimer.setInterval(kHoldingSaveDelayMs);
+    m_holdingSaveDelayTimer.setSingleShot(true);
+    m_holdingSavePeriodTimer.setInterval(kHoldingSavePeriodMs);
+    m_holdingSavePeriodTimer.setSingleShot(true);
+    m_useMapTimer.setInterval(kUseMapDelayMs);
+    m_useMapTimer.setSingleShot(true);
+    connect(&m_holdingSaveDelayTimer, SIGNAL(timeout()), this, SLOT(writeTrayBarHoldingInfo()));
+    connect(&m_holdingSavePeriodTimer, SIGNAL(timeout()), this, SLOT(writeTrayBarHoldingInfo()));
+    connect(&m_useMapTimer, SIGNAL(timeout()), this, SLOT(updateUseMap2()));
+
+    m_trayInfoList.clear();
+    for (int bin = 0; bin < get_traysPerCabinet(); ++bin) {
+        trayInfo record;
+        record.binNumber = quint8(bin);
+        m_trayInfoList.append(record);
+    }
+    m_mismatchPanIds.fill(0, get_traysPerCabinet());
+    m_mismatchTexts = QVector<QString>(get_traysPerCabinet());
+    m_binFlagA.fill(false, get_traysPerCabinet());
+    m_binFlagB.fill(false, get_traysPerCabinet());
+
+    m_userInteractionTimer->setSingleShot(true);
+    m_userInteractionTimer->setInterval(300000);
+    connect(m_userInteractionTimer, SIGNAL(timeout()), this, SLOT(userInteractionTimerTO()));
+
+    connect(&m_restoreActionsTimer, SIGNAL(timeout()), this, SLOT(canRestoreActions()));
+    m_sysTimeTimer.setInterval(kSysTimeIntervalMs);
+    connect(&m_sysTimeTimer, SIGNAL(timeout()), this, SLOT(sysTimeUpdate()));
+    m_holdingBroadcastTimer.setInterval(kHoldingBroadcastMs);
+    connect(&m_holdingBroadcastTimer, SIGNAL(timeout()), this, SLOT(broadCastHodlingInfo()));
+    m_remoteTimesTimer.setInterval(kRemoteTimesMs);
+    connect(&m_remoteTimesTimer, SIGNAL(timeout()), this, SLOT(sendRemainingTimesToRemoteDisplay()));
+}
+
+void CabinetManager::createComponents(const CommandLine &commandLine)
+{
+    // 13-14. Screens: engine, languages, keyboard.
+    initScreenResources();
+    m_engine = new QQmlApplicationEngine(this);
+    m_engine->rootContext()->setContextProperty(QStringLiteral("uiscalingX"), commandLine.scaleX);
+    m_engine->rootContext()->setContextProperty(QStringLiteral("uiscalingY"), commandLine.scaleY);
+    m_translator = new Translator(this);
+    m_languageModel = new LanguageModel(m_translator);
+    m_engine->rootContext()->setContextProperty(QStringLiteral("languagesModelNew"), m_languageModel);
+    m_engine->rootContext()->setContextProperty(QStringLiteral("tro"), m_translator);
+    m_vki = new VirtualKeyInput(m_engine);
+    m_engine->rootContext()->setContextProperty(QStringLiteral("vki"), m_vki);
+
+    // 15. CAN. The thread object only holds the socket; it never runs.
+    m_canThread = new CanThread(nullptr);
+    m_canbusManager = new CanbusManager(m_canThread, get_orientationId(), this);
+    m_canbusManager->setObjectName(QStringLiteral("cbm"));
+    m_canbusManager->set_canId(get_iAmMaster() ? 1 : 2);
+    CanbusManager::registerQmlTypes();
+    qmlRegisterUncreatableType<TrayBarSc>("TrayBarSc", 1, 0, "TrayBarSchart",
+                                         QStringLiteral("TrayBarSchart carries enumerations only"));
+
+    createAlarmAndProbeComponents(commandLine);
+    createModbusComponents();
+
+    // 21. Error controller.
+    m_errorController = new KivErrorControllerT(m_modbusMaster, this);
+    m_errorController->setObjectName(QStringLiteral("kivErrorController"));
+
+    createHaccpController();
+
+    // 23. Configuration store.
+    m_configManager = new ConfigurationManager(m_modbusMaster, m_canbusManager, get_iAmMaster(),
+                                               get_orientationId(), this);
+    m_configManager->setObjectName(QStringLiteral("configManager"));
+
+    // 24. Screen cleaning scan.
+    m_screenCleanTimer = new QTimer(nullptr);
+    m_screenCleanTimer->setInterval(kScreenCleanScanMs);
+    connect(m_screenCleanTimer, SIGNAL(timeout()), this, SLOT(autoScreenCleanScan()));
+    m_screenCleanCountdown = -1;
+    if (get_screenCleanModeEnable())
+        m_screenCleanTimer->start();
+    else
+        m_screenCleanTimer->stop();
+
+    // 25. Wi-Fi monitor.
+    m_wifiMonitor = new WifiMonitor(m_configManager, this);
+    m_wifiMonitor->setObjectName(QStringLiteral("wifiMon"));
+
+    // 26. Simulation on the primary display.
+    enterSimulation();
+
+    // 27. Stored settings.
+    loadConfiguration();
+
+    // 28. Network set-up.
+    m_systemNetworkManager = new SystemNetworkManager(this);
+    m_systemNetworkManager->setObjectName(QStringLiteral("systemNetworkManager"));
+    m_systemNetworkManager->set_configManager(m_configManager);
+    m_systemNetworkManager->start();
+
+    // 29-30. Menus and day parts.
+    m_menuManager = new MenuManager(this);
+    m_menuManager->setObjectName(QStringLiteral("menuManager"));
+    m_menuManager->menuLoadJsonDocFile();
+    m_dayPartManager = new DayPartManager(get_numberOfZones(), get_traysPerZone(), m_menuManager, this);
+    m_dayPartManager->setObjectName(QStringLiteral("daypartManager"));
+    m_dayPartManager->set_singleCol(get_singleColumnUnit());
+    m_dayPartManager->set_numOfTrays(get_traysPerCabinet());
+    m_dayPartManager->dayPartsLoadJsonDocFile();
+    m_dayPartManager->set_nextDayPart(m_dayPartManager->getDayPartToUse(0));
+
+    // 31. Start-up synchronisation between displays.
+    m_masterSync = new MasterSync(nullptr);
+    m_masterSync->setObjectName(QStringLiteral("syncMgr"));
+    m_masterSync->setParent(this);
+    m_masterSync->set_syncNeeded(m_syncNeeded);
+    m_masterSync->set_iAmMaster(get_iAmMaster());
+
+    // 32-33. The zones this display drives, and their trays.
+    for (int i = 0; i < get_zones2handle(); ++i) {
+        const int zoneNumber = get_zones2handleStart() + i;
+        auto *zone = new ZoneManager(zoneNumber, get_traysPerZone(), m_menuManager, m_dayPartManager,
+                                     get_tempHandling(), get_tempLayout(), get_mirrorDisplay(), this);
+        zone->setObjectName(QStringLiteral("zone%1").arg(zoneNumber));
+        zone->set_tempRangeErrorDisable(get_tempRangeErrorDisable());
+        m_zoneList.append(zone);
+        m_zonesModelList.append(zone);
+        for (TrayBarSc *tray : zone->get_traysList()) {
+            tray->setParent(this);
+            m_trayList.append(tray);
+            m_traysModelList.append(tray);
+        }
+    }
+    emit zonesModelListChanged();
+    emit traysModelListChanged();
+
+    // 34. Quiet until the displays are in step.
+    muteAlarmsUntilSynchronised();
+
+    // 35-37. Pan tags, cabinet network, I/O board.
+    m_nfcManager = new NFCmanager(m_dayPartManager, &m_zoneList, m_menuManager, this);
+    m_nfcManager->setObjectName(QStringLiteral("nfcManager"));
+    m_nfcManager->set_configManager(m_configManager);
+    m_cabinetNetwork = new DADazodaru(m_configManager, this);
+    m_masterIoManager = new MasterIoManager(m_nfcManager, m_modbusMaster, m_canbusManager, get_orientationId(),
+                                            &m_zoneList, &m_trayList, get_tempHandling(), this);
+    m_masterIoManager->setObjectName(QStringLiteral("masterIoManager"));
+    if (!m_tpsmList.isEmpty())
+        m_masterIoManager->set_tpsmList(m_tpsmList);
+    m_masterIoManager->set_iosyscfg(m_iosyscfg);
+
+    // 39. System time.
+    m_sysTimeTimer.start();
+
+    // 40. NTP, primary display only.
+    if (get_iAmMaster()) {
+        m_ntpSocket = new QUdpSocket(this);
+        connect(this, SIGNAL(ntpServerTimeRead()), this, SLOT(ntpServerTimeRequest()), Qt::QueuedConnection);
+        if (m_configManager->get_ntpOn()) {
+            m_ntpRequestPending = true;
+            m_ntpRetryCount = 0;
+        }
+    }
+
+    // 42-43. Menu import, platform, factory test.
+    m_menuImport = new TavolenProxy(this);
+    m_menuImport->setObjectName(QStringLiteral("mcp"));
+    if (get_iAmMaster())
+        createPerformanceDataTimer();
+    m_platformInfo = new PlatformInfo(nullptr);
+    m_eolTesting = new EolTesting(this);
+    m_eolTesting->setObjectName(QStringLiteral("eolTest"));
+
+    // 44-45. D-Bus and the cloud back-ends.
+    registerOnDbus();
+    m_riot = new KivRiot(this);
+    m_iotAgent = new KivIotAgentAdapter(nullptr);
+    m_riot->checkModelSerialUpdates();
+}
+
+void CabinetManager::createPerformanceDataTimer()
+{
+    m_performanceDataTimer = new QTimer(this);
+    m_performanceDataTimer->setObjectName(QStringLiteral("performanceDataTimer"));
+    connect(m_performanceDataTimer, SIGNAL(timeout()), this, SLOT(performanceData()), Qt::QueuedConnection);
+    connect(m_configManager, SIGNAL(performanceDataIntervalChanged(int)), this,
+            SLOT(setPerformanceDataInterval(int)), Qt::QueuedConnection);
+    const int interval = m_configManager->get_performanceDataInterval();
+    if (interval > 0) {
+        m_performanceDataTimer->setInterval(interval * 1000);
+        m_performanceDataTimer->start();
+    }
+}
+
+void CabinetManager::registerOnDbus()
+{
+    m_dbusAdapter = qApp->findChild<KivDbusAdapter *>(QString(), Qt::FindDirectChildrenOnly);
+    if (m_dbusAdapter)
+        m_dbusAdapter->setCabinet(this);
+    else
+        m_dbusAdapter = new KivDbusAdapter(qApp, this);
+    m_dbusAdapter->set_firmwareVersion(QString::fromLatin1(kFirmwareVersion));
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.registerService(QString::fromLatin1(kDbusService)))
+        qDebug() << "************************ Did not connect to DBUS service";
+    if (!bus.registerObject(QString::fromLatin1(kDbusPath), qApp))
+        qDebug() << "************************ Did not register object in DBUS";
+}
+
+void CabinetManager::publishComponents(const CommandLine &commandLine)
+{
+    // 41. What the screens see, by name.
+    QQmlContext *context = m_engine->rootContext();
+    m_engine->setObjectName(QStringLiteral("mainQmlView"));
+    context->setContextProperty(QStringLiteral("kivErrorController"), m_errorController);
+    context->setContextProperty(QStringLiteral("configManager"), m_configManager);
+    context->setContextProperty(QStringLiteral("snm"), m_systemNetworkManager);
+    context->setContextProperty(QStringLiteral("cbm"), m_canbusManager);
+    context->setContextProperty(QStringLiteral("cabinetManager"), this);
+    context->setContextProperty(QStringLiteral("kivnm"), m_cabinetNetwork);
+    context->setContextProperty(QStringLiteral("kivnm_namesModel"), m_cabinetNetwork->get_namesModel());
+    context->setContextProperty(QStringLiteral("wifiMon"), m_wifiMonitor);
+    context->setContextProperty(QStringLiteral("wifiStatsModel"), m_wifiMonitor->get_wifiStatsDataLog()->get_model());
+    context->setContextProperty(QStringLiteral("wifiStatsDataLog"), m_wifiMonitor->get_wifiStatsDataLog());
+    for (ZoneManager *zone : qAsConst(m_zoneList))
+        context->setContextProperty(zone->objectName(), zone);
+    for (TrayBarSc *tray : qAsConst(m_trayList))
+        context->setContextProperty(tray->objectName(), tray);
+    m_menuManager->publishTo(context);
+    context->setContextProperty(QStringLiteral("masterIOmanager"), m_masterIoManager);
+    context->setContextProperty(QStringLiteral("daypartManager"), m_dayPartManager);
+    if (get_iAmMaster())
+        context->setContextProperty(QStringLiteral("nfcm"), m_nfcManager);
+    context->setContextProperty(QStringLiteral("mcp"), m_menuImport);
+    context->setContextProperty(QStringLiteral("mcImportFilesModel"), m_menuImport->get_mcImportFilesModel());
+    context->setContextProperty(QStringLiteral("syncMgr"), m_masterSync);
+    context->setContextProperty(QStringLiteral("platformInfo"), m_platformInfo);
+    context->setContextProperty(QStringLiteral("eolTest"), m_eolTesting);
+    context->setContextProperty(QStringLiteral("KivRiot"), m_riot);
+    context->setContextProperty(QStringLiteral("kivIot"), m_iotAgent);
+
+    // 46. Tracing: the named machines are found by object name.
+    qDebug() << "Arguments" << QCoreApplication::arguments();
+    if (!commandLine.traceNames.isEmpty()) {
+        qDebug() << "objects to trace: " << commandLine.traceNames;
+        const QList<QStateMachine *> machines = findChildren<QStateMachine *>();
+        for (QStateMachine *machine : machines)
+            if (commandLine.traceNames.contains(machine->objectName()))
+                m_tracedMachines.append(machine);
+    }
+}
+
+void CabinetManager::startMachines(const CommandLine &commandLine)
+{
+    const bool primary = get_iAmMaster();
+
+    // 1. The zones this display drives.
+    const int first = get_zones2handleStart();
+    const int last = first + get_zones2handle() - 1;
+    for (ZoneManager *zone : qAsConst(m_zoneList))
+        if (zone->get_zoneNumber() >= first && zone->get_zoneNumber() <= last)
+            zone->start();
+    // 2.
+    removeOldBackups();
+    // 3. A mirror display's trays only show what the primary display sends.
+    if (get_orientationId() != UIID_BAD_ID && !get_mirrorDisplay())
+        for (TrayBarSc *tray : qAsConst(m_trayList))
+            tray->start();
+    // 4.
+    if (primary)
+        connect(m_masterSync, SIGNAL(startNfcSubSystem()), m_masterIoManager, SIGNAL(nfcReadingStart()));
+    // 5. An unconfigured display stays off the CAN bus.
+    if (m_isConfigured)
+        m_canbusManager->start();
+    // 6. The hardware authority.
+    if (primary) {
+        startHardwareMachines();
+        m_masterIoManager->start();
+        m_wifiMonitor->start();
+        m_configManager->start();
+        m_errorController->call_startSm();
+    }
+    // 7.
+    if (commandLine.logModbus)
+        enableModbusTrace();
+    // 8-9.
+    m_masterSync->start();
+    if (!m_isConfigured || primary)
+        m_eolTesting->start();
+
+    // 10-11. The main screen.
+    registerQmlTypes();
+    KivDefs::registerQmlTypes();
+    m_engine->load(QUrl(QStringLiteral("qrc:///qml/main.qml")));
+    QObject *root = m_engine->rootObjects().value(0);
+    if (root) {
+        m_vki->setParent(root);
+        root->setProperty("applicationVersion", QString::fromLatin1(kFirmwareVersion));
+    } else {
+        qDebug() << "The main screen qrc:///qml/main.qml did not load";
+    }
+
+    // 12. The NFC simulator screen.
+    if (primary && get_nfcEnabled() && (m_simulationFlags & 4))
+        showNfcSimulator();
+
+    // 13. Run-time counter.
+    if (primary)
+        readPluggedInMinutes();
+
+    // 14.
+    checkSystemErrors();
+}
+
+void CabinetManager::readPluggedInMinutes()
+{
+    QFile file(KivRoot::appFile(QStringLiteral("pluggedInMinutes.txt")));
+    if (!file.exists())
+        return;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qDebug() << "Unable to open the file pluggedInMinutes.txt";
+        return;
+    }
+    bool ok = false;
+    const int minutes = QString::fromUtf8(file.readAll()).trimmed().toInt(&ok);
+    if (ok)
+        set_pluggedInMinutes(minutes);
+}
+
+void CabinetManager::showNfcSimulator()
+{
+    m_nfcSimulatorView = new QQmlApplicationEngine(nullptr);
+    m_nfcSimulatorView->rootContext()->setContextProperty(QStringLiteral("cabinetManager"), this);
+    m_nfcSimulatorView->load(QUrl(QStringLiteral("qrc:///qml/simulation/KivNfcSim.qml")));
+}
+
+// ---------------------------------------------------------------------------
+// Connections, one function per group. A connection that is not made under
+// the conditions of a display does not exist there: that is how one program
+// serves primary, secondary and mirror displays.
+
+bool CabinetManager::hasRemoteDisplay() const
+{
+    return get_hasMirrorDisplay() || get_hasSecondaryDisplay();
+}
+
+void CabinetManager::wireComponents()
+{
+    wireCabinetCore();
+    wireCanbus();
+    wireModbus();
+    wireConfiguration();
+    wireLanguages();
+    wireErrors();
+    wireSynchronisation();
+    wireMenus();
+    for (ZoneManager *zone : qAsConst(m_zoneList))
+        wireZone(zone);
+    for (TrayBarSc *tray : qAsConst(m_trayList))
+        wireTray(tray);
+    wireNfc();
+    wireIoBoard();
+    wireNetworkAndCloud();
+}
+
+void CabinetManager::wireCabinetCore()
+{
+    const bool primary = get_iAmMaster();
+    const bool role1WithRemote = get_uiRole() == 1 && hasRemoteDisplay();
+    if (primary)
+        connect(this, SIGNAL(processSlaveErrors()), this, SLOT(processSlaveErrorsSlot()), Qt::QueuedConnection);
+    connect(this, SIGNAL(slaveUIRequestsDayPart(int)), this, SLOT(processSlaveUIDayPartRequest(int)));
+    connect(this, SIGNAL(stopAmbientTempAlarm()), this, SLOT(stopAmbientTempAlarmSlot()), Qt::QueuedConnection);
+    if (role1WithRemote) {
+        connect(this, SIGNAL(heatersTestEnabledChanged(bool)), this, SLOT(sendHeatersTestEnabled(bool)), Qt::QueuedConnection);
+        connect(m_masterIoManager, SIGNAL(ambientTemperatureAlarm()), this, SLOT(sendAmbientTempAlarm()), Qt::QueuedConnection);
+        connect(m_masterIoManager, SIGNAL(ambientTemperatureChanged(int)), this, SLOT(sendAmbientTempValue(int)), Qt::QueuedConnection);
+        connect(m_masterIoManager, SIGNAL(heaterHighTempAlarm()), this, SLOT(sendHeaterHighTempAlarm()), Qt::QueuedConnection);
+    }
+    if (get_uiRole() == 1)
+        connect(this, SIGNAL(activelyHoldingChanged(bool)), this, SLOT(sendActivelyHoldingProperty(bool)), Qt::QueuedConnection);
+}
+
+void CabinetManager::wireCanbus()
+{
+    connect(m_canbusManager, SIGNAL(canIdRecErrorChanged(bool)), this, SLOT(canIdConflictDetected(bool)), Qt::QueuedConnection);
+    connect(m_canbusManager, SIGNAL(receivedMpm(int,QByteArray*)), this, SLOT(processMpm(int,QByteArray*)), Qt::DirectConnection);
+    connect(m_canbusManager, SIGNAL(receivedFileMpm(int)), this, SLOT(processFileMpm(int)), Qt::DirectConnection);
+    connect(m_canbusManager, SIGNAL(receivedSinglePacket(QByteArray*)), this, SLOT(processSinglePacket(QByteArray*)), Qt::DirectConnection);
+    connect(m_canbusManager, SIGNAL(secsSinceLastRcvPktChanged(quint32)), m_masterSync, SLOT(set_canbusSilenceSeconds(quint32)), Qt::QueuedConnection);
+}
+
+void CabinetManager::wireConfiguration()
+{
+    const bool primary = get_iAmMaster();
+    ConfigurationManager *config = m_configManager;
+    connect(config, SIGNAL(languageIdChanged(QString)), m_translator, SLOT(setLanguageByString(QString)));
+    connect(m_translator, SIGNAL(languageIdStringChanged(QString)), config, SLOT(set_languageId(QString)));
+    connect(config, SIGNAL(screenCleanTimeoutChanged(int)), this, SLOT(cancelSuggetCleanMode()), Qt::QueuedConnection);
+    connect(config, SIGNAL(verticalFlipChanged(bool)), this, SLOT(set_verticalFlip(bool)));
+    connect(config, SIGNAL(requestNmScanWifi()), m_systemNetworkManager, SLOT(scanWifi()));
+    connect(config, SIGNAL(requestReconfigureNetworkDevices()), m_systemNetworkManager, SIGNAL(reconfigureNetworkDevicesSignal()), Qt::QueuedConnection);
+
+    SystemNetworkManager *snm = m_systemNetworkManager;
+    connect(snm, SIGNAL(wifiScanString(QString)), config, SLOT(set_wifiScanString(QString)), Qt::QueuedConnection);
+    connect(snm, SIGNAL(wifiConnectionNameChanged(QString)), config, SLOT(set_wifiSSID(QString)), Qt::QueuedConnection);
+    connect(snm, SIGNAL(wifiPasswordChanged(QString)), config, SLOT(set_wifiPassword(QString)), Qt::QueuedConnection);
+    connect(snm, SIGNAL(wifiDeviceChanged(QString)), config, SLOT(set_wifiInterfaceName(QString)), Qt::QueuedConnection);
+    connect(snm, SIGNAL(wifiIpAddrChanged(QString)), config, SLOT(set_wifiIpAddr(QString)), Qt::QueuedConnection);
+    connect(snm, SIGNAL(wifiNetmaskChanged(QString)), config, SLOT(set_wifiNetmask(QString)), Qt::QueuedConnection);
+    connect(snm, SIGNAL(wifiBroadcastAddrChanged(QString)), config, SLOT(set_wifiBroadcast(QString)), Qt::QueuedConnection);
+    connect(snm, SIGNAL(wifiGatewayChanged(QString)), config, SLOT(set_wifiGateway(QString)), Qt::QueuedConnection);
+    connect(snm, SIGNAL(wifiMacAddrChanged(QString)), this, SLOT(updateMacAddress(QString)), Qt::QueuedConnection);
+    connect(snm, SIGNAL(refreshNetworkInfo()), this, SLOT(updateBroadcastAddr()), Qt::QueuedConnection);
+
+    connect(this, SIGNAL(dateTimeUpdated()), config, SLOT(saveConfigFile()), Qt::QueuedConnection);
+    connect(this, SIGNAL(timeFormatAMPM(bool)), config, SLOT(set_timeFormatAMPM(bool)), Qt::QueuedConnection);
+    connect(this, SIGNAL(dstEnabled(bool)), config, SLOT(set_dstEnabled(bool)), Qt::QueuedConnection);
+    connect(this, SIGNAL(ntpOnChanged(bool)), config, SLOT(set_ntpOn(bool)), Qt::QueuedConnection);
+    connect(this, SIGNAL(timeZoneIndexChanged(int)), config, SLOT(set_timeZoneIndex(int)), Qt::QueuedConnection);
+    if (primary)
+        connect(config, SIGNAL(ntpOnChanged(bool)), this, SLOT(requestSysTimeUpdate(bool)), Qt::QueuedConnection);
+    if (!(primary && !hasRemoteDisplay()))
+        connect(config, SIGNAL(ntpOnChanged(bool)), this, SLOT(sendNtpOn(bool)), Qt::QueuedConnection);
+
+    connect(this, SIGNAL(mcUpdateReloadFiles()), m_menuManager, SLOT(menuLoadJsonDocFile()), Qt::DirectConnection);
+    connect(this, SIGNAL(mcUpdateReloadFiles()), m_dayPartManager, SLOT(dayPartsLoadJsonDocFile()), Qt::DirectConnection);
+    connect(this, SIGNAL(mcUpdateReloadFiles()), config, SLOT(readConfigFile()), Qt::DirectConnection);
+    connect(m_menuManager, SIGNAL(productsMD5(QString)), config, SLOT(set_productsHashCode(QString)), Qt::QueuedConnection);
+    connect(config, SIGNAL(productsHashCodeChanged(QString)), config, SLOT(saveProductsHashCodeTs(QString)), Qt::DirectConnection);
+    if (get_nfcEnabled())
+        connect(config, SIGNAL(readerFirmwareVersion1Changed(QString)), this, SIGNAL(powerOn()), Qt::QueuedConnection);
+    else
+        connect(config, SIGNAL(ioBoardFirmwareVersion0Changed(QString)), this, SIGNAL(powerOn()), Qt::QueuedConnection);
+    if (primary) {
+        connect(config, SIGNAL(networkInfoRefreshed()), this, SLOT(updateBroadcastAddr()), Qt::DirectConnection);
+        connect(config, SIGNAL(wifiGatewayChanged(QString)), m_cabinetNetwork, SLOT(set_wifiGateway(QString)), Qt::QueuedConnection);
+        connect(config, SIGNAL(wifiGatewayChanged(QString)), m_wifiMonitor, SLOT(set_wifiGateway(QString)), Qt::QueuedConnection);
+    }
+    connect(config, SIGNAL(demoModeEnabled()), m_masterIoManager, SIGNAL(ttSendRequestSignal()), Qt::QueuedConnection);
+    connect(config, SIGNAL(demoModeDisabled()), m_masterIoManager, SLOT(requestExitPreheat()), Qt::QueuedConnection);
+    connect(config, SIGNAL(demoModeDisabled()), m_masterIoManager, SIGNAL(ttSendRequestSignal()), Qt::QueuedConnection);
+}
+
+void CabinetManager::wireLanguages()
+{
+    connect(m_translator, SIGNAL(retranslate()), m_errorController, SLOT(createDefinitionsList()), Qt::QueuedConnection);
+    for (ZoneManager *zone : qAsConst(m_zoneList))
+        connect(m_translator, SIGNAL(retranslate()), zone, SLOT(reEmitErrorFlags()), Qt::QueuedConnection);
+    for (TrayBarSc *tray : qAsConst(m_trayList))
+        connect(m_translator, SIGNAL(languageChanged(int)), tray, SLOT(languageChanged(int)));
+}
+
+void CabinetManager::wireErrors()
+{
+    KivErrorControllerT *errors = m_errorController;
+    const char *report = SLOT(errorCodesDataProcess(int,int,int,int));
+    const char *clear = SLOT(errorCodesClearDataProcess(int,int,int,int));
+    connect(m_masterSync, SIGNAL(syncErrorInfo(int,int,int,int)), errors, report, Qt::QueuedConnection);
+    connect(m_masterSync, SIGNAL(syncErrorClearInfo(int,int,int,int)), errors, clear, Qt::QueuedConnection);
+    for (ZoneManager *zone : qAsConst(m_zoneList)) {
+        connect(zone, SIGNAL(zoneErrorInfo(int,int,int,int)), errors, report, Qt::QueuedConnection);
+        connect(zone, SIGNAL(zoneErrorClearInfo(int,int,int,int)), errors, clear, Qt::QueuedConnection);
+    }
+    connect(m_masterIoManager, SIGNAL(errorInfo(int,int,int,int)), errors, report, Qt::QueuedConnection);
+    connect(m_masterIoManager, SIGNAL(errorClearInfo(int,int,int,int)), errors, clear, Qt::QueuedConnection);
+    connect(m_cabinetNetwork, SIGNAL(logErrorSignal(int,int,int,int)), errors, report, Qt::QueuedConnection);
+    connect(m_nfcManager, SIGNAL(logErrorSignal(int,int,int,int)), errors, report, Qt::QueuedConnection);
+    connect(m_riot, SIGNAL(riotSdkErrorInfo(int,int,int,int)), errors, report, Qt::QueuedConnection);
+    for (TempProbeStateManager *probe : qAsConst(m_tpsmList))
+        connect(errors, SIGNAL(zoneErrorStatusTcUpdate(quint16,quint16)), probe,
+                SLOT(processTcErrorState(quint16,quint16)), Qt::QueuedConnection);
+}
+
+void CabinetManager::wireSynchronisation()
+{
+    MasterSync *sync = m_masterSync;
+    const bool primary = get_iAmMaster();
+    connect(sync, SIGNAL(syncMenuFiles()), this, SLOT(sendMenuFilesUpdate()), Qt::QueuedConnection);
+    connect(sync, SIGNAL(syncMenuFiles()), this, SLOT(sendSystemTimeCanbus()), Qt::QueuedConnection);
+    if (!primary)
+        connect(sync, SIGNAL(syncSlaveErrorsFile()), this, SLOT(sendSlaveErrorsFile()), Qt::QueuedConnection);
+    wireSyncSound();
+    for (TrayBarSc *tray : qAsConst(m_trayList))
+        connect(sync, SIGNAL(systemReadyForTrayHoldUpdates()), tray, SLOT(updateTrayInfo()), Qt::QueuedConnection);
+    connect(sync, SIGNAL(systemReadyForTrayHoldUpdates()), this, SLOT(set_holdRestoreReadyTrue()), Qt::QueuedConnection);
+    if (primary && get_nfcEnabled())
+        connect(sync, SIGNAL(systemReadyForTrayHoldUpdates()), m_masterIoManager, SLOT(initPreviousUIDs()), Qt::QueuedConnection);
+    connect(sync, SIGNAL(doSlavePostSyncUpdate()), m_masterIoManager, SLOT(slaveEmitBinsTargetTemp()), Qt::QueuedConnection);
+    for (ZoneManager *zone : qAsConst(m_zoneList))
+        connect(sync, SIGNAL(forceDayPartLoad()), zone, SLOT(nextDayPartForced()), Qt::DirectConnection);
+    connect(sync, SIGNAL(canLinkBrokenChanged(bool)), this, SLOT(notifyZonesOfBrokenCanLinkStatus(bool)), Qt::QueuedConnection);
+    connect(sync, SIGNAL(doMenuImportSignal()), m_menuImport, SLOT(start()), Qt::QueuedConnection);
+    connect(sync, SIGNAL(doDefaultDayPartSignal()), m_dayPartManager, SLOT(loadDefaultDayPart()), Qt::QueuedConnection);
+    if (primary) {
+        if (get_nfcEnabled())
+            connect(sync, SIGNAL(doHoldRestorationSignal()), m_nfcManager, SLOT(restoreNFC2()), Qt::DirectConnection);
+        connect(sync, SIGNAL(doHoldRestorationSignal()), this, SLOT(readTrayBarHoldingInfo()), Qt::QueuedConnection);
+    }
+    connect(sync, SIGNAL(doRollCall()), this, SLOT(sendRequestRollCallMsg()), Qt::QueuedConnection);
+    connect(this, SIGNAL(slaveUiWasFound()), sync, SLOT(set_slaveUIFoundTrue()), Qt::QueuedConnection);
+    connect(this, SIGNAL(masterUiWasFound()), sync, SIGNAL(masterMsgRcvd()), Qt::QueuedConnection);
+    connect(this, SIGNAL(resyncSignal()), sync, SIGNAL(resyncSignal()), Qt::QueuedConnection);
+    connect(sync, SIGNAL(slaveReadyForMasterChanged(bool)), this, SLOT(set_slaveReadyForMaster(bool)), Qt::QueuedConnection);
+    connect(sync, SIGNAL(requestResyncSignal()), this, SLOT(sendResyncRequest()), Qt::QueuedConnection);
+    connect(sync, SIGNAL(setRestoreHoldingFlagSig(bool)), this, SLOT(set_restoreHoldingFlag(bool)), Qt::QueuedConnection);
+    connect(sync, SIGNAL(setHoldRestoreReadySig(bool)), this, SLOT(set_holdRestoreReady(bool)), Qt::QueuedConnection);
+    connect(sync, SIGNAL(refreshMirror()), this, SLOT(refreshMirror()), Qt::QueuedConnection);
+}
+
+void CabinetManager::wireMenus()
+{
+    DayPartManager *dayParts = m_dayPartManager;
+    connect(dayParts, SIGNAL(nextDayPartChanged(int)), this, SLOT(processDayPartChange(int)), Qt::QueuedConnection);
+    for (ZoneManager *zone : qAsConst(m_zoneList)) {
+        connect(dayParts, SIGNAL(nextDayPartChanged(int)), zone, SLOT(set_nextDayPart(int)), Qt::QueuedConnection);
+        connect(dayParts, SIGNAL(newDayPartDefinition(int)), zone, SLOT(processDaypartUpdate(int)), Qt::QueuedConnection);
+    }
+    connect(dayParts, SIGNAL(sendDayPartsFileViaCanbus(QString,int)), this, SLOT(sendFileViaCanbus(QString,int)), Qt::DirectConnection);
+    connect(m_menuManager, SIGNAL(sendProductsFileViaCanbus(QString,int)), this, SLOT(sendFileViaCanbus(QString,int)), Qt::DirectConnection);
+
+    TavolenProxy *import = m_menuImport;
+    connect(import, SIGNAL(importedMenu(QString,QString,QString)), m_configManager,
+            SLOT(processImportedMenu(QString,QString,QString)), Qt::DirectConnection);
+    connect(import, SIGNAL(saveNewDayPartsToJson()), dayParts, SLOT(saveNewDayPartsToJson()));
+    connect(import, SIGNAL(newProductsDataJsonDoc(QString)), dayParts, SLOT(processTavolenJsonDayParts(QString)), Qt::QueuedConnection);
+    connect(import, SIGNAL(newProductsDataJsonDoc(QString)), m_menuManager, SLOT(processTavolenJsonProducts(QString)), Qt::QueuedConnection);
+    connect(import, SIGNAL(askForSlaveSignal()), this, SLOT(sendRequestRollCallMsg()), Qt::QueuedConnection);
+    connect(this, SIGNAL(slaveUiFoundChanged(bool)), import, SLOT(processSlaveFoundSignal(bool)), Qt::QueuedConnection);
+}
+
+void CabinetManager::wireZone(ZoneManager *zone)
+{
+    connect(this, SIGNAL(zoneRestoreDayPartSignal(int,int)), zone, SLOT(restoreZoneDayPart(int,int)), Qt::QueuedConnection);
+    connect(zone, SIGNAL(nextDayPartChanged(int)), this, SLOT(writeNewDaypartRestoreInfo()), Qt::QueuedConnection);
+    connect(zone, SIGNAL(currentDayPartChanged(int)), this, SLOT(sendZoneDaypartChanged(int)), Qt::QueuedConnection);
+    if (get_advancedZoneOptionsEnable() && get_iAmMaster())
+        connect(zone, SIGNAL(nextDayPartChanged(int)), this, SLOT(sendZoneDayPartInfo(int)), Qt::QueuedConnection);
+    if (get_uiRole() == 1 && get_hasMirrorDisplay()) {
+        connect(zone, SIGNAL(zStateChanged(int)), this, SLOT(sendZoneState(int)), Qt::QueuedConnection);
+        connect(zone, SIGNAL(disabledFlagChanged(bool)), this, SLOT(sendDisabledFlagToRemoteDisplay(bool)), Qt::DirectConnection);
+        connect(zone, SIGNAL(tempStatusChanged(int)), this, SLOT(sendTempStatusToRemoteDisplay(int)), Qt::DirectConnection);
+        connect(zone, SIGNAL(tempErrorChanged(bool)), this, SLOT(sendTempErrorToRemoteDisplay(bool)), Qt::DirectConnection);
+        connect(zone, SIGNAL(errorFlagsChanged(uint)), this, SLOT(sendErrorFlagsToRemoteDisplay(uint)), Qt::DirectConnection);
+        connect(zone, SIGNAL(currentDayPartChanged(int)), this, SLOT(sendZoneCurrentDayPartToMirror(int)), Qt::DirectConnection);
+    }
+}
+
+void CabinetManager::wireTray(TrayBarSc *tray)
+{
+    const bool nfc = get_nfcEnabled();
+    connect(tray, SIGNAL(productIdChanged(int)), this, SLOT(updateTiListProdId(int)));
+    connect(tray, SIGNAL(enterPreheat()), this, SLOT(sendZoneEnterPreheatInfo()));
+    connect(tray, SIGNAL(exitPreheat()), this, SLOT(sendZoneExitPreheatInfo()));
+    connect(tray, SIGNAL(holdingStopped(QString,QString,QString,int,QString,int)), this,
+            SLOT(emitHoldStoppedEvent(QString,QString,QString,int,QString,int)), Qt::DirectConnection);
+
+    const char *const holdingSignals[] = {SIGNAL(holdingStartedSignal(trayInfo)),
+                                          SIGNAL(holdingStoppedSignal(trayInfo)),
+                                          SIGNAL(holdingUpdateSignal(trayInfo))};
+    switch (get_uiRole()) {
+    case 1:
+        if (get_hasMirrorDisplay())
+            wireTrayToMirror(tray);
+        Q_FALLTHROUGH();
+    case 0:
+        if (nfc) {
+            connect(tray, SIGNAL(deregisterTag(quint64)), m_nfcManager, SLOT(deregisterTag2(quint64)), Qt::QueuedConnection);
+            connect(m_nfcManager, SIGNAL(requestingTagInfo(int)), tray, SLOT(disableGroupSelection(int)), Qt::QueuedConnection);
+            connect(tray, SIGNAL(userRequestsManualTimerStart(quint8)), m_nfcManager,
+                    SLOT(userRequestsManualTimerStart(quint8)), Qt::QueuedConnection);
+        }
+        wireTrayAlarm(tray);
+        for (const char *holding : holdingSignals)
+            connect(tray, holding, this, SLOT(updateTrayBarHoldingInfo(trayInfo)), Qt::QueuedConnection);
+        connect(this, SIGNAL(restoreTrayInfoSignal(trayInfo)), tray, SLOT(restoreTrayBarHoldingInfo(trayInfo)), Qt::QueuedConnection);
+        connect(tray, SIGNAL(trayStateChanged(int)), this, SLOT(updateTrayStates(int)), Qt::DirectConnection);
+        break;
+    case 2:
+        if (nfc)
+            wireTrayNfcForwarding(tray);
+        connect(tray, SIGNAL(requestAlarm(int,bool)), this, SLOT(sendRequestAlarm(int,bool)), Qt::QueuedConnection);
+        for (const char *holding : holdingSignals)
+            connect(tray, holding, this, SLOT(sendTrayBarHoldingInfo(trayInfo)), Qt::QueuedConnection);
+        break;
+    case 3:
+        if (nfc)
+            wireTrayNfcForwarding(tray);
+        connect(tray, SIGNAL(mirrorClicked()), this, SLOT(sendMirrorClick()), Qt::DirectConnection);
+        connect(tray, SIGNAL(mirrorCancelHolding()), this, SLOT(sendMirrorCancelHolding()), Qt::DirectConnection);
+        break;
+    default:
+        break;
+    }
+
+    if (get_iAmMaster() && get_haccpEnabled()) {
+        connect(tray, SIGNAL(holdingStopped(QString,QString,QString,int,QString,int)), this,
+                SLOT(logHaccpTimerStopInfo(QString,QString,QString,int,QString,int)), Qt::QueuedConnection);
+        connect(tray, SIGNAL(holdingStarted(QString,QString,QString,int,QString)), this,
+                SLOT(logHaccpTimerStartInfo(QString,QString,QString,int,QString)), Qt::QueuedConnection);
+        if (get_hasMirrorDisplay()) {
+            connect(tray, SIGNAL(holdingStopped(QString,QString,QString,int,QString,int)), this,
+                    SLOT(sendHaccpLogToRemoteDisplay(QString,QString,QString,int,QString,int)), Qt::QueuedConnection);
+            connect(tray, SIGNAL(holdingStarted(QString,QString,QString,int,QString)), this,
+                    SLOT(sendHaccpLogToRemoteDisplay(QString,QString,QString,int,QString)), Qt::QueuedConnection);
+        }
+    }
+}
+
+void CabinetManager::wireTrayNfcForwarding(TrayBarSc *tray)
+{
+    connect(tray, SIGNAL(deregisterTag(quint64)), this, SLOT(sendDeregisterTag(quint64)), Qt::QueuedConnection);
+    connect(tray, SIGNAL(userRequestsManualTimerStart(quint8)), this, SLOT(sendUserRequestsManualTimerStart(quint8)), Qt::QueuedConnection);
+}
+
+void CabinetManager::wireTrayToMirror(TrayBarSc *tray)
+{
+    connect(tray, SIGNAL(productIdChanged(int)), this, SLOT(sendProductIdToRemoteDisplay(int)), Qt::DirectConnection);
+    connect(tray, SIGNAL(holdingChanged(bool)), this, SLOT(sendHoldingToRemoteDisplay(bool)), Qt::DirectConnection);
+    connect(tray, SIGNAL(holdTimeChanged(int)), this, SLOT(sendHoldTimeToRemoteDisplay(int)), Qt::DirectConnection);
+    connect(tray, SIGNAL(useBinChanged(bool)), this, SLOT(sendUseBinToRemoteDisplay(bool)), Qt::DirectConnection);
+    connect(tray, SIGNAL(groupIndexChanged(int)), this, SLOT(sendGroupIndexToRemoteDisplay(int)), Qt::DirectConnection);
+    connect(tray, SIGNAL(groupIDChanged(int)), this, SLOT(sendGroupIdToMirror(int)), Qt::DirectConnection);
+    connect(tray, SIGNAL(trayStateChanged(int)), this, SLOT(sendTrayStateToRemoteDisplay(int)), Qt::DirectConnection);
+    connect(tray, SIGNAL(holdTemperatureChanged(int)), this, SLOT(sendHoldTempToRemoteDisplay(int)), Qt::QueuedConnection);
+    connect(tray, SIGNAL(upperTemperatureChanged(int)), this, SLOT(sendUpperTempToRemoteDisplay(int)), Qt::QueuedConnection);
+    connect(tray, SIGNAL(lowerTemperatureChanged(int)), this, SLOT(sendLowerTempToRemoteDisplay(int)), Qt::QueuedConnection);
+    connect(tray, SIGNAL(closeCancelPanel()), this, SLOT(sendCloseCancelPanel()), Qt::DirectConnection);
+    connect(tray, SIGNAL(sendActionTrayLoadProduct(int,bool)), this, SLOT(sendActionTrayLoadProduct(int,bool)), Qt::DirectConnection);
+    connect(tray, SIGNAL(targetFanSpeedChanged(int)), this, SLOT(sendTargetFanSpeedRemoteDisplay(int)), Qt::DirectConnection);
+    connect(tray, SIGNAL(panIdChanged(quint64)), this, SLOT(sendPanIdToRemoteDisplay(quint64)), Qt::DirectConnection);
+    connect(tray, SIGNAL(holdTimePreSetChanged(int)), this, SLOT(sendHoldTimePreSetToRemoteDisplay(int)), Qt::DirectConnection);
+}
+
+void CabinetManager::wireNfc()
+{
+    const bool primary = get_iAmMaster();
+    NFCmanager *nfc = m_nfcManager;
+    if (hasRemoteDisplay())
+        connect(nfc, SIGNAL(requestingTagInfo(int)), this, SLOT(sendDisableGroupSelection(int)), Qt::QueuedConnection);
+    if (!primary)
+        return;
+    connect(nfc, SIGNAL(startBinTimer(quint8,qint32,quint64)), this, SLOT(startBinTimer(quint8,qint32,quint64)), Qt::QueuedConnection);
+    if (get_nfcEnabled()) {
+        connect(nfc, SIGNAL(stopBinTimer(quint8)), this, SLOT(stopBinTimer(quint8)), Qt::QueuedConnection);
+        connect(nfc, SIGNAL(registerTagAtTimerUsingBin(quint64,int)), this, SLOT(registerTagAtTimerUsingBin(quint64,int)), Qt::DirectConnection);
+        connect(this, SIGNAL(userChangedDateTime(qint64)), nfc, SLOT(adjustTagExpirations(qint64)), Qt::DirectConnection);
+    }
+    connect(nfc, SIGNAL(notifyHoldListUpdateReceived(QString)), m_cabinetNetwork, SLOT(updateHostOnNetwork(QString)), Qt::QueuedConnection);
+}
+
+void CabinetManager::wireIoBoard()
+{
+    MasterIoManager *io = m_masterIoManager;
+    connect(io, SIGNAL(iobGenStatusChanged(int,int)), this, SLOT(processIobStatusChange(int,int)), Qt::QueuedConnection);
+    wireIoBoardAlarms();
+    const bool forwards = (get_uiRole() == 1 && hasRemoteDisplay()) || get_uiRole() == 2;
+    if (forwards)
+        connect(io, SIGNAL(binTargetTempChanged(int,int)), this, SLOT(sendBinTargetTemp(int,int)), Qt::DirectConnection);
+    if (get_uiRole() == 1 && hasRemoteDisplay() && get_hasFan()) {
+        connect(io, SIGNAL(binActualFanSpeedChanged(int,int)), this, SLOT(sendBinActualFanSpeed(int,int)), Qt::DirectConnection);
+        connect(io, SIGNAL(binTargetFanSpeedChanged(int,int)), this, SLOT(sendBinTargetFanSpeed(int,int)), Qt::DirectConnection);
+    }
+}
+
+void CabinetManager::wireNetworkAndCloud()
+{
+    connect(m_cabinetNetwork, SIGNAL(wifiState(int,int)), this, SLOT(processWifiState(int,int)), Qt::QueuedConnection);
+    connect(m_dbusAdapter, SIGNAL(screenShotRequested()), this, SLOT(screenShot()));
+    connect(m_riot, SIGNAL(sendRiotInfo(QString)), m_dbusAdapter, SIGNAL(riotEvent(QString)), Qt::QueuedConnection);
+    if (!get_iAmMaster())
+        return;
+
+    // The cloud hears cabinet events only from the primary display.
+    KivRiot *riot = m_riot;
+    if (m_performanceDataTimer)
+        connect(m_performanceDataTimer, SIGNAL(timeout()), riot, SLOT(handle_event_performanceData()), Qt::QueuedConnection);
+    connect(this, SIGNAL(powerOn()), riot, SLOT(handle_event_powerOn()), Qt::QueuedConnection);
+    connect(this, SIGNAL(event_holdStarted(QString,QString,QString,int,QString)), riot,
+            SLOT(handle_event_holdStart(QString,QString,QString,int,QString)), Qt::QueuedConnection);
+    connect(this, SIGNAL(event_holdStopped(QString,QString,QString,int,QString,int)), riot,
+            SLOT(handle_event_holdStop(QString,QString,QString,int,QString,int)), Qt::QueuedConnection);
+    connect(this, SIGNAL(event_holdExpired(QString,QString,QString,int)), riot,
+            SLOT(handle_event_holdExpired(QString,QString,QString,int)), Qt::QueuedConnection);
+    connect(this, SIGNAL(notifyBinMismatchAlert(QString,QString,QString,int,QString)), riot,
+            SLOT(handle_event_binMisMatchAlert(QString,QString,QString,int,QString)), Qt::QueuedConnection);
+    connect(this, SIGNAL(notifyBinMismatchClear(QString,QString,QString,int,QString)), riot,
+            SLOT(handle_event_binMisMatchClear(QString,QString,QString,int,QString)), Qt::QueuedConnection);
+    connect(this, SIGNAL(holdingListChanged(QString)), riot, SLOT(handle_event_holdingListChange(QString)), Qt::QueuedConnection);
+    connect(this, SIGNAL(zoneDaypartChanged(QString,int,int,int)), riot,
+            SLOT(handle_event_daypartChange(QString,int,int,int)), Qt::QueuedConnection);
+    connect(this, SIGNAL(zonePreheatExited(QString,int,int)), riot, SLOT(handle_event_preheatComplete(QString,int,int)), Qt::QueuedConnection);
+    if (get_customerId() == KivDefs::CUSTOMER_ID_DEZ)
+        connect(this, SIGNAL(zonePreheatEntered(QString,int)), riot, SLOT(handle_event_zonePreheatStart(QString,int)), Qt::QueuedConnection);
+    ConfigurationManager *config = m_configManager;
+    connect(config, SIGNAL(passcodeChanged(QString)), riot, SLOT(handle_event_passcodeChange(QString)), Qt::DirectConnection);
+    connect(config, SIGNAL(passcodeEntered(QString,int,bool)), riot, SLOT(handle_event_passcodeEntered(QString,int,bool)), Qt::DirectConnection);
+    connect(config, SIGNAL(programModeExited(QString,int)), riot, SLOT(handle_event_programModeExit(QString,int)), Qt::DirectConnection);
+    connect(config, SIGNAL(storeNumberChanged(QString,QString)), riot, SLOT(handle_event_restaurantNumberUpdated(QString,QString)), Qt::DirectConnection);
+    connect(config, SIGNAL(notifyFirmwareUpdateDone(QString,QString,QString,int,bool)), riot,
+            SLOT(handle_event_firmwareUpdated(QString,QString,QString,int,bool)), Qt::DirectConnection);
+    connect(config, SIGNAL(performanceDataIntervalChanged(int)), riot, SLOT(handle_event_performanceDataInterval(int)), Qt::DirectConnection);
+    connect(config, SIGNAL(notifyIotTypeChanged(QString)), riot, SLOT(handle_event_iotSettings(QString)), Qt::DirectConnection);
+    connect(m_nfcManager, SIGNAL(panRemoved(qint64,int,quint64,int)), riot, SLOT(handle_event_panRemoved(qint64,int,quint64,int)), Qt::QueuedConnection);
+    connect(m_nfcManager, SIGNAL(panReturned(qint64,int,quint64,int)), riot, SLOT(handle_event_panReturned(qint64,int,quint64,int)), Qt::QueuedConnection);
+    connect(m_nfcManager, SIGNAL(panTransfered(qint64,int,quint64,int)), riot, SLOT(handle_event_transfer(qint64,int,quint64,int)), Qt::QueuedConnection);
+    connect(m_translator, SIGNAL(languageChanged(int)), riot, SLOT(handle_event_languageChange(int)), Qt::QueuedConnection);
+    connect(m_masterIoManager, SIGNAL(systemEnteredPreheat(QString)), riot, SLOT(handle_event_preheatStart(QString)), Qt::QueuedConnection);
+    connect(m_menuManager, SIGNAL(notifyMenuUpdated(QString,int,bool)), riot, SLOT(handle_event_menuUpdated(QString,int,bool)), Qt::QueuedConnection);
+    connect(m_errorController, SIGNAL(notifyError(QString,QString,QString,QString)), riot,
+            SLOT(handle_event_error(QString,QString,QString,QString)), Qt::QueuedConnection);
+
+    // Inbound cloud commands and the update utility's announcement.
+    QDBusConnection bus = QDBusConnection::systemBus();
+    bus.connect(QString(), QString::fromLatin1(kDbusPath), QString::fromLatin1(kDbusInterface),
+                QStringLiteral("riotCmd"), riot, SLOT(handleReceivedRiotInfo(QString)));
+    bus.connect(QString(), QString::fromLatin1(kDbusPath), QString::fromLatin1(kDbusInterface),
+                QStringLiteral("firmwareUpdateStarted"), this, SIGNAL(firmwareUpdateStarted()));
+}
+
+// ---------------------------------------------------------------------------
+// Hardware: probes, the Modbus line and its simulated boards.
+
+void CabinetManager::createAlarmAndProbeComponents(const CommandLine &commandLine)
+{
+    // 16. Sounds.
+    createSoundManager();
+
+    // 17. One state manager per temperature probe, started at once.
+    for (int i = 0; i < get_numOfTempProbes(); ++i) {
+        auto *probe = new TempProbeStateManager(nullptr);
+        probe->setObjectName(QStringLiteral("tpsm_%1").arg(i));
+        probe->set_tpNumber(i);
+        probe->setParent(this);
+        if (commandLine.ignoreTpErrors)
+            probe->set_ignoreErrorsFlag(true);
+        probe->start();
+        m_tpsmList.append(probe);
+    }
+}
+
+void CabinetManager::createModbusComponents()
+{
+    // 18. The RS-485 line is opened only by the hardware authority; a
+    // failed open shows later as a broken link.
+    m_serialPort = ModbusSerialPort::create();
+    if (get_iAmMaster())
+        ModbusSerialPort::open(m_serialPort);
+
+    // 19. Simulated boards exist on every display.
+    m_ioSimulator = new MasterIOSimuilator(1, 131, this);
+    m_ioSimulator->setObjectName(QStringLiteral("MasterIO_simulator"));
+    m_ioSimulator->set_perChanelTemps(get_tempHandling() == 1 || get_cabinetConfiguration() == 10);
+    m_nfcSimulator1 = new NfcReaderSimulator(2, 70, this);
+    m_nfcSimulator1->setObjectName(QStringLiteral("nfcSim1"));
+    m_nfcSimulator2 = new NfcReaderSimulator(3, 70, this);
+    m_nfcSimulator2->setObjectName(QStringLiteral("nfcSim2"));
+
+    // 20. The master, with the boards' link records.
+    m_modbusMaster = new QModbusMaster(m_serialPort, this);
+    m_modbusMaster->setObjectName(QStringLiteral("mbm"));
+}
+
+void CabinetManager::wireModbus()
+{
+    QList<ModbusFakeSlave *> simulated = {m_ioSimulator};
+    if (get_nfcEnabled())
+        simulated << m_nfcSimulator1 << m_nfcSimulator2;
+    ModbusSetup::wire(m_modbusMaster, simulated, false, false);
+    connect(m_modbusMaster, SIGNAL(brokenLinkChanged(bool)), this, SLOT(recordErrorModbusBrokenLink(bool)), Qt::QueuedConnection);
+    connect(m_modbusMaster, SIGNAL(brokenLinkChanged(bool)), this, SLOT(notifyZonesOfBrokenLinkStatus(bool)), Qt::QueuedConnection);
+    if (hasRemoteDisplay())
+        connect(m_modbusMaster, SIGNAL(brokenLinkChanged(bool)), this, SLOT(sendModbusBrokenLinkProperty(bool)), Qt::QueuedConnection);
+    connect(m_configManager, SIGNAL(demoModeFlagChanged(bool)), m_modbusMaster, SLOT(set_fakeModeOn(bool)));
+}
+
+void CabinetManager::enterSimulation()
+{
+    // 26. In simulation the primary display talks to the in-process boards.
+    if (!get_iAmMaster() || !(m_simulationFlags & 3))
+        return;
+    m_modbusMaster->set_fakeModeOn(true);
+    m_ioSimulator->showView();
+}
+
+void CabinetManager::startHardwareMachines()
+{
+    m_ioSimulator->start();
+    if (get_nfcEnabled()) {
+        m_nfcSimulator1->start();
+        m_nfcSimulator2->start();
+    }
+    m_modbusMaster->startModbusStateMachine();
+}
+
+void CabinetManager::enableModbusTrace()
+{
+    m_modbusMaster->logDataEnable();
+}
+
+void CabinetManager::loadConfiguration()
+{
+    // 27. Settings: power source first, then the stored files.
+    m_configManager->set_powerSource(get_powerSource());
+    m_configManager->readConfigFile();
+    m_configManager->readIotConfigFile();
+    m_configManager->loadCabinetSerialModelNumbers();
+    m_translator->setLanguageByString(m_configManager->get_languageId());
+    m_configManager->reconfigureNetworkDevices();
+}
+
+// ---------------------------------------------------------------------------
+// Sounds and the HACCP log.
+
+void CabinetManager::createSoundManager()
+{
+    m_soundManager = AlarmsSetup::createSoundManager(this, m_engine->rootContext());
+}
+
+void CabinetManager::createHaccpController()
+{
+    // 22. The purge works in the cabinet's local time.
+    m_haccpController = AlarmsSetup::createHaccpController(
+        this, m_engine->rootContext(), [this](const QDateTime &t) {
+            QDateTime local = t;
+            adjustToLocalDateTime(local);
+            return local;
+        });
+}
+
+void CabinetManager::muteAlarmsUntilSynchronised()
+{
+    m_soundManager->muteAllAlarms();
+}
+
+
+void CabinetManager::wireSyncSound()
+{
+    connect(m_masterSync, SIGNAL(systemReadyForTrayHoldUpdates()), m_soundManager, SLOT(delayedUnMute()), Qt::QueuedConnection);
+    connect(m_masterSync, SIGNAL(syncNotNeeded()), m_soundManager, SLOT(delayedUnMute()), Qt::QueuedConnection);
+    connect(m_vki, SIGNAL(aKeyWasPressed()), m_soundManager, SLOT(playKeystroke()), Qt::QueuedConnection);
+    connect(m_configManager, SIGNAL(soundLevelChanged(int)), m_soundManager, SLOT(setAllAlarmsVolume(int)), Qt::QueuedConnection);
+}
+
+void CabinetManager::wireTrayAlarm(TrayBarSc *tray)
+{
+    connect(tray, SIGNAL(requestAlarm(int,bool)), m_soundManager, SLOT(processAlarmReq(int,bool)), Qt::QueuedConnection);
+}
+
+void CabinetManager::wireIoBoardAlarms()
+{
+    connect(m_masterIoManager, SIGNAL(ambientTemperatureAlarm()), m_soundManager, SLOT(playProductChangeAlarm()), Qt::QueuedConnection);
+    connect(m_masterIoManager, SIGNAL(heaterHighTempAlarm()), m_soundManager, SLOT(playProductChangeAlarm()), Qt::QueuedConnection);
+}

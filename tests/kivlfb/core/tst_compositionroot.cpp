@@ -1,0 +1,220 @@
+#include "core/cabinetmanager.h"
+#include "core/kivmetatypes.h"
+
+#include "canbus/canbusmanager.h"
+#include "modbus/qmodbusmaster.h"
+
+#include "messagecatcher.h"
+#include "privatebus.h"
+#include "ptypair.h"
+#include "temproot.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusVariant>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QStateMachine>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const char kService[] = "com.corvantis.DBus";
+const char kPath[] = "/KivApplication";
+const char kInterface[] = "com.corvantis.DBus.KivApplication";
+
+// The primary personality fixture, optionally turned into another role.
+QByteArray personality(const QString &role)
+{
+    QFile f(QStringLiteral(":/fixtures/v9_2x4.hcc"));
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    QJsonObject doc = QJsonDocument::fromJson(f.readAll()).object();
+    QJsonObject p = doc.value("personality").toObject();
+    if (role == "mirror") {
+        p["iAmMaster"] = false;
+        p["mirrorDisplay"] = true;
+        p["hasMirrorDisplay"] = false;
+        p["uiRole"] = 3;
+        p["orientationId"] = 10;
+    }
+    doc["personality"] = p;
+    return QJsonDocument(doc).toJson();
+}
+
+bool isRunning(QObject *parent, const char *name)
+{
+    auto *machine = parent->findChild<QStateMachine *>(QLatin1String(name));
+    return machine && machine->isRunning();
+}
+
+} // namespace
+
+class TestCompositionRoot : public QObject
+{
+    Q_OBJECT
+
+    PrivateBus m_bus;
+    PtyPair m_pty;
+
+    struct Display {
+        std::unique_ptr<TempRoot> root;
+        std::unique_ptr<CabinetManager> cabinet;
+        QStringList wiringWarnings;
+    };
+
+    Display build(int idConnector, const QByteArray &hcc)
+    {
+        Display d;
+        d.root = std::make_unique<TempRoot>();
+        if (!hcc.isEmpty())
+            d.root->writeFile("/root/cabinet.hcc", hcc);
+        qputenv("KIV_VCAN_DIR", d.root->filePath("/run/vcan/can0").toLocal8Bit());
+        MessageCatcher catcher;
+        d.cabinet = std::make_unique<CabinetManager>(0, idConnector, nullptr);
+        for (const QString &w : catcher.warnings())
+            if (w.startsWith("QObject::connect") || w.startsWith("QMetaObject::invokeMethod")
+                || w.startsWith("QStateMachine"))
+                d.wiringWarnings << w;
+        return d;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        KivMetaTypes::registerAll();
+        QVERIFY(m_bus.start());
+        QVERIFY(m_pty.open());
+        qputenv("KIV_SERIAL_PORT", m_pty.devicePath().toLocal8Bit());
+        qputenv("KIV_CAN", "virtual");
+    }
+
+    void componentsByDisplay_data()
+    {
+        QTest::addColumn<int>("idConnector");
+        QTest::addColumn<QString>("file");        // "", "primary" or "mirror"
+        QTest::addColumn<bool>("primary");
+        QTest::addColumn<bool>("configured");
+        QTest::addColumn<QStringList>("zones");
+        QTest::addColumn<int>("probes");
+        QTest::addColumn<bool>("traysRun");
+        QTest::addColumn<bool>("nfcm");
+
+        QTest::newRow("file: primary with mirror") << 0 << "primary" << true << true
+            << QStringList{"zone0", "zone1", "zone2", "zone3"} << 8 << true << true;
+        QTest::newRow("file: mirror") << 0 << "mirror" << false << true
+            << QStringList{"zone0", "zone1", "zone2", "zone3"} << 8 << false << false;
+        QTest::newRow("built-in 5x4 secondary") << 2 << "" << false << false
+            << QStringList{"zone5", "zone6", "zone7", "zone8", "zone9"} << 0 << true << false;
+        QTest::newRow("built-in 5x2 alone") << 32 << "" << true << false
+            << QStringList{"zone0", "zone1", "zone2", "zone3", "zone4"} << 10 << true << true;
+        QTest::newRow("no identity") << 0 << "" << false << false
+            << QStringList{"zone0", "zone1", "zone2", "zone3", "zone4"} << 0 << true << false;
+    }
+    void componentsByDisplay()
+    {
+        QFETCH(int, idConnector);
+        QFETCH(QString, file);
+        QFETCH(bool, primary);
+        QFETCH(bool, configured);
+        QFETCH(QStringList, zones);
+        QFETCH(int, probes);
+        QFETCH(bool, traysRun);
+        QFETCH(bool, nfcm);
+
+        Display d = build(idConnector, file.isEmpty() ? QByteArray() : personality(file));
+        CabinetManager *cm = d.cabinet.get();
+        QVERIFY2(d.wiringWarnings.isEmpty(), qPrintable(d.wiringWarnings.join('\n')));
+
+        QCOMPARE(cm->objectName(), QStringLiteral("cabinetManager"));
+        QCOMPARE(cm->get_iAmMaster(), primary);
+        QCOMPARE(cm->get_isConfigured(), configured);
+        QCOMPARE(cm->get_traysPerCabinet(), cm->get_numberOfZones() * cm->get_traysPerZone());
+        if (!configured)
+            QCOMPARE(cm->get_idErrorMsg(), QStringLiteral("Invalid ID connector!\n%1").arg(idConnector));
+
+        for (const char *name : {"cbm", "soundManager", "mbm", "MasterIO_simulator", "nfcSim1", "nfcSim2",
+                                 "kivErrorController", "haccpController", "configManager", "wifiMon",
+                                 "systemNetworkManager", "menuManager", "daypartManager", "syncMgr",
+                                 "nfcManager", "masterIoManager", "mcp", "mainQmlView", "eolTest"})
+            QVERIFY2(cm->findChild<QObject *>(QLatin1String(name)), name);
+        QStringList zoneNames;
+        for (QObject *zone : cm->get_zonesModelList())
+            zoneNames << zone->objectName();
+        QCOMPARE(zoneNames, zones);
+        for (int i = 0; i < probes; ++i)
+            QVERIFY(cm->findChild<QObject *>(QStringLiteral("tpsm_%1").arg(i)));
+        QVERIFY(!cm->findChild<QObject *>(QStringLiteral("tpsm_%1").arg(probes)));
+        QCOMPARE(cm->get_traysModelList().size(), zones.size() * cm->get_traysPerZone());
+
+        // The machines that apply to this display, and only those.
+        QTRY_VERIFY(isRunning(cm, "syncMgr"));
+        QVERIFY(isRunning(cm, qPrintable(zones.first())));
+        QCOMPARE(isRunning(cm, "cbm"), configured);
+        QCOMPARE(isRunning(cm, "eolTest"), !configured || primary);
+        for (const char *hardware : {"mbm", "MasterIO_simulator", "masterIoManager", "wifiMon", "configManager"})
+            QTRY_VERIFY2(isRunning(cm, hardware) == primary, hardware);
+        QObject *firstTray = cm->get_traysModelList().first();
+        QCOMPARE(qobject_cast<QStateMachine *>(firstTray)->isRunning(), traysRun);
+
+        // The hardware authority alone opens the serial line.
+        auto *mbm = cm->findChild<QModbusMaster *>(QStringLiteral("mbm"));
+        QCOMPARE(mbm->port()->isOpen(), primary);
+        QCOMPARE(cm->findChild<CanbusManager *>(QStringLiteral("cbm"))->get_canId(), primary ? 1u : 2u);
+
+        auto *engine = cm->findChild<QQmlApplicationEngine *>(QStringLiteral("mainQmlView"));
+        QCOMPARE(engine->rootContext()->contextProperty("nfcm").isValid(), nfcm);
+        QVERIFY(engine->rootContext()->contextProperty("cabinetManager").isValid());
+        QVERIFY(engine->rootContext()->contextProperty(zones.first()).isValid());
+        QVERIFY(engine->rootContext()->contextProperty("tbsc0").isValid() || zones.first() != "zone0");
+        QCOMPARE(engine->rootObjects().size(), 1);
+        QCOMPARE(engine->rootObjects().first()->property("applicationVersion").toString(), QStringLiteral("QZ-7318"));
+    }
+
+    // Every display answers on the bus; only the primary one listens to the
+    // cloud and the update utility.
+    void busServiceAndInboundSignals_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("listens");
+        QTest::newRow("primary") << "primary" << true;
+        QTest::newRow("mirror") << "mirror" << false;
+    }
+    void busServiceAndInboundSignals()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, listens);
+        Display d = build(0, personality(file));
+        QSignalSpy started(d.cabinet.get(), SIGNAL(firmwareUpdateStarted()));
+
+        QDBusConnection client = QDBusConnection::connectToBus(m_bus.address(), "rootTestClient");
+        QVERIFY(client.isConnected());
+        QDBusPendingCall owner = client.interface()->asyncCall("NameHasOwner", QString(kService));
+        QTRY_VERIFY(owner.isFinished());
+        QVERIFY(owner.reply().arguments().value(0).toBool());
+
+        QVERIFY(client.send(QDBusMessage::createSignal(kPath, kInterface, "firmwareUpdateStarted")));
+        // A call after the signal comes back only once the signal was handled.
+        QDBusMessage get = QDBusMessage::createMethodCall(kService, kPath, "org.freedesktop.DBus.Properties", "Get");
+        get << QString(kInterface) << QString("firmwareVersion");
+        QDBusPendingCall version = client.asyncCall(get);
+        QTRY_VERIFY(version.isFinished());
+        QVERIFY2(!version.isError(), qPrintable(version.error().message()));
+        QCOMPARE(version.reply().arguments().value(0).value<QDBusVariant>().variant().toString(),
+                 QStringLiteral("QZ-7318"));
+        QCoreApplication::processEvents();
+        QCOMPARE(started.count(), listens ? 1 : 0);
+        QDBusConnection::disconnectFromBus("rootTestClient");
+    }
+};
+
+QTEST_MAIN(TestCompositionRoot)
+#include "tst_compositionroot.moc"
