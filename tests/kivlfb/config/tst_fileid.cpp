@@ -225,11 +225,11 @@ private slots:
         const QJsonObject personality = QJsonDocument::fromJson(data).object().value("personality").toObject();
         FileID id;
         QVERIFY(id.readFileIDData(data));
-        for (const KeySpec &spec : keyOrder) {
-            if (!*spec.property)
+        for (const KeySpec &entry : keyOrder) {
+            if (!*entry.property)
                 continue;
-            QVERIFY2(personality.contains(spec.key), spec.key);
-            QCOMPARE(id.property(spec.property), expectedValue(spec.key, personality.value(spec.key)));
+            QVERIFY2(personality.contains(entry.key), entry.key);
+            QCOMPARE(id.property(entry.property), expectedValue(entry.key, personality.value(entry.key)));
         }
         QCOMPARE(*id.get_ui2mioZoneMap(), (QList<int>{0, 1, 2, 3}));
         QCOMPARE(*id.get_productLocationMap(), (QList<int>{7, 6}));
@@ -310,31 +310,31 @@ private slots:
         QVERIFY(!id.readFileIDData(data));
 
         bool seenMissing = false;
-        for (const KeySpec &spec : keyOrder) {
-            if (spec.minVersion > version)
+        for (const KeySpec &entry : keyOrder) {
+            if (entry.minVersion > version)
                 continue;
-            const bool isRemoved = removed == QLatin1String(spec.key);
+            const bool isRemoved = removed == QLatin1String(entry.key);
             seenMissing = seenMissing || isRemoved;
             // A missing map is reported as such; a map read after the first
             // failure reports its first zone.
-            const bool mapItself = isRemoved && qstrcmp(spec.key, "nfcMap") == 0;
-            const QString message = QLatin1String(mapItself ? "nfcMap" : spec.undefinedName) + " is undefined";
-            if (seenMissing && *spec.property) {
+            const bool mapItself = isRemoved && qstrcmp(entry.key, "nfcMap") == 0;
+            const QString message = QLatin1String(mapItself ? "nfcMap" : entry.undefinedName) + " is undefined";
+            if (seenMissing && *entry.property) {
                 QVERIFY2(log.contains(message), qPrintable(message));
                 // The zone count also follows the rows applied before.
-                if (qstrcmp(spec.key, "numberOfZones") != 0)
-                    QCOMPARE(id.property(spec.property), defaults.property(spec.property));
+                if (qstrcmp(entry.key, "numberOfZones") != 0)
+                    QCOMPARE(id.property(entry.property), defaults.property(entry.property));
             } else if (seenMissing) {
                 QVERIFY2(log.contains(message), qPrintable(message));
-            } else if (*spec.property) {
+            } else if (*entry.property) {
                 QVERIFY2(!log.contains(message), qPrintable(message));
-                QCOMPARE(id.property(spec.property), expectedValue(spec.key, personality.value(spec.key)));
+                QCOMPARE(id.property(entry.property), expectedValue(entry.key, personality.value(entry.key)));
             }
         }
         // Keys of versions above the file's are not read at all.
-        for (const KeySpec &spec : keyOrder) {
-            if (spec.minVersion > version)
-                QVERIFY(!log.contains(QLatin1String(spec.undefinedName) + " is undefined"));
+        for (const KeySpec &entry : keyOrder) {
+            if (entry.minVersion > version)
+                QVERIFY(!log.contains(QLatin1String(entry.undefinedName) + " is undefined"));
         }
     }
 
