@@ -278,6 +278,10 @@ bool CanbusManager::isNotRecordRetryAllowed()
 
 void CanbusManager::emitFrame(int frameId, int msgType, const QByteArray &data)
 {
+    // The receiver owns the payload; with nobody listening it would leak.
+    static const QMetaMethod signal = QMetaMethod::fromSignal(&CanbusManager::sendCanPacket);
+    if (!isSignalConnected(signal))
+        return;
     emit sendCanPacket(composeId(frameId, msgType), new QByteArray(data));
 }
 
