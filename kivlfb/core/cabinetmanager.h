@@ -954,7 +954,7 @@ private:
     // personality file says about the cabinet.
     static constexpr int kBinTableSize = 20;
     bool binInCabinet(int bin) const { return bin >= 0 && bin < m_traysPerCabinet; }
-    bool binInTables(int bin) const { return binInCabinet(bin) && bin < kBinTableSize; }
+    bool binInTables(int bin) const { return binInCabinet(bin) && bin < m_binMismatch.size(); }
     uchar pairedBin(uchar bin);
     QString productMenuName(int productId) const;
     QVariant configValue(const char *name) const;
