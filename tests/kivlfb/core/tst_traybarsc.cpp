@@ -270,7 +270,7 @@ private slots:
         const trayInfo record = records.first().first().value<trayInfo>();
         QCOMPARE(int(record.holdActivity), 2);
         QCOMPARE(int(record.groupId), kPatty);
-        QCOMPARE(record.processId, kNoon);
+        QCOMPARE(qint64(record.processId), kNoon);
     }
 
     // The one-second tick runs the hold down through warning into discard,
