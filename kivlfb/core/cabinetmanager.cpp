@@ -1,6 +1,27 @@
 #include "cabinetmanager.h"
 
 #include "core/kivdefs.h"
+#include "core/tempprobestatemanager.h"
+#include "core/traybarsc.h"
+#include "core/zonemanager.h"
+
+#include "alarms/haccpcontroller.h"
+#include "alarms/kiverrorcontrollert.h"
+#include "alarms/soundmanager.h"
+#include "canbus/canbusmanager.h"
+#include "canbus/cansendrequest.h"
+#include "config/configurationmanager.h"
+#include "config/eoltesting.h"
+#include "crc/etccrc.h"
+#include "menus/daypartmanager.h"
+#include "menus/menumanager.h"
+#include "network/dadazodaru.h"
+#include "nfc/nfcmanager.h"
+#include "nfc/nfcreadersimulator.h"
+#include "platform/kivclock.h"
+
+#include <QUdpSocket>
+#include <QtEndian>
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -595,8 +616,12 @@ void CabinetManager::updateMacAddress(QString /*value*/)
 {
 }
 
-void CabinetManager::processWifiState(int /*link*/, int /*level*/)
+void CabinetManager::processWifiState(int link, int level)
 {
+    const int cabinets = m_cabinetNetwork ? m_cabinetNetwork->getNumCabsConnected() : 0;
+    // Zone 100 marks a Wi-Fi record among the performance records.
+    emit wifiPerformanceData(QString::number(KivClock::secsSinceEpoch()), 100, link, level,
+                             QString::number(cabinets));
 }
 
 
@@ -618,8 +643,12 @@ void CabinetManager::processSinglePacket(QByteArray *msg)
     delete msg;
 }
 
-void CabinetManager::processDayPartChange(int /*value*/)
+void CabinetManager::processDayPartChange(int value)
 {
+    if (configValue("individualDPEnabled").toBool())
+        return;
+    if (get_iAmMaster() && hasRemoteDisplay())
+        sendDayPartInfo(value);
 }
 
 void CabinetManager::sendDayPartInfo(int /*value*/)
@@ -746,8 +775,12 @@ void CabinetManager::processRestoreTrayBarHoldingInfo(QByteArray */*msg*/)
 {
 }
 
-void CabinetManager::processSlaveUIDayPartRequest(int /*tdayPart*/)
+void CabinetManager::processSlaveUIDayPartRequest(int tdayPart)
 {
+    if (configValue("individualDPEnabled").toBool())
+        sendDayPartInfo(tdayPart);
+    else if (m_dayPartManager)
+        m_dayPartManager->set_nextDayPart(tdayPart);
 }
 
 void CabinetManager::sendCancelAllHolding()
@@ -810,8 +843,24 @@ void CabinetManager::sendStartBinTimer(uchar /*whichBin*/, int /*timeVal*/)
 {
 }
 
-void CabinetManager::processStartBinTimer(QByteArray */*msg*/)
+void CabinetManager::processStartBinTimer(QByteArray *msg)
 {
+    // id, bin, seconds (32 bits, big-endian)
+    if (!msg || msg->size() < 6) {
+        qDebug() << "processStartBinTimer: short message" << (msg ? msg->toHex() : QByteArray());
+        return;
+    }
+    const uchar bin = uchar(msg->at(1));
+    const qint32 seconds = qFromBigEndian<qint32>(reinterpret_cast<const uchar *>(msg->constData()) + 2);
+    TrayBarSc *tray = isBinOnThisUI(bin) ? getTrayPtr(bin) : nullptr;
+    if (!tray)
+        return;
+    tray->set_remainingTime(seconds);
+    if (seconds < 1)
+        emit tray->trayDiscard();
+    else
+        tray->trayInserted();
+    tray->holdingActivityUpdate(4);
 }
 
 void CabinetManager::sendBinPanId(uchar /*whichBin*/, qulonglong /*panId*/)
@@ -830,16 +879,45 @@ void CabinetManager::sendShowReaderError()
 {
 }
 
-void CabinetManager::processShowProductMismatch(QByteArray */*msg*/)
+void CabinetManager::processShowProductMismatch(QByteArray *msg)
 {
+    // id, bin, show, reason, universal tag
+    if (!msg || msg->size() < 5) {
+        qDebug() << "processShowProductMismatch: short message" << (msg ? msg->toHex() : QByteArray());
+        return;
+    }
+    const uchar bin = uchar(msg->at(1));
+    const bool show = msg->at(2) != 0;
+    const int reason = uchar(msg->at(3));
+    const bool sound = msg->at(4) != 0;
+    TrayBarSc *tray = isBinOnThisUI(bin) ? getTrayPtr(bin) : nullptr;
+    if (!tray)
+        return;
+    const int alarm = sound ? 4 : 3;
+    tray->set_warningReason(show ? reason : 0);
+    emit tray->requestAlarm(alarm, show);
 }
 
-void CabinetManager::processStopBinTimer(QByteArray */*msg*/)
+void CabinetManager::processStopBinTimer(QByteArray *msg)
 {
+    if (!msg || msg->size() < 2) {
+        qDebug() << "processStopBinTimer: short message";
+        return;
+    }
+    const uchar bin = uchar(msg->at(1));
+    if (TrayBarSc *tray = isBinOnThisUI(bin) ? getTrayPtr(bin) : nullptr)
+        emit tray->trayRemoved();
 }
 
-void CabinetManager::processBinTimerExpired(QByteArray */*msg*/)
+void CabinetManager::processBinTimerExpired(QByteArray *msg)
 {
+    if (!msg || msg->size() < 2) {
+        qDebug() << "processBinTimerExpired: short message";
+        return;
+    }
+    const uchar bin = uchar(msg->at(1));
+    if (TrayBarSc *tray = isBinOnThisUI(bin) ? getTrayPtr(bin) : nullptr)
+        emit tray->trayExpired();
 }
 
 void CabinetManager::processSendShowReaderError()
@@ -902,12 +980,20 @@ void CabinetManager::sendZoneDisabledInfo(bool /*value*/, uchar /*zone*/, uchar 
 {
 }
 
-void CabinetManager::passCan2Dbus(uint /*id*/, QByteArray /*data*/)
+void CabinetManager::passCan2Dbus(uint id, QByteArray data)
 {
+    emit sendCan2Dbus(get_iAmMaster() ? 1 : 2, id, data);
 }
 
-void CabinetManager::passDbus2Can(int /*node*/, uint /*id*/, QByteArray /*data*/)
+void CabinetManager::passDbus2Can(int node, uint id, QByteArray data)
 {
+    if (node == (get_iAmMaster() ? 1 : 2))
+        return;
+    QByteArray record(12, '\0');
+    qToBigEndian<quint32>(id, reinterpret_cast<uchar *>(record.data()));
+    for (int i = 0; i < 8 && i < data.size(); ++i)
+        record[4 + i] = data.at(i);
+    emit dbusCanRcvd(record);
 }
 
 void CabinetManager::sendProductIdToRemoteDisplay(int /*productId*/)
@@ -1129,13 +1215,30 @@ void CabinetManager::sendSlaveErrorsFile()
 
 // Holding, bin timers, transfer, use maps, persistence, HACCP feed, cleaning and link faults
 
-int CabinetManager::binRemainingTime(int /*bin*/)
+int CabinetManager::binRemainingTime(int bin)
 {
-    return 0;
+    TrayBarSc *tray = getTrayPtr(uchar(bin));
+    return tray ? tray->get_remainingTime() : 0;
 }
 
-void CabinetManager::updateTrayBarHoldingInfo(trayInfo /*ti*/)
+void CabinetManager::updateTrayBarHoldingInfo(trayInfo ti)
 {
+    int activity = ti.holdActivity;
+    if (ti.binNumber < m_trayInfoList.size()) {
+        // A refresh keeps what the bin was doing.
+        if (activity == 6)
+            ti.holdActivity = m_trayInfoList.at(ti.binNumber).holdActivity;
+        activity = ti.holdActivity;
+        m_trayInfoList[ti.binNumber] = ti;
+        m_holdingSaveDelayTimer.start();
+        bool holding = false;
+        for (const trayInfo &record : qAsConst(m_trayInfoList))
+            holding = holding || (record.holdActivity >= 2 && record.holdActivity <= 5);
+        set_activelyHolding(holding);
+    }
+    m_useMapTimer.start();
+    if ((activity == 0 || activity == 2 || activity == 5) && get_linkedUseFirst())
+        broadCastHodlingInfo();
 }
 
 void CabinetManager::writeTrayBarHoldingInfo()
@@ -1148,11 +1251,12 @@ void CabinetManager::writeTrayBarHoldingInfoWrapUp(int /*exitCode*/, QProcess::E
 
 void CabinetManager::writeNewDaypartRestoreInfo()
 {
+    m_holdingSaveDelayTimer.start();
 }
 
-qint64 CabinetManager::get_trayBarExpectedTime(int /*trayBarRemainingTime*/)
+qint64 CabinetManager::get_trayBarExpectedTime(int trayBarRemainingTime)
 {
-    return 0;
+    return KivClock::msecsSinceEpoch() + qint64(trayBarRemainingTime) * 1000;
 }
 
 void CabinetManager::readTrayBarHoldingInfoTxt()
@@ -1165,6 +1269,8 @@ void CabinetManager::readTrayBarHoldingInfo()
 
 void CabinetManager::restoreNewDaypartIfo()
 {
+    for (int i = 0; i < get_numberOfZones(); ++i)
+        emit zoneRestoreDayPartSignal(i, m_restoredZoneDayParts.value(i));
 }
 
 void CabinetManager::calculateRemainingTimeForHoldingRestore(bool /*expireAll*/)
@@ -1173,102 +1279,282 @@ void CabinetManager::calculateRemainingTimeForHoldingRestore(bool /*expireAll*/)
 
 void CabinetManager::cancelAllHolding()
 {
+    for (TrayBarSc *tray : qAsConst(m_trayList))
+        emit tray->cancelHolding();
+    if (!get_iAmMaster())
+        return;
+    sendCancelAllHolding();
+    if (get_nfcEnabled() && m_nfcManager)
+        m_nfcManager->resetNFC2();
 }
 
 bool CabinetManager::nothingBeingHeld()
 {
-    return false;
+    return !get_activelyHolding();
 }
 
-bool CabinetManager::isBinOnThisUI(uchar /*whichBin*/)
+bool CabinetManager::isBinOnThisUI(uchar whichBin)
 {
-    return false;
+    // A secondary display shows the second half of the cabinet.
+    if (get_uiRole() == 2)
+        return whichBin >= m_traysOnThisUi && whichBin < get_traysPerCabinet();
+    return whichBin < m_traysOnThisUi;
 }
 
-void CabinetManager::indicateNfcTagDetected(uchar /*whichBin*/, bool /*showHide*/)
+void CabinetManager::indicateNfcTagDetected(uchar whichBin, bool showHide)
 {
+    const uchar bin = pairedBin(whichBin);
+    if (isBinOnThisUI(bin)) {
+        if (TrayBarSc *tray = getTrayPtr(bin)) {
+            if (showHide)
+                emit tray->flashBackground();
+            else
+                emit tray->cancelFlashBackground();
+        }
+        return;
+    }
+    sendNfcTagIndication(bin, showHide);
 }
 
-void CabinetManager::soundNfcChime(bool /*isUniversalTag*/)
+void CabinetManager::soundNfcChime(bool isUniversalTag)
 {
+    if (!m_soundManager)
+        return;
+    if (isUniversalTag)
+        emit m_soundManager->nfcChimeUniSig();
+    else
+        emit m_soundManager->nfcChimeSig();
 }
 
-void CabinetManager::showProductMismatch(uchar /*bin*/, bool /*show*/, int /*reason*/, bool /*sound*/)
+void CabinetManager::showProductMismatch(uchar bin, bool show, int reason, bool sound)
 {
+    if (!binInTables(bin) || m_binMismatch.value(bin) == show)
+        return;
+    bin = pairedBin(bin);
+    if (!binInTables(bin))
+        return;
+    const QString timeStamp = QString::number(KivClock::secsSinceEpoch());
+    if (show) {
+        if (m_binMismatch[bin])
+            return;
+        m_binMismatch[bin] = true;
+        const QString serial = m_configManager ? m_configManager->get_serialNumber() : QString();
+        m_mismatchTexts[bin] = QStringLiteral("%1:%2:%3").arg(timeStamp, serial).arg(bin);
+        indicateNfcTagDetected(bin, false);
+    } else {
+        m_binMismatch[bin] = false;
+    }
+
+    const QString binProduct = productMenuName(getProductIDfromBinNumber(bin));
+    const int alarm = sound ? 4 : 3;
+    if (isBinOnThisUI(bin)) {
+        TrayBarSc *tray = getTrayPtr(bin);
+        if (!tray)
+            return;
+        tray->set_warningReason(show ? reason : 0);
+        if (show)
+            emit notifyBinMismatchAlert(timeStamp, tray->get_productName(), tray->get_panIdStr(), bin, binProduct);
+        else
+            emit notifyBinMismatchClear(timeStamp, tray->get_productName(), tray->get_panIdStr(), bin, binProduct);
+        emit tray->requestAlarm(alarm, show);
+        if (get_iAmMaster() && get_nfcEnabled())
+            sendShowProductMismatch(bin, show, reason, sound);
+        return;
+    }
+    // The bar lives on the other display: the notice carries what this one
+    // knows, the menu's product and the mismatched tag, if any.
+    sendShowProductMismatch(bin, show, reason, sound);
+    const quint64 pan = quint64(m_mismatchPanIds.value(bin));
+    const QString panText = pan ? QString::number(pan, 16) : QString();
+    if (show)
+        emit notifyBinMismatchAlert(timeStamp, binProduct, panText, bin, binProduct);
+    else
+        emit notifyBinMismatchClear(timeStamp, binProduct, panText, bin, binProduct);
 }
 
-void CabinetManager::sendHoldStartedEventToDbus(uchar /*bin*/, qulonglong /*panId*/, QString /*method*/)
+void CabinetManager::sendHoldStartedEventToDbus(uchar bin, qulonglong panId, QString method)
 {
+    emit event_holdStarted(QString::number(KivClock::secsSinceEpoch()),
+                           productMenuName(getProductIDfromBinNumber(bin)), QString::number(panId, 16),
+                           bin, method);
 }
 
-void CabinetManager::sendHoldExpiredEventToDbus(uchar /*bin*/, qulonglong /*panId*/)
+void CabinetManager::sendHoldExpiredEventToDbus(uchar bin, qulonglong panId)
 {
+    if (get_iAmMaster())
+        emit event_holdExpired(QString::number(KivClock::secsSinceEpoch()),
+                               productMenuName(getProductIDfromBinNumber(bin)),
+                               QString::number(panId, 16), bin);
+    else if (get_uiRole() == 2)
+        sendHoldExpiredEventToMaster(bin, panId);
 }
 
-void CabinetManager::sendHoldStoppedEventToDbus(uchar /*bin*/, qulonglong /*panId*/, QString /*method*/, int /*timeRemaining*/)
+void CabinetManager::sendHoldStoppedEventToDbus(uchar bin, qulonglong panId, QString method, int timeRemaining)
 {
+    if (get_iAmMaster())
+        emit event_holdStopped(QString::number(KivClock::secsSinceEpoch()),
+                               productMenuName(getProductIDfromBinNumber(bin)),
+                               QString::number(panId, 16), bin, method, timeRemaining);
+    else
+        sendHoldStoppedEventToMaster(bin, panId, method, timeRemaining);
 }
 
-void CabinetManager::emitHoldStoppedEvent(QString /*timestamp*/, QString /*productType*/, QString /*panID*/, int /*zone*/, QString /*method*/, int /*timeRemaining*/)
+void CabinetManager::emitHoldStoppedEvent(QString /*timestamp*/, QString /*productType*/, QString panID,
+                                          int zone, QString method, int timeRemaining)
 {
+    int bin = zone;
+    if (auto *tray = qobject_cast<TrayBarSc *>(sender())) {
+        bin = tray->get_binNumber();
+        timeRemaining = tray->get_remainingTime();
+    }
+    sendHoldStoppedEventToDbus(uchar(bin), panID.toULongLong(nullptr, 16), method, timeRemaining);
 }
 
-void CabinetManager::startBinTimer(uchar /*bin*/, int /*seconds*/, qulonglong /*panId*/)
+void CabinetManager::startBinTimer(uchar bin, int seconds, qulonglong panId)
 {
+    if (!binInCabinet(bin))
+        return;
+    bin = pairedBin(bin);
+    indicateNfcTagDetected(bin, false);
+    TrayBarSc *tray = get_iAmMaster() && isBinOnThisUI(bin) ? getTrayPtr(bin) : nullptr;
+    if (!tray) {
+        if (!(get_iAmMaster() && isBinOnThisUI(bin))) {
+            sendStartBinTimer(bin, seconds);
+            sendBinPanId(bin, panId);
+        }
+        return;
+    }
+    tray->set_panId(panId);
+    tray->set_remainingTime(seconds);
+    if (seconds < 1)
+        emit tray->trayDiscard();
+    else
+        tray->trayInserted();
+    tray->holdingActivityUpdate(4);
 }
 
-void CabinetManager::stopBinTimer(uchar /*bin*/)
+void CabinetManager::stopBinTimer(uchar bin)
 {
+    if (!binInCabinet(bin))
+        return;
+    bin = pairedBin(bin);
+    if (get_iAmMaster() && isBinOnThisUI(bin)) {
+        if (TrayBarSc *tray = getTrayPtr(bin))
+            emit tray->trayRemoved();
+        return;
+    }
+    sendStopBinTimer(bin);
 }
 
-void CabinetManager::setBinTimerExpired(uchar /*bin*/)
+void CabinetManager::setBinTimerExpired(uchar bin)
 {
+    if (!binInCabinet(bin))
+        return;
+    bin = pairedBin(bin);
+    if (get_iAmMaster() && isBinOnThisUI(bin)) {
+        if (TrayBarSc *tray = getTrayPtr(bin))
+            emit tray->trayExpired();
+        return;
+    }
+    sendBinTimerExpired(bin);
 }
 
-TrayBarSc *CabinetManager::getTrayPtr(uchar /*bin*/)
+TrayBarSc *CabinetManager::getTrayPtr(uchar bin)
 {
+    TrayBarSc *found = nullptr;
+    for (TrayBarSc *tray : qAsConst(m_trayList))
+        if (tray->get_binNumber() == bin)
+            found = tray;
+    if (!found)
+        qDebug() << "getTrayPtr result is NULL!!!!!!";
+    return found;
+}
+
+ZoneManager *CabinetManager::getZonePtr(uchar zone)
+{
+    for (ZoneManager *z : qAsConst(m_zoneList))
+        if (z->get_zoneNumber() == zone)
+            return z;
+    qDebug() << "getZonePtr result is NULL!!!!!!";
     return nullptr;
 }
 
-ZoneManager *CabinetManager::getZonePtr(uchar /*zone*/)
+uint CabinetManager::getProductHoldTime(int prodId)
 {
-    return nullptr;
+    if (!m_menuManager)
+        return 0;
+    return m_menuManager->getProductHoldTime(m_menuManager->getProductIndex(prodId)).toUInt();
 }
 
-uint CabinetManager::getProductHoldTime(int /*prodId*/)
+int CabinetManager::getProductIDfromBinNumber(uchar bin)
 {
-    return 0;
+    if (!binInCabinet(bin) || bin >= m_trayInfoList.size() || !m_menuManager)
+        return 0;
+    const trayInfo &record = m_trayInfoList.at(bin);
+    int productId = int(record.groupId);
+    if (record.isGroup) {
+        const QStringList list = m_menuManager->getProductGroupPList(int(record.groupId)).toStringList();
+        productId = record.groupIndex < list.size() ? list.at(record.groupIndex).toInt() : 0;
+    }
+    if (!get_nfcEnabled() || productId != 0 || bin % 2 == 0)
+        return productId;
+    // An odd bin without a product of its own may be the second half of a
+    // two-bin pan in the bin before it.
+    const int before = getProductIDfromBinNumber(bin - 1);
+    if (before < 1)
+        return before;
+    const int panSize = m_menuManager->getProductPanSize(m_menuManager->getProductIndex(before)).toInt();
+    return panSize == 2 ? before : 0;
 }
 
-int CabinetManager::getProductIDfromBinNumber(uchar /*bin*/)
+int CabinetManager::getProductPanSizeFromBinNumber(uchar bin)
 {
-    return 0;
+    if (!m_menuManager)
+        return 0;
+    const int productId = getProductIDfromBinNumber(bin);
+    return m_menuManager->getProductPanSize(m_menuManager->getProductIndex(productId)).toInt();
 }
 
-int CabinetManager::getProductPanSizeFromBinNumber(uchar /*bin*/)
+bool CabinetManager::doTheseBinsMatch(uchar binA, uchar binB)
 {
-    return 0;
+    if (!get_nfcEnabled() || (binA | 1) != (binB | 1))
+        return false;
+    return getProductPanSizeFromBinNumber(qMin(binA, binB)) == 2;
 }
 
-bool CabinetManager::doTheseBinsMatch(uchar /*binA*/, uchar /*binB*/)
+void CabinetManager::recordErrorModbusBrokenLink(bool value)
 {
-    return false;
-}
-
-void CabinetManager::recordErrorModbusBrokenLink(bool /*value*/)
-{
+    if (!m_errorController)
+        return;
+    if (value)
+        m_errorController->errorCodesDataProcess(1, 0, 0, 0);
+    else
+        m_errorController->errorCodesClearDataProcess(1, 0, 0, 0);
+    m_errorController->set_sibLinkBroken(value);
 }
 
 void CabinetManager::recordErrorTpOpen()
 {
+    auto *probe = qobject_cast<TempProbeStateManager *>(sender());
+    if (probe && m_errorController)
+        m_errorController->errorCodesDataProcess(2, 1, probe->get_tpNumber(), 0);
 }
 
 void CabinetManager::recordErrorTpShorted()
 {
+    auto *probe = qobject_cast<TempProbeStateManager *>(sender());
+    if (probe && m_errorController)
+        m_errorController->errorCodesDataProcess(2, 0, probe->get_tpNumber(), 0);
 }
 
-void CabinetManager::notifyZonesOfBrokenLinkStatus(bool /*value*/)
+void CabinetManager::notifyZonesOfBrokenLinkStatus(bool value)
 {
+    for (ZoneManager *zone : qAsConst(m_zoneList)) {
+        if (value)
+            zone->setErrorFlags(ZoneManager::ZE_PRIMARY_IO_COMM_LOSS);
+        else
+            zone->clearErrorFlags(ZoneManager::ZE_PRIMARY_IO_COMM_LOSS);
+    }
 }
 
 void CabinetManager::notifyZonesOfBrokenCanLinkStatus(bool /*broken*/)
@@ -1277,19 +1563,42 @@ void CabinetManager::notifyZonesOfBrokenCanLinkStatus(bool /*broken*/)
 
 void CabinetManager::canRestoreActions()
 {
+    if (get_orientationId() != 2)
+        return;
+    for (int i = 5; i <= 9 && i < m_zoneList.size(); ++i)
+        m_zoneList.at(i)->restateTargetTemp();
 }
 
 void CabinetManager::processIobStatusChange(int /*board*/, int /*status*/)
 {
 }
 
-void CabinetManager::setBinToTray(int /*binNum*/, int /*pid*/, int /*tid*/)
+void CabinetManager::setBinToTray(int binNum, int pid, int tid)
 {
+    if (!binInCabinet(binNum))
+        return;
+    const quint64 uid = (quint64(qint64(pid)) << 40) | quint64(qint64(tid));
+    const int cabinetBins = get_traysPerCabinet();
+    const int firstHalf = cabinetBins > 12 ? cabinetBins / 2 : cabinetBins;
+    NfcReaderSimulator *reader = binNum < firstHalf ? m_nfcSimulator1 : m_nfcSimulator2;
+    const int b = binNum < firstHalf ? binNum : binNum - firstHalf;
+    if (!reader)
+        return;
+    quint16 crc = 0;
+    if (uid != 0) {
+        uchar bytes[8];
+        qToBigEndian<quint64>(uid, bytes);
+        crc = etcCrc(bytes + 2, 6);
+    }
+    reader->setHoldingRegister(3 + 4 * b, crc);
+    reader->setHoldingRegister(4 + 4 * b, quint16(uid >> 32));
+    reader->setHoldingRegister(5 + 4 * b, quint16(uid >> 16));
+    reader->setHoldingRegister(6 + 4 * b, quint16(uid));
 }
 
-bool CabinetManager::getTrayAlertStatus(uchar /*whichBin*/)
+bool CabinetManager::getTrayAlertStatus(uchar whichBin)
 {
-    return false;
+    return binInTables(whichBin) && m_binMismatch.value(whichBin);
 }
 
 void CabinetManager::clearHoldingHistory()
@@ -1300,8 +1609,17 @@ void CabinetManager::updateTiListProdId(int /*prodId*/)
 {
 }
 
-void CabinetManager::registerTagAtTimerUsingBin(qulonglong /*uid*/, int /*bin*/)
+void CabinetManager::registerTagAtTimerUsingBin(qulonglong uid, int bin)
 {
+    if (!binInCabinet(bin))
+        return;
+    bin = pairedBin(uchar(bin));
+    if (get_iAmMaster() && isBinOnThisUI(uchar(bin))) {
+        if (TrayBarSc *tray = getTrayPtr(uchar(bin)))
+            tray->set_panId(uid);
+        return;
+    }
+    sendBinPanId(uchar(bin), uid);
 }
 
 void CabinetManager::reStateTraysHoldTemps()
@@ -1313,8 +1631,16 @@ quint64 CabinetManager::getTagUidAtBin(uchar /*binNum*/)
     return 0;
 }
 
-void CabinetManager::setTagUidAtTrayTimer(uchar /*bin*/, qulonglong /*uid*/)
+void CabinetManager::setTagUidAtTrayTimer(uchar bin, qulonglong uid)
 {
+    if (!binInCabinet(bin))
+        return;
+    if (isBinOnThisUI(bin)) {
+        if (TrayBarSc *tray = getTrayPtr(bin))
+            tray->set_panId(uid);
+        return;
+    }
+    sendBinPanId(bin, uid);
 }
 
 void CabinetManager::refreshMirror()
@@ -1387,12 +1713,42 @@ void CabinetManager::handleHaccpTimerNfcTransfer(int /*bin*/)
 {
 }
 
-void CabinetManager::logHaccpTimerStopInfo(QString /*timestamp*/, QString /*productType*/, QString /*panID*/, int /*zone*/, QString /*method*/, int /*timeRemaining*/)
+void CabinetManager::logHaccpTimerStopInfo(QString /*timestamp*/, QString productType, QString /*panID*/,
+                                           int zone, QString /*method*/, int timeRemaining)
 {
+    const int bin = zone;
+    if (!binInCabinet(bin) || !m_haccpController)
+        return;
+    TrayBarSc *tray = getTrayPtr(uchar(bin));
+    const int productId = tray ? tray->get_productId() : getProductIDfromBinNumber(uchar(bin));
+    const int elapsed = int(getProductHoldTime(productId)) - timeRemaining;
+    HaccpData entry = haccpEntry(bin, productType, elapsed);
+    const int held = qMax(elapsed, 0);
+    entry.duration = QStringLiteral("%1:%2:%3")
+                         .arg(held / 3600, 2, 10, QLatin1Char('0'))
+                         .arg(held / 60 % 60, 2, 10, QLatin1Char('0'))
+                         .arg(held % 60, 2, 10, QLatin1Char('0'));
+    entry.expired = timeRemaining < 0;
+    m_haccpController->removeStartDataLogEntry(entry);
+    m_haccpController->logDataEntry(entry);
 }
 
-void CabinetManager::logHaccpTimerStartInfo(QString /*timestamp*/, QString /*productType*/, QString /*panID*/, int /*zone*/, QString /*method*/)
+void CabinetManager::logHaccpTimerStartInfo(QString /*timestamp*/, QString productType, QString /*panID*/,
+                                            int zone, QString /*method*/)
 {
+    const int bin = zone;
+    if (!binInCabinet(bin) || !m_haccpController)
+        return;
+    // A bin of another display has no bar here: its last record tells the
+    // time left.
+    TrayBarSc *tray = getTrayPtr(uchar(bin));
+    const int productId = tray ? tray->get_productId() : getProductIDfromBinNumber(uchar(bin));
+    const int remaining = tray ? tray->get_remainingTime() : m_trayInfoList.value(bin).remainingTime;
+    const int elapsed = int(getProductHoldTime(productId)) - remaining;
+    HaccpData entry = haccpEntry(bin, productType, elapsed);
+    entry.duration = QStringLiteral("----");
+    entry.expired = false;
+    m_haccpController->logDataEntry(entry);
 }
 
 void CabinetManager::removeHaccpLogTimerStartInfo(int /*binNumber*/, int /*productId*/, qlonglong /*expectedTime*/)
@@ -1426,20 +1782,74 @@ void CabinetManager::processSlaveErrorsSlot()
 
 void CabinetManager::userInteractionTimerTO()
 {
+    if (m_eolTesting && m_eolTesting->getEolTestStarted())
+        return;
+    emit noUserInteraction();
 }
 
 int CabinetManager::getUiTrayHeight()
 {
-    return 0;
+    const int rows = qMax(get_numberOfRows(), 1);
+    const bool portrait = get_orientationPortrait();
+    const bool banner = get_pressGoBannerEnable();
+    const bool twoAcross = get_zonesPerRow() > 1;
+
+    // Layouts whose bars are sized by hand rather than by the formula.
+    switch (rows) {
+    case 5:
+        if (!banner)
+            return portrait ? 135 : 90;
+        break;
+    case 4:
+        if (!banner)
+            return portrait ? 140 : 113;
+        if (portrait && !twoAcross)
+            return 140;
+        break;
+    case 3:
+        if (portrait && !banner)
+            return twoAcross ? 107 : 153;
+        break;
+    case 2:
+        if (!banner)
+            return portrait ? 150 : 140;
+        break;
+    default:
+        break;
+    }
+
+    if (portrait && twoAcross)
+        return ((banner ? 590 : 710) - 10 * rows) / (2 * rows);
+    int height = portrait ? (banner ? 580 : 700) : (banner ? 360 : 480);
+    if (rows <= 2)
+        height = 2 * height / 3;
+    return (height - 5 * rows) / rows;
 }
 
 int CabinetManager::get_numberOfTraysOnThisUI()
 {
-    return 0;
+    if (!get_hasSecondaryDisplay() && get_uiRole() != 2)
+        return get_traysPerCabinet();
+    return get_traysPerCabinet() / 2;
 }
 
 void CabinetManager::autoScreenCleanScan()
 {
+    const int timeout = configValue("screenCleanTimeout").toInt();
+    const int mode = configValue("screenCleanActive").toInt();
+    if (m_screenCleanCountdown < 0 || mode == 0) {
+        m_screenCleanCountdown = timeout * 60;
+        return;
+    }
+    if (mode != 1)
+        return;
+    const bool validTimeout = timeout >= 5 && timeout <= 1439;
+    if (m_screenCleanCountdown != 0 || !validTimeout) {
+        --m_screenCleanCountdown;
+        return;
+    }
+    // Stays at 0: the suggestion repeats until the screen reloads the count.
+    emit screenCleaningTimeOutChanged();
 }
 
 void CabinetManager::cancelSuggetCleanMode()
@@ -1463,8 +1873,12 @@ int CabinetManager::convertToFahrenheit(int /*valueC*/)
 
 // Date, time and NTP
 
-void CabinetManager::requestSysTimeUpdate(bool /*request*/)
+void CabinetManager::requestSysTimeUpdate(bool request)
 {
+    if (!get_iAmMaster() || !request)
+        return;
+    m_ntpRequestPending = true;
+    m_ntpRetryCount = 0;
 }
 
 void CabinetManager::sysTimeUpdate()
@@ -1481,28 +1895,51 @@ void CabinetManager::setSystemDateTime(QDateTime /*dateTime*/)
 
 QString CabinetManager::getSystemDateString()
 {
-    return QString();
+    const QDateTime utc = KivClock::nowUtc();
+    int offset = configuredTimeZone().offsetFromUtc(utc);
+    if (configValue("dstEnabled").toBool())
+        offset += 3600;
+    return utc.addSecs(offset).date().toString(QStringLiteral("yyyy-MM-dd"));
 }
 
 void CabinetManager::ntpServerTimeRequest()
 {
+    QHostInfo::lookupHost(m_ntpServerName, this, SLOT(lookedUpNtpHost(QHostInfo)));
 }
 
-void CabinetManager::lookedUpNtpHost(QHostInfo /*info*/)
+void CabinetManager::lookedUpNtpHost(QHostInfo info)
 {
+    if (info.error() != QHostInfo::NoError || !m_ntpSocket)
+        return;
+    if (!m_ntpSocketConnected) {
+        connect(m_ntpSocket, SIGNAL(readyRead()), this, SLOT(ntpReadReceivedDatagrams()));
+        connect(m_ntpSocket, SIGNAL(connected()), this, SLOT(ntpConnectSuccess()));
+        m_ntpSocketConnected = true;
+    }
+    m_ntpSocket->abort();
+    m_ntpSocket->connectToHost(m_ntpServerName, 123, QIODevice::ReadWrite);
 }
 
 void CabinetManager::ntpConnectSuccess()
 {
+    if (!m_ntpSocket)
+        return;
+    m_ntpSocket->flush();
+    QByteArray request(48, '\0');
+    request[0] = char(0x23); // leap indicator 0, version 4, client
+    m_ntpSocket->write(request);
 }
 
 void CabinetManager::ntpReadReceivedDatagrams()
 {
 }
 
-QDateTime CabinetManager::adjustToLocalDateTime(QDateTime &/*dt*/)
+QDateTime CabinetManager::adjustToLocalDateTime(QDateTime &dt)
 {
-    return QDateTime();
+    QDateTime local = dt;
+    if (configValue("dstEnabled").toBool())
+        local = local.addSecs(3600);
+    return local.toTimeZone(configuredTimeZone());
 }
 
 
@@ -1576,4 +2013,69 @@ void CabinetManager::checkSystemErrorsProcessWrapUp(int /*exitCode*/, QProcess::
 
 void CabinetManager::updateUseMap2()
 {
+}
+
+
+// Helpers of the holding operations
+
+// With NFC, a two-bin pan is addressed by its even bin.
+uchar CabinetManager::pairedBin(uchar bin)
+{
+    if (get_nfcEnabled() && getProductPanSizeFromBinNumber(bin) == 2)
+        return uchar(bin & ~1u);
+    return bin;
+}
+
+QString CabinetManager::productMenuName(int productId) const
+{
+    return m_menuManager ? m_menuManager->getProductName(productId).toString() : QString();
+}
+
+// Settings are read by name: every persisted setting is a property of the
+// configuration store. A setting it does not carry reads as invalid.
+QVariant CabinetManager::configValue(const char *name) const
+{
+    return m_configManager ? m_configManager->property(name) : QVariant();
+}
+
+QTimeZone CabinetManager::configuredTimeZone() const
+{
+    QByteArray id;
+    if (m_configManager
+        && m_configManager->metaObject()->indexOfMethod("getCurrentTimeZoneId()") >= 0) {
+        QString text;
+        QMetaObject::invokeMethod(m_configManager, "getCurrentTimeZoneId", Qt::DirectConnection,
+                                  Q_RETURN_ARG(QString, text));
+        id = text.toLatin1();
+    }
+    const QTimeZone zone(id);
+    return zone.isValid() ? zone : QTimeZone::utc();
+}
+
+void CabinetManager::sendNfcTagIndication(uchar bin, bool on)
+{
+    if (!m_canbusManager)
+        return;
+    QByteArray payload(2, '\0');
+    payload[0] = char(on ? CanbusManager::KIVMSGSINGLE_INDICATE_NFC_TAG
+                         : CanbusManager::KIVMSGSINGLE_CANCEL_NFC_TAG_INDICATOR);
+    payload[1] = char(bin);
+    auto *request = new CanSendRequest;
+    request->set_frameId(3);
+    request->set_data(payload);
+    m_canbusManager->enqueueSendRequest(request);
+}
+
+// A HACCP row for a hold that began elapsedSecs ago, dated in the cabinet's
+// local time.
+HaccpData CabinetManager::haccpEntry(int bin, const QString &productName, int elapsedSecs)
+{
+    QDateTime start = KivClock::nowUtc().addSecs(-qint64(elapsedSecs));
+    start = adjustToLocalDateTime(start);
+    HaccpData entry;
+    entry.name = productName;
+    entry.date = start.toString(QStringLiteral("yyyy/MM/dd"));
+    entry.time = start.toString(QStringLiteral("HH:mm:ss"));
+    entry.binNumber = bin;
+    return entry;
 }

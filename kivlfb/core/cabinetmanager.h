@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alarms/haccpdata.h"
 #include "core/trayinfo.h"
 
 #include <QByteArray>
@@ -11,6 +12,7 @@
 #include <QProcess>
 #include <QString>
 #include <QTime>
+#include <QTimeZone>
 #include <QTimer>
 #include <QVariant>
 
@@ -943,12 +945,28 @@ private:
     QList<trayInfo> m_trayInfoList;
     QVector<quint64> m_mismatchPanIds;
     QVector<QString> m_mismatchTexts;
-    QVector<bool> m_binFlagA;
+    QVector<bool> m_binMismatch; // product-mismatch (alert) flag per bin
     QVector<bool> m_binFlagB;
+    // Each zone's day part as the holding restore found it.
+    QVector<int> m_restoredZoneDayParts;
+
+    // The per-bin tables hold at most this many bins, whatever the
+    // personality file says about the cabinet.
+    static constexpr int kBinTableSize = 20;
+    bool binInCabinet(int bin) const { return bin >= 0 && bin < m_traysPerCabinet; }
+    bool binInTables(int bin) const { return binInCabinet(bin) && bin < m_binMismatch.size(); }
+    uchar pairedBin(uchar bin);
+    QString productMenuName(int productId) const;
+    QVariant configValue(const char *name) const;
+    QTimeZone configuredTimeZone() const;
+    void sendNfcTagIndication(uchar bin, bool on);
+    HaccpData haccpEntry(int bin, const QString &productName, int elapsedSecs);
 
     // NTP request state (primary display).
     bool m_ntpRequestPending = false;
     int m_ntpRetryCount = 0;
+    bool m_ntpSocketConnected = false;
+    QString m_ntpServerName = QStringLiteral("pool.ntp.org");
 
     // The components, created in this order.
     FileID *m_fileId = nullptr;

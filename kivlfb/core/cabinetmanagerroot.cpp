@@ -351,10 +351,11 @@ void CabinetManager::createHoldingRecords()
         record.binNumber = quint8(bin);
         m_trayInfoList.append(record);
     }
-    m_mismatchPanIds.fill(0, get_traysPerCabinet());
-    m_mismatchTexts = QVector<QString>(get_traysPerCabinet());
-    m_binFlagA.fill(false, get_traysPerCabinet());
-    m_binFlagB.fill(false, get_traysPerCabinet());
+    const int tableBins = qMin(get_traysPerCabinet(), int(kBinTableSize));
+    m_mismatchPanIds.fill(0, tableBins);
+    m_mismatchTexts = QVector<QString>(tableBins);
+    m_binMismatch.fill(false, tableBins);
+    m_binFlagB.fill(false, tableBins);
 
     m_userInteractionTimer->setSingleShot(true);
     m_userInteractionTimer->setInterval(300000);
@@ -888,6 +889,8 @@ void CabinetManager::wireTray(TrayBarSc *tray)
     connect(tray, SIGNAL(exitPreheat()), this, SLOT(sendZoneExitPreheatInfo()));
     connect(tray, SIGNAL(holdingStopped(QString,QString,QString,int,QString,int)), this,
             SLOT(emitHoldStoppedEvent(QString,QString,QString,int,QString,int)), Qt::DirectConnection);
+    connect(tray, SIGNAL(requestHoldExpiredEvent(uchar,qulonglong)), this,
+            SLOT(sendHoldExpiredEventToDbus(uchar,qulonglong)), Qt::DirectConnection);
 
     const char *const holdingSignals[] = {SIGNAL(holdingStartedSignal(trayInfo)),
                                           SIGNAL(holdingStoppedSignal(trayInfo)),
@@ -1157,8 +1160,7 @@ void CabinetManager::createHaccpController()
     m_haccpController = AlarmsSetup::createHaccpController(
         this, m_engine->rootContext(), [this](const QDateTime &t) {
             QDateTime local = t;
-            adjustToLocalDateTime(local);
-            return local;
+            return adjustToLocalDateTime(local);
         });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/trayinfo.h"
+#include "platform/kivclocktimer.h"
 #include "statemachine/tarnstatemachine.h"
 
 #include <QString>
@@ -196,6 +197,9 @@ signals:
     void userRequestsManualTimerStart(uchar bin);
     void sendActionTrayLoadProduct(int pn, bool defaultProd);
     void disableGroupSelectionSignal();
+    // A hold ran out on a bin without a pan tag: the cabinet reports the
+    // expiry itself (with a tag the tag tracking does).
+    void requestHoldExpiredEvent(uchar bin, qulonglong panId);
 
 public slots:
     void set_trayState(int value);
@@ -238,7 +242,6 @@ public slots:
     void set_remainingTimeFromMaster(int value) { set_remainingTime(value); }
     void set_holdingFromMaster(bool value) { set_holding(value); }
 
-    // Holding behaviour; bodies come with the holding work.
     void set_groupIndexFromMaster(int n);
     void trayInserted();
     void deregisterNfcTag();
@@ -265,8 +268,53 @@ public slots:
     void loadProduct(bool defaultProduct);
     void languageChanged(int lang);
 
-    void unassigned_onEntry();
-    void unassigned_onExit();
+    // Fills the bar's holding record for the given activity (0 stopped,
+    // 1 changed, 2 started, 3 restored, 4 set from outside, 5 expired,
+    // 6 refresh) and reports it.
+    void holdingActivityUpdate(int activity);
+
+    // Actions of the chart.
+    void decreaseRemainingTime();
+    void checkIfAtTarget();
+    void checkIfTooCold() {}
+    void holdingOffUpdateTemp();
+
+    // Guards of the chart.
+    bool productNotZero() const;
+    bool dayPartChanging() const;
+    bool dayPartNotChanging() const;
+    bool zoneStateIsDayPart() const;
+
+    void unassigned_onEntry() {}
+    void unassigned_onExit() {}
+    void assigned_onEntry();
+    void assigned_onExit() {}
+    void preheating_onEntry();
+    void preheating_onExit();
+    void readyToHold_onEntry();
+    void readyToHold_onExit() {}
+    void holding_onEntry();
+    void holding_onExit();
+    void standard_onEntry();
+    void standard_onExit() {}
+    void warning_onEntry();
+    void warning_onExit() {}
+    void restore_onEntry();
+    void restore_onExit() {}
+    void autoXfr_onEntry();
+    void autoXfr_onExit() {}
+    void discard_onEntry();
+    void discard_onExit();
+    void waiting_onEntry();
+    void waiting_onExit() {}
+    void holdingOff_onEntry();
+    void holdingOff_onExit();
+
+public:
+    // Loads the product record at row np of the menu (a group resolves to
+    // one of its products). defaultProduct is set when the group's default
+    // product was taken.
+    void loadProductFromMenuManager(bool &defaultProduct, int id, int np);
 
 private:
     void buildMachine();
@@ -310,7 +358,29 @@ private:
     DayPartManager *m_dpmgr = nullptr;
     ZoneManager *m_zonemgr = nullptr;
 
+    // The cabinet's settings that shape the chart, read when it is built.
+    QVariant cabinetSetting(const char *name) const;
+    int currentLanguage() const;
+    QString timeStampSecs() const;
+    static QString nameInLanguage(const QVariantMap &record, int lang);
+
+    int m_customerId = 0;
+    bool m_timerDecrementEnable = false;
+
+    trayInfo m_trayInfo;
+    bool m_recordFlag = false;
+    QString m_latchedPanIdStr;
+    int m_restoreGroupId = 0;
+    int m_restoreGroupIndex = 0;
+    qint64 m_restoreProcessId = 0;
+    bool m_restored = false;
+    qint64 m_preheatStartSecs = 0;
+    qint64 m_lastDiscardExitMs = 0;
+    bool m_lastDiscardExitKnown = false;
+    bool m_ignorePreheatExitAlarm = false;
+    int m_lastProductIndex = -1;
+
     QTimer trayTimer;
-    QTimer trayStartTimer;
-    QTimer m_preheatingTimer;
+    KivClockTimer trayStartTimer;
+    KivClockTimer m_preheatingTimer;
 };

@@ -30,6 +30,13 @@ int DayPartManager::getProdIdOnBin(int dayPart, int bin) const
     return m_table[dayPart][bin];
 }
 
+void DayPartManager::setProdIdOnBin(int dayPart, int bin, int id)
+{
+    if (dayPart < 0 || dayPart >= kMaxDayParts || bin < 0 || bin >= kMaxPositions)
+        return;
+    m_table[dayPart][bin] = id;
+}
+
 int DayPartManager::getDayPartToUse(int index) const
 {
     return m_inUse.value(index, -1);

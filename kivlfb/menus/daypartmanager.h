@@ -41,6 +41,8 @@ public:
     // The id on a bin position in a day part; a position outside the table
     // is logged and gives 0.
     int getProdIdOnBin(int dayPart, int bin) const;
+    // Puts a product or group on a bin position; outside the table: no effect.
+    void setProdIdOnBin(int dayPart, int bin, int id);
     Q_INVOKABLE int getDayPartsCount() const { return m_dayPartsCount; }
     Q_INVOKABLE bool getDayPartIsUsed(int dayPart) const { return m_inUse.contains(dayPart); }
     Q_INVOKABLE int getDayPartsToUseCount() const { return m_inUse.size(); }

@@ -1,0 +1,432 @@
+#include "core/cabinetmanager.h"
+#include "core/kivmetatypes.h"
+#include "core/traybarsc.h"
+
+#include "alarms/haccpcontroller.h"
+#include "alarms/haccplogformat.h"
+#include "config/configurationmanager.h"
+#include "menus/daypartmanager.h"
+#include "nfc/nfcreadersimulator.h"
+#include "platform/kivclock.h"
+
+#include "machinestates.h"
+#include "privatebus.h"
+#include "ptypair.h"
+#include "temproot.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const qint64 kNoon = 1704110400000; // 2024-01-01 12:00:00 UTC
+const int kPatty = 12;              // hold 1800 s, one bin
+const int kNuggets = 7;             // hold 900 s, a pan over two bins
+
+const char kMenu[] = R"({
+  "menuVersion": 1,
+  "products": [
+    { "productId": 0, "productName": { "eng_USA": "" }, "holdingTime": 0, "warningTime": 0,
+      "lowerTemp": 150, "upperTemp": 160, "fanSpeed": 100, "resetTime": 0, "lidType": "None",
+      "bottomType": "Normal", "zoneSplits": "1/2" },
+    { "productId": 12, "productName": { "eng_USA": "Patty" }, "holdingTime": 1800,
+      "warningTime": 300, "lowerTemp": 150, "upperTemp": 171, "fanSpeed": 80, "resetTime": 0,
+      "lidType": "Solid", "bottomType": "Normal", "zoneSplits": "1/2" },
+    { "productId": 7, "productName": { "eng_USA": "Nuggets" }, "holdingTime": 900,
+      "warningTime": 600, "lowerTemp": 160, "upperTemp": 180, "fanSpeed": 60, "resetTime": 0,
+      "lidType": "Vented", "bottomType": "Rack", "zoneSplits": "1/1" }
+  ]
+})";
+
+// The primary display of a 4 x 2 cabinet with a mirror, NFC and HACCP
+// logging, customer 3.
+QByteArray primaryPersonality()
+{
+    QFile f(QStringLiteral(":/fixtures/v9_2x4.hcc"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+trayInfo holdRecord(int bin, int productId)
+{
+    trayInfo record;
+    record.binNumber = quint8(bin);
+    record.holdActivity = 2;
+    record.groupId = quint32(productId);
+    record.remainingTime = 600;
+    return record;
+}
+
+QString stateOf(const TrayBarSc *bar)
+{
+    QStringList names = activeStateNames(*bar);
+    for (const char *parent : {"assigned", "holding"})
+        if (names.size() > 1)
+            names.removeAll(QLatin1String(parent));
+    return names.join(QLatin1Char(','));
+}
+
+} // namespace
+
+class TestHoldingControl : public QObject
+{
+    Q_OBJECT
+
+    PrivateBus m_bus;
+    PtyPair m_pty;
+
+    struct Display {
+        std::unique_ptr<TempRoot> root;
+        std::unique_ptr<CabinetManager> cabinet;
+        DayPartManager *dayParts = nullptr;
+    };
+
+    Display build(int idConnector, const QByteArray &hcc)
+    {
+        Display d;
+        d.root = std::make_unique<TempRoot>();
+        if (!hcc.isEmpty())
+            d.root->writeFile("/root/cabinet.hcc", hcc);
+        d.root->writeFile("/root/menu.json", kMenu);
+        qputenv("KIV_VCAN_DIR", d.root->filePath("/run/vcan/can0").toLocal8Bit());
+        d.cabinet = std::make_unique<CabinetManager>(0, idConnector, nullptr);
+        d.dayParts = d.cabinet->findChild<DayPartManager *>(QStringLiteral("daypartManager"));
+        return d;
+    }
+
+    // Puts the product on the bin for the zone's day part and brings the
+    // bar into preheating with it loaded.
+    static TrayBarSc *assignedBar(Display &d, int bin, int productId)
+    {
+        d.dayParts->setProdIdOnBin(0, bin, productId);
+        TrayBarSc *bar = d.cabinet->getTrayPtr(uchar(bin));
+        if (!bar || !QTest::qWaitFor([bar] { return bar->isRunning(); }, 5000))
+            return nullptr;
+        emit bar->assign();
+        return bar;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        KivMetaTypes::registerAll();
+        QVERIFY(m_bus.start());
+        QVERIFY(m_pty.open());
+        qputenv("KIV_SERIAL_PORT", m_pty.devicePath().toLocal8Bit());
+        qputenv("KIV_CAN", "virtual");
+    }
+    void init() { KivClock::freezeAt(kNoon); }
+    void cleanup() { KivClock::useSystemClock(); }
+
+    // With NFC a two-bin pan is one hold, addressed by its even bin.
+    void pairedBinsFollowTheEvenBin()
+    {
+        Display d = build(0, primaryPersonality());
+        CabinetManager *cm = d.cabinet.get();
+        QVERIFY(cm->get_nfcEnabled());
+        TrayBarSc *bar4 = assignedBar(d, 4, kNuggets);
+        TrayBarSc *bar5 = assignedBar(d, 5, 0);
+        QVERIFY(bar4 && bar5);
+        cm->updateTrayBarHoldingInfo(holdRecord(4, kNuggets));
+
+        QCOMPARE(cm->getProductIDfromBinNumber(5), kNuggets);
+        QCOMPARE(cm->getProductPanSizeFromBinNumber(5), 2);
+        QVERIFY(cm->doTheseBinsMatch(4, 5));
+        QVERIFY(!cm->doTheseBinsMatch(3, 4));
+
+        cm->startBinTimer(5, 700, 0xabcdef);
+        QCOMPARE(stateOf(bar4), QStringLiteral("standard"));
+        QCOMPARE(bar4->get_panId(), 0xabcdefULL);
+        QCOMPARE(bar4->get_remainingTime(), 700);
+        QCOMPARE(stateOf(bar5), QStringLiteral("preheating"));
+
+        cm->stopBinTimer(5);
+        QCOMPARE(stateOf(bar4), QStringLiteral("readyToHold"));
+
+        // Without NFC each bin stands alone.
+        cm->set_nfcEnabled(false);
+        QCOMPARE(cm->getProductIDfromBinNumber(5), 0);
+        QVERIFY(!cm->doTheseBinsMatch(4, 5));
+    }
+
+    // A start with no time left goes straight to discard, and the expiry of
+    // an untagged pan reaches the D-Bus side from the bar.
+    void startWithoutTimeDiscardsAndReportsTheExpiry()
+    {
+        Display d = build(0, primaryPersonality());
+        CabinetManager *cm = d.cabinet.get();
+        TrayBarSc *bar = assignedBar(d, 2, kPatty);
+        QVERIFY(bar);
+        cm->updateTrayBarHoldingInfo(holdRecord(2, kPatty));
+        QSignalSpy expired(cm, SIGNAL(event_holdExpired(QString,QString,QString,int)));
+        QSignalSpy updates(bar, SIGNAL(holdingUpdateSignal(trayInfo)));
+
+        cm->startBinTimer(2, 0, 0);
+        QCOMPARE(stateOf(bar), QStringLiteral("discard"));
+        QCOMPARE(expired.count(), 1);
+        QCOMPARE(expired.first().at(1).toString(), QStringLiteral("Patty"));
+        QCOMPARE(expired.first().at(3).toInt(), 2);
+        QCOMPARE(int(updates.last().first().value<trayInfo>().holdActivity), 4);
+
+        // Bins outside the cabinet change nothing.
+        cm->startBinTimer(8, 600, 1);
+        cm->setBinTimerExpired(200);
+        QCOMPARE(stateOf(bar), QStringLiteral("discard"));
+    }
+
+    void cancelAllHoldingEndsEveryHold()
+    {
+        Display d = build(0, primaryPersonality());
+        CabinetManager *cm = d.cabinet.get();
+        TrayBarSc *bar0 = assignedBar(d, 0, kPatty);
+        TrayBarSc *bar1 = assignedBar(d, 1, kPatty);
+        QVERIFY(bar0 && bar1);
+        cm->startBinTimer(0, 600, 0);
+        cm->startBinTimer(1, 0, 0);
+        QCOMPARE(stateOf(bar1), QStringLiteral("discard"));
+        cm->cancelAllHolding();
+        QCOMPARE(stateOf(bar0), QStringLiteral("readyToHold"));
+        QCOMPARE(stateOf(bar1), QStringLiteral("readyToHold"));
+    }
+
+    // The same mismatch state twice acts once; the alert flag follows it.
+    void productMismatchActsOncePerChange()
+    {
+        Display d = build(0, primaryPersonality());
+        CabinetManager *cm = d.cabinet.get();
+        TrayBarSc *bar = assignedBar(d, 3, kPatty);
+        QVERIFY(bar);
+        QSignalSpy alerts(cm, SIGNAL(notifyBinMismatchAlert(QString,QString,QString,int,QString)));
+        QSignalSpy clears(cm, SIGNAL(notifyBinMismatchClear(QString,QString,QString,int,QString)));
+        QSignalSpy alarms(bar, SIGNAL(requestAlarm(int,bool)));
+
+        cm->showProductMismatch(3, true, 7, true);
+        cm->showProductMismatch(3, true, 7, true);
+        QCOMPARE(alerts.count(), 1);
+        QCOMPARE(bar->get_warningReason(), 7);
+        QVERIFY(cm->getTrayAlertStatus(3));
+        QCOMPARE(alarms.last(), (QVariantList{4, true}));
+
+        cm->showProductMismatch(3, false, 7, false);
+        QCOMPARE(clears.count(), 1);
+        QCOMPARE(bar->get_warningReason(), 0);
+        QVERIFY(!cm->getTrayAlertStatus(3));
+        QCOMPARE(alarms.last(), (QVariantList{3, false}));
+    }
+
+    // A personality file may give more bins than the per-bin tables hold:
+    // bins past them are ignored, never written.
+    void binsPastThePerBinTablesAreIgnored()
+    {
+        Display d = build(0, primaryPersonality());
+        CabinetManager *cm = d.cabinet.get();
+        cm->set_traysPerCabinet(24);
+        for (int bin : {8, 19, 20, 23}) {
+            cm->showProductMismatch(uchar(bin), true, 1, false);
+            QVERIFY(!cm->getTrayAlertStatus(uchar(bin)));
+        }
+        QVERIFY(!cm->getTrayAlertStatus(24));
+        QCOMPARE(cm->getProductIDfromBinNumber(23), 0);
+    }
+
+    // HACCP rows are dated at the hold's start, counted back from now.
+    void haccpStartAndStopEntries()
+    {
+        Display d = build(0, primaryPersonality());
+        CabinetManager *cm = d.cabinet.get();
+        auto *haccp = cm->findChild<HaccpController *>(QStringLiteral("haccpController"));
+        QVERIFY(haccp && haccp->isLogging());
+        TrayBarSc *bar = assignedBar(d, 0, kPatty);
+        QVERIFY(bar);
+        bar->set_remainingTime(1200);
+        QSignalSpy added(haccp, SIGNAL(haccpDataLog(QByteArray)));
+        QSignalSpy removed(haccp, SIGNAL(removeDataLog(QByteArray)));
+
+        cm->logHaccpTimerStartInfo("", "Patty", "", 0, "auto");
+        QCOMPARE(added.count(), 1);
+        HaccpData start = HaccpLogFormat::entryFromRequest(added.takeFirst().first().toByteArray());
+        QCOMPARE(start.name, QStringLiteral("Patty"));
+        QCOMPARE(start.date, QStringLiteral("2024/01/01"));
+        QCOMPARE(start.time, QStringLiteral("11:50:00"));
+        QCOMPARE(start.duration, QStringLiteral("----"));
+        QCOMPARE(start.binNumber, 0);
+
+        // 60 s past an 1800 s hold.
+        cm->logHaccpTimerStopInfo("", "Patty", "", 0, "manual", -60);
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(added.count(), 1);
+        HaccpData stop = HaccpLogFormat::entryFromRequest(added.first().first().toByteArray());
+        QCOMPARE(stop.duration, QStringLiteral("00:31:00"));
+        QVERIFY(stop.expired);
+        QCOMPARE(stop.time, QStringLiteral("11:29:00"));
+        QCOMPARE(HaccpLogFormat::entryFromRequest(removed.first().first().toByteArray()), stop);
+
+        cm->logHaccpTimerStopInfo("", "Patty", "", 8, "manual", 0);
+        QCOMPARE(added.count(), 1);
+    }
+
+    // A secondary display shows the second half of the cabinet and leaves
+    // the hold events to the primary display.
+    void secondaryDisplayRole()
+    {
+        Display d = build(2, QByteArray()); // built-in 5 x 4 secondary
+        CabinetManager *cm = d.cabinet.get();
+        QCOMPARE(cm->get_uiRole(), 2);
+        QCOMPARE(cm->get_traysPerCabinet(), 20);
+        QVERIFY(cm->isBinOnThisUI(10));
+        QVERIFY(cm->isBinOnThisUI(19));
+        QVERIFY(!cm->isBinOnThisUI(9));
+        QVERIFY(!cm->isBinOnThisUI(20));
+        QSignalSpy expired(cm, SIGNAL(event_holdExpired(QString,QString,QString,int)));
+        cm->sendHoldExpiredEventToDbus(12, 0);
+        QCOMPARE(expired.count(), 0);
+
+        // Its NFC simulators split the 20 bins ten and ten.
+        auto *second = cm->findChild<NfcReaderSimulator *>(QStringLiteral("nfcSim2"));
+        QVERIFY(second);
+        cm->setBinToTray(11, 1, 2);
+        QCOMPARE(int(second->getHoldingRegister(7)), 0x0b80); // CRC of 01 00 00 00 00 02
+        QCOMPARE(int(second->getHoldingRegister(8)), 0x0100);
+        QCOMPARE(int(second->getHoldingRegister(9)), 0x0000);
+        QCOMPARE(int(second->getHoldingRegister(10)), 0x0002);
+        cm->setBinToTray(11, 0, 0);
+        for (int reg = 7; reg <= 10; ++reg)
+            QCOMPARE(int(second->getHoldingRegister(reg)), 0);
+    }
+
+    void trayBarHeight_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("portrait");
+        QTest::addColumn<bool>("banner");
+        QTest::addColumn<int>("zonesPerRow");
+        QTest::addColumn<int>("height");
+        const int table[5][6] = {
+            {315, 235, 461, 350, 381, 290}, {140, 115, 150, 150, 188, 142},
+            {155, 115, 153, 107, 188, 93},  {113, 85, 140, 140, 140, 68},
+            {90, 67, 135, 135, 111, 54},
+        };
+        for (int r = 1; r <= 5; ++r) {
+            const int *h = table[r - 1];
+            QTest::addRow("%d rows landscape", r) << r << false << false << 1 << h[0];
+            QTest::addRow("%d rows landscape banner", r) << r << false << true << 1 << h[1];
+            QTest::addRow("%d rows portrait one zone", r) << r << true << false << 1 << h[2];
+            QTest::addRow("%d rows portrait two zones", r) << r << true << false << 2 << h[3];
+            QTest::addRow("%d rows portrait banner one zone", r) << r << true << true << 1 << h[4];
+            QTest::addRow("%d rows portrait banner two zones", r) << r << true << true << 2 << h[5];
+        }
+        QTest::newRow("6 rows landscape") << 6 << false << false << 1 << 75;
+    }
+    void trayBarHeight()
+    {
+        QFETCH(int, rows);
+        QFETCH(bool, portrait);
+        QFETCH(bool, banner);
+        QFETCH(int, zonesPerRow);
+        if (!m_heightCabinet.cabinet)
+            m_heightCabinet = build(0, QByteArray());
+        CabinetManager *cm = m_heightCabinet.cabinet.get();
+        cm->set_numberOfRows(rows);
+        cm->set_orientationPortrait(portrait);
+        cm->set_pressGoBannerEnable(banner);
+        cm->set_zonesPerRow(zonesPerRow);
+        QTEST(cm->getUiTrayHeight(), "height");
+    }
+
+    // The countdown suggests cleaning after the timeout and repeats each
+    // second; a timeout beyond a day never fires.
+    void screenCleanCountdown_data()
+    {
+        QTest::addColumn<int>("timeoutMinutes");
+        QTest::addColumn<int>("firstSuggestion"); // scan number, 0 for never
+        QTest::newRow("5 minutes") << 5 << 302;
+        QTest::newRow("1440 minutes") << 1440 << 0;
+    }
+    void screenCleanCountdown()
+    {
+        QFETCH(int, timeoutMinutes);
+        QFETCH(int, firstSuggestion);
+        Display d = build(0, QByteArray());
+        CabinetManager *cm = d.cabinet.get();
+        auto *config = cm->findChild<ConfigurationManager *>(QStringLiteral("configManager"));
+        config->set_screenCleanTimeout(timeoutMinutes);
+        config->setProperty("screenCleanActive", 1);
+        QSignalSpy suggested(cm, SIGNAL(screenCleaningTimeOutChanged()));
+        const int scans = firstSuggestion ? firstSuggestion + 1 : timeoutMinutes * 60 + 600;
+        for (int i = 1; i <= scans; ++i) {
+            cm->autoScreenCleanScan();
+            if (firstSuggestion && i == firstSuggestion - 1)
+                QCOMPARE(suggested.count(), 0);
+        }
+        QCOMPARE(suggested.count(), firstSuggestion ? 2 : 0);
+    }
+
+    void canFrameBridgeFromTheBus_data()
+    {
+        QTest::addColumn<int>("node");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QByteArray>("record");
+        QTest::newRow("own node") << 2 << QByteArray("\x01", 1) << QByteArray();
+        QTest::newRow("short data") << 1 << QByteArray("\x01\x02", 2)
+                                    << QByteArray::fromHex("123456780102000000000000");
+        QTest::newRow("long data") << 1 << QByteArray::fromHex("0102030405060708ff")
+                                   << QByteArray::fromHex("123456780102030405060708");
+    }
+    void canFrameBridgeFromTheBus()
+    {
+        QFETCH(int, node);
+        QFETCH(QByteArray, data);
+        QFETCH(QByteArray, record);
+        if (!m_heightCabinet.cabinet)
+            m_heightCabinet = build(0, QByteArray());
+        CabinetManager *cm = m_heightCabinet.cabinet.get(); // not primary: node 2
+        QSignalSpy received(cm, SIGNAL(dbusCanRcvd(QByteArray)));
+        cm->passDbus2Can(node, 0x12345678, data);
+        if (record.isEmpty()) {
+            QCOMPARE(received.count(), 0);
+        } else {
+            QCOMPARE(received.count(), 1);
+            QCOMPARE(received.first().first().toByteArray(), record);
+        }
+    }
+
+    // Messages from the other display drive this display's bars; a short
+    // one is logged and dropped.
+    void binTimerMessagesFromTheOtherDisplay()
+    {
+        Display d = build(0, primaryPersonality());
+        CabinetManager *cm = d.cabinet.get();
+        TrayBarSc *bar = assignedBar(d, 1, kPatty);
+        QVERIFY(bar);
+        QByteArray shortStart = QByteArray::fromHex("1801");
+        cm->processStartBinTimer(&shortStart);
+        QCOMPARE(stateOf(bar), QStringLiteral("preheating"));
+
+        QByteArray start = QByteArray::fromHex("180100000258"); // bin 1, 600 s
+        cm->processStartBinTimer(&start);
+        QCOMPARE(stateOf(bar), QStringLiteral("standard"));
+        QCOMPARE(bar->get_remainingTime(), 600);
+
+        QByteArray mismatch = QByteArray::fromHex("1d01010500");
+        cm->processShowProductMismatch(&mismatch);
+        QCOMPARE(bar->get_warningReason(), 5);
+
+        QByteArray expire = QByteArray::fromHex("3301");
+        cm->processBinTimerExpired(&expire);
+        QCOMPARE(stateOf(bar), QStringLiteral("discard"));
+        QCOMPARE(bar->get_remainingTime(), 0);
+
+        QByteArray stop = QByteArray::fromHex("1901");
+        cm->processStopBinTimer(&stop);
+        QCOMPARE(stateOf(bar), QStringLiteral("readyToHold"));
+    }
+
+private:
+    Display m_heightCabinet;
+};
+
+QTEST_MAIN(TestHoldingControl)
+#include "tst_holdingcontrol.moc"
