@@ -549,6 +549,7 @@ void CabinetManager::publishComponents(const CommandLine &commandLine)
     m_engine->setObjectName(QStringLiteral("mainQmlView"));
     context->setContextProperty(QStringLiteral("kivErrorController"), m_errorController);
     context->setContextProperty(QStringLiteral("configManager"), m_configManager);
+    context->setContextProperty(QStringLiteral("timeZonesModel"), m_configManager->get_timeZonesModel());
     context->setContextProperty(QStringLiteral("snm"), m_systemNetworkManager);
     context->setContextProperty(QStringLiteral("cbm"), m_canbusManager);
     context->setContextProperty(QStringLiteral("cabinetManager"), this);
