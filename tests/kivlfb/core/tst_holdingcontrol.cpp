@@ -239,6 +239,12 @@ private slots:
         CabinetManager *cm = d.cabinet.get();
         auto *haccp = cm->findChild<HaccpController *>(QStringLiteral("haccpController"));
         QVERIFY(haccp && haccp->isLogging());
+        // Rows carry the cabinet's local time: put the cabinet on UTC.
+        auto *config = cm->findChild<ConfigurationManager *>(QStringLiteral("configManager"));
+        QVERIFY(config);
+        config->set_timeZoneIndex(14);
+        config->set_dstEnabled(false);
+        QCOMPARE(config->getCurrentTimeZoneId(), QStringLiteral("UTC"));
         TrayBarSc *bar = assignedBar(d, 0, kPatty);
         QVERIFY(bar);
         bar->set_remainingTime(1200);
