@@ -27,6 +27,11 @@ Updater::Updater(QSerialPort *port, CanbusManager *canbusManager, int connectorI
 
 Updater::~Updater() = default;
 
+QModbusMaster *Updater::modbusMaster() const
+{
+    return m_modbusMaster;
+}
+
 void Updater::buildMachine()
 {
     StateMachineBuilder b(this);

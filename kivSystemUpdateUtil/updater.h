@@ -3,6 +3,7 @@
 #include "statemachine/tarnstatemachine.h"
 
 #include <QMap>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -165,7 +166,8 @@ public:
 
     QSerialPort *serialPort() const { return m_serialPort; }
     CanbusManager *canbusManager() const { return m_canbusManager; }
-    QModbusMaster *modbusMaster() const { return m_modbusMaster; }
+    // Null once its owner has deleted it.
+    QModbusMaster *modbusMaster() const;
 
 public slots:
     void set_applicationUpdateAvailable(bool value);
@@ -313,7 +315,7 @@ private:
 
     QSerialPort *m_serialPort;
     CanbusManager *m_canbusManager;
-    QModbusMaster *m_modbusMaster = nullptr;
+    QPointer<QModbusMaster> m_modbusMaster;
     QState *m_idleState = nullptr;
 
     bool m_updateCanceled = false;

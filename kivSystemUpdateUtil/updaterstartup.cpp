@@ -5,6 +5,7 @@
 #include "canbus/canbusmanager.h"
 #include "canbus/canthread.h"
 #include "modbus/modbusserialport.h"
+#include "modbus/qmodbusmaster.h"
 #include "platform/kivroot.h"
 
 #include <QDebug>
@@ -116,8 +117,11 @@ UpdaterStartup::UpdaterStartup(const QStringList &arguments, QObject *owner)
 
 UpdaterStartup::~UpdaterStartup()
 {
-    // The screens go first: they hold bindings to the objects below.
+    // The screens go first: they hold bindings to the objects below; the
+    // Modbus master goes before the line it uses.
     m_engine.reset();
+    if (m_updater)
+        delete m_updater->modbusMaster();
     delete m_updater;
     delete m_canbusManager;
 }
