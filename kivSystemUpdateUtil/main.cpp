@@ -1,7 +1,11 @@
-#include <cstdio>
+#include "updaterstartup.h"
 
-int main(int, char**)
+#include <QApplication>
+
+int main(int argc, char *argv[])
 {
-    std::puts("usage: kivSystemUpdateUtil [-tp=<path>] [-sp] [-idConnector<n>] [-cloud] [-portrait|-landscape] [-autoinstall] [-s<f>] [-sx<f>] [-sy<f>]");
-    return 0;
+    QApplication app(argc, argv);
+    UpdaterStartup startup(QCoreApplication::arguments(), &app);
+    startup.startMachines();
+    return app.exec();
 }

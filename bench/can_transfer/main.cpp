@@ -58,7 +58,7 @@ Run runOnce(const QByteArray &payload)
     Run run;
     for (CanbusManager *m : {&a.cbm, &b.cbm}) {
         // Direct: the array is still alive while the signal is delivered here.
-        QObject::connect(m, &CanbusManager::sendCanPacket, m,
+        QObject::connect(m, qOverload<quint32, QByteArray *>(&CanbusManager::sendCanPacket), m,
                          [&run](quint32, QByteArray *data) {
                              ++run.frames;
                              run.bits += frameBits(data->size());

@@ -38,6 +38,7 @@ CanbusManager::CanbusManager(CanThread *canThread, int nodeId, QObject *parent)
     : TarnStateMachine(parent)
     , m_canThread(canThread)
     , m_nodeId(nodeId)
+    , m_byteArrayFrames(canThread && canThread->frameForm() == CanFrameForm::ByteArray)
 {
     qRegisterMetaType<QByteArray *>("QByteArray*");
     qRegisterMetaType<CanFrame *>("CanFrame*");
@@ -51,6 +52,18 @@ CanbusManager::CanbusManager(CanThread *canThread, int nodeId, QObject *parent)
     buildMachine();
     computeIdMasks();
 
+    if (m_byteArrayFrames) {
+        // Nothing received yet.
+        m_receivedFrameSenderId = -1;
+        m_receivedFrameMsgId = -1;
+        connect(this, qOverload<quint32, QByteArray>(&CanbusManager::sendCanPacket), m_canThread,
+                qOverload<uint, QByteArray>(&CanThread::sendAMsg), Qt::QueuedConnection);
+        connect(m_canThread, &CanThread::msgData, this, &CanbusManager::receiveMsgSlot,
+                Qt::QueuedConnection);
+        connect(this, qOverload<QByteArray>(&CanbusManager::receivedSinglePacket), this,
+                &CanbusManager::processCanMsg);
+        return;
+    }
     connect(this, SIGNAL(sendCanPacket(quint32,QByteArray*)), m_canThread,
             SLOT(sendAMsg(quint32,QByteArray*)), Qt::QueuedConnection);
     connect(m_canThread, SIGNAL(dequeuedCanFrame(CanFrame*)), this,
@@ -278,11 +291,16 @@ bool CanbusManager::isNotRecordRetryAllowed()
 
 void CanbusManager::emitFrame(int frameId, int msgType, const QByteArray &data)
 {
-    // The receiver owns the payload; with nobody listening it would leak.
-    static const QMetaMethod signal = QMetaMethod::fromSignal(&CanbusManager::sendCanPacket);
-    if (!isSignalConnected(signal))
+    const quint32 id = composeId(frameId, msgType);
+    if (m_byteArrayFrames) {
+        emit sendCanPacket(id, data);
         return;
-    emit sendCanPacket(composeId(frameId, msgType), new QByteArray(data));
+    }
+    // The receiver owns the payload; with nobody listening it would leak.
+    static const QMetaMethod pointerForm =
+        QMetaMethod::fromSignal(qOverload<quint32, QByteArray *>(&CanbusManager::sendCanPacket));
+    if (isSignalConnected(pointerForm))
+        emit sendCanPacket(id, new QByteArray(data));
 }
 
 void CanbusManager::initRecordSendData()
@@ -342,14 +360,15 @@ void CanbusManager::sendFinishMpm()
 
 void CanbusManager::sendFileRecordSuccess()
 {
-    emit sendCanPacket(m_canId, new QByteArray(1, char(KIVMSGSINGLE_FILE_RECORD_SUCCESS)));
+    emitFrame(int(m_canId), KIVMSGTYPE_SINGLE, QByteArray(1, char(KIVMSGSINGLE_FILE_RECORD_SUCCESS)));
 }
 
 // ---- states ----
 
 void CanbusManager::enabled_onEntry()
 {
-    secondsTimer.start();
+    if (!m_byteArrayFrames)
+        secondsTimer.start();
 }
 
 void CanbusManager::enabled_onExit()
@@ -483,8 +502,39 @@ void CanbusManager::receiveCanFrameSlot(CanFrame *frame)
     processFrame();
 }
 
+void CanbusManager::receiveMsgSlot(QByteArray frame)
+{
+    if (frame.size() != CanFrame::ArrayFormSize) {
+        qDebug() << "CAN frame of" << frame.size() << "bytes ignored";
+        return;
+    }
+    const quint32 identifier = qFromBigEndian<quint32>(bytesOf(frame));
+    if (identifier & CAN_EFF_FLAG) {
+        // The identifier fields are laid out for 11-bit frames only.
+        qDebug() << "CAN Extended Header Received!!!!!!!!";
+        return;
+    }
+    set_receivedFrameSenderId(int(getSenderId(identifier)));
+    set_receivedFrameMsgId(int(getMsgId(identifier)));
+    set_receivedFrameData(frame.mid(4, PacketBytes));
+    processFrame();
+}
+
+void CanbusManager::processCanMsg(QByteArray msg)
+{
+    if (!msg.isEmpty() && quint8(msg.at(0)) == KIVMSGSINGLE_FILE_RECORD_SUCCESS)
+        emit canFileRecordSuccess();
+}
+
 void CanbusManager::processFrame()
 {
+    if (m_byteArrayFrames && m_receivedFrameMsgId != KIVMSGTYPE_SINGLE) {
+        // The utility takes no transfers from the displays: of their frame
+        // types it knows the single packet only.
+        if (m_receivedFrameMsgId > KIVMSGTYPE_MULTI_END)
+            qDebug() << "CAN frame - Unkown message Id" << m_receivedFrameMsgId << "!!!!";
+        return;
+    }
     switch (m_receivedFrameMsgId) {
     case KIVMSGTYPE_SINGLE: {
         static const QMetaMethod pointerForm = QMetaMethod::fromSignal(

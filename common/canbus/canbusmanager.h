@@ -26,6 +26,11 @@ class QState;
 // them with CRC-32 and hands complete messages on by signal.
 //
 // Identifier (11-bit frames): bits 0-3 the sender id, bits 4-10 the type.
+//
+// With a CanThread of the byte-array form (the update utility's) frames come
+// in through receiveMsgSlot and go out by value; the manager then routes the
+// record acknowledgement itself (processCanMsg), receives single packets
+// only, and keeps no seconds-since-last-frame count.
 class CanbusManager : public TarnStateMachine
 {
     Q_OBJECT
@@ -194,7 +199,8 @@ public:
     explicit CanbusManager(QObject *parent = nullptr);
     // nodeId is kept for callers that pass it; the sender id is canId.
     CanbusManager(CanThread *canThread, int nodeId, QObject *parent = nullptr);
-    // The update utility's form: no node id.
+    // The update utility's form: no node id. The frame form follows the
+    // thread's.
     CanbusManager(CanThread *canThread, QObject *parent = nullptr);
     ~CanbusManager() override;
 
@@ -211,6 +217,7 @@ public:
     // or not; empty when none is held.
     QByteArray getMpm(int id) const;
     int nodeId() const { return m_nodeId; }
+    bool usesByteArrayFrames() const { return m_byteArrayFrames; }
 
     // Identifier fields. A width setting that does not add up to the frame
     // format's 11 (or 29) bits is replaced by the defaults.
@@ -285,6 +292,8 @@ signals:
 
     // One frame to write; the thread takes the array.
     void sendCanPacket(quint32 id, QByteArray *data);
+    // The byte-array form's frame out.
+    void sendCanPacket(quint32 id, QByteArray data);
     // A single-packet message, always 8 bytes. The pointer form is emitted
     // only while something is connected to it, and its one receiver owns the
     // array; the value form serves receivers that keep no pointer.
@@ -329,6 +338,12 @@ public slots:
     void sendFileRecordSuccess();
     void processFrame();
     void receiveCanFrameSlot(CanFrame *frame);
+    // Byte-array form: one frame as identifier word (big-endian) and 8
+    // data bytes.
+    void receiveMsgSlot(QByteArray frame);
+    // Byte-array form: a single packet FILE_RECORD_SUCCESS acknowledges the
+    // record just sent.
+    void processCanMsg(QByteArray msg);
     void incSecsSinceLastPktRcvd();
     void logCanSendQDepth(int) {}
     void logCanSendQWaterMark(int) {}
@@ -370,6 +385,7 @@ private:
 
     CanThread *m_canThread = nullptr;
     int m_nodeId = 0;
+    bool m_byteArrayFrames = false;
 
     // Send side.
     std::deque<std::unique_ptr<CanSendRequest>> m_sendQueue;

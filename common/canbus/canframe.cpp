@@ -32,3 +32,15 @@ CanFrame CanFrame::fromArrayForm(const QByteArray &bytes)
     std::memcpy(raw, bytes.constData(), size_t(qMin(bytes.size(), ArrayFormSize)));
     return CanFrame(qFromBigEndian<quint32>(raw), raw + 4);
 }
+
+QByteArray CanFrame::arrayFormFromRecord(const QByteArray &record)
+{
+    if (record.size() != RecordSize)
+        return QByteArray();
+    can_frame_t r;
+    std::memcpy(&r, record.constData(), sizeof r);
+    QByteArray bytes(ArrayFormSize, '\0');
+    qToBigEndian<quint32>(r.can_id, bytes.data());
+    std::memcpy(bytes.data() + 4, r.data, sizeof r.data);
+    return bytes;
+}

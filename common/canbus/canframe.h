@@ -11,6 +11,11 @@
 // The kernel's 16-byte frame record, as SocketCAN reads and writes it.
 typedef struct can_frame can_frame_t;
 
+// How received frames travel from the socket to the bus manager: the
+// controller passes CanFrame objects; the update utility passes the 12-byte
+// array form by value (CanFrame::arrayFormFromRecord).
+enum class CanFrameForm { Object, ByteArray };
+
 // One CAN frame as the program passes it around: the identifier exactly as
 // read (flag bits included) and always 8 data bytes; there is no length, so
 // short frames are zero-filled by their sender.
@@ -51,6 +56,10 @@ public:
     // The 12-byte array form (identifier big-endian in bytes 0 to 3, data in
     // bytes 4 to 11); missing bytes are taken as zero.
     static CanFrame fromArrayForm(const QByteArray &bytes);
+    // The 12-byte array form of a kernel record: the identifier word
+    // big-endian (flag bits included), then all 8 data bytes whatever the
+    // length code. Empty unless the record is exactly 16 bytes.
+    static QByteArray arrayFormFromRecord(const QByteArray &record);
 
 private:
     quint32 m_identifier = 0;

@@ -6,8 +6,9 @@
 #include <QDebug>
 #include <QSocketNotifier>
 
-QSocketCAN::QSocketCAN(QObject *parent)
+QSocketCAN::QSocketCAN(QObject *parent, CanFrameForm form)
     : QObject(parent)
+    , m_frameForm(form)
 {
     connect(this, SIGNAL(canSocketRcvdByteArray(QByteArray)), this,
             SLOT(baToRcvdCanFrame(QByteArray)));
@@ -46,20 +47,15 @@ int QSocketCAN::open(QString interfaceName)
     const QString choice = qEnvironmentVariable("KIV_CAN");
     int result = -1;
     if (choice == QLatin1String("socketcan")) {
-        m_backend.reset(new SocketCanBackend);
-        result = m_backend->open(interfaceName);
+        result = openBackend(new SocketCanBackend, interfaceName);
     } else if (choice == QLatin1String("virtual")) {
-        m_backend.reset(new VirtualCanBackend);
-        result = m_backend->open(interfaceName);
+        result = openBackend(new VirtualCanBackend, interfaceName);
     } else {
         if (!choice.isEmpty())
             qWarning() << "KIV_CAN:" << choice << "is neither virtual nor socketcan; choosing by kernel";
-        m_backend.reset(new SocketCanBackend);
-        result = m_backend->open(interfaceName);
-        if (result != 0) {
-            m_backend.reset(new VirtualCanBackend);
-            result = m_backend->open(interfaceName);
-        }
+        result = openBackend(new SocketCanBackend, interfaceName);
+        if (result != 0)
+            result = openBackend(new VirtualCanBackend, interfaceName);
     }
     if (result != 0) {
         m_backend.reset();
@@ -67,7 +63,30 @@ int QSocketCAN::open(QString interfaceName)
     }
     if (auto *vcan = dynamic_cast<VirtualCanBackend *>(m_backend.get()))
         qDebug() << "CAN" << interfaceName << "on the virtual bus" << vcan->directory();
-    return watch();
+    result = watch();
+    if (result == 0 && m_frameForm == CanFrameForm::ByteArray)
+        qDebug("QSocketCAN: apparently OK!");
+    return result;
+}
+
+// The byte-array form narrates each step of the open, as the update utility
+// has always logged it.
+int QSocketCAN::openBackend(CanBackend *backend, const QString &interfaceName)
+{
+    m_backend.reset(backend);
+    const int result = m_backend->open(interfaceName);
+    if (m_frameForm != CanFrameForm::ByteArray)
+        return result;
+    if (result == -1) {
+        qDebug("QSocketCAN: Error while opening socket");
+        return result;
+    }
+    if (auto *socketCan = dynamic_cast<SocketCanBackend *>(backend))
+        qDebug("QSocketCAN: %s at index %d\n", qPrintable(interfaceName),
+               socketCan->interfaceIndex());
+    if (result == -2)
+        qDebug("QSocketCAN: Error in socket bind");
+    return result;
 }
 
 int QSocketCAN::watch()
@@ -105,12 +124,28 @@ int QSocketCAN::sendMsg(uint id, QByteArray *data)
     return written;
 }
 
+int QSocketCAN::sendMsg(uint id, QByteArray data)
+{
+    const QByteArray record = CanFrame::toRecord(id, data);
+    if (record.isEmpty())
+        return 0;
+    if (!m_backend)
+        return -1;
+    if (m_writeNotifier)
+        m_writeNotifier->setEnabled(true);
+    return int(m_backend->writeRecord(record));
+}
+
 void QSocketCAN::readMsgFromSocket(int theSocket)
 {
     if (!m_backend || theSocket != m_backend->descriptor())
         return;
     QByteArray record;
     while (m_backend->readRecord(&record) == CanFrame::RecordSize) {
+        if (m_frameForm == CanFrameForm::ByteArray) {
+            emit msgData(CanFrame::arrayFormFromRecord(record));
+            continue;
+        }
         auto *frame = new CanFrame;
         CanFrame::fromRecord(record, frame);
         emit rcvdCanFrame(frame);

@@ -21,6 +21,7 @@ SocketCanBackend::~SocketCanBackend()
 int SocketCanBackend::open(const QString &interfaceName)
 {
     close();
+    m_ifIndex = 0;
     const int fd = ::socket(PF_CAN, SOCK_RAW | SOCK_CLOEXEC, CAN_RAW);
     if (fd < 0)
         return -1;
@@ -32,6 +33,7 @@ int SocketCanBackend::open(const QString &interfaceName)
     const QByteArray name = interfaceName.toLocal8Bit();
     std::strncpy(ifr.ifr_name, name.constData(), IFNAMSIZ - 1);
     ::ioctl(fd, SIOCGIFINDEX, &ifr);
+    m_ifIndex = ifr.ifr_ifindex;
 
     const int loopback = 0;
     ::setsockopt(fd, SOL_CAN_RAW, CAN_RAW_LOOPBACK, &loopback, sizeof loopback);

@@ -16,7 +16,11 @@ public:
     qint64 writeRecord(const QByteArray &record) override;
     qint64 readRecord(QByteArray *record) override;
     QString kind() const override { return QStringLiteral("socketcan"); }
+    // The interface index the last open looked up (0 when the name is
+    // unknown or no open got that far).
+    int interfaceIndex() const { return m_ifIndex; }
 
 private:
     int m_fd = -1;
+    int m_ifIndex = 0;
 };

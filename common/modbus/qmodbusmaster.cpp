@@ -158,6 +158,11 @@ const ModbusSlaveStatus_struct *QModbusMaster::slaveStatus(int node) const
 
 qint8 QModbusMaster::enqueue(QModbusPollDesc_struct request, bool highPriority)
 {
+    return enqueue(std::move(request), highPriority ? QueuePlace::HighBack : QueuePlace::NormalBack);
+}
+
+qint8 QModbusMaster::enqueue(QModbusPollDesc_struct request, QueuePlace place)
+{
     QModbusPollInfo *info = request.pollInfo.data();
     // The state is set before the record becomes visible to the machine:
     // from a worker thread the main thread could otherwise issue the request
@@ -165,7 +170,12 @@ qint8 QModbusMaster::enqueue(QModbusPollDesc_struct request, bool highPriority)
     info->pollResolved(QModbusPollInfo::QMBS_WAITING_IN_QUEUE);
     {
         QMutexLocker lock(&m_queueMutex);
-        (highPriority ? m_highQueue : m_normalQueue).push_back(std::move(request));
+        if (place == QueuePlace::HighBack)
+            m_highQueue.push_back(std::move(request));
+        else if (place == QueuePlace::NormalFront)
+            m_normalQueue.push_front(std::move(request));
+        else
+            m_normalQueue.push_back(std::move(request));
     }
     // Only a caller in another thread pays for a posted event; the machine
     // never runs outside its own thread.
@@ -233,6 +243,20 @@ qint8 QModbusMaster::holdingRegistersWrite(quint8 nodeId, quint16 startingReg, q
     if (refuseOversizedWrite(r, retInfoPtr))
         return -1;
     return enqueue(std::move(r), retInfoPtr->highPriority());
+}
+
+qint8 QModbusMaster::holdingRegistersWrite(quint8 nodeId, quint16 startingReg, quint8 quantity,
+                                           quint8 retryCount, QModbusPollInfo *retInfoPtr,
+                                           bool l_overrideFakeMode, bool front)
+{
+    if (!retInfoPtr || quantity == 0)
+        return -1;
+    QModbusPollDesc_struct r = request(nodeId, quantity == 1 ? 6 : 16, startingReg, quantity,
+                                       retryCount, retInfoPtr);
+    r.overrideFakeMode = l_overrideFakeMode;
+    if (refuseOversizedWrite(r, retInfoPtr))
+        return -1;
+    return enqueue(std::move(r), front ? QueuePlace::NormalFront : QueuePlace::NormalBack);
 }
 
 qint8 QModbusMaster::inputRegistersRead(quint8 nodeId, quint16 startingReg, quint8 quantity,

@@ -75,6 +75,12 @@ public slots:
     qint8 holdingRegistersWrite(quint8 nodeId, quint16 startingReg, quint8 quantity,
                                 quint8 retryCount, QModbusPollInfo *retInfoPtr,
                                 bool l_overrideFakeMode = false);
+    // The update utility's write: it queues on the normal queue whatever the
+    // record's priority, at the front when front is true, so that it goes
+    // out before every request already waiting there.
+    qint8 holdingRegistersWrite(quint8 nodeId, quint16 startingReg, quint8 quantity,
+                                quint8 retryCount, QModbusPollInfo *retInfoPtr,
+                                bool l_overrideFakeMode, bool front);
     qint8 inputRegistersRead(quint8 nodeId, quint16 startingReg, quint8 quantity,
                              quint8 retryCount, QModbusPollInfo *retInfoPtr);
     qint8 discreteInputsRead(quint8 nodeId, quint16 startingReg, quint8 quantity,
@@ -161,7 +167,9 @@ private:
     static QModbusPollDesc_struct request(quint8 nodeId, quint8 functionCode, quint16 start,
                                           quint16 quantity, quint8 retryCount,
                                           QModbusPollInfo *info);
+    enum class QueuePlace { NormalBack, HighBack, NormalFront };
     qint8 enqueue(QModbusPollDesc_struct request, bool highPriority);
+    qint8 enqueue(QModbusPollDesc_struct request, QueuePlace place);
     bool refuseOversizedWrite(const QModbusPollDesc_struct &request, const QModbusPollInfo *info);
     bool usesLine() const;
     void writeFrame(const QByteArray &frame);
