@@ -37,6 +37,7 @@
 #include "nfc/nfcreadersimulator.h"
 #include "nfc/nfcmanager.h"
 #include "ui/languagemodel.h"
+#include "ui/screenresources.h"
 #include "ui/translator.h"
 #include "ui/virtualkeyinput.h"
 
@@ -65,8 +66,7 @@
 // library's resources must be registered by hand.
 static void initScreenResources()
 {
-    Q_INIT_RESOURCE(qml);
-    Q_INIT_RESOURCE(soundtest);
+    ScreenResources::registerAll();
 }
 
 namespace {
