@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQml 2.15
 
 // A modal list picker. A tap on a row reports it and leaves the picker open
 // for its user to close; a tap beside the list closes it with no choice.

@@ -23,6 +23,9 @@ Item {
     function buttonCount() {
         return repeater.count
     }
+    function buttonAt(index) {
+        return repeater.itemAt(index)
+    }
 
     function setSelection(index) {
         for (var i = 0; i < repeater.count; ++i)
