@@ -210,8 +210,12 @@ CabinetManager::~CabinetManager()
     // A few components live outside the object tree (they were created
     // without a parent). Free them after the children that use them, and
     // take the application object off the bus, so that nothing outlives the
-    // cabinet core with a pointer into it.
+    // cabinet core with a pointer into it. The screens go first: their
+    // bindings read the components below and would re-evaluate against
+    // half-destroyed objects.
     delete m_nfcSimulatorView;
+    delete m_engine;
+    m_engine = nullptr;
     delete m_canbusManager;
     delete m_canThread;
     delete m_modbusMaster;
