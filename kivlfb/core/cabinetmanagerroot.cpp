@@ -37,6 +37,7 @@
 #include "nfc/nfcreadersimulator.h"
 #include "nfc/nfcmanager.h"
 #include "ui/languagemodel.h"
+#include "ui/screenresources.h"
 #include "ui/translator.h"
 #include "ui/virtualkeyinput.h"
 
@@ -65,8 +66,7 @@
 // library's resources must be registered by hand.
 static void initScreenResources()
 {
-    Q_INIT_RESOURCE(qml);
-    Q_INIT_RESOURCE(soundtest);
+    ScreenResources::registerAll();
 }
 
 namespace {
@@ -210,8 +210,12 @@ CabinetManager::~CabinetManager()
     // A few components live outside the object tree (they were created
     // without a parent). Free them after the children that use them, and
     // take the application object off the bus, so that nothing outlives the
-    // cabinet core with a pointer into it.
+    // cabinet core with a pointer into it. The screens go first: their
+    // bindings read the components below and would re-evaluate against
+    // half-destroyed objects.
     delete m_nfcSimulatorView;
+    delete m_engine;
+    m_engine = nullptr;
     delete m_canbusManager;
     delete m_canThread;
     delete m_modbusMaster;

@@ -1,0 +1,13 @@
+import QtQuick 2.15
+
+// Stand-in until this screen is built: it carries the identifiers,
+// properties and signals that its callers use, and shows nothing.
+Item {
+    property bool portrait: false
+    property int stemHeight: 0
+
+    signal cleaningItemSelectedSignal()
+
+    width: 300
+    height: 200
+}

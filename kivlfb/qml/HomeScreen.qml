@@ -1,0 +1,12 @@
+import QtQuick 2.15
+
+// Stand-in until this screen is built: it carries the identifiers,
+// properties and signals that its callers use, and shows nothing.
+Item {
+    signal showPressAndGo()
+    signal showCookBook()
+    signal showUpdatesListView()
+    signal showSettingsPanel()
+
+    anchors.fill: parent
+}

@@ -1,0 +1,6 @@
+import QtQml 2.15
+
+// Stand-in until this screen is built: it carries the identifiers,
+// properties and signals that its callers use, and shows nothing.
+QtObject {
+}

@@ -1,0 +1,11 @@
+import QtQuick 2.15
+
+// Stand-in until this screen is built: it carries the identifiers,
+// properties and signals that its callers use, and shows nothing.
+Item {
+    property int grayTriangleImageWidth: 0
+
+    function isWidePortraitModel() {
+        return cabinetManager.orientationPortrait === true && cabinetManager.zonesPerRow > 1
+    }
+}

@@ -1,0 +1,14 @@
+import QtQuick 2.15
+
+// Stand-in until this screen is built: it carries the identifiers,
+// properties and signals that its callers use, and shows nothing.
+Item {
+    property bool sign_enabled: true
+    property bool decimal_enabled: false
+
+    signal accepted()
+    signal cancelled()
+
+    width: 250
+    height: 455
+}

@@ -1,0 +1,75 @@
+import QtQuick 2.15
+
+// A message box for texts longer than the box: the text scrolls.
+Item {
+    id: dialog
+
+    property string theText: ""
+    property string title: ""
+    property int cwidth: 400
+    property bool showCloseButton: true
+
+    signal closeButtonPressed()
+
+    anchors.fill: parent
+
+    DialogFrame {
+        id: frame
+        boxWidth: dialog.cwidth
+        boxHeight: 400
+        keypadBackground: true
+
+        Text {
+            id: titleText
+            parent: frame.box
+            anchors.top: parent.top
+            anchors.topMargin: 8
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: dialog.title
+            font.pixelSize: 18
+            font.bold: true
+            color: uiSkin.servicePageTitleFontColor
+        }
+        Flickable {
+            id: flick
+            objectName: "textFlick"
+            parent: frame.box
+            anchors.top: titleText.bottom
+            anchors.bottom: closeButton.top
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.margins: 10
+            clip: true
+            flickableDirection: Flickable.VerticalFlick
+            contentWidth: width
+            contentHeight: bodyText.height
+            Text {
+                id: bodyText
+                width: flick.width
+                wrapMode: Text.WordWrap
+                textFormat: Text.StyledText
+                text: dialog.theText
+                font.pixelSize: 18
+                color: uiSkin.generalFontColor
+            }
+        }
+        NumericKeyboardButton {
+            id: closeButton
+            objectName: "closeButton"
+            parent: frame.box
+            width: 120
+            height: 48
+            anchors.horizontalCenter: parent.horizontalCenter
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 20
+            visible: dialog.showCloseButton
+            label: "Close" + tro.emptyStr
+            labelSize: 18
+            keycode: ""
+            onClicked: {
+                dialog.visible = false
+                dialog.closeButtonPressed()
+            }
+        }
+    }
+}

@@ -1,0 +1,22 @@
+import QtQml 2.15
+
+// The context objects, each published under its property name.
+QtObject {
+    property QtObject callLog: CallLog {}
+    property QtObject cabinetManager: MockCabinetManager { log: callLog }
+    property QtObject configManager: MockConfigManager { log: callLog }
+    property QtObject tro: MockTranslator { log: callLog }
+    property QtObject vki: MockVirtualKeyInput { log: callLog }
+    property QtObject cbm: MockCanbusManager {}
+    property QtObject syncMgr: MockSyncManager {}
+    property QtObject eolTest: MockEolTest { log: callLog }
+    property QtObject masterIOmanager: MockMasterIoManager {}
+    property QtObject nfcm: MockNfcManager { log: callLog }
+    property QtObject daypartManager: MockDayPartManager { log: callLog }
+    property QtObject menuManager: MockMenuManager { log: callLog }
+    property QtObject kivIot: MockKivIot {}
+    property QtObject kivnm: MockCabinetNetwork {}
+    property QtObject wifiMon: MockWifiMonitor { log: callLog }
+    property QtObject kivErrorController: MockErrorController { log: callLog }
+    property QtObject uiSkin: UiSkinDefaults {}
+}

@@ -1,0 +1,21 @@
+import QtQml 2.15
+
+// tro: the translator.
+QtObject {
+    property QtObject log
+
+    readonly property var languageCodes: ["eng_USA", "spa", "fra", "spa_mx", "fra_ca", "deu", "ita", "nld",
+                                          "pol", "por", "rus", "ara", "kor", "zh_cn", "jpn"]
+    property int languageId: 0
+    property string emptyStr: ""
+
+    signal retranslate()
+
+    function setLanguage(id) {
+        log.record("tro.setLanguage", arguments)
+        languageId = id
+    }
+    // Stand-in names: the language code itself.
+    function getLanguageName(id) { return languageCodes[id] !== undefined ? languageCodes[id] : "" }
+    function getLanguageId(code) { return Math.max(0, languageCodes.indexOf(code)) }
+}
