@@ -10,7 +10,7 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KIV_BUILD_DIR:-$top/build}"
 
 root="${KIV_ROOT:-$(mktemp -d /tmp/kiv-root.XXXXXX)}"
-mkdir -p "$root/root"
+mkdir -p "$root/root" "$root/dev"
 # A primary display alone in its cabinet (2x4 with NFC), unless the root
 # already holds a personality file.
 if ! ls "$root/root/"*.hcc >/dev/null 2>&1; then

@@ -1,5 +1,7 @@
 #include "cabinetmanager.h"
 
+#include "platform/kivroot.h"
+
 #include "core/kivdefs.h"
 #include "core/tempprobestatemanager.h"
 #include "core/traybarsc.h"
@@ -2001,6 +2003,24 @@ void CabinetManager::checkNotoSansCjkFont()
 
 void CabinetManager::kickWdtTimerTO()
 {
+    if (!m_watchdogFile.isOpen()) {
+        m_watchdogFile.setFileName(KivRoot::path(QStringLiteral("/dev/watchdog")));
+        if (m_watchdogFile.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            // A status file left behind means the board restarted without an
+            // orderly stop.
+            QFile rebootStatus(KivRoot::appFile(QStringLiteral("rebootStatus.txt")));
+            if (rebootStatus.exists()) {
+                rebootStatus.remove();
+                if (m_errorController)
+                    m_errorController->errorCodesDataProcess(4, 3, get_iAmMaster() ? 0 : 1, 0);
+                emit unexpectedRebootDetected();
+            }
+        } else {
+            qDebug() << "Unable to Open File !!!" << m_watchdogFile.fileName();
+        }
+    }
+    if (m_watchdogFile.isOpen())
+        m_watchdogFile.write("60");
 }
 
 void CabinetManager::checkSystemErrors()

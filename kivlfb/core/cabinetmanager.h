@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFile>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QList>
@@ -918,6 +919,7 @@ private:
 
     // Timers of the cabinet core.
     QTimer m_watchdogTimer;
+    QFile m_watchdogFile;
     QTimer m_holdingSaveDelayTimer;
     QTimer m_holdingSavePeriodTimer;
     QTimer m_useMapTimer;

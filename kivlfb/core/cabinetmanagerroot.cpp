@@ -481,6 +481,10 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     m_nfcManager->setObjectName(QStringLiteral("nfcManager"));
     m_nfcManager->set_configManager(m_configManager);
     m_cabinetNetwork = new DADazodaru(m_configManager, this);
+    // Other cabinets hear this cabinet's holding only from the primary
+    // display, and only when pans can move between cabinets.
+    if (get_iAmMaster() && (get_linkedUseFirst() || get_touchBasedTransfer()))
+        m_holdingBroadcastTimer.start();
     m_masterIoManager = new MasterIoManager(m_nfcManager, m_modbusMaster, m_canbusManager, get_orientationId(),
                                             &m_zoneList, &m_trayList, get_tempHandling(), this);
     m_masterIoManager->setObjectName(QStringLiteral("masterIoManager"));
@@ -701,6 +705,8 @@ void CabinetManager::wireComponents()
     wireNfc();
     wireIoBoard();
     wireNetworkAndCloud();
+    if (get_iAmMaster() && get_uiRole() == 1 && get_hasMirrorDisplay())
+        m_remoteTimesTimer.start();
 }
 
 void CabinetManager::wireCabinetCore()
@@ -804,7 +810,8 @@ void CabinetManager::wireErrors()
     }
     connect(m_masterIoManager, SIGNAL(errorInfo(int,int,int,int)), errors, report, Qt::QueuedConnection);
     connect(m_masterIoManager, SIGNAL(errorClearInfo(int,int,int,int)), errors, clear, Qt::QueuedConnection);
-    connect(m_cabinetNetwork, SIGNAL(logErrorSignal(int,int,int,int)), errors, report, Qt::QueuedConnection);
+    if (get_iAmMaster())
+        connect(m_cabinetNetwork, SIGNAL(logErrorSignal(int,int,int,int)), errors, report, Qt::QueuedConnection);
     connect(m_nfcManager, SIGNAL(logErrorSignal(int,int,int,int)), errors, report, Qt::QueuedConnection);
     connect(m_riot, SIGNAL(riotSdkErrorInfo(int,int,int,int)), errors, report, Qt::QueuedConnection);
     for (TempProbeStateManager *probe : qAsConst(m_tpsmList))
@@ -1007,7 +1014,10 @@ void CabinetManager::wireIoBoard()
 
 void CabinetManager::wireNetworkAndCloud()
 {
-    connect(m_cabinetNetwork, SIGNAL(wifiState(int,int)), this, SLOT(processWifiState(int,int)), Qt::QueuedConnection);
+    // The cabinet network object exists on every display but speaks only
+    // for the primary one.
+    if (get_iAmMaster())
+        connect(m_cabinetNetwork, SIGNAL(wifiState(int,int)), this, SLOT(processWifiState(int,int)), Qt::QueuedConnection);
     connect(m_dbusAdapter, SIGNAL(screenShotRequested()), this, SLOT(screenShot()));
     connect(m_riot, SIGNAL(sendRiotInfo(QString)), m_dbusAdapter, SIGNAL(riotEvent(QString)), Qt::QueuedConnection);
     if (!get_iAmMaster())

@@ -179,6 +179,21 @@ private slots:
         QCOMPARE(engine->rootObjects().first()->property("applicationVersion").toString(), QStringLiteral("QZ-7318"));
     }
 
+    // The watchdog is fed on every tick; a reboot-status file left from an
+    // unplanned restart is reported once and removed.
+    void watchdogFeedsAndReportsAnUnexpectedReboot()
+    {
+        Display d = build(0, personality("primary"));
+        QVERIFY(d.root->writeFile("/root/rebootStatus.txt", "1"));
+        QVERIFY(QDir().mkpath(d.root->filePath("/dev")));
+        QSignalSpy reboot(d.cabinet.get(), SIGNAL(unexpectedRebootDetected()));
+        QMetaObject::invokeMethod(d.cabinet.get(), "kickWdtTimerTO");
+        QMetaObject::invokeMethod(d.cabinet.get(), "kickWdtTimerTO");
+        QCOMPARE(reboot.count(), 1);
+        QVERIFY(!QFile::exists(d.root->filePath("/root/rebootStatus.txt")));
+        QCOMPARE(d.root->readFile("/dev/watchdog"), QByteArray("6060"));
+    }
+
     // Every display answers on the bus; only the primary one listens to the
     // cloud and the update utility.
     void busServiceAndInboundSignals_data()
