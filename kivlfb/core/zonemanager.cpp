@@ -593,7 +593,10 @@ void ZoneManager::tsTooLowError_onEntry()
 {
     set_tempError(true);
     set_tempStatus(ZONE_TEMP_STATUS_TOO_LOW_ERROR);
-    emit zoneErrorInfo(3, 0, m_zoneNumber, m_lowErrorSensorIndex);
+    // The guards keep evaluating while the error stands and may move the
+    // sensor index on: the withdrawal must name the sensor reported here.
+    m_reportedSensorIndex = m_lowErrorSensorIndex;
+    emit zoneErrorInfo(3, 0, m_zoneNumber, m_reportedSensorIndex);
     setErrorFlags(ZE_TEMP_TOO_LOW_ERROR);
     emit cancelHoldingDue2Error();
 }
@@ -601,7 +604,7 @@ void ZoneManager::tsTooLowError_onEntry()
 void ZoneManager::tsTooLowError_onExit()
 {
     clearErrorFlags(ZE_TEMP_TOO_LOW_ERROR);
-    emit zoneErrorClearInfo(3, 0, m_zoneNumber, m_lowErrorSensorIndex);
+    emit zoneErrorClearInfo(3, 0, m_zoneNumber, m_reportedSensorIndex);
 }
 
 void ZoneManager::tsTooHigh_onEntry()
@@ -620,7 +623,8 @@ void ZoneManager::tsTooHighError_onEntry()
 {
     set_tempError(true);
     set_tempStatus(ZONE_TEMP_STATUS_TOO_HIGH_ERROR);
-    emit zoneErrorInfo(3, 1, m_zoneNumber, m_highErrorSensorIndex);
+    m_reportedSensorIndex = m_highErrorSensorIndex;
+    emit zoneErrorInfo(3, 1, m_zoneNumber, m_reportedSensorIndex);
     setErrorFlags(ZE_TEMP_TOO_HIGH_ERROR);
     emit cancelHoldingDue2Error();
 }
@@ -628,7 +632,7 @@ void ZoneManager::tsTooHighError_onEntry()
 void ZoneManager::tsTooHighError_onExit()
 {
     clearErrorFlags(ZE_TEMP_TOO_HIGH_ERROR);
-    emit zoneErrorClearInfo(3, 1, m_zoneNumber, m_highErrorSensorIndex);
+    emit zoneErrorClearInfo(3, 1, m_zoneNumber, m_reportedSensorIndex);
 }
 
 // ---- error flags and the disable reason ----

@@ -313,6 +313,8 @@ private:
     qint64 m_stateEntryTime = 0;
     int m_lowErrorSensorIndex = 0;
     int m_highErrorSensorIndex = 0;
+    // Sensor index of the zone error reported while an error state stands.
+    int m_reportedSensorIndex = 0;
     QTimer *m_waitingTimer;
     QTimer *m_tempStatusEvalTimer;
     QTimer *m_targetTempsTimer;
