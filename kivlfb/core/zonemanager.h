@@ -15,8 +15,18 @@ class MenuManager;
 class TrayBarSc;
 
 // One heating zone: a run of consecutive bins that share heaters, sensors and
-// fans. The zone creates and owns the tray bars of its bins and follows the
-// day part its trays are on.
+// fans. The zone creates and owns the tray bars of its bins, follows the day
+// part its trays are on, compares the sensor readings with the targets of the
+// products held (raising a zone error when a zone stays too cold or too hot),
+// computes the set points and fan targets for the I/O board link, and on the
+// primary display puts its bars into heat-off or eco mode.
+//
+// The parent is the cabinet core. Through it the zone reads the cabinet's
+// properties ("customerId", "tempHandling", "hasFan", "iAmMaster",
+// "mirrorDisplay", "advancedZoneOptionsEnable", "heatersTestEnabled",
+// "cleaningInProgress"), the eco settings of its "configManager", and calls
+// its senders of eco state to the other displays. The time limits of the
+// temperature status run on KivClock.
 class ZoneManager : public TarnStateMachine
 {
     Q_OBJECT
