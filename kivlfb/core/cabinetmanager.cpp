@@ -1759,10 +1759,12 @@ void CabinetManager::removeHaccpLogTimerStartInfo(int /*binNumber*/, int /*produ
 
 void CabinetManager::startCleaningMode()
 {
+    m_cleaningInProgress = true;
 }
 
 void CabinetManager::exitCleaningMode()
 {
+    m_cleaningInProgress = false;
 }
 
 bool CabinetManager::isCoolingDownDone()

@@ -140,6 +140,9 @@ class CabinetManager : public QObject
     Q_PROPERTY(int powerSource READ get_powerSource WRITE set_powerSource NOTIFY powerSourceChanged)
     Q_PROPERTY(int pluggedInMinutes READ get_pluggedInMinutes WRITE set_pluggedInMinutes NOTIFY pluggedInMinutesChanged)
     Q_PROPERTY(bool heatersTestEnabled READ get_heatersTestEnabled WRITE set_heatersTestEnabled NOTIFY heatersTestEnabledChanged)
+    // Cleaning runs between startCleaningMode() and exitCleaningMode(); the
+    // zones hold back their temperature checks meanwhile.
+    Q_PROPERTY(bool cleaningInProgress READ get_cleaningInProgress)
 
 public:
     // The display's UI id: one per cabinet layout and display role.
@@ -329,6 +332,7 @@ public slots:
     int get_powerSource() const { return m_powerSource; }
     int get_pluggedInMinutes() const { return m_pluggedInMinutes; }
     bool get_heatersTestEnabled() const { return m_heatersTestEnabled; }
+    bool get_cleaningInProgress() const { return m_cleaningInProgress; }
 
     void set_iAmMaster(bool value);
     void set_uiRole(int value);
@@ -867,6 +871,7 @@ private:
     int m_powerSource = 240;
     int m_pluggedInMinutes = 0;
     bool m_heatersTestEnabled = false;
+    bool m_cleaningInProgress = false;
 
     bool m_isConfigured = true;
     QString m_idErrorMsg;

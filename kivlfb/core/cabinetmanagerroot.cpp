@@ -443,6 +443,9 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     m_menuManager->menuLoadJsonDocFile();
     m_dayPartManager = new DayPartManager(get_numberOfZones(), get_traysPerZone(), m_menuManager, this);
     m_dayPartManager->setObjectName(QStringLiteral("daypartManager"));
+    // The personality file's map where it has one; without it every
+    // position keeps its own number.
+    m_dayPartManager->set_productLocationMap(m_productLocationMap);
     m_dayPartManager->set_singleCol(get_singleColumnUnit());
     m_dayPartManager->set_numOfTrays(get_traysPerCabinet());
     m_dayPartManager->dayPartsLoadJsonDocFile();

@@ -5,14 +5,28 @@
 
 #include <QList>
 #include <QObject>
+#include <QTimer>
+#include <QVariant>
+
+class QState;
 
 class DayPartManager;
 class MenuManager;
 class TrayBarSc;
 
 // One heating zone: a run of consecutive bins that share heaters, sensors and
-// fans. The zone creates and owns the tray bars of its bins and follows the
-// day part its trays are on.
+// fans. The zone creates and owns the tray bars of its bins, follows the day
+// part its trays are on, compares the sensor readings with the targets of the
+// products held (raising a zone error when a zone stays too cold or too hot),
+// computes the set points and fan targets for the I/O board link, and on the
+// primary display puts its bars into heat-off or eco mode.
+//
+// The parent is the cabinet core. Through it the zone reads the cabinet's
+// properties ("customerId", "tempHandling", "hasFan", "iAmMaster",
+// "mirrorDisplay", "advancedZoneOptionsEnable", "heatersTestEnabled",
+// "cleaningInProgress"), the eco settings of its "configManager", and calls
+// its senders of eco state to the other displays. The time limits of the
+// temperature status run on KivClock.
 class ZoneManager : public TarnStateMachine
 {
     Q_OBJECT
@@ -188,44 +202,88 @@ public slots:
     void setErrorFlags(uint mask);
     void clearErrorFlags(uint mask);
 
-    // Day-part and error behaviour; bodies come with the zone work.
+    // Sensor readings and fan speeds from the I/O board link.
     void set_actualTempN(int zone, int tempIdx, int actualTemp);
     void set_actualFanSpeedN(int zone, int idx, int actualFanSpeed);
+    // Day parts.
     void processDaypartUpdate(int dayPart);
     void nextDayPartForced();
     void restoreZoneDayPart(int zone, int dayPart);
+    void signalIfZoneBinsOk2move();
+    // Does nothing: the move is driven by the day-part region.
+    void processNextDayPartAssigned();
+    // Errors and the disable reason.
     void reEmitErrorFlags();
     void resetTempErrorDisplayTime();
-    void cancelSuggetEcoMode();
+    void updateDisableReason(uint flags);
+    // Targets and holding, from the trays.
     void updateZoneTargetTempFromTray(int value);
     void updateZoneTargetFanSpeedFromTray(int value);
     void updateTrayBarHoldingInfo(trayInfo ti);
     void updateTrayBarHoldingInfoMirror(int value);
-    void updateZoneOperationMode();
-    void autoEcoEnableScan();
-    void updateDisableReason(uint flags);
-    void signalIfZoneBinsOk2move();
-    void processNextDayPartAssigned();
     // Deliberately empty: the target temperatures are always recomputed
     // from the trays, there is nothing to restate.
     void restateTargetTemp();
+    // Heat-off and eco mode.
+    void updateZoneOperationMode();
+    void autoEcoEnableScan();
+    void cancelSuggetEcoMode();
 
-    void s1_onEntry();
-    void s1_onExit();
-    void dayparts_onEntry();
-    void dayparts_onExit();
-    void mirroredZone_onEntry();
-    void mirroredZone_onExit();
+    // Guards of the chart.
+    bool differentNextDayPart() const;
+    bool isTempOk();
+    bool isTempTooLow();
+    bool isTempTooHigh();
+    bool isTempTooLowError();
+    bool isTempTooHighError();
+    qint64 secondsInState() const;
+
+    void s1_onEntry() {}
+    void s1_onExit() {}
+    void dayparts_onEntry() {}
+    void dayparts_onExit() {}
+    void mirroredZone_onEntry() {}
+    void mirroredZone_onExit() {}
+    void unassigned_onEntry();
+    void unassigned_onExit() {}
     void move2DayPart_onEntry();
     void move2DayPart_onExit();
-    void tempStatus_onEntry();
-    void tempStatus_onExit();
+    void onDayPart_onEntry();
+    void onDayPart_onExit() {}
+    void tempStatus_onEntry() {}
+    void tempStatus_onExit() {}
     void tsUnknown_onEntry();
-    void tsUnknown_onExit();
+    void tsUnknown_onExit() {}
+    void tsOK_onEntry();
+    void tsOK_onExit() {}
+    void tsTooLow_onEntry();
+    void tsTooLow_onExit();
+    void tsTooLowError_onEntry();
+    void tsTooLowError_onExit();
+    void tsTooHigh_onEntry();
+    void tsTooHigh_onExit();
+    void tsTooHighError_onEntry();
+    void tsTooHighError_onExit();
 
 private:
     void buildMachine();
+    void buildDayPartRegion(QState *dayparts);
+    void buildTempStatusRegion(QState *tempStatus);
+    void connectTrays();
+    void connectPrimaryDisplay();
     static int sensorCount(int tempLayout, int tempHandling, int traysPerZone);
+
+    // What the zone reads of its cabinet and the cabinet's configuration.
+    QVariant cabinetValue(const char *name) const;
+    QObject *configManager() const;
+    QVariant configValue(const char *name) const;
+    int customerId() const;
+    bool heatingHeldBack() const;
+    bool someTrayHasProduct() const;
+    int trayIndex(const TrayBarSc *tray) const;
+    void setTargetEntry(int index, int value);
+    int ecoCountdownStart() const;
+    void sendToRemoteDisplay(const char *sender, bool value);
 
     int m_zoneNumber = 0;
     int m_traysPerZone = 0;
@@ -259,4 +317,17 @@ private:
     QList<TrayBarSc *> m_trays;
     MenuManager *m_menus;
     DayPartManager *m_dayParts;
+
+    // Time (ms since the epoch, on the project clock) of the last entry
+    // into tsOK, tsTooLow or tsTooHigh, or of the last reset by a tray.
+    qint64 m_stateEntryTime = 0;
+    int m_lowErrorSensorIndex = 0;
+    int m_highErrorSensorIndex = 0;
+    // Sensor index of the zone error reported while an error state stands.
+    int m_reportedSensorIndex = 0;
+    QTimer *m_waitingTimer;
+    QTimer *m_tempStatusEvalTimer;
+    QTimer *m_targetTempsTimer;
+    QTimer *m_autoEcoTimer = nullptr;
+    int m_ecoCountdown = -1;
 };

@@ -96,9 +96,9 @@ private slots:
             QVERIFY(property.write(&manager, value));
             QVERIFY2(spy.count() == 1, name);
         }
-        // Everything but the two model lists and the configuration store can
-        // be written.
-        QCOMPARE(writable, meta->propertyCount() - meta->propertyOffset() - 3);
+        // Everything but the two model lists, the configuration store and
+        // the cleaning flag can be written.
+        QCOMPARE(writable, meta->propertyCount() - meta->propertyOffset() - 4);
     }
 
     // Without a personality file and with id connector 0 the display takes

@@ -55,16 +55,6 @@ private slots:
         QCOMPARE(dayParts.getProdIdOnBin(dayPart, bin), 0);
     }
 
-    void nextDayPartIsAnnouncedOnChange()
-    {
-        DayPartManager dayParts(4, 2, nullptr, nullptr);
-        QSignalSpy next(&dayParts, &DayPartManager::nextDayPartChanged);
-        dayParts.set_nextDayPart(1);
-        dayParts.set_nextDayPart(1);
-        QCOMPARE(next.count(), 1);
-        QCOMPARE(dayParts.get_nextDayPart(), 1);
-    }
-
     void menuImportStartsLookingForAFile()
     {
         MessageCatcher catcher;
