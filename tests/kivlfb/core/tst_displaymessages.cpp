@@ -204,9 +204,9 @@ private slots:
         trayInfo arrived;
         QVERIFY(CanMessageCodec::decodeTrayInfo(records.at(0).at(1).toByteArray(), arrived));
         QCOMPARE(int(arrived.binNumber), 5);
-        QCOMPARE(arrived.groupId, 77u);
-        QCOMPARE(arrived.remainingTime, 900);
-        QCOMPARE(arrived.processId, 1700000000000LL);
+        QCOMPARE(quint32(arrived.groupId), 77u); // copies: the record is packed
+        QCOMPARE(qint32(arrived.remainingTime), 900);
+        QCOMPARE(qint64(arrived.processId), 1700000000000LL);
 
         QSignalSpy expired(primary.cabinet.get(), SIGNAL(event_holdExpired(QString,QString,QString,int)));
         secondary.cabinet->sendHoldExpiredEventToMaster(6, 0xabc123ULL);
