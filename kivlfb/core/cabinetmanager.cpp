@@ -633,18 +633,6 @@ void CabinetManager::processFileMpm(int /*mpmid*/)
 {
 }
 
-void CabinetManager::processMpm(int /*mpmid*/, QByteArray *msg)
-{
-    // The receiver owns the payload on every path.
-    delete msg;
-}
-
-void CabinetManager::processSinglePacket(QByteArray *msg)
-{
-    // The receiver owns the payload on every path.
-    delete msg;
-}
-
 void CabinetManager::processDayPartChange(int value)
 {
     if (configValue("individualDPEnabled").toBool())
@@ -653,127 +641,11 @@ void CabinetManager::processDayPartChange(int value)
         sendDayPartInfo(value);
 }
 
-void CabinetManager::sendDayPartInfo(int /*value*/)
-{
-}
-
-void CabinetManager::processDayPartInfo(QByteArray */*msg*/)
-{
-}
-
-void CabinetManager::sendZoneDayPartInfo(int /*dayPart*/)
-{
-}
-
-void CabinetManager::processZoneDayPartInfo(QByteArray */*msg*/)
-{
-}
-
-void CabinetManager::sendZoneDayPartRequest(int /*zoneNumber*/, int /*dayPart*/)
-{
-}
-
-void CabinetManager::processZoneDayPartRequest(QByteArray */*msg*/)
-{
-}
-
-void CabinetManager::sendNtpOn(bool /*ntp*/)
-{
-}
-
-void CabinetManager::sendNameToUse()
-{
-}
-
-void CabinetManager::sendDayPartRequest(int /*theDayPart*/)
-{
-}
-
-void CabinetManager::sendExitPreheatRequest()
-{
-}
-
-void CabinetManager::sendZoneEnterPreheatInfo()
-{
-}
-
-void CabinetManager::sendZoneExitPreheatInfo()
-{
-}
-
-void CabinetManager::sendZoneDaypartChanged(int /*newDaypart*/)
-{
-}
-
-void CabinetManager::sendRequestAlarm(int /*alarmId*/, bool /*play*/)
-{
-}
-
-void CabinetManager::sendBinRemainingTime(int /*binNum*/, int /*remainT*/)
-{
-}
-
-void CabinetManager::sendBinsToUse(uint /*binFlags*/)
-{
-}
-
-void CabinetManager::sendUseBin(int /*binNum*/, bool /*value*/)
-{
-}
-
-void CabinetManager::sendBinTargetTemp(int /*binNum*/, int /*value*/)
-{
-}
-
-void CabinetManager::sendBinActualFanSpeed(int /*binNum*/, int /*value*/)
-{
-}
-
-void CabinetManager::sendBinTargetFanSpeed(int /*binNum*/, int /*value*/)
-{
-}
-
-void CabinetManager::sendZoneState(int /*theState*/)
-{
-}
-
-void CabinetManager::sendMcUpdate()
-{
-}
-
-void CabinetManager::sendMcUpdateProducts()
-{
-}
-
-void CabinetManager::sendMcUpdateDayparts()
-{
-}
-
 void CabinetManager::sendFileViaCanbus(QString /*filename*/, int /*fileTxfId*/)
 {
 }
 
 void CabinetManager::sendFileViaCanbus(int /*filetxfid*/)
-{
-}
-
-void CabinetManager::sendSystemTimeCanbus()
-{
-}
-
-void CabinetManager::sendTrayBarHoldingInfo(trayInfo /*ti*/)
-{
-}
-
-void CabinetManager::sendRestoreTrayBarHoldingInfo(trayInfo /*ti*/)
-{
-}
-
-void CabinetManager::processTrayBarHoldingInfo(QByteArray */*msg*/)
-{
-}
-
-void CabinetManager::processRestoreTrayBarHoldingInfo(QByteArray */*msg*/)
 {
 }
 
@@ -785,63 +657,7 @@ void CabinetManager::processSlaveUIDayPartRequest(int tdayPart)
         m_dayPartManager->set_nextDayPart(tdayPart);
 }
 
-void CabinetManager::sendCancelAllHolding()
-{
-}
-
-void CabinetManager::sendConfigSettingsChangeRequest(bool /*useFirst*/, bool /*advancedZoneOptions*/, bool /*groupDots*/, bool /*individualDp*/, signed char /*fontSize*/, bool /*demoMode*/, int /*soundLevel*/, int /*tempUnit*/, int /*cleanActiveMode*/, int /*cleanActiveTimout*/, bool /*timerColorStatus*/)
-{
-}
-
-void CabinetManager::processConfigSettingsChangeRequest(QByteArray */*msg*/)
-{
-}
-
-void CabinetManager::sendConfigSettingsData()
-{
-}
-
-void CabinetManager::sendLanguageSettingsData()
-{
-}
-
-void CabinetManager::processLanguageSettingsData(QByteArray */*msg*/)
-{
-}
-
-void CabinetManager::sendCurrentDateTimeDataChangeRequest(ushort /*year*/, uchar /*month*/, uchar /*day*/, uchar /*hour*/, uchar /*min*/, uchar /*sec*/)
-{
-}
-
-void CabinetManager::sendCurrentDateTimeData(bool /*ampm*/, bool /*dst*/, bool /*ntpOn*/, int /*zoneIndex*/)
-{
-}
-
-void CabinetManager::sendTimeZoneChangeRequest(bool /*ntpOn*/, int /*zi*/)
-{
-}
-
 void CabinetManager::processCurrentDateTimeChangeRequest(QByteArray */*msg*/)
-{
-}
-
-void CabinetManager::sendFwInfoRequest()
-{
-}
-
-void CabinetManager::sendShowProductMismatch(uchar /*whichBin*/, bool /*onOff*/, int /*reason*/, bool /*isUniveralTag*/)
-{
-}
-
-void CabinetManager::sendHoldExpiredEventToMaster(uchar /*whichBin*/, qulonglong /*uid*/)
-{
-}
-
-void CabinetManager::sendHoldStoppedEventToMaster(uchar /*whichBin*/, qulonglong /*uid*/, QString /*method*/, int /*timeRemaining*/)
-{
-}
-
-void CabinetManager::sendStartBinTimer(uchar /*whichBin*/, int /*timeVal*/)
 {
 }
 
@@ -863,22 +679,6 @@ void CabinetManager::processStartBinTimer(QByteArray *msg)
     else
         tray->trayInserted();
     tray->holdingActivityUpdate(4);
-}
-
-void CabinetManager::sendBinPanId(uchar /*whichBin*/, qulonglong /*panId*/)
-{
-}
-
-void CabinetManager::sendStopBinTimer(uchar /*whichBin*/)
-{
-}
-
-void CabinetManager::sendBinTimerExpired(uchar /*whichBin*/)
-{
-}
-
-void CabinetManager::sendShowReaderError()
-{
 }
 
 void CabinetManager::processShowProductMismatch(QByteArray *msg)
@@ -922,63 +722,7 @@ void CabinetManager::processBinTimerExpired(QByteArray *msg)
         emit tray->trayExpired();
 }
 
-void CabinetManager::processSendShowReaderError()
-{
-}
-
-void CabinetManager::sendDeregisterTag(qulonglong /*whichUid*/)
-{
-}
-
-void CabinetManager::processSendDeregisterTag(QByteArray */*msg*/)
-{
-}
-
-void CabinetManager::sendHoldTimePreSetToRemoteDisplay(int /*holdPreSetTime*/)
-{
-}
-
-void CabinetManager::sendUserRequestsManualTimerStart(uchar /*whichBin*/)
-{
-}
-
-void CabinetManager::processUserRequestsManualTimerStart(QByteArray */*msg*/)
-{
-}
-
-void CabinetManager::processRollCallRequest()
-{
-}
-
-void CabinetManager::sendResyncRequest()
-{
-}
-
-void CabinetManager::sendRequestRollCallMsg()
-{
-}
-
-void CabinetManager::processSlaveReporting(int /*id*/)
-{
-}
-
 void CabinetManager::install_applicationUpdate(QString /*newAppName*/)
-{
-}
-
-void CabinetManager::sendNewAppInstallSucess(bool /*successFlag*/)
-{
-}
-
-void CabinetManager::sendActivelyHoldingProperty(bool /*value*/)
-{
-}
-
-void CabinetManager::sendModbusBrokenLinkProperty(bool /*value*/)
-{
-}
-
-void CabinetManager::sendZoneDisabledInfo(bool /*value*/, uchar /*zone*/, uchar /*reason*/)
 {
 }
 
@@ -998,215 +742,7 @@ void CabinetManager::passDbus2Can(int node, uint id, QByteArray data)
     emit dbusCanRcvd(record);
 }
 
-void CabinetManager::sendProductIdToRemoteDisplay(int /*productId*/)
-{
-}
-
-void CabinetManager::sendHoldingToRemoteDisplay(bool /*holding*/)
-{
-}
-
-void CabinetManager::sendDisableGroupSelection(int /*binNum*/)
-{
-}
-
-void CabinetManager::sendHoldTimeToRemoteDisplay(int /*holdTime*/)
-{
-}
-
-void CabinetManager::sendHoldTempToRemoteDisplay(int /*htemp*/)
-{
-}
-
-void CabinetManager::sendUpperTempToRemoteDisplay(int /*htemp*/)
-{
-}
-
-void CabinetManager::sendLowerTempToRemoteDisplay(int /*htemp*/)
-{
-}
-
-void CabinetManager::sendTargetFanSpeedRemoteDisplay(int /*tfs*/)
-{
-}
-
-void CabinetManager::sendActualFanSpeedRemoteDisplay(int /*afs*/)
-{
-}
-
-void CabinetManager::sendPanIdToRemoteDisplay(qulonglong /*panId*/)
-{
-}
-
-void CabinetManager::sendRemainingTimeToRemoteDisplay(int /*remainingTime*/)
-{
-}
-
-void CabinetManager::sendRemainingTimesToRemoteDisplay()
-{
-}
-
-void CabinetManager::sendActualTemperatureToRemoteDisplay(int /*temperature*/)
-{
-}
-
-void CabinetManager::sendUseBinToRemoteDisplay(bool /*useBin*/)
-{
-}
-
-void CabinetManager::sendGroupIndexToRemoteDisplay(int /*groupIndex*/)
-{
-}
-
-void CabinetManager::sendGroupIdToMirror(int /*grpid*/)
-{
-}
-
-void CabinetManager::sendTrayStateToRemoteDisplay(int /*trayState*/)
-{
-}
-
-void CabinetManager::sendCloseCancelPanel()
-{
-}
-
-void CabinetManager::sendMirrorClick()
-{
-}
-
-void CabinetManager::sendMirrorCancelHolding()
-{
-}
-
-void CabinetManager::sendMirrorSelectSubProduct(int /*index*/)
-{
-}
-
-void CabinetManager::sendActionTrayLoadProduct(int /*pn*/, bool /*defaultProd*/)
-{
-}
-
-void CabinetManager::sendDisabledFlagToRemoteDisplay(bool /*disabled*/)
-{
-}
-
-void CabinetManager::sendZoneCurrentDayPartToMirror(int /*dp*/)
-{
-}
-
-void CabinetManager::sendTempStatusToRemoteDisplay(int /*tempStatus*/)
-{
-}
-
-void CabinetManager::sendTempErrorToRemoteDisplay(bool /*tempError*/)
-{
-}
-
-void CabinetManager::sendErrorFlagsToRemoteDisplay(uint /*errorFlags*/)
-{
-}
-
-void CabinetManager::sendTrayHoldTime(int /*ht*/)
-{
-}
-
-void CabinetManager::sendObjPropertyViaCanbus(QString /*theSender*/, QString /*prop*/, QString /*value*/)
-{
-}
-
-void CabinetManager::processObjectPropertySetting(QByteArray */*msg*/)
-{
-}
-
-void CabinetManager::processObjectAction(QByteArray */*msg*/)
-{
-}
-
-void CabinetManager::sendRestorationDialogBlockEnable(bool /*value*/)
-{
-}
-
-void CabinetManager::sendAmbientTempAlarm()
-{
-}
-
-void CabinetManager::sendAmbientTempValue(int /*value*/)
-{
-}
-
-void CabinetManager::sendClearAmbientTempAlarm()
-{
-}
-
-void CabinetManager::sendHeaterHighTempAlarm()
-{
-}
-
-void CabinetManager::sendErrorInfo(int /*mainCode*/, int /*subCode1*/, int /*subCode2*/, int /*subCode3*/)
-{
-}
-
-void CabinetManager::sendErrorClearInfo(int /*mainCode*/, int /*subCode1*/, int /*subCode2*/, int /*subCode3*/)
-{
-}
-
-void CabinetManager::sendClearAllErrorInfo()
-{
-}
-
-void CabinetManager::sendNetworkConfiguration()
-{
-}
-
-void CabinetManager::sendScreenTestStart()
-{
-}
-
-void CabinetManager::sendScreenTestStop()
-{
-}
-
-void CabinetManager::sendRfIdTestStart()
-{
-}
-
-void CabinetManager::sendSystemInfoTestStart()
-{
-}
-
-void CabinetManager::sendHaccpLogToRemoteDisplay(QString /*timestamp*/, QString /*productType*/, QString /*panID*/, int /*binNumber*/, QString /*method*/)
-{
-}
-
-void CabinetManager::sendHaccpLogToRemoteDisplay(QString /*timestamp*/, QString /*productType*/, QString /*panID*/, int /*binNumber*/, QString /*method*/, int /*timeRemaining*/)
-{
-}
-
-void CabinetManager::sendCleaningModeToRemoteDisplay(bool /*value*/)
-{
-}
-
-void CabinetManager::sendZoneEcoModeToRemoteDisplay(int /*zoneIndex*/, bool /*value*/)
-{
-}
-
-void CabinetManager::sendZoneOffModeToRemoteDisplay(int /*zoneIndex*/, bool /*value*/)
-{
-}
-
-void CabinetManager::sendEcoModeConfigToRemoteDisplay()
-{
-}
-
-void CabinetManager::sendSuggestEcoModeToRemoteDisplay(int /*zoneIndex*/, bool /*value*/)
-{
-}
-
 void CabinetManager::sendMenuFilesUpdate()
-{
-}
-
-void CabinetManager::sendHeatersTestEnabled(bool /*value*/)
 {
 }
 
@@ -1622,10 +1158,6 @@ void CabinetManager::registerTagAtTimerUsingBin(qulonglong uid, int bin)
         return;
     }
     sendBinPanId(uchar(bin), uid);
-}
-
-void CabinetManager::reStateTraysHoldTemps()
-{
 }
 
 quint64 CabinetManager::getTagUidAtBin(uchar /*binNum*/)
@@ -2055,11 +1587,6 @@ QString CabinetManager::productMenuName(int productId) const
 
 // Settings are read by name: every persisted setting is a property of the
 // configuration store. A setting it does not carry reads as invalid.
-QVariant CabinetManager::configValue(const char *name) const
-{
-    return m_configManager ? m_configManager->property(name) : QVariant();
-}
-
 QTimeZone CabinetManager::configuredTimeZone() const
 {
     QByteArray id;

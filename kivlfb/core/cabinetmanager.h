@@ -879,6 +879,21 @@ private:
 
     QTimer *m_userInteractionTimer;
 
+    // --- Display-to-display messages (see cabinetmanagermessages.cpp) ---
+    void enqueueSingle(const QByteArray &payload);
+    void enqueueMulti(int multiId, const QByteArray &payload);
+    TrayBarSc *trayOnThisDisplay(int bin) const;
+    TrayBarSc *senderTray() const;
+    ZoneManager *senderZone() const;
+    ZoneManager *zoneByNumber(int zoneNumber) const;
+    QVariant configValue(const char *name) const;
+    void setConfigValue(const char *name, const QVariant &value);
+    QString productNameOfBin(int bin);
+    void processZoneDayPartMessage(const QByteArray &msg, const char *zoneLine, const char *dayPartLine);
+    void processFwInfo(const QString &text);
+    // Tray states that other displays report for their bins, by bin.
+    QVector<int> m_remoteTrayStates;
+
     // --- The composition root (see cabinetmanagerroot.cpp) ---
     void enterApplicationDirectory();
     int identifyDisplay();
@@ -964,7 +979,6 @@ private:
     bool binInTables(int bin) const { return binInCabinet(bin) && bin < m_binMismatch.size(); }
     uchar pairedBin(uchar bin);
     QString productMenuName(int productId) const;
-    QVariant configValue(const char *name) const;
     QTimeZone configuredTimeZone() const;
     void sendNfcTagIndication(uchar bin, bool on);
     HaccpData haccpEntry(int bin, const QString &productName, int elapsedSecs);
