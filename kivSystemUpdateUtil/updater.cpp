@@ -539,9 +539,10 @@ void Updater::processUpdate()
                 KivRoot::path(m_targetPath) + folder + m_sibFwFileName);
 }
 
+// Detached: nobody waits for it, and it may outlive this object.
 void Updater::syncFileSystemForce()
 {
-    QProcess *sync = ToolRunner::start(QStringLiteral("/bin/sync"), {}, this);
+    QProcess *sync = ToolRunner::start(QStringLiteral("/bin/sync"), {});
     connect(sync, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), sync,
             &QObject::deleteLater);
 }
@@ -1165,22 +1166,31 @@ void Updater::exitUpdateApp()
     ToolRunner::run(QStringLiteral("pkill"), {QStringLiteral("kiv")}, nullptr, 30000);
 }
 
-bool Updater::removeDir(QString path)
+namespace {
+
+// Folders first; the first entry that will not go stops the walk.
+bool removeTree(const QString &path)
 {
-    const QString real = KivRoot::path(path);
-    QDir dir(real);
+    QDir dir(path);
     if (!dir.exists())
         return true;
     const QFileInfoList entries = dir.entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::DirsFirst);
     for (const QFileInfo &entry : entries) {
         const bool removed = entry.isDir() && !entry.isSymLink()
-            ? removeDir(entry.absoluteFilePath())
+            ? removeTree(entry.absoluteFilePath())
             : QFile::remove(entry.absoluteFilePath());
         if (!removed)
             return false;
     }
-    return QDir().rmdir(real);
+    return QDir().rmdir(path);
+}
+
+} // namespace
+
+bool Updater::removeDir(QString path)
+{
+    return removeTree(KivRoot::path(path));
 }
 
 void Updater::writeResultFile()
