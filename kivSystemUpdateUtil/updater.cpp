@@ -8,6 +8,7 @@
 #include "platform/toolrunner.h"
 #include "statemachine/statemachinebuilder.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDataStream>
@@ -539,10 +540,12 @@ void Updater::processUpdate()
                 KivRoot::path(m_targetPath) + folder + m_sibFwFileName);
 }
 
-// Detached: nobody waits for it, and it may outlive this object.
+// Detached: nobody waits for it, and it may outlive this object (the
+// application takes whatever has not finished when it ends).
 void Updater::syncFileSystemForce()
 {
-    QProcess *sync = ToolRunner::start(QStringLiteral("/bin/sync"), {});
+    QProcess *sync = ToolRunner::start(QStringLiteral("/bin/sync"), {},
+                                       QCoreApplication::instance());
     connect(sync, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), sync,
             &QObject::deleteLater);
 }
