@@ -2,11 +2,21 @@
 
 #include "canbus/canbusmanager.h"
 #include "modbus/qmodbusmaster.h"
+#include "modbus/qmodbuspollinfo.h"
+#include "platform/kivclock.h"
 #include "platform/kivroot.h"
 #include "platform/toolrunner.h"
 #include "statemachine/statemachinebuilder.h"
 
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDataStream>
 #include <QDir>
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalTransition>
 #include <QFile>
 #include <QProcess>
 #include <QSerialPort>
@@ -22,7 +32,15 @@ Updater::Updater(QSerialPort *port, CanbusManager *canbusManager, int connectorI
 {
     m_modbusMaster = new QModbusMaster(port, parent ? parent : this);
     m_modbusMaster->setObjectName(QStringLiteral("mbm"));
+    m_phuProgramCommandPollInfo = new QModbusPollInfo(1, this);
+    m_phuOperationModePollInfo = new QModbusPollInfo(1, this);
+    m_phuFwUpdateStatusPollInfo = new QModbusPollInfo(1, this);
     buildMachine();
+    if (m_canbusManager) {
+        connect(m_canbusManager, &CanbusManager::requestServed, this, &Updater::requestServedSlot);
+        connect(m_canbusManager, qOverload<QByteArray>(&CanbusManager::receivedSinglePacket),
+                this, &Updater::processCanMsg);
+    }
 }
 
 Updater::~Updater() = default;
@@ -32,10 +50,331 @@ QModbusMaster *Updater::modbusMaster() const
     return m_modbusMaster;
 }
 
+// ---- chart ----
+
+namespace {
+
+struct StateRow
+{
+    const char *name;
+    const char *parent; // null: the machine itself
+    bool parallel;
+};
+
+// The state tree, parents before children; the first child of a compound
+// state is its initial state.
+const StateRow kStates[] = {
+    {"idleState", nullptr, false},
+    {"updatingState", nullptr, false},
+    {"uiSibParallelState", "updatingState", true},
+    {"uiUpdatePart", "uiSibParallelState", false},
+    {"uiUpdateState", "uiUpdatePart", false},
+    {"uiSlaveUpdateState", "uiUpdatePart", false},
+    {"findSlaveState", "uiSlaveUpdateState", false},
+    {"sendApp2SlaveState", "uiSlaveUpdateState", false},
+    {"uiSlaveUpdateConfirmState", "uiUpdatePart", false},
+    {"uiConfigUpdateState", "uiUpdatePart", false},
+    {"configFindSlaveState", "uiConfigUpdateState", false},
+    {"sendConfig2SlaveState", "uiConfigUpdateState", false},
+    {"uiSplashScreenUpdateState", "uiUpdatePart", false},
+    {"splashScreenFindSlaveState", "uiSplashScreenUpdateState", false},
+    {"splashScreen2SlaveState", "uiSplashScreenUpdateState", false},
+    {"sibUpdatePart", "uiSibParallelState", false},
+    {"sibUpdateState", "sibUpdatePart", false},
+    {"sibUpdateAvailableState", "sibUpdateState", false},
+    {"requestBootloadState", "sibUpdateState", false},
+    {"sendFileState", "sibUpdateState", false},
+    {"sendSegmentPreWait", "sendFileState", false},
+    {"packetSentState", "sendFileState", false},
+    {"packetWaitState", "sendFileState", false},
+    {"mainPhuUpdateFinishedState", "sibUpdateState", false},
+    {"slavePHusUpdate", "sibUpdatePart", false},
+    {"waitForMainPhuApp", "slavePHusUpdate", false},
+    {"secondaryBoardsUpdate", "slavePHusUpdate", false},
+    {"waitForAllPhus", "slavePHusUpdate", false},
+    {"nfcUpdateState", "sibUpdatePart", false},
+    {"nfcUpdateAvailableState", "nfcUpdateState", false},
+    {"nfcRequestBootloadState", "nfcUpdateState", false},
+    {"nfcSendFileState", "nfcUpdateState", false},
+    {"nfcSendSegmentPreWait", "nfcSendFileState", false},
+    {"nfcPacketSentState", "nfcSendFileState", false},
+    {"nfcPacketWaitState", "nfcSendFileState", false},
+    {"nfcUpdateFinishedState", "nfcUpdateState", false},
+    {"cookbookUpdateState", "updatingState", false},
+    {"cleaningUpdateState", "updatingState", false},
+    {"osUpdateState", "updatingState", false},
+    {"soundsUpdateState", "updatingState", false},
+    {"helpUpdateState", "updatingState", false},
+    {"languagesUpdateState", "updatingState", false},
+    {"updateDoneState", nullptr, false},
+    {"updateErrorState", nullptr, false},
+};
+
+// One action of a transition: a slot of the Updater called directly, a
+// signal of the Updater emitted, a timer stopped, or a slot queued.
+struct ActionRow
+{
+    enum Kind { None, Call, Emit, StopTimer, Queued } kind;
+    const char *name;
+};
+
+constexpr ActionRow call(const char *slot) { return {ActionRow::Call, slot}; }
+constexpr ActionRow emitting(const char *signal) { return {ActionRow::Emit, signal}; }
+constexpr ActionRow stop(const char *timer) { return {ActionRow::StopTimer, timer}; }
+constexpr ActionRow queued(const char *slot) { return {ActionRow::Queued, slot}; }
+
+struct TransitionRow
+{
+    const char *name;
+    const char *source;
+    const char *sender; // "this", "&<timer>" or a member's name
+    const char *signal;
+    const char *guard;
+    const char *target; // null: the transition has no target
+    ActionRow actions[3];
+};
+
+const char *const kThis = "this";
+
+const TransitionRow kTransitions[] = {
+    {"idle2update", "idleState", kThis, "startUpdateNextStep()", nullptr, "updatingState", {}},
+    {"t_bothPartsDone", "uiSibParallelState", "&uiAndSibPartsDoneTimer", "timeout()",
+     "uiAndSibPartsDone", "cookbookUpdateState", {}},
+    {"t_uiAppPartFinished", "uiUpdateState", kThis, "uiAppPartFinished()", nullptr,
+     "uiConfigUpdateState", {call("setUiPartDoneTrue")}},
+    {"ui2slave", "uiUpdateState", kThis, "sendAppFileToSlave()", nullptr, "uiSlaveUpdateState", {}},
+    {"t_slavefound", "findSlaveState", kThis, "slaveFound()", nullptr, "sendApp2SlaveState", {}},
+    {"t_findSlaveTimerTO", "findSlaveState", "&findSlaveTimer", "timeout()", nullptr, nullptr,
+     {emitting("slaveNotFound"), call("retryCheckForSlaveUi")}},
+    {"t_fileXfrFinished", "uiSlaveUpdateState", kThis, "fileXfrFinished()", nullptr,
+     "uiSlaveUpdateConfirmState", {}},
+    {"t_slaveUpdateSucceeded", "uiSlaveUpdateConfirmState", kThis, "newAppInstallSucceeded()",
+     nullptr, nullptr, {call("setUiPartDoneTrue"), emitting("uiAppPartFinished")}},
+    {"t_slaveUpdateFailed", "uiSlaveUpdateConfirmState", kThis, "newAppInstallFailed()", nullptr,
+     nullptr,
+     {call("notifyUserOfSlaveUpdateFailure"), call("setUiPartDoneTrue"),
+      emitting("uiAppPartFinished")}},
+    {"t_slaveUpdateConfirmTimeout", "uiSlaveUpdateConfirmState", "&appInstallConfirmTimer",
+     "timeout()", nullptr, nullptr,
+     {call("notifyUserSlaveUpdateConfTimeout"), call("setUiPartDoneTrue"),
+      emitting("uiAppPartFinished")}},
+    {"t_uiConfigUpdateState", "uiSlaveUpdateConfirmState", kThis, "uiAppPartFinished()", nullptr,
+     "uiConfigUpdateState", {}},
+    {"t_configFileXfrFinished", "uiConfigUpdateState", kThis, "fileXfrFinished()", nullptr,
+     nullptr, {emitting("uiConfigPartFinished")}},
+    {"t_uiConfigPartFinished", "uiConfigUpdateState", kThis, "uiConfigPartFinished()", nullptr,
+     "uiSplashScreenUpdateState", {call("setConfigPartDoneTrue")}},
+    {"t_configSlavefound", "configFindSlaveState", kThis, "slaveFound()", nullptr,
+     "sendConfig2SlaveState", {}},
+    {"t_configSlaveTimerTO", "configFindSlaveState", "&findSlaveTimer", "timeout()", nullptr,
+     nullptr, {emitting("slaveNotFound"), call("retryCheckForSlaveUi")}},
+    {"t_splashScreenFileXfrFinished", "uiSplashScreenUpdateState", kThis, "fileXfrFinished()",
+     nullptr, nullptr, {emitting("uiSplashScreenPartFinished")}},
+    {"t_uiSplashScreenPartFinished", "uiSplashScreenUpdateState", kThis,
+     "uiSplashScreenPartFinished()", nullptr, nullptr, {call("setSplashScreenDoneTrue")}},
+    {"t_splashScreenSlavefound", "splashScreenFindSlaveState", kThis, "slaveFound()", nullptr,
+     "splashScreen2SlaveState", {}},
+    {"t_splashScreenSlaveTimerTO", "splashScreenFindSlaveState", "&findSlaveTimer", "timeout()",
+     nullptr, nullptr, {emitting("slaveNotFound"), call("retryCheckForSlaveUi")}},
+    {"sib2Next", "sibUpdateState", kThis, "startUpdateNextStep()", nullptr, "nfcUpdateState",
+     {call("setSibPartDoneTrue")}},
+    {"t_serialDataRcved", "sibUpdateState", "serialPort", "readyRead()", nullptr, nullptr,
+     {call("processReceivedData")}},
+    {"t_doSibUpdate", "sibUpdateAvailableState", kThis, "sibUpdateProceed()", nullptr,
+     "requestBootloadState", {}},
+    {"t_bootl_confirmed", "requestBootloadState", kThis, "received_packet_OK()", nullptr,
+     "sendFileState", {queued("logTransitionTriggered")}},
+    {"t_bootlreq_noAck", "requestBootloadState", "&sibIoAckTimer", "timeout()", nullptr, nullptr,
+     {call("requestBootloadStart"), queued("logTransitionTriggered")}},
+    {"t_sendSegPreWaitTimerTO", "sendSegmentPreWait", "&sendSegPreWaitTimer", "timeout()",
+     nullptr, "packetSentState", {}},
+    {"t_sibFileError", "sendSegmentPreWait", kThis, "sibFileIsNotGood()", nullptr, nullptr,
+     {call("sibFileError"), stop("sibIoAckTimer"), call("setSibPartDoneTrue")}},
+    {"t_sibIoAckTO", "packetSentState", "&sibIoAckTimer", "timeout()", "retryPossible",
+     "packetWaitState", {call("incRetryCount")}},
+    {"t_ackToNoRetry", "packetSentState", "&sibIoAckTimer", "timeout()", "noRetryPossible",
+     nullptr, {call("nodeTooManyRetries"), stop("sibIoAckTimer"), call("setSibPartDoneTrue")}},
+    {"t_packetOK", "packetSentState", kThis, "received_packet_OK()", "moreToSend",
+     "packetWaitState", {call("incFwOffset"), call("clearRetryCount")}},
+    {"t_pktOK_noMore", "packetSentState", kThis, "received_packet_OK()", "noMoreToSend",
+     "mainPhuUpdateFinishedState", {call("incFwOffset")}},
+    {"t_packetWaitTimerTO", "packetWaitState", "&packetWaitTimer", "timeout()", nullptr,
+     "packetSentState", {}},
+    {"t_waitToStartAppTO", "mainPhuUpdateFinishedState", "&packetWaitTimer", "timeout()", nullptr,
+     nullptr, {call("requestStartApp")}},
+    {"t_finished_noAck", "mainPhuUpdateFinishedState", "&sibIoAckTimer", "timeout()", nullptr,
+     nullptr, {call("sendStartAppMsg")}},
+    {"t_finished_ok", "mainPhuUpdateFinishedState", kThis, "received_packet_OK()", nullptr,
+     "slavePHusUpdate", {}},
+    {"t_ns_after_phus", "slavePHusUpdate", kThis, "sibUpdateGo2NextStep()", nullptr,
+     "nfcUpdateState", {call("setSibPartDoneTrue")}},
+    {"t_waitedForApp", "waitForMainPhuApp", "&sibUpdateStepTimer", "timeout()", nullptr,
+     "secondaryBoardsUpdate", {}},
+    {"t_periodicStatusCheck", "secondaryBoardsUpdate", "&sibUpdateStepTimer", "timeout()",
+     nullptr, nullptr, {call("sendGetPhuOperationMode")}},
+    {"t_statusCheckOK", "secondaryBoardsUpdate", "m_phuOperationModePollInfo", "pollReplyGood()",
+     nullptr, nullptr, {call("processPhuOperationMode")}},
+    {"t_updating", "secondaryBoardsUpdate", kThis, "getFwUpdateDetailsSignal()", nullptr,
+     "waitForAllPhus", {}},
+    {"t_notUpdatingPhusDontWait", "secondaryBoardsUpdate", kThis, "notProgrammingPhusSignal()",
+     "noRetryPossible", nullptr, {emitting("sibUpdateGo2NextStep")}},
+    {"t_periodicStatusCheck2", "waitForAllPhus", "&sibUpdateStepTimer", "timeout()", nullptr,
+     nullptr, {call("sendGetPhuOperationMode")}},
+    {"t_statusCheckOK2", "waitForAllPhus", "m_phuOperationModePollInfo", "pollReplyGood()",
+     nullptr, nullptr, {call("processPhuOperationMode")}},
+    {"t_getFwUpdateDetails", "waitForAllPhus", kThis, "getFwUpdateDetailsSignal()", nullptr,
+     nullptr, {call("sendGetFwUpdateStatus")}},
+    {"t_fwUpdateDetails", "waitForAllPhus", "m_phuFwUpdateStatusPollInfo", "pollReplyGood()",
+     nullptr, nullptr, {call("processFwUpdateStatus")}},
+    {"t_NotProgrammingPhus", "waitForAllPhus", kThis, "notProgrammingPhusSignal()", nullptr,
+     nullptr, {emitting("sibUpdateGo2NextStep")}},
+    {"t_doneWithAllPhus", "waitForAllPhus", kThis, "finishedUpdatingSlaves()", nullptr, nullptr,
+     {emitting("sibUpdateGo2NextStep")}},
+    {"t_nfcSerialDataRcved", "nfcUpdateState", "serialPort", "readyRead()", nullptr, nullptr,
+     {call("processReceivedData")}},
+    {"t_doNfcUpdate", "nfcUpdateAvailableState", kThis, "nfcUpdateProceed()", nullptr,
+     "nfcRequestBootloadState", {}},
+    {"t_nfc_bootl_confirmed", "nfcRequestBootloadState", kThis, "received_packet_OK()", nullptr,
+     "nfcSendFileState", {queued("logTransitionTriggered")}},
+    {"t_nfc_bootlreq_noAck", "nfcRequestBootloadState", "&sibIoAckTimer", "timeout()", nullptr,
+     "nfcSendFileState", {queued("logTransitionTriggered")}},
+    {"t_nfcSendSegPreWaitTimerTO", "nfcSendSegmentPreWait", "&sendSegPreWaitTimer", "timeout()",
+     nullptr, "nfcPacketSentState", {}},
+    {"t_nfcFileError", "nfcSendSegmentPreWait", kThis, "nfcFileIsNotGood()", nullptr, nullptr,
+     {call("nfcFileError"), stop("sibIoAckTimer"), call("setSibPartDoneTrue")}},
+    {"t_nfcIoAckTO", "nfcPacketSentState", "&sibIoAckTimer", "timeout()", "retryPossible",
+     "nfcPacketWaitState", {call("incRetryCount")}},
+    {"t_nfc_ackToNoRetry", "nfcPacketSentState", "&sibIoAckTimer", "timeout()",
+     "noRetryPossible", nullptr,
+     {call("nodeTooManyRetries"), stop("sibIoAckTimer"), call("setNodePartDoneTrue")}},
+    {"t_nfc_packetOK", "nfcPacketSentState", kThis, "received_packet_OK()", "nfcMoreToSend",
+     "nfcPacketWaitState", {call("nfcIncFwOffset"), call("clearRetryCount")}},
+    {"t_nfc_pktOK_noMore", "nfcPacketSentState", kThis, "received_packet_OK()",
+     "nfcNoMoreToSend", "nfcUpdateFinishedState", {call("nfcIncFwOffset")}},
+    {"t_nfc_packetWaitTimerTO", "nfcPacketWaitState", "&packetWaitTimer", "timeout()", nullptr,
+     "nfcPacketSentState", {}},
+    {"t_nfc_waitToStartAppTO", "nfcUpdateFinishedState", "&packetWaitTimer", "timeout()",
+     nullptr, nullptr, {call("requestStartApp")}},
+    {"t_nfc_finished_noAck", "nfcUpdateFinishedState", "&sibIoAckTimer", "timeout()", nullptr,
+     nullptr, {emitting("nfcUpdateGo2NextStep"), call("setNodePartDoneTrue")}},
+    {"t_nfc_finished_ok", "nfcUpdateFinishedState", kThis, "received_packet_OK()", nullptr,
+     nullptr, {call("setNodePartDoneTrue")}},
+    {"t_nfc_updateNextBoard", "nfcUpdateFinishedState", kThis, "nfcUpdateNextBoard()", nullptr,
+     "nfcRequestBootloadState", {}},
+    {"t_nfc_tryUpdateNextBoard", "nfcSendFileState", kThis, "nfcUpdateNextBoard()", nullptr,
+     "nfcRequestBootloadState", {}},
+    {"cb2cl", "cookbookUpdateState", kThis, "startUpdateNextStep()", nullptr,
+     "cleaningUpdateState", {}},
+    {"cl2os", "cleaningUpdateState", kThis, "startUpdateNextStep()", nullptr, "osUpdateState", {}},
+    {"os2sounds", "osUpdateState", kThis, "startUpdateNextStep()", nullptr, "soundsUpdateState",
+     {}},
+    {"sounds2help", "soundsUpdateState", kThis, "startUpdateNextStep()", nullptr,
+     "helpUpdateState", {}},
+    {"help2lang", "helpUpdateState", kThis, "startUpdateNextStep()", nullptr,
+     "languagesUpdateState", {}},
+    {"lang2done", "languagesUpdateState", kThis, "startUpdateNextStep()", nullptr,
+     "updateDoneState", {}},
+};
+
+// (Re)starts a timer with its interval and mode for this use.
+void restartTimer(QTimer &timer, int ms, bool singleShot)
+{
+    timer.stop();
+    timer.setSingleShot(singleShot);
+    timer.start(ms);
+}
+
+constexpr int kAckMs = 3000;
+constexpr int kNfcBootloadAckMs = 6000;
+constexpr int kPreWaitMs = 3000;
+constexpr int kPacketWaitMs = 20;
+constexpr int kStartAppWaitMs = 50;
+constexpr int kFindSlaveMs = 1000;
+constexpr int kAppInstallConfirmMs = 20000;
+constexpr int kMainPhuAppWaitMs = 8000;
+constexpr int kStatusPollMs = 1000;
+constexpr int kPartsDoneCheckMs = 1000;
+constexpr int kMaxRetries = 30;
+constexpr int kMaxRollCalls = 30;
+constexpr int kMaxPacketBytes = 128;
+
+} // namespace
+
+QObject *Updater::triggerSender(const char *senderName)
+{
+    const QByteArray name(senderName);
+    if (name == kThis)
+        return this;
+    if (name == "serialPort")
+        return m_serialPort;
+    if (name == "m_phuOperationModePollInfo")
+        return m_phuOperationModePollInfo;
+    if (name == "m_phuFwUpdateStatusPollInfo")
+        return m_phuFwUpdateStatusPollInfo;
+    const QHash<QByteArray, QTimer *> timers = {
+        {"&uiAndSibPartsDoneTimer", &m_uiAndSibPartsDoneTimer},
+        {"&sibIoAckTimer", &m_sibIoAckTimer},
+        {"&sendSegPreWaitTimer", &m_sendSegPreWaitTimer},
+        {"&packetWaitTimer", &m_packetWaitTimer},
+        {"&findSlaveTimer", &m_findSlaveTimer},
+        {"&appInstallConfirmTimer", &m_appInstallConfirmTimer},
+        {"&sibUpdateStepTimer", &m_sibUpdateStepTimer},
+    };
+    return timers.value(name);
+}
+
 void Updater::buildMachine()
 {
     StateMachineBuilder b(this);
-    m_idleState = b.state(this, "idleState");
+
+    QHash<QByteArray, QState *> states;
+    for (const StateRow &row : kStates) {
+        QState *parent = row.parent ? states.value(row.parent) : this;
+        QState *s = b.state(parent, row.name,
+                            row.parallel ? QState::ParallelStates : QState::ExclusiveStates);
+        if (parent->childMode() == QState::ExclusiveStates && !parent->initialState())
+            parent->setInitialState(s);
+        states.insert(row.name, s);
+    }
+    m_idleState = states.value("idleState");
+
+    for (const TransitionRow &row : kTransitions) {
+        const QByteArray signal = QByteArray("2") + row.signal;
+        QSignalTransition *t = b.transition(states.value(row.source),
+                                            row.target ? states.value(row.target) : nullptr,
+                                            row.name, QLatin1String(row.sender),
+                                            triggerSender(row.sender), signal.constData(),
+                                            row.guard);
+        for (const ActionRow &action : row.actions) {
+            switch (action.kind) {
+            case ActionRow::None:
+                break;
+            case ActionRow::Call:
+                b.action(t, action.name);
+                break;
+            case ActionRow::StopTimer:
+                b.action(t, triggerSender(QByteArray("&") + action.name),
+                         QLatin1Char('&') + QLatin1String(action.name), "stop");
+                break;
+            case ActionRow::Emit: {
+                const QByteArray target = QByteArray("2") + action.name + "()";
+                connect(t, SIGNAL(triggered()), this, target.constData(), Qt::DirectConnection);
+                t->setProperty("action", t->property("action").toString()
+                                             + QLatin1String("emit this->")
+                                             + QLatin1String(action.name) + QLatin1String("()\n"));
+                break;
+            }
+            case ActionRow::Queued: {
+                const QByteArray slot = QByteArray("1") + action.name + "()";
+                connect(t, SIGNAL(triggered()), this, slot.constData(), Qt::QueuedConnection);
+                t->setProperty("action", t->property("action").toString()
+                                             + QLatin1String("this->") + QLatin1String(action.name)
+                                             + QLatin1String("()\n"));
+                break;
+            }
+            }
+        }
+    }
     setInitialState(m_idleState);
 }
 
@@ -201,11 +540,677 @@ void Updater::processUpdate()
                 KivRoot::path(m_targetPath) + folder + m_sibFwFileName);
 }
 
+// Detached: nobody waits for it, and it may outlive this object (the
+// application takes whatever has not finished when it ends).
 void Updater::syncFileSystemForce()
 {
-    QProcess *sync = ToolRunner::start(QStringLiteral("/bin/sync"), {}, this);
+    QProcess *sync = ToolRunner::start(QStringLiteral("/bin/sync"), {},
+                                       QCoreApplication::instance());
     connect(sync, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), sync,
             &QObject::deleteLater);
+}
+
+// ---- guards ----
+
+// The display parts and every board the package updates are done; an empty
+// done map counts as done.
+bool Updater::uiAndSibPartsDone()
+{
+    if (!m_uiPartDone || !m_configPartDone || !m_splashScreenDone)
+        return false;
+    return std::all_of(m_nodeDone.cbegin(), m_nodeDone.cend(), [](bool done) { return done; });
+}
+
+bool Updater::retryPossible()
+{
+    return m_retryCount < kMaxRetries;
+}
+
+bool Updater::noRetryPossible()
+{
+    return !retryPossible();
+}
+
+bool Updater::moreToSend()
+{
+    return m_fwImage.size() - m_fwOffset - m_fwPacketLength > 0;
+}
+
+bool Updater::noMoreToSend()
+{
+    return !moreToSend();
+}
+
+bool Updater::nfcMoreToSend()
+{
+    return m_nfcImage.size() - m_nfcOffset - m_nfcPacketLength > 0;
+}
+
+bool Updater::nfcNoMoreToSend()
+{
+    return !nfcMoreToSend();
+}
+
+// ---- transition actions ----
+
+void Updater::setUiPartDoneTrue()
+{
+    set_uiPartDone(true);
+}
+
+void Updater::setConfigPartDoneTrue()
+{
+    set_configPartDone(true);
+}
+
+void Updater::setSplashScreenDoneTrue()
+{
+    set_splashScreenDone(true);
+}
+
+void Updater::setSibPartDoneTrue()
+{
+    set_sibPartDone(true);
+    setNodePartDoneTrue();
+    set_progressDialogVisible(false);
+}
+
+// The second NFC board follows the first whether or not the first one took
+// its firmware.
+void Updater::setNodePartDoneTrue()
+{
+    m_nodeDone[m_currentNode] = true;
+    if (m_currentNode == FirstNfcNode && m_nfcBoardCount >= 2) {
+        m_currentNode = SecondNfcNode;
+        m_retryCount = 0;
+        set_nfcBoardId(2);
+        set_nfcUpdateProgress(0);
+        set_totalTimeouts(0);
+        emit nfcUpdateNextBoard();
+    } else {
+        set_nfcProgressDialogVisible(false);
+    }
+}
+
+void Updater::incRetryCount()
+{
+    set_retryCount(m_retryCount + 1);
+    set_totalTimeouts(m_totalTimeouts + 1);
+}
+
+void Updater::clearRetryCount()
+{
+    set_retryCount(0);
+}
+
+// One roll call a second; after the 30th unanswered one the secondary
+// display is given up and the display parts count as done.
+void Updater::retryCheckForSlaveUi()
+{
+    if (m_rollCallTries >= kMaxRollCalls) {
+        set_uiPartDone(true);
+        set_configPartDone(true);
+        set_splashScreenDone(true);
+        return;
+    }
+    ++m_rollCallTries;
+    sendRequestRollCallMsg();
+    restartTimer(m_findSlaveTimer, kFindSlaveMs, true);
+    set_checkForSlaveUiProgress((m_rollCallTries * 100 + 15) / kMaxRollCalls);
+}
+
+void Updater::requestStartApp()
+{
+    sendStartAppMsg();
+    restartTimer(m_sibIoAckTimer, kAckMs, true);
+}
+
+void Updater::incFwOffset()
+{
+    m_fwOffset += m_fwPacketLength;
+    set_fwUpdateBytesSent(m_fwOffset);
+    if (m_fwUpdateBytes > 0)
+        set_fwUpdateProgress(int(double(m_fwUpdateBytesSent) * 100.0 / m_fwUpdateBytes));
+}
+
+void Updater::nfcIncFwOffset()
+{
+    m_nfcOffset += m_nfcPacketLength;
+    set_nfcUpdateBytesSent(m_nfcOffset);
+    if (m_nfcUpdateBytes > 0)
+        set_nfcUpdateProgress(int(double(m_nfcUpdateBytesSent) * 100.0 / m_nfcUpdateBytes));
+}
+
+// The I/O board did not acknowledge the start-bootloader frame: ask again
+// while retries remain, then give the board up.
+void Updater::requestBootloadStart()
+{
+    if (retryPossible()) {
+        requestMasterIoBootloadMode();
+        set_progressDialogVisible(true);
+        restartTimer(m_sibIoAckTimer, kAckMs, true);
+        incRetryCount();
+        return;
+    }
+    set_updaterDialogMsg(m_updaterDialogMsg
+                         + QStringLiteral("<br><b>IO software download FAILED! Start bootloader failed.</b><br>"));
+    set_updateFailed(true);
+    set_progressDialogVisible(false);
+    setSibPartDoneTrue();
+}
+
+void Updater::nodeTooManyRetries()
+{
+    QString text;
+    switch (m_currentNode) {
+    case IoBoardNode:
+        text = QStringLiteral("<br><b>Master IO software download FAILED! Too many retries.</b><br>");
+        break;
+    case FirstNfcNode:
+        text = QStringLiteral("<br><b>NFC nodes 1 software download FAILED! Too many retries.</b><br>");
+        break;
+    case SecondNfcNode:
+        text = QStringLiteral("<br><b>NFC nodes 2 software download FAILED! Too many retries.</b><br>");
+        break;
+    default:
+        return;
+    }
+    set_updaterDialogMsg(m_updaterDialogMsg + text);
+    set_updateFailed(true);
+}
+
+void Updater::sibFileError()
+{
+    set_updaterDialogMsg(m_updaterDialogMsg
+                         + QStringLiteral("<br><b>IO software download FAILED! Bad file CRC.</b><br>"));
+    set_updateFailed(true);
+}
+
+void Updater::nfcFileError()
+{
+    set_updaterDialogMsg(m_updaterDialogMsg
+                         + QStringLiteral("<br><b>NFC software download FAILED! Bad file CRC.</b><br>"));
+    set_updateFailed(true);
+}
+
+void Updater::notifyUserOfSlaveUpdateFailure()
+{
+    set_updaterDialogMsg(m_updaterDialogMsg
+                         + QStringLiteral("<br><b>App install on secondary UI FAILED! </b><br>"));
+    set_updateFailed(true);
+}
+
+void Updater::notifyUserSlaveUpdateConfTimeout()
+{
+    set_updaterDialogMsg(m_updaterDialogMsg
+                         + QStringLiteral("<br><b>Secondary UI app install FAILED! </b><br>Confirmation timeout."));
+    set_updateFailed(true);
+}
+
+// Marks a transition in the trace only; it is queued so that it runs after
+// the transition.
+void Updater::logTransitionTriggered()
+{
+}
+
+// ---- wire work of the board and secondary-display transfers ----
+//
+// The bootloader protocol, the follow-up of the secondary heater boards and
+// the exchange with the secondary display over CAN are not part of this
+// build yet. These send nothing and load no image, so a board never
+// acknowledges and is given up (recorded in updateFailed), and a secondary
+// display is never found and is given up after its roll calls.
+
+void Updater::processReceivedData()
+{
+    if (m_serialPort)
+        m_serialPort->readAll();
+}
+
+void Updater::sendStartAppMsg()
+{
+}
+
+void Updater::requestMasterIoBootloadMode()
+{
+}
+
+void Updater::requestNfcBootloadMode(int node)
+{
+    Q_UNUSED(node)
+}
+
+void Updater::sendFwPacket()
+{
+}
+
+void Updater::sendNfcFwPacket()
+{
+}
+
+void Updater::loadSibFirmwareImage()
+{
+    qDebug() << "Board firmware transfer is not available; I/O board image not loaded";
+    m_fwImage.clear();
+    m_fwImageGood = false;
+}
+
+void Updater::loadNfcFirmwareImage()
+{
+    qDebug() << "Board firmware transfer is not available; NFC image not loaded";
+    m_nfcImage.clear();
+    m_nfcImageGood = false;
+}
+
+void Updater::sendGetPhuOperationMode()
+{
+}
+
+void Updater::processPhuOperationMode()
+{
+}
+
+void Updater::sendGetFwUpdateStatus()
+{
+}
+
+void Updater::processFwUpdateStatus()
+{
+}
+
+void Updater::sendProgramSlavesCommand()
+{
+}
+
+void Updater::sendRequestRollCallMsg()
+{
+}
+
+void Updater::sendFileViaCanbus(QString filename, QString targetFilename, int fileTxfId)
+{
+    Q_UNUSED(filename)
+    Q_UNUSED(targetFilename)
+    Q_UNUSED(fileTxfId)
+}
+
+void Updater::sendInstallAppMsg(QString appName)
+{
+    Q_UNUSED(appName)
+}
+
+void Updater::processCanMsg(QByteArray msg)
+{
+    Q_UNUSED(msg)
+}
+
+void Updater::requestServedSlot(quint32 rid)
+{
+    Q_UNUSED(rid)
+}
+
+// ---- install steps ----
+
+void Updater::appendDialogLine(const QString &phrase, const QString &text)
+{
+    set_updaterDialogMsg(m_updaterDialogMsg + QStringLiteral("<br>") + phrase + text);
+}
+
+bool Updater::copyIntoPlace(const QString &source, const QString &target, const QString &separator)
+{
+    // QFile::copy never overwrites, so an old file must go first.
+    if (QFile::exists(target) && !QFile::remove(target))
+        appendDialogLine(tr("Failed to remove file: "), target);
+    if (QFile::copy(source, target))
+        return true;
+    appendDialogLine(tr("Failed to copy file: "), source + separator + target);
+    // A file that did not reach its place is a failed update.
+    set_updateFailed(true);
+    return false;
+}
+
+QString Updater::copyFolder(const QString &packageFolder, const QStringList &entries,
+                            const QString &targetFolder, bool *failed)
+{
+    QString status;
+    *failed = false;
+    for (const QString &name : entries) {
+        if (name == QLatin1String(".") || name == QLatin1String(".."))
+            continue;
+        status += name + QStringLiteral(": ");
+        const QString target = targetFolder + name;
+        if (QFile::exists(target))
+            QFile::remove(target);
+        const bool ok = QFile::copy(m_packageRoot + packageFolder + name, target);
+        status += ok ? QStringLiteral("OK") : QStringLiteral("Fail");
+        status += QStringLiteral("<br>");
+        if (!ok)
+            *failed = true;
+    }
+    syncFileSystemForce();
+    if (*failed)
+        set_updateFailed(true);
+    return status;
+}
+
+// The start script that fits this display's orientation and role.
+void Updater::install_startScript()
+{
+    QString folder;
+    switch (m_targetDisplaySelection) {
+    case 3:
+        folder = QStringLiteral("/startScript_B_L/");
+        break;
+    case 2:
+        folder = QStringLiteral("/startScript_F_L/");
+        break;
+    case 1:
+        folder = QStringLiteral("/startScript_B_P/");
+        break;
+    default:
+        folder = QStringLiteral("/startScript_F_P/");
+        break;
+    }
+    const QString name = QStringLiteral("kiv_script");
+    const QString source = m_packageRoot + folder + name;
+    if (!QFile::exists(source))
+        return;
+    const QString target = KivRoot::path(m_targetPath) + QLatin1Char('/') + name;
+    if (copyIntoPlace(source, target, QStringLiteral("\n>\n"))) {
+        syncFileSystemForce();
+        syncFileSystemForce();
+    } else {
+        syncFileSystemForce();
+    }
+}
+
+// The new application on this display: older versioned binaries go, the new
+// one is copied in, made executable and linked as "kivlfb".
+void Updater::install_applicationUpdate()
+{
+    const QString target = KivRoot::path(m_targetPath);
+    const QString source = m_packageRoot + QStringLiteral("/app/") + m_newAppFileName;
+    const QString targetFile = target + QLatin1Char('/') + m_newAppFileName;
+    const QDir targetDir(target);
+    if (targetDir.exists()) {
+        const QStringList old = targetDir.entryList({QStringLiteral("kivlfb_*")}, QDir::Files);
+        for (const QString &name : old)
+            QFile::remove(targetDir.filePath(name));
+    }
+    if (QFile::copy(source, targetFile)) {
+        syncFileSystemForce();
+        const QString link = target + QStringLiteral("/kivlfb");
+        QFile::remove(link);
+        QFile::setPermissions(targetFile, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                              | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser
+                                              | QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+                                              | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+        if (QFile::link(targetFile, link)) {
+            emit b1AppInstall_succeeded();
+            set_newAppFilePath(targetFile);
+        } else {
+            appendDialogLine(tr("Failed to link file: "), targetFile);
+            set_updateFailed(true);
+        }
+        syncFileSystemForce();
+    } else {
+        appendDialogLine(tr("Failed to copy file: "), source + QStringLiteral("\n>\n") + targetFile);
+        set_updateFailed(true);
+    }
+    syncFileSystemForce();
+    if (m_slaveUiNeeded)
+        emit sendAppFileToSlave();
+    else
+        emit uiAppPartFinished();
+}
+
+// The firmware images are copied into the cabinet's file system ahead of
+// their transfer.
+void Updater::install_sibUpdate()
+{
+    const QString folder = KivRoot::path(m_targetPath) + QStringLiteral("/sibfirmware/");
+    QDir().mkpath(folder);
+    if (copyIntoPlace(m_packageRoot + QStringLiteral("/sibfirmware/") + m_sibFwFileName,
+                      folder + m_sibFwFileName, QStringLiteral("-><br>"))) {
+        syncFileSystemForce();
+        emit fwupdate_copied();
+    } else {
+        emit sibUpdateGo2NextStep();
+    }
+}
+
+void Updater::install_nfcUpdate()
+{
+    const QString folder = KivRoot::path(m_targetPath) + QStringLiteral("/nfcfirmware/");
+    QDir().mkpath(folder);
+    if (copyIntoPlace(m_packageRoot + QStringLiteral("/nfcapp/") + m_nfcFwFileName,
+                      folder + m_nfcFwFileName, QStringLiteral("-><br>"))) {
+        syncFileSystemForce();
+        emit nfcfwupdate_copied();
+    } else {
+        emit nfcUpdateGo2NextStep();
+    }
+}
+
+// Menu files go to the import folder, where the controller picks them up.
+void Updater::install_cookbookUpdate()
+{
+    const QString folder = KivRoot::path(QStringLiteral("/root/mcImport/"));
+    QDir().mkpath(folder);
+    bool failed = false;
+    const QString status = copyFolder(QStringLiteral("/configuration/"), m_cookbookEntries, folder,
+                                      &failed);
+    set_updaterDialogMsg(m_updaterDialogMsg + QStringLiteral("<br>")
+                         + QStringLiteral("<b>Tavolen file install status</b><br><br>") + status);
+    if (failed)
+        emit cookbookFiles_copy_failed();
+    else
+        emit cookbookFiles_copied();
+    emit startUpdateNextStep();
+}
+
+namespace {
+
+// A folder of that name inside "/home/user", created when missing.
+QString userFolder(const QString &name)
+{
+    const QString home = KivRoot::path(QStringLiteral("/home/user"));
+    QDir(home).mkdir(name);
+    return home + QLatin1Char('/') + name + QLatin1Char('/');
+}
+
+} // namespace
+
+// The package check does not look for cleaning profiles, so the step lists
+// the package's folder itself when a client asks for it.
+void Updater::install_cleaningUpdate()
+{
+    const QString folder = userFolder(QStringLiteral("cleaningProfiles"));
+    bool failed = false;
+    const QString status = copyFolder(QStringLiteral("/cleaningProfiles/"),
+                                      sortedEntries(m_packageRoot + QStringLiteral("/cleaningProfiles")),
+                                      folder, &failed);
+    set_updaterDialogMsg(m_updaterDialogMsg + QStringLiteral("<br>")
+                         + QStringLiteral("<b>Cleaning profiles install status</b><br><br>") + status);
+    if (failed)
+        emit cleaningProfiles_copy_failed();
+    else
+        emit cleaningProfiles_copied();
+    emit startUpdateNextStep();
+}
+
+// The kernel image is not installed by this program.
+void Updater::install_kernelUpdate()
+{
+    emit startUpdateNextStep();
+}
+
+void Updater::install_soundsUpdate()
+{
+    bool failed = false;
+    copyFolder(QStringLiteral("/sounds/"), m_soundEntries, userFolder(QStringLiteral("sounds")),
+               &failed);
+    if (failed)
+        emit soundFiles_copy_failed();
+    else
+        emit soundFiles_copied();
+    emit startUpdateNextStep();
+}
+
+// Help files are not installed by this program.
+void Updater::install_helpfilesUpdate()
+{
+    emit startUpdateNextStep();
+}
+
+void Updater::install_languagesUpdate()
+{
+    bool failed = false;
+    copyFolder(QStringLiteral("/languages/"), m_languageEntries,
+               userFolder(QStringLiteral("languages")), &failed);
+    if (failed)
+        emit languageFiles_copy_failed();
+    else
+        emit languageFiles_copied();
+    emit startUpdateNextStep();
+}
+
+void Updater::install_updatePackage()
+{
+}
+
+void Updater::install_usbStorage()
+{
+}
+
+void Updater::remove_updates_tmp()
+{
+}
+
+void Updater::get_swVersionsFromB1App()
+{
+}
+
+void Updater::request_b1_fwu(QString sibFilename)
+{
+    QByteArray data;
+    QDataStream out(&data, QIODevice::WriteOnly);
+    out << sibFilename;
+}
+
+void Updater::receive_ipc_message(QString message, QByteArray data)
+{
+    if (message == QLatin1String("fwupdate_exited")) {
+        emit raise_this_window();
+    } else if (message == QLatin1String("fwupdate_suceeded")) {
+        emit fwupdate_succeeded();
+    } else if (message == QLatin1String("currentSwVersions(QString, QString)")) {
+        QDataStream in(data);
+        QString sib;
+        QString ui;
+        in >> sib >> ui;
+        set_sibCurrentSwVersion(sib);
+        set_uiCurrentSwVersion(ui);
+    }
+}
+
+void Updater::checkIfUiAlreadyInstalled(QString rev_string)
+{
+    if (m_newAppFileName.startsWith(rev_string, Qt::CaseSensitive))
+        set_uiUpdateAlreadyInstalled(true);
+}
+
+// ---- result, report and exit ----
+
+QString Updater::resultFilePath()
+{
+    return KivRoot::path(QStringLiteral("/root/updates/firmwareUpdateResult.txt"));
+}
+
+QByteArray Updater::firmwareUpdatedEvent(bool result, qint64 timestampMs)
+{
+    QJsonObject event;
+    event.insert(QStringLiteral("event"), QStringLiteral("firmwareUpdated"));
+    event.insert(QStringLiteral("firmwareVer"), QString());
+    event.insert(QStringLiteral("status"), result ? QStringLiteral("Success") : QStringLiteral("Failed"));
+    event.insert(QStringLiteral("subSystemId"), QStringLiteral("0"));
+    event.insert(QStringLiteral("timestamp"), QString::number((timestampMs + 500) / 1000));
+    return QJsonDocument(event).toJson(QJsonDocument::Indented);
+}
+
+void Updater::firmwareUpdateDone(bool result)
+{
+    writeDbusMessage(QStringLiteral("/iotproxy"), QStringLiteral("org.orbanta.IoTProxy"),
+                     QStringLiteral("iotproxy"),
+                     QString::fromUtf8(firmwareUpdatedEvent(result, KivClock::msecsSinceEpoch())));
+}
+
+// Fire and forget: a missing bus or a refused send drops the event.
+void Updater::writeDbusMessage(QString path, QString serviceName, QString signalName, QString data)
+{
+    QDBusMessage message = QDBusMessage::createSignal(path, serviceName, signalName);
+    message << data;
+    QDBusConnection::systemBus().send(message);
+}
+
+QString Updater::getUpdaterSwVersion()
+{
+    return QStringLiteral("version - ") + QStringLiteral("1.3.1");
+}
+
+void Updater::handleReceivedIoTInfo(QString iotJsonInfo)
+{
+    QJsonParseError error;
+    QJsonDocument::fromJson(iotJsonInfo.toUtf8(), &error);
+}
+
+// The stop command matches the controller and this program alike.
+void Updater::exitUpdateApp()
+{
+    ToolRunner::run(QStringLiteral("pkill"), {QStringLiteral("kiv")}, nullptr, 30000);
+}
+
+namespace {
+
+// Folders first; the first entry that will not go stops the walk.
+bool removeTree(const QString &path)
+{
+    QDir dir(path);
+    if (!dir.exists())
+        return true;
+    const QFileInfoList entries = dir.entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::DirsFirst);
+    for (const QFileInfo &entry : entries) {
+        const bool removed = entry.isDir() && !entry.isSymLink()
+            ? removeTree(entry.absoluteFilePath())
+            : QFile::remove(entry.absoluteFilePath());
+        if (!removed)
+            return false;
+    }
+    return QDir().rmdir(path);
+}
+
+} // namespace
+
+bool Updater::removeDir(QString path)
+{
+    return removeTree(KivRoot::path(path));
+}
+
+void Updater::writeResultFile()
+{
+    // Truncated on open: a shorter result must not keep the tail of an
+    // older, longer one.
+    QFile file(resultFilePath());
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate)) {
+        qDebug().noquote() << "Update result not written:" << file.fileName() << file.errorString();
+        return;
+    }
+    if (m_updateFailed)
+        file.write("updateResult=failed\nresultDetail=update is failed\n");
+    else
+        file.write("updateResult=successful\nresultDetail=update complete successfully\n");
+    file.close();
+    syncFileSystemForce();
 }
 
 // ---- states ----
@@ -222,6 +1227,457 @@ void Updater::idleState_onExit()
     set_updaterDialogMsg(QStringLiteral("<b>Firmware Update In Progress</b><br>"));
     set_updaterDialogMsg(m_updaterDialogMsg + QStringLiteral("<b>Do Not Turn Equipment Off</b><br>"));
 }
+
+void Updater::updatingState_onEntry()
+{
+    set_uiPartDone(false);
+    set_sibPartDone(false);
+}
+
+void Updater::updatingState_onExit()
+{
+    set_progressDialogVisible(false);
+    set_nfcProgressDialogVisible(false);
+}
+
+void Updater::uiSibParallelState_onEntry()
+{
+    restartTimer(m_uiAndSibPartsDoneTimer, kPartsDoneCheckMs, false);
+}
+
+void Updater::uiSibParallelState_onExit()
+{
+    m_uiAndSibPartsDoneTimer.stop();
+}
+
+void Updater::uiUpdatePart_onEntry() {}
+void Updater::uiUpdatePart_onExit() {}
+
+void Updater::uiUpdateState_onEntry()
+{
+    if (!m_applicationUpdateAvailable) {
+        emit uiAppPartFinished();
+        return;
+    }
+    install_startScript();
+    install_applicationUpdate();
+}
+
+void Updater::uiUpdateState_onExit() {}
+
+void Updater::uiSlaveUpdateState_onEntry()
+{
+    set_canFileXfrActive(true);
+}
+
+void Updater::uiSlaveUpdateState_onExit()
+{
+    set_canFileXfrActive(false);
+}
+
+void Updater::findSlaveState_onEntry()
+{
+    sendRequestRollCallMsg();
+    restartTimer(m_findSlaveTimer, kFindSlaveMs, true);
+}
+
+void Updater::findSlaveState_onExit()
+{
+    m_findSlaveTimer.stop();
+}
+
+void Updater::sendApp2SlaveState_onEntry()
+{
+    sendFileViaCanbus(m_newAppFilePath, m_newAppFilePath, 10);
+}
+
+void Updater::sendApp2SlaveState_onExit() {}
+
+void Updater::uiSlaveUpdateConfirmState_onEntry()
+{
+    sendInstallAppMsg(m_newAppFileName);
+    restartTimer(m_appInstallConfirmTimer, kAppInstallConfirmMs, true);
+}
+
+void Updater::uiSlaveUpdateConfirmState_onExit()
+{
+    m_appInstallConfirmTimer.stop();
+}
+
+void Updater::uiConfigUpdateState_onEntry()
+{
+    if (!(m_slaveUiNeeded && m_configUpdateAvailable))
+        setConfigPartDoneTrue();
+}
+
+void Updater::uiConfigUpdateState_onExit() {}
+
+void Updater::configFindSlaveState_onEntry()
+{
+    if (!m_configUpdateAvailable) {
+        emit uiConfigPartFinished();
+    } else if (m_slaveFound) {
+        emit slaveFound();
+    } else {
+        sendRequestRollCallMsg();
+        restartTimer(m_findSlaveTimer, kFindSlaveMs, true);
+    }
+}
+
+void Updater::configFindSlaveState_onExit()
+{
+    m_findSlaveTimer.stop();
+}
+
+void Updater::sendConfig2SlaveState_onEntry()
+{
+    sendFileViaCanbus(m_packageRoot + QStringLiteral("/config/") + m_configFileName,
+                      QStringLiteral("/root/") + m_configFileName, 10);
+}
+
+void Updater::sendConfig2SlaveState_onExit() {}
+
+void Updater::uiSplashScreenUpdateState_onEntry()
+{
+    if (!(m_slaveUiNeeded && m_splashScreenUpdateAvailable))
+        setSplashScreenDoneTrue();
+}
+
+void Updater::uiSplashScreenUpdateState_onExit() {}
+
+void Updater::splashScreenFindSlaveState_onEntry()
+{
+    if (!m_splashScreenUpdateAvailable)
+        return;
+    if (m_slaveFound) {
+        emit slaveFound();
+    } else {
+        sendRequestRollCallMsg();
+        restartTimer(m_findSlaveTimer, kFindSlaveMs, true);
+    }
+}
+
+void Updater::splashScreenFindSlaveState_onExit()
+{
+    m_findSlaveTimer.stop();
+}
+
+void Updater::splashScreen2SlaveState_onEntry()
+{
+    set_canFileXfrActive(true);
+    sendFileViaCanbus(m_packageRoot + QStringLiteral("/splashScreen/splash-screen"),
+                      QStringLiteral("/root/splash-screen"), 10);
+}
+
+void Updater::splashScreen2SlaveState_onExit()
+{
+    set_canFileXfrActive(false);
+}
+
+void Updater::sibUpdatePart_onEntry() {}
+void Updater::sibUpdatePart_onExit() {}
+
+void Updater::sibUpdateState_onEntry()
+{
+    m_currentNode = IoBoardNode;
+    if (m_sibUpdateAvailable)
+        install_sibUpdate();
+    else
+        emit startUpdateNextStep();
+}
+
+void Updater::sibUpdateState_onExit()
+{
+    set_progressDialogVisible(false);
+}
+
+void Updater::sibUpdateAvailableState_onEntry()
+{
+    if (m_sibUpdateAvailable)
+        emit sibUpdateProceed();
+    else
+        emit sibUpdateGo2NextStep();
+}
+
+void Updater::sibUpdateAvailableState_onExit() {}
+
+void Updater::requestBootloadState_onEntry()
+{
+    requestMasterIoBootloadMode();
+    set_progressDialogVisible(true);
+    restartTimer(m_sibIoAckTimer, kAckMs, true);
+}
+
+void Updater::requestBootloadState_onExit()
+{
+    m_sibIoAckTimer.stop();
+}
+
+void Updater::sendFileState_onEntry()
+{
+    loadSibFirmwareImage();
+    m_fwOffset = 0;
+    m_fwPacketLength = 0;
+}
+
+void Updater::sendFileState_onExit() {}
+
+void Updater::sendSegmentPreWait_onEntry()
+{
+    m_sendSegPreWaitTimer.stop();
+    if (!m_fwImageGood)
+        emit sibFileIsNotGood();
+    else
+        restartTimer(m_sendSegPreWaitTimer, kPreWaitMs, true);
+}
+
+void Updater::sendSegmentPreWait_onExit()
+{
+    m_sendSegPreWaitTimer.stop();
+}
+
+void Updater::packetSentState_onEntry()
+{
+    m_fwPacketLength = qMin(kMaxPacketBytes, m_fwImage.size() - m_fwOffset);
+    sendFwPacket();
+    restartTimer(m_sibIoAckTimer, kAckMs, true);
+}
+
+void Updater::packetSentState_onExit()
+{
+    m_sibIoAckTimer.stop();
+}
+
+void Updater::packetWaitState_onEntry()
+{
+    restartTimer(m_packetWaitTimer, kPacketWaitMs, true);
+}
+
+void Updater::packetWaitState_onExit() {}
+
+void Updater::mainPhuUpdateFinishedState_onEntry()
+{
+    restartTimer(m_packetWaitTimer, kStartAppWaitMs, true);
+}
+
+void Updater::mainPhuUpdateFinishedState_onExit()
+{
+    m_sibIoAckTimer.stop();
+}
+
+void Updater::slavePHusUpdate_onEntry()
+{
+    set_slavePhuUpdateFlag(true);
+}
+
+void Updater::slavePHusUpdate_onExit()
+{
+    if (m_modbusMaster && m_modbusMaster->isRunning())
+        m_modbusMaster->stop();
+    set_slavePhuUpdateFlag(false);
+}
+
+void Updater::waitForMainPhuApp_onEntry()
+{
+    restartTimer(m_sibUpdateStepTimer, kMainPhuAppWaitMs, true);
+}
+
+void Updater::waitForMainPhuApp_onExit()
+{
+    m_sibUpdateStepTimer.stop();
+}
+
+void Updater::secondaryBoardsUpdate_onEntry()
+{
+    if (m_modbusMaster) {
+        m_modbusMaster->logDataEnable();
+        m_modbusMaster->startModbusStateMachine();
+    }
+    set_retryCount(0);
+    sendGetPhuOperationMode();
+    sendProgramSlavesCommand();
+    restartTimer(m_sibUpdateStepTimer, kStatusPollMs, false);
+}
+
+void Updater::secondaryBoardsUpdate_onExit()
+{
+    m_sibUpdateStepTimer.stop();
+}
+
+void Updater::waitForAllPhus_onEntry()
+{
+    restartTimer(m_sibUpdateStepTimer, kStatusPollMs, false);
+}
+
+void Updater::waitForAllPhus_onExit()
+{
+    m_sibUpdateStepTimer.stop();
+}
+
+void Updater::nfcUpdateState_onEntry()
+{
+    m_currentNode = FirstNfcNode;
+    set_nfcBoardId(1);
+    set_nfcUpdateProgress(0);
+    if (m_nfcAppUpdateAvailable)
+        install_nfcUpdate();
+    else
+        emit nfcUpdateGo2NextStep();
+}
+
+void Updater::nfcUpdateState_onExit()
+{
+    set_nfcProgressDialogVisible(false);
+}
+
+void Updater::nfcUpdateAvailableState_onEntry()
+{
+    if (m_nfcAppUpdateAvailable)
+        emit nfcUpdateProceed();
+    else
+        emit nfcUpdateGo2NextStep();
+}
+
+void Updater::nfcUpdateAvailableState_onExit() {}
+
+void Updater::nfcRequestBootloadState_onEntry()
+{
+    set_totalTimeouts(0);
+    requestNfcBootloadMode(m_currentNode);
+    set_nfcProgressDialogVisible(true);
+    restartTimer(m_sibIoAckTimer, kNfcBootloadAckMs, true);
+}
+
+void Updater::nfcRequestBootloadState_onExit()
+{
+    m_sibIoAckTimer.stop();
+}
+
+void Updater::nfcSendFileState_onEntry()
+{
+    loadNfcFirmwareImage();
+    m_nfcOffset = 0;
+    m_nfcPacketLength = 0;
+}
+
+void Updater::nfcSendFileState_onExit() {}
+
+void Updater::nfcSendSegmentPreWait_onEntry()
+{
+    if (!m_nfcImageGood)
+        emit nfcFileIsNotGood();
+    else
+        restartTimer(m_sendSegPreWaitTimer, kPreWaitMs, true);
+}
+
+void Updater::nfcSendSegmentPreWait_onExit()
+{
+    m_sendSegPreWaitTimer.stop();
+}
+
+void Updater::nfcPacketSentState_onEntry()
+{
+    m_nfcPacketLength = qMin(kMaxPacketBytes, m_nfcImage.size() - m_nfcOffset);
+    sendNfcFwPacket();
+    restartTimer(m_sibIoAckTimer, kAckMs, true);
+}
+
+void Updater::nfcPacketSentState_onExit()
+{
+    m_sibIoAckTimer.stop();
+}
+
+void Updater::nfcPacketWaitState_onEntry()
+{
+    restartTimer(m_packetWaitTimer, kPacketWaitMs, true);
+}
+
+void Updater::nfcPacketWaitState_onExit() {}
+
+void Updater::nfcUpdateFinishedState_onEntry()
+{
+    restartTimer(m_packetWaitTimer, kStartAppWaitMs, true);
+}
+
+void Updater::nfcUpdateFinishedState_onExit()
+{
+    m_sibIoAckTimer.stop();
+}
+
+// Each data part installs when the package holds it and otherwise moves on
+// at once; every install step ends by moving on itself.
+void Updater::cookbookUpdateState_onEntry()
+{
+    if (m_cookbookUpdateAvailable)
+        install_cookbookUpdate();
+    else
+        emit startUpdateNextStep();
+}
+
+void Updater::cookbookUpdateState_onExit() {}
+
+void Updater::cleaningUpdateState_onEntry()
+{
+    if (m_cleaningUpdateAvailable)
+        install_cleaningUpdate();
+    else
+        emit startUpdateNextStep();
+}
+
+void Updater::cleaningUpdateState_onExit() {}
+
+void Updater::osUpdateState_onEntry()
+{
+    if (m_kernelUpdateAvailable)
+        install_kernelUpdate();
+    else
+        emit startUpdateNextStep();
+}
+
+void Updater::osUpdateState_onExit() {}
+
+void Updater::soundsUpdateState_onEntry()
+{
+    if (m_soundsUpdateAvailable)
+        install_soundsUpdate();
+    else
+        emit startUpdateNextStep();
+}
+
+void Updater::soundsUpdateState_onExit() {}
+
+void Updater::helpUpdateState_onEntry()
+{
+    if (m_helpfilesUpdateAvailable)
+        install_helpfilesUpdate();
+    else
+        emit startUpdateNextStep();
+}
+
+void Updater::helpUpdateState_onExit() {}
+
+void Updater::languagesUpdateState_onEntry()
+{
+    if (m_languagesUpdateAvailable)
+        install_languagesUpdate();
+    else
+        emit startUpdateNextStep();
+}
+
+void Updater::languagesUpdateState_onExit() {}
+
+// The screens react to updatesDone at once (the D-Bus report goes out
+// first); then the result is left for the controller.
+void Updater::updateDoneState_onEntry()
+{
+    emit updatesDone();
+    writeResultFile();
+}
+
+void Updater::updateDoneState_onExit() {}
+
+void Updater::updateErrorState_onEntry() {}
+void Updater::updateErrorState_onExit() {}
 
 // ---- properties ----
 

@@ -2,21 +2,28 @@
 
 #include "statemachine/tarnstatemachine.h"
 
+#include <QByteArray>
 #include <QMap>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 class CanbusManager;
 class QModbusMaster;
+class QModbusPollInfo;
 class QSerialPort;
 class QState;
 
 // The update utility's controller. It finds the parts of an unpacked update
 // package (checkUpdateFiles), remembers what the install steps need, and
-// publishes every part's state to the screens through its properties. Its
-// state machine checks the package in the program's working directory when
-// it enters idleState.
+// publishes every part's state to the screens through its properties.
+//
+// Its chart runs one update: idleState checks the package in the working
+// directory; updatingState runs the display parts and the board parts side
+// by side, then the data parts one after another; updateDoneState reports
+// the result. A failure never stops the update: it is appended to
+// updaterDialogMsg and recorded in updateFailed.
 class Updater : public TarnStateMachine
 {
     Q_OBJECT
@@ -164,6 +171,16 @@ public:
     // Bus address -> done; false for every board the package updates.
     QMap<int, bool> nodeDoneMap() const { return m_nodeDone; }
 
+    // Bus node being programmed: 1 the I/O board, 2 and 3 the NFC boards.
+    int currentNode() const { return m_currentNode; }
+    int rollCallTries() const { return m_rollCallTries; }
+
+    // The result file the controller reads at its next start.
+    static QString resultFilePath(); // "/root/updates/firmwareUpdateResult.txt", re-rooted
+    // The firmware-update event sent on the D-Bus; timestampMs is the time
+    // of the report in milliseconds since the epoch.
+    static QByteArray firmwareUpdatedEvent(bool result, qint64 timestampMs);
+
     QSerialPort *serialPort() const { return m_serialPort; }
     CanbusManager *canbusManager() const { return m_canbusManager; }
     // Null once its owner has deleted it.
@@ -237,8 +254,173 @@ public slots:
     void processUpdate();
     void syncFileSystemForce();
 
+    // ---- guards ----
+    bool uiAndSibPartsDone();
+    bool retryPossible();
+    bool noRetryPossible();
+    bool moreToSend();
+    bool noMoreToSend();
+    bool nfcMoreToSend();
+    bool nfcNoMoreToSend();
+
+    // ---- transition actions ----
+    void setUiPartDoneTrue();
+    void setConfigPartDoneTrue();
+    void setSplashScreenDoneTrue();
+    void setSibPartDoneTrue();
+    void setNodePartDoneTrue();
+    void incRetryCount();
+    void clearRetryCount();
+    void retryCheckForSlaveUi();
+    void requestStartApp();
+    void incFwOffset();
+    void nfcIncFwOffset();
+    void requestBootloadStart();
+    void nodeTooManyRetries();
+    void sibFileError();
+    void nfcFileError();
+    void notifyUserOfSlaveUpdateFailure();
+    void notifyUserSlaveUpdateConfTimeout();
+    void logTransitionTriggered();
+
+    // Wire work of the board and secondary-display transfers. Until those
+    // transfers are built these send nothing, so every board and the
+    // secondary display end by their give-up paths.
+    void processReceivedData();
+    void sendStartAppMsg();
+    void requestMasterIoBootloadMode();
+    void requestNfcBootloadMode(int node);
+    void sendFwPacket();
+    void sendNfcFwPacket();
+    void loadSibFirmwareImage();
+    void loadNfcFirmwareImage();
+    void sendGetPhuOperationMode();
+    void processPhuOperationMode();
+    void sendGetFwUpdateStatus();
+    void processFwUpdateStatus();
+    void sendProgramSlavesCommand();
+    void sendRequestRollCallMsg();
+    void sendFileViaCanbus(QString filename, QString targetFilename, int fileTxfId);
+    void sendInstallAppMsg(QString appName);
+    void processCanMsg(QByteArray msg);
+    void requestServedSlot(quint32 rid);
+
+    // ---- install steps ----
+    void install_startScript();
+    void install_applicationUpdate();
+    void install_sibUpdate();
+    void install_nfcUpdate();
+    void install_cookbookUpdate();
+    void install_cleaningUpdate();
+    void install_kernelUpdate();
+    void install_soundsUpdate();
+    void install_helpfilesUpdate();
+    void install_languagesUpdate();
+    void install_updatePackage();
+    void install_usbStorage();
+    void remove_updates_tmp();
+    void get_swVersionsFromB1App();
+    void request_b1_fwu(QString sibFilename);
+    void receive_ipc_message(QString message, QByteArray data);
+    void checkIfUiAlreadyInstalled(QString rev_string);
+
+    // ---- result, report and exit ----
+    void firmwareUpdateDone(bool result);
+    void writeDbusMessage(QString path, QString serviceName, QString signalName, QString data);
+    QString getUpdaterSwVersion();
+    void handleReceivedIoTInfo(QString iotJsonInfo);
+    void exitUpdateApp();
+    bool removeDir(QString path);
+
+    // ---- state entry and exit actions ----
     void idleState_onEntry();
     void idleState_onExit();
+    void updatingState_onEntry();
+    void updatingState_onExit();
+    void uiSibParallelState_onEntry();
+    void uiSibParallelState_onExit();
+    void uiUpdatePart_onEntry();
+    void uiUpdatePart_onExit();
+    void uiUpdateState_onEntry();
+    void uiUpdateState_onExit();
+    void uiSlaveUpdateState_onEntry();
+    void uiSlaveUpdateState_onExit();
+    void findSlaveState_onEntry();
+    void findSlaveState_onExit();
+    void sendApp2SlaveState_onEntry();
+    void sendApp2SlaveState_onExit();
+    void uiSlaveUpdateConfirmState_onEntry();
+    void uiSlaveUpdateConfirmState_onExit();
+    void uiConfigUpdateState_onEntry();
+    void uiConfigUpdateState_onExit();
+    void configFindSlaveState_onEntry();
+    void configFindSlaveState_onExit();
+    void sendConfig2SlaveState_onEntry();
+    void sendConfig2SlaveState_onExit();
+    void uiSplashScreenUpdateState_onEntry();
+    void uiSplashScreenUpdateState_onExit();
+    void splashScreenFindSlaveState_onEntry();
+    void splashScreenFindSlaveState_onExit();
+    void splashScreen2SlaveState_onEntry();
+    void splashScreen2SlaveState_onExit();
+    void sibUpdatePart_onEntry();
+    void sibUpdatePart_onExit();
+    void sibUpdateState_onEntry();
+    void sibUpdateState_onExit();
+    void sibUpdateAvailableState_onEntry();
+    void sibUpdateAvailableState_onExit();
+    void requestBootloadState_onEntry();
+    void requestBootloadState_onExit();
+    void sendFileState_onEntry();
+    void sendFileState_onExit();
+    void sendSegmentPreWait_onEntry();
+    void sendSegmentPreWait_onExit();
+    void packetSentState_onEntry();
+    void packetSentState_onExit();
+    void packetWaitState_onEntry();
+    void packetWaitState_onExit();
+    void mainPhuUpdateFinishedState_onEntry();
+    void mainPhuUpdateFinishedState_onExit();
+    void slavePHusUpdate_onEntry();
+    void slavePHusUpdate_onExit();
+    void waitForMainPhuApp_onEntry();
+    void waitForMainPhuApp_onExit();
+    void secondaryBoardsUpdate_onEntry();
+    void secondaryBoardsUpdate_onExit();
+    void waitForAllPhus_onEntry();
+    void waitForAllPhus_onExit();
+    void nfcUpdateState_onEntry();
+    void nfcUpdateState_onExit();
+    void nfcUpdateAvailableState_onEntry();
+    void nfcUpdateAvailableState_onExit();
+    void nfcRequestBootloadState_onEntry();
+    void nfcRequestBootloadState_onExit();
+    void nfcSendFileState_onEntry();
+    void nfcSendFileState_onExit();
+    void nfcSendSegmentPreWait_onEntry();
+    void nfcSendSegmentPreWait_onExit();
+    void nfcPacketSentState_onEntry();
+    void nfcPacketSentState_onExit();
+    void nfcPacketWaitState_onEntry();
+    void nfcPacketWaitState_onExit();
+    void nfcUpdateFinishedState_onEntry();
+    void nfcUpdateFinishedState_onExit();
+    void cookbookUpdateState_onEntry();
+    void cookbookUpdateState_onExit();
+    void cleaningUpdateState_onEntry();
+    void cleaningUpdateState_onExit();
+    void osUpdateState_onEntry();
+    void osUpdateState_onExit();
+    void soundsUpdateState_onEntry();
+    void soundsUpdateState_onExit();
+    void helpUpdateState_onEntry();
+    void helpUpdateState_onExit();
+    void languagesUpdateState_onEntry();
+    void languagesUpdateState_onExit();
+    void updateDoneState_onEntry();
+    void updateDoneState_onExit();
+    void updateErrorState_onEntry();
+    void updateErrorState_onExit();
 
 signals:
     void applicationUpdateAvailableChanged(bool value);
@@ -303,11 +485,60 @@ signals:
 
     void updateChangeDetected();
     void requestRestart();
-    void startUpdateNextStep();
     void quit();
+
+    // Signals that drive the chart.
+    void startUpdateNextStep();
+    void uiAppPartFinished();
+    void uiConfigPartFinished();
+    void uiSplashScreenPartFinished();
+    void sendAppFileToSlave();
+    void fileXfrFinished();
+    void slaveFound();
+    void slaveNotFound();
+    void newAppInstallSucceeded();
+    void newAppInstallFailed();
+    void sibUpdateProceed();
+    void sibUpdateGo2NextStep();
+    void nfcUpdateProceed();
+    void nfcUpdateGo2NextStep();
+    void nfcUpdateNextBoard();
+    void received_packet_OK();
+    void sibFileIsNotGood();
+    void nfcFileIsNotGood();
+    void getFwUpdateDetailsSignal();
+    void notProgrammingPhusSignal();
+    void finishedUpdatingSlaves();
+    void updatesDone();
+
+    // Outcomes of the install steps, for the screens.
+    void fwupdate_copied();
+    void nfcfwupdate_copied();
+    void cookbookFiles_copied();
+    void cookbookFiles_copy_failed();
+    void cleaningProfiles_copied();
+    void cleaningProfiles_copy_failed();
+    void soundFiles_copied();
+    void soundFiles_copy_failed();
+    void languageFiles_copied();
+    void languageFiles_copy_failed();
+    void b1AppInstall_succeeded();
+    void fwupdate_succeeded();
+    void raise_this_window();
 
 private:
     void buildMachine();
+    QObject *triggerSender(const char *senderName);
+    // Appends "<br>", the phrase and the text to updaterDialogMsg.
+    void appendDialogLine(const QString &phrase, const QString &text);
+    // Copies one package file into place (start script and firmware); true
+    // when the copy succeeded. A failed removal or copy is reported.
+    bool copyIntoPlace(const QString &source, const QString &target, const QString &separator);
+    // Copies the listed files of one package folder into targetFolder and
+    // returns the status text; *failed tells whether any copy failed.
+    QString copyFolder(const QString &packageFolder, const QStringList &entries,
+                       const QString &targetFolder, bool *failed);
+    void writeResultFile();
     // Entries of a package folder, "." and ".." included, sorted by
     // character code.
     static QStringList sortedEntries(const QString &path);
@@ -317,6 +548,31 @@ private:
     CanbusManager *m_canbusManager;
     QPointer<QModbusMaster> m_modbusMaster;
     QState *m_idleState = nullptr;
+
+    QTimer m_uiAndSibPartsDoneTimer;
+    QTimer m_sibIoAckTimer;
+    QTimer m_sendSegPreWaitTimer;
+    QTimer m_packetWaitTimer;
+    QTimer m_findSlaveTimer;
+    QTimer m_appInstallConfirmTimer;
+    QTimer m_sibUpdateStepTimer;
+
+    QModbusPollInfo *m_phuOperationModePollInfo = nullptr;
+    QModbusPollInfo *m_phuFwUpdateStatusPollInfo = nullptr;
+    QModbusPollInfo *m_phuProgramCommandPollInfo = nullptr;
+
+    int m_currentNode = IoBoardNode;
+    int m_rollCallTries = 0;
+    // Firmware images being sent, with the offset and length of the packet
+    // last built; an image is good only once it has been loaded and checked.
+    QByteArray m_fwImage;
+    int m_fwOffset = 0;
+    int m_fwPacketLength = 0;
+    bool m_fwImageGood = false;
+    QByteArray m_nfcImage;
+    int m_nfcOffset = 0;
+    int m_nfcPacketLength = 0;
+    bool m_nfcImageGood = false;
 
     bool m_updateCanceled = false;
     QString m_packageRoot;

@@ -17,6 +17,25 @@ Window {
     color: "black"
     title: "System update"
 
+    readonly property int exitDelayMs: 500
+
+    // The end of an update: report it on the D-Bus at once, then stop the
+    // controller and this program shortly after.
+    Connections {
+        target: upd
+        function onUpdatesDone() {
+            upd.firmwareUpdateDone(!upd.updateFailed)
+            exitTimer.start()
+        }
+    }
+
+    Timer {
+        id: exitTimer
+        objectName: "exitTimer"
+        interval: updaterWindow.exitDelayMs
+        onTriggered: upd.exitUpdateApp()
+    }
+
     Column {
         objectName: "partsColumn"
         anchors.fill: parent

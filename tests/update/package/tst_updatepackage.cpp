@@ -288,7 +288,7 @@ private slots:
         m_updater->set_autoInstall(true);
         QSignalSpy begin(m_updater.get(), &Updater::startUpdateNextStep);
         m_updater->start();
-        QTRY_COMPARE(begin.count(), 1);
+        QTRY_VERIFY(begin.count() >= 1);
         QVERIFY(QDir::setCurrent(previous));
         QVERIFY(m_updater->get_kernelUpdateAvailable());
         QVERIFY(m_updater->get_usbStorageAvailable());

@@ -1,0 +1,462 @@
+#include "updater.h"
+#include "updaterstartup.h"
+
+#include "platform/kivclock.h"
+
+#include "machinestates.h"
+#include "messagecatcher.h"
+#include "privatebus.h"
+#include "ptypair.h"
+#include "temproot.h"
+
+#include <QAbstractState>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QSerialPort>
+#include <QSignalTransition>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QString stripped(const QString &name)
+{
+    return QString(name).remove(QLatin1Char('"'));
+}
+
+// The machine's own states, not those of machines it holds as children.
+QList<QAbstractState *> ownStates(QStateMachine &machine)
+{
+    QList<QAbstractState *> states;
+    for (QAbstractState *s : machine.findChildren<QAbstractState *>()) {
+        if (s->machine() == &machine && !qobject_cast<QStateMachine *>(s))
+            states << s;
+    }
+    return states;
+}
+
+// Records every state the machine enters, in order.
+class StateRecorder
+{
+public:
+    explicit StateRecorder(QStateMachine &machine)
+    {
+        for (QAbstractState *s : ownStates(machine)) {
+            QObject::connect(s, &QAbstractState::entered, s,
+                             [this, s] { m_entered << stripped(s->objectName()); });
+        }
+    }
+    QStringList entered() const { return m_entered; }
+
+private:
+    QStringList m_entered;
+};
+
+const QByteArray kSuccessful = "updateResult=successful\nresultDetail=update complete successfully\n";
+const QByteArray kFailed = "updateResult=failed\nresultDetail=update is failed\n";
+
+} // namespace
+
+// The update chart, the result it leaves for the controller, the report on
+// the D-Bus and the stop at the end.
+class TestUpdateMachine : public QObject
+{
+    Q_OBJECT
+
+    QStringList m_iotTexts;
+    QList<QDBusMessage> m_iotMessages;
+
+private slots:
+    void cleanup()
+    {
+        KivClock::useSystemClock();
+        m_iotTexts.clear();
+        m_iotMessages.clear();
+    }
+
+    // The chart builds without a framework complaint (every entry, exit and
+    // action slot exists), and the tracer sees each transition's trigger and
+    // actions.
+    void chartTexts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("trigSignal");
+        QTest::addColumn<QString>("action");
+
+        QTest::newRow("plain") << "idle2update" << "idleState" << "updatingState"
+                               << "this::startUpdateNextStep()" << "";
+        QTest::newRow("guarded timer") << "t_bothPartsDone" << "uiSibParallelState"
+                                       << "cookbookUpdateState"
+                                       << "&uiAndSibPartsDoneTimer::timeout()" << "";
+        QTest::newRow("emit and call") << "t_findSlaveTimerTO" << "findSlaveState" << ""
+                                       << "&findSlaveTimer::timeout()"
+                                       << "emit this->slaveNotFound()\nthis->retryCheckForSlaveUi()\n";
+        QTest::newRow("timer stop") << "t_sibFileError" << "sendSegmentPreWait" << ""
+                                    << "this::sibFileIsNotGood()"
+                                    << "this->sibFileError()\n&sibIoAckTimer->stop()\n"
+                                       "this->setSibPartDoneTrue()\n";
+        QTest::newRow("queued") << "t_nfc_bootlreq_noAck" << "nfcRequestBootloadState"
+                                << "nfcSendFileState" << "&sibIoAckTimer::timeout()"
+                                << "this->logTransitionTriggered()\n";
+        QTest::newRow("serial line") << "t_serialDataRcved" << "sibUpdateState" << ""
+                                     << "serialPort::readyRead()" << "this->processReceivedData()\n";
+        QTest::newRow("poll reply") << "t_fwUpdateDetails" << "waitForAllPhus" << ""
+                                    << "m_phuFwUpdateStatusPollInfo::pollReplyGood()"
+                                    << "this->processFwUpdateStatus()\n";
+        QTest::newRow("last") << "lang2done" << "languagesUpdateState" << "updateDoneState"
+                              << "this::startUpdateNextStep()" << "";
+    }
+
+    void chartTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, source);
+        QFETCH(QString, target);
+        QFETCH(QString, trigSignal);
+        QFETCH(QString, action);
+
+        TempRoot root;
+        QSerialPort port;
+        std::unique_ptr<Updater> updater;
+        {
+            MessageCatcher catcher;
+            updater = std::make_unique<Updater>(&port, nullptr, -1);
+            QCOMPARE(catcher.warnings(), QStringList());
+        }
+        auto *t = updater->findChild<QSignalTransition *>(name);
+        QVERIFY(t);
+        QCOMPARE(stripped(t->sourceState()->objectName()), source);
+        QCOMPARE(t->targetState() ? stripped(t->targetState()->objectName()) : QString(), target);
+        QCOMPARE(t->property("trigSignal").toString(), trigSignal);
+        QCOMPARE(t->property("action").toString(), action);
+    }
+
+    // The tree: one machine of 44 states, the two update regions in
+    // parallel, and an update that runs at most once.
+    void chartTree()
+    {
+        TempRoot root;
+        Updater updater(nullptr, nullptr, -1);
+        const QList<QAbstractState *> states = ownStates(updater);
+        QSet<QString> names;
+        for (QAbstractState *s : states)
+            names << stripped(s->objectName());
+        QCOMPARE(names.size(), states.size());
+        QCOMPARE(states.size(), 44);
+        int transitions = 0;
+        for (QAbstractState *s : states) {
+            if (auto *state = qobject_cast<QState *>(s))
+                transitions += state->transitions().size();
+        }
+        QCOMPARE(transitions, 68);
+
+        auto *parallel = updater.findChild<QState *>("\"uiSibParallelState\"");
+        QVERIFY(parallel);
+        QCOMPARE(parallel->childMode(), QState::ParallelStates);
+        QStringList regions;
+        for (QAbstractState *s : parallel->findChildren<QAbstractState *>(QString(), Qt::FindDirectChildrenOnly))
+            regions << stripped(s->objectName());
+        QCOMPARE(regions, (QStringList{"uiUpdatePart", "sibUpdatePart"}));
+        for (const char *end : {"\"updateDoneState\"", "\"updateErrorState\""}) {
+            auto *s = updater.findChild<QState *>(end);
+            QVERIFY(s);
+            QVERIFY(s->transitions().isEmpty());
+        }
+    }
+
+    // An empty package with auto-install: every part has nothing to do, the
+    // parallel state is left at its first check, the data parts pass
+    // straight through, and a shorter result replaces a longer old one.
+    void emptyPackageRunsToDone()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/updates/firmwareUpdateResult.txt",
+                               "updateResult=failed\nresultDetail=update is failed\n"
+                               "and an older tail that must not survive\n"));
+        QTemporaryDir package;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(package.path()));
+
+        Updater updater(nullptr, nullptr, -1);
+        updater.set_autoInstall(true);
+        StateRecorder recorder(updater);
+        QSignalSpy done(&updater, &Updater::updatesDone);
+        QElapsedTimer clock;
+        clock.start();
+        updater.start();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY(QDir::setCurrent(previous));
+
+        QCOMPARE(activeStateNames(updater), QStringList{"updateDoneState"});
+        QVERIFY2(elapsed >= 900 && elapsed < 3000, qPrintable(QString::number(elapsed)));
+        const QStringList expected = {
+            "idleState", "updatingState", "uiSibParallelState",
+            "uiUpdatePart", "uiUpdateState", "sibUpdatePart", "sibUpdateState",
+            "sibUpdateAvailableState",
+            "uiConfigUpdateState", "configFindSlaveState", "nfcUpdateState",
+            "nfcUpdateAvailableState",
+            "uiSplashScreenUpdateState", "splashScreenFindSlaveState",
+            "cookbookUpdateState", "cleaningUpdateState", "osUpdateState", "soundsUpdateState",
+            "helpUpdateState", "languagesUpdateState", "updateDoneState",
+        };
+        QCOMPARE(recorder.entered(), expected);
+        QVERIFY(updater.get_uiPartDone() && updater.get_configPartDone()
+                && updater.get_splashScreenDone() && updater.get_sibPartDone());
+        QCOMPARE(updater.get_updaterDialogMsg(),
+                 QStringLiteral("<b>Firmware Update In Progress</b><br><b>Do Not Turn Equipment Off</b><br>"));
+        QCOMPARE(root.readFile("/root/updates/firmwareUpdateResult.txt"), kSuccessful);
+    }
+
+    // Without auto-install and without the user, the update never begins;
+    // the parallel state waits for every board the package names.
+    void waitsForStartAndBoards()
+    {
+        TempRoot root;
+        QTemporaryDir package;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(package.path()));
+        Updater updater(nullptr, nullptr, -1);
+        updater.start();
+        QTRY_COMPARE(activeStateNames(updater), QStringList{"idleState"});
+        QTest::qWait(300);
+        QCOMPARE(activeStateNames(updater), QStringList{"idleState"});
+        QVERIFY(QDir::setCurrent(previous));
+
+        updater.set_uiPartDone(true);
+        updater.set_configPartDone(true);
+        updater.set_splashScreenDone(true);
+        QVERIFY(updater.uiAndSibPartsDone());
+        updater.set_splashScreenDone(false);
+        QVERIFY(!updater.uiAndSibPartsDone());
+    }
+
+    // Two NFC boards that both fail their image check: node 2 is given up,
+    // node 3 follows as board 2, and only then is the board part done; the
+    // failures reach the dialog and the result.
+    void twoNfcBoardsGivenUp()
+    {
+        TempRoot root;
+        QVERIFY(QDir().mkpath(root.filePath("/root/updates")));
+        QTemporaryDir package;
+        QVERIFY(QDir(package.path()).mkpath("nfcapp"));
+        QVERIFY(QDir(package.path()).mkpath("help/x")); // an update of its own
+        QFile image(package.filePath("nfcapp/nfc_2.bin"));
+        QVERIFY(image.open(QIODevice::WriteOnly));
+        image.write("not a real image");
+        image.close();
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(package.path()));
+
+        Updater updater(nullptr, nullptr, -1);
+        updater.set_nfcBoardCount(2);
+        updater.set_autoInstall(true);
+        StateRecorder recorder(updater);
+        QSignalSpy nextBoard(&updater, &Updater::nfcUpdateNextBoard);
+        QSignalSpy done(&updater, &Updater::updatesDone);
+        updater.start();
+        QTRY_VERIFY(activeStateNames(updater).contains("nfcRequestBootloadState"));
+        QVERIFY(QDir::setCurrent(previous));
+        // Node 1 is marked done as the I/O-board part passes with nothing to do.
+        QCOMPARE(updater.nodeDoneMap(), (QMap<int, bool>{{1, true}, {2, false}, {3, false}}));
+        QCOMPARE(updater.currentNode(), 2);
+        QCOMPARE(updater.get_nfcBoardId(), 1);
+        QVERIFY(updater.get_nfcProgressDialogVisible());
+        QCOMPARE(root.readFile("/root/nfcfirmware/nfc_2.bin"), QByteArray("not a real image"));
+
+        // The board acknowledges its bootloader; its image is not good.
+        emit updater.received_packet_OK();
+        QTRY_COMPARE(nextBoard.count(), 1);
+        QTRY_VERIFY(activeStateNames(updater).contains("nfcRequestBootloadState"));
+        QCOMPARE(updater.currentNode(), 3);
+        QCOMPARE(updater.get_nfcBoardId(), 2);
+        QCOMPARE(updater.nodeDoneMap(), (QMap<int, bool>{{1, true}, {2, true}, {3, false}}));
+        QVERIFY(!updater.uiAndSibPartsDone());
+
+        emit updater.received_packet_OK();
+        QTRY_COMPARE(done.count(), 1);
+        QCOMPARE(nextBoard.count(), 1);
+        QCOMPARE(updater.nodeDoneMap(), (QMap<int, bool>{{1, true}, {2, true}, {3, true}}));
+        QVERIFY(!updater.get_nfcProgressDialogVisible());
+        QVERIFY(updater.get_updateFailed());
+        QCOMPARE(updater.get_updaterDialogMsg().count("<br><b>NFC software download FAILED! Bad file CRC.</b><br>"), 2);
+        QCOMPARE(recorder.entered().count("nfcRequestBootloadState"), 2);
+        QCOMPARE(root.readFile("/root/updates/firmwareUpdateResult.txt"), kFailed);
+    }
+
+    // The roll call gives up after 30 unanswered tries, with its progress.
+    void rollCallGivesUp()
+    {
+        TempRoot root;
+        Updater updater(nullptr, nullptr, -1);
+        QList<int> progress;
+        for (int i = 0; i < 30; ++i) {
+            updater.retryCheckForSlaveUi();
+            progress << updater.get_checkForSlaveUiProgress();
+        }
+        QCOMPARE(progress.at(0), 3);
+        QCOMPARE(progress.at(14), 50);
+        QCOMPARE(progress.at(29), 100);
+        QCOMPARE(updater.rollCallTries(), 30);
+        QVERIFY(!updater.get_uiPartDone() && !updater.get_configPartDone()
+                && !updater.get_splashScreenDone());
+        updater.retryCheckForSlaveUi();
+        QCOMPARE(updater.rollCallTries(), 30);
+        QVERIFY(updater.get_uiPartDone() && updater.get_configPartDone()
+                && updater.get_splashScreenDone());
+        QVERIFY(!updater.get_updateFailed());
+    }
+
+    // Retries: 30 time-outs in a row are allowed, a good packet starts over.
+    void retryLimit()
+    {
+        TempRoot root;
+        Updater updater(nullptr, nullptr, -1);
+        for (int i = 0; i < 29; ++i)
+            updater.incRetryCount();
+        QVERIFY(updater.retryPossible());
+        updater.clearRetryCount();
+        QCOMPARE(updater.get_totalTimeouts(), 29);
+        for (int i = 0; i < 30; ++i)
+            updater.incRetryCount();
+        QVERIFY(updater.noRetryPossible() && !updater.retryPossible());
+    }
+
+    // The firmware-update event, byte for byte, with the time rounded to
+    // the nearest second.
+    void firmwareUpdatedEvent_data()
+    {
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<qint64>("ms");
+        QTest::addColumn<QByteArray>("status");
+        QTest::addColumn<QByteArray>("timestamp");
+        QTest::newRow("good, 499 ms stays") << true << qint64(1700000000499) << QByteArray("Success")
+                                            << QByteArray("1700000000");
+        QTest::newRow("failed, 999 ms rounds up") << false << qint64(1700000000999)
+                                                  << QByteArray("Failed") << QByteArray("1700000001");
+        QTest::newRow("500 ms rounds up") << true << qint64(1700000000500) << QByteArray("Success")
+                                          << QByteArray("1700000001");
+    }
+
+    void firmwareUpdatedEvent()
+    {
+        QFETCH(bool, result);
+        QFETCH(qint64, ms);
+        QFETCH(QByteArray, status);
+        QFETCH(QByteArray, timestamp);
+        QCOMPARE(Updater::firmwareUpdatedEvent(result, ms),
+                 "{\n    \"event\": \"firmwareUpdated\",\n    \"firmwareVer\": \"\",\n"
+                 "    \"status\": \"" + status + "\",\n    \"subSystemId\": \"0\",\n"
+                 "    \"timestamp\": \"" + timestamp + "\"\n}\n");
+    }
+
+    void onIotProxy(const QDBusMessage &message)
+    {
+        m_iotMessages << message;
+        m_iotTexts << message.arguments().value(0).toString();
+    }
+
+    // The whole program in this process: a failed update (one menu file
+    // cannot be copied) announces itself on the bus, writes the failed
+    // result and runs the stop command.
+    void failedUpdateReportsAndStops()
+    {
+        PrivateBus bus;
+        QVERIFY(bus.start());
+        QDBusConnection listener = QDBusConnection::connectToBus(bus.address(), "iotListener");
+        QVERIFY(listener.isConnected());
+        QVERIFY(listener.connect(QString(), "/iotproxy", "org.orbanta.IoTProxy", "iotproxy", this,
+                                 SLOT(onIotProxy(QDBusMessage))));
+
+        TempRoot root;
+        qputenv("KIV_CAN", "virtual");
+        qputenv("KIV_VCAN_DIR", QFile::encodeName(root.filePath("/run/vcan/can0")));
+        QVERIFY(root.writeFile("/root/updates/firmwareUpdateResult.txt", kSuccessful + "old tail\n"));
+        QVERIFY(root.addFakeTool("/usr/bin/pkill"));
+        // A folder where a menu file should go: that copy fails.
+        QVERIFY(QDir().mkpath(root.filePath("/root/mcImport/b.mnu/keep")));
+        PtyPair pty;
+        QVERIFY(pty.open());
+
+        QTemporaryDir package;
+        for (const char *name : {"configuration/a.mnu", "configuration/b.mnu"}) {
+            QVERIFY(QDir(package.path()).mkpath("configuration"));
+            QFile f(package.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(name);
+        }
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(package.path()));
+
+        KivClock::freezeAt(1700000000999);
+        QObject owner;
+        auto startup = std::make_unique<UpdaterStartup>(
+            QStringList{"kivSystemUpdateUtil", "-sp" + pty.devicePath(), "-autoinstall"}, &owner);
+        Updater *upd = startup->updater();
+        QSignalSpy done(upd, &Updater::updatesDone);
+        startup->startMachines();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
+        QVERIFY(QDir::setCurrent(previous));
+
+        QTRY_COMPARE(m_iotTexts.size(), 1);
+        const QDBusMessage &message = m_iotMessages.first();
+        QCOMPARE(message.path(), QStringLiteral("/iotproxy"));
+        QCOMPARE(message.interface(), QStringLiteral("org.orbanta.IoTProxy"));
+        QCOMPARE(message.member(), QStringLiteral("iotproxy"));
+        QCOMPARE(message.signature(), QStringLiteral("s"));
+        QCOMPARE(m_iotTexts.first().toUtf8(), Updater::firmwareUpdatedEvent(false, 1700000000999));
+        QVERIFY(m_iotTexts.first().contains("\"timestamp\": \"1700000001\""));
+
+        QCOMPARE(root.readFile("/root/updates/firmwareUpdateResult.txt"), kFailed);
+        QVERIFY(upd->get_updaterDialogMsg().endsWith(
+            "<br><b>Tavolen file install status</b><br><br>a.mnu: OK<br>b.mnu: Fail<br>"));
+        QTRY_COMPARE(root.fakeToolCalls("/usr/bin/pkill"), (QStringList{"kiv", "--"}));
+        startup.reset();
+        qunsetenv("KIV_CAN");
+        qunsetenv("KIV_VCAN_DIR");
+    }
+
+    // The stop command runs through the tool runner and returns; where the
+    // root holds no such tool nothing runs.
+    void exitRunsStopCommand()
+    {
+        TempRoot root;
+        Updater updater(nullptr, nullptr, -1);
+        QElapsedTimer clock;
+        clock.start();
+        updater.exitUpdateApp();
+        QVERIFY(clock.elapsed() < 5000);
+        QVERIFY(root.fakeToolCalls("/usr/bin/pkill").isEmpty());
+
+        QVERIFY(root.addFakeTool("/usr/bin/pkill"));
+        updater.exitUpdateApp();
+        QCOMPARE(root.fakeToolCalls("/usr/bin/pkill"), (QStringList{"kiv", "--"}));
+    }
+
+    // Without the updates folder nothing is written and the run still ends.
+    void noUpdatesFolder()
+    {
+        TempRoot root;
+        QTemporaryDir package;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(package.path()));
+        Updater updater(nullptr, nullptr, -1);
+        updater.set_autoInstall(true);
+        QSignalSpy done(&updater, &Updater::updatesDone);
+        updater.start();
+        QTRY_COMPARE(done.count(), 1);
+        QVERIFY(QDir::setCurrent(previous));
+        QVERIFY(!QFile::exists(root.filePath("/root/updates/firmwareUpdateResult.txt")));
+        QCOMPARE(activeStateNames(updater), QStringList{"updateDoneState"});
+    }
+};
+
+QTEST_MAIN(TestUpdateMachine)
+#include "tst_updatemachine.moc"
