@@ -254,7 +254,8 @@ Item {
                         if (trayBar.currentIndex !== box.tray.groupIndex)
                             trayBar.currentIndex = box.tray.groupIndex
                     }
-                    function onWarningReasonChanged(value) {
+                    function onWarningReasonChanged() {
+                        var value = box.tray.warningReason
                         if (value === 0) {
                             trayBar.notifyProductChangeCancel()
                             zoneView.mismatchErrorActive = false
