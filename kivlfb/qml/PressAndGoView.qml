@@ -51,6 +51,7 @@ Item {
     Component {
         id: zoneComponent
         ZoneView {
+            objectName: "zoneView" + zoneNumber
             layout: cabinetManager.zoneViewType
             zoneColor: "transparent"
             gridWidth: pgView.width

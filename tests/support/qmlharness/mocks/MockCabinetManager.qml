@@ -79,6 +79,8 @@ QtObject {
         if (uiTrayHeight > 0)
             return uiTrayHeight
         var rows = Math.max(numberOfRows, 1)
+        if (orientationPortrait && zonesPerRow > 1)
+            return Math.floor(((pressGoBannerEnable ? 590 : 710) - 10 * rows) / (2 * rows))
         var height = (orientationPortrait ? 700 : 480) - (pressGoBannerEnable ? 120 : 0)
         if (rows <= 2)
             height = Math.floor(2 * height / 3)
