@@ -195,6 +195,12 @@ Window {
             y: mainPanel.dockLeft ? 5 : 0
             width: mainPanel.width - x
             height: mainPanel.dockBottom ? mainPanel.height - mainPanel.dockThickness : mainPanel.height - y
+            tempViewEnabled: kivDisplay.tempViewEnabled
+            onMessageRequested: {
+                messageDialog.theText = text
+                messageDialog.showCloseButton = showClose
+                messageDialog.visible = true
+            }
         }
 
         Dock {

@@ -30,6 +30,22 @@ QtObject {
     property bool isConfigured: true
     property bool uiidValid: true
 
+    // The holding screen.
+    property int numberOfZones: 0
+    property bool pressGoBannerEnable: false
+    property int zoneViewType: 0
+    property int singleBinZone: 0
+    property bool shelfNumbersEnable: false
+    property int shelfNumberingOrder: 0
+    property int startingShelfNumber: 0
+    property bool touchBasedTransfer: false
+    property bool timerColorEnable: false
+    property bool nfcEnabled: false
+    // What getUiTrayHeight() answers; 0: an even share of the screen's height.
+    property int uiTrayHeight: 0
+    // What the transfer-timer getters answer: { name, holdTime, warningTime, remainingTime }.
+    property var transferTimers: []
+
     signal cleaningStarted()
     signal cleaningStopped()
     signal screenshotTaken()
@@ -59,5 +75,58 @@ QtObject {
     function sendRestorationDialogBlockEnable(value) { log.record("cabinetManager.sendRestorationDialogBlockEnable", arguments) }
     function restoreNewDaypartIfo() { log.record("cabinetManager.restoreNewDaypartIfo", arguments) }
     function cancelAllHolding() { log.record("cabinetManager.cancelAllHolding", arguments) }
+    function getUiTrayHeight() {
+        if (uiTrayHeight > 0)
+            return uiTrayHeight
+        var rows = Math.max(numberOfRows, 1)
+        if (orientationPortrait && zonesPerRow > 1)
+            return Math.floor(((pressGoBannerEnable ? 590 : 710) - 10 * rows) / (2 * rows))
+        var height = (orientationPortrait ? 700 : 480) - (pressGoBannerEnable ? 120 : 0)
+        if (rows <= 2)
+            height = Math.floor(2 * height / 3)
+        return Math.floor((height - 5 * rows) / rows)
+    }
+    function convertToCelsius(valueF) { return Math.round((valueF - 32) * 5 / 9) }
+    function showProductTransferWindow(bin, groupIndex, productId) {
+        log.record("cabinetManager.showProductTransferWindow", arguments)
+    }
+    function getTransferTimersCount() { return transferTimers.length }
+    function getTransferTimerValue(index, role) {
+        var entry = transferTimers[index]
+        if (!entry)
+            return undefined
+        return [entry.name, entry.holdTime, entry.warningTime, entry.remainingTime][role]
+    }
+    function doProductTransfer(index) { log.record("cabinetManager.doProductTransfer", arguments) }
+    function sendZoneEcoModeToRemoteDisplay(zone, value) { log.record("cabinetManager.sendZoneEcoModeToRemoteDisplay", arguments) }
+    function sendZoneOffModeToRemoteDisplay(zone, value) { log.record("cabinetManager.sendZoneOffModeToRemoteDisplay", arguments) }
+
+    // Gives the mock a cabinet of rows x zonesPerRow zones of traysPerZone
+    // bins each, named and numbered as the cabinet core names them.
+    function buildCabinet(rows, zonesPerRowCount, traysPerZoneCount) {
+        var zoneComponent = Qt.createComponent("MockZone.qml")
+        var trayComponent = Qt.createComponent("MockTray.qml")
+        var zones = []
+        var trays = []
+        for (var z = 0; z < rows * zonesPerRowCount; ++z) {
+            var zoneTrays = []
+            for (var t = 0; t < traysPerZoneCount; ++t) {
+                var bin = z * traysPerZoneCount + t
+                var tray = trayComponent.createObject(this, { log: log, binNumber: bin, objectName: "tbsc" + bin })
+                zoneTrays.push(tray)
+                trays.push(tray)
+            }
+            zones.push(zoneComponent.createObject(this, {
+                log: log, zoneNumber: z, traysPerZone: traysPerZoneCount,
+                traysListProperty: zoneTrays, objectName: "zone" + z
+            }))
+        }
+        numberOfRows = rows
+        zonesPerRow = zonesPerRowCount
+        traysPerZone = traysPerZoneCount
+        numberOfZones = zones.length
+        traysModelList = trays
+        zonesModelList = zones
+    }
     function sendClearAmbientTempAlarm() { log.record("cabinetManager.sendClearAmbientTempAlarm", arguments) }
 }

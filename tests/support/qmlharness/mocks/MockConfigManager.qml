@@ -18,6 +18,9 @@ QtObject {
     property bool timerColorStatus: false
     property int labelFontSize: 20
     property int tempUnit: 1
+    property bool productDiscardFlash: false
+    property bool groupDotsEnabled: true
+    property bool splitViewEnabled: false
 
     signal showSerialModelNumbersDialog()
     signal hideSerialModelNumbersDialog()

@@ -5,6 +5,9 @@ QtObject {
     property QtObject log
 
     function initializeEditDataModels() { log.record("menuManager.initializeEditDataModels", arguments) }
-    function getProductGroupPList(group) { return [] }
+    // Product ids by group id, for getProductGroupPList().
+    property var groups: ({})
+
+    function getProductGroupPList(group) { return groups[group] !== undefined ? groups[group] : [] }
     function getProductName(productId) { return "Product " + productId }
 }
