@@ -1,5 +1,7 @@
 #include "cabinetmanager.h"
 
+#include <cmath>
+
 #include "platform/kivroot.h"
 
 #include "core/kivdefs.h"
@@ -1396,14 +1398,19 @@ void CabinetManager::stopAmbientTempAlarmSlot()
 {
 }
 
-int CabinetManager::convertToCelsius(int /*valueF*/)
+// Temperatures are held in whole degrees Fahrenheit; the screens convert.
+// Halves round upward (2.5 -> 3, -2.5 -> -2), in single precision as the
+// stored tables were computed.
+int CabinetManager::convertToCelsius(int valueF)
 {
-    return 0;
+    const float c = float(valueF - 32) * 5.0f / 9.0f;
+    return int(std::floor(c + 0.5f));
 }
 
-int CabinetManager::convertToFahrenheit(int /*valueC*/)
+int CabinetManager::convertToFahrenheit(int valueC)
 {
-    return 0;
+    const float f = float(valueC) * 9.0f / 5.0f;
+    return int(std::floor(f + 0.5f)) + 32;
 }
 
 

@@ -136,6 +136,26 @@ private slots:
         QCOMPARE(manager.objectName(), QStringLiteral("cabinetManager"));
     }
 
+    void temperatureConversions_data()
+    {
+        QTest::addColumn<int>("fahrenheit");
+        QTest::addColumn<int>("celsius");
+        QTest::newRow("boiling") << 212 << 100;
+        QTest::newRow("0.56 rounds up") << 33 << 1;
+        QTest::newRow("same in both") << -40 << -40;
+        QTest::newRow("-0.56") << 31 << -1;
+    }
+    void temperatureConversions()
+    {
+        QFETCH(int, fahrenheit);
+        QFETCH(int, celsius);
+        CabinetManager manager(0, 0, nullptr);
+        QCOMPARE(manager.convertToCelsius(fahrenheit), celsius);
+        QCOMPARE(manager.convertToFahrenheit(100), 212);
+        QCOMPARE(manager.convertToFahrenheit(-1), 30); // -1.8 rounds to -2
+        QCOMPARE(manager.convertToFahrenheit(2), 36);  // 3.6 rounds to 4
+    }
+
     void discardTextIsAFlagToTheScreens()
     {
         CabinetManager manager(0, 0, nullptr);
