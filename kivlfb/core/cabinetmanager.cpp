@@ -16,6 +16,7 @@
 #include "menus/daypartmanager.h"
 #include "menus/menumanager.h"
 #include "network/dadazodaru.h"
+#include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
 #include "nfc/nfcreadersimulator.h"
 #include "platform/kivclock.h"
@@ -631,8 +632,11 @@ void CabinetManager::processFileMpm(int /*mpmid*/)
 {
 }
 
-void CabinetManager::processMpm(int /*mpmid*/, QByteArray *msg)
+void CabinetManager::processMpm(int mpmid, QByteArray *msg)
 {
+    if (msg && mpmid == CanbusManager::KIV_MULTI_ZONEMONITORINFO && !get_iAmMaster()
+        && m_masterIoManager)
+        m_masterIoManager->processZoneMonitorMessage(*msg);
     // The receiver owns the payload on every path.
     delete msg;
 }

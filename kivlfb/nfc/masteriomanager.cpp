@@ -410,6 +410,39 @@ QByteArray MasterIoManager::zoneMonitorPayload(int operatingMode, const QList<Bi
     return payload;
 }
 
+bool MasterIoManager::parseZoneMonitorPayload(const QByteArray &payload, int *operatingMode,
+                                              QList<int> *temps)
+{
+    if (payload.size() < 4 * (1 + kBinCount))
+        return false;
+    QDataStream in(payload);
+    in.setByteOrder(QDataStream::BigEndian);
+    qint32 value = 0;
+    in >> value;
+    *operatingMode = value;
+    temps->clear();
+    for (int bin = 0; bin < kBinCount; ++bin) {
+        in >> value;
+        temps->append(value);
+    }
+    return true;
+}
+
+void MasterIoManager::processZoneMonitorMessage(const QByteArray &payload)
+{
+    int mode = 0;
+    QList<int> temps;
+    if (!parseZoneMonitorPayload(payload, &mode, &temps)) {
+        qDebug().noquote() << QStringLiteral("Zone monitor message too short: %1 bytes, ignored")
+                                  .arg(payload.size());
+        return;
+    }
+    set_operatingMode(mode);
+    for (int bin = 0; bin < temps.size(); ++bin)
+        setBinInfoListItem(bin, temps.at(bin));
+    updateZonesFromBinInfoList();
+}
+
 void MasterIoManager::sendZoneMonitorInfo()
 {
     if (!m_can)

@@ -111,6 +111,13 @@ public:
     // The zone-monitor message to the other displays: operation mode, then
     // the actual temperature of bins 0 to 19, each a big-endian 32-bit int.
     static QByteArray zoneMonitorPayload(int operatingMode, const QList<BinInfo *> &bins);
+    // Reads that message back; false (and nothing written) when it is
+    // shorter than the 84 bytes it must hold.
+    static bool parseZoneMonitorPayload(const QByteArray &payload, int *operatingMode,
+                                        QList<int> *temps);
+    // A display that is not primary takes the board's readings from the
+    // primary display's message instead of the line.
+    void processZoneMonitorMessage(const QByteArray &payload);
 
     // Board and link queries.
     Q_INVOKABLE int get_numOfNfcBoards() const;

@@ -729,6 +729,35 @@ private slots:
         qDeleteAll(bins);
     }
 
+    // The receiving display: a whole message sets the mode and every bin;
+    // a short one is logged and changes nothing.
+    void zoneMonitorMessageOnAnotherDisplay()
+    {
+        auto io = makeIo(smallCabinet(false));
+        QList<BinInfo *> source;
+        for (int b = 0; b < 20; ++b) {
+            source << new BinInfo(b, this);
+            source.last()->set_actualTemp(b == 19 ? -5 : 140 + b);
+        }
+        const QByteArray payload = MasterIoManager::zoneMonitorPayload(3, source);
+        qDeleteAll(source);
+
+        QSignalSpy mode(io.get(), &MasterIoManager::operatingModeChanged);
+        io->processZoneMonitorMessage(payload);
+        QCOMPARE(mode.count(), 1);
+        QCOMPARE(io->get_operatingMode(), 3);
+        QCOMPARE(io->get_binInfoList().at(0)->get_actualTemp(), 140);
+        QCOMPARE(io->get_binInfoList().at(19)->get_actualTemp(), -5);
+
+        qInstallMessageHandler(captureLog);
+        for (const QByteArray &bad : {QByteArray(), payload.left(83), QByteArray(10, '\xff')})
+            io->processZoneMonitorMessage(bad);
+        qInstallMessageHandler(nullptr);
+        QCOMPARE(mode.count(), 1);
+        QCOMPARE(io->get_binInfoList().at(0)->get_actualTemp(), 140);
+        QCOMPARE(g_log.filter(QStringLiteral("Zone monitor message too short")).size(), 3);
+    }
+
     void zoneMonitorGoesToTheOtherDisplays_data()
     {
         QTest::addColumn<bool>("mirror");
