@@ -20,6 +20,7 @@
 #include "menus/daypartmanager.h"
 #include "menus/menumanager.h"
 #include "network/dadazodaru.h"
+#include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
 #include "nfc/nfcreadersimulator.h"
 #include "platform/kivclock.h"

@@ -648,17 +648,11 @@ void CabinetManager::processMpm(int mpmid, QByteArray *msg)
     }
 
     switch (mpmid) {
-    case M::KIV_MULTI_ZONEMONITORINFO: {
-        if (!m_masterIoManager)
-            break;
-        qint16 mode = 0;
-        const QList<qint16> temps = Codec::decodeZoneMonitorInfo(payload, mode);
-        m_masterIoManager->set_operatingMode(mode);
-        for (int i = 0; i < temps.size(); ++i)
-            m_masterIoManager->setBinInfoListItem(i, temps.at(i));
-        m_masterIoManager->updateZonesFromBinInfoList();
+    case M::KIV_MULTI_ZONEMONITORINFO:
+        // The primary display's board readings; the I/O link owns the bins.
+        if (m_masterIoManager && !get_iAmMaster())
+            m_masterIoManager->processZoneMonitorMessage(payload);
         break;
-    }
     case M::KIV_MULTI_BINS_REMAINING_TIME: {
         const QList<qint32> times = Codec::decodeRemainingTimes(payload);
         for (int i = 0; i < times.size() && i < m_trayList.size(); ++i)

@@ -494,6 +494,18 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     if (!m_tpsmList.isEmpty())
         m_masterIoManager->set_tpsmList(m_tpsmList);
     m_masterIoManager->set_iosyscfg(m_iosyscfg);
+    IoBoardLayout ioLayout;
+    ioLayout.iAmMaster = get_iAmMaster();
+    ioLayout.hasFan = get_hasFan();
+    ioLayout.hasMirrorDisplay = get_hasMirrorDisplay();
+    ioLayout.hasSecondaryDisplay = get_hasSecondaryDisplay();
+    ioLayout.numberOfZones = get_numberOfZones();
+    ioLayout.traysPerZone = get_traysPerZone();
+    ioLayout.cabinetConfiguration = get_cabinetConfiguration();
+    ioLayout.numIOBoards = get_numIOBoards();
+    ioLayout.zoneMap = m_zoneMap;
+    ioLayout.mio2uitMap = m_mio2uitMap;
+    m_masterIoManager->set_layout(ioLayout);
 
     // 39. System time.
     m_sysTimeTimer.start();
@@ -1005,6 +1017,7 @@ void CabinetManager::wireIoBoard()
 {
     MasterIoManager *io = m_masterIoManager;
     connect(io, SIGNAL(iobGenStatusChanged(int,int)), this, SLOT(processIobStatusChange(int,int)), Qt::QueuedConnection);
+    connect(this, SIGNAL(heatersTestEnabledChanged(bool)), io, SLOT(set_heatersTestEnabled(bool)), Qt::DirectConnection);
     wireIoBoardAlarms();
     const bool forwards = (get_uiRole() == 1 && hasRemoteDisplay()) || get_uiRole() == 2;
     if (forwards)

@@ -409,15 +409,6 @@ QList<qint16> CanMessageCodec::decodeBinsTargetTemps(const QByteArray &payload)
     return temps;
 }
 
-QList<qint16> CanMessageCodec::decodeZoneMonitorInfo(const QByteArray &payload, qint16 &operatingMode)
-{
-    operatingMode = qint16(uint16At(payload, 0));
-    QList<qint16> temps;
-    for (int i = 0; i < 20; ++i)
-        temps << qint16(uint16At(payload, 2 + 2 * i));
-    return temps;
-}
-
 QByteArray CanMessageCodec::networkConfig(const NetworkConfig &c)
 {
     Writer w(-1);

@@ -126,8 +126,6 @@ public:
     static QList<qint32> decodeRemainingTimes(const QByteArray &payload);
     // Count (8) then count 16-bit temperatures (23).
     static QList<qint16> decodeBinsTargetTemps(const QByteArray &payload);
-    // Operating mode (16) then 20 bin temperatures (16) (1).
-    static QList<qint16> decodeZoneMonitorInfo(const QByteArray &payload, qint16 &operatingMode);
 
     struct NetworkConfig
     {

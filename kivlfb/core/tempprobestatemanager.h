@@ -2,8 +2,13 @@
 
 #include "statemachine/tarnstatemachine.h"
 
+#include <QDateTime>
+#include <QTimer>
+
 // Debounced state of one temperature probe, fed with the thermocouple status
-// that the error controller reads from the I/O board.
+// that the error controller reads from the I/O board. A shorted or open
+// reading is only suspect at first (too low, too high); it becomes an error
+// once it has lasted 300 s without interruption, measured on KivClock.
 class TempProbeStateManager : public TarnStateMachine
 {
     Q_OBJECT
@@ -30,6 +35,10 @@ public:
     };
     Q_ENUM(TempProbeValues_enum)
 
+    // How long a suspect reading must last before it counts as an error.
+    static constexpr int kErrorDelaySecs = 300;
+    static constexpr int kErrorCheckIntervalMs = 1000;
+
     explicit TempProbeStateManager(QObject *parent = nullptr);
 
     int get_tps() const { return m_tps; }
@@ -55,20 +64,39 @@ public slots:
     void set_tpNumber(int value);
     void set_ignoreErrorsFlag(bool value);
 
+    void managerState_onEntry() {}
+    void managerState_onExit() {}
+    void unknownState_onEntry();
+    void unknownState_onExit() {}
+    void ignoreErrorsState_onEntry() {}
+    void ignoreErrorsState_onExit() {}
+    void validState_onEntry();
+    void validState_onExit() {}
+    void tooLowState_onEntry();
+    void tooLowState_onExit();
+    void shortedState_onEntry();
+    void shortedState_onExit() {}
+    void tooHighState_onEntry();
+    void tooHighState_onExit();
+    void openedState_onEntry();
+    void openedState_onExit() {}
+
+    // A temperature reading: at or beyond the sensor's limits it counts as
+    // shorted (low end) or open (high end).
+    void processNewValue(int value);
     // err is the low byte of the probe's status register: 0 none,
     // 1 shorted, 2 open. Statuses of other probes are ignored.
     void processTcErrorState(quint16 itemNumber, quint16 err);
-
-    void managerState_onEntry();
-    void managerState_onExit();
-    void unknownState_onEntry();
-    void unknownState_onExit();
+    bool longEnough4Error();
 
 private:
     void buildMachine();
+    void enterState(int tps);
 
     int m_tps = TPS_UNKNOWN;
     int m_tpvalue = -1;
     int m_tpNumber = -1;
     bool m_ignoreErrorsFlag = false;
+    QDateTime stateEntryTime;
+    QTimer errorDelayTimer;
 };

@@ -1,21 +1,28 @@
 #pragma once
 
+#include "nfc/ioboardlayout.h"
 #include "statemachine/tarnstatemachine.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QTimer>
 
 class BinInfo;
 class CanbusManager;
 class NFCmanager;
 class QModbusMaster;
+class QModbusPollInfo;
 class TempProbeStateManager;
 class TrayBarSc;
 class ZoneManager;
 
-// The primary display's side of the link to the master I/O board and the
-// NFC reader boards: set points and fan targets out, temperatures, status
-// and tag readings in. Keeps one BinInfo per bin for the screens.
+// The primary display's side of the link to the master I/O board (Modbus
+// slave 1): sets the board's configuration, leaves preheat, sends set points
+// and fan targets, polls temperatures, status words, fans, board
+// temperatures and the power line, raises the alarms and error reports that
+// follow, and feeds the zones, the probe managers and the other displays.
+// Keeps one BinInfo per bin for the screens.
 class MasterIoManager : public TarnStateMachine
 {
     Q_OBJECT
@@ -24,6 +31,15 @@ class MasterIoManager : public TarnStateMachine
     Q_PROPERTY(int ambientTemperature READ get_ambientTemperature WRITE set_ambientTemperature NOTIFY ambientTemperatureChanged)
     Q_PROPERTY(int operatingMode READ get_operatingMode WRITE set_operatingMode NOTIFY operatingModeChanged)
     Q_PROPERTY(QList<QObject *> binInfoList READ get_binInfoListProperty CONSTANT)
+    Q_PROPERTY(int iobGenStatus1 READ get_iobGenStatus1 WRITE set_iobGenStatus1 NOTIFY iobGenStatus1Changed)
+    Q_PROPERTY(int iobGenStatus2 READ get_iobGenStatus2 WRITE set_iobGenStatus2 NOTIFY iobGenStatus2Changed)
+    Q_PROPERTY(int iobGenStatus3 READ get_iobGenStatus3 WRITE set_iobGenStatus3 NOTIFY iobGenStatus3Changed)
+    Q_PROPERTY(int iobGenStatus4 READ get_iobGenStatus4 WRITE set_iobGenStatus4 NOTIFY iobGenStatus4Changed)
+    Q_PROPERTY(int iobGenStatus5 READ get_iobGenStatus5 WRITE set_iobGenStatus5 NOTIFY iobGenStatus5Changed)
+    Q_PROPERTY(bool pendingTTSF READ get_pendingTTSF WRITE set_pendingTTSF NOTIFY pendingTTSFChanged)
+    Q_PROPERTY(double lineVoltage READ get_lineVoltage WRITE set_lineVoltage NOTIFY lineVoltageChanged)
+    Q_PROPERTY(double lineCurrent READ get_lineCurrent WRITE set_lineCurrent NOTIFY lineCurrentChanged)
+    Q_PROPERTY(double lineFrequency READ get_lineFrequency WRITE set_lineFrequency NOTIFY lineFrequencyChanged)
 
 public:
     enum PHU_OperationModesTag {
@@ -42,10 +58,34 @@ public:
     // The board addresses bins 0 to 19 whatever the layout, so the list
     // always has that many entries, indexed by bin number.
     static const int kBinCount = 20;
+    static const int kIoBoardSlave = 1;
+    static const int kStatusWords = 5;
+
+    // Poll periods and the alarm rules' limits.
+    static const int kZoneMonitorIntervalMs = 2000;
+    static const int kGenStatusIntervalMs = 1500;
+    static const int kGenStatusSlowIntervalMs = 6000;
+    static const int kSetPointDebounceMs = 500;
+    static const int kFanTargetDelayMs = 500;
+    static const int kFanActualsIntervalMs = 1000;
+    static const int kBoardTempsIntervalMs = 1000;
+    static const int kPowerLineFirstDelayMs = 30000;
+    static const int kPowerLineIntervalMs = 2000;
+    static const int kPreheatEventDelayMs = 3000;
+    static const int kHeaterHighReadings = 10;
+    static const int kHeaterHighMin = 271;
+    static const int kHeaterHighMax = 326;
+    static const int kAmbientHighTemp = 161;
+    static const int kAmbientHighReadings = 900;
+    static const int kAmbientRealarmSecs = 3600;
 
     MasterIoManager(NFCmanager *nfc, QModbusMaster *modbus, CanbusManager *can, int uiId,
                     QList<ZoneManager *> *zones, QList<TrayBarSc *> *trays, int tempHandling,
                     QObject *parent);
+
+    // The cabinet's layout and role; set before the machine starts.
+    void set_layout(const IoBoardLayout &layout) { m_layout = layout; }
+    const IoBoardLayout &layout() const { return m_layout; }
 
     int get_orientationId() const { return m_orientationId; }
     int get_iosyscfg() const { return m_iosyscfg; }
@@ -55,8 +95,31 @@ public:
     QList<QObject *> get_binInfoListProperty() const;
     QList<TempProbeStateManager *> get_tpsmList() const { return m_tpsmList; }
     void set_tpsmList(const QList<TempProbeStateManager *> &list) { m_tpsmList = list; }
+    int get_iobGenStatus1() const { return m_iobGenStatus[0]; }
+    int get_iobGenStatus2() const { return m_iobGenStatus[1]; }
+    int get_iobGenStatus3() const { return m_iobGenStatus[2]; }
+    int get_iobGenStatus4() const { return m_iobGenStatus[3]; }
+    int get_iobGenStatus5() const { return m_iobGenStatus[4]; }
+    bool get_pendingTTSF() const { return m_pendingTTSF; }
+    double get_lineVoltage() const { return m_lineVoltage; }
+    double get_lineCurrent() const { return m_lineCurrent; }
+    double get_lineFrequency() const { return m_lineFrequency; }
 
-    // Board and link queries; real answers come with the I/O-board work.
+    // The poll records, by their object names, for the screens and tests.
+    QModbusPollInfo *pollInfo(const QString &name) const;
+
+    // The zone-monitor message to the other displays: operation mode, then
+    // the actual temperature of bins 0 to 19, each a big-endian 32-bit int.
+    static QByteArray zoneMonitorPayload(int operatingMode, const QList<BinInfo *> &bins);
+    // Reads that message back; false (and nothing written) when it is
+    // shorter than the 84 bytes it must hold.
+    static bool parseZoneMonitorPayload(const QByteArray &payload, int *operatingMode,
+                                        QList<int> *temps);
+    // A display that is not primary takes the board's readings from the
+    // primary display's message instead of the line.
+    void processZoneMonitorMessage(const QByteArray &payload);
+
+    // Board and link queries.
     Q_INVOKABLE int get_numOfNfcBoards() const;
     Q_INVOKABLE bool getIoCommErrorDetected() const;
     Q_INVOKABLE bool getNfcErrorDetected() const;
@@ -65,58 +128,191 @@ public:
     Q_INVOKABLE bool eolTempTestSingleHeater(int zone, int heater);
     Q_INVOKABLE void eolTempTestAllHeaters(bool on);
 
+    // Guards of the chart.
+    Q_INVOKABLE bool isOperatingModePreheat() const { return m_operatingMode == PHU_MODE_PREHEAT; }
+    Q_INVOKABLE bool isOperatingModeNotPreheat() const { return m_operatingMode != PHU_MODE_PREHEAT; }
+
 signals:
     void orientationIdChanged(int value);
     void iosyscfgChanged(int value);
     void ambientTemperatureChanged(int value);
     void operatingModeChanged(int value);
-    // Inputs of the chart.
-    void ttSendRequestSignal();
-    void nfcReadingStart();
+    void iobGenStatus1Changed(int value);
+    void iobGenStatus2Changed(int value);
+    void iobGenStatus3Changed(int value);
+    void iobGenStatus4Changed(int value);
+    void iobGenStatus5Changed(int value);
+    void pendingTTSFChanged(bool value);
+    void lineVoltageChanged(double value);
+    void lineCurrentChanged(double value);
+    void lineFrequencyChanged(double value);
 
-    void errorInfo(int mainCode, int subCode1, int subCode2, int subCode3);
-    void errorClearInfo(int mainCode, int subCode1, int subCode2, int subCode3);
-    void iobGenStatusChanged(int board, int value);
-    void ambientTemperatureAlarm();
-    void heaterHighTempAlarm();
+    void systemEnteredPreheat(QString timeStamp);
+    void actualTempChangedZone(int zone, int tempIdx, int value);
     void binTargetTempChanged(int bin, int value);
     void binActualFanSpeedChanged(int bin, int value);
     void binTargetFanSpeedChanged(int bin, int value);
-    void systemEnteredPreheat(QString timeStamp);
+    void iobGenStatusChanged(int board, int value);
+    // Inputs of the chart.
+    void ttSendRequestSignal();
+    void nfcReadingStart();
+    void exitPreheatSignal();
+
+    void errorInfo(int mainCode, int subCode1, int subCode2, int subCode3);
+    void errorClearInfo(int mainCode, int subCode1, int subCode2, int subCode3);
     void invokeSimpleDialog(QString text, bool show);
+    void ambientTemperatureAlarm();
+    void heaterHighTempAlarm();
 
 public slots:
     void set_iosyscfg(int value);
     void set_ambientTemperature(int value);
-    // Emitted on every write: a repeated mode is news to the screens too.
+    // Emitted on every write: the chart's mode guards look at every report.
     void set_operatingMode(int value);
+    void set_iobGenStatus1(int value) { setIobGenStatus(1, value); }
+    void set_iobGenStatus2(int value) { setIobGenStatus(2, value); }
+    void set_iobGenStatus3(int value) { setIobGenStatus(3, value); }
+    void set_iobGenStatus4(int value) { setIobGenStatus(4, value); }
+    void set_iobGenStatus5(int value) { setIobGenStatus(5, value); }
+    void set_pendingTTSF(bool value);
+    void set_lineVoltage(double value);
+    void set_lineCurrent(double value);
+    void set_lineFrequency(double value);
+    void set_heatersTestEnabled(bool value) { m_heatersTestEnabled = value; }
 
-    // Out-of-range bins are ignored.
-    void setBinTargetTemp(int bin, int temp);
-    void setBinInfoListItem(int index, int actualTemp);
-
-    void invokeSimpleDialogSignalEmiter(QString text, bool show);
-
-    // I/O-board behaviour; bodies come with the I/O-board work.
-    void requestExitPreheat();
-    void slaveEmitBinsTargetTemp();
-    void initPreviousUIDs();
-    void resetAmbientTempAlarm();
-    void sendAllFanTargetsRequest();
+    // Zone temperatures.
+    void requestAllZonesMonitorInfo();
+    void processAllZonesMonitorInfo();
+    void startAllZonesMonitorTimer();
     void updateZonesFromBinInfoList();
 
+    // Board temperatures and the ambient alarm.
+    void requestAmbienTemperatureInfo();
+    void processAmbientTempertureInfo();
+    void turnAllHeatersOff();
+    void resetAmbientTempAlarm();
+
+    // General status words.
+    void requestIosGenStatus();
+    void processIosGenStatus();
+    void processIosGenStatusForError(int board, int value);
+    void slowIntervalIosGenStatus();
+    void normalIntervalIosGenStatus();
+
+    // Configuration write outcome.
+    void reportIoSysCfgSetTimeout();
+    void reportIoSysCfgSetError();
+
+    // Set points.
+    void sendAllSetpointsRequest();
+    void setBinTargetTemp(int bin, int value);
+    void updateBinInfoTargetsForZone();
+    void slaveEmitBinsTargetTemp();
+    void setPendingTTS();
+
+    // Fans.
+    void sendAllBinsFanSpeed();
+    void sendAllFanTargetsRequest();
+    void startFanTargetTimer();
+    void requestFanSpeedActualInfo();
+    void processFanSpeedActualInfo();
+
+    // Power line.
+    void requestPowerLineInfo();
+    void processPowerLineInfo();
+
+    // Operation mode.
+    void requestExitPreheat();
+    void emitPreheatEvent();
+
+    // Out-of-range bins are ignored.
+    void setBinInfoListItem(int n, int value);
+
+    void invokeSimpleDialogSignalEmiter(QString msg, bool showClose);
+
+    // Pan tags per bin; they come with the NFC reader polling.
+    void initPreviousUIDs();
+
+    // Entry and exit actions of the states.
     void s1_onEntry();
-    void s1_onExit();
+    void s1_onExit() {}
+    void mphu_onEntry() {}
+    void mphu_onExit() {}
+    void mphuSetSystemConfig_onEntry();
+    void mphuSetSystemConfig_onExit() {}
+    void mphuModeUnknown_onEntry();
+    void mphuModeUnknown_onExit() {}
+    void mphuModePreheat_onEntry();
+    void mphuModePreheat_onExit() {}
+    void mphuModeNormal_onEntry();
+    void mphuModeNormal_onExit() {}
+    void ioBoardsStatus_onEntry() {}
+    void ioBoardsStatus_onExit() {}
+    void getIoBoardsStatus_onEntry();
+    void getIoBoardsStatus_onExit() {}
+    void targetTemps_onEntry() {}
+    void targetTemps_onExit() {}
+    void ttIdle_onEntry();
+    void ttIdle_onExit();
+    void ttSending_onEntry();
+    void ttSending_onExit() {}
 
 private:
     void buildMachine();
+    QModbusPollInfo *newPollInfo(const char *name, int values);
+    void wirePeriodicPoll(QModbusPollInfo *info, QTimer *timer, const char *request,
+                          const char *process);
+    // Requests go out only from the primary display: elsewhere the master
+    // never runs, and a queued request would wait there for good.
+    void readRegisters(quint16 start, quint8 retries, QModbusPollInfo *info, bool realLine = false);
+    void writeRegisters(quint16 start, quint8 retries, QModbusPollInfo *info, bool realLine = false);
+    bool setPointChannel(int channel, int value, int zone);
+    bool binTarget(int bin, int *value) const;
+    ZoneManager *zonePtr(int zoneNumber) const;
+    void sendZoneMonitorInfo();
+    void setIobGenStatus(int board, int value);
 
     int m_orientationId = 0;
     int m_iosyscfg = -1;
     int m_ambientTemperature = 0;
     int m_operatingMode = PHU_MODE_SYSTEM_START_UP;
+    int m_iobGenStatus[kStatusWords] = {0, 0, 0, 0, 0};
+    bool m_pendingTTSF = false;
+    double m_lineVoltage = 0;
+    double m_lineCurrent = 0;
+    double m_lineFrequency = 0;
+    bool m_heatersTestEnabled = false;
     QList<BinInfo *> m_binInfoList;
     QList<TempProbeStateManager *> m_tpsmList;
+    IoBoardLayout m_layout;
+
+    // Alarm rules.
+    bool m_ambientAlarmFlag = false;
+    qint64 m_ambientAlarmResetSecs = 0;
+    int m_ambientHighCountdown = kAmbientHighReadings;
+    bool m_heaterHighAlarmFlag = false;
+    int m_heaterHighCountdown = kHeaterHighReadings;
+    bool m_powerMonitorCommError = false;
+    bool m_powerMonitorZxError = false;
+
+    QModbusPollInfo *m_allZonesMonitorInfo;
+    QModbusPollInfo *m_tempSetpointsInfo;
+    QModbusPollInfo *m_tempSetpoints2Info;
+    QModbusPollInfo *m_operatingModeInfo;
+    QModbusPollInfo *m_fanActualsInfo;
+    QModbusPollInfo *m_fanSpeedTargetsInfo;
+    QModbusPollInfo *m_ambientTemperatureInfo;
+    QModbusPollInfo *m_powerLineInfo;
+    QModbusPollInfo *m_ioBoardsStatusPollInfo;
+    QModbusPollInfo *m_ioSysConfigPollInfo;
+
+    QTimer m_zoneMonitorTimer;
+    QTimer m_iosGenStatusTimer;
+    QTimer m_setPointTimer;
+    QTimer m_fanTargetTimer;
+    QTimer m_fanActualsTimer;
+    QTimer m_ambientTimer;
+    QTimer m_powerLineTimer;
 
     NFCmanager *m_nfc;
     QModbusMaster *m_modbus;

@@ -33,7 +33,9 @@ private slots:
 
         io.start();
         QTRY_COMPARE(io.property("isRunning").toBool(), true);
-        QCOMPARE(activeStateNames(io), QStringList{"s1"});
+        QCOMPARE(activeStateNames(io),
+                 (QStringList{"getIoBoardsStatus", "ioBoardsStatus", "mphu", "mphuSetSystemConfig",
+                              "s1", "targetTemps", "ttIdle"}));
     }
 
     // The cabinet core forwards bin targets to the other displays from

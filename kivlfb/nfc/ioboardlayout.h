@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+
+// What the I/O-board link needs to know of the cabinet: the display's role,
+// the zone and bin counts and the personality's channel maps. The cabinet
+// core fills it once the layout is known; tests fill it by hand.
+struct IoBoardLayout
+{
+    bool iAmMaster = false;
+    bool hasFan = false;
+    bool hasMirrorDisplay = false;
+    bool hasSecondaryDisplay = false;
+    int numberOfZones = 0;
+    int traysPerZone = 0;
+    int cabinetConfiguration = 0; // 10: SYSTEM_CONFIG_LINEAR20
+    int numIOBoards = 1;
+    QList<int> zoneMap;    // per zone: the board channel of its set point and fan
+    QList<int> mio2uitMap; // per bin: the board temperature input of the bin
+
+    bool hasRemoteDisplay() const { return hasMirrorDisplay || hasSecondaryDisplay; }
+};
