@@ -1336,9 +1336,10 @@ void CabinetManager::refreshMirror()
 {
 }
 
-trayInfo CabinetManager::getTrayInfo(int /*binIndex*/)
+trayInfo CabinetManager::getTrayInfo(int binIndex)
 {
-    return trayInfo();
+    // An index outside the list gets an empty record rather than a crash.
+    return m_trayInfoList.value(binIndex);
 }
 
 qlonglong CabinetManager::get_misMatchedPanId(int /*binIndex*/)
