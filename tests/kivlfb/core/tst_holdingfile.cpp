@@ -118,9 +118,9 @@ private slots:
         QVERIFY(HoldingFile::mergeJson(bytes, kNow + kMinute, &read, &stale));
         QVERIFY(!stale);
         const trayInfo &back = read.records.at(2);
-        QCOMPARE(back.groupId, 0xFFFFFFF0u);
-        QCOMPARE(back.expectedTime, kNow + 1234);
-        QCOMPARE(back.processId, kNow - 5678);
+        QCOMPARE(quint32(back.groupId), 0xFFFFFFF0u);
+        QCOMPARE(qint64(back.expectedTime), kNow + 1234);
+        QCOMPARE(qint64(back.processId), kNow - 5678);
         QCOMPARE(int(back.groupIndex), 4);
         QCOMPARE(int(back.flag), 0);
         QCOMPARE(read.nextDayPart, 3);
@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(changed, restored ? bin : -1);
         if (restored) {
             QCOMPARE(int(state.records.at(bin).holdActivity), activity);
-            QCOMPARE(state.records.at(bin).expectedTime, kNow + 5 * kMinute);
+            QCOMPARE(qint64(state.records.at(bin).expectedTime), kNow + 5 * kMinute);
         }
     }
 
@@ -223,9 +223,9 @@ private slots:
         doc = QJsonObject{{"timeStamp", kNow}, {"trayBarInfo", QJsonArray{odd, 42, "x"}}, {"nextDayPart", "x"}};
         QVERIFY(HoldingFile::mergeJson(QJsonDocument(doc).toJson(), kNow, &state, &stale));
         QCOMPARE(int(state.records.at(2).holdActivity), 2);
-        QCOMPARE(state.records.at(2).expectedTime, 0);
-        QCOMPARE(state.records.at(2).remainingTime, 0);
-        QCOMPARE(state.records.at(2).groupId, 0u);
+        QCOMPARE(qint64(state.records.at(2).expectedTime), qint64(0));
+        QCOMPARE(qint32(state.records.at(2).remainingTime), 0);
+        QCOMPARE(quint32(state.records.at(2).groupId), 0u);
         QCOMPARE(state.nextDayPart, 0);
     }
 
@@ -242,12 +242,12 @@ private slots:
         QVERIFY(HoldingFile::mergeLegacy(legacyFile(kNow - 10 * kMinute, records, 3, {1}), kNow, &state, &stale));
         QVERIFY(!stale);
         QCOMPARE(int(state.records.at(1).holdActivity), 2);
-        QCOMPARE(state.records.at(1).groupId, 12u);
-        QCOMPARE(state.records.at(1).expectedTime, kNow + 5 * kMinute);
-        QCOMPARE(state.records.at(1).processId, 0);
+        QCOMPARE(quint32(state.records.at(1).groupId), 12u);
+        QCOMPARE(qint64(state.records.at(1).expectedTime), kNow + 5 * kMinute);
+        QCOMPARE(qint64(state.records.at(1).processId), qint64(0));
         QCOMPARE(int(state.records.at(2).holdActivity), 0);
         QCOMPARE(int(state.records.at(3).groupIndex), 2);
-        QCOMPARE(state.records.at(3).remainingTime, -10);
+        QCOMPARE(qint32(state.records.at(3).remainingTime), -10);
         QCOMPARE(state.nextDayPart, 3);
         QCOMPARE(state.zoneCurrentDayParts, (QVector<int>{1, 3}));
         QCOMPARE(state.zoneNextDayParts, (QVector<int>{3, 3}));

@@ -278,7 +278,7 @@ private slots:
         start(d, "alone", freshBus());
         QTRY_VERIFY_WITH_TIMEOUT(d.cabinet->get_holdRestoreReady(), 10000);
         QCOMPARE(int(d.cabinet->getTrayInfo(3).holdActivity) >= 2, true);
-        QCOMPARE(d.cabinet->getTrayInfo(3).remainingTime, 600);
+        QCOMPARE(qint32(d.cabinet->getTrayInfo(3).remainingTime), 600);
         QVERIFY(d.cabinet->getTrayInfo(1).holdActivity < 2);
         QVERIFY(!QFile::exists(d.root->filePath("/root/trayBarInfo.txt")));
 
