@@ -24,11 +24,15 @@
 #include "nfc/nfcmanager.h"
 #include "nfc/nfcreadersimulator.h"
 #include "platform/kivclock.h"
+#include "platform/toolrunner.h"
 
 #include <QUdpSocket>
+#include <algorithm>
+#include <climits>
 #include <QtEndian>
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QDebug>
 #include <QEvent>
 #include <QWidget>
@@ -782,12 +786,36 @@ void CabinetManager::updateTrayBarHoldingInfo(trayInfo ti)
         broadCastHodlingInfo();
 }
 
-void CabinetManager::writeTrayBarHoldingInfo()
+HoldingFile::State CabinetManager::holdingState() const
 {
+    HoldingFile::State state;
+    state.records = m_trayInfoList;
+    state.nextDayPart = m_dayPartManager ? m_dayPartManager->get_nextDayPart() : 0;
+    for (const ZoneManager *zone : m_zoneList) {
+        state.zoneCurrentDayParts << zone->get_currentDayPart();
+        state.zoneNextDayParts << zone->get_nextDayPart();
+    }
+    return state;
 }
 
-void CabinetManager::writeTrayBarHoldingInfoWrapUp(int /*exitCode*/, QProcess::ExitStatus /*status*/)
+void CabinetManager::writeTrayBarHoldingInfo()
 {
+    // Until this start's restore has finished, the table does not yet hold
+    // what the file holds: writing it would throw the stored holds away.
+    if (!get_holdRestoreReady())
+        return;
+    m_holdingSavePeriodTimer.start();
+    if (getSystemBackupInProgress())
+        return;
+    m_holdingWriter->save(HoldingFile::toJson(holdingState(), KivClock::msecsSinceEpoch()));
+}
+
+void CabinetManager::writeTrayBarHoldingInfoWrapUp(SafeFileWriter::Result result)
+{
+    if (result == SafeFileWriter::OpenFailed)
+        qDebug().noquote() << " Unable to open " + m_holdingWriter->newFilePath() + " for writing ";
+    else if (result != SafeFileWriter::Saved)
+        qDebug().noquote() << "Holding state not saved; " + m_holdingWriter->filePath() + " keeps the previous state";
 }
 
 void CabinetManager::writeNewDaypartRestoreInfo()
@@ -802,10 +830,103 @@ qint64 CabinetManager::get_trayBarExpectedTime(int trayBarRemainingTime)
 
 void CabinetManager::readTrayBarHoldingInfoTxt()
 {
+    const QString path = KivRoot::appFile(QStringLiteral("trayBarInfo.txt"));
+    const auto useDefaultDayPart = [this] {
+        m_dayPartManager->set_nextDayPart(m_dayPartManager->getDayPartToUse(0));
+    };
+    QFile file(path);
+    if (!file.exists()) {
+        qDebug().noquote() << "readTrayBarHoldingInfo: file " + path + " not found!";
+        useDefaultDayPart();
+        return;
+    }
+    if (file.size() == 0) {
+        qDebug().noquote() << "readTrayBarHoldingInfo: file " + path + " exists but it is empty?!?";
+        useDefaultDayPart();
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug().noquote() << "readTrayBarHoldingInfo: Unable to open " + path + " for reading";
+        useDefaultDayPart();
+        return;
+    }
+    HoldingFile::State state = holdingState();
+    bool stale = false;
+    if (!HoldingFile::mergeLegacy(file.readAll(), KivClock::msecsSinceEpoch(), &state, &stale)) {
+        qDebug().noquote() << "readTrayBarHoldingInfo: file " + path + " ends early; nothing restored";
+        useDefaultDayPart();
+        return;
+    }
+    applyHoldingRestore(state, stale);
 }
 
 void CabinetManager::readTrayBarHoldingInfo()
 {
+    if (m_holdingRestoreDone) {
+        qDebug() << "readTrayBarHoldingInfo: holding was restored at start-up already";
+        return;
+    }
+    m_holdingRestoreDone = true;
+
+    const QString legacyPath = KivRoot::appFile(QStringLiteral("trayBarInfo.txt"));
+    if (QFileInfo::exists(legacyPath)) {
+        // The older file is read once, then the JSON file takes over.
+        readTrayBarHoldingInfoTxt();
+        QFile::remove(legacyPath);
+        m_dayPartManager->set_nextDayPart(m_dayPartManager->getDayPartToUse(0));
+        return;
+    }
+
+    bool nextDayPartRestored = false;
+    QFile file(KivRoot::appFile(QStringLiteral("trayBarInfo.json")));
+    if (file.exists() && file.open(QIODevice::ReadOnly)) {
+        HoldingFile::State state = holdingState();
+        bool stale = false;
+        if (HoldingFile::mergeJson(file.readAll(), KivClock::msecsSinceEpoch(), &state, &stale))
+            nextDayPartRestored = applyHoldingRestore(state, stale);
+        else
+            qDebug().noquote() << "readTrayBarHoldingInfo: " + file.fileName() + " is not a holding file; nothing restored";
+    }
+    if (!nextDayPartRestored)
+        m_dayPartManager->set_nextDayPart(m_dayPartManager->getDayPartToUse(0));
+}
+
+// Turns the records read from a file into holds again. Returns true when the
+// file's next day part was taken.
+bool CabinetManager::applyHoldingRestore(const HoldingFile::State &restored, bool stale)
+{
+    m_trayInfoList = restored.records;
+    m_restoredZoneDayParts = QVector<int>(get_numberOfZones(), restored.nextDayPart);
+    for (int i = 0; i < m_restoredZoneDayParts.size() && i < restored.zoneCurrentDayParts.size(); ++i)
+        m_restoredZoneDayParts[i] = restored.zoneCurrentDayParts.at(i);
+
+    const bool holding = std::any_of(m_trayInfoList.cbegin(), m_trayInfoList.cend(), [](const trayInfo &ti) {
+        return HoldingFile::isHoldInProgress(ti.holdActivity);
+    });
+    set_activelyHolding(holding);
+    calculateRemainingTimeForHoldingRestore(stale);
+    updateUseMap2();
+
+    for (const trayInfo &ti : qAsConst(m_trayInfoList)) {
+        if (ti.holdActivity < 2 || ti.holdActivity == 6)
+            continue;
+        if (isBinOnThisUI(ti.binNumber))
+            emit restoreTrayInfoSignal(ti);
+        else
+            sendRestoreTrayBarHoldingInfo(ti);
+    }
+
+    bool nextDayPartRestored = false;
+    if (!stale) {
+        if (m_dayPartManager->getDayPartIsUsed(restored.nextDayPart)) {
+            m_dayPartManager->set_nextDayPart(restored.nextDayPart);
+            nextDayPartRestored = true;
+        }
+        restoreNewDaypartIfo();
+    }
+    if (holding)
+        set_restoreHoldingFlag(true);
+    return nextDayPartRestored;
 }
 
 void CabinetManager::restoreNewDaypartIfo()
@@ -814,8 +935,25 @@ void CabinetManager::restoreNewDaypartIfo()
         emit zoneRestoreDayPartSignal(i, m_restoredZoneDayParts.value(i));
 }
 
-void CabinetManager::calculateRemainingTimeForHoldingRestore(bool /*expireAll*/)
+void CabinetManager::calculateRemainingTimeForHoldingRestore(bool expireAll)
 {
+    const qint64 nowMs = KivClock::msecsSinceEpoch();
+    for (trayInfo &ti : m_trayInfoList) {
+        if (ti.binNumber >= get_traysPerCabinet() || ti.holdActivity == 0)
+            continue;
+        if (expireAll) {
+            // One day over: the bar lands in discard whatever the product.
+            ti.expectedTime = nowMs - 86400000;
+            ti.remainingTime = -86400;
+        } else {
+            // Whole seconds first, as the bars count them. A corrupt end
+            // time must not wrap round into a long hold.
+            const qint64 left = ti.expectedTime / 1000 - nowMs / 1000;
+            ti.remainingTime = qint32(qBound<qint64>(-86400, left, INT_MAX));
+        }
+    }
+    if (expireAll && m_nfcManager)
+        m_nfcManager->setAllTagExpirationsToInvalid();
 }
 
 void CabinetManager::cancelAllHolding()
@@ -1144,6 +1282,23 @@ bool CabinetManager::getTrayAlertStatus(uchar whichBin)
 
 void CabinetManager::clearHoldingHistory()
 {
+    const struct {
+        const char *name;
+        const char *log;
+    } files[] = {
+        {"SavedHash.dat", "Hash file found... erasing"},
+        {"trayBarInfo.txt", "trayBarInfo.txt file found... erasing"},
+        {"trayBarInfo.json", "trayBarInfo.json file found... erasing"},
+    };
+    for (const auto &f : files) {
+        const QString path = KivRoot::appFile(QString::fromLatin1(f.name));
+        if (!QFileInfo::exists(path))
+            continue;
+        qDebug() << f.log;
+        QFile::remove(path);
+    }
+    QProcess *sync = ToolRunner::start(QStringLiteral("/bin/sync"), {}, this);
+    connect(sync, SIGNAL(finished(int,QProcess::ExitStatus)), sync, SLOT(deleteLater()));
 }
 
 void CabinetManager::updateTiListProdId(int /*prodId*/)
@@ -1184,9 +1339,10 @@ void CabinetManager::refreshMirror()
 {
 }
 
-trayInfo CabinetManager::getTrayInfo(int /*binIndex*/)
+trayInfo CabinetManager::getTrayInfo(int binIndex)
 {
-    return trayInfo();
+    // An index outside the list gets an empty record rather than a crash.
+    return m_trayInfoList.value(binIndex);
 }
 
 qlonglong CabinetManager::get_misMatchedPanId(int /*binIndex*/)

@@ -18,6 +18,9 @@
 #include <QVariant>
 
 #include "config/ioboardtozone.h"
+#include "core/holdingfile.h"
+#include "platform/kivclocktimer.h"
+#include "platform/safefilewriter.h"
 
 #include <QVector>
 
@@ -554,7 +557,8 @@ public slots:
     int binRemainingTime(int bin);
     void updateTrayBarHoldingInfo(trayInfo ti);
     void writeTrayBarHoldingInfo();
-    void writeTrayBarHoldingInfoWrapUp(int exitCode, QProcess::ExitStatus status);
+    // The safe-write chain runs in the holding file's writer; this is its end.
+    void writeTrayBarHoldingInfoWrapUp(SafeFileWriter::Result result);
     void writeNewDaypartRestoreInfo();
     qint64 get_trayBarExpectedTime(int trayBarRemainingTime);
     void readTrayBarHoldingInfoTxt();
@@ -917,6 +921,8 @@ private:
     void readPluggedInMinutes();
     void showNfcSimulator();
     bool hasRemoteDisplay() const;
+    HoldingFile::State holdingState() const;
+    bool applyHoldingRestore(const HoldingFile::State &restored, bool stale);
     void wireComponents();
     void wireCabinetCore();
     void wireCanbus();
@@ -940,8 +946,13 @@ private:
     // Timers of the cabinet core.
     QTimer m_watchdogTimer;
     QFile m_watchdogFile;
-    QTimer m_holdingSaveDelayTimer;
-    QTimer m_holdingSavePeriodTimer;
+    // Holding saves run on the system's clock, like the holds they save.
+    KivClockTimer m_holdingSaveDelayTimer;
+    KivClockTimer m_holdingSavePeriodTimer;
+    SafeFileWriter *m_holdingWriter = nullptr;
+    // The stored holds are turned back into holds once per start: a later
+    // resynchronisation must not bring back holds stopped since.
+    bool m_holdingRestoreDone = false;
     QTimer m_useMapTimer;
     QTimer m_restoreActionsTimer;
     QTimer m_sysTimeTimer;

@@ -931,6 +931,8 @@ void CabinetManager::processRollCallRequest()
 void CabinetManager::processSlaveReporting(int /*id*/)
 {
     set_slaveUiFound(true);
+    // Every answer counts for the synchroniser, also one after the first.
+    emit slaveUiWasFound();
 }
 
 void CabinetManager::reStateTraysHoldTemps()

@@ -74,7 +74,7 @@ namespace {
 constexpr int kWatchdogIntervalMs = 20000;
 constexpr int kHoldingSaveDelayMs = 500;
 constexpr int kHoldingSavePeriodMs = 300000;
-constexpr int kUseMapDelayMs = 10;
+constexpr int kUseMapDelayMs = 30;
 constexpr int kSysTimeIntervalMs = 1000;
 constexpr int kScreenCleanScanMs = 1000;
 constexpr int kHoldingBroadcastMs = 5000;
@@ -340,9 +340,10 @@ void CabinetManager::buildNfcMap()
 void CabinetManager::createHoldingRecords()
 {
     m_holdingSaveDelayTimer.setInterval(kHoldingSaveDelayMs);
-    m_holdingSaveDelayTimer.setSingleShot(true);
     m_holdingSavePeriodTimer.setInterval(kHoldingSavePeriodMs);
-    m_holdingSavePeriodTimer.setSingleShot(true);
+    m_holdingWriter = new SafeFileWriter(KivRoot::appFile(QStringLiteral("trayBarInfo.json")), this);
+    connect(m_holdingWriter, SIGNAL(saveFinished(SafeFileWriter::Result)), this,
+            SLOT(writeTrayBarHoldingInfoWrapUp(SafeFileWriter::Result)));
     m_useMapTimer.setInterval(kUseMapDelayMs);
     m_useMapTimer.setSingleShot(true);
     connect(&m_holdingSaveDelayTimer, SIGNAL(timeout()), this, SLOT(writeTrayBarHoldingInfo()));

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/kivclocktimer.h"
 #include "statemachine/tarnstatemachine.h"
 
 #include <QString>
+#include <QTimer>
 
 // Sequences the start-up of the displays that share a CAN bus and then
 // watches the bus for silence. It sends nothing itself: the cabinet core
@@ -21,15 +23,6 @@ class MasterSync : public TarnStateMachine
 
 public:
     explicit MasterSync(QObject *parent = nullptr);
-
-    bool get_syncNeeded() const { return m_syncNeeded; }
-    QString get_syncStatus() const { return m_syncStatus; }
-    bool get_showCloseButton() const { return m_showCloseButton; }
-    bool get_iAmMaster() const { return m_iAmMaster; }
-    bool get_slaveReadyForMaster() const { return m_slaveReadyForMaster; }
-    quint32 get_canbusSilenceSeconds() const { return m_canbusSilenceSeconds; }
-    bool get_canLinkBroken() const { return m_canLinkBroken; }
-    bool get_slaveUIfound() const { return m_slaveUIfound; }
 
 signals:
     void requestResyncSignal();
@@ -66,6 +59,15 @@ signals:
     void syncSlaveErrorsFile();
 
 public slots:
+    // The readers are slots: the chart's guards call them by name.
+    bool get_syncNeeded() const { return m_syncNeeded; }
+    QString get_syncStatus() const { return m_syncStatus; }
+    bool get_showCloseButton() const { return m_showCloseButton; }
+    bool get_iAmMaster() const { return m_iAmMaster; }
+    bool get_slaveReadyForMaster() const { return m_slaveReadyForMaster; }
+    quint32 get_canbusSilenceSeconds() const { return m_canbusSilenceSeconds; }
+    bool get_canLinkBroken() const { return m_canLinkBroken; }
+    bool get_slaveUIfound() const { return m_slaveUIfound; }
     void set_syncNeeded(bool value);
     void set_syncStatus(const QString &value);
     void set_showCloseButton(bool value);
@@ -80,7 +82,6 @@ public slots:
     void set_slaveUIFoundFalse() { set_slaveUIfound(false); }
     bool get_iAmSlave() const { return !m_iAmMaster; }
 
-    // Synchronisation behaviour; bodies come with the synchronisation work.
     void incAttemptsCountString();
     void evaluateCanbusSilence();
 
@@ -88,9 +89,40 @@ public slots:
     void sync_onExit();
     void init_onEntry();
     void init_onExit();
+    void attemptSynch_onEntry();
+    void attemptSynch_onExit();
+    void syncFailed_onEntry();
+    void syncFailed_onExit();
+    void postSync_onEntry();
+    void postSync_onExit();
+    void menuImport_onEntry();
+    void menuImport_onExit();
+    void defaultDayPart_onEntry();
+    void defaultDayPart_onExit();
+    void holdRestore_onEntry();
+    void holdRestore_onExit();
+    void syncDone_onEntry();
+    void syncDone_onExit();
+    void waitForMaster_onEntry();
+    void waitForMaster_onExit();
+    void syncFinished_onEntry();
+    void syncFinished_onExit();
 
 private:
     void buildMachine();
+    void startContinueTimer(int msecs);
+    bool parentIsConfigured() const;
+    void raiseSyncError(int subCode);
+    void clearSyncError(int subCode);
+
+    // The 30 s search runs on the system's clock, so it can be tested
+    // without waiting; the short pacing timers run on the event loop.
+    KivClockTimer syncFailedTimer;
+    QTimer syncAttemptTimer;
+    QTimer continueTimer;
+    QTimer periodicRollCallTimer;
+    QTimer slavePostSyncUpdateTimer;
+    QString attemptsCountString;
 
     bool m_syncNeeded = false;
     QString m_syncStatus;
@@ -100,4 +132,7 @@ private:
     quint32 m_canbusSilenceSeconds = 0;
     bool m_canLinkBroken = false;
     bool m_slaveUIfound = false;
+    // The error (4, 0|1, 0, 0) this display has reported and not yet
+    // withdrawn, -1 when none: what is raised is cleared when its cause ends.
+    int m_raisedSyncError = -1;
 };

@@ -266,14 +266,6 @@ private slots:
         sync.set_canbusSilenceSeconds(4);
         QCOMPARE(silence.count(), 1);
     }
-
-    void syncStartsInInit()
-    {
-        MasterSync sync;
-        sync.start();
-        QTRY_COMPARE(sync.property("isRunning").toBool(), true);
-        QCOMPARE(activeStateNames(sync), (QStringList{"init", "sync"}));
-    }
 };
 
 QTEST_MAIN(TestCabinetParts)
