@@ -470,8 +470,10 @@ bool NFCmanager::writeSafely(const QString &base, const QByteArray &content)
         qWarning().noquote() << QStringLiteral("NFCmanager: cannot rename %1 to %2").arg(bakName, datName);
         return false;
     }
-    QProcess *sync = ToolRunner::start(QStringLiteral("/bin/sync"), {});
-    QObject::connect(sync, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), sync, &QObject::deleteLater);
+    // Nobody waits for the sync.
+    const QString sync = ToolRunner::resolve(QStringLiteral("/bin/sync"));
+    if (!sync.isEmpty())
+        QProcess::startDetached(sync, {});
     return true;
 }
 

@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QNetworkDatagram>
 #include <QUdpSocket>
@@ -96,6 +97,13 @@ NfcTagItem2 *record(quint64 uid, int position, qint64 activation, quint8 status 
     item->setPosition(quint8(position));
     item->setProductId(kPatty);
     return item;
+}
+
+// The listening port of the previous test may take a moment to come free.
+bool tcpPortFree()
+{
+    QTcpServer probe;
+    return probe.listen(QHostAddress::Any, NFCmanager::Port);
 }
 
 QList<int> stoppedBins(const QSignalSpy &spy)
@@ -628,6 +636,7 @@ private slots:
         cabinetB.iot = QStringLiteral("DEZ_ORAAWS");
         cabinetB.products = {{6, kPatty}};
         cabinetB.tagsAtBins = {{6, tagOf(kPatty, 77)}};
+        QTRY_VERIFY(tcpPortFree());
         MessageCatcher log; // B cannot listen on the port A holds
         NFCmanager a(&cabinetA), b(&cabinetB);
         for (NFCmanager *nfc : {&a, &b})
@@ -674,6 +683,7 @@ private slots:
         requester.products = {{2, kPatty}};
         if (!sameMenu)
             owner.md5 = QByteArray(16, 'x');
+        QTRY_VERIFY(tcpPortFree());
         MessageCatcher log;
         NFCmanager a(&requester), b(&owner);
         for (NFCmanager *nfc : {&a, &b})
@@ -716,6 +726,7 @@ private slots:
         FakeCabinet requester;
         requester.primary = true;
         requester.products = {{2, kPatty}};
+        QTRY_VERIFY(tcpPortFree());
         NFCmanager a(&requester);
         const quint64 pan = tagOf(kPatty, 88);
         a.addTagToQueueIn(new NfcTagItem(pan, 2, 0, 0, 0, 0));
