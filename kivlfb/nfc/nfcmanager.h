@@ -1,52 +1,212 @@
 #pragma once
 
+#include "nfctagitem.h"
+#include "nfctagitem2.h"
+#include "tagbinmodel.h"
+
+#include <QAbstractSocket>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTimer>
+#include <QVariant>
+#include <QVector>
 
+#include <memory>
+
+class CabinetPanTagHost;
 class ConfigurationManager;
 class DayPartManager;
 class MenuManager;
+class NfcTagItemRequest;
+class PanTagHost;
+class QNetworkSession;
+class QTcpServer;
+class QTcpSocket;
+class QUdpSocket;
 class ZoneManager;
 
-// Tracks the NFC pan tags of the cabinet and turns tag readings and touches
-// into bin timer starts and stops.
+// The cabinet's knowledge of tagged pans: which tag belongs to which hold,
+// which tag sits in which bin, and which pans the other cabinets of the site
+// hold. It starts and stops bin timers only through its signals, keeps its
+// registry in "SavedHash2.dat", and on the primary display exchanges
+// holding lists (and, first generation, single tags) with other cabinets on
+// port 55555.
 class NFCmanager : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(QString broadcastAddr READ get_broadcastAddr WRITE set_broadcastAddr NOTIFY broadcastAddrChanged)
+    Q_PROPERTY(QString ipAddrToUse READ get_ipAddrToUse WRITE set_ipAddrToUse NOTIFY ipAddrToUseChanged)
+    Q_PROPERTY(QString tagsNotFoundInBins READ get_tagsNotFoundInBins NOTIFY tagsNotFoundInBinsChanged)
+    Q_PROPERTY(TagBinModel *tagBinModel READ get_tagBinModel NOTIFY tagBinModelChanged)
 
 public:
-    NFCmanager(DayPartManager *dayParts, QList<ZoneManager *> *zones, MenuManager *menus,
-               QObject *parent);
+    static constexpr quint16 Port = 55555;
+    static constexpr int BinCount = 20;
+    static constexpr quint32 TransferAccepted = 0x00000FED;
+    static constexpr quint32 TransferRefused = 0x00000BAD;
+    static constexpr int BroadcastIntervalMs = 200;
+    static constexpr int BroadcastRetries = 15;
+    static constexpr int TransferTimeoutMs = 2000;
+    static constexpr int UniversalProductCode = 101;
 
-    void set_configManager(ConfigurationManager *config) { m_config = config; }
+    // The cabinet core's constructor: the parent is the CabinetManager.
+    NFCmanager(DayPartManager *dayParts, QList<ZoneManager *> *zones, MenuManager *menus, QObject *parent);
+    // Serves the given cabinet (not owned; none for a standalone registry).
+    explicit NFCmanager(PanTagHost *host, QObject *parent = nullptr);
+    ~NFCmanager() override;
+
+    void set_configManager(ConfigurationManager *config);
     ConfigurationManager *get_configManager() const { return m_config; }
 
+    QString get_broadcastAddr() const { return m_broadcastAddr; }
+    QString get_ipAddrToUse() const { return m_ipAddrToUse; }
+    QString get_tagsNotFoundInBins() const { return m_tagsNotFoundInBins; }
+    TagBinModel *get_tagBinModel() { return &m_tagBinModel; }
+
+    // The registry and the holding lists of other cabinets, for the IoT
+    // handlers and the tag analysis. Records stay owned by their tables.
+    QList<quint64> registeredUids() const { return m_tags.keys(); }
+    QStringList othersListKeys() const { return m_othersLists.keys(); }
+    QList<const NfcTagItem2 *> othersList(const QString &key) const;
+    // Replaces the list kept under key, taking ownership of the records.
+    void replaceOthersList(const QString &key, const QList<NfcTagItem2 *> &records);
+
+    // First-generation table.
+    NfcTagItem *viewTagInfo(quint64 uid) const { return m_tagHash.value(uid); }
+    bool doWeOwnThisTag(quint64 uid) const { return m_tagHash.contains(uid); }
+    bool inQueueContainsTag(quint64 uid, NfcTagItem **item) const;
+    int inQueueSize() const { return m_queueIn.size(); }
+    int outQueueSize() const { return m_queueOut.size(); }
+
 signals:
-    void requestingTagInfo(int bin);
+    void broadcastAddrChanged(QString value);
+    void ipAddrToUseChanged(QString value);
+    void tagsNotFoundInBinsChanged(QString value);
+    void tagBinModelChanged(TagBinModel *value);
+
     void startBinTimer(quint8 bin, qint32 remainingTime, quint64 uid);
     void stopBinTimer(quint8 bin);
     void registerTagAtTimerUsingBin(quint64 uid, int bin);
     void logErrorSignal(int mainCode, int subCode1, int subCode2, int subCode3);
+    void requestingTagInfo(int bin);
+    // A holding list arrived from the cabinet with this MAC address.
     void notifyHoldListUpdateReceived(QString macAddress);
+    void event_transferFrom(QString timeStamp, QString productType, QString panID, int zone, QString method,
+                            int timeRemaining, QString destinationName, QString destinationZone);
+    void event_transferTo(QString timeStamp, QString productType, QString panID, int zone, QString method,
+                          int timeRemaining, QString originName, QString originZone);
     void panRemoved(qint64 timeStamp, int bin, quint64 panId, int timeRemaining);
     void panReturned(qint64 timeStamp, int bin, quint64 panId, int timeRemaining);
     void panTransfered(qint64 timeStamp, int bin, quint64 panId, int timeRemaining);
 
 public slots:
-    // Tag tracking; bodies come with the pan-tag work.
-    void deregisterTag2(quint64 uid);
-    void userRequestsManualTimerStart(quint8 bin);
-    void adjustTagExpirations(qint64 offsetMs);
-    void restoreNFC2();
-    void resetNFC2();
-    void setAllTagExpirationsToInvalid();
     void set_broadcastAddr(QString address);
     void set_ipAddrToUse(QString address);
 
+    void startBinTimerSignalEmiter(quint8 bin, qint32 seconds, quint64 uid) { emit startBinTimer(bin, seconds, uid); }
+    void stopBinTimerSignalEmiter(quint8 bin) { emit stopBinTimer(bin); }
+
+    // Registry.
+    void registerTag2(NfcTagItem2 *item);
+    NfcTagItem2 *viewTagInfo2(quint64 uid) const { return m_tags.value(uid); }
+    bool doWeOwnThisTag2(quint64 uid) const { return m_tags.contains(uid); }
+    void setTagSeenInCabinet(quint64 uid);
+    void clearAllSeenInCabinet();
+    bool deregisterTag2(quint64 uid);
+    void removeTag2(quint64 uid);
+    void removeTagAndStopTimer(quint64 uid);
+    void removeHiddenTag(QVariant tagnum);
+    void stopBinTimerIfEmpty(quint8 bin, quint64 uid);
+    quint64 getUidInBin(quint8 bin) const { return bin < BinCount ? m_binUids.at(bin) : 0; }
+    quint64 getBinTagUid(int binIndex) const;
+    void setUidInBin(quint8 bin, quint64 uid);
+    int getProductID(quint8 bin) const;
+    int getProductHoldTimeSec(quint8 bin) const;
+    NfcTagItem2 *getTagFromOthers(quint64 uid) const;
+    void removeTagFromOthers(quint64 uid);
+    void adjustTagExpirations(qint64 offsetMs);
+    void setAllTagExpirationsToInvalid();
+    void binTimerStartedByUser(quint8 bin);
+    void userRequestsManualTimerStart(quint8 bin);
+    void rebuildTagsNotFoundInBins();
+    void resetNFC2();
+    void saveNFC2();
+    void restoreNFC2();
+
+    // Tag ownership between cabinets.
+    void broadcastHoldingList();
+    void processUdpDatagrams();
+    void processDatagram(const QByteArray &datagram, const QHostAddress &sender, quint16 senderPort);
+    void broadcastWhoOwnsThisTag();
+    void broadcastTimeout();
+    void addTagToQueueIn(NfcTagItem *item);
+    void addTagToQueueOut(NfcTagItemRequest *request);
+    void connectToRequestor();
+    void transferTagToRequestor();
+    void verifyTransferConfirmation();
+    void transferTimeout();
+    void acceptIncomingConnection();
+    void acceptTagFromPriorOwner();
+    void networkErrorHandler(QAbstractSocket::SocketError error);
+    void logNetworkRcvdMsg(QString message);
+
+    // First-generation table.
+    void addTagToHash(NfcTagItem *item);
+    void registerTag(quint8 bin, NfcTagItem *item);
+    void removeTag(quint64 uid);
+    void deregisterTag(quint64 uid);
+    void findAndRemoveTagFromHash(quint8 bin);
+    void findAndRemoveTagFromHash2(quint8 bin);
+    void saveNFC();
+    void restoreNFC();
+    void resetNFC();
+
 private:
-    DayPartManager *m_dayParts;
-    QList<ZoneManager *> *m_zones;
-    MenuManager *m_menus;
+    void init();
+    void setUpNetwork();
+    void openRequestorConnection();
+    void logNetworkCapabilities();
+    bool broadcastsHoldingList() const;
+    void processHoldingList(const QByteArray &datagram, const QHostAddress &sender);
+    void processWhoOwnsThisTag(const QByteArray &datagram, const QHostAddress &sender, quint16 senderPort);
+    void deleteOthersList(const QString &key);
+    void clearBinUid(quint8 bin, quint64 uid);
+    bool writeSafely(const QString &name, const QByteArray &content);
+    void insertFirstGenerationTag(NfcTagItem *item);
+
+    std::unique_ptr<CabinetPanTagHost> m_ownHost;
+    std::unique_ptr<PanTagHost> m_standaloneHost;
+    PanTagHost *m_host = nullptr;
+    DayPartManager *m_dayParts = nullptr;
+    QList<ZoneManager *> *m_zones = nullptr;
+    MenuManager *m_menus = nullptr;
     ConfigurationManager *m_config = nullptr;
+
+    QString m_broadcastAddr = QStringLiteral("255.255.255.255");
+    QString m_ipAddrToUse;
+    QString m_tagsNotFoundInBins;
+    TagBinModel m_tagBinModel;
+
+    QHash<quint64, NfcTagItem2 *> m_tags;
+    QVector<quint64> m_binUids = QVector<quint64>(BinCount, 0);
+    QHash<QString, QList<NfcTagItem2 *>> m_othersLists;
+
+    // First generation.
+    QHash<quint64, NfcTagItem *> m_tagHash;
+    QList<NfcTagItem *> m_queueIn;
+    QList<NfcTagItemRequest *> m_queueOut;
+    quint8 m_retryCount = 0;
+    bool m_waitingForAnswer = false;
+    bool m_transferInProgress = false;
+
+    QUdpSocket *m_udpSend = nullptr;
+    QUdpSocket *m_udpReceive = nullptr;
+    QTcpSocket *m_tcpOut = nullptr;
+    QTcpServer *m_tcpServer = nullptr;
+    QTcpSocket *m_tcpIn = nullptr;
+    QTimer m_broadcastTimer;
+    QTimer m_transferTimer;
+    QNetworkSession *m_session = nullptr;
 };

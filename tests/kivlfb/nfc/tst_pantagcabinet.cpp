@@ -1,0 +1,157 @@
+#include "core/cabinetmanager.h"
+#include "core/kivmetatypes.h"
+#include "core/traybarsc.h"
+#include "core/zonemanager.h"
+#include "menus/daypartmanager.h"
+#include "nfc/nfcmanager.h"
+#include "nfc/pantagcodec.h"
+#include "platform/kivclock.h"
+
+#include "privatebus.h"
+#include "ptypair.h"
+#include "temproot.h"
+
+#include <QQmlContext>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const qint64 kNoon = 1704110400000;
+const int kPatty = 12;  // hold 1800 s
+const int kNuggets = 7; // a pan over two bins
+
+const char kMenu[] = R"({
+  "menuVersion": 1,
+  "products": [
+    { "productId": 0, "productName": { "eng_USA": "" }, "holdingTime": 0, "warningTime": 0,
+      "lowerTemp": 150, "upperTemp": 160, "fanSpeed": 100, "resetTime": 0, "lidType": "None",
+      "bottomType": "Normal", "zoneSplits": "1/2" },
+    { "productId": 12, "productName": { "eng_USA": "Patty" }, "holdingTime": 1800,
+      "warningTime": 300, "lowerTemp": 150, "upperTemp": 171, "fanSpeed": 80, "resetTime": 0,
+      "lidType": "Solid", "bottomType": "Normal", "zoneSplits": "1/2" },
+    { "productId": 7, "productName": { "eng_USA": "Nuggets" }, "holdingTime": 900,
+      "warningTime": 600, "lowerTemp": 160, "upperTemp": 180, "fanSpeed": 60, "resetTime": 0,
+      "lidType": "Vented", "bottomType": "Rack", "zoneSplits": "1/1" }
+  ]
+})";
+
+trayInfo holdRecord(int bin, int productId)
+{
+    trayInfo record;
+    record.binNumber = quint8(bin);
+    record.holdActivity = 2;
+    record.groupId = quint32(productId);
+    record.remainingTime = 600;
+    return record;
+}
+
+} // namespace
+
+// The registry inside a whole primary display (4 x 2 with NFC, customer 3):
+// what it asks of the cabinet core reaches the tray bars.
+class TestPanTagCabinet : public QObject
+{
+    Q_OBJECT
+
+    PrivateBus m_bus;
+    PtyPair m_pty;
+    std::unique_ptr<TempRoot> m_root;
+    std::unique_ptr<CabinetManager> m_cabinet;
+    NFCmanager *m_nfc = nullptr;
+
+    TrayBarSc *assignedBar(int bin, int productId)
+    {
+        auto *dayParts = m_cabinet->findChild<DayPartManager *>(QStringLiteral("daypartManager"));
+        dayParts->setProdIdOnBin(0, bin, productId);
+        TrayBarSc *bar = m_cabinet->getTrayPtr(uchar(bin));
+        if (!bar || !QTest::qWaitFor([bar] { return bar->isRunning(); }, 5000))
+            return nullptr;
+        if (auto *zone = m_cabinet->findChild<ZoneManager *>(
+                QStringLiteral("zone%1").arg(bin / m_cabinet->get_traysPerZone())))
+            zone->set_currentDayPart(zone->get_nextDayPart());
+        emit bar->assign();
+        m_cabinet->updateTrayBarHoldingInfo(holdRecord(bin, productId));
+        return bar;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        KivMetaTypes::registerAll();
+        QVERIFY(m_bus.start());
+        QVERIFY(m_pty.open());
+        qputenv("KIV_SERIAL_PORT", m_pty.devicePath().toLocal8Bit());
+        qputenv("KIV_CAN", "virtual");
+    }
+
+    void init()
+    {
+        KivClock::freezeAt(kNoon);
+        m_root = std::make_unique<TempRoot>();
+        QFile personality(QStringLiteral(":/fixtures/v9_2x4.hcc"));
+        QVERIFY(personality.open(QIODevice::ReadOnly));
+        m_root->writeFile("/root/cabinet.hcc", personality.readAll());
+        m_root->writeFile("/root/menu.json", kMenu);
+        qputenv("KIV_VCAN_DIR", m_root->filePath("/run/vcan/can0").toLocal8Bit());
+        m_cabinet = std::make_unique<CabinetManager>(0, 0, nullptr);
+        m_nfc = m_cabinet->findChild<NFCmanager *>(QStringLiteral("nfcManager"));
+        QVERIFY(m_nfc);
+        QVERIFY(m_cabinet->get_iAmMaster() && m_cabinet->get_nfcEnabled());
+    }
+
+    void cleanup()
+    {
+        m_cabinet.reset();
+        m_root.reset();
+        KivClock::useSystemClock();
+    }
+
+    void manualStartReachesTheTrayBar()
+    {
+        TrayBarSc *bar = assignedBar(2, kPatty);
+        QVERIFY(bar);
+        // This cabinet counts down the bar's own preset hold time.
+        QVERIFY(m_cabinet->get_timerDecrementEnable());
+        bar->set_holdTimePreSet(1500);
+        QSignalSpy started(m_cabinet.get(), SIGNAL(event_holdStarted(QString,QString,QString,int,QString)));
+        m_nfc->userRequestsManualTimerStart(2);
+        QCOMPARE(bar->get_remainingTime(), 1500);
+        QCOMPARE(started.count(), 1);
+        QCOMPARE(started.first().at(1).toString(), QStringLiteral("Patty"));
+        QCOMPARE(started.first().at(4).toString(), QStringLiteral("manual"));
+    }
+
+    // A restored registry puts each pan's UID back on its bar; a pan over
+    // two bins on the pair's even bar.
+    void restoreMarksTheBars()
+    {
+        TrayBarSc *bar2 = assignedBar(2, kPatty);
+        TrayBarSc *bar4 = assignedBar(4, kNuggets);
+        QVERIFY(bar2 && bar4);
+        QVector<quint64> bins(20, 0);
+        bins[2] = 0x0c0000000002;
+        bins[5] = 0x070000000005;
+        m_root->writeFile("/root/SavedHash2.dat", PanTagCodec::encodeSavedRegistry({}, bins));
+        m_nfc->restoreNFC2();
+        QCOMPARE(bar2->get_panId(), 0x0c0000000002ULL);
+        QCOMPARE(bar4->get_panId(), 0x070000000005ULL);
+        QCOMPARE(m_nfc->getUidInBin(5), 0x070000000005ULL);
+    }
+
+    // Cancelling all holding forgets every pan, saved at once.
+    void cancelAllHoldingResetsTheRegistry()
+    {
+        auto *item = new NfcTagItem2(0x0c0000000002, 0, 2, kNoon + 1800000, kNoon);
+        m_nfc->registerTag2(item);
+        m_nfc->setUidInBin(2, item->getUid());
+        m_cabinet->cancelAllHolding();
+        QVERIFY(m_nfc->registeredUids().isEmpty());
+        QCOMPARE(m_root->readFile("/root/SavedHash2.dat"), QByteArray(164, '\0'));
+    }
+};
+
+QTEST_MAIN(TestPanTagCabinet)
+#include "tst_pantagcabinet.moc"
