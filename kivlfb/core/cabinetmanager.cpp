@@ -31,6 +31,8 @@
 #include <QWidget>
 #include <QtQml>
 
+#include <climits>
+
 CabinetManager *cabinetManager = nullptr;
 
 
@@ -1181,9 +1183,9 @@ void CabinetManager::refreshMirror()
 {
 }
 
-trayInfo CabinetManager::getTrayInfo(int /*binIndex*/)
+trayInfo CabinetManager::getTrayInfo(int binIndex)
 {
-    return trayInfo();
+    return m_trayInfoList.value(binIndex);
 }
 
 qlonglong CabinetManager::get_misMatchedPanId(int /*binIndex*/)
@@ -1497,8 +1499,17 @@ void CabinetManager::performanceData()
 {
 }
 
-void CabinetManager::setPerformanceDataInterval(int /*value*/)
+void CabinetManager::setPerformanceDataInterval(int value)
 {
+    if (!m_performanceDataTimer)
+        return;
+    m_performanceDataTimer->stop();
+    if (value < 1)
+        return;
+    // Hours of seconds overflow an int of milliseconds: the longest timer
+    // the framework takes is what a longer interval gets.
+    m_performanceDataTimer->setInterval(int(qMin<qint64>(qint64(value) * 1000, INT_MAX)));
+    m_performanceDataTimer->start();
 }
 
 void CabinetManager::screenShot()
