@@ -2,6 +2,7 @@
 #include "core/kivmetatypes.h"
 
 #include "canbus/canbusmanager.h"
+#include "config/configurationmanager.h"
 #include "modbus/qmodbusmaster.h"
 
 #include "messagecatcher.h"
@@ -21,6 +22,7 @@
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QStateMachine>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -227,8 +229,39 @@ private slots:
                  QStringLiteral("QZ-7318"));
         QCoreApplication::processEvents();
         QCOMPARE(started.count(), listens ? 1 : 0);
+
+        // A cloud command reaches the configuration store and is answered on
+        // the primary display only.
+        auto *config = d.cabinet->findChild<ConfigurationManager *>();
+        QVERIFY(config);
+        const int interval = config->get_performanceDataInterval();
+        QVERIFY(interval != 30);
+        QSignalSpy replies(this, SIGNAL(riotEventHeard(QString)));
+        QVERIFY(client.connect(QString(), kPath, kInterface, "riotEvent", this, SIGNAL(riotEventHeard(QString))));
+        QDBusMessage command = QDBusMessage::createSignal(kPath, kInterface, "riotCmd");
+        command << QStringLiteral(
+            R"({"event":"command","command":"updatePerformanceDataInterval","commandValue":"30"})");
+        QVERIFY(client.send(command));
+        if (listens) {
+            QTRY_COMPARE(replies.count(), 1);
+            const QJsonObject reply = QJsonDocument::fromJson(replies.at(0).at(0).toString().toUtf8()).object();
+            QCOMPARE(reply.value("commandStatus").toString(), QStringLiteral("success"));
+            QCOMPARE(config->get_performanceDataInterval(), 30);
+            auto *timer = d.cabinet->findChild<QTimer *>(QStringLiteral("performanceDataTimer"));
+            QVERIFY(timer);
+            QTRY_COMPARE(timer->interval(), 30000);
+            QVERIFY(timer->isActive());
+        } else {
+            QTest::qWait(200);
+            QCOMPARE(replies.count(), 0);
+            QCOMPARE(config->get_performanceDataInterval(), interval);
+        }
+        client.disconnect(QString(), kPath, kInterface, "riotEvent", this, SIGNAL(riotEventHeard(QString)));
         QDBusConnection::disconnectFromBus("rootTestClient");
     }
+
+signals:
+    void riotEventHeard(QString json);
 };
 
 QTEST_MAIN(TestCompositionRoot)
