@@ -3,6 +3,7 @@
 #include "platform/kivclock.h"
 
 #include <QApplication>
+#include <QDBusMetaType>
 #include <QDebug>
 #include <QTimer>
 
@@ -94,12 +95,21 @@ QObject *KivDbusAdapter::findTarget(const QString &objName) const
     return m_cabinet->objectName() == objName ? m_cabinet.data() : nullptr;
 }
 
-QDBusVariant KivDbusAdapter::getObjectPropertyValue(QString objName, QString propName)
+QDBusVariant KivDbusAdapter::getObjectPropertyValue(QString objName, QString propName, const QDBusMessage &call)
 {
     QObject *target = findTarget(objName);
-    if (!target)
-        return QDBusVariant(QVariant());
-    return QDBusVariant(target->property(propName.toLatin1().constData()));
+    const QVariant value = target ? target->property(propName.toLatin1().constData()) : QVariant();
+    // An empty or foreign value cannot travel in a reply: without an error
+    // the caller on the bus would wait for an answer that never comes.
+    if (call.type() == QDBusMessage::MethodCallMessage
+        && (!value.isValid() || !QDBusMetaType::typeToSignature(value.userType()))) {
+        call.setDelayedReply(true);
+        const QDBusConnection bus = m_connectionName.isEmpty() ? QDBusConnection::systemBus()
+                                                               : QDBusConnection(m_connectionName);
+        bus.send(call.createErrorReply(QDBusError::InvalidArgs,
+                                       QStringLiteral("No readable value at %1.%2").arg(objName, propName)));
+    }
+    return QDBusVariant(value);
 }
 
 void KivDbusAdapter::setObjectPropertyValue(QString objName, QString propName, QDBusVariant propVal)

@@ -3,6 +3,8 @@
 #include "core/trayinfo.h"
 
 #include <QDBusAbstractAdaptor>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusVariant>
 #include <QPointer>
 #include <QString>
@@ -44,6 +46,9 @@ public:
     // The adaptor lives as long as the application object; a cabinet core
     // built later in the same process takes it over.
     void setCabinet(QObject *cabinet) { m_cabinet = cabinet; }
+    // The connection that error replies go out on: the one the application
+    // object is registered on (the system bus unless a test says otherwise).
+    void setConnectionName(const QString &name) { m_connectionName = name; }
 
 signals:
     void modelChanged(QString value);
@@ -118,7 +123,9 @@ public slots:
     void processHoldingStoppedSignal(trayInfo ti);
     void processZoneEnterPreheatSignal();
     void processZoneExitPreheatSignal();
-    QDBusVariant getObjectPropertyValue(QString objName, QString propName);
+    // call is the bus message when the bus calls it (the bus fills it in;
+    // it is not part of the method's bus signature), else an empty message.
+    QDBusVariant getObjectPropertyValue(QString objName, QString propName, const QDBusMessage &call);
     void setObjectPropertyValue(QString objName, QString propName, QDBusVariant propVal);
     void flashDriveMounted();
     void flashDriveNotMounted();
@@ -146,4 +153,5 @@ private:
     QString m_menuVersion;
     int m_iotEventType = IOTEVENTTYPE_DEZ2;
     QPointer<QObject> m_cabinet;
+    QString m_connectionName;
 };

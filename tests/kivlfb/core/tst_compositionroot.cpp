@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -250,6 +251,10 @@ private slots:
             auto *timer = d.cabinet->findChild<QTimer *>(QStringLiteral("performanceDataTimer"));
             QVERIFY(timer);
             QTRY_COMPARE(timer->interval(), 30000);
+            QVERIFY(timer->isActive());
+            // Weeks of seconds do not fit an int of milliseconds.
+            config->set_performanceDataInterval(3000000);
+            QTRY_COMPARE(timer->interval(), INT_MAX);
             QVERIFY(timer->isActive());
         } else {
             QTest::qWait(200);

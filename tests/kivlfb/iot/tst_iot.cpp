@@ -201,11 +201,11 @@ private slots:
         timer.setObjectName("performanceDataTimer");
         KivDbusAdapter *adaptor = shared(&cabinet);
 
-        QCOMPARE(adaptor->getObjectPropertyValue("zone0", "depth").variant().toInt(), 1);
-        QCOMPARE(adaptor->getObjectPropertyValue("cabinetManager", "objectName").variant().toString(),
+        QCOMPARE(adaptor->getObjectPropertyValue("zone0", "depth", QDBusMessage()).variant().toInt(), 1);
+        QCOMPARE(adaptor->getObjectPropertyValue("cabinetManager", "objectName", QDBusMessage()).variant().toString(),
                  QStringLiteral("cabinetManager"));
-        QVERIFY(!adaptor->getObjectPropertyValue("nobody", "objectName").variant().isValid());
-        QVERIFY(!adaptor->getObjectPropertyValue("zone0", "noSuchProperty").variant().isValid());
+        QVERIFY(!adaptor->getObjectPropertyValue("nobody", "objectName", QDBusMessage()).variant().isValid());
+        QVERIFY(!adaptor->getObjectPropertyValue("zone0", "noSuchProperty", QDBusMessage()).variant().isValid());
 
         QTest::ignoreMessage(QtDebugMsg, "DBus set object property value: performanceDataTimer.interval = 4000");
         adaptor->setObjectPropertyValue("performanceDataTimer", "interval", QDBusVariant(4000));
@@ -324,6 +324,7 @@ private slots:
             riot.setServices(&services);
             connect(&riot, SIGNAL(sendRiotInfo(QString)), adaptor, SIGNAL(riotEvent(QString)),
                     Qt::QueuedConnection);
+            adaptor->setConnectionName("kivOutsideBus");
             QVERIFY(bus.registerService("com.corvantis.DBus"));
             QVERIFY(bus.registerObject("/KivApplication", qApp, QDBusConnection::ExportAdaptors));
             QVERIFY(bus.connect(QString(), "/KivApplication", kInterface, "riotCmd", &riot,
@@ -355,6 +356,10 @@ private slots:
             out = runTool(sendTool, call + QStringList{QString(kInterface) + ".getObjectPropertyValue",
                                                        "string:performanceDataTimer", "string:interval"});
             QVERIFY2(out.contains("variant       int32 120000"), out.constData());
+            out = runTool(sendTool, call + QStringList{QString(kInterface) + ".getObjectPropertyValue",
+                                                       "string:nobody", "string:interval"});
+            QVERIFY2(out.contains("Error org.freedesktop.DBus.Error.InvalidArgs: No readable value at nobody.interval"),
+                     out.constData());
             out = runTool(sendTool, call + QStringList{QString(kInterface) + ".performanceDataModeEnable", "int32:5"});
             QVERIFY2(!out.contains("Error"), out.constData());
             QCOMPARE(timer.interval(), 5000);
