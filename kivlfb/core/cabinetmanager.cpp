@@ -1506,8 +1506,8 @@ void CabinetManager::setPerformanceDataInterval(int value)
     m_performanceDataTimer->stop();
     if (value < 1)
         return;
-    // Hours of seconds overflow an int of milliseconds: the longest timer
-    // the framework takes is what a longer interval gets.
+    // Beyond about 24 days the milliseconds overflow an int: a longer
+    // interval gets the longest timer the framework takes.
     m_performanceDataTimer->setInterval(int(qMin<qint64>(qint64(value) * 1000, INT_MAX)));
     m_performanceDataTimer->start();
 }
