@@ -252,6 +252,13 @@ private slots:
             QVERIFY(timer);
             QTRY_COMPARE(timer->interval(), 30000);
             QVERIFY(timer->isActive());
+            // A hold start goes out as a cloud event.
+            d.cabinet->sendHoldStartedEventToDbus(0, 0x4a1f, "auto");
+            QTRY_COMPARE(replies.count(), 2);
+            const QJsonObject hold = QJsonDocument::fromJson(replies.at(1).at(0).toString().toUtf8()).object();
+            QCOMPARE(hold.value("event").toString(), QStringLiteral("holdStart"));
+            QCOMPARE(hold.value("panId").toString(), QStringLiteral("4a1f"));
+            QVERIFY(hold.value("timestamp").isString());
             // Weeks of seconds do not fit an int of milliseconds.
             config->set_performanceDataInterval(3000000);
             QTRY_COMPARE(timer->interval(), INT_MAX);
