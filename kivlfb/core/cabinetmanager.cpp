@@ -38,6 +38,8 @@
 #include <QWidget>
 #include <QtQml>
 
+#include <climits>
+
 CabinetManager *cabinetManager = nullptr;
 
 
@@ -1661,8 +1663,17 @@ void CabinetManager::performanceData()
 {
 }
 
-void CabinetManager::setPerformanceDataInterval(int /*value*/)
+void CabinetManager::setPerformanceDataInterval(int value)
 {
+    if (!m_performanceDataTimer)
+        return;
+    m_performanceDataTimer->stop();
+    if (value < 1)
+        return;
+    // Beyond about 24 days the milliseconds overflow an int: a longer
+    // interval gets the longest timer the framework takes.
+    m_performanceDataTimer->setInterval(int(qMin<qint64>(qint64(value) * 1000, INT_MAX)));
+    m_performanceDataTimer->start();
 }
 
 void CabinetManager::screenShot()

@@ -21,6 +21,7 @@
 #include "config/eoltesting.h"
 #include "config/fileid.h"
 #include "config/nfcpollinfo.h"
+#include "iot/cabinetiotservices.h"
 #include "iot/kivdbusadapter.h"
 #include "iot/kiviotagentadapter.h"
 #include "iot/kivriot.h"
@@ -61,6 +62,8 @@
 #include <QUdpSocket>
 #include <QWidget>
 #include <QtQml>
+
+#include <climits>
 
 // The screens are compiled into the controller's static library; a static
 // library's resources must be registered by hand.
@@ -216,6 +219,10 @@ CabinetManager::~CabinetManager()
     delete m_nfcSimulatorView;
     delete m_engine;
     m_engine = nullptr;
+    // Frames still queued for the socket own their payloads: send them
+    // rather than drop them with the holder.
+    if (m_canThread)
+        QCoreApplication::sendPostedEvents(m_canThread, QEvent::MetaCall);
     delete m_canbusManager;
     delete m_canThread;
     delete m_modbusMaster;
@@ -533,6 +540,7 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     // 44-45. D-Bus and the cloud back-ends.
     registerOnDbus();
     m_riot = new KivRiot(this);
+    m_riot->setServices(new CabinetIotServices(this, m_configManager, m_menuManager, m_nfcManager, m_riot));
     m_iotAgent = new KivIotAgentAdapter(nullptr);
     m_riot->checkModelSerialUpdates();
 }
@@ -546,7 +554,7 @@ void CabinetManager::createPerformanceDataTimer()
             SLOT(setPerformanceDataInterval(int)), Qt::QueuedConnection);
     const int interval = m_configManager->get_performanceDataInterval();
     if (interval > 0) {
-        m_performanceDataTimer->setInterval(interval * 1000);
+        m_performanceDataTimer->setInterval(int(qMin<qint64>(qint64(interval) * 1000, INT_MAX)));
         m_performanceDataTimer->start();
     }
 }
@@ -559,11 +567,14 @@ void CabinetManager::registerOnDbus()
     else
         m_dbusAdapter = new KivDbusAdapter(qApp, this);
     m_dbusAdapter->set_firmwareVersion(QString::fromLatin1(kFirmwareVersion));
+    m_dbusAdapter->set_iotEventType(KivDbusAdapter::IOTEVENTTYPE_DEZ2);
+    // The cabinet works without the bus: failures are logged, never retried.
     QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.registerService(QString::fromLatin1(kDbusService)))
-        qDebug() << "************************ Did not connect to DBUS service";
+    const bool serviceRegistered = bus.registerService(QString::fromLatin1(kDbusService));
     if (!bus.registerObject(QString::fromLatin1(kDbusPath), qApp))
         qDebug() << "************************ Did not register object in DBUS";
+    if (!serviceRegistered)
+        qDebug() << "************************ Did not connect to DBUS service";
 }
 
 void CabinetManager::publishComponents(const CommandLine &commandLine)
@@ -1062,13 +1073,13 @@ void CabinetManager::wireNetworkAndCloud()
     if (get_customerId() == KivDefs::CUSTOMER_ID_DEZ)
         connect(this, SIGNAL(zonePreheatEntered(QString,int)), riot, SLOT(handle_event_zonePreheatStart(QString,int)), Qt::QueuedConnection);
     ConfigurationManager *config = m_configManager;
-    connect(config, SIGNAL(passcodeChanged(QString)), riot, SLOT(handle_event_passcodeChange(QString)), Qt::DirectConnection);
-    connect(config, SIGNAL(passcodeEntered(QString,int,bool)), riot, SLOT(handle_event_passcodeEntered(QString,int,bool)), Qt::DirectConnection);
-    connect(config, SIGNAL(programModeExited(QString,int)), riot, SLOT(handle_event_programModeExit(QString,int)), Qt::DirectConnection);
-    connect(config, SIGNAL(storeNumberChanged(QString,QString)), riot, SLOT(handle_event_restaurantNumberUpdated(QString,QString)), Qt::DirectConnection);
+    connect(config, SIGNAL(passcodeChanged(QString)), riot, SLOT(handle_event_passcodeChange(QString)), Qt::QueuedConnection);
+    connect(config, SIGNAL(passcodeEntered(QString,int,bool)), riot, SLOT(handle_event_passcodeEntered(QString,int,bool)), Qt::QueuedConnection);
+    connect(config, SIGNAL(programModeExited(QString,int)), riot, SLOT(handle_event_programModeExit(QString,int)), Qt::QueuedConnection);
+    connect(config, SIGNAL(storeNumberChanged(QString,QString)), riot, SLOT(handle_event_restaurantNumberUpdated(QString,QString)), Qt::QueuedConnection);
     connect(config, SIGNAL(notifyFirmwareUpdateDone(QString,QString,QString,int,bool)), riot,
-            SLOT(handle_event_firmwareUpdated(QString,QString,QString,int,bool)), Qt::DirectConnection);
-    connect(config, SIGNAL(performanceDataIntervalChanged(int)), riot, SLOT(handle_event_performanceDataInterval(int)), Qt::DirectConnection);
+            SLOT(handle_event_firmwareUpdated(QString,QString,QString,int,bool)), Qt::QueuedConnection);
+    connect(config, SIGNAL(performanceDataIntervalChanged(int)), riot, SLOT(handle_event_performanceDataInterval(int)), Qt::QueuedConnection);
     connect(config, SIGNAL(notifyIotTypeChanged(QString)), riot, SLOT(handle_event_iotSettings(QString)), Qt::DirectConnection);
     connect(m_nfcManager, SIGNAL(panRemoved(qint64,int,quint64,int)), riot, SLOT(handle_event_panRemoved(qint64,int,quint64,int)), Qt::QueuedConnection);
     connect(m_nfcManager, SIGNAL(panReturned(qint64,int,quint64,int)), riot, SLOT(handle_event_panReturned(qint64,int,quint64,int)), Qt::QueuedConnection);

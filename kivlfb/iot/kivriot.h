@@ -1,10 +1,15 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
 
+class IotServices;
+
 // Back-end for the cloud service: cabinet events become JSON events sent
 // through the D-Bus adaptor, and inbound JSON commands act on the cabinet.
+// It keeps no copy of cabinet state; everything it reports is read through
+// its services at the moment the event is built.
 class KivRiot : public QObject
 {
     Q_OBJECT
@@ -12,38 +17,77 @@ class KivRiot : public QObject
 public:
     explicit KivRiot(QObject *parent = nullptr);
 
+    // Not owned. Without services the back-end sends nothing and ignores
+    // commands.
+    void setServices(IotServices *services) { m_services = services; }
+    IotServices *services() const { return m_services; }
+
+    // The cloud service's wire form of one event: indented JSON, keys sorted.
+    static QString serialise(const QJsonObject &event);
+
 signals:
     void sendRiotInfo(QString riotJsonString);
     void riotSdkErrorInfo(int mainCode, int subCode1, int subCode2, int subCode3);
+    void sendEcoModeSettings();
+    void iotProvisioningState(QString value);
+    void iotCertificateState(QString value);
 
 public slots:
-    // Command and event handling; bodies come with the cloud-reporting work.
-    void checkModelSerialUpdates();
-    void handleReceivedRiotInfo(QString riotJsonString);
-
     void handle_event_powerOn();
-    void handle_event_performanceData();
-    void handle_event_holdStart(QString timeStamp, QString productType, QString panID, int zone, QString method);
-    void handle_event_holdStop(QString timeStamp, QString productType, QString panID, int zone, QString method, int timeRemaining);
-    void handle_event_holdExpired(QString timeStamp, QString productType, QString panID, int bin);
-    void handle_event_binMisMatchAlert(QString timeStamp, QString productType, QString panID, int binIndex, QString binProductType);
-    void handle_event_binMisMatchClear(QString timeStamp, QString productType, QString panID, int binIndex, QString binProductType);
-    void handle_event_holdingListChange(QString timeStamp);
-    void handle_event_daypartChange(QString timeStamp, int zoneIndex, int newDaypart, int prevDaypart);
-    void handle_event_preheatComplete(QString timeStamp, int binIndex, int heatTime);
-    void handle_event_zonePreheatStart(QString timeStamp, int binIndex);
+    void handle_event_ecoModeSettings();
     void handle_event_preheatStart(QString timeStamp);
+    void handle_event_zonePreheatStart(QString timeStamp, int binIndex);
+    void handle_event_preheatComplete(QString timeStamp, int binIndex, int heatTime);
+    void handle_event_daypartChange(QString timeStamp, int zoneIndex, int newDaypart, int prevDaypart);
+    void handle_event_languageChange(int languageId);
     void handle_event_passcodeChange(QString newPasscode);
     void handle_event_passcodeEntered(QString screen, int userLevel, bool authenticated);
     void handle_event_programModeExit(QString screen, int userLevel);
+    void handle_event_binMisMatchAlert(QString timeStamp, QString productType, QString panID, int binIndex, QString binProductType);
+    void handle_event_binMisMatchClear(QString timeStamp, QString productType, QString panID, int binIndex, QString binProductType);
+    void handle_event_error(QString timeStamp, QString errorCode, QString errorDesc, QString value);
     void handle_event_restaurantNumberUpdated(QString restaurantNumber, QString oldValue);
+    void handle_event_menuUpdated(QString timestamp, int method, bool success);
     void handle_event_firmwareUpdated(QString timestamp, QString newVersion, QString prevVersion, int method, bool success);
     void handle_event_performanceDataInterval(int value);
-    void handle_event_iotSettings(QString iotType);
+    void handle_event_performanceData();
+    void handle_event_holdingListChange(QString timeStamp);
+    void handle_event_holdStart(QString timeStamp, QString productType, QString panID, int zone, QString method);
     void handle_event_panRemoved(qlonglong timeStamp, int whichBin, qulonglong panID, int timeRemaining);
     void handle_event_panReturned(qlonglong timeStamp, int whichBin, qulonglong panID, int timeRemaining);
     void handle_event_transfer(qlonglong timeStamp, int whichBin, qulonglong panID, int timeRemaining);
-    void handle_event_languageChange(int languageId);
-    void handle_event_menuUpdated(QString timestamp, int method, bool success);
-    void handle_event_error(QString timeStamp, QString errorCode, QString errorDesc, QString value);
+    void handle_event_holdStop(QString timeStamp, QString productType, QString panID, int zone, QString method, int timeRemaining);
+    void handle_event_holdExpired(QString timeStamp, QString productType, QString panID, int bin);
+    void handle_event_commandError(QString command, qint64 cmdTimeStamp, QString batchId, QString description);
+    void handle_event_iotSettings(QString iotType);
+    void handle_event_resetHoldCycle(QJsonObject message);
+    bool handle_event_resetDezHoldCycle(QString eventUuid, bool restart);
+    void handle_event_holdingListReceived(QJsonObject message);
+    void handle_event_sdkErrorReceived(QJsonObject message);
+    void handle_event_wifiSettingsReceived(QJsonObject message);
+    void handle_event_pingResponse(QJsonObject message);
+    void handle_event_firmwareUpdateInfo(QJsonObject message);
+    void handle_event_menuUpdateInfo(QJsonObject message);
+    void writeTempModelNumber(QString modelNumber);
+    void writeTempSerialNumber(QString serialNumber);
+    void checkModelSerialUpdates();
+    void handleReceivedRiotInfo(QString riotJsonString);
+    void checkMenuUpdateDone();
+
+private:
+    bool riotLayout() const;
+    void addIdentity(QJsonObject *event) const;
+    void send(const QJsonObject &event);
+
+    void handleCommand(const QJsonObject &message);
+    void handleProvisioningState(const QString &state);
+    void handleCertificateState(const QString &state);
+
+    // One holding event's members common to both layouts, with the bin as
+    // the event reports it (a double-size pan under its even bin).
+    QJsonObject holdEventBase(const QString &event, const QString &timeStamp, const QString &productType,
+                              const QString &panId, int *bin) const;
+
+    IotServices *m_services = nullptr;
+    bool m_certificateRequestTimedOut = false;
 };

@@ -2,6 +2,7 @@
 #include "core/kivmetatypes.h"
 
 #include "canbus/canbusmanager.h"
+#include "config/configurationmanager.h"
 #include "modbus/qmodbusmaster.h"
 
 #include "messagecatcher.h"
@@ -21,8 +22,10 @@
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QStateMachine>
+#include <QTimer>
 #include <QtTest>
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -227,8 +230,50 @@ private slots:
                  QStringLiteral("QZ-7318"));
         QCoreApplication::processEvents();
         QCOMPARE(started.count(), listens ? 1 : 0);
+
+        // A cloud command reaches the configuration store and is answered on
+        // the primary display only.
+        auto *config = d.cabinet->findChild<ConfigurationManager *>();
+        QVERIFY(config);
+        const int interval = config->get_performanceDataInterval();
+        QVERIFY(interval != 30);
+        QSignalSpy replies(this, SIGNAL(riotEventHeard(QString)));
+        QVERIFY(client.connect(QString(), kPath, kInterface, "riotEvent", this, SIGNAL(riotEventHeard(QString))));
+        QDBusMessage command = QDBusMessage::createSignal(kPath, kInterface, "riotCmd");
+        command << QStringLiteral(
+            R"({"event":"command","command":"updatePerformanceDataInterval","commandValue":"30"})");
+        QVERIFY(client.send(command));
+        if (listens) {
+            QTRY_COMPARE(replies.count(), 1);
+            const QJsonObject reply = QJsonDocument::fromJson(replies.at(0).at(0).toString().toUtf8()).object();
+            QCOMPARE(reply.value("commandStatus").toString(), QStringLiteral("success"));
+            QCOMPARE(config->get_performanceDataInterval(), 30);
+            auto *timer = d.cabinet->findChild<QTimer *>(QStringLiteral("performanceDataTimer"));
+            QVERIFY(timer);
+            QTRY_COMPARE(timer->interval(), 30000);
+            QVERIFY(timer->isActive());
+            // A hold start goes out as a cloud event.
+            d.cabinet->sendHoldStartedEventToDbus(0, 0x4a1f, "auto");
+            QTRY_COMPARE(replies.count(), 2);
+            const QJsonObject hold = QJsonDocument::fromJson(replies.at(1).at(0).toString().toUtf8()).object();
+            QCOMPARE(hold.value("event").toString(), QStringLiteral("holdStart"));
+            QCOMPARE(hold.value("panId").toString(), QStringLiteral("4a1f"));
+            QVERIFY(hold.value("timestamp").isString());
+            // Weeks of seconds do not fit an int of milliseconds.
+            config->set_performanceDataInterval(3000000);
+            QTRY_COMPARE(timer->interval(), INT_MAX);
+            QVERIFY(timer->isActive());
+        } else {
+            QTest::qWait(200);
+            QCOMPARE(replies.count(), 0);
+            QCOMPARE(config->get_performanceDataInterval(), interval);
+        }
+        client.disconnect(QString(), kPath, kInterface, "riotEvent", this, SIGNAL(riotEventHeard(QString)));
         QDBusConnection::disconnectFromBus("rootTestClient");
     }
+
+signals:
+    void riotEventHeard(QString json);
 };
 
 QTEST_MAIN(TestCompositionRoot)

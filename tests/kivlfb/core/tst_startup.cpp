@@ -66,6 +66,8 @@ class TestStartup : public QObject
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("QT_QUICK_BACKEND", "software");
         env.insert("KIV_CAN", "virtual");
+        // Never the machine's bus: a socket that does not exist.
+        env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + root.path() + "/no-bus");
         p.setProcessEnvironment(env);
         p.start(KIVLFB_BINARY, {"-singledisplay"});
         QVERIFY(p.waitForStarted(10000));
@@ -119,6 +121,23 @@ private slots:
         QVERIFY(out[3].endsWith(" - after critical"));
         QVERIFY(out[4].endsWith(" - loop returned 0"));
         QVERIFY(out[5].endsWith(" - teardown ran"));
+    }
+
+    // Without a bus the controller says so twice and starts all the same.
+    void controllerStartsWithoutABus()
+    {
+        TempRoot root;
+        QProcess p;
+        startController(p, root);
+        QByteArray out;
+        QVERIFY2(waitForOutput(p, "Arguments", out), out.constData());
+        QVERIFY2(out.contains(" - ************************ Did not register object in DBUS\n"), out.constData());
+        QVERIFY2(out.contains(" - ************************ Did not connect to DBUS service\n"), out.constData());
+        QVERIFY(out.indexOf("Did not register object") < out.indexOf("Did not connect to DBUS"));
+        QCOMPARE(p.state(), QProcess::Running);
+        p.terminate();
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 0);
     }
 
     void controllerIgnoresOtherSignalsAndStopsInOrderOnTerm_data()
