@@ -4,6 +4,7 @@
 #include "core/cabinetmanager.h"
 #include "menus/menumanager.h"
 #include "nfc/nfcmanager.h"
+#include "nfc/nfctagitem2.h"
 
 CabinetIotServices::CabinetIotServices(CabinetManager *cabinet, ConfigurationManager *config,
                                        MenuManager *menus, NFCmanager *nfc, QObject *parent)
@@ -115,12 +116,61 @@ void CabinetIotServices::sendHoldStartedEvent(int bin, quint64 panId, const QStr
         m_cabinet->sendHoldStartedEventToDbus(uchar(bin), panId, method);
 }
 
-// The tag registry is not reachable from outside NFCmanager yet: until it is,
-// every pan reads as one without a record, which the events report as such.
-bool CabinetIotServices::findPanTag(quint64, PanTag *) const { return false; }
-void CabinetIotServices::setPanBatchId(quint64, const QString &) {}
-void CabinetIotServices::setPanExpTime(quint64, qint64) {}
-void CabinetIotServices::setPanHoldStatus(quint64, int) {}
-void CabinetIotServices::setPanActivationTimeStamp(quint64, qint64) {}
-void CabinetIotServices::setPanRestartRequested(quint64, bool) {}
-void CabinetIotServices::savePanTags() {}
+// The pan-tag registry of this cabinet; every setter acts only on a pan it
+// knows.
+NfcTagItem2 *CabinetIotServices::panTag(quint64 uid) const
+{
+    return m_nfc ? m_nfc->viewTagInfo2(uid) : nullptr;
+}
+
+bool CabinetIotServices::findPanTag(quint64 uid, PanTag *tag) const
+{
+    const NfcTagItem2 *item = panTag(uid);
+    if (!item)
+        return false;
+    if (tag) {
+        tag->uid = item->getUid();
+        tag->position = item->getPosition();
+        tag->seenInCabinet = item->getSeenInCabinet();
+        tag->expTime = item->getExpTime();
+        tag->batchId = item->getBatchId();
+        tag->restartRequested = item->getRestartRequested();
+    }
+    return true;
+}
+
+void CabinetIotServices::setPanBatchId(quint64 uid, const QString &batchId)
+{
+    if (NfcTagItem2 *item = panTag(uid))
+        item->setBatchId(batchId);
+}
+
+void CabinetIotServices::setPanExpTime(quint64 uid, qint64 ms)
+{
+    if (NfcTagItem2 *item = panTag(uid))
+        item->setExpTime(ms);
+}
+
+void CabinetIotServices::setPanHoldStatus(quint64 uid, int status)
+{
+    if (NfcTagItem2 *item = panTag(uid))
+        item->setHoldStatus(quint8(status));
+}
+
+void CabinetIotServices::setPanActivationTimeStamp(quint64 uid, qint64 ms)
+{
+    if (NfcTagItem2 *item = panTag(uid))
+        item->setActivationTimeStamp(ms);
+}
+
+void CabinetIotServices::setPanRestartRequested(quint64 uid, bool requested)
+{
+    if (NfcTagItem2 *item = panTag(uid))
+        item->setRestartRequested(requested);
+}
+
+void CabinetIotServices::savePanTags()
+{
+    if (m_nfc)
+        m_nfc->saveNFC2();
+}

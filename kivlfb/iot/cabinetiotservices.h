@@ -9,6 +9,7 @@ class CabinetManager;
 class ConfigurationManager;
 class MenuManager;
 class NFCmanager;
+class NfcTagItem2;
 
 // The cloud back-ends' view of a running cabinet: every call goes straight
 // to the component that owns the value.
@@ -52,6 +53,7 @@ public:
     void savePanTags() override;
 
 private:
+    NfcTagItem2 *panTag(quint64 uid) const;
     QPointer<CabinetManager> m_cabinet;
     QPointer<ConfigurationManager> m_config;
     QPointer<MenuManager> m_menus;

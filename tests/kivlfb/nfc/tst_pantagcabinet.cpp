@@ -1,4 +1,7 @@
 #include "core/cabinetmanager.h"
+#include "menus/menumanager.h"
+#include "config/configurationmanager.h"
+#include "iot/cabinetiotservices.h"
 #include "core/kivmetatypes.h"
 #include "core/traybarsc.h"
 #include "core/zonemanager.h"
@@ -139,6 +142,27 @@ private slots:
         QCOMPARE(bar2->get_panId(), 0x0c0000000002ULL);
         QCOMPARE(bar4->get_panId(), 0x070000000005ULL);
         QCOMPARE(m_nfc->getUidInBin(5), 0x070000000005ULL);
+    }
+
+    // The cloud back-end reads and marks this cabinet's pans through its
+    // services; a pan the registry does not know reads as absent.
+    void cloudServicesSeeTheRegistry()
+    {
+        auto *item = new NfcTagItem2(0x0c0000000003, 1, 3, kNoon + 1800000, kNoon);
+        m_nfc->registerTag2(item);
+        CabinetIotServices services(m_cabinet.get(),
+                                    m_cabinet->findChild<ConfigurationManager *>(QStringLiteral("configManager")),
+                                    m_cabinet->findChild<MenuManager *>(QStringLiteral("menuManager")), m_nfc, nullptr);
+        IotServices::PanTag tag;
+        QVERIFY(services.findPanTag(0x0c0000000003, &tag));
+        QCOMPARE(tag.position, 3);
+        QCOMPARE(tag.expTime, kNoon + 1800000);
+        services.setPanBatchId(0x0c0000000003, QStringLiteral("batch-7"));
+        services.setPanRestartRequested(0x0c0000000003, true);
+        QCOMPARE(m_nfc->viewTagInfo2(0x0c0000000003)->getBatchId(), QStringLiteral("batch-7"));
+        QVERIFY(m_nfc->viewTagInfo2(0x0c0000000003)->getRestartRequested());
+        QVERIFY(!services.findPanTag(0x0c0000000099, &tag));
+        services.setPanBatchId(0x0c0000000099, QStringLiteral("x")); // no effect, no crash
     }
 
     // Cancelling all holding forgets every pan, saved at once.
