@@ -219,10 +219,6 @@ CabinetManager::~CabinetManager()
     delete m_nfcSimulatorView;
     delete m_engine;
     m_engine = nullptr;
-    // Frames still queued for the socket own their payloads: send them
-    // rather than drop them with the holder.
-    if (m_canThread)
-        QCoreApplication::sendPostedEvents(m_canThread, QEvent::MetaCall);
     delete m_canbusManager;
     delete m_canThread;
     delete m_modbusMaster;
