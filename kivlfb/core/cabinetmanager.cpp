@@ -1320,9 +1320,9 @@ void CabinetManager::registerTagAtTimerUsingBin(qulonglong uid, int bin)
     sendBinPanId(uchar(bin), uid);
 }
 
-quint64 CabinetManager::getTagUidAtBin(uchar /*binNum*/)
+quint64 CabinetManager::getTagUidAtBin(uchar binNum)
 {
-    return 0;
+    return m_nfcManager ? m_nfcManager->getUidInBin(binNum) : 0;
 }
 
 void CabinetManager::setTagUidAtTrayTimer(uchar bin, qulonglong uid)
@@ -1365,9 +1365,12 @@ void CabinetManager::updateTrayStates(int /*trayState*/)
 {
 }
 
-int CabinetManager::get_trayState(int /*binNum*/)
+int CabinetManager::get_trayState(int binNum)
 {
-    return 0;
+    if (binNum < 0 || binNum >= 20)
+        return 0;
+    const TrayBarSc *tray = getTrayPtr(uchar(binNum));
+    return tray ? tray->get_trayState() : 0;
 }
 
 void CabinetManager::broadCastHodlingInfo()

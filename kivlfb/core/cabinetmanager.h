@@ -410,6 +410,8 @@ public slots:
     bool get_isConfigured() const { return m_isConfigured; }
     bool uiidIsValid();
     NfcPollInfo *get_nfcPollingInfo() { return m_nfcPollingInfo; }
+    // One bin per NFC reader slot, reader 1's slots first.
+    QList<int> get_nfcSlotToBinList() const { return m_nfcMap; }
     // A clash of CAN node ids needs no action here.
     void canIdConflictDetected(bool) {}
     // No system backup runs on this cabinet.

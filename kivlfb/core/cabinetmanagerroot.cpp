@@ -33,6 +33,7 @@
 #include "network/systemnetworkmanager.h"
 #include "network/wifimonitor.h"
 #include "network/wifistatsdatalog.h"
+#include "nfc/cabinetnfcreaderhost.h"
 #include "nfc/masteriomanager.h"
 #include "nfc/masteriosimuilator.h"
 #include "nfc/nfcreadersimulator.h"
@@ -510,6 +511,7 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     ioLayout.zoneMap = m_zoneMap;
     ioLayout.mio2uitMap = m_mio2uitMap;
     m_masterIoManager->set_layout(ioLayout);
+    m_masterIoManager->setNfcHost(std::make_unique<CabinetNfcReaderHost>(this, m_menuManager, m_configManager));
 
     // 39. System time.
     m_sysTimeTimer.start();

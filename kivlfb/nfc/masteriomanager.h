@@ -4,14 +4,20 @@
 #include "statemachine/tarnstatemachine.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QTimer>
 
+#include <memory>
+
 class BinInfo;
 class CanbusManager;
 class NFCmanager;
+class NfcReaderHost;
+class NfcTagItem2;
 class QModbusMaster;
+class QState;
 class QModbusPollInfo;
 class TempProbeStateManager;
 class TrayBarSc;
@@ -40,6 +46,7 @@ class MasterIoManager : public TarnStateMachine
     Q_PROPERTY(double lineVoltage READ get_lineVoltage WRITE set_lineVoltage NOTIFY lineVoltageChanged)
     Q_PROPERTY(double lineCurrent READ get_lineCurrent WRITE set_lineCurrent NOTIFY lineCurrentChanged)
     Q_PROPERTY(double lineFrequency READ get_lineFrequency WRITE set_lineFrequency NOTIFY lineFrequencyChanged)
+    Q_PROPERTY(bool nfcAccsTestEnabled READ get_nfcAccsTestEnabled WRITE set_nfcAccsTestEnabled NOTIFY nfcAccsTestEnabledChanged)
 
 public:
     enum PHU_OperationModesTag {
@@ -79,9 +86,47 @@ public:
     static const int kAmbientHighReadings = 900;
     static const int kAmbientRealarmSecs = 3600;
 
+    // NFC reader boards and pan tags.
+    static const int kNfcReader1Slave = 2;
+    static const int kNfcReader2Slave = 3;
+    static const int kTagInfoRegisters = 43; // firmware words, then 10 slots of 4 words
+    static const int kTagSlotsPerReply = 10;
+    static const int kTagScanValues = 14;
+    static const int kRegTagScan = 51;
+    static const int kNfcPollTimeoutMs = 100;
+    static const int kStartUpCountdown = 4;
+    static const int kAnalysesToSkip = 2;
+    static const int kHoldingListNoticeMs = 5000;
+    static const quint8 kUniversalTagType = 0x65;
+
+    enum HoldStatus {
+        HoldStarted = 0,
+        HoldContinued = 1,
+        HoldTakenOver = 2,
+        HoldOver = 3,
+        HoldEnded = 4
+    };
+
     MasterIoManager(NFCmanager *nfc, QModbusMaster *modbus, CanbusManager *can, int uiId,
                     QList<ZoneManager *> *zones, QList<TrayBarSc *> *trays, int tempHandling,
                     QObject *parent);
+    ~MasterIoManager() override;
+
+    // Gives the tag analysis its cabinet (owned from now on) and, when the
+    // cabinet has NFC, builds the reader region with the polling mode of
+    // its plan. Call once, before the machine starts.
+    void setNfcHost(std::unique_ptr<NfcReaderHost> host);
+    int nfcPollingMode() const { return m_nfcPollingMode; }
+
+    // Pan tags: a valid UID's top 16 bits are the CRC-16 of its lower 48
+    // bits (six bytes, most significant first); its bits 40 to 47 name the
+    // product, 0x65 meaning a universal tag.
+    static bool isUidValid(quint64 uid);
+    static quint8 tagType(quint64 uid) { return quint8(uid >> 40); }
+    static bool isUniversalTag(quint64 uid) { return tagType(uid) == kUniversalTagType; }
+
+    bool get_nfcAccsTestEnabled() const { return m_nfcAccsTestEnabled; }
+    quint64 get_previousUID(int bin) const;
 
     // The cabinet's layout and role; set before the machine starts.
     void set_layout(const IoBoardLayout &layout) { m_layout = layout; }
@@ -123,6 +168,10 @@ public:
     Q_INVOKABLE int get_numOfNfcBoards() const;
     Q_INVOKABLE bool getIoCommErrorDetected() const;
     Q_INVOKABLE bool getNfcErrorDetected() const;
+    Q_INVOKABLE int getFirstChannel() const { return tagType(m_currentUIDs[0]); }
+    Q_INVOKABLE qulonglong get_currentUID(int bin) const;
+    Q_INVOKABLE bool isNumPollsEqualToOne() const;
+    Q_INVOKABLE bool isNumPollsNotEqualToOne() const { return !isNumPollsEqualToOne(); }
     Q_INVOKABLE int eolGetActualTemp(int zone, int heater) const;
     Q_INVOKABLE QString eolGetTempErrorDescription(int zone, int heater) const;
     Q_INVOKABLE bool eolTempTestSingleHeater(int zone, int heater);
@@ -156,6 +205,10 @@ signals:
     // Inputs of the chart.
     void ttSendRequestSignal();
     void nfcReadingStart();
+    void gotoScanWait();
+    void currentUIDsChanged(uchar whichBin);
+    void nfcAccsTestUpdate();
+    void nfcAccsTestEnabledChanged(bool value);
     void exitPreheatSignal();
 
     void errorInfo(int mainCode, int subCode1, int subCode2, int subCode3);
@@ -230,8 +283,37 @@ public slots:
 
     void invokeSimpleDialogSignalEmiter(QString msg, bool showClose);
 
-    // Pan tags per bin; they come with the NFC reader polling.
+    // NFC reader polling and the tag analysis.
+    void set_nfcAccsTestEnabled(bool value);
+    void set_currentUID(int bin, qulonglong uid);
+    bool isTagADuplicate(qulonglong uid) const;
+    void nfcScanReader(int poll);
+    void requestTagInfo1();
+    void requestTagInfo2();
+    void processRequestTagInfo1();
+    void processRequestTagInfo2();
+    void processTagInfo(int reader);
+    void reportReaderCommError1();
+    void reportReaderCommError2();
+    void analyzeTagInfo2();
+    void savePreviousUIDs();
     void initPreviousUIDs();
+    void nfcTagReading_onEntry() {}
+    void nfcTagReading_onExit() {}
+    void nfcIdleState_onEntry() {}
+    void nfcIdleState_onExit() {}
+    void nfcScanReaderPoll0_onEntry() { nfcScanReader(0); }
+    void nfcScanReaderPoll0_onExit() {}
+    void nfcScanWaitPoll0_onEntry() { m_tagScanTimer.start(); }
+    void nfcScanWaitPoll0_onExit() {}
+    void nfcScanReaderPoll1_onEntry() { nfcScanReader(1); }
+    void nfcScanReaderPoll1_onExit() {}
+    void nfcScanWaitPoll1_onEntry() { m_tagScanTimer.start(); }
+    void nfcScanWaitPoll1_onExit() {}
+    void nfcPollReader1_onEntry() { requestTagInfo1(); }
+    void nfcPollReader1_onExit() {}
+    void nfcPollReader2_onEntry() { requestTagInfo2(); }
+    void nfcPollReader2_onExit() {}
 
     // Entry and exit actions of the states.
     void s1_onEntry();
@@ -259,6 +341,16 @@ public slots:
 
 private:
     void buildMachine();
+    void buildNfcRegion();
+    void writeTagScan(int reader, int poll);
+    void reportReaderCommError(int reader);
+    // Steps of the tag analysis; "now" is taken once per pass.
+    void panRemoved(quint8 bin, quint64 previous, qint64 now);
+    bool panPlaced(quint8 bin, quint64 uid, qint64 now);
+    bool newHold(quint8 bin, quint64 uid, qint64 now);
+    void sweepRegistry(qint64 now);
+    void stopMovedPans();
+    int panSize(quint8 bin) const;
     QModbusPollInfo *newPollInfo(const char *name, int values);
     void wirePeriodicPoll(QModbusPollInfo *info, QTimer *timer, const char *request,
                           const char *process);
@@ -313,6 +405,26 @@ private:
     QTimer m_fanActualsTimer;
     QTimer m_ambientTimer;
     QTimer m_powerLineTimer;
+
+    // NFC reader region (only with NFC).
+    std::unique_ptr<NfcReaderHost> m_nfcHost;
+    int m_nfcPollingMode = 0;
+    QState *m_s1 = nullptr;
+    QModbusPollInfo *m_tagInfo1 = nullptr;
+    QModbusPollInfo *m_tagInfo2 = nullptr;
+    QModbusPollInfo *m_tagScanInfo1 = nullptr;
+    QModbusPollInfo *m_tagScanInfo2 = nullptr;
+    QTimer m_tagScanTimer;
+    quint64 m_currentUIDs[kBinCount] = {};
+    quint64 m_previousUIDs[kBinCount] = {};
+    bool m_readerError[2] = {false, false};
+    bool m_nfcAccsTestEnabled = false;
+    int m_startUpCountdown = kStartUpCountdown;
+    int m_analysesToSkip = kAnalysesToSkip;
+    quint64 m_lastTestUid = 0;
+    qint64 m_lastHoldingListNoticeMs = 0;
+    QHash<quint8, quint64> m_movedPans;
+    bool m_saveMark = false;
 
     NFCmanager *m_nfc;
     QModbusMaster *m_modbus;
