@@ -1261,8 +1261,12 @@ void CabinetManager::setBinToTray(int binNum, int pid, int tid)
     const quint64 uid = (quint64(qint64(pid)) << 40) | quint64(qint64(tid));
     const int cabinetBins = get_traysPerCabinet();
     const int firstHalf = cabinetBins > 12 ? cabinetBins / 2 : cabinetBins;
-    NfcReaderSimulator *reader = binNum < firstHalf ? m_nfcSimulator1 : m_nfcSimulator2;
-    const int b = binNum < firstHalf ? binNum : binNum - firstHalf;
+    // The readers report tags by reading position; the NFC map says which bin
+    // each position serves. Put the pan where the polling will look for this
+    // bin (the same place when the map is in bin order).
+    const int position = m_nfcMap.contains(binNum) ? int(m_nfcMap.indexOf(binNum)) : binNum;
+    NfcReaderSimulator *reader = position < firstHalf ? m_nfcSimulator1 : m_nfcSimulator2;
+    const int b = position < firstHalf ? position : position - firstHalf;
     if (!reader)
         return;
     quint16 crc = 0;

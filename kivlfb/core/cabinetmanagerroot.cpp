@@ -510,6 +510,7 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     ioLayout.numIOBoards = get_numIOBoards();
     ioLayout.zoneMap = m_zoneMap;
     ioLayout.mio2uitMap = m_mio2uitMap;
+    ioLayout.nfcReadersSimulated = get_iAmMaster() && (m_simulationFlags & 4);
     m_masterIoManager->set_layout(ioLayout);
     m_masterIoManager->setNfcHost(std::make_unique<CabinetNfcReaderHost>(this, m_menuManager, m_configManager));
 

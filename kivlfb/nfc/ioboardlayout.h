@@ -17,6 +17,12 @@ struct IoBoardLayout
     int numIOBoards = 1;
     QList<int> zoneMap;    // per zone: the board channel of its set point and fan
     QList<int> mio2uitMap; // per bin: the board temperature input of the bin
+    // The NFC readers are the in-process simulators: their traffic must not
+    // be forced onto the serial line.
+    bool nfcReadersSimulated = false;
 
     bool hasRemoteDisplay() const { return hasMirrorDisplay || hasSecondaryDisplay; }
+    // Reader requests go to the real line even while the board is simulated,
+    // unless the readers are simulated too.
+    bool readerTrafficOnLine() const { return !nfcReadersSimulated; }
 };

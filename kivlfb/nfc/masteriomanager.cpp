@@ -1196,7 +1196,7 @@ void MasterIoManager::nfcScanReader(int poll)
             values[kTagScanValues - 1] = 1;
             if (m_modbus && m_layout.iAmMaster)
                 m_modbus->holdingRegistersWrite(quint8(group.address), kRegTagScan, kTagScanValues,
-                                                kRetriesTagScan, info, true);
+                                                kRetriesTagScan, info, m_layout.readerTrafficOnLine());
         }
     }
     qDebug().noquote() << line;
@@ -1206,13 +1206,15 @@ void MasterIoManager::nfcScanReader(int poll)
 void MasterIoManager::requestTagInfo1()
 {
     if (m_modbus && m_layout.iAmMaster && m_tagInfo1)
-        m_modbus->holdingRegistersRead(kNfcReader1Slave, 0, kTagInfoRegisters, kRetriesTagInfo, m_tagInfo1, true);
+        m_modbus->holdingRegistersRead(kNfcReader1Slave, 0, kTagInfoRegisters, kRetriesTagInfo, m_tagInfo1,
+                                       m_layout.readerTrafficOnLine());
 }
 
 void MasterIoManager::requestTagInfo2()
 {
     if (m_modbus && m_layout.iAmMaster && m_tagInfo2)
-        m_modbus->holdingRegistersRead(kNfcReader2Slave, 0, kTagInfoRegisters, kRetriesTagInfo, m_tagInfo2, true);
+        m_modbus->holdingRegistersRead(kNfcReader2Slave, 0, kTagInfoRegisters, kRetriesTagInfo, m_tagInfo2,
+                                       m_layout.readerTrafficOnLine());
 }
 
 void MasterIoManager::processRequestTagInfo1()

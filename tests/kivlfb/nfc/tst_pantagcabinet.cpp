@@ -1,4 +1,5 @@
 #include "core/cabinetmanager.h"
+#include "nfc/nfcreadersimulator.h"
 #include "menus/menumanager.h"
 #include "config/configurationmanager.h"
 #include "iot/cabinetiotservices.h"
@@ -163,6 +164,23 @@ private slots:
         QVERIFY(m_nfc->viewTagInfo2(0x0c0000000003)->getRestartRequested());
         QVERIFY(!services.findPanTag(0x0c0000000099, &tag));
         services.setPanBatchId(0x0c0000000099, QStringLiteral("x")); // no effect, no crash
+    }
+
+    // A pan put on the simulated reader for a bin lands at the reading
+    // position the NFC map gives that bin, where the polling looks for it.
+    void simulatedPanLandsWhereTheBinIsRead()
+    {
+        const QList<int> positions = m_cabinet->get_nfcSlotToBinList();
+        const int bin = 2;
+        const int position = positions.indexOf(bin);
+        QVERIFY(position >= 0);
+        QVERIFY(position != bin); // this layout reads bin 2 elsewhere
+        auto *reader = m_cabinet->findChild<NfcReaderSimulator *>(QStringLiteral("nfcSim1"));
+        QVERIFY(reader);
+        m_cabinet->setBinToTray(bin, 12, 77);
+        QCOMPARE(reader->getHoldingRegister(4 + 4 * position), quint16(0x0C00));
+        QCOMPARE(reader->getHoldingRegister(6 + 4 * position), quint16(77));
+        QCOMPARE(reader->getHoldingRegister(6 + 4 * bin), quint16(0));
     }
 
     // Cancelling all holding forgets every pan, saved at once.
