@@ -64,39 +64,39 @@ public:
 
     // The board addresses bins 0 to 19 whatever the layout, so the list
     // always has that many entries, indexed by bin number.
-    static const int kBinCount = 20;
-    static const int kIoBoardSlave = 1;
-    static const int kStatusWords = 5;
+    static constexpr int kBinCount = 20;
+    static constexpr int kIoBoardSlave = 1;
+    static constexpr int kStatusWords = 5;
 
     // Poll periods and the alarm rules' limits.
-    static const int kZoneMonitorIntervalMs = 2000;
-    static const int kGenStatusIntervalMs = 1500;
-    static const int kGenStatusSlowIntervalMs = 6000;
-    static const int kSetPointDebounceMs = 500;
-    static const int kFanTargetDelayMs = 500;
-    static const int kFanActualsIntervalMs = 1000;
-    static const int kBoardTempsIntervalMs = 1000;
-    static const int kPowerLineFirstDelayMs = 30000;
-    static const int kPowerLineIntervalMs = 2000;
-    static const int kPreheatEventDelayMs = 3000;
-    static const int kHeaterHighReadings = 10;
-    static const int kHeaterHighMin = 271;
-    static const int kHeaterHighMax = 326;
-    static const int kAmbientHighTemp = 161;
-    static const int kAmbientHighReadings = 900;
-    static const int kAmbientRealarmSecs = 3600;
+    static constexpr int kZoneMonitorIntervalMs = 2000;
+    static constexpr int kGenStatusIntervalMs = 1500;
+    static constexpr int kGenStatusSlowIntervalMs = 6000;
+    static constexpr int kSetPointDebounceMs = 500;
+    static constexpr int kFanTargetDelayMs = 500;
+    static constexpr int kFanActualsIntervalMs = 1000;
+    static constexpr int kBoardTempsIntervalMs = 1000;
+    static constexpr int kPowerLineFirstDelayMs = 30000;
+    static constexpr int kPowerLineIntervalMs = 2000;
+    static constexpr int kPreheatEventDelayMs = 3000;
+    static constexpr int kHeaterHighReadings = 10;
+    static constexpr int kHeaterHighMin = 271;
+    static constexpr int kHeaterHighMax = 326;
+    static constexpr int kAmbientHighTemp = 161;
+    static constexpr int kAmbientHighReadings = 900;
+    static constexpr int kAmbientRealarmSecs = 3600;
 
     // NFC reader boards and pan tags.
-    static const int kNfcReader1Slave = 2;
-    static const int kNfcReader2Slave = 3;
-    static const int kTagInfoRegisters = 43; // firmware words, then 10 slots of 4 words
-    static const int kTagSlotsPerReply = 10;
-    static const int kTagScanValues = 14;
-    static const int kRegTagScan = 51;
-    static const int kNfcPollTimeoutMs = 100;
-    static const int kStartUpCountdown = 4;
-    static const int kAnalysesToSkip = 2;
-    static const int kHoldingListNoticeMs = 5000;
+    static constexpr int kNfcReader1Slave = 2;
+    static constexpr int kNfcReader2Slave = 3;
+    static constexpr int kTagInfoRegisters = 43; // firmware words, then 10 slots of 4 words
+    static constexpr int kTagSlotsPerReply = 10;
+    static constexpr int kTagScanValues = 14;
+    static constexpr int kRegTagScan = 51;
+    static constexpr int kNfcPollTimeoutMs = 100;
+    static constexpr int kStartUpCountdown = 4;
+    static constexpr int kAnalysesToSkip = 2;
+    static constexpr int kHoldingListNoticeMs = 5000;
     static const quint8 kUniversalTagType = 0x65;
 
     enum HoldStatus {
