@@ -8,6 +8,7 @@
 #include "messagecatcher.h"
 #include "privatebus.h"
 #include "ptypair.h"
+#include "cabinetpersonality.h"
 #include "temproot.h"
 
 #include <QDBusConnection>
@@ -37,20 +38,7 @@ const char kInterface[] = "com.corvantis.DBus.KivApplication";
 // The primary personality fixture, optionally turned into another role.
 QByteArray personality(const QString &role)
 {
-    QFile f(QStringLiteral(":/fixtures/v9_2x4.hcc"));
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    QJsonObject doc = QJsonDocument::fromJson(f.readAll()).object();
-    QJsonObject p = doc.value("personality").toObject();
-    if (role == "mirror") {
-        p["iAmMaster"] = false;
-        p["mirrorDisplay"] = true;
-        p["hasMirrorDisplay"] = false;
-        p["uiRole"] = 3;
-        p["orientationId"] = 10;
-    }
-    doc["personality"] = p;
-    return QJsonDocument(doc).toJson();
+    return cabinetPersonality(role == "primary" ? QStringLiteral("primaryWithMirror") : role);
 }
 
 bool isRunning(QObject *parent, const char *name)

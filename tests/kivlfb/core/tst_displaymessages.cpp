@@ -8,6 +8,7 @@
 
 #include "privatebus.h"
 #include "ptypair.h"
+#include "cabinetpersonality.h"
 #include "temproot.h"
 #include "vcantap.h"
 
@@ -51,24 +52,7 @@ LogCatcher *LogCatcher::s_current = nullptr;
 // secondary display.
 QByteArray personality(const QString &role)
 {
-    QFile f(QStringLiteral(":/fixtures/v9_2x4.hcc"));
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    QJsonObject doc = QJsonDocument::fromJson(f.readAll()).object();
-    QJsonObject p = doc.value("personality").toObject();
-    if (role == "mirror" || role == "secondary") {
-        p["iAmMaster"] = false;
-        p["hasMirrorDisplay"] = false;
-        p["mirrorDisplay"] = role == "mirror";
-        p["uiRole"] = role == "mirror" ? 3 : 2;
-        p["orientationId"] = 10;
-    }
-    if (role == "primaryWithSecondary") {
-        p["hasMirrorDisplay"] = false;
-        p["hasSecondaryDisplay"] = true;
-    }
-    doc["personality"] = p;
-    return QJsonDocument(doc).toJson();
+    return cabinetPersonality(role == "primary" ? QStringLiteral("primaryWithMirror") : role);
 }
 
 struct Display {

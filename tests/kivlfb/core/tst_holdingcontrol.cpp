@@ -13,6 +13,7 @@
 #include "machinestates.h"
 #include "privatebus.h"
 #include "ptypair.h"
+#include "cabinetpersonality.h"
 #include "temproot.h"
 
 #include <QJsonDocument>
@@ -47,8 +48,7 @@ const char kMenu[] = R"({
 // logging, customer 3.
 QByteArray primaryPersonality()
 {
-    QFile f(QStringLiteral(":/fixtures/v9_2x4.hcc"));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return cabinetPersonality("primaryWithMirror");
 }
 
 trayInfo holdRecord(int bin, int productId)

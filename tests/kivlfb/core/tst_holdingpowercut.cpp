@@ -1,6 +1,7 @@
 #include "core/cabinetmanager.h"
 #include "core/kivmetatypes.h"
 
+#include "cabinetpersonality.h"
 #include "temproot.h"
 
 #include <QCoreApplication>
@@ -21,16 +22,7 @@ namespace {
 // A primary display alone in its cabinet (the 2x4 fixture), holding nothing.
 QByteArray alonePersonality()
 {
-    QFile f(QStringLiteral(":/fixtures/v9_2x4.hcc"));
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    QJsonObject doc = QJsonDocument::fromJson(f.readAll()).object();
-    QJsonObject p = doc.value("personality").toObject();
-    p["hasMirrorDisplay"] = false;
-    p["syncNeeded"] = false;
-    p["uiRole"] = 0;
-    doc["personality"] = p;
-    return QJsonDocument(doc).toJson();
+    return cabinetPersonality("alone");
 }
 
 // Child mode: a whole primary display that changes holds and saves them as

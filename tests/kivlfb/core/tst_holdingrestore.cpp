@@ -11,6 +11,7 @@
 #include "machinestates.h"
 #include "privatebus.h"
 #include "ptypair.h"
+#include "cabinetpersonality.h"
 #include "temproot.h"
 
 #include <QDataStream>
@@ -45,25 +46,11 @@ const char kMenu[] = R"({
 // a primary display with a secondary, or that secondary.
 QByteArray personality(const QString &role)
 {
-    QFile f(QStringLiteral(":/fixtures/v9_2x4.hcc"));
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    QJsonObject doc = QJsonDocument::fromJson(f.readAll()).object();
-    QJsonObject p = doc.value("personality").toObject();
-    p["hasMirrorDisplay"] = false;
-    if (role == "alone") {
-        p["syncNeeded"] = false;
-        p["uiRole"] = 0;
-    } else if (role == "primary") {
-        p["hasSecondaryDisplay"] = true;
-    } else if (role == "secondary") {
-        p["iAmMaster"] = false;
-        p["syncNeeded"] = false;
-        p["uiRole"] = 2;
-        p["orientationId"] = 10;
-    }
-    doc["personality"] = p;
-    return QJsonDocument(doc).toJson();
+    if (role == "primary")
+        return cabinetPersonality("primaryWithSecondary");
+    if (role == "secondary")
+        return cabinetPersonality("secondary", [](QJsonObject &p) { p["syncNeeded"] = false; });
+    return cabinetPersonality(role);
 }
 
 QString stateOf(const TrayBarSc *bar)

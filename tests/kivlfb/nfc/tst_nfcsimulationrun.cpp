@@ -13,6 +13,7 @@
 #include "messagecatcher.h"
 #include "privatebus.h"
 #include "ptypair.h"
+#include "cabinetpersonality.h"
 #include "temproot.h"
 
 #include <QJsonDocument>
@@ -40,16 +41,7 @@ const char kMenu[] = R"({
 // another display delays the readers.
 QByteArray alonePersonality()
 {
-    QFile f(QStringLiteral(":/fixtures/v9_2x4.hcc"));
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    QJsonObject doc = QJsonDocument::fromJson(f.readAll()).object();
-    QJsonObject p = doc.value("personality").toObject();
-    p["hasMirrorDisplay"] = false;
-    p["syncNeeded"] = false;
-    p["uiRole"] = 0;
-    doc["personality"] = p;
-    return QJsonDocument(doc).toJson();
+    return cabinetPersonality("alone");
 }
 
 } // namespace
