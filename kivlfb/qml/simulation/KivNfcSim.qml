@@ -10,4 +10,8 @@ Window {
     height: 320
     visible: true
     title: "NFC simulator"
+
+    NfcSimPanel {
+        anchors.fill: parent
+    }
 }

@@ -23,6 +23,7 @@ QtObject {
     property int zonesPerRow: 1
     property int numberOfRows: 1
     property int traysPerZone: 2
+    property int traysPerCabinet: 8
     property int orientationId: 0
     property var zonesModelList: []
     property var traysModelList: []
@@ -65,6 +66,7 @@ QtObject {
 
     function get_isConfigured() { return isConfigured }
     function uiidIsValid() { return uiidValid }
+    function setBinToTray(bin, productId, trayId) { log.record("cabinetManager.setBinToTray", arguments) }
     function screenShot() { log.record("cabinetManager.screenShot", arguments) }
     function sendDayPartRequest(dayPart) { log.record("cabinetManager.sendDayPartRequest", arguments) }
     function sendConfigSettingsData() { log.record("cabinetManager.sendConfigSettingsData", arguments) }
