@@ -8,6 +8,8 @@
 #include "statemachine/statemachinebuilder.h"
 #include "ui/translator.h"
 
+#include <climits>
+
 namespace {
 const int kTrayTickMs = 1000;
 const int kTouchWindowMs = 2000;
@@ -553,7 +555,7 @@ void TrayBarSc::readyToHold_onEntry()
 void TrayBarSc::holding_onEntry()
 {
     emit currentUseSignal(m_binNumber, m_productId, true);
-    trayTimer.start(kTrayTickMs);
+    startTicking();
     holdingActivityUpdate(ActivityStarted);
     sendIot_trayIotInfo();
     if (m_lastDiscardExitKnown
@@ -611,7 +613,7 @@ void TrayBarSc::discard_onEntry()
 {
     set_trayState(TRAY_STATE_DISCARD);
     emit currentUseSignal(m_binNumber, m_productId, false);
-    trayTimer.start(kTrayTickMs);
+    startTicking();
     holdingActivityUpdate(ActivityExpired);
     if (m_panId == 0)
         emit requestHoldExpiredEvent(uchar(m_binNumber), 0);
@@ -683,9 +685,23 @@ void TrayBarSc::holdingActivityUpdate(int activity)
     }
 }
 
+void TrayBarSc::startTicking()
+{
+    trayTimer.start(kTrayTickMs);
+    m_tickStartMs = KivClock::msecsSinceEpoch();
+    m_secondsTicked = 0;
+}
+
 void TrayBarSc::decreaseRemainingTime()
 {
-    set_remainingTime(m_remainingTime - 1);
+    // Each tick takes at least one second off; when the project clock says
+    // more time has passed since the countdown started (an event loop held
+    // up, a test moving the clock on), the countdown catches up with it. A
+    // clock set back never gives time back.
+    const qint64 due = (KivClock::msecsSinceEpoch() - m_tickStartMs) / 1000;
+    const qint64 step = qMax<qint64>(1, due - m_secondsTicked);
+    m_secondsTicked += step;
+    set_remainingTime(int(qMax<qint64>(qint64(m_remainingTime) - step, INT_MIN)));
     if (m_remainingTime < 1)
         emit holdTimeExpired();
     else if (m_remainingTime <= m_warningTime)

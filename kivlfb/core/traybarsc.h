@@ -380,6 +380,12 @@ private:
     bool m_ignorePreheatExitAlarm = false;
     int m_lastProductIndex = -1;
 
+    // The countdown's reference on the project clock: when the tick started
+    // and how many seconds the ticks have taken off since.
+    void startTicking();
+    qint64 m_tickStartMs = 0;
+    qint64 m_secondsTicked = 0;
+
     QTimer trayTimer;
     KivClockTimer trayStartTimer;
     KivClockTimer m_preheatingTimer;

@@ -305,6 +305,34 @@ private slots:
         QCOMPARE(bar->get_remainingTime(), 1800);
     }
 
+    // The countdown follows the project clock: time that passed on it is
+    // taken off at the next tick, a clock set back gives nothing back.
+    void countdownFollowsTheProjectClock()
+    {
+        Bench bench(0, false);
+        TrayBarSc *bar = bench.bar();
+        toReadyToHold(bench);
+        bar->trayInserted();
+        QCOMPARE(stateOf(bar), QStringLiteral("standard"));
+        QCOMPARE(bar->get_remainingTime(), 1800);
+        QSignalSpy alarms(bar, SIGNAL(requestAlarm(int,bool)));
+
+        KivClock::advance(600000);
+        QTRY_COMPARE(bar->get_remainingTime(), 1200);
+        KivClock::advance(-300000);
+        QTRY_COMPARE(bar->get_remainingTime(), 1199);
+        QTRY_COMPARE(bar->get_remainingTime(), 1198);
+        QCOMPARE(stateOf(bar), QStringLiteral("standard"));
+
+        // Far past the end at once: straight to discard, with its alarm and
+        // without the warning in between.
+        KivClock::advance(3600000);
+        QTRY_COMPARE(stateOf(bar), QStringLiteral("discard"));
+        QVERIFY(bar->get_remainingTime() < 0);
+        QCOMPARE(alarms.count(), 1);
+        QCOMPARE(alarms.first(), (QVariantList{2, true}));
+    }
+
     void cancelDuringADayPartChangeWaits()
     {
         Bench bench(0, false);
