@@ -5,12 +5,25 @@
 #include <QFile>
 #include <QTimer>
 
+#include <algorithm>
+#include <csignal>
 #include <time.h>
 #include <unistd.h>
 
 namespace {
 
 const QByteArray kPrefix = "bench: ";
+
+volatile sig_atomic_t stopFlag = 0;
+volatile sig_atomic_t runningChild = 0; // one child runs at a time
+
+void onStopSignal(int)
+{
+    stopFlag = 1;
+    const pid_t child = runningChild;
+    if (child > 0)
+        kill(child, SIGTERM);
+}
 
 long statusKb(qint64 pid, const QByteArray &key)
 {
@@ -28,15 +41,38 @@ long statusKb(qint64 pid, const QByteArray &key)
 
 void pauseMs(int ms)
 {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
+    // In short steps, so that a stop request ends the pause.
+    QElapsedTimer paused;
+    paused.start();
+    for (qint64 left = ms; left > 0 && !ChildProcess::stopRequested(); left = ms - paused.elapsed()) {
+        QEventLoop loop;
+        QTimer::singleShot(int(std::min<qint64>(left, 100)), &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+void ChildProcess::installStopHandler()
+{
+    struct sigaction action = {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
+        sigaction(signal, &action, nullptr);
+}
+
+bool ChildProcess::stopRequested()
+{
+    return stopFlag != 0;
 }
 
 ChildProcess::ChildProcess(QObject *parent)
     : QObject(parent)
 {
     connect(&m_process, &QProcess::readyReadStandardError, this, &ChildProcess::readResults);
+    connect(&m_process, &QProcess::stateChanged, this, [this](QProcess::ProcessState state) {
+        if (state == QProcess::NotRunning)
+            runningChild = 0;
+    });
 }
 
 ChildProcess::~ChildProcess()
@@ -56,9 +92,19 @@ bool ChildProcess::start(const QString &program, const QStringList &arguments,
     environment.insert(QStringLiteral("KIV_BENCH_LAUNCH_NS"),
                        QString::number(qint64(now.tv_sec) * 1000000000 + now.tv_nsec));
     m_process.setProcessEnvironment(environment);
+    if (stopRequested()) {
+        m_error = "stopped";
+        return false;
+    }
     m_sinceStart.start();
     m_process.start();
-    return m_process.waitForStarted(10000);
+    if (!m_process.waitForStarted(10000))
+        return false;
+    runningChild = sig_atomic_t(m_process.processId());
+    // A stop request that came while the child was being started.
+    if (stopRequested())
+        m_process.terminate();
+    return true;
 }
 
 void ChildProcess::readResults()
@@ -91,8 +137,8 @@ bool ChildProcess::waitForLine(const QByteArray &key, int timeoutMs, QList<QByte
                 return true;
             }
         }
-        if (m_process.state() != QProcess::Running) {
-            m_error = "the program ended (exit code " + QByteArray::number(m_process.exitCode()) + ")";
+        if (m_process.state() != QProcess::Running || stopRequested()) {
+            m_error = stopRequested() ? QByteArray("stopped") : "the program ended (exit code " + QByteArray::number(m_process.exitCode()) + ")";
             return false;
         }
         if (waited.elapsed() > timeoutMs) {
@@ -137,10 +183,8 @@ ChildProcess::Usage ChildProcess::usage() const
 
 bool ChildProcess::waitForExit(int timeoutMs)
 {
-    QElapsedTimer waited;
-    waited.start();
-    while (m_process.state() != QProcess::NotRunning && waited.elapsed() < timeoutMs)
-        pauseMs(20);
+    if (m_process.state() != QProcess::NotRunning)
+        m_process.waitForFinished(timeoutMs);
     readResults();
     return m_process.state() == QProcess::NotRunning;
 }

@@ -28,6 +28,13 @@ public:
     explicit ChildProcess(QObject *parent = nullptr);
     ~ChildProcess() override;
 
+    // Makes SIGINT, SIGTERM, SIGHUP and SIGPIPE a stop request: the running
+    // child is asked to stop at once (a controller left running would keep
+    // its ports), waits end, no new child starts, and the caller winds up
+    // normally so that its own helpers (the D-Bus daemon) go too.
+    static void installStopHandler();
+    static bool stopRequested();
+
     bool start(const QString &program, const QStringList &arguments, QProcessEnvironment environment,
                const QString &logFile);
     bool isRunning() const { return m_process.state() == QProcess::Running; }
@@ -61,5 +68,6 @@ private:
     QByteArray m_error;
 };
 
-// Sleeps in the event loop, so the children's output keeps being read.
+// Sleeps in the event loop, so the children's output keeps being read; a
+// stop request ends it early.
 void pauseMs(int ms);

@@ -144,6 +144,8 @@ bool failed = false;
 
 void report(const ChildProcess &child, const char *what)
 {
+    if (ChildProcess::stopRequested())
+        return;
     failed = true;
     std::printf("  %s failed: %s (log: %s)\n", what, child.errorText().constData(),
                 qPrintable(child.logFile()));
@@ -186,7 +188,7 @@ Idle idle(ChildProcess &child, int seconds, int steadyMs)
     wall.start();
     double rssSum = 0;
     int samples = 0;
-    while (wall.elapsed() < seconds * 1000LL) {
+    while (wall.elapsed() < seconds * 1000LL && !ChildProcess::stopRequested()) {
         pauseMs(int(std::min<qint64>(1000, seconds * 1000LL - wall.elapsed())));
         const ChildProcess::Usage now = child.usage();
         if (!child.isRunning() || now.rssKb < 0)
@@ -194,6 +196,8 @@ Idle idle(ChildProcess &child, int seconds, int steadyMs)
         rssSum += now.rssKb;
         ++samples;
     }
+    if (ChildProcess::stopRequested())
+        return result;
     const ChildProcess::Usage after = child.usage();
     const double wallSeconds = wall.nsecsElapsed() / 1e9;
     if (before.cpuSeconds < 0 || after.cpuSeconds < 0 || samples == 0)
@@ -221,7 +225,7 @@ void startUp(Setup &setup, const Options &options, double *controllerMedian, dou
                 "taken in turn)\n", options.runs);
     QVector<double> controller, controllerKernel, constructed, minimal, minimalKernel;
     int drawnInsideConstructor = 0;
-    for (int run = 0; run < options.runs; ++run) {
+    for (int run = 0; run < options.runs && !ChildProcess::stopRequested(); ++run) {
         StartUp figures;
         const QString root = newControllerRoot(setup);
         if (firstFrame(setup.probe, {QStringLiteral("-simulation")}, controllerEnvironment(setup, root),
@@ -406,6 +410,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const Options options = parseOptions(QCoreApplication::arguments());
+    ChildProcess::installStopHandler();
 
     Setup setup;
     const QString here = QCoreApplication::applicationDirPath();
@@ -445,8 +450,14 @@ int main(int argc, char **argv)
 
     double controllerStartUp = 0, minimalStartUp = 0;
     startUp(setup, options, &controllerStartUp, &minimalStartUp);
-    latency(setup, options);
-    idleCost(setup, options, controllerStartUp, minimalStartUp);
+    if (!ChildProcess::stopRequested())
+        latency(setup, options);
+    if (!ChildProcess::stopRequested())
+        idleCost(setup, options, controllerStartUp, minimalStartUp);
+    if (ChildProcess::stopRequested()) {
+        std::printf("\nStopped.\n");
+        return 2;
+    }
 
     std::printf("\nLoad average at the end: %s\n", qPrintable(loadAverage()));
     if (failed) {
