@@ -141,6 +141,7 @@ SimulatedCook::SimulatedCook(CabinetManager &cabinet, const Options &options)
         connect(m_sync, &MasterSync::systemReadyForTrayHoldUpdates, this, &SimulatedCook::syncFinished);
         connect(m_sync, &MasterSync::canLinkBrokenChanged, this, &SimulatedCook::linkBrokenChanged);
         connect(m_sync, &MasterSync::syncErrorInfo, this, &SimulatedCook::errorRaised);
+        connect(m_sync, &MasterSync::displayErrorMsg, this, &SimulatedCook::dialog);
     }
 
     if (hasReaders()) {
@@ -421,4 +422,10 @@ void SimulatedCook::linkBrokenChanged(bool broken)
 void SimulatedCook::errorRaised(int mainCode, int subCode1, int subCode2, int subCode3)
 {
     say(QStringLiteral("error raised %1 %2 %3 %4").arg(mainCode).arg(subCode1).arg(subCode2).arg(subCode3));
+}
+
+void SimulatedCook::dialog(const QString &text, bool, bool show)
+{
+    say(show ? QStringLiteral("dialog shown: ") + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))
+             : QStringLiteral("dialog hidden"));
 }

@@ -79,6 +79,7 @@ private slots:
     void syncFinished();
     void linkBrokenChanged(bool broken);
     void errorRaised(int mainCode, int subCode1, int subCode2, int subCode3);
+    void dialog(const QString &text, bool closeButton, bool show);
 
 private:
     static void say(const QString &text);
