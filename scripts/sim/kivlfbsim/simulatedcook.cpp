@@ -252,7 +252,7 @@ QString SimulatedCook::describeLink() const
     if (!m_sync)
         return QStringLiteral("error: no display synchronisation");
     const bool synced = activeStates(*m_sync).contains(QStringLiteral("syncFinished"));
-    return QStringLiteral("link broken=%1 synced=%2 secondaryFound=%3")
+    return QStringLiteral("link: broken=%1 synced=%2 secondaryFound=%3")
         .arg(int(m_sync->get_canLinkBroken()))
         .arg(int(synced))
         .arg(int(m_sync->get_slaveUIfound()));
@@ -267,63 +267,69 @@ QString SimulatedCook::describeZones() const
     return QStringLiteral("zones ") + zones.join(QLatin1Char(' '));
 }
 
-bool SimulatedCook::readBin(const QString &text, int &bin, QString &error) const
+SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int binsInCabinet)
 {
-    qint64 value = 0;
-    if (!readNumber(text, 0, m_cabinet.get_traysPerCabinet() - 1, value)) {
-        error = QStringLiteral("error: bin must be 0 to %1").arg(m_cabinet.get_traysPerCabinet() - 1);
-        return false;
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    const QStringList words = line.trimmed().split(space, Qt::SkipEmptyParts);
+    Command c;
+    if (words.isEmpty())
+        return c;
+    const QString &verb = words.first();
+    static const struct {
+        const char *verb;
+        Command::Kind kind;
+        int arguments;
+    } verbs[] = {
+        {"pan", Command::PlacePan, 3}, {"nopan", Command::RemovePan, 1}, {"touch", Command::Touch, 1},
+        {"state", Command::State, 1},  {"link", Command::Link, 0},       {"zones", Command::Zones, 0},
+    };
+    c.kind = Command::Invalid;
+    for (const auto &v : verbs) {
+        if (verb != QLatin1String(v.verb))
+            continue;
+        if (words.size() != v.arguments + 1) {
+            c.error = QStringLiteral("%1 takes %2 argument(s)").arg(verb).arg(v.arguments);
+            return c;
+        }
+        qint64 bin = 0;
+        if (v.arguments > 0 && !readNumber(words.at(1), 0, binsInCabinet - 1, bin)) {
+            c.error = QStringLiteral("bin must be 0 to %1").arg(binsInCabinet - 1);
+            return c;
+        }
+        c.pan.bin = int(bin);
+        if (v.kind == Command::PlacePan && !readPanFields(words.at(2), words.at(3), c.pan, c.error))
+            return c;
+        c.kind = v.kind;
+        return c;
     }
-    bin = int(value);
-    return true;
+    c.error = QStringLiteral("unknown command \"%1\"").arg(verb.left(40));
+    return c;
 }
 
 void SimulatedCook::command(const QString &line)
 {
-    static const QRegularExpression space(QStringLiteral("\\s+"));
-    const QStringList words = line.trimmed().split(space, Qt::SkipEmptyParts);
-    if (words.isEmpty())
+    const Command c = parseCommand(line, m_cabinet.get_traysPerCabinet());
+    switch (c.kind) {
+    case Command::None:
         return;
-    const QString &verb = words.first();
-    QString error;
-    int bin = 0;
-    const auto arity = [&](int n) {
-        if (words.size() == n + 1)
-            return true;
-        error = QStringLiteral("error: %1 takes %2 argument(s)").arg(verb).arg(n);
-        return false;
-    };
-
-    if (verb == QLatin1String("pan")) {
-        Pan pan;
-        if (arity(3) && readBin(words.at(1), bin, error)) {
-            pan.bin = bin;
-            if (readPanFields(words.at(2), words.at(3), pan, error))
-                return say(placePan(pan));
-            error = QStringLiteral("error: ") + error;
-        }
-    } else if (verb == QLatin1String("nopan")) {
-        if (arity(1) && readBin(words.at(1), bin, error)) {
-            Pan none;
-            none.bin = bin;
-            return say(placePan(none));
-        }
-    } else if (verb == QLatin1String("touch")) {
-        if (arity(1) && readBin(words.at(1), bin, error))
-            return say(touch(bin));
-    } else if (verb == QLatin1String("state")) {
-        if (arity(1) && readBin(words.at(1), bin, error))
-            return say(describeBin(bin));
-    } else if (verb == QLatin1String("link")) {
-        if (arity(0))
-            return say(describeLink());
-    } else if (verb == QLatin1String("zones")) {
-        if (arity(0))
-            return say(describeZones());
-    } else {
-        error = QStringLiteral("error: unknown command \"%1\"").arg(verb.left(40));
+    case Command::Invalid:
+        return say(QStringLiteral("error: ") + c.error);
+    case Command::PlacePan:
+        return say(placePan(c.pan));
+    case Command::RemovePan: {
+        Pan none;
+        none.bin = c.pan.bin;
+        return say(placePan(none));
     }
-    say(error);
+    case Command::Touch:
+        return say(touch(c.pan.bin));
+    case Command::State:
+        return say(describeBin(c.pan.bin));
+    case Command::Link:
+        return say(describeLink());
+    case Command::Zones:
+        return say(describeZones());
+    }
 }
 
 void SimulatedCook::readCommands()
@@ -342,13 +348,19 @@ void SimulatedCook::readCommands()
     while ((newline = m_pending.indexOf('\n')) >= 0) {
         const QByteArray line = m_pending.left(newline);
         m_pending.remove(0, newline + 1);
-        if (line.size() > kMaxLineBytes)
+        if (m_discardingLine)
+            m_discardingLine = false; // the end of a line already refused
+        else if (line.size() > kMaxLineBytes)
             say(QStringLiteral("error: command line too long"));
         else
             command(QString::fromUtf8(line));
     }
+    // A line that grows past the limit is refused now; the rest of it, up
+    // to its end, is dropped as it comes.
     if (m_pending.size() > kMaxLineBytes) {
-        say(QStringLiteral("error: command line too long"));
+        if (!m_discardingLine)
+            say(QStringLiteral("error: command line too long"));
+        m_discardingLine = true;
         m_pending.clear();
     }
 }

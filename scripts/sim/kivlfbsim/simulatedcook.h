@@ -43,6 +43,14 @@ public:
         qint64 trayId = 0;
     };
 
+    struct Command
+    {
+        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, State, Link, Zones };
+        Kind kind = None;
+        Pan pan;       // the bin of every command with one, the whole pan of PlacePan
+        QString error; // why an Invalid line is not a command
+    };
+
     struct Options
     {
         QVector<Pan> pans;
@@ -59,12 +67,15 @@ public:
     // so the controller never sees them. False, with the reason, for an
     // option the cook knows but cannot read.
     static bool takeOptions(QStringList &arguments, Options &options, QString &error);
-    // "<bin>:<productId>:<trayId>[,...]"
+    // "<bin>:<productId>:<trayId>[,...]"; bins are checked against the
+    // cabinet later.
     static bool parsePans(const QString &text, QVector<Pan> &pans, QString &error);
+    // One line of the control mode; an empty line is no command.
+    static Command parseCommand(const QString &line, int binsInCabinet);
 
     SimulatedCook(CabinetManager &cabinet, const Options &options);
 
-    // One command line as the control mode reads it; the answer is logged.
+    // Carries out one line of the control mode; the answer is logged.
     void command(const QString &line);
 
 private slots:
@@ -91,7 +102,6 @@ private:
     QString describeBin(int bin) const;
     QString describeLink() const;
     QString describeZones() const;
-    bool readBin(const QString &text, int &bin, QString &error) const;
 
     CabinetManager &m_cabinet;
     MasterSync *m_sync = nullptr;
@@ -103,4 +113,5 @@ private:
     QTimer *m_scriptTimer = nullptr;
     QSocketNotifier *m_stdin = nullptr;
     QByteArray m_pending;
+    bool m_discardingLine = false;
 };
