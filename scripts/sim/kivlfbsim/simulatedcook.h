@@ -15,8 +15,8 @@ class TrayBarSc;
 // at the cabinet could: puts pans on and takes them off the simulated NFC
 // readers (what the NFC simulator screen does), touches tray bars (what the
 // screen's tray bar does with a touch) and watches what the controller
-// shows. Everything it does and sees goes out as log lines that begin with
-// "sim: ".
+// shows. Everything it does and sees goes out through the controller's log
+// as whole lines that begin with "sim: ".
 //
 // Scripted: the pans given go down once the readers' start-up analyses are
 // behind (a pan there earlier is taken as already present, not as a new
@@ -25,12 +25,22 @@ class TrayBarSc;
 // controller started.
 //
 // Control: one command a line on standard input:
-//   pan <bin> <productId> <trayId>   put a pan on the reader of a bin
-//   nopan <bin>                      take the pan away
-//   touch <bin>                      touch the bin's tray bar
-//   state <bin>                      the bar's states, time left, the bin's holding record
-//   link                             the link to the other display
-//   zones                            the error flags of this display's zones
+//   pan <bin> <productId> <trayId>   put a pan on the reader of a bin: "pan placed .."
+//   nopan <bin>                      take the pan away: "pan removed bin=.."
+//   touch <bin>                      touch the bin's tray bar: "touch bin=..", with
+//                                    " opens the cancel panel" or " refused: preheating"
+//                                    where the screen would not pass the touch on
+//   state <bin>                      "state bin=.. tray=<states> remaining=.. activity=..
+//                                    group=.. recordRemaining=..": the bar (on this
+//                                    display) and the bin's holding record
+//   link                             "link: broken=.. synced=.. secondaryFound=.."
+//   zones                            "zones <zone>=<error flags> ..." of this display
+// A line that is not a command is answered "error: <why>".
+//
+// Seen on its own: "readers ready", "hold started|stopped|expired bin=..
+// pan=.. [method=..] [remaining=..] product=..", "sync finished", "link
+// broken", "link restored", "error raised <main> <sub1> <sub2> <sub3>",
+// "dialog shown: <text>", "dialog hidden".
 class SimulatedCook : public QObject
 {
     Q_OBJECT
