@@ -98,6 +98,8 @@ private slots:
         QTest::newRow("too few") << "pan 5 17" << int(C::Invalid) << "" << "pan takes 3 argument(s)";
         QTest::newRow("too many") << "link now" << int(C::Invalid) << "" << "link takes 0 argument(s)";
         QTest::newRow("unknown") << "fry 3" << int(C::Invalid) << "" << "unknown command \"fry\"";
+        QTest::newRow("control characters are not echoed") << QString::fromUtf8("fr\x1b[2J\x01y 1") << int(C::Invalid) << ""
+                                                           << "unknown command \"fr?[2J?y\"";
         QTest::newRow("verbs are lower case") << "PAN 5 17 99" << int(C::Invalid) << "" << "unknown command";
     }
     void commands()

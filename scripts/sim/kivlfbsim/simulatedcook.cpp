@@ -302,7 +302,13 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
         c.kind = v.kind;
         return c;
     }
-    c.error = QStringLiteral("unknown command \"%1\"").arg(verb.left(40));
+    // Echo what came in only as printable text, so the answer stays one
+    // readable line whatever the bytes were.
+    QString shown = verb.left(40);
+    for (QChar &ch : shown)
+        if (!ch.isPrint())
+            ch = QLatin1Char('?');
+    c.error = QStringLiteral("unknown command \"%1\"").arg(shown);
     return c;
 }
 
