@@ -42,6 +42,11 @@
 
 CabinetManager *cabinetManager = nullptr;
 
+namespace {
+// After the link to the primary display comes back, the restore actions run
+// once the first messages have had time to arrive.
+constexpr int kRestoreActionsDelayMs = 500;
+} // namespace
 
 void CabinetManager::registerQmlTypes()
 {
@@ -1238,8 +1243,28 @@ void CabinetManager::notifyZonesOfBrokenLinkStatus(bool value)
     }
 }
 
-void CabinetManager::notifyZonesOfBrokenCanLinkStatus(bool /*broken*/)
+void CabinetManager::notifyZonesOfBrokenCanLinkStatus(bool broken)
 {
+    if (get_iAmMaster() && get_hasSecondaryDisplay()) {
+        // The secondary display's holds are forgotten until it sends them
+        // again; meanwhile its bins do not count for use-first.
+        const int first = get_traysPerZone() * (get_zones2handleStart() + get_zones2handle());
+        const int end = qMin(get_traysPerZone() * get_numberOfZones(), int(m_trayInfoList.size()));
+        for (int bin = qMax(first, 0); bin < end; ++bin)
+            m_trayInfoList[bin].holdActivity = 0;
+        updateUseMap2();
+        return;
+    }
+    for (ZoneManager *zone : qAsConst(m_zoneList)) {
+        if (broken)
+            zone->setErrorFlags(ZoneManager::ZE_PRIMARY_UI_COMM_LOSS);
+        else
+            zone->clearErrorFlags(ZoneManager::ZE_PRIMARY_UI_COMM_LOSS);
+    }
+    if (!broken) {
+        m_restoreActionsTimer.setSingleShot(true);
+        m_restoreActionsTimer.start(kRestoreActionsDelayMs);
+    }
 }
 
 void CabinetManager::canRestoreActions()

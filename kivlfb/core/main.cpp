@@ -1,45 +1,6 @@
-#include "core/cabinetmanager.h"
-#include "core/commandline.h"
-#include "core/loghandler.h"
-#include "core/signalquit.h"
-#include "core/kivmetatypes.h"
-#include "platform/brelplusidreader.h"
-
-#include <QApplication>
-#include <QThread>
+#include "core/kivlfbprogram.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-
-    SignalQuit signalQuit;
-    signalQuit.install();
-    qInstallMessageHandler(messageHandler);
-
-    KivMetaTypes::registerAll();
-
-    BrelPlusIDReader idReader;
-    const CommandLine commandLine = CommandLine::parse(QCoreApplication::arguments());
-
-    // Worker threads started later inherit this priority. Where the system
-    // refuses it, the framework logs a warning and we run on.
-    QThread::currentThread()->setPriority(QThread::TimeCriticalPriority);
-
-    const int idConnector = commandLine.hasIdConnector ? commandLine.idConnector
-                                                       : idReader.get_orientationId();
-
-    QCoreApplication::setOrganizationName(QStringLiteral("Orbanta"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("orbanta.com"));
-    QCoreApplication::setApplicationName(QStringLiteral("KIV"));
-
-    int result = 0;
-    {
-        CabinetManager manager(commandLine.simulationFlags, idConnector, nullptr);
-        app.installEventFilter(&manager);
-        cabinetManager = &manager;
-        result = app.exec();
-        app.removeEventFilter(&manager);
-        cabinetManager = nullptr;
-    }
-    return result;
+    return KivlfbProgram::run(argc, argv);
 }

@@ -278,6 +278,55 @@ private slots:
         QVERIFY(readJson(*d.root, "/root/trayBarInfo.json").contains("trayBarInfo"));
     }
 
+    // A link change between the displays: the primary display forgets the
+    // holds of the bins the secondary display drives (its own stay) until
+    // they are sent again; the secondary display marks every zone with the
+    // lost primary display while the link is down.
+    void linkChangeBetweenDisplays()
+    {
+        Display primary;
+        primary.root = std::make_unique<TempRoot>();
+        primary.root->writeFile("/root/cabinet.hcc", cabinetPersonality("primaryWithSecondary", [](QJsonObject &p) {
+            p["zones2handle"] = 2; // bins 0-3; the secondary display drives 4-7
+        }));
+        primary.root->writeFile("/root/menu.json", kMenu);
+        start(primary, QString(), freshBus());
+        CabinetManager *cm = primary.cabinet.get();
+        for (const bool broken : {true, false}) {
+            for (int bin : {1, 5, 7}) {
+                trayInfo ti;
+                ti.binNumber = quint8(bin);
+                ti.holdActivity = 4;
+                ti.groupId = kPatty;
+                cm->updateTrayBarHoldingInfo(ti);
+            }
+            cm->notifyZonesOfBrokenCanLinkStatus(broken);
+            QCOMPARE(int(cm->getTrayInfo(1).holdActivity), 4);
+            QCOMPARE(int(cm->getTrayInfo(5).holdActivity), 0);
+            QCOMPARE(int(cm->getTrayInfo(7).holdActivity), 0);
+            for (QObject *zone : cm->get_zonesModelList())
+                QCOMPARE(qobject_cast<ZoneManager *>(zone)->get_errorFlags() & ZoneManager::ZE_PRIMARY_UI_COMM_LOSS, 0u);
+        }
+
+        Display secondary;
+        secondary.root = std::make_unique<TempRoot>();
+        secondary.root->writeFile("/root/cabinet.hcc", cabinetPersonality("secondary", [](QJsonObject &p) {
+            p["syncNeeded"] = false;
+            p["zones2handleStart"] = 2;
+            p["zones2handle"] = 2;
+        }));
+        secondary.root->writeFile("/root/menu.json", kMenu);
+        start(secondary, QString(), freshBus());
+        const QList<QObject *> zones = secondary.cabinet->get_zonesModelList();
+        QCOMPARE(zones.size(), 2);
+        for (const bool broken : {true, false}) {
+            secondary.cabinet->notifyZonesOfBrokenCanLinkStatus(broken);
+            for (QObject *zone : zones)
+                QCOMPARE(bool(qobject_cast<ZoneManager *>(zone)->get_errorFlags() & ZoneManager::ZE_PRIMARY_UI_COMM_LOSS),
+                         broken);
+        }
+    }
+
     // A primary and a secondary display on one bus find each other; when the
     // secondary display stops, the primary reports the lost link after 30 s
     // of silence, and withdraws it when the secondary display comes back.

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <functional>
+
+class CabinetManager;
+
+// The controller's whole run: application object, signal handling, log
+// handler, command line, cabinet and event loop. The program's main() is
+// this; a program that adds something to the controller (a simulated cook,
+// say) gets the cabinet through `started`, called once the cabinet is
+// built and before the event loop runs.
+class KivlfbProgram
+{
+public:
+    static int run(int argc, char *argv[], const std::function<void(CabinetManager &)> &started = {});
+};

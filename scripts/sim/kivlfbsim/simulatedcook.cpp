@@ -1,0 +1,449 @@
+#include "simulatedcook.h"
+
+#include "core/cabinetmanager.h"
+#include "core/kivdefs.h"
+#include "core/mastersync.h"
+#include "core/traybarsc.h"
+#include "core/zonemanager.h"
+#include "modbus/qmodbuspollinfo.h"
+#include "nfc/masteriomanager.h"
+
+#include <QDebug>
+#include <QRegularExpression>
+#include <QSocketNotifier>
+#include <QStateMachine>
+#include <QTimer>
+
+#include <cerrno>
+#include <climits>
+#include <unistd.h>
+
+namespace {
+
+// Pauses of the scripted cook: from a touch to the pan, and between pans.
+constexpr int kTouchToPanMs = 500;
+constexpr int kBetweenPansMs = 1500;
+// A command line longer than this is not a command.
+constexpr int kMaxLineBytes = 1024;
+
+bool readNumber(const QString &text, qint64 low, qint64 high, qint64 &value)
+{
+    bool ok = false;
+    const qint64 v = text.toLongLong(&ok, 10);
+    if (!ok || v < low || v > high)
+        return false;
+    value = v;
+    return true;
+}
+
+bool readPanFields(const QString &product, const QString &tray, SimulatedCook::Pan &pan, QString &error)
+{
+    qint64 p = 0;
+    qint64 t = 0;
+    if (!readNumber(product, 0, SimulatedCook::kMaxProductId, p)) {
+        error = QStringLiteral("product id must be 0 to %1").arg(SimulatedCook::kMaxProductId);
+        return false;
+    }
+    if (!readNumber(tray, 0, SimulatedCook::kMaxTrayId, t)) {
+        error = QStringLiteral("tray id must be 0 to %1").arg(SimulatedCook::kMaxTrayId);
+        return false;
+    }
+    if (p == 0 && t == 0) {
+        error = QStringLiteral("a pan without product and tray id is no pan");
+        return false;
+    }
+    pan.productId = int(p);
+    pan.trayId = t;
+    return true;
+}
+
+QStringList activeStates(const QStateMachine &machine)
+{
+    QStringList names;
+    for (QAbstractState *s : machine.configuration())
+        names.append(s->objectName().remove(QLatin1Char('"')));
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+bool SimulatedCook::parsePans(const QString &text, QVector<Pan> &pans, QString &error)
+{
+    QVector<Pan> parsed;
+    const QStringList items = text.split(QLatin1Char(','));
+    for (const QString &item : items) {
+        const QStringList fields = item.trimmed().split(QLatin1Char(':'));
+        Pan pan;
+        qint64 bin = 0;
+        if (fields.size() != 3 || !readNumber(fields.at(0), 0, INT_MAX, bin)) {
+            error = QStringLiteral("\"%1\" is not <bin>:<productId>:<trayId>").arg(item);
+            return false;
+        }
+        pan.bin = int(bin);
+        if (!readPanFields(fields.at(1), fields.at(2), pan, error)) {
+            error = QStringLiteral("\"%1\": %2").arg(item, error);
+            return false;
+        }
+        parsed.append(pan);
+    }
+    pans = parsed;
+    return true;
+}
+
+bool SimulatedCook::takeOptions(QStringList &arguments, Options &options, QString &error)
+{
+    QStringList kept;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments.at(i);
+        if (i == 0) {
+            kept << a;
+        } else if (a == QLatin1String("--control")) {
+            options.control = true;
+        } else if (a == QLatin1String("--pans-at-start")) {
+            options.pansAtStart = true;
+        } else if (a == QLatin1String("--pans") || a.startsWith(QLatin1String("--pans="))) {
+            QString value;
+            if (a == QLatin1String("--pans")) {
+                if (i + 1 >= arguments.size()) {
+                    error = QStringLiteral("--pans needs <bin>:<productId>:<trayId>[,...]");
+                    return false;
+                }
+                value = arguments.at(++i);
+            } else {
+                value = a.mid(int(qstrlen("--pans=")));
+            }
+            if (!parsePans(value, options.pans, error))
+                return false;
+        } else {
+            kept << a;
+        }
+    }
+    arguments = kept;
+    return true;
+}
+
+SimulatedCook::SimulatedCook(CabinetManager &cabinet, const Options &options)
+    : QObject(&cabinet)
+    , m_cabinet(cabinet)
+    , m_sync(cabinet.findChild<MasterSync *>(QStringLiteral("syncMgr")))
+    , m_options(options)
+    , m_scriptTimer(new QTimer(this))
+{
+    setObjectName(QStringLiteral("simulatedCook"));
+    m_scriptTimer->setSingleShot(true);
+    connect(m_scriptTimer, &QTimer::timeout, this, &SimulatedCook::nextScriptedPan);
+
+    connect(&cabinet, &CabinetManager::event_holdStarted, this, &SimulatedCook::holdStarted);
+    connect(&cabinet, &CabinetManager::event_holdStopped, this, &SimulatedCook::holdStopped);
+    connect(&cabinet, &CabinetManager::event_holdExpired, this, &SimulatedCook::holdExpired);
+    if (m_sync) {
+        connect(m_sync, &MasterSync::systemReadyForTrayHoldUpdates, this, &SimulatedCook::syncFinished);
+        connect(m_sync, &MasterSync::canLinkBrokenChanged, this, &SimulatedCook::linkBrokenChanged);
+        connect(m_sync, &MasterSync::syncErrorInfo, this, &SimulatedCook::errorRaised);
+        connect(m_sync, &MasterSync::displayErrorMsg, this, &SimulatedCook::dialog);
+    }
+
+    if (hasReaders()) {
+        auto *io = cabinet.findChild<MasterIoManager *>(QStringLiteral("masterIoManager"));
+        auto *tagInfo1 = io ? io->findChild<QModbusPollInfo *>(QStringLiteral("tagInfo1")) : nullptr;
+        if (tagInfo1)
+            connect(tagInfo1, &QModbusPollInfo::pollReplyGood, this, &SimulatedCook::countReaderAnalysis);
+    } else if (!m_options.pans.isEmpty()) {
+        say(QStringLiteral("error: no simulated NFC readers on this display, the pans stay in the kitchen"));
+        m_options.pans.clear();
+    }
+
+    // Pans that lie in the cabinet already when the controller starts.
+    if (m_options.pansAtStart) {
+        for (const Pan &pan : qAsConst(m_options.pans))
+            say(placePan(pan));
+        m_options.pans.clear();
+    }
+
+    if (m_options.control) {
+        m_stdin = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
+        connect(m_stdin, &QSocketNotifier::activated, this, &SimulatedCook::readCommands);
+    }
+}
+
+void SimulatedCook::say(const QString &text)
+{
+    qInfo().noquote() << QStringLiteral("sim: ") + text;
+}
+
+bool SimulatedCook::hasReaders() const
+{
+    return m_cabinet.get_iAmMaster() && m_cabinet.get_nfcEnabled()
+        && (m_cabinet.simulationFlags() & 4) != 0;
+}
+
+// The screens let a touch end preheating only for these customers; for the
+// others the zone view refuses it with a message.
+bool SimulatedCook::touchEndsPreheating() const
+{
+    const int customer = m_cabinet.get_customerId();
+    return customer == KivDefs::CUSTOMER_ID_DEZ || customer == KivDefs::CUSTOMER_ID_RIVEV
+        || customer == KivDefs::CUSTOMER_ID_VADEV;
+}
+
+TrayBarSc *SimulatedCook::barOnThisDisplay(int bin) const
+{
+    if (bin < 0 || bin > UCHAR_MAX || !m_cabinet.isBinOnThisUI(uchar(bin)))
+        return nullptr;
+    for (QObject *o : m_cabinet.get_traysModelList())
+        if (auto *bar = qobject_cast<TrayBarSc *>(o); bar && bar->get_binNumber() == bin)
+            return bar;
+    return nullptr;
+}
+
+QString SimulatedCook::placePan(const Pan &pan)
+{
+    if (!hasReaders())
+        return QStringLiteral("error: no simulated NFC readers on this display");
+    if (pan.bin < 0 || pan.bin >= m_cabinet.get_traysPerCabinet())
+        return QStringLiteral("error: bin %1 is not in this cabinet").arg(pan.bin);
+    m_cabinet.setBinToTray(pan.bin, pan.productId, int(pan.trayId));
+    if (pan.productId == 0 && pan.trayId == 0)
+        return QStringLiteral("pan removed bin=%1").arg(pan.bin);
+    return QStringLiteral("pan placed bin=%1 product=%2 tray=%3").arg(pan.bin).arg(pan.productId).arg(pan.trayId);
+}
+
+// What the screen's tray bar and zone view do with a touch.
+QString SimulatedCook::touch(int bin)
+{
+    TrayBarSc *bar = barOnThisDisplay(bin);
+    if (!bar)
+        return QStringLiteral("error: bin %1 is not shown on this display").arg(bin);
+    const int state = bar->get_trayState();
+    if (state == TrayBarSc::TRAY_STATE_STANDARD || state == TrayBarSc::TRAY_STATE_WARNING)
+        return QStringLiteral("touch bin=%1 opens the cancel panel").arg(bin);
+    if (state == TrayBarSc::TRAY_STATE_PREHEATING && !touchEndsPreheating())
+        return QStringLiteral("touch bin=%1 refused: preheating").arg(bin);
+    if (m_cabinet.get_mirrorDisplay())
+        emit bar->mirrorClicked();
+    else
+        emit bar->userClicked();
+    return QStringLiteral("touch bin=%1").arg(bin);
+}
+
+QString SimulatedCook::describeBin(int bin) const
+{
+    QString text = QStringLiteral("state bin=%1").arg(bin);
+    if (TrayBarSc *bar = barOnThisDisplay(bin)) {
+        const QStringList states = activeStates(*bar);
+        text += QStringLiteral(" tray=%1 remaining=%2")
+                    .arg(states.isEmpty() ? QStringLiteral("-") : states.join(QLatin1Char(',')))
+                    .arg(bar->get_remainingTime());
+    } else {
+        text += QStringLiteral(" tray=- remaining=-");
+    }
+    const trayInfo record = m_cabinet.getTrayInfo(bin);
+    const qint32 recordRemaining = record.remainingTime;
+    text += QStringLiteral(" activity=%1 group=%2 recordRemaining=%3")
+                .arg(record.holdActivity)
+                .arg(record.groupId)
+                .arg(recordRemaining);
+    return text;
+}
+
+QString SimulatedCook::describeLink() const
+{
+    if (!m_sync)
+        return QStringLiteral("error: no display synchronisation");
+    const bool synced = activeStates(*m_sync).contains(QStringLiteral("syncFinished"));
+    return QStringLiteral("link: broken=%1 synced=%2 secondaryFound=%3")
+        .arg(int(m_sync->get_canLinkBroken()))
+        .arg(int(synced))
+        .arg(int(m_sync->get_slaveUIfound()));
+}
+
+QString SimulatedCook::describeZones() const
+{
+    QStringList zones;
+    for (QObject *o : m_cabinet.get_zonesModelList())
+        if (auto *zone = qobject_cast<ZoneManager *>(o))
+            zones << QStringLiteral("%1=%2").arg(zone->get_zoneNumber()).arg(zone->get_errorFlags());
+    return QStringLiteral("zones ") + zones.join(QLatin1Char(' '));
+}
+
+SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int binsInCabinet)
+{
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    const QStringList words = line.trimmed().split(space, Qt::SkipEmptyParts);
+    Command c;
+    if (words.isEmpty())
+        return c;
+    const QString &verb = words.first();
+    static const struct {
+        const char *verb;
+        Command::Kind kind;
+        int arguments;
+    } verbs[] = {
+        {"pan", Command::PlacePan, 3}, {"nopan", Command::RemovePan, 1}, {"touch", Command::Touch, 1},
+        {"state", Command::State, 1},  {"link", Command::Link, 0},       {"zones", Command::Zones, 0},
+    };
+    c.kind = Command::Invalid;
+    for (const auto &v : verbs) {
+        if (verb != QLatin1String(v.verb))
+            continue;
+        if (words.size() != v.arguments + 1) {
+            c.error = QStringLiteral("%1 takes %2 argument(s)").arg(verb).arg(v.arguments);
+            return c;
+        }
+        qint64 bin = 0;
+        if (v.arguments > 0 && !readNumber(words.at(1), 0, binsInCabinet - 1, bin)) {
+            c.error = QStringLiteral("bin must be 0 to %1").arg(binsInCabinet - 1);
+            return c;
+        }
+        c.pan.bin = int(bin);
+        if (v.kind == Command::PlacePan && !readPanFields(words.at(2), words.at(3), c.pan, c.error))
+            return c;
+        c.kind = v.kind;
+        return c;
+    }
+    // Echo what came in only as printable text, so the answer stays one
+    // readable line whatever the bytes were.
+    QString shown = verb.left(40);
+    for (QChar &ch : shown)
+        if (!ch.isPrint())
+            ch = QLatin1Char('?');
+    c.error = QStringLiteral("unknown command \"%1\"").arg(shown);
+    return c;
+}
+
+void SimulatedCook::command(const QString &line)
+{
+    const Command c = parseCommand(line, m_cabinet.get_traysPerCabinet());
+    switch (c.kind) {
+    case Command::None:
+        return;
+    case Command::Invalid:
+        return say(QStringLiteral("error: ") + c.error);
+    case Command::PlacePan:
+        return say(placePan(c.pan));
+    case Command::RemovePan: {
+        Pan none;
+        none.bin = c.pan.bin;
+        return say(placePan(none));
+    }
+    case Command::Touch:
+        return say(touch(c.pan.bin));
+    case Command::State:
+        return say(describeBin(c.pan.bin));
+    case Command::Link:
+        return say(describeLink());
+    case Command::Zones:
+        return say(describeZones());
+    }
+}
+
+void SimulatedCook::readCommands()
+{
+    char buffer[4096];
+    const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (n < 0 && (errno == EINTR || errno == EAGAIN))
+        return;
+    if (n <= 0) {
+        // Nobody gives commands any more; the cabinet runs on.
+        m_stdin->setEnabled(false);
+        return;
+    }
+    m_pending.append(buffer, int(n));
+    int newline;
+    while ((newline = m_pending.indexOf('\n')) >= 0) {
+        const QByteArray line = m_pending.left(newline);
+        m_pending.remove(0, newline + 1);
+        if (m_discardingLine)
+            m_discardingLine = false; // the end of a line already refused
+        else if (line.size() > kMaxLineBytes)
+            say(QStringLiteral("error: command line too long"));
+        else
+            command(QString::fromUtf8(line));
+    }
+    // A line that grows past the limit is refused now; the rest of it, up
+    // to its end, is dropped as it comes.
+    if (m_pending.size() > kMaxLineBytes) {
+        if (!m_discardingLine)
+            say(QStringLiteral("error: command line too long"));
+        m_discardingLine = true;
+        m_pending.clear();
+    }
+}
+
+// Every good reply of the first reader ends a reader cycle, and an analysis
+// follows each cycle (with two readers, after the second reader's reply).
+// One cycle more than the analyses that skip or only take pans as present
+// is certainly behind them.
+void SimulatedCook::countReaderAnalysis()
+{
+    if (m_readersReady)
+        return;
+    if (++m_analysesSeen < MasterIoManager::kStartUpCountdown + MasterIoManager::kAnalysesToSkip + 1)
+        return;
+    m_readersReady = true;
+    say(QStringLiteral("readers ready"));
+    if (!m_options.pans.isEmpty())
+        nextScriptedPan();
+}
+
+void SimulatedCook::nextScriptedPan()
+{
+    if (m_nextPan >= m_options.pans.size())
+        return;
+    const Pan &pan = m_options.pans.at(m_nextPan);
+    TrayBarSc *bar = barOnThisDisplay(pan.bin);
+    if (!m_touchedForNextPan && bar && bar->get_trayState() == TrayBarSc::TRAY_STATE_PREHEATING
+        && touchEndsPreheating()) {
+        m_touchedForNextPan = true;
+        say(touch(pan.bin));
+        m_scriptTimer->start(kTouchToPanMs);
+        return;
+    }
+    say(placePan(pan));
+    m_touchedForNextPan = false;
+    if (++m_nextPan < m_options.pans.size())
+        m_scriptTimer->start(kBetweenPansMs);
+}
+
+void SimulatedCook::holdStarted(const QString &, const QString &product, const QString &pan, int bin,
+                                const QString &method)
+{
+    say(QStringLiteral("hold started bin=%1 pan=%2 method=%3 product=%4").arg(bin).arg(pan, method, product));
+}
+
+void SimulatedCook::holdStopped(const QString &, const QString &product, const QString &pan, int bin,
+                                const QString &method, int remaining)
+{
+    say(QStringLiteral("hold stopped bin=%1 pan=%2 method=%3 remaining=%4 product=%5")
+            .arg(bin)
+            .arg(pan, method)
+            .arg(remaining)
+            .arg(product));
+}
+
+void SimulatedCook::holdExpired(const QString &, const QString &product, const QString &pan, int bin)
+{
+    say(QStringLiteral("hold expired bin=%1 pan=%2 product=%3").arg(bin).arg(pan, product));
+}
+
+void SimulatedCook::syncFinished()
+{
+    say(QStringLiteral("sync finished"));
+}
+
+void SimulatedCook::linkBrokenChanged(bool broken)
+{
+    say(broken ? QStringLiteral("link broken") : QStringLiteral("link restored"));
+}
+
+void SimulatedCook::errorRaised(int mainCode, int subCode1, int subCode2, int subCode3)
+{
+    say(QStringLiteral("error raised %1 %2 %3 %4").arg(mainCode).arg(subCode1).arg(subCode2).arg(subCode3));
+}
+
+void SimulatedCook::dialog(const QString &text, bool, bool show)
+{
+    say(show ? QStringLiteral("dialog shown: ") + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))
+             : QStringLiteral("dialog hidden"));
+}

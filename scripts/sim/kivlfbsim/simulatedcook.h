@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class CabinetManager;
+class MasterSync;
+class QSocketNotifier;
+class QTimer;
+class TrayBarSc;
+
+// A person at a simulated cabinet. The cook acts only as someone standing
+// at the cabinet could: puts pans on and takes them off the simulated NFC
+// readers (what the NFC simulator screen does), touches tray bars (what the
+// screen's tray bar does with a touch) and watches what the controller
+// shows. Everything it does and sees goes out through the controller's log
+// as whole lines that begin with "sim: ".
+//
+// Scripted: the pans given go down once the readers' start-up analyses are
+// behind (a pan there earlier is taken as already present, not as a new
+// hold), each after a touch where the bar is preheating and a touch ends
+// preheating; or at once, as pans that were in the cabinet when the
+// controller started.
+//
+// Control: one command a line on standard input:
+//   pan <bin> <productId> <trayId>   put a pan on the reader of a bin: "pan placed .."
+//   nopan <bin>                      take the pan away: "pan removed bin=.."
+//   touch <bin>                      touch the bin's tray bar: "touch bin=..", with
+//                                    " opens the cancel panel" or " refused: preheating"
+//                                    where the screen would not pass the touch on
+//   state <bin>                      "state bin=.. tray=<states> remaining=.. activity=..
+//                                    group=.. recordRemaining=..": the bar (on this
+//                                    display) and the bin's holding record
+//   link                             "link: broken=.. synced=.. secondaryFound=.."
+//   zones                            "zones <zone>=<error flags> ..." of this display
+// A line that is not a command is answered "error: <why>".
+//
+// Seen on its own: "readers ready", "hold started|stopped|expired bin=..
+// pan=.. [method=..] [remaining=..] product=..", "sync finished", "link
+// broken", "link restored", "error raised <main> <sub1> <sub2> <sub3>",
+// "dialog shown: <text>", "dialog hidden".
+class SimulatedCook : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Pan
+    {
+        int bin = 0;
+        int productId = 0;
+        qint64 trayId = 0;
+    };
+
+    struct Command
+    {
+        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, State, Link, Zones };
+        Kind kind = None;
+        Pan pan;       // the bin of every command with one, the whole pan of PlacePan
+        QString error; // why an Invalid line is not a command
+    };
+
+    struct Options
+    {
+        QVector<Pan> pans;
+        bool pansAtStart = false;
+        bool control = false;
+    };
+
+    // A tag carries the product in 8 bits; the readers' simulator takes the
+    // tray id as a non-negative int.
+    static constexpr int kMaxProductId = 255;
+    static constexpr qint64 kMaxTrayId = 2147483647;
+
+    // Takes the cook's own options out of arguments (program name first),
+    // so the controller never sees them. False, with the reason, for an
+    // option the cook knows but cannot read.
+    static bool takeOptions(QStringList &arguments, Options &options, QString &error);
+    // "<bin>:<productId>:<trayId>[,...]"; bins are checked against the
+    // cabinet later.
+    static bool parsePans(const QString &text, QVector<Pan> &pans, QString &error);
+    // One line of the control mode; an empty line is no command.
+    static Command parseCommand(const QString &line, int binsInCabinet);
+
+    SimulatedCook(CabinetManager &cabinet, const Options &options);
+
+    // Carries out one line of the control mode; the answer is logged.
+    void command(const QString &line);
+
+private slots:
+    void readCommands();
+    void countReaderAnalysis();
+    void nextScriptedPan();
+    void holdStarted(const QString &timeStamp, const QString &product, const QString &pan, int bin,
+                     const QString &method);
+    void holdStopped(const QString &timeStamp, const QString &product, const QString &pan, int bin,
+                     const QString &method, int remaining);
+    void holdExpired(const QString &timeStamp, const QString &product, const QString &pan, int bin);
+    void syncFinished();
+    void linkBrokenChanged(bool broken);
+    void errorRaised(int mainCode, int subCode1, int subCode2, int subCode3);
+    void dialog(const QString &text, bool closeButton, bool show);
+
+private:
+    static void say(const QString &text);
+    bool hasReaders() const;
+    bool touchEndsPreheating() const;
+    TrayBarSc *barOnThisDisplay(int bin) const;
+    QString placePan(const Pan &pan);
+    QString touch(int bin);
+    QString describeBin(int bin) const;
+    QString describeLink() const;
+    QString describeZones() const;
+
+    CabinetManager &m_cabinet;
+    MasterSync *m_sync = nullptr;
+    Options m_options;
+    int m_analysesSeen = 0;
+    bool m_readersReady = false;
+    int m_nextPan = 0;
+    bool m_touchedForNextPan = false;
+    QTimer *m_scriptTimer = nullptr;
+    QSocketNotifier *m_stdin = nullptr;
+    QByteArray m_pending;
+    bool m_discardingLine = false;
+};

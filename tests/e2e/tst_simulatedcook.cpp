@@ -1,0 +1,123 @@
+#include "simulatedcook.h"
+
+#include <QtTest>
+
+namespace {
+
+QString pansText(const QVector<SimulatedCook::Pan> &pans)
+{
+    QStringList items;
+    for (const SimulatedCook::Pan &p : pans)
+        items << QStringLiteral("%1:%2:%3").arg(p.bin).arg(p.productId).arg(p.trayId);
+    return items.join(QLatin1Char(','));
+}
+
+} // namespace
+
+// What the simulated cook reads from its command line and its standard
+// input: the controller never sees the cook's options, and a line that is
+// not a command is refused with a reason.
+class TestSimulatedCook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void options_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<QString>("pans");
+        QTest::addColumn<bool>("control");
+        QTest::addColumn<bool>("atStart");
+
+        QTest::newRow("the controller's options stay, in order")
+            << QStringList{"kivlfbsim", "-simulation", "--control", "-idConnector3", "--pans", "1:12:77,3:14:5",
+                           "-singledisplay", "--pans-at-start"}
+            << true << QStringList{"kivlfbsim", "-simulation", "-idConnector3", "-singledisplay"}
+            << "1:12:77,3:14:5" << true << true;
+        QTest::newRow("--pans= and the largest ids") << QStringList{"p", "--pans=0:255:2147483647"} << true
+                                                     << QStringList{"p"} << "0:255:2147483647" << false << false;
+        QTest::newRow("a later --pans replaces an earlier one")
+            << QStringList{"p", "--pans", "1:12:7", "--pans", "2:14:8"} << true << QStringList{"p"} << "2:14:8"
+            << false << false;
+        QTest::newRow("--pans without a value") << QStringList{"p", "-simulation", "--pans"} << false
+                                                << QStringList() << "" << false << false;
+        const char *const bad[] = {"1:12", "x:12:7", "-1:12:7", "1:256:7", "1:12:2147483648", "1:12:-1",
+                                   "1:0:0", "1:12:7,", "1:12:7:9", "1 :12:7x"};
+        for (const char *pans : bad)
+            QTest::newRow(qPrintable(QStringLiteral("bad pans \"%1\"").arg(pans)))
+                << QStringList{"p", "--pans", pans} << false << QStringList() << "" << false << false;
+    }
+    void options()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, ok);
+        SimulatedCook::Options options;
+        QString error;
+        const QStringList original = arguments;
+        QCOMPARE(SimulatedCook::takeOptions(arguments, options, error), ok);
+        if (!ok) {
+            QVERIFY(!error.isEmpty());
+            QCOMPARE(arguments, original);
+            return;
+        }
+        QFETCH(QStringList, kept);
+        QFETCH(QString, pans);
+        QFETCH(bool, control);
+        QFETCH(bool, atStart);
+        QCOMPARE(arguments, kept);
+        QCOMPARE(pansText(options.pans), pans);
+        QCOMPARE(options.control, control);
+        QCOMPARE(options.pansAtStart, atStart);
+    }
+
+    void commands_data()
+    {
+        using C = SimulatedCook::Command;
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("pan"); // bin:product:tray as parsed
+        QTest::addColumn<QString>("error");
+
+        QTest::newRow("pan") << "pan 5 17 99" << int(C::PlacePan) << "5:17:99" << "";
+        QTest::newRow("spaces and tabs") << "  pan\t7   255 2147483647 " << int(C::PlacePan) << "7:255:2147483647" << "";
+        QTest::newRow("nopan") << "nopan 0" << int(C::RemovePan) << "0:0:0" << "";
+        QTest::newRow("touch") << "touch 3" << int(C::Touch) << "3:0:0" << "";
+        QTest::newRow("state") << "state 7" << int(C::State) << "7:0:0" << "";
+        QTest::newRow("link") << "link" << int(C::Link) << "0:0:0" << "";
+        QTest::newRow("zones") << "zones" << int(C::Zones) << "0:0:0" << "";
+        QTest::newRow("empty line") << "   " << int(C::None) << "0:0:0" << "";
+
+        QTest::newRow("bin past the cabinet") << "pan 8 17 99" << int(C::Invalid) << "" << "bin must be 0 to 7";
+        QTest::newRow("negative bin") << "touch -1" << int(C::Invalid) << "" << "bin must be 0 to 7";
+        QTest::newRow("hexadecimal bin") << "state 0x3" << int(C::Invalid) << "" << "bin must be 0 to 7";
+        QTest::newRow("product past 8 bits") << "pan 5 256 1" << int(C::Invalid) << "" << "product id must be 0 to 255";
+        QTest::newRow("negative tray") << "pan 5 17 -1" << int(C::Invalid) << "" << "tray id must be 0 to 2147483647";
+        QTest::newRow("no pan at all") << "pan 5 0 0" << int(C::Invalid) << "" << "no pan";
+        QTest::newRow("too few") << "pan 5 17" << int(C::Invalid) << "" << "pan takes 3 argument(s)";
+        QTest::newRow("too many") << "link now" << int(C::Invalid) << "" << "link takes 0 argument(s)";
+        QTest::newRow("unknown") << "fry 3" << int(C::Invalid) << "" << "unknown command \"fry\"";
+        QTest::newRow("control characters are not echoed") << QString::fromUtf8("fr\x1b[2J\x01y 1") << int(C::Invalid) << ""
+                                                           << "unknown command \"fr?[2J?y\"";
+        QTest::newRow("verbs are lower case") << "PAN 5 17 99" << int(C::Invalid) << "" << "unknown command";
+    }
+    void commands()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, kind);
+        QFETCH(QString, pan);
+        QFETCH(QString, error);
+        const SimulatedCook::Command c = SimulatedCook::parseCommand(line, 8);
+        QCOMPARE(int(c.kind), kind);
+        if (kind == SimulatedCook::Command::Invalid) {
+            QVERIFY2(c.error.contains(error), qPrintable(c.error));
+            return;
+        }
+        QVERIFY(c.error.isEmpty());
+        QCOMPARE(pansText({c.pan}), pan);
+    }
+};
+
+QTEST_MAIN(TestSimulatedCook)
+#include "tst_simulatedcook.moc"
