@@ -443,8 +443,8 @@ int main(int argc, char **argv)
 
     std::printf("Controller as a whole, headless in simulation: %d CPUs, load average %s at start\n",
                 QThread::idealThreadCount(), qPrintable(loadAverage()));
-    std::printf("  controller: %s (start-up, latency and the holding idle run use the same start-up steps\n"
-                "  in bench_controller_probe, which adds the first-frame and pan hooks)\n",
+    std::printf("  controller: %s (start-up, latency and the holding idle run use its own start-up,\n"
+                "  KivlfbProgram, in bench_controller_probe, which adds the first-frame and pan hooks)\n",
                 qPrintable(setup.kivlfb));
     std::fflush(stdout);
 

@@ -8,73 +8,41 @@
 // controller's constructor has returned:
 //   "bench: constructed <ms since launch>"
 //
-// The start-up below follows kivlfb/core/main.cpp step by step; keep the two
-// alike, or the figures stop being the program's.
+// It runs the controller through the program's own start-up
+// (KivlfbProgram), so the figures are the program's.
 
 #include "benchline.h"
 #include "firstframewatch.h"
 #include "panplacer.h"
 
 #include "core/cabinetmanager.h"
-#include "core/commandline.h"
-#include "core/loghandler.h"
-#include "core/signalquit.h"
-#include "core/kivmetatypes.h"
-#include "platform/brelplusidreader.h"
+#include "core/kivlfbprogram.h"
 
-#include <QApplication>
-#include <QThread>
+#include <QCoreApplication>
 #include <QTimer>
-
-#include <memory>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-
-    SignalQuit signalQuit;
-    signalQuit.install();
-    qInstallMessageHandler(messageHandler);
-
-    KivMetaTypes::registerAll();
-
-    BrelPlusIDReader idReader;
-    const CommandLine commandLine = CommandLine::parse(QCoreApplication::arguments());
-
-    QThread::currentThread()->setPriority(QThread::TimeCriticalPriority);
-
-    const int idConnector = commandLine.hasIdConnector ? commandLine.idConnector
-                                                       : idReader.get_orientationId();
-
-    QCoreApplication::setOrganizationName(QStringLiteral("Orbanta"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("orbanta.com"));
-    QCoreApplication::setApplicationName(QStringLiteral("KIV"));
-
-    // Measuring hooks, in place before the main window exists.
-    const QStringList arguments = QCoreApplication::arguments();
-    FirstFrameWatch firstFrame(QStringLiteral("kivDisplay"),
-                               arguments.contains(QStringLiteral("--first-frame-only")));
-    app.installEventFilter(&firstFrame);
     int pans = 0;
-    for (const QString &a : arguments)
-        if (a.startsWith(QLatin1String("--pans=")))
-            pans = a.mid(7).toInt();
 
-    int result = 0;
-    {
-        CabinetManager manager(commandLine.simulationFlags, idConnector, nullptr);
+    // Measuring hooks, in place before the main window exists; each lives
+    // as long as what it watches.
+    auto prepared = [&] {
+        QCoreApplication *app = QCoreApplication::instance();
+        const QStringList arguments = QCoreApplication::arguments();
+        auto *firstFrame = new FirstFrameWatch(
+            QStringLiteral("kivDisplay"), arguments.contains(QStringLiteral("--first-frame-only")), app);
+        app->installEventFilter(firstFrame);
+        for (const QString &a : arguments)
+            if (a.startsWith(QLatin1String("--pans=")))
+                pans = a.mid(7).toInt();
+    };
+    auto started = [&](CabinetManager &manager) {
         benchLine("constructed " + QByteArray::number(FirstFrameWatch::msSinceLaunch(), 'f', 1));
-        app.installEventFilter(&manager);
-        cabinetManager = &manager;
-        std::unique_ptr<PanPlacer> placer;
         if (pans > 0) {
-            placer = std::make_unique<PanPlacer>(&manager, pans);
-            QTimer::singleShot(0, placer.get(), &PanPlacer::run);
+            auto *placer = new PanPlacer(&manager, pans, &manager);
+            QTimer::singleShot(0, placer, &PanPlacer::run);
         }
-        result = app.exec();
-        placer.reset();
-        app.removeEventFilter(&manager);
-        cabinetManager = nullptr;
-    }
-    return result;
+    };
+    return KivlfbProgram::run(argc, argv, started, prepared);
 }

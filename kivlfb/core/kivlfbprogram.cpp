@@ -10,7 +10,8 @@
 #include <QApplication>
 #include <QThread>
 
-int KivlfbProgram::run(int argc, char *argv[], const std::function<void(CabinetManager &)> &started)
+int KivlfbProgram::run(int argc, char *argv[], const std::function<void(CabinetManager &)> &started,
+                       const std::function<void()> &prepared)
 {
     QApplication app(argc, argv);
 
@@ -33,6 +34,9 @@ int KivlfbProgram::run(int argc, char *argv[], const std::function<void(CabinetM
     QCoreApplication::setOrganizationName(QStringLiteral("Orbanta"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("orbanta.com"));
     QCoreApplication::setApplicationName(QStringLiteral("KIV"));
+
+    if (prepared)
+        prepared();
 
     int result = 0;
     {
