@@ -304,7 +304,9 @@ void ModbusFakeSlave::showView()
     connect(view, &FakeModbusWidget::requestNack, this, &ModbusFakeSlave::fakeNackErrorSetTrue);
     connect(view, &FakeModbusWidget::requestWrongNode, this,
             &ModbusFakeSlave::fakeWrongNodeErrorSetTrue);
-    connect(view, &FakeModbusWidget::requestTimeout, this, &ModbusFakeSlave::fakeTimeoutErrorSetTrue);
+    connect(view, &FakeModbusWidget::requestTimeout, this,
+            timeoutButtonToggles() ? &ModbusFakeSlave::fakeTimeoutErrorToggle
+                                   : &ModbusFakeSlave::fakeTimeoutErrorSetTrue);
     connect(view, &FakeModbusWidget::simulationOnOff, this, &ModbusFakeSlave::setSimulationOnOff);
     // The window closes with the program if the user never closes it.
     connect(this, &QObject::destroyed, view, &QObject::deleteLater);

@@ -83,6 +83,9 @@ signals:
 protected:
     // Row labels of the register window; simulators name their own maps.
     virtual QStringList registerDescriptions() const;
+    // Whether the window's time-out button switches the silence on and off
+    // (true) or silences one reply (false).
+    virtual bool timeoutButtonToggles() const { return false; }
 
 private:
     void sendReply(QByteArray reply);

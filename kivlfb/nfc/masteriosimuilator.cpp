@@ -1,6 +1,5 @@
 #include "masteriosimuilator.h"
 
-#include "modbus/fakemodbuswidget.h"
 
 namespace {
 // Register numbers of the I/O board that the simulation moves.
@@ -122,21 +121,4 @@ QStringList MasterIOSimuilator::registerDescriptions() const
           << QStringLiteral("lineFrequency") << QStringLiteral("current")
           << QStringLiteral("powerMonitorErrFlags");
     return names;
-}
-
-void MasterIOSimuilator::showView()
-{
-    auto *view = new FakeModbusWidget(registerCount(), registerDescriptions());
-    view->setAttribute(Qt::WA_DeleteOnClose);
-    view->setWindowTitle(objectName());
-    connect(view, &FakeModbusWidget::newRegisterValue, this, &ModbusFakeSlave::setHoldingRegister);
-    connect(this, &ModbusFakeSlave::holdingRegisterUpdated, view, &FakeModbusWidget::updateRegister);
-    connect(view, &FakeModbusWidget::requestBadCrc, this, &ModbusFakeSlave::fakeCrcErrorSetTrue);
-    connect(view, &FakeModbusWidget::requestNack, this, &ModbusFakeSlave::fakeNackErrorSetTrue);
-    connect(view, &FakeModbusWidget::requestWrongNode, this, &ModbusFakeSlave::fakeWrongNodeErrorSetTrue);
-    // This board's time-out button switches the silence on and off.
-    connect(view, &FakeModbusWidget::requestTimeout, this, &ModbusFakeSlave::fakeTimeoutErrorToggle);
-    connect(view, &FakeModbusWidget::simulationOnOff, this, &ModbusFakeSlave::setSimulationOnOff);
-    connect(this, &QObject::destroyed, view, &QObject::deleteLater);
-    view->show();
 }

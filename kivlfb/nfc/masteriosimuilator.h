@@ -28,12 +28,13 @@ signals:
 
 public slots:
     void simulationUpdate();
-    void showView();
     void set_perChanelTemps(bool value);
     bool get_perChanelTemps() const { return m_perChanelTemps; }
 
 protected:
     QStringList registerDescriptions() const override;
+    // This board's time-out button switches the silence on and off.
+    bool timeoutButtonToggles() const override { return true; }
 
 private:
     // One step of a simulated temperature (or pair mean) towards setPoint;

@@ -1,6 +1,5 @@
 #include "nfcreadersimulator.h"
 
-#include "modbus/fakemodbuswidget.h"
 
 NfcReaderSimulator::NfcReaderSimulator(int slaveId, int registerCount, QObject *parent)
     : ModbusFakeSlave(slaveId, registerCount, parent)
@@ -19,21 +18,4 @@ QStringList NfcReaderSimulator::registerDescriptions() const
         names << QStringLiteral("tag[%1]HW").arg(i) << QStringLiteral("tag[%1]UW").arg(i)
               << QStringLiteral("tag[%1]MW").arg(i) << QStringLiteral("tag[%1]LW").arg(i);
     return names;
-}
-
-void NfcReaderSimulator::showView()
-{
-    auto *view = new FakeModbusWidget(registerCount(), registerDescriptions());
-    view->setAttribute(Qt::WA_DeleteOnClose);
-    view->setWindowTitle(objectName());
-    connect(view, &FakeModbusWidget::newRegisterValue, this, &ModbusFakeSlave::setHoldingRegister);
-    connect(this, &ModbusFakeSlave::holdingRegisterUpdated, view, &FakeModbusWidget::updateRegister);
-    connect(view, &FakeModbusWidget::requestBadCrc, this, &ModbusFakeSlave::fakeCrcErrorSetTrue);
-    connect(view, &FakeModbusWidget::requestNack, this, &ModbusFakeSlave::fakeNackErrorSetTrue);
-    connect(view, &FakeModbusWidget::requestWrongNode, this, &ModbusFakeSlave::fakeWrongNodeErrorSetTrue);
-    // A reader's time-out button silences it once; it answers again after that.
-    connect(view, &FakeModbusWidget::requestTimeout, this, &ModbusFakeSlave::fakeTimeoutErrorSetTrue);
-    connect(view, &FakeModbusWidget::simulationOnOff, this, &ModbusFakeSlave::setSimulationOnOff);
-    connect(this, &QObject::destroyed, view, &QObject::deleteLater);
-    view->show();
 }

@@ -20,7 +20,6 @@ public:
 public slots:
     // The reader's registers change only when a pan is placed or taken.
     void simulationUpdate() {}
-    void showView();
 
 protected:
     QStringList registerDescriptions() const override;
