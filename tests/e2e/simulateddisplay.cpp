@@ -8,6 +8,7 @@
 #include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
 
+#include "kitchenmenu.h"
 #include "machinestates.h"
 
 #include <QFileInfo>
@@ -18,18 +19,6 @@
 #include <QQuickWindow>
 
 namespace {
-
-const char kMenu[] = R"({
-  "menuVersion": 1,
-  "products": [
-    { "productId": 0, "productName": { "eng_USA": "" }, "holdingTime": 0, "warningTime": 0,
-      "lowerTemp": 150, "upperTemp": 160, "fanSpeed": 100, "resetTime": 0, "lidType": "None",
-      "bottomType": "Normal", "zoneSplits": "1/2" },
-    { "productId": 12, "productName": { "eng_USA": "Patty" }, "holdingTime": 1800,
-      "warningTime": 300, "lowerTemp": 150, "upperTemp": 171, "fanSpeed": 80, "resetTime": 0,
-      "lidType": "Solid", "bottomType": "Normal", "zoneSplits": "1/2" }
-  ]
-})";
 
 // One day part in use; its bins are numbered from 1.
 const char kDayParts[] = R"({
@@ -66,7 +55,7 @@ QQuickItem *screenBarOf(QQuickItem *item, const TrayBarSc *bar)
 SimulatedDisplay::SimulatedDisplay(const QByteArray &personality)
 {
     m_root.writeFile(QStringLiteral("/root/cabinet.hcc"), personality);
-    m_root.writeFile(QStringLiteral("/root/menu.json"), kMenu);
+    m_root.writeFile(QStringLiteral("/root/menu.json"), KitchenMenu::menu());
     m_root.writeFile(QStringLiteral("/root/dayParts.json"), kDayParts);
     m_root.writeFile(QStringLiteral("/root/config.txt"), kConfig);
     for (const QString &player : kPlayers)

@@ -9,10 +9,9 @@
 #include "nfc/nfcreadersimulator.h"
 #include "platform/kivclock.h"
 
+#include "displayenvironment.h"
 #include "cabinetpersonality.h"
 #include "machinestates.h"
-#include "privatebus.h"
-#include "ptypair.h"
 #include "riotlistener.h"
 #include "simulateddisplay.h"
 
@@ -43,24 +42,20 @@ class TestOneHold : public QObject
 {
     Q_OBJECT
 
-    PrivateBus m_bus;
-    PtyPair m_pty;
+    DisplayEnvironment m_env;
 
 private slots:
     void initTestCase()
     {
         KivMetaTypes::registerAll();
-        QVERIFY(m_bus.start());
-        QVERIFY(m_pty.open());
-        qputenv("KIV_SERIAL_PORT", m_pty.devicePath().toLocal8Bit());
-        qputenv("KIV_CAN", "virtual");
+        QVERIFY(m_env.start());
     }
     void cleanup() { KivClock::useSystemClock(); }
 
     void panToCloudToDiscard()
     {
         KivClock::freezeAt(kStart);
-        RiotListener cloud(m_bus.address());
+        RiotListener cloud(m_env.busAddress());
         QVERIFY(cloud.isListening());
 
         // 1. The display starts; the day-part file has put patties on the bin.

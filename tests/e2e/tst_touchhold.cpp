@@ -5,9 +5,8 @@
 #include "iot/kivriot.h"
 #include "platform/kivclock.h"
 
+#include "displayenvironment.h"
 #include "cabinetpersonality.h"
-#include "privatebus.h"
-#include "ptypair.h"
 #include "riotlistener.h"
 #include "simulateddisplay.h"
 
@@ -37,8 +36,7 @@ class TestTouchHold : public QObject
 {
     Q_OBJECT
 
-    PrivateBus m_bus;
-    PtyPair m_pty;
+    DisplayEnvironment m_env;
 
     // Leaves preheating by a touch (this customer may) and touches the
     // ready bin once; the touch window then runs out on the project clock.
@@ -56,17 +54,14 @@ private slots:
     void initTestCase()
     {
         KivMetaTypes::registerAll();
-        QVERIFY(m_bus.start());
-        QVERIFY(m_pty.open());
-        qputenv("KIV_SERIAL_PORT", m_pty.devicePath().toLocal8Bit());
-        qputenv("KIV_CAN", "virtual");
+        QVERIFY(m_env.start());
     }
     void init() { KivClock::freezeAt(kStart); }
     void cleanup() { KivClock::useSystemClock(); }
 
     void withNfcTheTouchStartsAManualHold()
     {
-        RiotListener cloud(m_bus.address());
+        RiotListener cloud(m_env.busAddress());
         QVERIFY(cloud.isListening());
         SimulatedDisplay d(cabinetPersonality("alone"));
         CabinetManager *cabinet = d.cabinet();
@@ -110,7 +105,7 @@ private slots:
 
     void withoutNfcTheTouchStartsNoHold()
     {
-        RiotListener cloud(m_bus.address());
+        RiotListener cloud(m_env.busAddress());
         QVERIFY(cloud.isListening());
         SimulatedDisplay d(cabinetPersonality("alone", [](QJsonObject &p) { p["nfcEnabled"] = false; }));
         CabinetManager *cabinet = d.cabinet();

@@ -5,9 +5,8 @@
 #include "config/configurationmanager.h"
 #include "modbus/qmodbusmaster.h"
 
+#include "displayenvironment.h"
 #include "messagecatcher.h"
-#include "privatebus.h"
-#include "ptypair.h"
 #include "cabinetpersonality.h"
 #include "temproot.h"
 
@@ -53,8 +52,7 @@ class TestCompositionRoot : public QObject
 {
     Q_OBJECT
 
-    PrivateBus m_bus;
-    PtyPair m_pty;
+    DisplayEnvironment m_env;
 
     struct Display {
         std::unique_ptr<TempRoot> root;
@@ -82,10 +80,7 @@ private slots:
     void initTestCase()
     {
         KivMetaTypes::registerAll();
-        QVERIFY(m_bus.start());
-        QVERIFY(m_pty.open());
-        qputenv("KIV_SERIAL_PORT", m_pty.devicePath().toLocal8Bit());
-        qputenv("KIV_CAN", "virtual");
+        QVERIFY(m_env.start());
     }
 
     void componentsByDisplay_data()
@@ -201,7 +196,7 @@ private slots:
         Display d = build(0, personality(file));
         QSignalSpy started(d.cabinet.get(), SIGNAL(firmwareUpdateStarted()));
 
-        QDBusConnection client = QDBusConnection::connectToBus(m_bus.address(), "rootTestClient");
+        QDBusConnection client = QDBusConnection::connectToBus(m_env.busAddress(), "rootTestClient");
         QVERIFY(client.isConnected());
         QDBusPendingCall owner = client.interface()->asyncCall("NameHasOwner", QString(kService));
         QTRY_VERIFY(owner.isFinished());

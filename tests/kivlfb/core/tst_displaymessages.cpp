@@ -6,8 +6,7 @@
 
 #include "canbus/canbusmanager.h"
 
-#include "privatebus.h"
-#include "ptypair.h"
+#include "displayenvironment.h"
 #include "cabinetpersonality.h"
 #include "temproot.h"
 #include "vcantap.h"
@@ -95,8 +94,7 @@ class TestDisplayMessages : public QObject
 {
     Q_OBJECT
 
-    PrivateBus m_bus;
-    PtyPair m_pty;
+    DisplayEnvironment m_env;
     QTemporaryDir m_canDir;
     int m_busCount = 0;
 
@@ -123,11 +121,8 @@ private slots:
     void initTestCase()
     {
         KivMetaTypes::registerAll();
-        QVERIFY(m_bus.start());
-        QVERIFY(m_pty.open());
+        QVERIFY(m_env.start());
         QVERIFY(m_canDir.isValid());
-        qputenv("KIV_SERIAL_PORT", m_pty.devicePath().toLocal8Bit());
-        qputenv("KIV_CAN", "virtual");
     }
 
     // A primary display and its mirror on one bus: tray and zone properties

@@ -10,9 +10,9 @@
 #include "nfc/nfcreadersimulator.h"
 #include "platform/kivclock.h"
 
+#include "kitchenmenu.h"
+#include "displayenvironment.h"
 #include "machinestates.h"
-#include "privatebus.h"
-#include "ptypair.h"
 #include "cabinetpersonality.h"
 #include "temproot.h"
 
@@ -28,21 +28,6 @@ namespace {
 const qint64 kNoon = 1704110400000; // 2024-01-01 12:00:00 UTC
 const int kPatty = 12;              // hold 1800 s, one bin
 const int kNuggets = 7;             // hold 900 s, a pan over two bins
-
-const char kMenu[] = R"({
-  "menuVersion": 1,
-  "products": [
-    { "productId": 0, "productName": { "eng_USA": "" }, "holdingTime": 0, "warningTime": 0,
-      "lowerTemp": 150, "upperTemp": 160, "fanSpeed": 100, "resetTime": 0, "lidType": "None",
-      "bottomType": "Normal", "zoneSplits": "1/2" },
-    { "productId": 12, "productName": { "eng_USA": "Patty" }, "holdingTime": 1800,
-      "warningTime": 300, "lowerTemp": 150, "upperTemp": 171, "fanSpeed": 80, "resetTime": 0,
-      "lidType": "Solid", "bottomType": "Normal", "zoneSplits": "1/2" },
-    { "productId": 7, "productName": { "eng_USA": "Nuggets" }, "holdingTime": 900,
-      "warningTime": 600, "lowerTemp": 160, "upperTemp": 180, "fanSpeed": 60, "resetTime": 0,
-      "lidType": "Vented", "bottomType": "Rack", "zoneSplits": "1/1" }
-  ]
-})";
 
 // The primary display of a 4 x 2 cabinet with a mirror, NFC and HACCP
 // logging, customer 3.
@@ -76,8 +61,7 @@ class TestHoldingControl : public QObject
 {
     Q_OBJECT
 
-    PrivateBus m_bus;
-    PtyPair m_pty;
+    DisplayEnvironment m_env;
 
     struct Display {
         std::unique_ptr<TempRoot> root;
@@ -91,7 +75,7 @@ class TestHoldingControl : public QObject
         d.root = std::make_unique<TempRoot>();
         if (!hcc.isEmpty())
             d.root->writeFile("/root/cabinet.hcc", hcc);
-        d.root->writeFile("/root/menu.json", kMenu);
+        d.root->writeFile("/root/menu.json", KitchenMenu::menu({KitchenMenu::kPatty, KitchenMenu::kNuggets}));
         qputenv("KIV_VCAN_DIR", d.root->filePath("/run/vcan/can0").toLocal8Bit());
         d.cabinet = std::make_unique<CabinetManager>(0, idConnector, nullptr);
         d.dayParts = d.cabinet->findChild<DayPartManager *>(QStringLiteral("daypartManager"));
@@ -118,10 +102,7 @@ private slots:
     void initTestCase()
     {
         KivMetaTypes::registerAll();
-        QVERIFY(m_bus.start());
-        QVERIFY(m_pty.open());
-        qputenv("KIV_SERIAL_PORT", m_pty.devicePath().toLocal8Bit());
-        qputenv("KIV_CAN", "virtual");
+        QVERIFY(m_env.start());
     }
     void init() { KivClock::freezeAt(kNoon); }
     void cleanup() { KivClock::useSystemClock(); }

@@ -8,9 +8,9 @@
 #include "platform/kivclock.h"
 #include "platform/safefilewriter.h"
 
+#include "kitchenmenu.h"
+#include "displayenvironment.h"
 #include "machinestates.h"
-#include "privatebus.h"
-#include "ptypair.h"
 #include "cabinetpersonality.h"
 #include "temproot.h"
 
@@ -30,17 +30,11 @@ const qint64 kNoon = 1704110400000; // 2024-01-01 12:00:00 UTC
 const qint64 kMinute = 60000;
 const int kPatty = 12;
 
-const char kMenu[] = R"({
-  "menuVersion": 1,
-  "products": [
-    { "productId": 0, "productName": { "eng_USA": "" }, "holdingTime": 0, "warningTime": 0,
-      "lowerTemp": 150, "upperTemp": 160, "fanSpeed": 100, "resetTime": 0, "lidType": "None",
-      "bottomType": "Normal", "zoneSplits": "1/2" },
-    { "productId": 12, "productName": { "eng_USA": "Patty" }, "holdingTime": 1800,
-      "warningTime": 120, "lowerTemp": 150, "upperTemp": 171, "fanSpeed": 80, "resetTime": 0,
-      "lidType": "Solid", "bottomType": "Normal", "zoneSplits": "1/2" }
-  ]
-})";
+// Patties that warn two minutes before the end.
+const QByteArray kMenu = KitchenMenu::menu({KitchenMenu::kPatty}, [](QJsonObject &p) {
+    if (p["productId"].toInt() == KitchenMenu::kPatty)
+        p["warningTime"] = 120;
+});
 
 // The 2x4 cabinet seen from one of its displays: a primary display alone,
 // a primary display with a secondary, or that secondary.
@@ -78,8 +72,7 @@ class TestHoldingRestore : public QObject
 {
     Q_OBJECT
 
-    PrivateBus m_bus;
-    PtyPair m_pty;
+    DisplayEnvironment m_env;
     QTemporaryDir m_canDir;
     int m_busCount = 0;
 
@@ -140,11 +133,8 @@ private slots:
     {
         KivMetaTypes::registerAll();
         qRegisterMetaType<SafeFileWriter::Result>();
-        QVERIFY(m_bus.start());
-        QVERIFY(m_pty.open());
+        QVERIFY(m_env.start());
         QVERIFY(m_canDir.isValid());
-        qputenv("KIV_SERIAL_PORT", m_pty.devicePath().toLocal8Bit());
-        qputenv("KIV_CAN", "virtual");
     }
     void init() { KivClock::freezeAt(kNoon); }
     void cleanup() { KivClock::useSystemClock(); }

@@ -7,10 +7,9 @@
 #include "modbus/qmodbusmaster.h"
 #include "modbus/qmodbuspollinfo.h"
 
+#include "displayenvironment.h"
 #include "machinestates.h"
 #include "messagecatcher.h"
-#include "privatebus.h"
-#include "ptypair.h"
 #include "temproot.h"
 
 #include <QSignalSpy>
@@ -24,17 +23,13 @@ class TestIoSimulationRun : public QObject
 {
     Q_OBJECT
 
-    PrivateBus m_bus;
-    PtyPair m_pty;
+    DisplayEnvironment m_env;
 
 private slots:
     void initTestCase()
     {
         KivMetaTypes::registerAll();
-        QVERIFY(m_bus.start());
-        QVERIFY(m_pty.open());
-        qputenv("KIV_SERIAL_PORT", m_pty.devicePath().toLocal8Bit());
-        qputenv("KIV_CAN", "virtual");
+        QVERIFY(m_env.start());
     }
 
     void primaryDisplayReachesItsSetPoints()

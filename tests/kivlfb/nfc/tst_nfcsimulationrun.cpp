@@ -9,10 +9,10 @@
 #include "nfc/nfcmanager.h"
 #include "nfc/nfcreadersimulator.h"
 
+#include "kitchenmenu.h"
+#include "displayenvironment.h"
 #include "machinestates.h"
 #include "messagecatcher.h"
-#include "privatebus.h"
-#include "ptypair.h"
 #include "cabinetpersonality.h"
 #include "temproot.h"
 
@@ -24,18 +24,6 @@
 namespace {
 
 const int kPatty = 12;
-
-const char kMenu[] = R"({
-  "menuVersion": 1,
-  "products": [
-    { "productId": 0, "productName": { "eng_USA": "" }, "holdingTime": 0, "warningTime": 0,
-      "lowerTemp": 150, "upperTemp": 160, "fanSpeed": 100, "resetTime": 0, "lidType": "None",
-      "bottomType": "Normal", "zoneSplits": "1/2" },
-    { "productId": 12, "productName": { "eng_USA": "Patty" }, "holdingTime": 1800,
-      "warningTime": 300, "lowerTemp": 150, "upperTemp": 171, "fanSpeed": 80, "resetTime": 0,
-      "lidType": "Solid", "bottomType": "Normal", "zoneSplits": "1/2" }
-  ]
-})";
 
 // The 2x4 fixture as a primary display alone in its cabinet: no search for
 // another display delays the readers.
@@ -53,24 +41,20 @@ class TestNfcSimulationRun : public QObject
 {
     Q_OBJECT
 
-    PrivateBus m_bus;
-    PtyPair m_pty;
+    DisplayEnvironment m_env;
 
 private slots:
     void initTestCase()
     {
         KivMetaTypes::registerAll();
-        QVERIFY(m_bus.start());
-        QVERIFY(m_pty.open());
-        qputenv("KIV_SERIAL_PORT", m_pty.devicePath().toLocal8Bit());
-        qputenv("KIV_CAN", "virtual");
+        QVERIFY(m_env.start());
     }
 
     void panOnSimulatedReaderStartsTheHold()
     {
         TempRoot root;
         root.writeFile("/root/cabinet.hcc", alonePersonality());
-        root.writeFile("/root/menu.json", kMenu);
+        root.writeFile("/root/menu.json", KitchenMenu::menu());
         qputenv("KIV_VCAN_DIR", root.filePath("/run/vcan/can0").toLocal8Bit());
         MessageCatcher catcher;
         CabinetManager cabinet(7, 0, nullptr);

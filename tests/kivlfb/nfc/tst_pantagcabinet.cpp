@@ -11,8 +11,8 @@
 #include "nfc/pantagcodec.h"
 #include "platform/kivclock.h"
 
-#include "privatebus.h"
-#include "ptypair.h"
+#include "kitchenmenu.h"
+#include "displayenvironment.h"
 #include "temproot.h"
 
 #include <QQmlContext>
@@ -26,21 +26,6 @@ namespace {
 const qint64 kNoon = 1704110400000;
 const int kPatty = 12;  // hold 1800 s
 const int kNuggets = 7; // a pan over two bins
-
-const char kMenu[] = R"({
-  "menuVersion": 1,
-  "products": [
-    { "productId": 0, "productName": { "eng_USA": "" }, "holdingTime": 0, "warningTime": 0,
-      "lowerTemp": 150, "upperTemp": 160, "fanSpeed": 100, "resetTime": 0, "lidType": "None",
-      "bottomType": "Normal", "zoneSplits": "1/2" },
-    { "productId": 12, "productName": { "eng_USA": "Patty" }, "holdingTime": 1800,
-      "warningTime": 300, "lowerTemp": 150, "upperTemp": 171, "fanSpeed": 80, "resetTime": 0,
-      "lidType": "Solid", "bottomType": "Normal", "zoneSplits": "1/2" },
-    { "productId": 7, "productName": { "eng_USA": "Nuggets" }, "holdingTime": 900,
-      "warningTime": 600, "lowerTemp": 160, "upperTemp": 180, "fanSpeed": 60, "resetTime": 0,
-      "lidType": "Vented", "bottomType": "Rack", "zoneSplits": "1/1" }
-  ]
-})";
 
 trayInfo holdRecord(int bin, int productId)
 {
@@ -60,8 +45,7 @@ class TestPanTagCabinet : public QObject
 {
     Q_OBJECT
 
-    PrivateBus m_bus;
-    PtyPair m_pty;
+    DisplayEnvironment m_env;
     std::unique_ptr<TempRoot> m_root;
     std::unique_ptr<CabinetManager> m_cabinet;
     NFCmanager *m_nfc = nullptr;
@@ -85,10 +69,7 @@ private slots:
     void initTestCase()
     {
         KivMetaTypes::registerAll();
-        QVERIFY(m_bus.start());
-        QVERIFY(m_pty.open());
-        qputenv("KIV_SERIAL_PORT", m_pty.devicePath().toLocal8Bit());
-        qputenv("KIV_CAN", "virtual");
+        QVERIFY(m_env.start());
     }
 
     void init()
@@ -98,7 +79,7 @@ private slots:
         QFile personality(QStringLiteral(":/fixtures/v9_2x4.hcc"));
         QVERIFY(personality.open(QIODevice::ReadOnly));
         m_root->writeFile("/root/cabinet.hcc", personality.readAll());
-        m_root->writeFile("/root/menu.json", kMenu);
+        m_root->writeFile("/root/menu.json", KitchenMenu::menu({KitchenMenu::kPatty, KitchenMenu::kNuggets}));
         qputenv("KIV_VCAN_DIR", m_root->filePath("/run/vcan/can0").toLocal8Bit());
         m_cabinet = std::make_unique<CabinetManager>(0, 0, nullptr);
         m_nfc = m_cabinet->findChild<NFCmanager *>(QStringLiteral("nfcManager"));

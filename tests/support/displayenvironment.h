@@ -1,0 +1,23 @@
+#pragma once
+
+#include "privatebus.h"
+#include "ptypair.h"
+
+#include <QString>
+
+// What a whole display built inside a test process needs around it: a
+// private system bus, a serial line that leads nowhere (one end of a
+// pseudo-terminal pair, so nothing opens the machine's own port) and the
+// virtual CAN bus. start() sets KIV_SERIAL_PORT and KIV_CAN for the displays
+// the test builds afterwards; each test still picks its own root and bus
+// directory.
+class DisplayEnvironment
+{
+public:
+    bool start();
+    QString busAddress() const { return m_bus.address(); }
+
+private:
+    PrivateBus m_bus;
+    PtyPair m_pty;
+};
