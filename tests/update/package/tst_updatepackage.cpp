@@ -2,6 +2,7 @@
 
 #include "modbus/qmodbusmaster.h"
 
+#include "filetree.h"
 #include "temproot.h"
 
 #include <QDir>
@@ -10,27 +11,6 @@
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-// Builds a package under root: a name ending in "/" is a folder, any other
-// a file holding its own name.
-void buildPackage(const QString &root, const QStringList &paths)
-{
-    QDir dir(root);
-    for (const QString &path : paths) {
-        if (path.endsWith(QLatin1Char('/'))) {
-            QVERIFY(dir.mkpath(path));
-            continue;
-        }
-        QVERIFY(dir.mkpath(QFileInfo(path).path()));
-        QFile file(dir.filePath(path));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(path.toUtf8());
-    }
-}
-
-} // namespace
 
 // The package check: which parts a package folder offers, the files and
 // texts it remembers for them, and the boards it marks for updating.
@@ -148,7 +128,7 @@ private slots:
         QFETCH(int, nfcBoards);
         QFETCH(QStringList, expected);
 
-        buildPackage(pkg(), paths);
+        QVERIFY(writeFileTree(pkg(), paths));
         m_updater->set_nfcBoardCount(nfcBoards);
         m_updater->checkUpdateFiles(pkg());
 
@@ -164,9 +144,9 @@ private slots:
 
     void rememberedFiles()
     {
-        buildPackage(pkg(), {"app/kivlfb_3", "config/b.hcc", "config/a.hcc", "sibfirmware/io.bin",
+        QVERIFY(writeFileTree(pkg(), {"app/kivlfb_3", "config/b.hcc", "config/a.hcc", "sibfirmware/io.bin",
                              "nfcapp/x.txt", "nfcapp/nfc.bin", "configuration/m.json",
-                             "sounds/z.wav", "sounds/a.wav", "languages/fra.qm"});
+                             "sounds/z.wav", "sounds/a.wav", "languages/fra.qm"}));
         m_updater->checkUpdateFiles(pkg());
         QCOMPARE(m_updater->newAppFileName(), QStringLiteral("kivlfb_3"));
         QCOMPARE(m_updater->configFileName(), QStringLiteral("a.hcc"));
@@ -198,7 +178,7 @@ private slots:
         QFETCH(int, nfcBoards);
         QFETCH(QList<int>, nodes);
 
-        buildPackage(pkg(), paths);
+        QVERIFY(writeFileTree(pkg(), paths));
         m_updater->set_nfcBoardCount(nfcBoards);
         m_updater->checkUpdateFiles(pkg());
         const QMap<int, bool> done = m_updater->nodeDoneMap();
@@ -209,7 +189,7 @@ private slots:
 
     void missingPackageKeepsParts()
     {
-        buildPackage(pkg(), {"sounds/a.wav"});
+        QVERIFY(writeFileTree(pkg(), {"sounds/a.wav"}));
         m_updater->checkUpdateFiles(pkg());
         QVERIFY(m_updater->get_usbStorageAvailable());
 
@@ -219,7 +199,7 @@ private slots:
 
         // A later package without a folder leaves that part as it was.
         QTemporaryDir other;
-        buildPackage(other.path(), {"help/h.pdf"});
+        QVERIFY(writeFileTree(other.path(), {"help/h.pdf"}));
         m_updater->checkUpdateFiles(other.path());
         QVERIFY(m_updater->get_soundsUpdateAvailable());
         QVERIFY(m_updater->get_helpfilesUpdateAvailable());
@@ -227,7 +207,7 @@ private slots:
 
     void cancelAndTerminate()
     {
-        buildPackage(pkg(), {"sounds/a.wav"});
+        QVERIFY(writeFileTree(pkg(), {"sounds/a.wav"}));
         m_updater->checkUpdateFiles(pkg());
         QVERIFY(m_updater->isAnyUpdateAvailable());
 
@@ -260,7 +240,7 @@ private slots:
 
     void processUpdateCopiesIoFirmware()
     {
-        buildPackage(pkg(), {"sibfirmware/io_5.bin"});
+        QVERIFY(writeFileTree(pkg(), {"sibfirmware/io_5.bin"}));
         m_updater->checkUpdateFiles(pkg());
         m_updater->set_TargetPath(QStringLiteral("/root"));
 
@@ -282,7 +262,7 @@ private slots:
     // auto-install asks for the update to begin.
     void idleChecksWorkingDirectory()
     {
-        buildPackage(pkg(), {"uImage/uImage"});
+        QVERIFY(writeFileTree(pkg(), {"uImage/uImage"}));
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(pkg()));
         m_updater->set_autoInstall(true);

@@ -1,5 +1,6 @@
 #include "updater.h"
 
+#include "filetree.h"
 #include "temproot.h"
 
 #include <QDataStream>
@@ -10,22 +11,6 @@
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-// Writes files under root, each holding its own relative name.
-void writeFiles(const QString &root, const QStringList &paths)
-{
-    QDir dir(root);
-    for (const QString &path : paths) {
-        QVERIFY(dir.mkpath(QFileInfo(path).path()));
-        QFile file(dir.filePath(path));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(path.toUtf8());
-    }
-}
-
-} // namespace
 
 // The install steps that move the package's files into place, and what they
 // tell the user when a file does not get there.
@@ -42,7 +27,7 @@ class TestUpdateSteps : public QObject
     // The package is checked as the chart checks it.
     void check(const QStringList &files)
     {
-        writeFiles(pkg(), files);
+        QVERIFY(writeFileTree(pkg(), files));
         m_updater->checkUpdateFiles(pkg());
     }
 
@@ -316,7 +301,7 @@ private slots:
     void removeDir()
     {
         QVERIFY(m_updater->removeDir("/root/updates/none"));
-        writeFiles(m_root->filePath("/root/tmp"), {"a", ".hidden", "sub/b", "sub/deeper/c"});
+        QVERIFY(writeFileTree(m_root->filePath("/root/tmp"), {"a", ".hidden", "sub/b", "sub/deeper/c"}));
         QVERIFY(m_updater->removeDir("/root/tmp"));
         QVERIFY(!QFileInfo::exists(m_root->filePath("/root/tmp")));
         QVERIFY(QFileInfo::exists(m_root->filePath("/root")));
