@@ -1,5 +1,7 @@
 #include "canbusmanager.h"
 
+#include "property/assignifchanged.h"
+
 #include "canframe.h"
 #include "cansendrequest.h"
 #include "canthread.h"
@@ -739,18 +741,14 @@ void CanbusManager::rxEnd()
 
 void CanbusManager::set_canId(uint value)
 {
-    if (m_canId == value)
-        return;
-    m_canId = value;
-    emit canIdChanged(value);
+    if (assignIfChanged(m_canId, value))
+        emit canIdChanged(value);
 }
 
 void CanbusManager::set_canIdRecError(bool value)
 {
-    if (m_canIdRecError == value)
-        return;
-    m_canIdRecError = value;
-    emit canIdRecErrorChanged(value);
+    if (assignIfChanged(m_canIdRecError, value))
+        emit canIdRecErrorChanged(value);
 }
 
 void CanbusManager::set_senderIdBits(int value)
@@ -791,10 +789,8 @@ void CanbusManager::set_receivedFrameData(const QByteArray &value)
 
 void CanbusManager::set_totalMissedPackets(uint value)
 {
-    if (m_totalMissedPackets == value)
-        return;
-    m_totalMissedPackets = value;
-    emit totalMissedPacketsChanged(value);
+    if (assignIfChanged(m_totalMissedPackets, value))
+        emit totalMissedPacketsChanged(value);
 }
 
 void CanbusManager::set_fileTxfrActive(bool value)
@@ -823,32 +819,24 @@ void CanbusManager::set_fileTxfrRcvd(int value)
 
 void CanbusManager::set_canFileProgress(int value)
 {
-    if (m_canFileProgress == value)
-        return;
-    m_canFileProgress = value;
-    emit canFileProgressChanged(value);
+    if (assignIfChanged(m_canFileProgress, value))
+        emit canFileProgressChanged(value);
 }
 
 void CanbusManager::set_secsSinceLastRcvPkt(uint value)
 {
-    if (m_secsSinceLastRcvPkt == value)
-        return;
-    m_secsSinceLastRcvPkt = value;
-    emit secsSinceLastRcvPktChanged(value);
+    if (assignIfChanged(m_secsSinceLastRcvPkt, value))
+        emit secsSinceLastRcvPktChanged(value);
 }
 
 void CanbusManager::set_sendQDepth(int value)
 {
-    if (m_sendQDepth == value)
-        return;
-    m_sendQDepth = value;
-    emit sendQDepthChanged(value);
+    if (assignIfChanged(m_sendQDepth, value))
+        emit sendQDepthChanged(value);
 }
 
 void CanbusManager::set_sendQWaterMark(int value)
 {
-    if (m_sendQWaterMark == value)
-        return;
-    m_sendQWaterMark = value;
-    emit sendQWaterMarkChanged(value);
+    if (assignIfChanged(m_sendQWaterMark, value))
+        emit sendQWaterMarkChanged(value);
 }

@@ -1,5 +1,7 @@
 #include "qmodbusmaster.h"
 
+#include "property/assignifchanged.h"
+
 #include "modbusrtu.h"
 
 #include "platform/kivclock.h"
@@ -102,10 +104,8 @@ void QModbusMaster::buildMachine()
 
 void QModbusMaster::set_timeoutsCount(int value)
 {
-    if (value == m_timeoutsCount)
-        return;
-    m_timeoutsCount = value;
-    emit timeoutsCountChanged(value);
+    if (assignIfChanged(m_timeoutsCount, value))
+        emit timeoutsCountChanged(value);
 }
 
 void QModbusMaster::set_errorsCount(int value)
@@ -116,10 +116,8 @@ void QModbusMaster::set_errorsCount(int value)
 
 void QModbusMaster::set_brokenLink(bool value)
 {
-    if (value == m_brokenLink)
-        return;
-    m_brokenLink = value;
-    emit brokenLinkChanged(value);
+    if (assignIfChanged(m_brokenLink, value))
+        emit brokenLinkChanged(value);
 }
 
 void QModbusMaster::set_brokenPolls(int value)
@@ -142,10 +140,8 @@ void QModbusMaster::set_lastErrorInfo(const QString &value)
 
 void QModbusMaster::set_queueDepth(int value)
 {
-    if (value == m_queueDepth)
-        return;
-    m_queueDepth = value;
-    emit queueDepthChanged(value);
+    if (assignIfChanged(m_queueDepth, value))
+        emit queueDepthChanged(value);
 }
 
 const ModbusSlaveStatus_struct *QModbusMaster::slaveStatus(int node) const

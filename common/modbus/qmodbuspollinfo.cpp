@@ -1,5 +1,7 @@
 #include "qmodbuspollinfo.h"
 
+#include "property/assignifchanged.h"
+
 #include <QtGlobal>
 
 QModbusPollInfo::QModbusPollInfo(int numValues, QObject *parent)
@@ -25,10 +27,8 @@ void QModbusPollInfo::set_timeoutMs(int msec)
 
 void QModbusPollInfo::setHighPriority(bool high)
 {
-    if (high == m_highPriority)
-        return;
-    m_highPriority = high;
-    emit highPriorityChanged(high);
+    if (assignIfChanged(m_highPriority, high))
+        emit highPriorityChanged(high);
 }
 
 void QModbusPollInfo::pollResolved(QModbusPollInfo::QModbusPollStateEnum theState)

@@ -1,5 +1,7 @@
 #include "haccpcontroller.h"
 
+#include "property/assignifchanged.h"
+
 #include "filelogworker.h"
 #include "haccpdatamodel.h"
 #include "haccplogformat.h"
@@ -75,18 +77,14 @@ void HaccpController::set_haccpDataModel(HaccpDataModel *model)
 
 void HaccpController::set_haccpLogListCount(int count)
 {
-    if (count == m_haccpLogListCount)
-        return;
-    m_haccpLogListCount = count;
-    emit haccpLogListCountChanged(count);
+    if (assignIfChanged(m_haccpLogListCount, count))
+        emit haccpLogListCountChanged(count);
 }
 
 void HaccpController::set_totalHaccpLogListCount(int count)
 {
-    if (count == m_totalHaccpLogListCount)
-        return;
-    m_totalHaccpLogListCount = count;
-    emit totalHaccpLogListCountChanged(count);
+    if (assignIfChanged(m_totalHaccpLogListCount, count))
+        emit totalHaccpLogListCountChanged(count);
 }
 
 void HaccpController::logDataEntry(const HaccpData &entry)

@@ -1,5 +1,7 @@
 #include "kiverrorcontrollert.h"
 
+#include "property/assignifchanged.h"
+
 KivErrorControllerT::KivErrorControllerT(QModbusMaster *modbus, QObject *parent)
     : QObject(parent)
     , m_modbus(modbus)
@@ -8,10 +10,8 @@ KivErrorControllerT::KivErrorControllerT(QModbusMaster *modbus, QObject *parent)
 
 void KivErrorControllerT::set_sibLinkBroken(bool value)
 {
-    if (m_sibLinkBroken == value)
-        return;
-    m_sibLinkBroken = value;
-    emit sibLinkBrokenChanged(m_sibLinkBroken);
+    if (assignIfChanged(m_sibLinkBroken, value))
+        emit sibLinkBrokenChanged(m_sibLinkBroken);
 }
 
 void KivErrorControllerT::errorCodesDataProcess(int mainCode, int subCode1, int subCode2, int subCode3)

@@ -1,5 +1,7 @@
 #include "configurationmanager.h"
 
+#include "property/assignifchanged.h"
+
 #include "core/kivdefs.h"
 #include "ui/translator.h"
 
@@ -646,10 +648,8 @@ QString ConfigurationManager::getCabinetName() const
 
 void ConfigurationManager::setCabinetName(const QString &name)
 {
-    if (m_cabinetName == name)
-        return;
-    m_cabinetName = name;
-    emit cabinetNameChanged(m_cabinetName);
+    if (assignIfChanged(m_cabinetName, name))
+        emit cabinetNameChanged(m_cabinetName);
 }
 
 void ConfigurationManager::processTavolenConfigData(const QByteArray &block)
@@ -1098,26 +1098,20 @@ bool ConfigurationManager::setConfigFromUsb(const QJsonObject &) { return false;
 
 void ConfigurationManager::set_modelNumber(const QString &value)
 {
-    if (m_modelNumber == value)
-        return;
-    m_modelNumber = value;
-    emit modelNumberChanged(m_modelNumber);
+    if (assignIfChanged(m_modelNumber, value))
+        emit modelNumberChanged(m_modelNumber);
 }
 
 void ConfigurationManager::set_systemConfigured(bool value)
 {
-    if (m_systemConfigured == value)
-        return;
-    m_systemConfigured = value;
-    emit systemConfiguredChanged(m_systemConfigured);
+    if (assignIfChanged(m_systemConfigured, value))
+        emit systemConfiguredChanged(m_systemConfigured);
 }
 
 void ConfigurationManager::set_theOtherUiFwVersion(const QString &value)
 {
-    if (m_theOtherUiFwVersion == value)
-        return;
-    m_theOtherUiFwVersion = value;
-    emit theOtherUiFwVersionChanged(m_theOtherUiFwVersion);
+    if (assignIfChanged(m_theOtherUiFwVersion, value))
+        emit theOtherUiFwVersionChanged(m_theOtherUiFwVersion);
 }
 
 void ConfigurationManager::set_ioBoardFirmwareVersion0(const QString &value)
@@ -1128,90 +1122,68 @@ void ConfigurationManager::set_ioBoardFirmwareVersion0(const QString &value)
 
 void ConfigurationManager::set_ioBoardFirmwareVersion1(const QString &value)
 {
-    if (m_ioBoardFirmwareVersion1 == value)
-        return;
-    m_ioBoardFirmwareVersion1 = value;
-    emit ioBoardFirmwareVersion1Changed(m_ioBoardFirmwareVersion1);
+    if (assignIfChanged(m_ioBoardFirmwareVersion1, value))
+        emit ioBoardFirmwareVersion1Changed(m_ioBoardFirmwareVersion1);
 }
 
 void ConfigurationManager::set_ioBoardFirmwareVersion2(const QString &value)
 {
-    if (m_ioBoardFirmwareVersion2 == value)
-        return;
-    m_ioBoardFirmwareVersion2 = value;
-    emit ioBoardFirmwareVersion2Changed(m_ioBoardFirmwareVersion2);
+    if (assignIfChanged(m_ioBoardFirmwareVersion2, value))
+        emit ioBoardFirmwareVersion2Changed(m_ioBoardFirmwareVersion2);
 }
 
 void ConfigurationManager::set_ioBoardFirmwareVersion3(const QString &value)
 {
-    if (m_ioBoardFirmwareVersion3 == value)
-        return;
-    m_ioBoardFirmwareVersion3 = value;
-    emit ioBoardFirmwareVersion3Changed(m_ioBoardFirmwareVersion3);
+    if (assignIfChanged(m_ioBoardFirmwareVersion3, value))
+        emit ioBoardFirmwareVersion3Changed(m_ioBoardFirmwareVersion3);
 }
 
 void ConfigurationManager::set_ioBoardFirmwareVersion4(const QString &value)
 {
-    if (m_ioBoardFirmwareVersion4 == value)
-        return;
-    m_ioBoardFirmwareVersion4 = value;
-    emit ioBoardFirmwareVersion4Changed(m_ioBoardFirmwareVersion4);
+    if (assignIfChanged(m_ioBoardFirmwareVersion4, value))
+        emit ioBoardFirmwareVersion4Changed(m_ioBoardFirmwareVersion4);
 }
 
 void ConfigurationManager::set_readerFirmwareVersion1(const QString &value)
 {
-    if (m_readerFirmwareVersion1 == value)
-        return;
-    m_readerFirmwareVersion1 = value;
-    emit readerFirmwareVersion1Changed(m_readerFirmwareVersion1);
+    if (assignIfChanged(m_readerFirmwareVersion1, value))
+        emit readerFirmwareVersion1Changed(m_readerFirmwareVersion1);
 }
 
 void ConfigurationManager::set_readerFirmwareVersion2(const QString &value)
 {
-    if (m_readerFirmwareVersion2 == value)
-        return;
-    m_readerFirmwareVersion2 = value;
-    emit readerFirmwareVersion2Changed(m_readerFirmwareVersion2);
+    if (assignIfChanged(m_readerFirmwareVersion2, value))
+        emit readerFirmwareVersion2Changed(m_readerFirmwareVersion2);
 }
 
 void ConfigurationManager::set_cabinetConfiguration(int value)
 {
-    if (m_cabinetConfiguration == value)
-        return;
-    m_cabinetConfiguration = value;
-    emit cabinetConfigurationChanged(m_cabinetConfiguration);
+    if (assignIfChanged(m_cabinetConfiguration, value))
+        emit cabinetConfigurationChanged(m_cabinetConfiguration);
 }
 
 void ConfigurationManager::set_iotSoftwareVersion(const QString &value)
 {
-    if (m_iotSoftwareVersion == value)
-        return;
-    m_iotSoftwareVersion = value;
-    emit iotSoftwareVersionChanged(m_iotSoftwareVersion);
+    if (assignIfChanged(m_iotSoftwareVersion, value))
+        emit iotSoftwareVersionChanged(m_iotSoftwareVersion);
 }
 
 void ConfigurationManager::set_iotSdkVersion(const QString &value)
 {
-    if (m_iotSdkVersion == value)
-        return;
-    m_iotSdkVersion = value;
-    emit iotSdkVersionChanged(m_iotSdkVersion);
+    if (assignIfChanged(m_iotSdkVersion, value))
+        emit iotSdkVersionChanged(m_iotSdkVersion);
 }
 
 void ConfigurationManager::set_staticIPEnabled(bool value)
 {
-    if (m_staticIPEnabled == value)
-        return;
-    m_staticIPEnabled = value;
-    emit staticIPEnabledChanged(m_staticIPEnabled);
+    if (assignIfChanged(m_staticIPEnabled, value))
+        emit staticIPEnabledChanged(m_staticIPEnabled);
 }
 
 void ConfigurationManager::set_networkMode(int value)
 {
-    if (m_networkMode == value)
-        return;
-    m_networkMode = value;
-    emit networkModeChanged(m_networkMode);
+    if (assignIfChanged(m_networkMode, value))
+        emit networkModeChanged(m_networkMode);
 }
 
 void ConfigurationManager::set_ipAddress(const QString &value)
@@ -1237,74 +1209,56 @@ void ConfigurationManager::set_gateway(const QString &value)
 
 void ConfigurationManager::set_interfaceName(const QString &value)
 {
-    if (m_interfaceName == value)
-        return;
-    m_interfaceName = value;
-    emit interfaceNameChanged(m_interfaceName);
+    if (assignIfChanged(m_interfaceName, value))
+        emit interfaceNameChanged(m_interfaceName);
 }
 
 void ConfigurationManager::set_macAddress(const QString &value)
 {
-    if (m_macAddress == value)
-        return;
-    m_macAddress = value;
-    emit macAddressChanged(m_macAddress);
+    if (assignIfChanged(m_macAddress, value))
+        emit macAddressChanged(m_macAddress);
 }
 
 void ConfigurationManager::set_wifiSSID(const QString &value)
 {
-    if (m_wifiSSID == value)
-        return;
-    m_wifiSSID = value;
-    emit wifiSSIDChanged(m_wifiSSID);
+    if (assignIfChanged(m_wifiSSID, value))
+        emit wifiSSIDChanged(m_wifiSSID);
 }
 
 void ConfigurationManager::set_wifiPassword(const QString &value)
 {
-    if (m_wifiPassword == value)
-        return;
-    m_wifiPassword = value;
-    emit wifiPasswordChanged(m_wifiPassword);
+    if (assignIfChanged(m_wifiPassword, value))
+        emit wifiPasswordChanged(m_wifiPassword);
 }
 
 void ConfigurationManager::set_wifiSSIDRestore(const QString &value)
 {
-    if (m_wifiSSIDRestore == value)
-        return;
-    m_wifiSSIDRestore = value;
-    emit wifiSSIDRestoreChanged(m_wifiSSIDRestore);
+    if (assignIfChanged(m_wifiSSIDRestore, value))
+        emit wifiSSIDRestoreChanged(m_wifiSSIDRestore);
 }
 
 void ConfigurationManager::set_wifiPasswordRestore(const QString &value)
 {
-    if (m_wifiPasswordRestore == value)
-        return;
-    m_wifiPasswordRestore = value;
-    emit wifiPasswordRestoreChanged(m_wifiPasswordRestore);
+    if (assignIfChanged(m_wifiPasswordRestore, value))
+        emit wifiPasswordRestoreChanged(m_wifiPasswordRestore);
 }
 
 void ConfigurationManager::set_wifiIdentity(const QString &value)
 {
-    if (m_wifiIdentity == value)
-        return;
-    m_wifiIdentity = value;
-    emit wifiIdentityChanged(m_wifiIdentity);
+    if (assignIfChanged(m_wifiIdentity, value))
+        emit wifiIdentityChanged(m_wifiIdentity);
 }
 
 void ConfigurationManager::set_wpaEnabled(bool value)
 {
-    if (m_wpaEnabled == value)
-        return;
-    m_wpaEnabled = value;
-    emit wpaEnabledChanged(m_wpaEnabled);
+    if (assignIfChanged(m_wpaEnabled, value))
+        emit wpaEnabledChanged(m_wpaEnabled);
 }
 
 void ConfigurationManager::set_wifiStaticIp(bool value)
 {
-    if (m_wifiStaticIp == value)
-        return;
-    m_wifiStaticIp = value;
-    emit wifiStaticIpChanged(m_wifiStaticIp);
+    if (assignIfChanged(m_wifiStaticIp, value))
+        emit wifiStaticIpChanged(m_wifiStaticIp);
 }
 
 void ConfigurationManager::set_wifiIpAddr(const QString &value)
@@ -1330,58 +1284,44 @@ void ConfigurationManager::set_wifiGateway(const QString &value)
 
 void ConfigurationManager::set_wifiInterfaceName(const QString &value)
 {
-    if (m_wifiInterfaceName == value)
-        return;
-    m_wifiInterfaceName = value;
-    emit wifiInterfaceNameChanged(m_wifiInterfaceName);
+    if (assignIfChanged(m_wifiInterfaceName, value))
+        emit wifiInterfaceNameChanged(m_wifiInterfaceName);
 }
 
 void ConfigurationManager::set_wifiBroadcast(const QString &value)
 {
-    if (m_wifiBroadcast == value)
-        return;
-    m_wifiBroadcast = value;
-    emit wifiBroadcastChanged(m_wifiBroadcast);
+    if (assignIfChanged(m_wifiBroadcast, value))
+        emit wifiBroadcastChanged(m_wifiBroadcast);
 }
 
 void ConfigurationManager::set_ethBroadcast(const QString &value)
 {
-    if (m_ethBroadcast == value)
-        return;
-    m_ethBroadcast = value;
-    emit ethBroadcastChanged(m_ethBroadcast);
+    if (assignIfChanged(m_ethBroadcast, value))
+        emit ethBroadcastChanged(m_ethBroadcast);
 }
 
 void ConfigurationManager::set_wifiEnabled(bool value)
 {
-    if (m_wifiEnabled == value)
-        return;
-    m_wifiEnabled = value;
-    emit wifiEnabledChanged(m_wifiEnabled);
+    if (assignIfChanged(m_wifiEnabled, value))
+        emit wifiEnabledChanged(m_wifiEnabled);
 }
 
 void ConfigurationManager::set_ethEnabled(bool value)
 {
-    if (m_ethEnabled == value)
-        return;
-    m_ethEnabled = value;
-    emit ethEnabledChanged(m_ethEnabled);
+    if (assignIfChanged(m_ethEnabled, value))
+        emit ethEnabledChanged(m_ethEnabled);
 }
 
 void ConfigurationManager::set_productsEditEnabled(bool value)
 {
-    if (m_productsEditEnabled == value)
-        return;
-    m_productsEditEnabled = value;
-    emit productsEditEnabledChanged(m_productsEditEnabled);
+    if (assignIfChanged(m_productsEditEnabled, value))
+        emit productsEditEnabledChanged(m_productsEditEnabled);
 }
 
 void ConfigurationManager::set_iotConnected(bool value)
 {
-    if (m_iotConnected == value)
-        return;
-    m_iotConnected = value;
-    emit iotConnectedChanged(m_iotConnected);
+    if (assignIfChanged(m_iotConnected, value))
+        emit iotConnectedChanged(m_iotConnected);
 }
 
 void ConfigurationManager::set_useFirstEnabled(bool value)
@@ -1446,280 +1386,210 @@ void ConfigurationManager::set_passwdL4(const QString &value)
 
 void ConfigurationManager::set_timeFormatAMPM(bool value)
 {
-    if (m_timeFormatAMPM == value)
-        return;
-    m_timeFormatAMPM = value;
-    emit timeFormatAMPMChanged(m_timeFormatAMPM);
+    if (assignIfChanged(m_timeFormatAMPM, value))
+        emit timeFormatAMPMChanged(m_timeFormatAMPM);
 }
 
 void ConfigurationManager::set_dstEnabled(bool value)
 {
-    if (m_dstEnabled == value)
-        return;
-    m_dstEnabled = value;
-    emit dstEnabledChanged(m_dstEnabled);
+    if (assignIfChanged(m_dstEnabled, value))
+        emit dstEnabledChanged(m_dstEnabled);
 }
 
 void ConfigurationManager::set_ntpOn(bool value)
 {
-    if (m_ntpOn == value)
-        return;
-    m_ntpOn = value;
-    emit ntpOnChanged(m_ntpOn);
+    if (assignIfChanged(m_ntpOn, value))
+        emit ntpOnChanged(m_ntpOn);
 }
 
 void ConfigurationManager::set_timeZoneIndex(int value)
 {
-    if (m_timeZoneIndex == value)
-        return;
-    m_timeZoneIndex = value;
-    emit timeZoneIndexChanged(m_timeZoneIndex);
+    if (assignIfChanged(m_timeZoneIndex, value))
+        emit timeZoneIndexChanged(m_timeZoneIndex);
 }
 
 void ConfigurationManager::set_wifiScanString(const QString &value)
 {
-    if (m_wifiScanString == value)
-        return;
-    m_wifiScanString = value;
-    emit wifiScanStringChanged(m_wifiScanString);
+    if (assignIfChanged(m_wifiScanString, value))
+        emit wifiScanStringChanged(m_wifiScanString);
 }
 
 void ConfigurationManager::setCabinetIndex(int value)
 {
-    if (m_cabinetIndex == value)
-        return;
-    m_cabinetIndex = value;
-    emit cabinetIndexChanged(m_cabinetIndex);
+    if (assignIfChanged(m_cabinetIndex, value))
+        emit cabinetIndexChanged(m_cabinetIndex);
 }
 
 void ConfigurationManager::setCabinetNameIndex(int value)
 {
-    if (m_cabinetNameIndex == value)
-        return;
-    m_cabinetNameIndex = value;
-    emit cabinetNameIndexChanged(m_cabinetNameIndex);
+    if (assignIfChanged(m_cabinetNameIndex, value))
+        emit cabinetNameIndexChanged(m_cabinetNameIndex);
 }
 
 void ConfigurationManager::set_productsHashCode(const QString &value)
 {
-    if (m_productsHashCode == value)
-        return;
-    m_productsHashCode = value;
-    emit productsHashCodeChanged(m_productsHashCode);
+    if (assignIfChanged(m_productsHashCode, value))
+        emit productsHashCodeChanged(m_productsHashCode);
 }
 
 void ConfigurationManager::set_productsHashCodeTs(const QString &value)
 {
-    if (m_productsHashCodeTs == value)
-        return;
-    m_productsHashCodeTs = value;
-    emit productsHashCodeTsChanged(m_productsHashCodeTs);
+    if (assignIfChanged(m_productsHashCodeTs, value))
+        emit productsHashCodeTsChanged(m_productsHashCodeTs);
 }
 
 void ConfigurationManager::set_importedMenu(const QString &value)
 {
-    if (m_importedMenu == value)
-        return;
-    m_importedMenu = value;
-    emit importedMenuChanged(m_importedMenu);
+    if (assignIfChanged(m_importedMenu, value))
+        emit importedMenuChanged(m_importedMenu);
 }
 
 void ConfigurationManager::set_soundLevel(int value)
 {
-    if (m_soundLevel == value)
-        return;
-    m_soundLevel = value;
-    emit soundLevelChanged(m_soundLevel);
+    if (assignIfChanged(m_soundLevel, value))
+        emit soundLevelChanged(m_soundLevel);
 }
 
 void ConfigurationManager::set_powerSource(int value)
 {
-    if (m_powerSource == value)
-        return;
-    m_powerSource = value;
-    emit powerSourceChanged(m_powerSource);
+    if (assignIfChanged(m_powerSource, value))
+        emit powerSourceChanged(m_powerSource);
 }
 
 void ConfigurationManager::set_menuBarColor(const QString &value)
 {
-    if (m_menuBarColor == value)
-        return;
-    m_menuBarColor = value;
-    emit menuBarColorChanged(m_menuBarColor);
+    if (assignIfChanged(m_menuBarColor, value))
+        emit menuBarColorChanged(m_menuBarColor);
 }
 
 void ConfigurationManager::set_performanceDataInterval(int value)
 {
-    if (m_performanceDataInterval == value)
-        return;
-    m_performanceDataInterval = value;
-    emit performanceDataIntervalChanged(m_performanceDataInterval);
+    if (assignIfChanged(m_performanceDataInterval, value))
+        emit performanceDataIntervalChanged(m_performanceDataInterval);
 }
 
 void ConfigurationManager::set_firmwareVersion(const QString &value)
 {
-    if (m_firmwareVersion == value)
-        return;
-    m_firmwareVersion = value;
-    emit firmwareVersionChanged(m_firmwareVersion);
+    if (assignIfChanged(m_firmwareVersion, value))
+        emit firmwareVersionChanged(m_firmwareVersion);
 }
 
 void ConfigurationManager::set_productDiscardFlash(bool value)
 {
-    if (m_productDiscardFlash == value)
-        return;
-    m_productDiscardFlash = value;
-    emit productDiscardFlashChanged(m_productDiscardFlash);
+    if (assignIfChanged(m_productDiscardFlash, value))
+        emit productDiscardFlashChanged(m_productDiscardFlash);
 }
 
 void ConfigurationManager::set_usedLanguages(uint value)
 {
-    if (m_usedLanguages == value)
-        return;
-    m_usedLanguages = value;
-    emit usedLanguagesChanged(m_usedLanguages);
+    if (assignIfChanged(m_usedLanguages, value))
+        emit usedLanguagesChanged(m_usedLanguages);
 }
 
 void ConfigurationManager::set_ecoShelfHeatMode(int value)
 {
-    if (m_ecoShelfHeatMode == value)
-        return;
-    m_ecoShelfHeatMode = value;
-    emit ecoShelfHeatModeChanged(m_ecoShelfHeatMode);
+    if (assignIfChanged(m_ecoShelfHeatMode, value))
+        emit ecoShelfHeatModeChanged(m_ecoShelfHeatMode);
 }
 
 void ConfigurationManager::set_ecoShelfHeatTemp(int value)
 {
-    if (m_ecoShelfHeatTemp == value)
-        return;
-    m_ecoShelfHeatTemp = value;
-    emit ecoShelfHeatTempChanged(m_ecoShelfHeatTemp);
+    if (assignIfChanged(m_ecoShelfHeatTemp, value))
+        emit ecoShelfHeatTempChanged(m_ecoShelfHeatTemp);
 }
 
 void ConfigurationManager::set_ecoActivateMode(int value)
 {
-    if (m_ecoActivateMode == value)
-        return;
-    m_ecoActivateMode = value;
-    emit ecoActivateModeChanged(m_ecoActivateMode);
+    if (assignIfChanged(m_ecoActivateMode, value))
+        emit ecoActivateModeChanged(m_ecoActivateMode);
 }
 
 void ConfigurationManager::set_ecoActivateTimeout(int value)
 {
-    if (m_ecoActivateTimeout == value)
-        return;
-    m_ecoActivateTimeout = value;
-    emit ecoActivateTimeoutChanged(m_ecoActivateTimeout);
+    if (assignIfChanged(m_ecoActivateTimeout, value))
+        emit ecoActivateTimeoutChanged(m_ecoActivateTimeout);
 }
 
 void ConfigurationManager::set_screenCleanActive(int value)
 {
-    if (m_screenCleanActive == value)
-        return;
-    m_screenCleanActive = value;
-    emit screenCleanActiveChanged(m_screenCleanActive);
+    if (assignIfChanged(m_screenCleanActive, value))
+        emit screenCleanActiveChanged(m_screenCleanActive);
 }
 
 void ConfigurationManager::set_screenCleanTimeout(int value)
 {
-    if (m_screenCleanTimeout == value)
-        return;
-    m_screenCleanTimeout = value;
-    emit screenCleanTimeoutChanged(m_screenCleanTimeout);
+    if (assignIfChanged(m_screenCleanTimeout, value))
+        emit screenCleanTimeoutChanged(m_screenCleanTimeout);
 }
 
 void ConfigurationManager::set_timerColorStatus(bool value)
 {
-    if (m_timerColorStatus == value)
-        return;
-    m_timerColorStatus = value;
-    emit timerColorStatusChanged(m_timerColorStatus);
+    if (assignIfChanged(m_timerColorStatus, value))
+        emit timerColorStatusChanged(m_timerColorStatus);
 }
 
 void ConfigurationManager::set_advancedZoneOptionsEnable(bool value)
 {
-    if (m_advancedZoneOptionsEnable == value)
-        return;
-    m_advancedZoneOptionsEnable = value;
-    emit advancedZoneOptionsEnableChanged(m_advancedZoneOptionsEnable);
+    if (assignIfChanged(m_advancedZoneOptionsEnable, value))
+        emit advancedZoneOptionsEnableChanged(m_advancedZoneOptionsEnable);
 }
 
 void ConfigurationManager::set_networkSettingsUpdated(bool value)
 {
-    if (m_networkSettingsUpdated == value)
-        return;
-    m_networkSettingsUpdated = value;
-    emit networkSettingsUpdatedChanged(m_networkSettingsUpdated);
+    if (assignIfChanged(m_networkSettingsUpdated, value))
+        emit networkSettingsUpdatedChanged(m_networkSettingsUpdated);
 }
 
 void ConfigurationManager::set_panMessagesEnable(bool value)
 {
-    if (m_panMessagesEnable == value)
-        return;
-    m_panMessagesEnable = value;
-    emit panMessagesEnableChanged(m_panMessagesEnable);
+    if (assignIfChanged(m_panMessagesEnable, value))
+        emit panMessagesEnableChanged(m_panMessagesEnable);
 }
 
 void ConfigurationManager::set_universalPanSoundEnable(bool value)
 {
-    if (m_universalPanSoundEnable == value)
-        return;
-    m_universalPanSoundEnable = value;
-    emit universalPanSoundEnableChanged(m_universalPanSoundEnable);
+    if (assignIfChanged(m_universalPanSoundEnable, value))
+        emit universalPanSoundEnableChanged(m_universalPanSoundEnable);
 }
 
 void ConfigurationManager::set_customerIdStr(const QString &value)
 {
-    if (m_customerIdStr == value)
-        return;
-    m_customerIdStr = value;
-    emit customerIdStrChanged(m_customerIdStr);
+    if (assignIfChanged(m_customerIdStr, value))
+        emit customerIdStrChanged(m_customerIdStr);
 }
 
 void ConfigurationManager::set_selectedCustomConfig(const QString &value)
 {
-    if (m_selectedCustomConfig == value)
-        return;
-    m_selectedCustomConfig = value;
-    emit selectedCustomConfigChanged(m_selectedCustomConfig);
+    if (assignIfChanged(m_selectedCustomConfig, value))
+        emit selectedCustomConfigChanged(m_selectedCustomConfig);
 }
 
 void ConfigurationManager::set_discardDurationEnabled(int value)
 {
-    if (m_discardDurationEnabled == value)
-        return;
-    m_discardDurationEnabled = value;
-    emit discardDurationEnabledChanged(m_discardDurationEnabled);
+    if (assignIfChanged(m_discardDurationEnabled, value))
+        emit discardDurationEnabledChanged(m_discardDurationEnabled);
 }
 
 void ConfigurationManager::set_discardSoundDuration(int value)
 {
-    if (m_discardSoundDuration == value)
-        return;
-    m_discardSoundDuration = value;
-    emit discardSoundDurationChanged(m_discardSoundDuration);
+    if (assignIfChanged(m_discardSoundDuration, value))
+        emit discardSoundDurationChanged(m_discardSoundDuration);
 }
 
 void ConfigurationManager::set_menuVersion(const QString &value)
 {
-    if (m_menuVersion == value)
-        return;
-    m_menuVersion = value;
-    emit menuVersionChanged(m_menuVersion);
+    if (assignIfChanged(m_menuVersion, value))
+        emit menuVersionChanged(m_menuVersion);
 }
 
 void ConfigurationManager::set_menuDescription(const QString &value)
 {
-    if (m_menuDescription == value)
-        return;
-    m_menuDescription = value;
-    emit menuDescriptionChanged(m_menuDescription);
+    if (assignIfChanged(m_menuDescription, value))
+        emit menuDescriptionChanged(m_menuDescription);
 }
 
 void ConfigurationManager::set_verticalFlip(bool value)
 {
-    if (m_verticalFlip == value)
-        return;
-    m_verticalFlip = value;
-    emit verticalFlipChanged(m_verticalFlip);
+    if (assignIfChanged(m_verticalFlip, value))
+        emit verticalFlipChanged(m_verticalFlip);
 }

@@ -1,5 +1,7 @@
 #include "eoltesting.h"
 
+#include "property/assignifchanged.h"
+
 #include "statemachine/statemachinebuilder.h"
 
 EolTesting::EolTesting(QObject *parent)
@@ -17,10 +19,8 @@ void EolTesting::buildMachine()
 
 void EolTesting::setEolTestStarted(bool value)
 {
-    if (m_eolTestStarted == value)
-        return;
-    m_eolTestStarted = value;
-    emit eolTestStartedChanged(m_eolTestStarted);
+    if (assignIfChanged(m_eolTestStarted, value))
+        emit eolTestStartedChanged(m_eolTestStarted);
 }
 
 void EolTesting::startUdpbroadcast()

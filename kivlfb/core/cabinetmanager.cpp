@@ -1,5 +1,7 @@
 #include "cabinetmanager.h"
 
+#include "property/assignifchanged.h"
+
 #include <cmath>
 
 #include "platform/kivroot.h"
@@ -73,386 +75,290 @@ bool CabinetManager::eventFilter(QObject *watched, QEvent *event)
 
 void CabinetManager::set_iAmMaster(bool value)
 {
-    if (m_iAmMaster == value)
-        return;
-    m_iAmMaster = value;
-    emit iAmMasterChanged(m_iAmMaster);
+    if (assignIfChanged(m_iAmMaster, value))
+        emit iAmMasterChanged(m_iAmMaster);
 }
 
 void CabinetManager::set_uiRole(int value)
 {
-    if (m_uiRole == value)
-        return;
-    m_uiRole = value;
-    emit uiRoleChanged(m_uiRole);
+    if (assignIfChanged(m_uiRole, value))
+        emit uiRoleChanged(m_uiRole);
 }
 
 void CabinetManager::set_mirrorDisplay(bool value)
 {
-    if (m_mirrorDisplay == value)
-        return;
-    m_mirrorDisplay = value;
-    emit mirrorDisplayChanged(m_mirrorDisplay);
+    if (assignIfChanged(m_mirrorDisplay, value))
+        emit mirrorDisplayChanged(m_mirrorDisplay);
 }
 
 void CabinetManager::set_orientationPortrait(bool value)
 {
-    if (m_orientationPortrait == value)
-        return;
-    m_orientationPortrait = value;
-    emit orientationPortraitChanged(m_orientationPortrait);
+    if (assignIfChanged(m_orientationPortrait, value))
+        emit orientationPortraitChanged(m_orientationPortrait);
 }
 
 void CabinetManager::set_singleColumnUnit(bool value)
 {
-    if (m_singleColumnUnit == value)
-        return;
-    m_singleColumnUnit = value;
-    emit singleColumnUnitChanged(m_singleColumnUnit);
+    if (assignIfChanged(m_singleColumnUnit, value))
+        emit singleColumnUnitChanged(m_singleColumnUnit);
 }
 
 void CabinetManager::set_verticalFlip(bool value)
 {
-    if (m_verticalFlip == value)
-        return;
-    m_verticalFlip = value;
-    emit verticalFlipChanged(m_verticalFlip);
+    if (assignIfChanged(m_verticalFlip, value))
+        emit verticalFlipChanged(m_verticalFlip);
 }
 
 void CabinetManager::set_cabinetConfiguration(int value)
 {
-    if (m_cabinetConfiguration == value)
-        return;
-    m_cabinetConfiguration = value;
-    emit cabinetConfigurationChanged(m_cabinetConfiguration);
+    if (assignIfChanged(m_cabinetConfiguration, value))
+        emit cabinetConfigurationChanged(m_cabinetConfiguration);
 }
 
 void CabinetManager::set_hasMirrorDisplay(bool value)
 {
-    if (m_hasMirrorDisplay == value)
-        return;
-    m_hasMirrorDisplay = value;
-    emit hasMirrorDisplayChanged(m_hasMirrorDisplay);
+    if (assignIfChanged(m_hasMirrorDisplay, value))
+        emit hasMirrorDisplayChanged(m_hasMirrorDisplay);
 }
 
 void CabinetManager::set_hasSecondaryDisplay(bool value)
 {
-    if (m_hasSecondaryDisplay == value)
-        return;
-    m_hasSecondaryDisplay = value;
-    emit hasSecondaryDisplayChanged(m_hasSecondaryDisplay);
+    if (assignIfChanged(m_hasSecondaryDisplay, value))
+        emit hasSecondaryDisplayChanged(m_hasSecondaryDisplay);
 }
 
 void CabinetManager::set_numberOfZones(int value)
 {
-    if (m_numberOfZones == value)
-        return;
-    m_numberOfZones = value;
-    emit numberOfZonesChanged(m_numberOfZones);
+    if (assignIfChanged(m_numberOfZones, value))
+        emit numberOfZonesChanged(m_numberOfZones);
 }
 
 void CabinetManager::set_zonesPerRow(int value)
 {
-    if (m_zonesPerRow == value)
-        return;
-    m_zonesPerRow = value;
-    emit zonesPerRowChanged(m_zonesPerRow);
+    if (assignIfChanged(m_zonesPerRow, value))
+        emit zonesPerRowChanged(m_zonesPerRow);
 }
 
 void CabinetManager::set_traysPerZone(int value)
 {
-    if (m_traysPerZone == value)
-        return;
-    m_traysPerZone = value;
-    emit traysPerZoneChanged(m_traysPerZone);
+    if (assignIfChanged(m_traysPerZone, value))
+        emit traysPerZoneChanged(m_traysPerZone);
 }
 
 void CabinetManager::set_traysPerCabinet(int value)
 {
-    if (m_traysPerCabinet == value)
-        return;
-    m_traysPerCabinet = value;
-    emit traysPerCabinetChanged(m_traysPerCabinet);
+    if (assignIfChanged(m_traysPerCabinet, value))
+        emit traysPerCabinetChanged(m_traysPerCabinet);
 }
 
 void CabinetManager::set_numOfTempProbes(int value)
 {
-    if (m_numOfTempProbes == value)
-        return;
-    m_numOfTempProbes = value;
-    emit numOfTempProbesChanged(m_numOfTempProbes);
+    if (assignIfChanged(m_numOfTempProbes, value))
+        emit numOfTempProbesChanged(m_numOfTempProbes);
 }
 
 void CabinetManager::set_tempHandling(int value)
 {
-    if (m_tempHandling == value)
-        return;
-    m_tempHandling = value;
-    emit tempHandlingChanged(m_tempHandling);
+    if (assignIfChanged(m_tempHandling, value))
+        emit tempHandlingChanged(m_tempHandling);
 }
 
 void CabinetManager::set_tempLayout(int value)
 {
-    if (m_tempLayout == value)
-        return;
-    m_tempLayout = value;
-    emit tempLayoutChanged(m_tempLayout);
+    if (assignIfChanged(m_tempLayout, value))
+        emit tempLayoutChanged(m_tempLayout);
 }
 
 void CabinetManager::set_isIndividualDpSelectable(bool value)
 {
-    if (m_isIndividualDpSelectable == value)
-        return;
-    m_isIndividualDpSelectable = value;
-    emit isIndividualDpSelectableChanged(m_isIndividualDpSelectable);
+    if (assignIfChanged(m_isIndividualDpSelectable, value))
+        emit isIndividualDpSelectableChanged(m_isIndividualDpSelectable);
 }
 
 void CabinetManager::set_hasFan(bool value)
 {
-    if (m_hasFan == value)
-        return;
-    m_hasFan = value;
-    emit hasFanChanged(m_hasFan);
+    if (assignIfChanged(m_hasFan, value))
+        emit hasFanChanged(m_hasFan);
 }
 
 void CabinetManager::set_temperatureUnit(int value)
 {
-    if (m_temperatureUnit == value)
-        return;
-    m_temperatureUnit = value;
-    emit temperatureUnitChanged(m_temperatureUnit);
+    if (assignIfChanged(m_temperatureUnit, value))
+        emit temperatureUnitChanged(m_temperatureUnit);
 }
 
 void CabinetManager::set_discardFlash(bool value)
 {
-    if (m_discardFlash == value)
-        return;
-    m_discardFlash = value;
-    emit discardFlashChanged(m_discardFlash);
+    if (assignIfChanged(m_discardFlash, value))
+        emit discardFlashChanged(m_discardFlash);
 }
 
 void CabinetManager::set_discardText(int value)
 {
-    if (m_discardText == value)
-        return;
-    m_discardText = value;
-    emit discardTextChanged(m_discardText != 0);
+    if (assignIfChanged(m_discardText, value))
+        emit discardTextChanged(m_discardText != 0);
 }
 
 void CabinetManager::set_shelfNumbersEnable(bool value)
 {
-    if (m_shelfNumbersEnable == value)
-        return;
-    m_shelfNumbersEnable = value;
-    emit shelfNumbersEnableChanged(m_shelfNumbersEnable);
+    if (assignIfChanged(m_shelfNumbersEnable, value))
+        emit shelfNumbersEnableChanged(m_shelfNumbersEnable);
 }
 
 void CabinetManager::set_shelfNumberingOrder(int value)
 {
-    if (m_shelfNumberingOrder == value)
-        return;
-    m_shelfNumberingOrder = value;
-    emit shelfNumberingOrderChanged(m_shelfNumberingOrder);
+    if (assignIfChanged(m_shelfNumberingOrder, value))
+        emit shelfNumberingOrderChanged(m_shelfNumberingOrder);
 }
 
 void CabinetManager::set_startingShelfNumber(int value)
 {
-    if (m_startingShelfNumber == value)
-        return;
-    m_startingShelfNumber = value;
-    emit startingShelfNumberChanged(m_startingShelfNumber);
+    if (assignIfChanged(m_startingShelfNumber, value))
+        emit startingShelfNumberChanged(m_startingShelfNumber);
 }
 
 void CabinetManager::set_haccpEnabled(bool value)
 {
-    if (m_haccpEnabled == value)
-        return;
-    m_haccpEnabled = value;
-    emit haccpEnabledChanged(m_haccpEnabled);
+    if (assignIfChanged(m_haccpEnabled, value))
+        emit haccpEnabledChanged(m_haccpEnabled);
 }
 
 void CabinetManager::set_touchBasedTransfer(bool value)
 {
-    if (m_touchBasedTransfer == value)
-        return;
-    m_touchBasedTransfer = value;
-    emit touchBasedTransferChanged(m_touchBasedTransfer);
+    if (assignIfChanged(m_touchBasedTransfer, value))
+        emit touchBasedTransferChanged(m_touchBasedTransfer);
 }
 
 void CabinetManager::set_productIdDisplayEnable(bool value)
 {
-    if (m_productIdDisplayEnable == value)
-        return;
-    m_productIdDisplayEnable = value;
-    emit productIdDisplayEnableChanged(m_productIdDisplayEnable);
+    if (assignIfChanged(m_productIdDisplayEnable, value))
+        emit productIdDisplayEnableChanged(m_productIdDisplayEnable);
 }
 
 void CabinetManager::set_advancedZoneOptionsEnable(bool value)
 {
-    if (m_advancedZoneOptionsEnable == value)
-        return;
-    m_advancedZoneOptionsEnable = value;
-    emit advancedZoneOptionsEnableChanged(m_advancedZoneOptionsEnable);
+    if (assignIfChanged(m_advancedZoneOptionsEnable, value))
+        emit advancedZoneOptionsEnableChanged(m_advancedZoneOptionsEnable);
 }
 
 void CabinetManager::set_viewZoneTemperatureEnable(bool value)
 {
-    if (m_viewZoneTemperatureEnable == value)
-        return;
-    m_viewZoneTemperatureEnable = value;
-    emit viewZoneTemperatureEnableChanged(m_viewZoneTemperatureEnable);
+    if (assignIfChanged(m_viewZoneTemperatureEnable, value))
+        emit viewZoneTemperatureEnableChanged(m_viewZoneTemperatureEnable);
 }
 
 void CabinetManager::set_cleaningModeEnable(bool value)
 {
-    if (m_cleaningModeEnable == value)
-        return;
-    m_cleaningModeEnable = value;
-    emit cleaningModeEnableChanged(m_cleaningModeEnable);
+    if (assignIfChanged(m_cleaningModeEnable, value))
+        emit cleaningModeEnableChanged(m_cleaningModeEnable);
 }
 
 void CabinetManager::set_sysTime(const QTime &value)
 {
-    if (m_sysTime == value)
-        return;
-    m_sysTime = value;
-    emit sysTimeChanged(m_sysTime);
+    if (assignIfChanged(m_sysTime, value))
+        emit sysTimeChanged(m_sysTime);
 }
 
 void CabinetManager::set_restoreHoldingFlag(bool value)
 {
-    if (m_restoreHoldingFlag == value)
-        return;
-    m_restoreHoldingFlag = value;
-    emit restoreHoldingFlagChanged(m_restoreHoldingFlag);
+    if (assignIfChanged(m_restoreHoldingFlag, value))
+        emit restoreHoldingFlagChanged(m_restoreHoldingFlag);
 }
 
 void CabinetManager::set_orientationId(int value)
 {
-    if (m_orientationId == value)
-        return;
-    m_orientationId = value;
-    emit orientationIdChanged(m_orientationId);
+    if (assignIfChanged(m_orientationId, value))
+        emit orientationIdChanged(m_orientationId);
 }
 
 void CabinetManager::set_slaveUiFound(bool value)
 {
-    if (m_slaveUiFound == value)
-        return;
-    m_slaveUiFound = value;
-    emit slaveUiFoundChanged(m_slaveUiFound);
+    if (assignIfChanged(m_slaveUiFound, value))
+        emit slaveUiFoundChanged(m_slaveUiFound);
 }
 
 void CabinetManager::set_slaveReadyForMaster(bool value)
 {
-    if (m_slaveReadyForMaster == value)
-        return;
-    m_slaveReadyForMaster = value;
-    emit slaveReadyForMasterChanged(m_slaveReadyForMaster);
+    if (assignIfChanged(m_slaveReadyForMaster, value))
+        emit slaveReadyForMasterChanged(m_slaveReadyForMaster);
 }
 
 void CabinetManager::set_holdRestoreReady(bool value)
 {
-    if (m_holdRestoreReady == value)
-        return;
-    m_holdRestoreReady = value;
-    emit holdRestoreReadyChanged(m_holdRestoreReady);
+    if (assignIfChanged(m_holdRestoreReady, value))
+        emit holdRestoreReadyChanged(m_holdRestoreReady);
 }
 
 void CabinetManager::set_activelyHolding(bool value)
 {
-    if (m_activelyHolding == value)
-        return;
-    m_activelyHolding = value;
-    emit activelyHoldingChanged(m_activelyHolding);
+    if (assignIfChanged(m_activelyHolding, value))
+        emit activelyHoldingChanged(m_activelyHolding);
 }
 
 void CabinetManager::set_numberOfRows(int value)
 {
-    if (m_numberOfRows == value)
-        return;
-    m_numberOfRows = value;
-    emit numberOfRowsChanged(m_numberOfRows);
+    if (assignIfChanged(m_numberOfRows, value))
+        emit numberOfRowsChanged(m_numberOfRows);
 }
 
 void CabinetManager::set_nfcEnabled(bool value)
 {
-    if (m_nfcEnabled == value)
-        return;
-    m_nfcEnabled = value;
-    emit nfcEnabledChanged(m_nfcEnabled);
+    if (assignIfChanged(m_nfcEnabled, value))
+        emit nfcEnabledChanged(m_nfcEnabled);
 }
 
 void CabinetManager::set_zoneViewType(int value)
 {
-    if (m_zoneViewType == value)
-        return;
-    m_zoneViewType = value;
-    emit zoneViewTypeChanged(m_zoneViewType);
+    if (assignIfChanged(m_zoneViewType, value))
+        emit zoneViewTypeChanged(m_zoneViewType);
 }
 
 void CabinetManager::set_perBinTemps(bool value)
 {
-    if (m_perBinTemps == value)
-        return;
-    m_perBinTemps = value;
-    emit perBinTempsChanged(m_perBinTemps);
+    if (assignIfChanged(m_perBinTemps, value))
+        emit perBinTempsChanged(m_perBinTemps);
 }
 
 void CabinetManager::set_powerSourceChoice(bool value)
 {
-    if (m_powerSourceChoice == value)
-        return;
-    m_powerSourceChoice = value;
-    emit powerSourceChoiceChanged(m_powerSourceChoice);
+    if (assignIfChanged(m_powerSourceChoice, value))
+        emit powerSourceChoiceChanged(m_powerSourceChoice);
 }
 
 void CabinetManager::set_uiDebug(bool value)
 {
-    if (m_uiDebug == value)
-        return;
-    m_uiDebug = value;
-    emit uiDebugChanged(m_uiDebug);
+    if (assignIfChanged(m_uiDebug, value))
+        emit uiDebugChanged(m_uiDebug);
 }
 
 void CabinetManager::set_zones2handle(int value)
 {
-    if (m_zones2handle == value)
-        return;
-    m_zones2handle = value;
-    emit zones2handleChanged(m_zones2handle);
+    if (assignIfChanged(m_zones2handle, value))
+        emit zones2handleChanged(m_zones2handle);
 }
 
 void CabinetManager::set_zones2handleStart(int value)
 {
-    if (m_zones2handleStart == value)
-        return;
-    m_zones2handleStart = value;
-    emit zones2handleStartChanged(m_zones2handleStart);
+    if (assignIfChanged(m_zones2handleStart, value))
+        emit zones2handleStartChanged(m_zones2handleStart);
 }
 
 void CabinetManager::set_tempRangeErrorDisable(bool value)
 {
-    if (m_tempRangeErrorDisable == value)
-        return;
-    m_tempRangeErrorDisable = value;
-    emit tempRangeErrorDisableChanged(m_tempRangeErrorDisable);
+    if (assignIfChanged(m_tempRangeErrorDisable, value))
+        emit tempRangeErrorDisableChanged(m_tempRangeErrorDisable);
 }
 
 void CabinetManager::set_pressGoBannerEnable(bool value)
 {
-    if (m_pressGoBannerEnable == value)
-        return;
-    m_pressGoBannerEnable = value;
-    emit pressGoBannerEnableChanged(m_pressGoBannerEnable);
+    if (assignIfChanged(m_pressGoBannerEnable, value))
+        emit pressGoBannerEnableChanged(m_pressGoBannerEnable);
 }
 
 void CabinetManager::set_pressGoDockPosition(int value)
 {
-    if (m_pressGoDockPosition == value)
-        return;
-    m_pressGoDockPosition = value;
-    emit pressGoDockPositionChanged(m_pressGoDockPosition);
+    if (assignIfChanged(m_pressGoDockPosition, value))
+        emit pressGoDockPositionChanged(m_pressGoDockPosition);
 }
 
 void CabinetManager::set_flashDriveMounted(bool value)
@@ -466,146 +372,110 @@ void CabinetManager::set_flashDriveMounted(bool value)
 
 void CabinetManager::set_linkedUseFirst(bool value)
 {
-    if (m_linkedUseFirst == value)
-        return;
-    m_linkedUseFirst = value;
-    emit linkedUseFirstChanged(m_linkedUseFirst);
+    if (assignIfChanged(m_linkedUseFirst, value))
+        emit linkedUseFirstChanged(m_linkedUseFirst);
 }
 
 void CabinetManager::set_maxCurrent(int value)
 {
-    if (m_maxCurrent == value)
-        return;
-    m_maxCurrent = value;
-    emit maxCurrentChanged(m_maxCurrent);
+    if (assignIfChanged(m_maxCurrent, value))
+        emit maxCurrentChanged(m_maxCurrent);
 }
 
 void CabinetManager::set_controlBoardType(int value)
 {
-    if (m_controlBoardType == value)
-        return;
-    m_controlBoardType = value;
-    emit controlBoardTypeChanged(m_controlBoardType);
+    if (assignIfChanged(m_controlBoardType, value))
+        emit controlBoardTypeChanged(m_controlBoardType);
 }
 
 void CabinetManager::set_numIOBoards(int value)
 {
-    if (m_numIOBoards == value)
-        return;
-    m_numIOBoards = value;
-    emit numIOBoardsChanged(m_numIOBoards);
+    if (assignIfChanged(m_numIOBoards, value))
+        emit numIOBoardsChanged(m_numIOBoards);
 }
 
 void CabinetManager::set_topTempOffset(int value)
 {
-    if (m_topTempOffset == value)
-        return;
-    m_topTempOffset = value;
-    emit topTempOffsetChanged(m_topTempOffset);
+    if (assignIfChanged(m_topTempOffset, value))
+        emit topTempOffsetChanged(m_topTempOffset);
 }
 
 void CabinetManager::set_topHeaterResistance(int value)
 {
-    if (m_topHeaterResistance == value)
-        return;
-    m_topHeaterResistance = value;
-    emit topHeaterResistanceChanged(m_topHeaterResistance);
+    if (assignIfChanged(m_topHeaterResistance, value))
+        emit topHeaterResistanceChanged(m_topHeaterResistance);
 }
 
 void CabinetManager::set_bottomTempOffset(int value)
 {
-    if (m_bottomTempOffset == value)
-        return;
-    m_bottomTempOffset = value;
-    emit bottomTempOffsetChanged(m_bottomTempOffset);
+    if (assignIfChanged(m_bottomTempOffset, value))
+        emit bottomTempOffsetChanged(m_bottomTempOffset);
 }
 
 void CabinetManager::set_bottomHeaterResistance(int value)
 {
-    if (m_bottomHeaterResistance == value)
-        return;
-    m_bottomHeaterResistance = value;
-    emit bottomHeaterResistanceChanged(m_bottomHeaterResistance);
+    if (assignIfChanged(m_bottomHeaterResistance, value))
+        emit bottomHeaterResistanceChanged(m_bottomHeaterResistance);
 }
 
 void CabinetManager::set_singleBinZone(int value)
 {
-    if (m_singleBinZone == value)
-        return;
-    m_singleBinZone = value;
-    emit singleBinZoneChanged(m_singleBinZone);
+    if (assignIfChanged(m_singleBinZone, value))
+        emit singleBinZoneChanged(m_singleBinZone);
 }
 
 void CabinetManager::set_zoneNumberingOrder(int value)
 {
-    if (m_zoneNumberingOrder == value)
-        return;
-    m_zoneNumberingOrder = value;
-    emit zoneNumberingOrderChanged(m_zoneNumberingOrder);
+    if (assignIfChanged(m_zoneNumberingOrder, value))
+        emit zoneNumberingOrderChanged(m_zoneNumberingOrder);
 }
 
 void CabinetManager::set_screenCleanModeEnable(bool value)
 {
-    if (m_screenCleanModeEnable == value)
-        return;
-    m_screenCleanModeEnable = value;
-    emit screenCleanModeEnableChanged();
+    if (assignIfChanged(m_screenCleanModeEnable, value))
+        emit screenCleanModeEnableChanged();
 }
 
 void CabinetManager::set_timerColorEnable(bool value)
 {
-    if (m_timerColorEnable == value)
-        return;
-    m_timerColorEnable = value;
-    emit timerColorEnableChanged();
+    if (assignIfChanged(m_timerColorEnable, value))
+        emit timerColorEnableChanged();
 }
 
 void CabinetManager::set_timerDecrementEnable(bool value)
 {
-    if (m_timerDecrementEnable == value)
-        return;
-    m_timerDecrementEnable = value;
-    emit timerDecrementEnableChanged(m_timerDecrementEnable);
+    if (assignIfChanged(m_timerDecrementEnable, value))
+        emit timerDecrementEnableChanged(m_timerDecrementEnable);
 }
 
 void CabinetManager::set_preferencesPageLock(bool value)
 {
-    if (m_preferencesPageLock == value)
-        return;
-    m_preferencesPageLock = value;
-    emit preferencesPageLockChanged(m_preferencesPageLock);
+    if (assignIfChanged(m_preferencesPageLock, value))
+        emit preferencesPageLockChanged(m_preferencesPageLock);
 }
 
 void CabinetManager::set_customerId(int value)
 {
-    if (m_customerId == value)
-        return;
-    m_customerId = value;
-    emit customerIdChanged(m_customerId);
+    if (assignIfChanged(m_customerId, value))
+        emit customerIdChanged(m_customerId);
 }
 
 void CabinetManager::set_powerSource(int value)
 {
-    if (m_powerSource == value)
-        return;
-    m_powerSource = value;
-    emit powerSourceChanged(m_powerSource);
+    if (assignIfChanged(m_powerSource, value))
+        emit powerSourceChanged(m_powerSource);
 }
 
 void CabinetManager::set_pluggedInMinutes(int value)
 {
-    if (m_pluggedInMinutes == value)
-        return;
-    m_pluggedInMinutes = value;
-    emit pluggedInMinutesChanged(m_pluggedInMinutes);
+    if (assignIfChanged(m_pluggedInMinutes, value))
+        emit pluggedInMinutesChanged(m_pluggedInMinutes);
 }
 
 void CabinetManager::set_heatersTestEnabled(bool value)
 {
-    if (m_heatersTestEnabled == value)
-        return;
-    m_heatersTestEnabled = value;
-    emit heatersTestEnabledChanged(m_heatersTestEnabled);
+    if (assignIfChanged(m_heatersTestEnabled, value))
+        emit heatersTestEnabledChanged(m_heatersTestEnabled);
 }
 
 void CabinetManager::set_holdRestoreReadyTrue()

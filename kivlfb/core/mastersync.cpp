@@ -1,5 +1,7 @@
 #include "mastersync.h"
 
+#include "property/assignifchanged.h"
+
 #include "platform/kivroot.h"
 #include "statemachine/statemachinebuilder.h"
 
@@ -113,58 +115,44 @@ void MasterSync::buildMachine()
 
 void MasterSync::set_syncNeeded(bool value)
 {
-    if (m_syncNeeded == value)
-        return;
-    m_syncNeeded = value;
-    emit syncNeededChanged(m_syncNeeded);
+    if (assignIfChanged(m_syncNeeded, value))
+        emit syncNeededChanged(m_syncNeeded);
 }
 
 void MasterSync::set_syncStatus(const QString &value)
 {
-    if (m_syncStatus == value)
-        return;
-    m_syncStatus = value;
-    emit syncStatusChanged(m_syncStatus);
+    if (assignIfChanged(m_syncStatus, value))
+        emit syncStatusChanged(m_syncStatus);
 }
 
 void MasterSync::set_showCloseButton(bool value)
 {
-    if (m_showCloseButton == value)
-        return;
-    m_showCloseButton = value;
-    emit showCloseButtonChanged(m_showCloseButton);
+    if (assignIfChanged(m_showCloseButton, value))
+        emit showCloseButtonChanged(m_showCloseButton);
 }
 
 void MasterSync::set_iAmMaster(bool value)
 {
-    if (m_iAmMaster == value)
-        return;
-    m_iAmMaster = value;
-    emit iAmMasterChanged(m_iAmMaster);
+    if (assignIfChanged(m_iAmMaster, value))
+        emit iAmMasterChanged(m_iAmMaster);
 }
 
 void MasterSync::set_slaveReadyForMaster(bool value)
 {
-    if (m_slaveReadyForMaster == value)
-        return;
-    m_slaveReadyForMaster = value;
-    emit slaveReadyForMasterChanged(m_slaveReadyForMaster);
+    if (assignIfChanged(m_slaveReadyForMaster, value))
+        emit slaveReadyForMasterChanged(m_slaveReadyForMaster);
 }
 
 void MasterSync::set_canbusSilenceSeconds(quint32 value)
 {
-    if (m_canbusSilenceSeconds == value)
-        return;
-    m_canbusSilenceSeconds = value;
-    emit canbusSilenceSecondsChanged(m_canbusSilenceSeconds);
+    if (assignIfChanged(m_canbusSilenceSeconds, value))
+        emit canbusSilenceSecondsChanged(m_canbusSilenceSeconds);
 }
 
 void MasterSync::set_canLinkBroken(bool value)
 {
-    if (m_canLinkBroken == value)
-        return;
-    m_canLinkBroken = value;
-    emit canLinkBrokenChanged(m_canLinkBroken);
+    if (assignIfChanged(m_canLinkBroken, value))
+        emit canLinkBrokenChanged(m_canLinkBroken);
 }
 
 void MasterSync::set_slaveUIfound(bool value)

@@ -1,5 +1,7 @@
 #include "tempprobestatemanager.h"
 
+#include "property/assignifchanged.h"
+
 #include "platform/kivclock.h"
 #include "statemachine/statemachinebuilder.h"
 
@@ -60,34 +62,26 @@ void TempProbeStateManager::buildMachine()
 
 void TempProbeStateManager::set_tps(int value)
 {
-    if (m_tps == value)
-        return;
-    m_tps = value;
-    emit tpsChanged(m_tps);
+    if (assignIfChanged(m_tps, value))
+        emit tpsChanged(m_tps);
 }
 
 void TempProbeStateManager::set_tpvalue(int value)
 {
-    if (m_tpvalue == value)
-        return;
-    m_tpvalue = value;
-    emit tpvalueChanged(m_tpvalue);
+    if (assignIfChanged(m_tpvalue, value))
+        emit tpvalueChanged(m_tpvalue);
 }
 
 void TempProbeStateManager::set_tpNumber(int value)
 {
-    if (m_tpNumber == value)
-        return;
-    m_tpNumber = value;
-    emit tpNumberChanged(m_tpNumber);
+    if (assignIfChanged(m_tpNumber, value))
+        emit tpNumberChanged(m_tpNumber);
 }
 
 void TempProbeStateManager::set_ignoreErrorsFlag(bool value)
 {
-    if (m_ignoreErrorsFlag == value)
-        return;
-    m_ignoreErrorsFlag = value;
-    emit ignoreErrorsFlagChanged(m_ignoreErrorsFlag);
+    if (assignIfChanged(m_ignoreErrorsFlag, value))
+        emit ignoreErrorsFlagChanged(m_ignoreErrorsFlag);
 }
 
 void TempProbeStateManager::enterState(int tps)

@@ -1,5 +1,7 @@
 #include "traybarsc.h"
 
+#include "property/assignifchanged.h"
+
 #include "core/zonemanager.h"
 #include "menus/daypartmanager.h"
 #include "menus/menumanager.h"
@@ -222,234 +224,176 @@ void TrayBarSc::buildMachine()
 
 void TrayBarSc::set_trayState(int value)
 {
-    if (m_trayState == value)
-        return;
-    m_trayState = value;
-    emit trayStateChanged(m_trayState);
+    if (assignIfChanged(m_trayState, value))
+        emit trayStateChanged(m_trayState);
 }
 
 void TrayBarSc::set_assigned(bool value)
 {
-    if (m_assigned == value)
-        return;
-    m_assigned = value;
-    emit assignedChanged(m_assigned);
+    if (assignIfChanged(m_assigned, value))
+        emit assignedChanged(m_assigned);
 }
 
 void TrayBarSc::set_productName(const QString &value)
 {
-    if (m_productName == value)
-        return;
-    m_productName = value;
-    emit productNameChanged(m_productName);
+    if (assignIfChanged(m_productName, value))
+        emit productNameChanged(m_productName);
 }
 
 void TrayBarSc::set_productAb(const QString &value)
 {
-    if (m_productAb == value)
-        return;
-    m_productAb = value;
-    emit productAbChanged(m_productAb);
+    if (assignIfChanged(m_productAb, value))
+        emit productAbChanged(m_productAb);
 }
 
 void TrayBarSc::set_productAb8(const QString &value)
 {
-    if (m_productAb8 == value)
-        return;
-    m_productAb8 = value;
-    emit productAb8Changed(m_productAb8);
+    if (assignIfChanged(m_productAb8, value))
+        emit productAb8Changed(m_productAb8);
 }
 
 void TrayBarSc::set_holding(bool value)
 {
-    if (m_holding == value)
-        return;
-    m_holding = value;
-    emit holdingChanged(m_holding);
+    if (assignIfChanged(m_holding, value))
+        emit holdingChanged(m_holding);
 }
 
 void TrayBarSc::set_holdTime(int value)
 {
-    if (m_holdTime == value)
-        return;
-    m_holdTime = value;
-    emit holdTimeChanged(m_holdTime);
+    if (assignIfChanged(m_holdTime, value))
+        emit holdTimeChanged(m_holdTime);
 }
 
 void TrayBarSc::set_holdTimePreSet(int value)
 {
-    if (m_holdTimePreSet == value)
-        return;
-    m_holdTimePreSet = value;
-    emit holdTimePreSetChanged(m_holdTimePreSet);
+    if (assignIfChanged(m_holdTimePreSet, value))
+        emit holdTimePreSetChanged(m_holdTimePreSet);
 }
 
 void TrayBarSc::set_remainingTime(int value)
 {
-    if (m_remainingTime == value)
-        return;
-    m_remainingTime = value;
-    emit remainingTimeChanged(m_remainingTime);
+    if (assignIfChanged(m_remainingTime, value))
+        emit remainingTimeChanged(m_remainingTime);
 }
 
 void TrayBarSc::set_warningTime(int value)
 {
-    if (m_warningTime == value)
-        return;
-    m_warningTime = value;
-    emit warningTimeChanged(m_warningTime);
+    if (assignIfChanged(m_warningTime, value))
+        emit warningTimeChanged(m_warningTime);
 }
 
 void TrayBarSc::set_restoreTime(int value)
 {
-    if (m_restoreTime == value)
-        return;
-    m_restoreTime = value;
-    emit restoreTimeChanged(m_restoreTime);
+    if (assignIfChanged(m_restoreTime, value))
+        emit restoreTimeChanged(m_restoreTime);
 }
 
 void TrayBarSc::set_panSize(int value)
 {
-    if (m_panSize == value)
-        return;
-    m_panSize = value;
-    emit panSizeChanged(m_panSize);
+    if (assignIfChanged(m_panSize, value))
+        emit panSizeChanged(m_panSize);
 }
 
 void TrayBarSc::set_panSizeX(const QString &value)
 {
-    if (m_panSizeX == value)
-        return;
-    m_panSizeX = value;
-    emit panSizeXChanged(m_panSizeX);
+    if (assignIfChanged(m_panSizeX, value))
+        emit panSizeXChanged(m_panSizeX);
 }
 
 void TrayBarSc::set_holdTemperature(int value)
 {
-    if (m_holdTemperature == value)
-        return;
-    m_holdTemperature = value;
-    emit holdTemperatureChanged(m_holdTemperature);
+    if (assignIfChanged(m_holdTemperature, value))
+        emit holdTemperatureChanged(m_holdTemperature);
 }
 
 void TrayBarSc::set_lowerTemperature(int value)
 {
-    if (m_lowerTemperature == value)
-        return;
-    m_lowerTemperature = value;
-    emit lowerTemperatureChanged(m_lowerTemperature);
+    if (assignIfChanged(m_lowerTemperature, value))
+        emit lowerTemperatureChanged(m_lowerTemperature);
 }
 
 void TrayBarSc::set_upperTemperature(int value)
 {
-    if (m_upperTemperature == value)
-        return;
-    m_upperTemperature = value;
-    emit upperTemperatureChanged(m_upperTemperature);
+    if (assignIfChanged(m_upperTemperature, value))
+        emit upperTemperatureChanged(m_upperTemperature);
 }
 
 void TrayBarSc::set_actualTemperature(int value)
 {
-    if (m_actualTemperature == value)
-        return;
-    m_actualTemperature = value;
-    emit actualTemperatureChanged(m_actualTemperature);
+    if (assignIfChanged(m_actualTemperature, value))
+        emit actualTemperatureChanged(m_actualTemperature);
 }
 
 void TrayBarSc::set_holdOffTemperature(int value)
 {
-    if (m_holdOffTemperature == value)
-        return;
-    m_holdOffTemperature = value;
-    emit holdOffTemperatureChanged(m_holdOffTemperature);
+    if (assignIfChanged(m_holdOffTemperature, value))
+        emit holdOffTemperatureChanged(m_holdOffTemperature);
 }
 
 void TrayBarSc::set_actualFanSpeed(int value)
 {
-    if (m_actualFanSpeed == value)
-        return;
-    m_actualFanSpeed = value;
-    emit actualFanSpeedChanged(m_actualFanSpeed);
+    if (assignIfChanged(m_actualFanSpeed, value))
+        emit actualFanSpeedChanged(m_actualFanSpeed);
 }
 
 void TrayBarSc::set_targetFanSpeed(int value)
 {
-    if (m_targetFanSpeed == value)
-        return;
-    m_targetFanSpeed = value;
-    emit targetFanSpeedChanged(m_targetFanSpeed);
+    if (assignIfChanged(m_targetFanSpeed, value))
+        emit targetFanSpeedChanged(m_targetFanSpeed);
 }
 
 void TrayBarSc::set_lidType(int value)
 {
-    if (m_lidType == value)
-        return;
-    m_lidType = value;
-    emit lidTypeChanged(m_lidType);
+    if (assignIfChanged(m_lidType, value))
+        emit lidTypeChanged(m_lidType);
 }
 
 void TrayBarSc::set_bottomType(int value)
 {
-    if (m_bottomType == value)
-        return;
-    m_bottomType = value;
-    emit bottomTypeChanged(m_bottomType);
+    if (assignIfChanged(m_bottomType, value))
+        emit bottomTypeChanged(m_bottomType);
 }
 
 void TrayBarSc::set_productId(int value)
 {
-    if (m_productId == value)
-        return;
-    m_productId = value;
-    emit productIdChanged(m_productId);
+    if (assignIfChanged(m_productId, value))
+        emit productIdChanged(m_productId);
 }
 
 void TrayBarSc::set_useBin(bool value)
 {
-    if (m_useBin == value)
-        return;
-    m_useBin = value;
-    emit useBinChanged(m_useBin);
+    if (assignIfChanged(m_useBin, value))
+        emit useBinChanged(m_useBin);
 }
 
 void TrayBarSc::set_groupID(int value)
 {
-    if (m_groupID == value)
-        return;
-    m_groupID = value;
-    emit groupIDChanged(m_groupID);
+    if (assignIfChanged(m_groupID, value))
+        emit groupIDChanged(m_groupID);
 }
 
 void TrayBarSc::set_groupIndex(int value)
 {
-    if (m_groupIndex == value)
-        return;
-    m_groupIndex = value;
-    emit groupIndexChanged(m_groupIndex);
+    if (assignIfChanged(m_groupIndex, value))
+        emit groupIndexChanged(m_groupIndex);
 }
 
 void TrayBarSc::set_groupPList(const QVariant &value)
 {
-    if (m_groupPList == value)
-        return;
-    m_groupPList = value;
-    emit groupPListChanged(m_groupPList);
+    if (assignIfChanged(m_groupPList, value))
+        emit groupPListChanged(m_groupPList);
 }
 
 void TrayBarSc::set_warningReason(int value)
 {
-    if (m_warningReason == value)
-        return;
-    m_warningReason = value;
-    emit warningReasonChanged(m_warningReason);
+    if (assignIfChanged(m_warningReason, value))
+        emit warningReasonChanged(m_warningReason);
 }
 
 void TrayBarSc::set_heatTime(int value)
 {
-    if (m_heatTime == value)
-        return;
-    m_heatTime = value;
-    emit heatTimeChanged(m_heatTime);
+    if (assignIfChanged(m_heatTime, value))
+        emit heatTimeChanged(m_heatTime);
 }
 
 void TrayBarSc::set_panId(qulonglong value)
@@ -464,18 +408,14 @@ void TrayBarSc::set_panId(qulonglong value)
 
 void TrayBarSc::set_timerBackColor(const QString &value)
 {
-    if (m_timerBackColor == value)
-        return;
-    m_timerBackColor = value;
-    emit timerBackColorChanged();
+    if (assignIfChanged(m_timerBackColor, value))
+        emit timerBackColorChanged();
 }
 
 void TrayBarSc::set_timerForeColor(const QString &value)
 {
-    if (m_timerForeColor == value)
-        return;
-    m_timerForeColor = value;
-    emit timerForeColorChanged();
+    if (assignIfChanged(m_timerForeColor, value))
+        emit timerForeColorChanged();
 }
 
 // Guards

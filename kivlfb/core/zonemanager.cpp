@@ -1,5 +1,7 @@
 #include "zonemanager.h"
 
+#include "property/assignifchanged.h"
+
 #include "core/traybarsc.h"
 #include "menus/daypartmanager.h"
 #include "platform/kivclock.h"
@@ -279,106 +281,80 @@ void ZoneManager::set_nextDayPart(int value)
 
 void ZoneManager::set_zState(int value)
 {
-    if (m_zState == value)
-        return;
-    m_zState = value;
-    emit zStateChanged(m_zState);
+    if (assignIfChanged(m_zState, value))
+        emit zStateChanged(m_zState);
 }
 
 void ZoneManager::set_tempStatus(int value)
 {
-    if (m_tempStatus == value)
-        return;
-    m_tempStatus = value;
-    emit tempStatusChanged(m_tempStatus);
+    if (assignIfChanged(m_tempStatus, value))
+        emit tempStatusChanged(m_tempStatus);
 }
 
 void ZoneManager::set_tempError(bool value)
 {
-    if (m_tempError == value)
-        return;
-    m_tempError = value;
-    emit tempErrorChanged(m_tempError);
+    if (assignIfChanged(m_tempError, value))
+        emit tempErrorChanged(m_tempError);
 }
 
 void ZoneManager::set_disabledFlag(bool value)
 {
-    if (m_disabledFlag == value)
-        return;
-    m_disabledFlag = value;
-    emit disabledFlagChanged(m_disabledFlag);
+    if (assignIfChanged(m_disabledFlag, value))
+        emit disabledFlagChanged(m_disabledFlag);
 }
 
 void ZoneManager::set_disableReason(const QString &value)
 {
-    if (m_disableReason == value)
-        return;
-    m_disableReason = value;
-    emit disableReasonChanged(m_disableReason);
+    if (assignIfChanged(m_disableReason, value))
+        emit disableReasonChanged(m_disableReason);
 }
 
 void ZoneManager::set_errorFlags(uint value)
 {
-    if (m_errorFlags == value)
-        return;
-    m_errorFlags = value;
-    emit errorFlagsChanged(m_errorFlags);
+    if (assignIfChanged(m_errorFlags, value))
+        emit errorFlagsChanged(m_errorFlags);
 }
 
 void ZoneManager::set_donePreheating(bool value)
 {
-    if (m_donePreheating == value)
-        return;
-    m_donePreheating = value;
-    emit donePreheatingChanged(m_donePreheating);
+    if (assignIfChanged(m_donePreheating, value))
+        emit donePreheatingChanged(m_donePreheating);
 }
 
 void ZoneManager::set_tpStatus(uint value)
 {
-    if (m_tpStatus == value)
-        return;
-    m_tpStatus = value;
-    emit tpStatusChanged(m_tpStatus);
+    if (assignIfChanged(m_tpStatus, value))
+        emit tpStatusChanged(m_tpStatus);
 }
 
 void ZoneManager::set_tempRangeErrorDisable(bool value)
 {
-    if (m_tempRangeErrorDisable == value)
-        return;
-    m_tempRangeErrorDisable = value;
-    emit tempRangeErrorDisableChanged(m_tempRangeErrorDisable);
+    if (assignIfChanged(m_tempRangeErrorDisable, value))
+        emit tempRangeErrorDisableChanged(m_tempRangeErrorDisable);
 }
 
 void ZoneManager::set_ecoModeEnabled(bool value)
 {
-    if (m_ecoModeEnabled == value)
-        return;
-    m_ecoModeEnabled = value;
-    emit ecoModeEnabledChanged(m_ecoModeEnabled);
+    if (assignIfChanged(m_ecoModeEnabled, value))
+        emit ecoModeEnabledChanged(m_ecoModeEnabled);
 }
 
 void ZoneManager::set_heatOffEnabled(bool value)
 {
-    if (m_heatOffEnabled == value)
-        return;
-    m_heatOffEnabled = value;
-    emit heatOffEnabledChanged(m_heatOffEnabled);
+    if (assignIfChanged(m_heatOffEnabled, value))
+        emit heatOffEnabledChanged(m_heatOffEnabled);
 }
 
 void ZoneManager::set_suggestEcoModeEnable(bool value)
 {
-    if (m_suggestEcoModeEnable == value)
-        return;
-    m_suggestEcoModeEnable = value;
-    emit suggestEcoModeEnableChanged(m_suggestEcoModeEnable);
+    if (assignIfChanged(m_suggestEcoModeEnable, value))
+        emit suggestEcoModeEnableChanged(m_suggestEcoModeEnable);
 }
 
 void ZoneManager::set_activelyHolding(bool value)
 {
-    if (m_activelyHolding == value)
-        return;
-    m_activelyHolding = value;
-    emit activelyHoldingChanged(m_activelyHolding);
+    if (assignIfChanged(m_activelyHolding, value))
+        emit activelyHoldingChanged(m_activelyHolding);
 }
 
 void ZoneManager::set_actualTemp(int value)
@@ -389,18 +365,14 @@ void ZoneManager::set_actualTemp(int value)
 
 void ZoneManager::set_errorHighTemp(int value)
 {
-    if (m_errorHighTemp == value)
-        return;
-    m_errorHighTemp = value;
-    emit errorHighTempChanged(m_errorHighTemp);
+    if (assignIfChanged(m_errorHighTemp, value))
+        emit errorHighTempChanged(m_errorHighTemp);
 }
 
 void ZoneManager::set_errorLowTemp(int value)
 {
-    if (m_errorLowTemp == value)
-        return;
-    m_errorLowTemp = value;
-    emit errorLowTempChanged(m_errorLowTemp);
+    if (assignIfChanged(m_errorLowTemp, value))
+        emit errorLowTempChanged(m_errorLowTemp);
 }
 
 void ZoneManager::setErrorFlags(uint mask)

@@ -1,5 +1,7 @@
 #include "daypartmanager.h"
 
+#include "property/assignifchanged.h"
+
 #include "platform/kivclock.h"
 #include "platform/kivroot.h"
 #include "platform/toolrunner.h"
@@ -87,10 +89,8 @@ DayPartManager::DayPartManager(int numberOfZones, int traysPerZone, MenuManager 
 
 void DayPartManager::set_partOfDay(int value)
 {
-    if (m_partOfDay == value)
-        return;
-    m_partOfDay = value;
-    emit partOfDayChanged(m_partOfDay);
+    if (assignIfChanged(m_partOfDay, value))
+        emit partOfDayChanged(m_partOfDay);
 }
 
 void DayPartManager::set_nextDayPart(int value)
@@ -107,34 +107,26 @@ void DayPartManager::set_nextDayPart(int value)
 
 void DayPartManager::set_singleCol(bool value)
 {
-    if (m_singleCol == value)
-        return;
-    m_singleCol = value;
-    emit singleColChanged(m_singleCol);
+    if (assignIfChanged(m_singleCol, value))
+        emit singleColChanged(m_singleCol);
 }
 
 void DayPartManager::set_numOfTrays(int value)
 {
-    if (m_numOfTrays == value)
-        return;
-    m_numOfTrays = value;
-    emit numOfTraysChanged(m_numOfTrays);
+    if (assignIfChanged(m_numOfTrays, value))
+        emit numOfTraysChanged(m_numOfTrays);
 }
 
 void DayPartManager::set_traysPerZone(int value)
 {
-    if (m_traysPerZone == value)
-        return;
-    m_traysPerZone = value;
-    emit traysPerZoneChanged(m_traysPerZone);
+    if (assignIfChanged(m_traysPerZone, value))
+        emit traysPerZoneChanged(m_traysPerZone);
 }
 
 void DayPartManager::set_numberOfZones(int value)
 {
-    if (m_numberOfZones == value)
-        return;
-    m_numberOfZones = value;
-    emit numberOfZonesChanged(m_numberOfZones);
+    if (assignIfChanged(m_numberOfZones, value))
+        emit numberOfZonesChanged(m_numberOfZones);
 }
 
 // ---- lookups ----

@@ -1,5 +1,7 @@
 #include "dadazodaru.h"
 
+#include "property/assignifchanged.h"
+
 #include <QStandardItemModel>
 
 DADazodaru::DADazodaru(ConfigurationManager *config, QObject *parent)
@@ -26,10 +28,8 @@ int DADazodaru::getNumCabsConnected() const
 
 void DADazodaru::set_broadcastAddr(const QString &value)
 {
-    if (m_broadcastAddr == value)
-        return;
-    m_broadcastAddr = value;
-    emit broadcastAddrChanged(m_broadcastAddr);
+    if (assignIfChanged(m_broadcastAddr, value))
+        emit broadcastAddrChanged(m_broadcastAddr);
 }
 
 void DADazodaru::set_wifiGateway(const QString &value)

@@ -1,5 +1,7 @@
 #include "platforminfo.h"
 
+#include "property/assignifchanged.h"
+
 PlatformInfo::PlatformInfo(QObject *parent)
     : QObject(parent)
 {
@@ -7,18 +9,14 @@ PlatformInfo::PlatformInfo(QObject *parent)
 
 void PlatformInfo::set_osKernel(const QString &value)
 {
-    if (m_osKernel == value)
-        return;
-    m_osKernel = value;
-    emit osKernelChanged(m_osKernel);
+    if (assignIfChanged(m_osKernel, value))
+        emit osKernelChanged(m_osKernel);
 }
 
 void PlatformInfo::set_bspInfo(const QString &value)
 {
-    if (m_bspInfo == value)
-        return;
-    m_bspInfo = value;
-    emit bspInfoChanged(m_bspInfo);
+    if (assignIfChanged(m_bspInfo, value))
+        emit bspInfoChanged(m_bspInfo);
 }
 
 void PlatformInfo::getOsKernelInformation() {}

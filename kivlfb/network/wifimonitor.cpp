@@ -1,5 +1,7 @@
 #include "wifimonitor.h"
 
+#include "property/assignifchanged.h"
+
 #include "statemachine/statemachinebuilder.h"
 
 WifiMonitor::WifiMonitor(ConfigurationManager *config, QObject *parent)
@@ -19,10 +21,8 @@ void WifiMonitor::buildMachine()
 
 void WifiMonitor::set_wifiGateway(const QString &value)
 {
-    if (m_wifiGateway == value)
-        return;
-    m_wifiGateway = value;
-    emit wifiGatewayChanged(m_wifiGateway);
+    if (assignIfChanged(m_wifiGateway, value))
+        emit wifiGatewayChanged(m_wifiGateway);
 }
 
 void WifiMonitor::wifiNotEnabledState_onEntry() {}

@@ -1,5 +1,7 @@
 #include "masteriomanager.h"
 
+#include "property/assignifchanged.h"
+
 #include "canbus/canbusmanager.h"
 #include "canbus/cansendrequest.h"
 #include "core/tempprobestatemanager.h"
@@ -911,18 +913,14 @@ QList<QObject *> MasterIoManager::get_binInfoListProperty() const
 
 void MasterIoManager::set_iosyscfg(int value)
 {
-    if (m_iosyscfg == value)
-        return;
-    m_iosyscfg = value;
-    emit iosyscfgChanged(m_iosyscfg);
+    if (assignIfChanged(m_iosyscfg, value))
+        emit iosyscfgChanged(m_iosyscfg);
 }
 
 void MasterIoManager::set_ambientTemperature(int value)
 {
-    if (m_ambientTemperature == value)
-        return;
-    m_ambientTemperature = value;
-    emit ambientTemperatureChanged(m_ambientTemperature);
+    if (assignIfChanged(m_ambientTemperature, value))
+        emit ambientTemperatureChanged(m_ambientTemperature);
 }
 
 void MasterIoManager::set_operatingMode(int value)
@@ -933,34 +931,26 @@ void MasterIoManager::set_operatingMode(int value)
 
 void MasterIoManager::set_pendingTTSF(bool value)
 {
-    if (m_pendingTTSF == value)
-        return;
-    m_pendingTTSF = value;
-    emit pendingTTSFChanged(value);
+    if (assignIfChanged(m_pendingTTSF, value))
+        emit pendingTTSFChanged(value);
 }
 
 void MasterIoManager::set_lineVoltage(double value)
 {
-    if (m_lineVoltage == value)
-        return;
-    m_lineVoltage = value;
-    emit lineVoltageChanged(value);
+    if (assignIfChanged(m_lineVoltage, value))
+        emit lineVoltageChanged(value);
 }
 
 void MasterIoManager::set_lineCurrent(double value)
 {
-    if (m_lineCurrent == value)
-        return;
-    m_lineCurrent = value;
-    emit lineCurrentChanged(value);
+    if (assignIfChanged(m_lineCurrent, value))
+        emit lineCurrentChanged(value);
 }
 
 void MasterIoManager::set_lineFrequency(double value)
 {
-    if (m_lineFrequency == value)
-        return;
-    m_lineFrequency = value;
-    emit lineFrequencyChanged(value);
+    if (assignIfChanged(m_lineFrequency, value))
+        emit lineFrequencyChanged(value);
 }
 
 void MasterIoManager::setBinInfoListItem(int n, int value)
@@ -1163,10 +1153,8 @@ void MasterIoManager::set_currentUID(int bin, qulonglong uid)
 
 void MasterIoManager::set_nfcAccsTestEnabled(bool value)
 {
-    if (m_nfcAccsTestEnabled == value)
-        return;
-    m_nfcAccsTestEnabled = value;
-    emit nfcAccsTestEnabledChanged(value);
+    if (assignIfChanged(m_nfcAccsTestEnabled, value))
+        emit nfcAccsTestEnabledChanged(value);
 }
 
 bool MasterIoManager::isTagADuplicate(qulonglong uid) const

@@ -1,5 +1,7 @@
 #include "masteriosimuilator.h"
 
+#include "property/assignifchanged.h"
+
 
 namespace {
 // Register numbers of the I/O board that the simulation moves.
@@ -39,10 +41,8 @@ MasterIOSimuilator::MasterIOSimuilator(int slaveId, int registerCount, QObject *
 
 void MasterIOSimuilator::set_perChanelTemps(bool value)
 {
-    if (m_perChanelTemps == value)
-        return;
-    m_perChanelTemps = value;
-    emit perChanelTempsChanged(value);
+    if (assignIfChanged(m_perChanelTemps, value))
+        emit perChanelTempsChanged(value);
 }
 
 int MasterIOSimuilator::stepFor(int value, int setPoint, int channel)

@@ -1,5 +1,7 @@
 #include "nfcmanager.h"
 
+#include "property/assignifchanged.h"
+
 #include "cabinetpantaghost.h"
 #include "nfctagitemrequest.h"
 #include "pantagcodec.h"
@@ -162,18 +164,14 @@ void NFCmanager::set_configManager(ConfigurationManager *config)
 
 void NFCmanager::set_broadcastAddr(QString address)
 {
-    if (m_broadcastAddr == address)
-        return;
-    m_broadcastAddr = address;
-    emit broadcastAddrChanged(m_broadcastAddr);
+    if (assignIfChanged(m_broadcastAddr, address))
+        emit broadcastAddrChanged(m_broadcastAddr);
 }
 
 void NFCmanager::set_ipAddrToUse(QString address)
 {
-    if (m_ipAddrToUse == address)
-        return;
-    m_ipAddrToUse = address;
-    emit ipAddrToUseChanged(m_ipAddrToUse);
+    if (assignIfChanged(m_ipAddrToUse, address))
+        emit ipAddrToUseChanged(m_ipAddrToUse);
 }
 
 // ---- registry ----

@@ -1,5 +1,7 @@
 #include "translator.h"
 
+#include "property/assignifchanged.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 
@@ -71,10 +73,8 @@ QString Translator::getLanguageFile(int languageID) const
 
 void Translator::set_languageId(int value)
 {
-    if (value == m_languageId)
-        return;
-    m_languageId = value;
-    emit languageIdChanged(value);
+    if (assignIfChanged(m_languageId, value))
+        emit languageIdChanged(value);
 }
 
 void Translator::set_languageIdString(const QString &value)
