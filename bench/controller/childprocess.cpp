@@ -114,8 +114,10 @@ void ChildProcess::readResults()
     while ((end = m_partial.indexOf('\n')) >= 0) {
         const QByteArray line = m_partial.left(end);
         m_partial.remove(0, end + 1);
-        if (line.startsWith(kPrefix))
+        if (line.startsWith(kPrefix)) {
             m_lines.append(line.mid(kPrefix.size()));
+            emit resultLine(m_lines.last().split(' '));
+        }
     }
 }
 

@@ -56,6 +56,10 @@ public:
     // Asks the program to stop (SIGTERM), then kills it if it lingers.
     void stop();
 
+signals:
+    // Every result line as it comes in, split at spaces, the key first.
+    void resultLine(const QList<QByteArray> &fields);
+
 private:
     void readResults();
 
