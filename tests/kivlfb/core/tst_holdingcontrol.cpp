@@ -107,6 +107,7 @@ class TestHoldingControl : public QObject
         std::unique_ptr<TempRoot> root;
         std::unique_ptr<CabinetManager> cabinet;
         DayPartManager *dayParts = nullptr;
+        QString busDir() const { return root->filePath("/run/vcan/can0"); }
     };
 
     Display build(int idConnector, const QByteArray &hcc)
@@ -116,7 +117,7 @@ class TestHoldingControl : public QObject
         if (!hcc.isEmpty())
             d.root->writeFile("/root/cabinet.hcc", hcc);
         d.root->writeFile("/root/menu.json", KitchenMenu::menu({KitchenMenu::kPatty, KitchenMenu::kNuggets}));
-        qputenv("KIV_VCAN_DIR", d.root->filePath("/run/vcan/can0").toLocal8Bit());
+        qputenv("KIV_VCAN_DIR", d.busDir().toLocal8Bit());
         d.cabinet = std::make_unique<CabinetManager>(0, idConnector, nullptr);
         d.dayParts = d.cabinet->findChild<DayPartManager *>(QStringLiteral("daypartManager"));
         return d;
@@ -500,20 +501,13 @@ private slots:
     // carries the first twenty bins only.
     void useFirstOnTwentyFourBins()
     {
-        const QString bus = QDir::temp().filePath(QStringLiteral("kiv-24bins-%1").arg(QCoreApplication::applicationPid()));
-        QDir(bus).removeRecursively();
-        VcanTap tap(bus);
-        QVERIFY(tap.isOpen());
-        Display d;
-        d.root = std::make_unique<TempRoot>();
-        d.root->writeFile("/root/cabinet.hcc", cabinetPersonality("primaryWithMirror", [](QJsonObject &p) {
+        Display d = build(0, cabinetPersonality("primaryWithMirror", [](QJsonObject &p) {
             p["traysPerZone"] = 6;
             p["traysPerCabinet"] = 24;
             p["nfcEnabled"] = false;
         }));
-        d.root->writeFile("/root/menu.json", KitchenMenu::menu({kPatty, kNuggets}));
-        qputenv("KIV_VCAN_DIR", bus.toLocal8Bit());
-        d.cabinet = std::make_unique<CabinetManager>(0, 0, nullptr);
+        VcanTap tap(d.busDir());
+        QVERIFY(tap.isOpen());
         CabinetManager *cm = d.cabinet.get();
         QCOMPARE(cm->get_traysPerCabinet(), 24);
         TrayBarSc *bar3 = cm->getTrayPtr(3);
@@ -537,8 +531,6 @@ private slots:
         QVERIFY(bar3->get_useBin() && bar5->get_useBin() && bar21->get_useBin());
         QTRY_COMPARE(primaryMessages(tap, CanbusManager::KIVMSGSINGLE_BINS_2_USE).last().toHex(),
                      QByteArray("2300000028")); // bins 3 and 5
-        d.cabinet.reset();
-        QDir(bus).removeRecursively();
     }
 
     // A transfer through the bars: a local source moves at once and its
@@ -663,18 +655,11 @@ private slots:
     // that drives it; the return clears both.
     void lostIoBoard()
     {
-        const QString bus = QDir::temp().filePath(QStringLiteral("kiv-iob-%1").arg(QCoreApplication::applicationPid()));
-        QDir(bus).removeRecursively();
-        VcanTap tap(bus);
-        QVERIFY(tap.isOpen());
-        Display d;
-        d.root = std::make_unique<TempRoot>();
-        d.root->writeFile("/root/cabinet.hcc", cabinetPersonality("primaryWithSecondary", [](QJsonObject &p) {
+        Display d = build(0, cabinetPersonality("primaryWithSecondary", [](QJsonObject &p) {
             p["zones2handle"] = 3;
         }));
-        d.root->writeFile("/root/menu.json", KitchenMenu::menu({kPatty}));
-        qputenv("KIV_VCAN_DIR", bus.toLocal8Bit());
-        d.cabinet = std::make_unique<CabinetManager>(0, 0, nullptr);
+        VcanTap tap(d.busDir());
+        QVERIFY(tap.isOpen());
         CabinetManager *cm = d.cabinet.get();
         ZoneManager *zone1 = cm->getZonePtr(1);
         ZoneManager *zone2 = cm->getZonePtr(2);
@@ -698,8 +683,36 @@ private slots:
         QCOMPARE(zone1->get_errorFlags() & ZoneManager::ZE_IO_COMM_LOSS, 0u);
         QTest::qWait(100);
         QCOMPARE(primaryMessages(tap, kZoneStatus).size(), 2);
-        d.cabinet.reset();
-        QDir(bus).removeRecursively();
+    }
+
+    // A refresh sends the mirror the settings and every bar's state; a
+    // display alone in its cabinet has nobody to refresh.
+    void mirrorRefresh_data()
+    {
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<int>("settingsMessages");
+        QTest::addColumn<int>("barRefreshes");
+        QTest::newRow("with a mirror") << "primaryWithMirror" << 1 << 1;
+        QTest::newRow("with a secondary display") << "primaryWithSecondary" << 1 << 0;
+        QTest::newRow("alone") << "alone" << 0 << 0;
+    }
+    void mirrorRefresh()
+    {
+        QFETCH(QString, role);
+        QFETCH(int, settingsMessages);
+        QFETCH(int, barRefreshes);
+        Display d = build(0, cabinetPersonality(role));
+        VcanTap tap(d.busDir());
+        QVERIFY(tap.isOpen());
+        CabinetManager *cm = d.cabinet.get();
+        TrayBarSc *bar = cm->getTrayPtr(0);
+        QVERIFY(bar);
+        QSignalSpy refreshed(bar, SIGNAL(useBinChanged(bool)));
+        cm->refreshMirror();
+        QCOMPARE(refreshed.count(), barRefreshes);
+        QTest::qWait(100);
+        QCOMPARE(int(primaryMessages(tap, CanbusManager::KIVMSGSINGLE_MC_CONFIG_SETTINGS_DATA).size()),
+                 settingsMessages);
     }
 
     // One performance sample per bar: its bin, set point and temperature.
