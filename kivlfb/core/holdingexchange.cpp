@@ -32,10 +32,21 @@ bool HoldingExchange::transferTimersLessThan(const TimerTransferInfo &a, const T
     return a.expectedTime < b.expectedTime;
 }
 
-// Started, restored or set from outside: a hold that is running.
-bool HoldingExchange::isHolding(int holdActivity)
+// Started, restored or set from outside, and not yet at its end.
+bool HoldingExchange::isRunningHold(const trayInfo &record, qint64 now)
 {
-    return holdActivity >= kActivityStarted && holdActivity <= kActivitySetFromOutside;
+    return record.holdActivity >= kActivityStarted && record.holdActivity <= kActivitySetFromOutside
+           && record.expectedTime > now;
+}
+
+binUsageInfo_struct HoldingExchange::usageOf(const trayInfo &record) const
+{
+    binUsageInfo_struct entry;
+    entry.bin = qint8(record.binNumber);
+    entry.productId = m_host->productIdAtBin(record.binNumber);
+    entry.remainingTime = record.remainingTime;
+    entry.expectedTime = record.expectedTime;
+    return entry;
 }
 
 qint32 HoldingExchange::remainingSecs(qint64 expectedTime) const
@@ -53,18 +64,12 @@ void HoldingExchange::updateUseMap()
     const qint64 now = KivClock::msecsSinceEpoch();
     // Bin order: of two bins ending together the lower one stays.
     for (const trayInfo &record : m_host->binRecords()) {
-        if (!isHolding(record.holdActivity) || record.expectedTime <= now)
+        if (!isRunningHold(record, now))
             continue;
-        const qint32 product = m_host->productIdAtBin(record.binNumber);
-        const auto found = m_localUseMap.constFind(product);
-        if (found != m_localUseMap.constEnd() && found->expectedTime <= record.expectedTime)
-            continue;
-        binUsageInfo_struct entry;
-        entry.bin = qint8(record.binNumber);
-        entry.productId = product;
-        entry.remainingTime = record.remainingTime;
-        entry.expectedTime = record.expectedTime;
-        m_localUseMap.insert(product, entry);
+        const binUsageInfo_struct entry = usageOf(record);
+        const auto found = m_localUseMap.constFind(entry.productId);
+        if (found == m_localUseMap.constEnd() || record.expectedTime < found->expectedTime)
+            m_localUseMap.insert(entry.productId, entry);
     }
     updateAllUseMap();
 }
@@ -118,16 +123,9 @@ void HoldingExchange::broadcastHoldingInfo()
     const qint64 now = KivClock::msecsSinceEpoch();
     QList<binUsageInfo_struct> bins;
     // A hold past its end is not offered, though its record still says so.
-    for (const trayInfo &record : m_host->binRecords()) {
-        if (!isHolding(record.holdActivity) || record.expectedTime <= now)
-            continue;
-        binUsageInfo_struct entry;
-        entry.bin = qint8(record.binNumber);
-        entry.productId = m_host->productIdAtBin(record.binNumber);
-        entry.remainingTime = record.remainingTime;
-        entry.expectedTime = record.expectedTime;
-        bins.append(entry);
-    }
+    for (const trayInfo &record : m_host->binRecords())
+        if (isRunningHold(record, now))
+            bins.append(usageOf(record));
     emit holdingInfoReady(
         HoldingExchangeCodec::encodeHoldingInfo(m_host->macAddress(), m_host->productsHashCode(), bins));
 
@@ -182,7 +180,7 @@ void HoldingExchange::showProductTransferWindow(int bin, int productId)
     const QString ownMac = m_host->macAddress();
 
     for (const trayInfo &record : m_host->binRecords()) {
-        if (!isHolding(record.holdActivity) || record.expectedTime <= now || record.binNumber == bin
+        if (!isRunningHold(record, now) || record.binNumber == bin
             || m_host->productIdAtBin(record.binNumber) != productId)
             continue;
         TimerTransferInfo candidate;

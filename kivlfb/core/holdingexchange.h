@@ -84,7 +84,8 @@ private:
         QHostAddress host;
     };
 
-    static bool isHolding(int holdActivity);
+    static bool isRunningHold(const trayInfo &record, qint64 now);
+    binUsageInfo_struct usageOf(const trayInfo &record) const;
     bool heldEarlierElsewhere(const binUsageInfo_struct &local) const;
     qint32 remainingSecs(qint64 expectedTime) const;
 

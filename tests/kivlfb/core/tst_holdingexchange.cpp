@@ -37,14 +37,7 @@ public:
     QList<quint32> masks;
     QStringList calls;
 
-    FakeCabinet()
-    {
-        for (int bin = 0; bin < trays; ++bin) {
-            trayInfo record;
-            record.binNumber = quint8(bin);
-            records << record;
-        }
-    }
+    FakeCabinet() { setTrays(trays); }
     void setTrays(int count)
     {
         trays = count;
