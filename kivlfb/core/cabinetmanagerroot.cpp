@@ -756,8 +756,10 @@ void CabinetManager::wireCabinetCore()
     }
     if (get_uiRole() == 1)
         connect(this, SIGNAL(activelyHoldingChanged(bool)), this, SLOT(sendActivelyHoldingProperty(bool)), Qt::QueuedConnection);
-    // Another cabinet's list changes the use maps like a record change does.
+    // Another cabinet's list, or the use-first setting, changes the use maps
+    // like a record change does.
     connect(m_holdingExchange, SIGNAL(otherCabinetsChanged()), &m_useMapTimer, SLOT(start()));
+    connect(m_configManager, SIGNAL(useFirstEnabledChanged(bool)), &m_useMapTimer, SLOT(start()));
     connect(m_holdingExchange, SIGNAL(showProductTransferList()), this, SIGNAL(showProductTransferList()));
 }
 
