@@ -1055,8 +1055,8 @@ void CabinetManager::wireNetworkAndCloud()
     // for the primary one.
     if (get_iAmMaster()) {
         connect(m_cabinetNetwork, SIGNAL(wifiState(int,int)), this, SLOT(processWifiState(int,int)), Qt::QueuedConnection);
-        // The exchange's datagrams and requests leave through the cabinet
-        // network, in the caller's stack as the network's own slots expect.
+        // The holding exchange reaches other cabinets only through the
+        // cabinet network: its datagrams and transfer requests go out here.
         DADazodaru *network = m_cabinetNetwork;
         connect(m_holdingExchange, &HoldingExchange::holdingInfoReady, network, [network](QByteArray datagram) {
             network->broadcastMessage(datagram.data(), datagram.size());
