@@ -20,7 +20,7 @@ public:
     // What the kernel counts for the whole process (all its threads).
     struct Usage
     {
-        double cpuSeconds = -1; // user + system, in clock ticks
+        double cpuSeconds = -1; // time on a CPU of the threads alive now
         long rssKb = -1;        // VmRSS now
         long peakRssKb = -1;    // VmHWM since start
     };

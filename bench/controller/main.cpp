@@ -41,7 +41,6 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -422,9 +421,9 @@ Idle holdingIdle(Setup &setup, const Options &options, Boards boards)
 void idleCost(Setup &setup, const Options &options, const QVector<double> &startUpMedians)
 {
     std::printf("\nIdle over %d s, from %d s after the controllers' start and %d s after they hold\n"
-                "(CPU = user + system of all threads from /proc/<pid>/stat in %ld ms ticks; RSS = mean of\n"
+                "(CPU = time on a CPU of all threads from /proc/<pid>/task/*/schedstat, in ns; RSS = mean of\n"
                 "VmRSS sampled every second; VmHWM = peak since start; both from /proc/<pid>/status)\n",
-                options.seconds, kControllerSteadyMs / 1000, kSettleMs / 1000, 1000 / sysconf(_SC_CLK_TCK));
+                options.seconds, kControllerSteadyMs / 1000, kSettleMs / 1000);
     std::printf("  %-56s %8s  %9s  %9s\n", "", "CPU ms/s", "RSS MB", "VmHWM MB");
     std::fflush(stdout);
 
@@ -462,22 +461,12 @@ void idleCost(Setup &setup, const Options &options, const QVector<double> &start
     }
     printIdle("minimal Qt Quick window 800 x 480", minimal);
 
-    // Below one clock tick the minimal window's CPU is known only to be less
-    // than one tick over the window: the ratio is then a lower bound.
-    auto cpuRatio = [&](const Idle &display) {
-        if (minimal.ok && display.ok && minimal.cpuMsPerSecond <= 0) {
-            const double oneTick = 1000.0 / sysconf(_SC_CLK_TCK) / options.seconds;
-            return QStringLiteral(">") + ratio(display.cpuMsPerSecond, oneTick).trimmed();
-        }
-        return ratio(display.cpuMsPerSecond, minimal.cpuMsPerSecond);
-    };
+    auto cpuRatio = [&](const Idle &display) { return ratio(display.cpuMsPerSecond, minimal.cpuMsPerSecond); };
     for (int k = 0; k < 2; ++k)
         std::printf("  %-56s %8s  %9s  %9s\n",
                     qPrintable(QStringLiteral("%1 / minimal").arg(QLatin1String(displayLabel(kinds[k])))),
                     qPrintable(cpuRatio(displays[k])), qPrintable(ratio(displays[k].meanRssMb, minimal.meanRssMb)),
                     qPrintable(ratio(displays[k].peakRssMb, minimal.peakRssMb)));
-    if (minimal.ok && minimal.cpuMsPerSecond <= 0)
-        std::printf("  (the minimal window used less than one tick in the window: the CPU ratio is a lower bound)\n");
 
     std::printf("\nSummary against the minimal Qt Quick program:\n");
     for (int k = 0; k < 2; ++k)
