@@ -467,6 +467,9 @@ void idleCost(Setup &setup, const Options &options, const QVector<double> &start
                     qPrintable(QStringLiteral("%1 / minimal").arg(QLatin1String(displayLabel(kinds[k])))),
                     qPrintable(cpuRatio(displays[k])), qPrintable(ratio(displays[k].meanRssMb, minimal.meanRssMb)),
                     qPrintable(ratio(displays[k].peakRssMb, minimal.peakRssMb)));
+    if (minimal.ok && minimal.cpuMsPerSecond <= 0)
+        std::printf("  (the minimal window spent no time on a CPU in the window: there is no CPU ratio, compare\n"
+                    "  the displays' own figures run to run)\n");
 
     std::printf("\nSummary against the minimal Qt Quick program:\n");
     for (int k = 0; k < 2; ++k)
