@@ -52,11 +52,16 @@ QStringList DamagedFiles::keptCopies(const QString &path)
 
 QString DamagedFiles::freeName(const QString &path)
 {
+    // Within one second the count goes on from the highest one kept, never
+    // back to a freed one: a newer copy must sort after the older ones.
     const QString base = path + kMarker + KivClock::now().toString(kStampFormat);
-    QString name = base;
-    for (int n = 2; QFileInfo::exists(name); ++n)
-        name = base + QLatin1Char('-') + QString::number(n);
-    return name;
+    const int stampStart = QFileInfo(path).fileName().size() + kMarker.size();
+    int highest = 0;
+    for (const QString &kept : keptCopies(path)) {
+        if (kept.startsWith(base))
+            highest = qMax(highest, ageKey(QFileInfo(kept).fileName(), stampStart).second);
+    }
+    return highest == 0 ? base : base + QLatin1Char('-') + QString::number(highest + 1);
 }
 
 void DamagedFiles::dropOldest(const QString &path)
