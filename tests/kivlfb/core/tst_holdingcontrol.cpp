@@ -46,15 +46,6 @@ trayInfo holdRecord(int bin, int productId)
     return record;
 }
 
-QString stateOf(const TrayBarSc *bar)
-{
-    QStringList names = activeStateNames(*bar);
-    for (const char *parent : {"assigned", "holding"})
-        if (names.size() > 1)
-            names.removeAll(QLatin1String(parent));
-    return names.join(QLatin1Char(','));
-}
-
 } // namespace
 
 class TestHoldingControl : public QObject

@@ -47,15 +47,6 @@ const QString kPersonalityFile = QStringLiteral("/root/cabinet.hcc");
 
 enum Outcome { HoldFromPanTags, DefaultMenu, DefaultSettings, ValuesCutInLog };
 
-QString stateOf(const TrayBarSc *bar)
-{
-    QStringList names = activeStateNames(*bar);
-    for (const char *parent : {"assigned", "holding"})
-        if (names.size() > 1)
-            names.removeAll(QLatin1String(parent));
-    return names.join(QLatin1Char(','));
-}
-
 QByteArray personalityWithChecksum(const QByteArray &checksum)
 {
     QJsonObject doc = QJsonDocument::fromJson(cabinetPersonality("alone")).object();
