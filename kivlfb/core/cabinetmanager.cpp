@@ -1577,7 +1577,8 @@ void CabinetManager::setSystemDateTime(QDateTime dateTime)
     emit userChangedDateTime(KivClock::nowUtc().msecsTo(dateTime));
     // The hardware clock copies the system clock (in UTC), so it runs once
     // the date command has ended; nobody waits for either.
-    QProcess *date = ToolRunner::start(QStringLiteral("date"), {ClockFileCodec::dateCommandArgument(dateTime)});
+    QProcess *date =
+        ToolRunner::start(QStringLiteral("date"), {ClockFileCodec::dateCommandArgument(dateTime)}, this);
     connect(date, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), date, [date] {
         date->deleteLater();
         ToolRunner::startDetached(QStringLiteral("hwclock"), {QStringLiteral("--utc"), QStringLiteral("--systohc")});
@@ -1745,7 +1746,7 @@ QString CabinetManager::readFlashDrivePath()
 
 void CabinetManager::exportKernelLog()
 {
-    QProcess *process = ToolRunner::start(QStringLiteral("/bin/dmesg"), {}, nullptr,
+    QProcess *process = ToolRunner::start(QStringLiteral("/bin/dmesg"), {}, this,
                                           QStringLiteral("kernelLogExportProcess"));
     connect(process, SIGNAL(finished(int,QProcess::ExitStatus)), this,
             SLOT(exportKernelLogProcessWrapUp(int,QProcess::ExitStatus)));
@@ -1790,7 +1791,7 @@ void CabinetManager::kickWdtTimerTO()
 
 void CabinetManager::checkSystemErrors()
 {
-    QProcess *process = ToolRunner::start(QStringLiteral("/bin/dmesg"), {}, nullptr,
+    QProcess *process = ToolRunner::start(QStringLiteral("/bin/dmesg"), {}, this,
                                           QStringLiteral("checkSystemErrorsProcess"));
     connect(process, SIGNAL(finished(int,QProcess::ExitStatus)), this,
             SLOT(checkSystemErrorsProcessWrapUp(int,QProcess::ExitStatus)));

@@ -39,9 +39,11 @@ QByteArray bytes(std::initializer_list<int> values)
 
 QByteArray ntpPacket(quint32 transmitSeconds, int size = ClockFileCodec::NtpPacketSize)
 {
-    QByteArray reply(qMax(size, ClockFileCodec::NtpPacketSize), '\0');
+    QByteArray reply(40, '\0');
     reply[0] = char(0x24); // version 4, server
-    qToBigEndian(transmitSeconds, reinterpret_cast<uchar *>(reply.data()) + 40);
+    for (int shift = 24; shift >= 0; shift -= 8)
+        reply.append(char(quint8(transmitSeconds >> shift)));
+    reply.append(QByteArray(4, '\0'));
     return reply.left(size);
 }
 

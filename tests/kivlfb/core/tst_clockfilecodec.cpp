@@ -7,8 +7,10 @@ namespace {
 
 QByteArray ntpPacket(quint32 transmitSeconds, int size = ClockFileCodec::NtpPacketSize)
 {
-    QByteArray reply(qMax(size, ClockFileCodec::NtpPacketSize), '\x5a'); // other fields are noise
-    qToBigEndian(transmitSeconds, reinterpret_cast<uchar *>(reply.data()) + 40);
+    QByteArray reply(40, '\x5a'); // the fields before the transmit time are noise
+    for (int shift = 24; shift >= 0; shift -= 8)
+        reply.append(char(quint8(transmitSeconds >> shift)));
+    reply.append(QByteArray(qMax(size, ClockFileCodec::NtpPacketSize) - reply.size(), '\x5a'));
     return reply.left(size);
 }
 
