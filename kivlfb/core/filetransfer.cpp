@@ -33,19 +33,21 @@ bool writeWhole(const QString &path, const QByteArray &contents)
         && file.commit();
 }
 
-// Every other personality file of the application directory goes: a
-// display reads the first one it finds at start.
-void removeOtherPersonalityFiles(const QString &keep)
+// Removes the files of the application directory that match the pattern,
+// except keep, logging each with the line given for its outcome.
+void removeOthers(const QString &pattern, Qt::CaseSensitivity cs, const QString &keep, const char *removedLine,
+                  const char *failedLine)
 {
-    const QDir dir(KivRoot::appDir());
-    const QStringList names = dir.entryList({kPersonalityFiles}, QDir::Files);
+    QDir::Filters filters = QDir::Files;
+    if (cs == Qt::CaseSensitive)
+        filters |= QDir::CaseSensitive;
+    const QDir dir(KivRoot::appDir(), QString(), QDir::NoSort, filters);
+    const QStringList names = dir.entryList({pattern});
     for (const QString &name : names) {
         if (name == keep)
             continue;
-        if (QFile::remove(dir.filePath(name)))
-            qDebug().noquote() << "Removed old hcc: " + name;
-        else
-            qDebug().noquote() << "Unable to remove old hcc file: " + name;
+        const bool removed = QFile::remove(dir.filePath(name));
+        qDebug().noquote() << QLatin1String(removed ? removedLine : failedLine) + name;
     }
 }
 
@@ -98,8 +100,11 @@ FileTransfer::Stored FileTransfer::store(const QByteArray &payload)
         return stored;
     }
     stored.ok = true;
+    // A display reads the first personality file it finds at start: the
+    // received one must be the only one.
     if (stored.fileName.endsWith(QLatin1String(".hcc"), Qt::CaseInsensitive))
-        removeOtherPersonalityFiles(stored.fileName);
+        removeOthers(kPersonalityFiles, Qt::CaseInsensitive, stored.fileName, "Removed old hcc: ",
+                     "Unable to remove old hcc file: ");
     if (stored.fileName.contains(kAppLink))
         QFile::setPermissions(target, kApplicationMode);
     ToolRunner::startDetached(QStringLiteral("/bin/sync"), {});
@@ -128,18 +133,9 @@ bool FileTransfer::installApplication(const QString &appName)
             qDebug().noquote() << "Application install failed: unable to link " + link + " to " + app;
         }
     }
-    if (installed) {
-        const QDir dir(KivRoot::appDir(), QString(), QDir::NoSort, QDir::Files | QDir::CaseSensitive);
-        const QStringList versions = dir.entryList({kAppVersions});
-        for (const QString &name : versions) {
-            if (name == appName)
-                continue;
-            if (QFile::remove(dir.filePath(name)))
-                qDebug().noquote() << "Removed old executable file: " + name;
-            else
-                qDebug().noquote() << "Unable to remove old file: " + name;
-        }
-    }
+    if (installed)
+        removeOthers(kAppVersions, Qt::CaseSensitive, appName, "Removed old executable file: ",
+                     "Unable to remove old file: ");
     ToolRunner::startDetached(QStringLiteral("/bin/sync"), {});
     return installed;
 }

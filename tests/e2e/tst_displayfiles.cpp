@@ -5,6 +5,7 @@
 #include "canbus/canbusmanager.h"
 #include "menus/menumanager.h"
 
+#include "bytelist.h"
 #include "cabinetpersonality.h"
 #include "displayenvironment.h"
 #include "kitchenfiles.h"
@@ -32,14 +33,6 @@ QByteArray eggsEverywhere()
                               {"inUse", true},
                               {"productLocations", locations}};
     return QJsonDocument(QJsonObject{{"dayPartVersion", 1}, {"layout", QJsonArray{dayPart}}}).toJson();
-}
-
-bool hasSingleFrame(const VcanTap &tap, quint32 senderId, quint8 id)
-{
-    for (const QByteArray &record : tap.recordsWithId(senderId))
-        if (quint8(record.at(4)) >= 1 && quint8(record.at(8)) == id)
-            return true;
-    return false;
 }
 
 } // namespace
@@ -109,7 +102,7 @@ private slots:
         // here on its request.
         QTRY_COMPARE_WITH_TIMEOUT(primary.root().readFile("/root/errorsBuff.txt"), errors, 30000);
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(root.filePath("/root/errorsBuff.txt")), 30000);
-        QVERIFY(hasSingleFrame(tap, 1, CanbusManager::KIVMSGSINGLE_CLEAR_ERRORS_BUFF));
+        QVERIFY(tap.singleFrames(1).contains(bytes({CanbusManager::KIVMSGSINGLE_CLEAR_ERRORS_BUFF})));
     }
 };
 

@@ -8,6 +8,7 @@
 #include "menus/daypartmanager.h"
 #include "platform/kivclock.h"
 
+#include "bytelist.h"
 #include "cabinetpersonality.h"
 #include "displayenvironment.h"
 #include "kitchenmenu.h"
@@ -18,7 +19,6 @@
 
 #include <QNetworkDatagram>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QUdpSocket>
 #include <QtTest>
 
@@ -28,14 +28,6 @@ namespace {
 
 const qint64 kNoon = 1704110400000; // 2024-01-01 12:00:00 UTC
 const qint64 kHour = 3600000;
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(quint8(v)));
-    return out;
-}
 
 QByteArray ntpPacket(quint32 transmitSeconds, int size = ClockFileCodec::NtpPacketSize)
 {
@@ -71,15 +63,6 @@ private:
     QUdpSocket m_socket;
 };
 
-// The single frames one sender put on the bus, data bytes only.
-QList<QByteArray> singleFrames(const VcanTap &tap, quint32 senderId)
-{
-    QList<QByteArray> frames;
-    for (const QByteArray &record : tap.recordsWithId(senderId))
-        frames << record.mid(8, quint8(record.at(4)));
-    return frames;
-}
-
 } // namespace
 
 // Setting the system clock: from a time server, from the primary display's
@@ -90,21 +73,12 @@ class TestCabinetClock : public QObject
     Q_OBJECT
 
     DisplayEnvironment m_env;
-    QTemporaryDir m_canDir;
-    int m_busCount = 0;
 
     struct Display {
         std::unique_ptr<TempRoot> root;
         std::unique_ptr<CabinetManager> cabinet;
         ConfigurationManager *config() const { return cabinet->findChild<ConfigurationManager *>("configManager"); }
     };
-
-    QString freshBus()
-    {
-        const QString dir = m_canDir.filePath(QStringLiteral("bus%1").arg(++m_busCount));
-        QDir().mkpath(dir);
-        return dir;
-    }
 
     Display build(const QByteArray &personality, const QString &busDir)
     {
@@ -124,7 +98,6 @@ private slots:
     {
         KivMetaTypes::registerAll();
         QVERIFY(m_env.start());
-        QVERIFY(m_canDir.isValid());
     }
     void cleanup() { KivClock::useSystemClock(); }
 
@@ -134,7 +107,7 @@ private slots:
     // nothing; the next request can still succeed.
     void timeServerSetsTheClock()
     {
-        const QString bus = freshBus();
+        const QString bus = m_env.newCanBus();
         VcanTap tap(bus);
         QVERIFY(tap.isOpen());
         Display d = build(cabinetPersonality("primaryWithSecondary"), bus);
@@ -175,7 +148,7 @@ private slots:
         QVERIFY2(qAbs(offset - expected) < 10000, qPrintable(QString::number(offset)));
         // Year 2024 big-endian, 1 January, hour 0 with the 12-hour and
         // daylight-saving flags of the configuration.
-        QTRY_VERIFY(singleFrames(tap, 1).contains(bytes({15, 0x07, 0xE8, 1, 1, 0xC0, 0, 0})));
+        QTRY_VERIFY(tap.singleFrames(1).contains(bytes({15, 0x07, 0xE8, 1, 1, 0xC0, 0, 0})));
     }
 
     // A display that receives the primary display's date and time passes
@@ -183,7 +156,7 @@ private slots:
     // message without a valid date sets nothing.
     void dateTimeMessageSetsTheClock()
     {
-        Display d = build(cabinetPersonality("secondary"), freshBus());
+        Display d = build(cabinetPersonality("secondary"), m_env.newCanBus());
         CabinetManager *cm = d.cabinet.get();
         QSignalSpy ampm(cm, SIGNAL(timeFormatAMPM(bool)));
         QSignalSpy dst(cm, SIGNAL(dstEnabled(bool)));
@@ -205,7 +178,7 @@ private slots:
     // The date screen enters local time; the clock is set in UTC.
     void dateScreenSetsTheClockInUtc()
     {
-        Display d = build(cabinetPersonality("alone"), freshBus());
+        Display d = build(cabinetPersonality("alone"), m_env.newCanBus());
         CabinetManager *cm = d.cabinet.get();
         d.config()->setProperty("dstEnabled", true);
         QSignalSpy ampm(cm, SIGNAL(timeFormatAMPM(bool)));
@@ -245,7 +218,7 @@ private slots:
     {
         QFETCH(qint64, jump);
         KivClock::freezeAt(kNoon);
-        Display d = build(cabinetPersonality("alone"), freshBus());
+        Display d = build(cabinetPersonality("alone"), m_env.newCanBus());
         CabinetManager *cm = d.cabinet.get();
         QTRY_VERIFY_WITH_TIMEOUT(cm->get_holdRestoreReady(), 10000);
 

@@ -6,6 +6,7 @@
 #include "canbus/canbusmanager.h"
 #include "config/configurationmanager.h"
 
+#include "bytelist.h"
 #include "cabinetpersonality.h"
 #include "cantestnode.h"
 #include "displayenvironment.h"
@@ -17,7 +18,6 @@
 #include <QRegularExpression>
 #include <QFileInfo>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -25,23 +25,6 @@
 namespace {
 
 using M = CanbusManager;
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(quint8(v)));
-    return out;
-}
-
-// The single frames one sender put on the bus, data bytes only.
-QList<QByteArray> singleFrames(const VcanTap &tap, quint32 senderId)
-{
-    QList<QByteArray> frames;
-    for (const QByteArray &record : tap.recordsWithId(senderId))
-        frames << record.mid(8, quint8(record.at(4)));
-    return frames;
-}
 
 // More than one 512-byte record.
 QByteArray longText(char fill)
@@ -80,8 +63,6 @@ class TestCabinetFiles : public QObject
     Q_OBJECT
 
     DisplayEnvironment m_env;
-    QTemporaryDir m_canDir;
-    int m_busCount = 0;
 
     struct Display {
         std::unique_ptr<TempRoot> root;
@@ -89,13 +70,6 @@ class TestCabinetFiles : public QObject
         KivErrorControllerT *errors() const { return cabinet->findChild<KivErrorControllerT *>("kivErrorController"); }
         ConfigurationManager *config() const { return cabinet->findChild<ConfigurationManager *>("configManager"); }
     };
-
-    QString freshBus()
-    {
-        const QString dir = m_canDir.filePath(QStringLiteral("bus%1").arg(++m_busCount));
-        QDir().mkpath(dir);
-        return dir;
-    }
 
     // The display is built after the files the test put into its root.
     static Display build(std::unique_ptr<TempRoot> root, const QByteArray &personality, const QString &busDir)
@@ -117,14 +91,13 @@ private slots:
     {
         KivMetaTypes::registerAll();
         QVERIFY(m_env.start());
-        QVERIFY(m_canDir.isValid());
     }
 
     // What a display sends: the path on the target in the name field (never
     // the test's root), the bytes from offset 64 on.
     void sendingFiles()
     {
-        const QString bus = freshBus();
+        const QString bus = m_env.newCanBus();
         qputenv("KIV_VCAN_DIR", bus.toLocal8Bit());
         FilePeer peer(2);
         auto root = std::make_unique<TempRoot>();
@@ -159,7 +132,7 @@ private slots:
         QVERIFY(log.contains(" - cabinetManager... sending file: /root/menu.json"));
 
         // A display with no role set sends nothing.
-        const QString aloneBus = freshBus();
+        const QString aloneBus = m_env.newCanBus();
         qputenv("KIV_VCAN_DIR", aloneBus.toLocal8Bit());
         FilePeer listener(2);
         Display alone = build(cabinetPersonality("alone"), aloneBus);
@@ -174,9 +147,10 @@ private slots:
     // cannot be written leaves the old ones.
     void receivingFiles()
     {
-        const QString bus = freshBus();
+        const QString bus = m_env.newCanBus();
         auto root = std::make_unique<TempRoot>();
         root->writeFile("/root/old.Hcc", "old");
+        QVERIFY(QDir().mkpath(root->filePath("/root/saved.hcc"))); // not a personality file
         root->writeFile("/root/menu.json", "old menu");
         Display d = build(std::move(root), cabinetPersonality("secondary"), bus);
         CabinetManager *cm = d.cabinet.get();
@@ -194,10 +168,12 @@ private slots:
             MessageCatcher log;
             send(M::KIV_MULTI_FILE_TRANSFER_UI_ID, "/home/user/configs/A.HCC", "new identity");
             QTRY_COMPARE_WITH_TIMEOUT(filesIn(*d.root, "/root").filter(QRegularExpression("\\.hcc$", QRegularExpression::CaseInsensitiveOption)),
-                                      QStringList{"A.HCC"}, 20000);
+                                      (QStringList{"A.HCC", "saved.hcc"}), 20000);
             QCOMPARE(d.root->readFile("/root/A.HCC"), QByteArray("new identity"));
             QVERIFY(log.contains("Removed old hcc: old.Hcc"));
             QVERIFY(log.contains("Removed old hcc: cabinet.hcc"));
+            QVERIFY(!log.contains("Unable to remove old hcc file"));
+            QVERIFY(QFileInfo(d.root->filePath("/root/saved.hcc")).isDir());
         }
         {
             // A directory under the target's name: the write fails, and the
@@ -238,7 +214,7 @@ private slots:
     // secondary display deletes it on that request.
     void errorBufferHandBack()
     {
-        const QString bus = freshBus();
+        const QString bus = m_env.newCanBus();
         VcanTap tap(bus);
         Display d = build(cabinetPersonality("primaryWithSecondary"), bus);
         CanTestNode secondary(2);
@@ -247,9 +223,9 @@ private slots:
                             ClockFileCodec::encodeFile("/root/errorsBuff.txt", "4,4,1,0\n"));
         QTRY_COMPARE_WITH_TIMEOUT(handedOn.count(), 1, 20000);
         QCOMPARE(d.root->readFile("/root/errorsBuff.txt"), QByteArray("4,4,1,0\n"));
-        QTRY_VERIFY(singleFrames(tap, 1).contains(bytes({M::KIVMSGSINGLE_CLEAR_ERRORS_BUFF})));
+        QTRY_VERIFY(tap.singleFrames(1).contains(bytes({M::KIVMSGSINGLE_CLEAR_ERRORS_BUFF})));
 
-        Display other = build(cabinetPersonality("secondary"), freshBus());
+        Display other = build(cabinetPersonality("secondary"), m_env.newCanBus());
         other.root->writeFile("/root/errorsBuff.txt", "4,4,1,0\n");
         other.cabinet->processSinglePacket(new QByteArray(bytes({M::KIVMSGSINGLE_CLEAR_ERRORS_BUFF})));
         QVERIFY(!QFile::exists(other.root->filePath("/root/errorsBuff.txt")));
@@ -260,10 +236,10 @@ private slots:
     // changes nothing. Either way the update utility hears the result.
     void installApplication()
     {
-        const QString bus = freshBus();
+        const QString bus = m_env.newCanBus();
         VcanTap tap(bus);
         auto root = std::make_unique<TempRoot>();
-        for (const char *name : {"/root/kivlfb_1", "/root/kivlfb_2", "/root/kivlfb_3"})
+        for (const char *name : {"/root/kivlfb_1", "/root/kivlfb_2", "/root/kivlfb_3", "/root/KIVLFB_NOTES"})
             root->writeFile(name, name);
         QVERIFY(QFile::link(root->filePath("/root/kivlfb_1"), root->filePath("/root/kivlfb")));
         Display d = build(std::move(root), cabinetPersonality("secondary"), bus);
@@ -271,13 +247,13 @@ private slots:
         const QString link = d.root->filePath("/root/kivlfb");
         auto installStatus = [&tap] {
             QList<QByteArray> status;
-            for (const QByteArray &frame : singleFrames(tap, 2))
+            for (const QByteArray &frame : tap.singleFrames(2))
                 if (quint8(frame.at(0)) == M::KIVMSGSINGLE_APP_INSTALL_STATUS)
                     status << frame;
             return status;
         };
 
-        auto appFiles = [&d] { return filesIn(*d.root, "/root").filter(QStringLiteral("kivlfb")); };
+        auto appFiles = [&d] { return filesIn(*d.root, "/root").filter(QStringLiteral("kivlfb"), Qt::CaseInsensitive); };
         const QStringList before = appFiles();
         for (const QString &name : {QStringLiteral("../kivlfb_2"), QStringLiteral("a/b"), QString(),
                                     QStringLiteral(".."), QStringLiteral("kivlfb"), QStringLiteral("kivlfb_9")})
@@ -296,7 +272,7 @@ private slots:
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(d.root->readFile("/root/kivlfb"), QByteArray("/root/kivlfb_2"));
         QVERIFY(QFileInfo(link).permissions() & QFileDevice::ExeOther);
-        QCOMPARE(appFiles(), (QStringList{"kivlfb", "kivlfb_2"}));
+        QCOMPARE(appFiles(), (QStringList{"KIVLFB_NOTES", "kivlfb", "kivlfb_2"}));
     }
 
     void flashDriveDetection_data()
@@ -317,7 +293,7 @@ private slots:
         auto root = std::make_unique<TempRoot>();
         QVERIFY(root->writeFile("/table", mountTable));
         QVERIFY(root->addFakeTool("/bin/mount", "cat \"$(dirname \"$0\")/../table\""));
-        Display d = build(std::move(root), cabinetPersonality("alone"), freshBus());
+        Display d = build(std::move(root), cabinetPersonality("alone"), m_env.newCanBus());
         QCOMPARE(d.cabinet->isFlashDriveMounted(), mounted);
         QCOMPARE(d.cabinet->get_flashDriveMounted(), mounted); // asked at start
         QCOMPARE(d.cabinet->readFlashDrivePath(), QStringLiteral("/media/sda1/"));
@@ -326,7 +302,7 @@ private slots:
     // Screenshots are moved to the drive; a failed copy keeps its source.
     void screenshotExport()
     {
-        Display d = build(cabinetPersonality("alone"), freshBus());
+        Display d = build(cabinetPersonality("alone"), m_env.newCanBus());
         CabinetManager *cm = d.cabinet.get();
         QSignalSpy none(cm, SIGNAL(noScreenShotsToExport()));
         QSignalSpy exported(cm, SIGNAL(screenshotsExported()));
@@ -362,7 +338,7 @@ private slots:
 
     void menuAndLogExports()
     {
-        Display d = build(cabinetPersonality("alone"), freshBus());
+        Display d = build(cabinetPersonality("alone"), m_env.newCanBus());
         CabinetManager *cm = d.cabinet.get();
         QVERIFY(QDir().mkpath(d.root->filePath("/media/sda1")));
         d.root->writeFile("/root/menu.json", "menu");
@@ -393,7 +369,7 @@ private slots:
         root->writeFile("/root/notes.txt", "notes");
         QVERIFY(QDir().mkpath(root->filePath("/root/logs.txt_dir")));
         MessageCatcher log;
-        Display d = build(std::move(root), cabinetPersonality("alone"), freshBus()); // at start
+        Display d = build(std::move(root), cabinetPersonality("alone"), m_env.newCanBus()); // at start
         const QStringList left = filesIn(*d.root, "/root");
         QVERIFY(!left.contains("config.txt_1") && !left.contains("errors.txt_old"));
         QVERIFY(left.contains("menu.json") && left.contains("notes.txt") && left.contains("logs.txt_dir"));
@@ -409,7 +385,7 @@ private slots:
         {
             auto root = std::make_unique<TempRoot>();
             root->writeFile(waiting, "font");
-            Display d = build(std::move(root), cabinetPersonality("alone"), freshBus()); // at start
+            Display d = build(std::move(root), cabinetPersonality("alone"), m_env.newCanBus()); // at start
             QCOMPARE(d.root->readFile(installed), QByteArray("font"));
             QVERIFY(!QFile::exists(d.root->filePath("/root/fonts")));
         }
@@ -418,7 +394,7 @@ private slots:
             root->writeFile(waiting, "font");
             root->writeFile("/usr/share/fonts/NotoSansCJK", "a plain file");
             MessageCatcher log;
-            Display d = build(std::move(root), cabinetPersonality("alone"), freshBus());
+            Display d = build(std::move(root), cabinetPersonality("alone"), m_env.newCanBus());
             QCOMPARE(d.root->readFile(waiting), QByteArray("font"));
             QVERIFY(log.contains("CJK font not installed"));
         }
@@ -443,7 +419,7 @@ private slots:
         QFETCH(QByteArray, personality);
         QFETCH(QByteArray, kernelLog);
         QFETCH(int, display);
-        Display d = build(personality, freshBus());
+        Display d = build(personality, m_env.newCanBus());
         QVERIFY(d.root->writeFile("/kernel.log", kernelLog));
         QVERIFY(d.root->addFakeTool("/bin/dmesg", "cat \"$(dirname \"$0\")/../kernel.log\""));
         QSignalSpy missing(d.cabinet.get(), SIGNAL(commBusVoltageMissing()));
@@ -462,7 +438,7 @@ private slots:
     // A new Wi-Fi MAC address is stored; the same one again writes nothing.
     void wifiMacAddressIsStored()
     {
-        Display d = build(cabinetPersonality("alone"), freshBus());
+        Display d = build(cabinetPersonality("alone"), m_env.newCanBus());
         const QString configFile = d.root->filePath("/root/config.txt");
         const QString current = d.config()->get_macAddress();
         // Saving is synchronous: no other save can come between.

@@ -1,6 +1,8 @@
 #include "core/canmessagecodec.h"
 #include "core/clockfilecodec.h"
 
+#include "bytelist.h"
+
 #include <QtTest>
 
 namespace {
@@ -12,14 +14,6 @@ QByteArray ntpPacket(quint32 transmitSeconds, int size = ClockFileCodec::NtpPack
         reply.append(char(quint8(transmitSeconds >> shift)));
     reply.append(QByteArray(qMax(size, ClockFileCodec::NtpPacketSize) - reply.size(), '\x5a'));
     return reply.left(size);
-}
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(quint8(v)));
-    return out;
 }
 
 } // namespace
