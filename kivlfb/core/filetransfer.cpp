@@ -70,10 +70,6 @@ QString FileTransfer::platformPath(const QString &path)
 QByteArray FileTransfer::payload(const QString &platformPath)
 {
     QFile file(KivRoot::path(platformPath));
-    if (!file.exists()) {
-        qDebug().noquote() << "sendFileViaCanbus()... file " + platformPath + " not found!";
-        return QByteArray();
-    }
     if (!file.open(QIODevice::ReadOnly)) {
         qDebug().noquote() << "sendFileViaCanbus()... Unable to open " + platformPath + " for reading";
         return QByteArray();

@@ -21,8 +21,8 @@ public:
     static QString platformPath(const QString &path);
 
     // The payload that carries the file at the platform path, or an empty
-    // array (after a log line) when the file is missing or unreadable or
-    // its name does not fit the name field.
+    // array (after a log line) when the file cannot be read or its name does
+    // not fit the name field.
     static QByteArray payload(const QString &platformPath);
 
     struct Stored
