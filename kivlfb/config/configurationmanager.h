@@ -2,17 +2,22 @@
 
 #include "statemachine/tarnstatemachine.h"
 
+#include <QFileDevice>
 #include <QHostAddress>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
+
 class CanbusManager;
 class QFileSystemWatcher;
 class QModbusMaster;
 class QModbusPollInfo;
+class QProcess;
 class QStandardItemModel;
+class QTimer;
 
 // The cabinet's one configuration store. Every user and service setting is a
 // property (get_/set_/Changed); "config.txt" is read by setting each key as a
@@ -600,6 +605,34 @@ private:
     void sendMultiPacket(int multiId, const QString &text);
     void moveSplashImage();
 
+    // Network set-up (configurationmanagernetwork.cpp).
+    struct InterfaceReading {
+        QString name;
+        QString address;
+        QString netmask;
+        QString broadcast;
+        QString gateway;
+    };
+    InterfaceReading readInterface(int netMode);
+    void createNetworkRefresh();
+    // Starts a tool whose end is handled by done(process, exitedNormally);
+    // the process is released after done.
+    QProcess *startTool(const QString &name, const QString &program, const QStringList &arguments,
+                        const std::function<void(QProcess *, bool)> &done);
+    void runWifiRestartStep(int step);
+    // Keeps a backup of the file, then replaces it whole; a file made new
+    // gets freshPermissions, a replaced one keeps its own.
+    bool replaceSystemFile(const QString &platformPath, const QString &backupPath,
+                           const QByteArray &content, QFileDevice::Permissions freshPermissions);
+    void applyWifiCredentialFile(const QString &name);
+
+    // Preloaded configurations and USB set-up (configurationmanagersetup.cpp).
+    QString preloadedSetDir() const;
+    QStringList preloadedSetFiles() const;
+    QString flashDrivePath() const;
+    void becomePrimaryDisplay();
+    void sendPersonalityToOtherDisplay(const QString &path);
+
     QModbusMaster *m_modbusMaster;
     CanbusManager *m_canbusManager;
     bool m_iAmMaster;
@@ -704,6 +737,10 @@ private:
     int m_selectedDisplaySide = 0;
     QStandardItemModel *m_timeZonesModel = nullptr;
     QFileSystemWatcher *m_iotFolderWatcher = nullptr;
+    // Refreshes that found Wi-Fi enabled without an address; above 10 the
+    // refresh restarts Wi-Fi, so starting at 10 restarts it at the first.
+    int m_wifiRestartCount = 10;
+    QTimer *m_networkRefreshTimer = nullptr;
 
     QModbusPollInfo *m_iobfwvInfo = nullptr;
     QModbusPollInfo *m_cabinetConfInfo = nullptr;
