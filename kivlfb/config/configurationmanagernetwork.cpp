@@ -315,8 +315,8 @@ void ConfigurationManager::reconfigureNetwork(bool staticIp)
     const QByteArray content = pidFile.read(kPidFileLimit);
     const qint64 pid = NetworkSetupCodec::processId(content);
     if (pid < kLowestSignalledPid) {
-        qWarning().noquote() << "The udhcpc PID file" << pidFile.fileName() << "names no DHCP client ("
-                             << content.trimmed().left(20) << "); no signal sent";
+        qWarning().noquote() << QStringLiteral("The udhcpc PID file %1 names no DHCP client (\"%2\"); no signal sent")
+                                    .arg(pidFile.fileName(), QString::fromLatin1(content.trimmed().left(20)));
         return;
     }
     runTool(QStringLiteral("/bin/kill"), {QStringLiteral("-SIGUSR1"), QString::number(pid)});

@@ -68,11 +68,6 @@ QString quoted(const QString &value)
 
 } // namespace
 
-bool NetworkSetupCodec::isSafeValue(const QString &value)
-{
-    return !hasControlCharacter(value);
-}
-
 QByteArray NetworkSetupCodec::interfacesFile(const InterfaceBlock &ethernet, const InterfaceBlock &wifi,
                                              QString *refusedField)
 {

@@ -45,9 +45,6 @@ public:
     // control character; then *refusedField names it.
     static QByteArray wpaSupplicantFile(const WifiSettings &settings, QString *refusedField = nullptr);
 
-    // True when the value may stand inside a quoted line of a system file.
-    static bool isSafeValue(const QString &value);
-
     // A credential drop file: "ssid=" and "psk=" lines whose values carry
     // quotes, which are dropped. Other lines, and lines with more than one
     // "=", are ignored.
