@@ -1034,6 +1034,11 @@ void CabinetManager::wireNfc()
         connect(this, SIGNAL(userChangedDateTime(qint64)), nfc, SLOT(adjustTagExpirations(qint64)), Qt::DirectConnection);
     }
     connect(nfc, SIGNAL(notifyHoldListUpdateReceived(QString)), m_cabinetNetwork, SLOT(updateHostOnNetwork(QString)), Qt::QueuedConnection);
+    // A pan handed to another cabinet ends its hold here: its HACCP record
+    // is closed as a stopped hold's is.
+    if (get_haccpEnabled())
+        connect(nfc, SIGNAL(event_transferFrom(QString,QString,QString,int,QString,int,QString,QString)), this,
+                SLOT(logHaccpTimerStopInfo(QString,QString,QString,int,QString,int)), Qt::QueuedConnection);
 }
 
 void CabinetManager::wireIoBoard()
