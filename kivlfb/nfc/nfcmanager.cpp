@@ -363,14 +363,19 @@ void NFCmanager::replaceOthersList(const QString &key, const QList<NfcTagItem2 *
 {
     deleteOthersList(key);
     const qint64 now = KivClock::msecsSinceEpoch();
+    QStringList expired;
     QString oldest;
-    for (const QString &other : m_othersLists.keys()) {
-        const qint64 renewed = m_othersListRenewedMs.value(other);
-        if (now - renewed >= OthersListLifetimeMs)
-            deleteOthersList(other);
-        else if (oldest.isEmpty() || renewed < m_othersListRenewedMs.value(oldest))
-            oldest = other;
+    qint64 oldestMs = 0;
+    for (auto it = m_othersListRenewedMs.cbegin(); it != m_othersListRenewedMs.cend(); ++it) {
+        if (now - it.value() >= OthersListLifetimeMs) {
+            expired.append(it.key());
+        } else if (oldest.isEmpty() || it.value() < oldestMs) {
+            oldest = it.key();
+            oldestMs = it.value();
+        }
     }
+    for (const QString &other : qAsConst(expired))
+        deleteOthersList(other);
     if (m_othersLists.size() >= MaxOtherCabinets)
         deleteOthersList(oldest);
     m_othersLists.insert(key, records);

@@ -4,6 +4,7 @@
 #include "canbus/canthread.h"
 #include "canbus/multipacketmsg.h"
 #include "cantestnode.h"
+#include "memoryinuse.h"
 #include "crc/crc32.h"
 #include "platform/kivclock.h"
 #include "vcantap.h"
@@ -87,18 +88,6 @@ Frames transfer(quint32 sender, int multiId, const QByteArray &payload)
     out << frame(sender, CanbusManager::KIVMSGTYPE_FILE_RECORD_END, CanbusManager::crcData(multiId, crc))
         << frame(sender, CanbusManager::KIVMSGTYPE_FILE_END, CanbusManager::crcData(multiId, crc));
     return out;
-}
-
-// Resident memory of this process.
-qint64 residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    return -1;
 }
 
 constexpr quint32 k64MiB = quint32(CanbusManager::MaxTransferSize);
@@ -536,10 +525,10 @@ private slots:
         QSignalSpy message(m, SIGNAL(receivedMpm(int,QByteArray)));
         QSignalSpy file(m, SIGNAL(receivedFileMpm(int)));
 
-        const qint64 before = residentKiB();
+        const qint64 before = memoryInUseKiB();
         for (const Frame &f : frames)
             m->receiveCanFrameSlot(new CanFrame(f.identifier, reinterpret_cast<const quint8 *>(f.data.constData())));
-        QVERIFY2(residentKiB() - before < 8 * 1024, qPrintable(QString::number(residentKiB() - before)));
+        QVERIFY2(memoryInUseKiB() - before < 8 * 1024, qPrintable(QString::number(memoryInUseKiB() - before)));
         QCOMPARE(single.size(), singles);
         QCOMPARE(message.size() + file.size(), transfers);
         QCOMPARE(m->heldTransferBytes(), held);

@@ -5,6 +5,7 @@
 #include "platform/kivclock.h"
 
 #include "messagecatcher.h"
+#include "memoryinuse.h"
 #include "temproot.h"
 
 #include <QHash>
@@ -108,18 +109,6 @@ bool tcpPortFree()
 {
     QTcpServer probe;
     return probe.listen(QHostAddress::Any, NFCmanager::Port);
-}
-
-// Resident memory of this process.
-qint64 residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    return -1;
 }
 
 QList<int> stoppedBins(const QSignalSpy &spy)
@@ -670,7 +659,7 @@ private slots:
             pans.emplace_back(record(quint64(1000 + i), i % 10, kNoon));
             records.append(pans.back().get());
         }
-        const qint64 before = residentKiB();
+        const qint64 before = memoryInUseKiB();
         const int senders = 20000;
         for (int n = 1; n <= senders; ++n) {
             nfc.processDatagram(PanTagCodec::encodeHoldingList(QStringLiteral("mac%1").arg(n), 1, kNoon, records),
@@ -678,7 +667,7 @@ private slots:
             if (n % 1000 == 0)
                 KivClock::advance(1); // a later list is a newer one
         }
-        QVERIFY2(residentKiB() - before < 8 * 1024, qPrintable(QString::number(residentKiB() - before)));
+        QVERIFY2(memoryInUseKiB() - before < 8 * 1024, qPrintable(QString::number(memoryInUseKiB() - before)));
         const QStringList keys = nfc.othersListKeys();
         QCOMPARE(keys.size(), NFCmanager::MaxOtherCabinets);
         QVERIFY(keys.contains(QHostAddress(quint32(0x0A000000 + senders)).toString() + ".1"));
