@@ -14,10 +14,26 @@ MessageCatcher::~MessageCatcher()
     s_current = nullptr;
 }
 
+QStringList MessageCatcher::warnings() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_warnings;
+}
+
+QStringList MessageCatcher::messages() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_messages;
+}
+
 void MessageCatcher::handler(QtMsgType type, const QMessageLogContext &context, const QString &msg)
 {
-    if (s_current && type != QtDebugMsg && type != QtInfoMsg)
-        s_current->m_warnings.append(msg);
+    if (s_current) {
+        QMutexLocker lock(&s_current->m_mutex);
+        s_current->m_messages.append(msg);
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            s_current->m_warnings.append(msg);
+    }
     if (s_current && s_current->m_previous)
         s_current->m_previous(type, context, msg);
 }
