@@ -1,5 +1,7 @@
 #include "networksetupcodec.h"
 
+#include "property/keyvaluetext.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,12 +10,10 @@
 
 namespace {
 
+// A value in a quoted line of a file that is read line by line.
 bool hasControlCharacter(const QString &value)
 {
-    for (const QChar c : value)
-        if (c.category() == QChar::Other_Control)
-            return true;
-    return false;
+    return !isKeyValueText(value);
 }
 
 bool hasBlank(const QString &value)
