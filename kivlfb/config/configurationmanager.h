@@ -17,7 +17,6 @@ class QModbusMaster;
 class QModbusPollInfo;
 class QProcess;
 class QStandardItemModel;
-class QTimer;
 
 // The cabinet's one configuration store. Every user and service setting is a
 // property (get_/set_/Changed); "config.txt" is read by setting each key as a
@@ -28,6 +27,12 @@ class QTimer;
 // settings, checks that the I/O board answers, writes the cabinet layout into
 // it, reads its firmware versions, and then sends the power settings. Besides
 // the machine it shares firmware and identity texts with the other displays.
+//
+// It also applies the network settings to the system (its network files and
+// tools, every 20 s a read-back of the interfaces) and installs the
+// cabinet's personality file from the preloaded sets or a USB flash drive;
+// those parts live in configurationmanagernetwork.cpp and
+// configurationmanagersetup.cpp.
 //
 // The parent is the cabinet core; the store reads the cabinet's facts
 // (customer, layout, displays, power values) through its published
@@ -744,7 +749,6 @@ private:
     // Refreshes that found Wi-Fi enabled without an address; above 10 the
     // refresh restarts Wi-Fi, so starting at 10 restarts it at the first.
     int m_wifiRestartCount = 10;
-    QTimer *m_networkRefreshTimer = nullptr;
 
     QModbusPollInfo *m_iobfwvInfo = nullptr;
     QModbusPollInfo *m_cabinetConfInfo = nullptr;

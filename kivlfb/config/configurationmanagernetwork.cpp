@@ -66,11 +66,11 @@ QString outputOf(QProcess *process)
 
 void ConfigurationManager::createNetworkRefresh()
 {
-    m_networkRefreshTimer = new QTimer(this);
-    m_networkRefreshTimer->setObjectName(QStringLiteral("networkRefreshTimer"));
-    m_networkRefreshTimer->setInterval(kRefreshIntervalMs);
-    connect(m_networkRefreshTimer, SIGNAL(timeout()), this, SLOT(reLoadNetworkDeviceConfig()));
-    m_networkRefreshTimer->start();
+    auto *refresh = new QTimer(this);
+    refresh->setObjectName(QStringLiteral("networkRefreshTimer"));
+    refresh->setInterval(kRefreshIntervalMs);
+    connect(refresh, SIGNAL(timeout()), this, SLOT(reLoadNetworkDeviceConfig()));
+    refresh->start();
 }
 
 QProcess *ConfigurationManager::startTool(const QString &name, const QString &program,
@@ -203,20 +203,10 @@ void ConfigurationManager::reconfigureNetworkDevices()
     ifdownWifi();
     wpaSupplicantUpdate();
 
-    NetworkSetupCodec::InterfaceBlock ethernet;
-    ethernet.interface = kEthernet;
-    ethernet.enabled = m_ethEnabled;
-    ethernet.staticAddress = m_staticIPEnabled;
-    ethernet.address = get_ipAddress();
-    ethernet.netmask = get_netmask();
-    ethernet.gateway = get_gateway();
-    NetworkSetupCodec::InterfaceBlock wifi;
-    wifi.interface = kWifi;
-    wifi.enabled = m_wifiEnabled;
-    wifi.staticAddress = m_wifiStaticIp;
-    wifi.address = get_wifiIpAddr();
-    wifi.netmask = get_wifiNetmask();
-    wifi.gateway = get_wifiGateway();
+    const NetworkSetupCodec::InterfaceBlock ethernet{kEthernet, m_ethEnabled, m_staticIPEnabled, get_ipAddress(),
+                                                     get_netmask(), get_gateway()};
+    const NetworkSetupCodec::InterfaceBlock wifi{kWifi, m_wifiEnabled, m_wifiStaticIp, get_wifiIpAddr(),
+                                                 get_wifiNetmask(), get_wifiGateway()};
     QString refused;
     const QByteArray interfaces = NetworkSetupCodec::interfacesFile(ethernet, wifi, &refused);
     if (interfaces.isEmpty())
@@ -234,11 +224,7 @@ void ConfigurationManager::reconfigureNetworkDevices()
 
 void ConfigurationManager::wpaSupplicantUpdate()
 {
-    NetworkSetupCodec::WifiSettings settings;
-    settings.enterprise = m_wpaEnabled;
-    settings.ssid = m_wifiSSID;
-    settings.password = m_wifiPassword;
-    settings.identity = m_wifiIdentity;
+    const NetworkSetupCodec::WifiSettings settings{m_wpaEnabled, m_wifiSSID, m_wifiPassword, m_wifiIdentity};
     QString refused;
     const QByteArray text = NetworkSetupCodec::wpaSupplicantFile(settings, &refused);
     if (text.isEmpty()) {
