@@ -518,8 +518,8 @@ bool CabinetManager::uiidIsValid()
 
 // Identity and network addresses
 
-// The cabinet network and the pan-tag tracking broadcast on the subnet the
-// primary display is on; until one is known they keep the all-ones address.
+// The cabinet network and the pan-tag tracking broadcast on the subnet of the
+// interface the primary display uses.
 void CabinetManager::updateBroadcastAddr()
 {
     if (!get_iAmMaster() || !m_configManager)
@@ -1262,16 +1262,16 @@ void CabinetManager::clearHoldingHistory()
 }
 
 // A bar that changes product keeps its holding record's product in step;
-// only the bars' own signal may do so.
+// only the bars' own signal may do so. The records cover every bin of the
+// cabinet, past the twentieth too.
 void CabinetManager::updateTiListProdId(int prodId)
 {
     const TrayBarSc *tray = senderTray();
     if (!tray)
         return;
     const int bin = tray->get_binNumber();
-    if (bin < 0 || bin >= kBinTableSize || bin >= m_trayInfoList.size())
-        return;
-    m_trayInfoList[bin].groupId = quint32(prodId);
+    if (bin >= 0 && bin < m_trayInfoList.size())
+        m_trayInfoList[bin].groupId = quint32(prodId);
 }
 
 void CabinetManager::registerTagAtTimerUsingBin(qulonglong uid, int bin)

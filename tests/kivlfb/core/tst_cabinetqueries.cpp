@@ -205,18 +205,24 @@ private slots:
         QCOMPARE(cm->get_trayState(1), 0);
     }
 
-    // The holding record follows the bar's product; only the bar's own
-    // signal writes it.
+    // The holding record follows the bar's product, on every bin of a
+    // 24-bin cabinet; only the bar's own signal writes it.
     void recordFollowsTheBarsProduct()
     {
-        Display d = build(primaryOfTwentyFour());
+        Display d = build(cabinetPersonality("alone", [](QJsonObject &p) {
+            p["traysPerZone"] = 6;
+            p["traysPerCabinet"] = 24;
+            p["nfcEnabled"] = false;
+        }));
         CabinetManager *cm = d.cabinet.get();
-        TrayBarSc *bar = loadedBar(d, 3, kPatty);
-        QVERIFY(bar);
-        QCOMPARE(int(cm->getTrayInfo(3).groupId), kPatty);
-        bar->set_productId(kNuggets);
-        QCOMPARE(int(cm->getTrayInfo(3).groupId), kNuggets);
-
+        for (int bin : {3, 21}) {
+            TrayBarSc *bar = cm->getTrayPtr(uchar(bin));
+            QVERIFY(bar);
+            for (int product : {kPatty, kNuggets}) {
+                bar->set_productId(product);
+                QCOMPARE(int(cm->getTrayInfo(bin).groupId), product);
+            }
+        }
         cm->updateTiListProdId(kPatty); // not from a bar
         QCOMPARE(int(cm->getTrayInfo(3).groupId), kNuggets);
     }
