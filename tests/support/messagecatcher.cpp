@@ -18,6 +18,16 @@ void MessageCatcher::handler(QtMsgType type, const QMessageLogContext &context, 
 {
     if (s_current && type != QtDebugMsg && type != QtInfoMsg)
         s_current->m_warnings.append(msg);
+    if (s_current)
+        s_current->m_lines.append(msg);
     if (s_current && s_current->m_previous)
         s_current->m_previous(type, context, msg);
+}
+
+bool MessageCatcher::contains(const QString &text) const
+{
+    for (const QString &line : m_lines)
+        if (line.contains(text))
+            return true;
+    return false;
 }

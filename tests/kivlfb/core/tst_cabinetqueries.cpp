@@ -13,6 +13,7 @@
 #include "cabinetpersonality.h"
 #include "displayenvironment.h"
 #include "kitchenmenu.h"
+#include "messagecatcher.h"
 #include "temproot.h"
 
 #include <QJsonObject>
@@ -27,29 +28,6 @@ namespace {
 
 const int kPatty = 12;
 const int kNuggets = 7;
-
-// Every log line while it lives, debug lines included.
-class LogLines
-{
-public:
-    LogLines() { s_current = this; m_previous = qInstallMessageHandler(handler); }
-    ~LogLines() { qInstallMessageHandler(m_previous); s_current = nullptr; }
-    bool contains(const QString &text) const
-    {
-        return std::any_of(lines.cbegin(), lines.cend(), [&](const QString &line) { return line.contains(text); });
-    }
-    QStringList lines;
-
-private:
-    static void handler(QtMsgType, const QMessageLogContext &, const QString &msg)
-    {
-        if (s_current)
-            s_current->lines << msg;
-    }
-    QtMessageHandler m_previous;
-    static LogLines *s_current;
-};
-LogLines *LogLines::s_current = nullptr;
 
 // A 24-bin cabinet whose primary display shows the first twelve bins and a
 // secondary display the rest: bins past the twentieth exist, but lie beyond
@@ -177,11 +155,11 @@ private slots:
         cm->updateTrayStates(TrayBarSc::TRAY_STATE_DISCARD); // not from a bar
         QCOMPARE(cm->get_trayState(2), int(TrayBarSc::TRAY_STATE_PREHEATING));
 
-        LogLines log;
+        MessageCatcher log;
         QByteArray state = QByteArray::fromHex("1e010e08"); // bin 14 discarding
         cm->processObjectPropertySetting(&state);
         QCOMPARE(cm->get_trayState(14), int(TrayBarSc::TRAY_STATE_DISCARD));
-        QVERIFY2(!log.contains("getTrayPtr result is NULL"), qPrintable(log.lines.join('\n')));
+        QVERIFY2(!log.contains("getTrayPtr result is NULL"), qPrintable(log.lines().join('\n')));
 
         // A bin of the cabinet past the tables is not kept; one past the
         // cabinet is logged.
