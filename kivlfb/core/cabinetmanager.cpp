@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "platform/boundedfile.h"
+#include "platform/damagedfiles.h"
 #include "platform/kivroot.h"
 
 #include "core/holdingexchange.h"
@@ -765,7 +767,9 @@ void CabinetManager::readTrayBarHoldingInfoTxt()
     }
     HoldingFile::State state = holdingState();
     bool stale = false;
-    if (!HoldingFile::mergeLegacy(file.readAll(), KivClock::msecsSinceEpoch(), &state, &stale)) {
+    // The stream's records come first and are few: a longer file is read
+    // only as far as a sane one can go.
+    if (!HoldingFile::mergeLegacy(file.read(BoundedFile::SmallFileLimit), KivClock::msecsSinceEpoch(), &state, &stale)) {
         qDebug().noquote() << "readTrayBarHoldingInfo: file " + path + " ends early; nothing restored";
         useDefaultDayPart();
         return;
@@ -791,17 +795,64 @@ void CabinetManager::readTrayBarHoldingInfo()
     }
 
     bool nextDayPartRestored = false;
-    QFile file(KivRoot::appFile(QStringLiteral("trayBarInfo.json")));
-    if (file.exists() && file.open(QIODevice::ReadOnly)) {
+    const QString path = KivRoot::appFile(QStringLiteral("trayBarInfo.json"));
+    QByteArray bytes;
+    const BoundedFile::Result read = BoundedFile::read(path, BoundedFile::SmallFileLimit, &bytes);
+    bool usable = false;
+    if (read == BoundedFile::Read) {
         HoldingFile::State state = holdingState();
         bool stale = false;
-        if (HoldingFile::mergeJson(file.readAll(), KivClock::msecsSinceEpoch(), &state, &stale))
+        usable = HoldingFile::mergeJson(bytes, KivClock::msecsSinceEpoch(), &state, &stale);
+        if (usable)
             nextDayPartRestored = applyHoldingRestore(state, stale);
         else
-            qDebug().noquote() << "readTrayBarHoldingInfo: " + file.fileName() + " is not a holding file; nothing restored";
+            qDebug().noquote() << "readTrayBarHoldingInfo: " + path + " is not a holding file; nothing restored";
+    }
+    if (read != BoundedFile::Missing && !usable) {
+        // The next save would overwrite what is left of the file: it goes
+        // aside first. The pan tags still know their holds' times.
+        const QString kept = DamagedFiles::moveAside(path);
+        if (!kept.isEmpty())
+            qWarning().noquote() << "readTrayBarHoldingInfo: unusable holding file kept as" << kept;
+        if (get_nfcEnabled() && m_nfcManager)
+            restoreHoldingFromPanTags();
     }
     if (!nextDayPartRestored)
         m_dayPartManager->set_nextDayPart(m_dayPartManager->getDayPartToUse(0));
+}
+
+// Brings holds back from the pan-tag registry, which keeps every tagged
+// pan's activation and expiry times apart from the holding file.
+void CabinetManager::restoreHoldingFromPanTags()
+{
+    HoldingFile::State state = holdingState();
+    QStringList bins;
+    for (int bin = 0; bin < NFCmanager::BinCount && bin < state.records.size(); ++bin) {
+        const quint64 uid = m_nfcManager->getUidInBin(quint8(bin));
+        const NfcTagItem2 *tag = uid ? m_nfcManager->viewTagInfo2(uid) : nullptr;
+        if (!tag || tag->getProductId() == 0 || tag->getHoldStatus() == MasterIoManager::HoldEnded)
+            continue;
+        // A two-bin pan runs on the timer of its even bin.
+        const int timerBin = getProductPanSizeFromBinNumber(uchar(bin)) == 2 ? (bin & ~1) : bin;
+        trayInfo &ti = state.records[timerBin];
+        if (HoldingFile::isHoldInProgress(ti.holdActivity))
+            continue;
+        ti.binNumber = quint8(timerBin);
+        ti.holdActivity = HoldingFile::RestoredActivity;
+        ti.isGroup = 0;
+        ti.groupId = tag->getProductId();
+        ti.groupIndex = 0;
+        ti.expectedTime = tag->getExpTime();
+        ti.processId = tag->getActivationTimeStamp();
+        const ZoneManager *zone = m_zoneList.value(timerBin / qMax(1, get_traysPerZone()));
+        ti.dayPart = quint8(zone ? zone->get_currentDayPart() : 0);
+        bins << QString::number(timerBin);
+    }
+    if (bins.isEmpty())
+        return;
+    qWarning().noquote() << "readTrayBarHoldingInfo: holds of bins" << bins.join(QLatin1Char(','))
+                         << "restored from their pan tags";
+    applyHoldingRestore(state, false);
 }
 
 // Turns the records read from a file into holds again. Returns true when the

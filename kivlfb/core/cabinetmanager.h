@@ -920,6 +920,7 @@ private:
     bool hasRemoteDisplay() const;
     HoldingFile::State holdingState() const;
     bool applyHoldingRestore(const HoldingFile::State &restored, bool stale);
+    void restoreHoldingFromPanTags();
     void wireComponents();
     void wireCabinetCore();
     void wireCanbus();

@@ -14,20 +14,26 @@ MessageCatcher::~MessageCatcher()
     s_current = nullptr;
 }
 
-void MessageCatcher::handler(QtMsgType type, const QMessageLogContext &context, const QString &msg)
+QStringList MessageCatcher::warnings() const
 {
-    if (s_current && type != QtDebugMsg && type != QtInfoMsg)
-        s_current->m_warnings.append(msg);
-    if (s_current)
-        s_current->m_lines.append(msg);
-    if (s_current && s_current->m_previous)
-        s_current->m_previous(type, context, msg);
+    QMutexLocker lock(&m_mutex);
+    return m_warnings;
 }
 
-bool MessageCatcher::contains(const QString &text) const
+QStringList MessageCatcher::messages() const
 {
-    for (const QString &line : m_lines)
-        if (line.contains(text))
-            return true;
-    return false;
+    QMutexLocker lock(&m_mutex);
+    return m_messages;
+}
+
+void MessageCatcher::handler(QtMsgType type, const QMessageLogContext &context, const QString &msg)
+{
+    if (s_current) {
+        QMutexLocker lock(&s_current->m_mutex);
+        s_current->m_messages.append(msg);
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            s_current->m_warnings.append(msg);
+    }
+    if (s_current && s_current->m_previous)
+        s_current->m_previous(type, context, msg);
 }

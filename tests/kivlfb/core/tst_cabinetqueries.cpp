@@ -159,7 +159,8 @@ private slots:
         QByteArray state = QByteArray::fromHex("1e010e08"); // bin 14 discarding
         cm->processObjectPropertySetting(&state);
         QCOMPARE(cm->get_trayState(14), int(TrayBarSc::TRAY_STATE_DISCARD));
-        QVERIFY2(!log.contains("getTrayPtr result is NULL"), qPrintable(log.lines().join('\n')));
+        const QString logged = log.messages().join('\n');
+        QVERIFY2(!logged.contains("getTrayPtr result is NULL"), qPrintable(logged));
 
         // A bin of the cabinet past the tables is not kept; one past the
         // cabinet is logged.
@@ -168,7 +169,7 @@ private slots:
         QCOMPARE(cm->get_trayState(20), 0);
         QByteArray outside = QByteArray::fromHex("1e011808"); // bin 24
         cm->processObjectPropertySetting(&outside);
-        QVERIFY(log.contains("KIV_TRAY_STATE invalid binNum 24"));
+        QVERIFY(log.messages().contains(QStringLiteral("KIV_TRAY_STATE invalid binNum 24")));
         QCOMPARE(cm->get_trayState(-1), 0);
     }
 
