@@ -16,8 +16,8 @@ class QSocketCAN;
 // Frames travel in batches, as the socket reads and writes them: the frames
 // of one read are queued at once and handed to the bus manager on the next
 // pass of the event loop, all of them, in arrival order (one queued hop per
-// batch); frames to send are queued in the socket and written together the
-// next time it is writable (sendAMsg).
+// batch); frames to send are queued in the socket and written together on
+// the next pass (sendAMsg), each reported by one readyWrite.
 //
 // The frame form is fixed at construction: CanFrame objects (enqueueFrame,
 // dequeuedCanFrame, sendAMsg by pointer) for the controller, or the 12-byte
