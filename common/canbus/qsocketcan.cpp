@@ -6,7 +6,20 @@
 #include <QDebug>
 #include <QSocketNotifier>
 
+#include <memory>
 #include <utility>
+
+namespace {
+
+// The record of a payload handed over by pointer, which is freed here;
+// empty when there is no payload or it is longer than 8 bytes.
+QByteArray takeRecord(uint id, QByteArray *data)
+{
+    const std::unique_ptr<QByteArray> owned(data);
+    return owned ? CanFrame::toRecord(id, *owned) : QByteArray();
+}
+
+} // namespace
 
 QSocketCAN::QSocketCAN(QObject *parent, CanFrameForm form)
     : QObject(parent)
@@ -120,10 +133,7 @@ int QSocketCAN::watch()
 
 int QSocketCAN::sendMsg(uint id, QByteArray *data)
 {
-    if (!data)
-        return 0;
-    const QByteArray record = CanFrame::toRecord(id, *data);
-    delete data;
+    const QByteArray record = takeRecord(id, data);
     if (record.isEmpty())
         return 0;
 
@@ -149,10 +159,7 @@ int QSocketCAN::sendMsg(uint id, QByteArray data)
 
 int QSocketCAN::queueMsg(uint id, QByteArray *data)
 {
-    if (!data)
-        return 0;
-    const QByteArray record = CanFrame::toRecord(id, *data);
-    delete data;
+    const QByteArray record = takeRecord(id, data);
     if (record.isEmpty())
         return 0;
     // A socket that never opened writes nothing, now or later.
