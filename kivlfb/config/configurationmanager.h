@@ -10,6 +10,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <optional>
 
 class CanbusManager;
 class QFileSystemWatcher;
@@ -263,6 +264,15 @@ public:
     QString get_menuVersion() const { return m_menuVersion; }
     QString get_menuDescription() const { return m_menuDescription; }
     bool get_verticalFlip() const { return m_verticalFlip; }
+
+    // The subnet the cabinet talks on: Ethernet's while Ethernet is enabled,
+    // else Wi-Fi's while Wi-Fi is; none while both are off.
+    struct Subnet {
+        QString broadcast;
+        QString ownAddress;
+    };
+    std::optional<Subnet> activeSubnet() const;
+
 public slots:
     void set_serialNumber(const QString &value);
     void set_modelNumber(const QString &value);
