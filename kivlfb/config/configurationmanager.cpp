@@ -1,14 +1,18 @@
 #include "configurationmanager.h"
 
 #include "property/assignifchanged.h"
+#include "property/keyvaluetext.h"
 
 #include "core/kivdefs.h"
+#include "core/loghandler.h"
 #include "ui/translator.h"
 
 #include "canbus/canbusmanager.h"
 #include "canbus/cansendrequest.h"
 #include "modbus/qmodbusmaster.h"
 #include "modbus/qmodbuspollinfo.h"
+#include "platform/boundedfile.h"
+#include "platform/durablefile.h"
 #include "platform/kivclock.h"
 #include "platform/kivroot.h"
 #include "platform/toolrunner.h"
@@ -30,11 +34,7 @@
 #include <QTextStream>
 #include <QUuid>
 
-#include <cerrno>
 #include <memory>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 const char ConfigurationManager::kFirmwareVersion[] = "QZ-7318";
 
@@ -86,36 +86,19 @@ QString md5Hex(const QString &text)
         QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
 }
 
-// Replaces a file so that, whatever moment the power fails, the file on
-// disk is either the previous one or the new one: the content goes to
-// "<name>.New", reaches the storage, and only then is renamed over the name.
-// Returns false (and leaves the previous file) when any step fails;
-// *openFailed tells that the new file could not even be created.
+// Replaces a file so that a power cut or a full disk leaves either the
+// previous file or the new one. Returns false (and leaves the previous file)
+// when any step fails; *openFailed tells that the new file could not even be
+// created.
 bool replaceFile(const QString &path, const QByteArray &content, bool *openFailed)
 {
-    const QString newPath = path + QStringLiteral(".New");
-    QFile file(newPath);
-    *openFailed = !file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    if (*openFailed)
-        return false;
-    const bool written = file.write(content) == content.size() && file.flush()
-        && ::fsync(file.handle()) == 0;
-    file.close();
-    if (!written || ::rename(QFile::encodeName(newPath).constData(),
-                             QFile::encodeName(path).constData()) != 0) {
-        qWarning().noquote() << "Could not write" << newPath << "- the previous file stays:"
-                             << qt_error_string(errno);
-        QFile::remove(newPath);
-        return false;
-    }
-    // The rename itself lives in the directory: make it durable too.
-    const int dir = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                           O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
+    QString error;
+    const DurableFile::Result result = DurableFile::replace(path, content, &error);
+    *openFailed = result == DurableFile::OpenFailed;
+    if (result != DurableFile::Replaced && !*openFailed)
+        qWarning().noquote() << "Could not write" << path + QStringLiteral(".New")
+                             << "- the previous file stays:" << error;
+    return result == DurableFile::Replaced;
 }
 
 // "/bin/sync" runs detached: nobody waits for it.
@@ -207,6 +190,7 @@ ConfigurationManager::ConfigurationManager(QModbusMaster *modbusMaster,
     }
     buildMachine();
     connectDisplaySharing();
+    createNetworkRefresh();
     moveSplashImage();
 }
 
@@ -548,7 +532,7 @@ bool ConfigurationManager::applyProperty(const QString &key, const QString &valu
     const int index = meta->indexOfProperty(key.toLatin1().constData());
     if (index < 0 || !meta->property(index).isWritable()
         || !meta->property(index).write(this, value)) {
-        qDebug().noquote() << "Unable to set KIV config property: " + key;
+        qDebug().noquote() << "Unable to set KIV config property: " + clipForLog(key);
         return false;
     }
     return true;
@@ -556,9 +540,9 @@ bool ConfigurationManager::applyProperty(const QString &key, const QString &valu
 
 // Key=value lines, each applied as the property of that name. A value may
 // itself hold "=" (a Wi-Fi password), so only the first one separates.
-void ConfigurationManager::applyKeyValueFile(QIODevice &file)
+void ConfigurationManager::applyKeyValueFile(const QByteArray &content)
 {
-    QTextStream in(&file);
+    QTextStream in(content);
     in.setCodec("UTF-8");
     while (!in.atEnd()) {
         const QString line = in.readLine();
@@ -571,13 +555,16 @@ void ConfigurationManager::applyKeyValueFile(QIODevice &file)
 
 void ConfigurationManager::readConfigFile()
 {
-    QFile file(KivRoot::appFile(QLatin1String(kConfigFile)));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qDebug().noquote() << "Unable to Open File !!!" << kConfigFile;
+    QByteArray content;
+    const BoundedFile::Result read =
+        BoundedFile::read(KivRoot::appFile(QLatin1String(kConfigFile)), BoundedFile::SmallFileLimit, &content);
+    if (read != BoundedFile::Read) {
+        // A file refused as too large has said so already.
+        if (read != BoundedFile::TooLarge)
+            qDebug().noquote() << "Unable to Open File !!!" << kConfigFile;
         return;
     }
-    applyKeyValueFile(file);
-    file.close();
+    applyKeyValueFile(content);
     emit configFileRead();
 }
 
@@ -716,6 +703,23 @@ QString ConfigurationManager::addressText(const QHostAddress &address)
     return address.isNull() ? QString() : address.toString();
 }
 
+std::optional<ConfigurationManager::Subnet> ConfigurationManager::activeSubnet() const
+{
+    if (m_ethEnabled)
+        return Subnet{m_ethBroadcast, get_ipAddress()};
+    if (m_wifiEnabled)
+        return Subnet{m_wifiBroadcast, get_wifiIpAddr()};
+    return std::nullopt;
+}
+
+bool ConfigurationManager::refusesText(const char *key, const QString &value)
+{
+    if (isKeyValueText(value))
+        return false;
+    qWarning().noquote() << "Setting" << key << "refused: its text holds a line break or another control character";
+    return true;
+}
+
 bool ConfigurationManager::setAddress(QHostAddress &address, const QString &text)
 {
     if (addressText(address) == text)
@@ -726,6 +730,8 @@ bool ConfigurationManager::setAddress(QHostAddress &address, const QString &text
 
 void ConfigurationManager::set_serialNumber(const QString &value)
 {
+    if (refusesText("serialNumber", value))
+        return;
     if (m_serialNumber == value)
         return;
     m_serialNumber = value;
@@ -736,6 +742,8 @@ void ConfigurationManager::set_serialNumber(const QString &value)
 
 void ConfigurationManager::set_storeNumber(const QString &value)
 {
+    if (refusesText("storeNumber", value))
+        return;
     if (m_storeNumber == value)
         return;
     const QString previous = m_storeNumber;
@@ -745,11 +753,15 @@ void ConfigurationManager::set_storeNumber(const QString &value)
 
 void ConfigurationManager::set_uuidNumber(const QString &value)
 {
+    if (refusesText("uuidNumber", value))
+        return;
     m_uuidNumber = value;
 }
 
 void ConfigurationManager::set_iotType(const QString &value)
 {
+    if (refusesText("iotType", value))
+        return;
     const bool known = value == QLatin1String(kRiotIotType) || value == QLatin1String(kAwsIotType)
         || value == QLatin1String(kGmAwsIotType);
     m_iotType = known ? value : QLatin1String(kAwsIotType);
@@ -782,6 +794,8 @@ void ConfigurationManager::set_individualDPEnabled(bool value)
 
 void ConfigurationManager::set_passwdL1(const QString &value)
 {
+    if (refusesText("passwdL1", value))
+        return;
     m_prevPasswdL1 = m_passwdL1;
     m_passwdL1 = value;
     emit passwdL1Changed(m_passwdL1);
@@ -789,6 +803,8 @@ void ConfigurationManager::set_passwdL1(const QString &value)
 
 void ConfigurationManager::set_languageId(const QString &value)
 {
+    if (refusesText("languageId", value))
+        return;
     if (m_languageId == value)
         return;
     m_prevLanguageId = m_languageId;
@@ -945,8 +961,9 @@ void ConfigurationManager::saveCabinetSerialModelNumbers()
 
 void ConfigurationManager::loadCabinetSerialModelNumbers()
 {
-    QFile file(KivRoot::appFile(QLatin1String(kIdentityFile)));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QByteArray content;
+    if (BoundedFile::read(KivRoot::appFile(QLatin1String(kIdentityFile)), BoundedFile::SmallFileLimit, &content)
+        != BoundedFile::Read) {
         // First start of a new cabinet: it gets its unique id now, and the
         // user is asked for the serial and model numbers.
         qDebug().noquote() << QStringLiteral("Unable to Open File: ") + QLatin1String(kIdentityFile);
@@ -955,19 +972,21 @@ void ConfigurationManager::loadCabinetSerialModelNumbers()
         emit showSerialModelNumbersDialog();
         return;
     }
-    applyKeyValueFile(file);
+    applyKeyValueFile(content);
 }
 
 void ConfigurationManager::readIotConfigFile()
 {
     const QString name = m_iotType == QLatin1String(kRiotIotType) ? QStringLiteral("iotConfig_riot")
                                                                   : QStringLiteral("iotConfig");
-    QFile file(KivRoot::appFile(name));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qDebug().noquote() << "Unable to Open File !!!" << name;
+    QByteArray content;
+    const BoundedFile::Result read = BoundedFile::read(KivRoot::appFile(name), BoundedFile::SmallFileLimit, &content);
+    if (read != BoundedFile::Read) {
+        if (read != BoundedFile::TooLarge)
+            qDebug().noquote() << "Unable to Open File !!!" << name;
         return;
     }
-    QTextStream in(&file);
+    QTextStream in(content);
     in.setCodec("UTF-8");
     while (!in.atEnd()) {
         const QString line = in.readLine();
@@ -1055,49 +1074,13 @@ void ConfigurationManager::moveSplashImage()
 }
 
 // ---------------------------------------------------------------------------
-// Network set-up files and commands: declared for the screens and the
-// network components; their bodies come with the network set-up.
-
-void ConfigurationManager::reLoadNetworkDeviceConfig() {}
-void ConfigurationManager::loadNetworkDeviceConfig(int) {}
-void ConfigurationManager::loadSystemNetworkConfig() {}
-void ConfigurationManager::reconfigureNetworkDevices() {}
-void ConfigurationManager::wpaSupplicantUpdate() {}
-void ConfigurationManager::reconfigureNetwork(bool) {}
-void ConfigurationManager::processIPConfigChange(bool) {}
-void ConfigurationManager::restartWifiNetwork() {}
-void ConfigurationManager::restartWifiNetworkRIoT() {}
-void ConfigurationManager::ifdownWifi() {}
-void ConfigurationManager::ifupWifi() {}
-void ConfigurationManager::ifdownEth0() {}
-void ConfigurationManager::ifupEth0() {}
-void ConfigurationManager::wpaSupplicantReconfigure() {}
-void ConfigurationManager::scanWifi() {}
-void ConfigurationManager::initializeRiotWifiConnection() {}
-void ConfigurationManager::resetToDefaultNetwork() {}
-void ConfigurationManager::deleteNetworkCertificate() {}
-
-// ---------------------------------------------------------------------------
-// Preloaded configurations and USB set-up: declared for the service screens;
-// their bodies come with the preloaded configurations.
-
-QStringList ConfigurationManager::get_customConfigs() const { return {}; }
-QStringList ConfigurationManager::get_customConfigModels() const { return {}; }
-int ConfigurationManager::get_configDisplaysCount(const QString &) const { return 1; }
-bool ConfigurationManager::get_configDisplaysLeftRight(const QString &) const { return false; }
-bool ConfigurationManager::validateModelNumber(const QString &) const { return false; }
-QString ConfigurationManager::getConfigFileName(const QString &) const { return {}; }
-void ConfigurationManager::setConfigurationFile() {}
-void ConfigurationManager::resetConfiguration() {}
-QString ConfigurationManager::getConfigCustomerName(const QString &) const { return {}; }
-bool ConfigurationManager::setConfigFromUsb(const QJsonObject &) { return false; }
-
-// ---------------------------------------------------------------------------
 // Plain setters: store and signal on change ("always" ones store and signal
 // on every call, so the screens can re-apply a value).
 
 void ConfigurationManager::set_modelNumber(const QString &value)
 {
+    if (refusesText("modelNumber", value))
+        return;
     if (assignIfChanged(m_modelNumber, value))
         emit modelNumberChanged(m_modelNumber);
 }
@@ -1116,30 +1099,40 @@ void ConfigurationManager::set_theOtherUiFwVersion(const QString &value)
 
 void ConfigurationManager::set_ioBoardFirmwareVersion0(const QString &value)
 {
+    if (refusesText("ioBoardFirmwareVersion0", value))
+        return;
     m_ioBoardFirmwareVersion0 = value;
     emit ioBoardFirmwareVersion0Changed(m_ioBoardFirmwareVersion0);
 }
 
 void ConfigurationManager::set_ioBoardFirmwareVersion1(const QString &value)
 {
+    if (refusesText("ioBoardFirmwareVersion1", value))
+        return;
     if (assignIfChanged(m_ioBoardFirmwareVersion1, value))
         emit ioBoardFirmwareVersion1Changed(m_ioBoardFirmwareVersion1);
 }
 
 void ConfigurationManager::set_ioBoardFirmwareVersion2(const QString &value)
 {
+    if (refusesText("ioBoardFirmwareVersion2", value))
+        return;
     if (assignIfChanged(m_ioBoardFirmwareVersion2, value))
         emit ioBoardFirmwareVersion2Changed(m_ioBoardFirmwareVersion2);
 }
 
 void ConfigurationManager::set_ioBoardFirmwareVersion3(const QString &value)
 {
+    if (refusesText("ioBoardFirmwareVersion3", value))
+        return;
     if (assignIfChanged(m_ioBoardFirmwareVersion3, value))
         emit ioBoardFirmwareVersion3Changed(m_ioBoardFirmwareVersion3);
 }
 
 void ConfigurationManager::set_ioBoardFirmwareVersion4(const QString &value)
 {
+    if (refusesText("ioBoardFirmwareVersion4", value))
+        return;
     if (assignIfChanged(m_ioBoardFirmwareVersion4, value))
         emit ioBoardFirmwareVersion4Changed(m_ioBoardFirmwareVersion4);
 }
@@ -1188,6 +1181,8 @@ void ConfigurationManager::set_networkMode(int value)
 
 void ConfigurationManager::set_ipAddress(const QString &value)
 {
+    if (refusesText("ipAddress", value))
+        return;
     if (!setAddress(m_ipAddress, value))
         return;
     emit ipAddressChanged(value);
@@ -1195,6 +1190,8 @@ void ConfigurationManager::set_ipAddress(const QString &value)
 
 void ConfigurationManager::set_netmask(const QString &value)
 {
+    if (refusesText("netmask", value))
+        return;
     if (!setAddress(m_netmask, value))
         return;
     emit netmaskChanged(value);
@@ -1202,6 +1199,8 @@ void ConfigurationManager::set_netmask(const QString &value)
 
 void ConfigurationManager::set_gateway(const QString &value)
 {
+    if (refusesText("gateway", value))
+        return;
     if (!setAddress(m_gateway, value))
         return;
     emit gatewayChanged(value);
@@ -1215,36 +1214,48 @@ void ConfigurationManager::set_interfaceName(const QString &value)
 
 void ConfigurationManager::set_macAddress(const QString &value)
 {
+    if (refusesText("macAddress", value))
+        return;
     if (assignIfChanged(m_macAddress, value))
         emit macAddressChanged(m_macAddress);
 }
 
 void ConfigurationManager::set_wifiSSID(const QString &value)
 {
+    if (refusesText("wifiSSID", value))
+        return;
     if (assignIfChanged(m_wifiSSID, value))
         emit wifiSSIDChanged(m_wifiSSID);
 }
 
 void ConfigurationManager::set_wifiPassword(const QString &value)
 {
+    if (refusesText("wifiPassword", value))
+        return;
     if (assignIfChanged(m_wifiPassword, value))
         emit wifiPasswordChanged(m_wifiPassword);
 }
 
 void ConfigurationManager::set_wifiSSIDRestore(const QString &value)
 {
+    if (refusesText("wifiSSIDRestore", value))
+        return;
     if (assignIfChanged(m_wifiSSIDRestore, value))
         emit wifiSSIDRestoreChanged(m_wifiSSIDRestore);
 }
 
 void ConfigurationManager::set_wifiPasswordRestore(const QString &value)
 {
+    if (refusesText("wifiPasswordRestore", value))
+        return;
     if (assignIfChanged(m_wifiPasswordRestore, value))
         emit wifiPasswordRestoreChanged(m_wifiPasswordRestore);
 }
 
 void ConfigurationManager::set_wifiIdentity(const QString &value)
 {
+    if (refusesText("wifiIdentity", value))
+        return;
     if (assignIfChanged(m_wifiIdentity, value))
         emit wifiIdentityChanged(m_wifiIdentity);
 }
@@ -1263,6 +1274,8 @@ void ConfigurationManager::set_wifiStaticIp(bool value)
 
 void ConfigurationManager::set_wifiIpAddr(const QString &value)
 {
+    if (refusesText("wifiIpAddr", value))
+        return;
     if (!setAddress(m_wifiIpAddr, value))
         return;
     emit wifiIpAddrChanged(value);
@@ -1270,6 +1283,8 @@ void ConfigurationManager::set_wifiIpAddr(const QString &value)
 
 void ConfigurationManager::set_wifiNetmask(const QString &value)
 {
+    if (refusesText("wifiNetmask", value))
+        return;
     if (!setAddress(m_wifiNetmask, value))
         return;
     emit wifiNetmaskChanged(value);
@@ -1277,6 +1292,8 @@ void ConfigurationManager::set_wifiNetmask(const QString &value)
 
 void ConfigurationManager::set_wifiGateway(const QString &value)
 {
+    if (refusesText("wifiGateway", value))
+        return;
     if (!setAddress(m_wifiGateway, value))
         return;
     emit wifiGatewayChanged(value);
@@ -1350,12 +1367,16 @@ void ConfigurationManager::set_prodNameLength(int value)
 
 void ConfigurationManager::set_usbPath(const QString &value)
 {
+    if (refusesText("usbPath", value))
+        return;
     m_usbPath = value;
     emit usbPathChanged(m_usbPath);
 }
 
 void ConfigurationManager::set_localPath(const QString &value)
 {
+    if (refusesText("localPath", value))
+        return;
     m_localPath = value;
     emit localPathChanged(m_localPath);
 }
@@ -1428,18 +1449,24 @@ void ConfigurationManager::setCabinetNameIndex(int value)
 
 void ConfigurationManager::set_productsHashCode(const QString &value)
 {
+    if (refusesText("productsHashCode", value))
+        return;
     if (assignIfChanged(m_productsHashCode, value))
         emit productsHashCodeChanged(m_productsHashCode);
 }
 
 void ConfigurationManager::set_productsHashCodeTs(const QString &value)
 {
+    if (refusesText("productsHashCodeTs", value))
+        return;
     if (assignIfChanged(m_productsHashCodeTs, value))
         emit productsHashCodeTsChanged(m_productsHashCodeTs);
 }
 
 void ConfigurationManager::set_importedMenu(const QString &value)
 {
+    if (refusesText("importedMenu", value))
+        return;
     if (assignIfChanged(m_importedMenu, value))
         emit importedMenuChanged(m_importedMenu);
 }
@@ -1458,6 +1485,8 @@ void ConfigurationManager::set_powerSource(int value)
 
 void ConfigurationManager::set_menuBarColor(const QString &value)
 {
+    if (refusesText("menuBarColor", value))
+        return;
     if (assignIfChanged(m_menuBarColor, value))
         emit menuBarColorChanged(m_menuBarColor);
 }
@@ -1470,6 +1499,8 @@ void ConfigurationManager::set_performanceDataInterval(int value)
 
 void ConfigurationManager::set_firmwareVersion(const QString &value)
 {
+    if (refusesText("firmwareVersion", value))
+        return;
     if (assignIfChanged(m_firmwareVersion, value))
         emit firmwareVersionChanged(m_firmwareVersion);
 }
@@ -1554,6 +1585,8 @@ void ConfigurationManager::set_universalPanSoundEnable(bool value)
 
 void ConfigurationManager::set_customerIdStr(const QString &value)
 {
+    if (refusesText("customerIdStr", value))
+        return;
     if (assignIfChanged(m_customerIdStr, value))
         emit customerIdStrChanged(m_customerIdStr);
 }
@@ -1578,12 +1611,16 @@ void ConfigurationManager::set_discardSoundDuration(int value)
 
 void ConfigurationManager::set_menuVersion(const QString &value)
 {
+    if (refusesText("menuVersion", value))
+        return;
     if (assignIfChanged(m_menuVersion, value))
         emit menuVersionChanged(m_menuVersion);
 }
 
 void ConfigurationManager::set_menuDescription(const QString &value)
 {
+    if (refusesText("menuDescription", value))
+        return;
     if (assignIfChanged(m_menuDescription, value))
         emit menuDescriptionChanged(m_menuDescription);
 }

@@ -257,6 +257,9 @@ public:
     // Orders transfer candidates so that the hold ending first comes first.
     static bool transferTimersLessThan(const TimerTransferInfo &a, const TimerTransferInfo &b);
 
+    // The time server asked for the clock (primary display).
+    void setNtpServer(const QString &hostName, quint16 port);
+
 public slots:
     // Property readers and writers: a writer emits only when the value changes.
     bool get_iAmMaster() const { return m_iAmMaster; }
@@ -645,6 +648,7 @@ public slots:
     void ntpConnectSuccess();
     void ntpReadReceivedDatagrams();
     QDateTime adjustToLocalDateTime(QDateTime &dt);
+    QString getTimeStampStringSecs();
 
     // USB, diagnostics, watchdog and performance data
     void removeOldBackups();
@@ -894,8 +898,6 @@ private:
     QString productNameOfBin(int bin);
     void processZoneDayPartMessage(const QByteArray &msg, const char *zoneLine, const char *dayPartLine);
     void processFwInfo(const QString &text);
-    // Tray states that other displays report for their bins, by bin.
-    QVector<int> m_remoteTrayStates;
 
     // --- The composition root (see cabinetmanagerroot.cpp) ---
     void enterApplicationDirectory();
@@ -922,6 +924,7 @@ private:
     bool hasRemoteDisplay() const;
     HoldingFile::State holdingState() const;
     bool applyHoldingRestore(const HoldingFile::State &restored, bool stale);
+    void restoreHoldingFromPanTags();
     void wireComponents();
     void wireCabinetCore();
     void wireCanbus();
@@ -979,6 +982,8 @@ private:
     QVector<QString> m_mismatchTexts;
     QVector<bool> m_binMismatch; // product-mismatch (alert) flag per bin
     QVector<bool> m_binFlagB;
+    // Each bin's tray state, whichever display shows the bin.
+    QVector<int> m_trayStates;
     // Each zone's day part as the holding restore found it.
     QVector<int> m_restoredZoneDayParts;
 
@@ -988,6 +993,7 @@ private:
     bool binInCabinet(int bin) const { return bin >= 0 && bin < m_traysPerCabinet; }
     bool binInTables(int bin) const { return binInCabinet(bin) && bin < m_binMismatch.size(); }
     uchar pairedBin(uchar bin);
+    void storeTrayState(int bin, int trayState);
     QString productMenuName(int productId) const;
     QTimeZone configuredTimeZone() const;
     void sendNfcTagIndication(uchar bin, bool on);
@@ -998,6 +1004,7 @@ private:
     int m_ntpRetryCount = 0;
     bool m_ntpSocketConnected = false;
     QString m_ntpServerName = QStringLiteral("pool.ntp.org");
+    quint16 m_ntpPort = 123;
 
     // The components, created in this order.
     FileID *m_fileId = nullptr;

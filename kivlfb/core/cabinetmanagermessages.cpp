@@ -28,7 +28,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
-#include <QProcess>
 
 using Codec = CanMessageCodec;
 
@@ -231,6 +230,8 @@ void CabinetManager::processSinglePacket(QByteArray *msg)
         emit configSettingsUpdated();
         break;
     case M::KIVMSGSINGLE_MC_CANCEL_ALL_HOLDING:
+        qWarning().noquote() << "Cancel all holding requested by CAN sender"
+                             << (m_canbusManager ? m_canbusManager->get_receivedFrameSenderId() : -1);
         cancelAllHolding();
         break;
     case M::KIVMSGSINGLE_MC_CONFIG_SETTINGS_CHANGE_REQUEST:
@@ -490,9 +491,7 @@ void CabinetManager::processSinglePacket(QByteArray *msg)
         QFile buffer(KivRoot::appFile(QStringLiteral("errorsBuff.txt")));
         if (buffer.exists()) {
             buffer.remove();
-            const QString sync = ToolRunner::resolve(QStringLiteral("/bin/sync"));
-            if (!sync.isEmpty())
-                QProcess::startDetached(sync, {});
+            ToolRunner::startDetached(QStringLiteral("/bin/sync"), {});
         }
         break;
     }
@@ -515,8 +514,6 @@ void CabinetManager::processObjectPropertySetting(QByteArray *msg)
 
     switch (p.code) {
     case PropTrayState:
-        // The remote-state table has one slot per bin of the cabinet: a bin
-        // number from the bus is checked before it is used as an index.
         if (p.object >= get_traysPerCabinet()) {
             qDebug() << "KIV_TRAY_STATE invalid binNum" << p.object;
             break;
@@ -525,9 +522,7 @@ void CabinetManager::processObjectPropertySetting(QByteArray *msg)
             bar->set_trayStateFromMaster(p.value);
             bar->set_holdTimePreSet(0);
         } else if (get_iAmMaster()) {
-            if (m_remoteTrayStates.size() < get_traysPerCabinet())
-                m_remoteTrayStates.resize(get_traysPerCabinet());
-            m_remoteTrayStates[p.object] = p.value;
+            storeTrayState(p.object, p.value);
         }
         break;
     case PropProductId: if (bar) bar->set_productIdFromMaster(p.value); break;
