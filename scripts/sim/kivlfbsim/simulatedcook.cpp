@@ -231,22 +231,23 @@ QString SimulatedCook::placePan(const Pan &pan)
     return QStringLiteral("pan placed bin=%1 product=%2 tray=%3").arg(pan.bin).arg(pan.productId).arg(pan.trayId);
 }
 
-// What the screen's tray bar and zone view do with a touch.
-QString SimulatedCook::touch(int bin)
+// What the screen's tray bar and zone view do with a touch. The touch is
+// told before what it sets off.
+void SimulatedCook::touch(int bin)
 {
     TrayBarSc *bar = barOnThisDisplay(bin);
     if (!bar)
-        return QStringLiteral("error: bin %1 is not shown on this display").arg(bin);
+        return say(QStringLiteral("error: bin %1 is not shown on this display").arg(bin));
     const int state = bar->get_trayState();
     if (state == TrayBarSc::TRAY_STATE_STANDARD || state == TrayBarSc::TRAY_STATE_WARNING)
-        return QStringLiteral("touch bin=%1 opens the cancel panel").arg(bin);
+        return say(QStringLiteral("touch bin=%1 opens the cancel panel").arg(bin));
     if (state == TrayBarSc::TRAY_STATE_PREHEATING && !touchEndsPreheating())
-        return QStringLiteral("touch bin=%1 refused: preheating").arg(bin);
+        return say(QStringLiteral("touch bin=%1 refused: preheating").arg(bin));
+    say(QStringLiteral("touch bin=%1").arg(bin));
     if (m_cabinet.get_mirrorDisplay())
         emit bar->mirrorClicked();
     else
         emit bar->userClicked();
-    return QStringLiteral("touch bin=%1").arg(bin);
 }
 
 QString SimulatedCook::describeBin(int bin) const
@@ -407,7 +408,7 @@ void SimulatedCook::command(const QString &line)
         return say(placePan(none));
     }
     case Command::Touch:
-        return say(touch(c.pan.bin));
+        return touch(c.pan.bin);
     case Command::State:
         return say(describeBin(c.pan.bin));
     case Command::Link:
@@ -483,7 +484,7 @@ void SimulatedCook::nextScriptedPan()
     if (!m_touchedForNextPan && bar && bar->get_trayState() == TrayBarSc::TRAY_STATE_PREHEATING
         && touchEndsPreheating()) {
         m_touchedForNextPan = true;
-        say(touch(pan.bin));
+        touch(pan.bin);
         m_scriptTimer->start(kTouchToPanMs);
         return;
     }

@@ -126,7 +126,7 @@ private:
     bool touchEndsPreheating() const;
     TrayBarSc *barOnThisDisplay(int bin) const;
     QString placePan(const Pan &pan);
-    QString touch(int bin);
+    void touch(int bin);
     QString describeBin(int bin) const;
     QString describeLink() const;
     QString describeZones() const;
