@@ -6,6 +6,7 @@
 
 #include "platform/kivroot.h"
 
+#include "core/holdingexchange.h"
 #include "core/kivdefs.h"
 #include "core/tempprobestatemanager.h"
 #include "core/traybarsc.h"
@@ -48,6 +49,10 @@ namespace {
 // After the link to the primary display comes back, the restore actions run
 // once the first messages have had time to arrive.
 constexpr int kRestoreActionsDelayMs = 500;
+// The I/O board status that means its link is lost.
+constexpr int kIoBoardLinkLost = 2;
+// Why a zone is reported disabled to the display that drives it.
+constexpr uchar kZoneDisabledIoBoard = 2;
 } // namespace
 
 void CabinetManager::registerQmlTypes()
@@ -58,7 +63,7 @@ void CabinetManager::registerQmlTypes()
 
 bool CabinetManager::transferTimersLessThan(const TimerTransferInfo &a, const TimerTransferInfo &b)
 {
-    return a.expectedTime < b.expectedTime;
+    return HoldingExchange::transferTimersLessThan(a, b);
 }
 
 bool CabinetManager::eventFilter(QObject *watched, QEvent *event)
@@ -1145,8 +1150,31 @@ void CabinetManager::canRestoreActions()
         m_zoneList.at(i)->restateTargetTemp();
 }
 
-void CabinetManager::processIobStatusChange(int /*board*/, int /*status*/)
+void CabinetManager::processIobStatusChange(int board, int status)
 {
+    if (board < 1 || board > m_ioBoardToZoneMap.size())
+        return;
+    const bool lost = status == kIoBoardLinkLost;
+    const IoBoardToZone &io = m_ioBoardToZoneMap.at(board - 1);
+    QList<int> zones{io.firstZone};
+    if (io.secondZone != io.firstZone)
+        zones << io.secondZone;
+    for (int zone : qAsConst(zones)) {
+        if (zone < 0 || zone > UCHAR_MAX)
+            continue;
+        // Zones past this display's range are driven by the other display.
+        if (zone >= get_zones2handleStart() + get_zones2handle()) {
+            sendZoneDisabledInfo(lost, uchar(zone), kZoneDisabledIoBoard);
+            continue;
+        }
+        ZoneManager *z = zoneByNumber(zone);
+        if (!z)
+            continue;
+        if (lost)
+            z->setErrorFlags(ZoneManager::ZE_IO_COMM_LOSS);
+        else
+            z->clearErrorFlags(ZoneManager::ZE_IO_COMM_LOSS);
+    }
 }
 
 void CabinetManager::setBinToTray(int binNum, int pid, int tid)
@@ -1238,6 +1266,13 @@ void CabinetManager::setTagUidAtTrayTimer(uchar bin, qulonglong uid)
 
 void CabinetManager::refreshMirror()
 {
+    if (!hasRemoteDisplay())
+        return;
+    sendConfigSettingsData();
+    // Each bar's change notifications carry its whole state to the mirror.
+    if (get_hasMirrorDisplay())
+        for (TrayBarSc *tray : qAsConst(m_trayList))
+            tray->refreshAll();
 }
 
 trayInfo CabinetManager::getTrayInfo(int binIndex)
@@ -1274,40 +1309,53 @@ int CabinetManager::get_trayState(int binNum)
 
 void CabinetManager::broadCastHodlingInfo()
 {
+    m_holdingExchange->broadcastHoldingInfo();
 }
 
-void CabinetManager::processReceivedHoldingInfo(QByteArray /*data*/, QHostAddress /*sender*/)
+void CabinetManager::processReceivedHoldingInfo(QByteArray data, QHostAddress sender)
 {
+    m_holdingExchange->processReceivedHoldingInfo(data, sender);
 }
 
-void CabinetManager::showProductTransferWindow(int /*bin*/, int /*groupIndex*/, int /*productId*/)
+// A group tray asks with its current product; the group index plays no part.
+void CabinetManager::showProductTransferWindow(int bin, int /*groupIndex*/, int productId)
 {
+    m_holdingExchange->showProductTransferWindow(bin, productId);
 }
 
 int CabinetManager::getTransferTimersCount()
 {
-    return 0;
+    return m_holdingExchange->getTransferTimersCount();
 }
 
-QVariant CabinetManager::getTransferTimerValue(int /*index*/, int /*role*/)
+QVariant CabinetManager::getTransferTimerValue(int index, int role)
 {
-    return QVariant();
+    return m_holdingExchange->getTransferTimerValue(index, role);
 }
 
-void CabinetManager::doProductTransfer(int /*index*/)
+void CabinetManager::doProductTransfer(int index)
 {
+    m_holdingExchange->doProductTransfer(index);
 }
 
 void CabinetManager::productTransferConfirmed()
 {
+    m_holdingExchange->productTransferConfirmed();
 }
 
-void CabinetManager::handleTimerResetRequest(QByteArray /*data*/)
+bool CabinetManager::handleTimerResetRequest(QByteArray data)
 {
+    return m_holdingExchange->handleTimerResetRequest(data);
 }
 
-void CabinetManager::handleHaccpTimerNfcTransfer(int /*bin*/)
+// A tagged pan left for another cabinet, which now logs the hold: the start
+// entry logged here is withdrawn.
+void CabinetManager::handleHaccpTimerNfcTransfer(int bin)
 {
+    if (!get_iAmMaster() || !get_haccpEnabled() || !binInCabinet(bin))
+        return;
+    bin = pairedBin(uchar(bin));
+    removeHaccpLogTimerStartInfo(bin, getProductIDfromBinNumber(uchar(bin)), m_trayInfoList.value(bin).expectedTime);
 }
 
 void CabinetManager::logHaccpTimerStopInfo(QString /*timestamp*/, QString productType, QString /*panID*/,
@@ -1348,18 +1396,44 @@ void CabinetManager::logHaccpTimerStartInfo(QString /*timestamp*/, QString produ
     m_haccpController->logDataEntry(entry);
 }
 
-void CabinetManager::removeHaccpLogTimerStartInfo(int /*binNumber*/, int /*productId*/, qlonglong /*expectedTime*/)
+void CabinetManager::removeHaccpLogTimerStartInfo(int binNumber, int productId, qlonglong expectedTime)
 {
+    if (!binInCabinet(binNumber) || !m_haccpController)
+        return;
+    // The start entry was dated when the hold began: its end less the
+    // product's hold time, in whole seconds.
+    const qint64 startSecs = expectedTime / 1000 - qint64(getProductHoldTime(productId));
+    QDateTime start = QDateTime::fromSecsSinceEpoch(startSecs, Qt::UTC);
+    start = adjustToLocalDateTime(start);
+    HaccpData entry;
+    entry.name = productMenuName(productId);
+    entry.date = start.toString(QStringLiteral("yyyy/MM/dd"));
+    entry.time = start.toString(QStringLiteral("HH:mm:ss"));
+    entry.duration = QStringLiteral("----");
+    entry.expired = false;
+    entry.binNumber = binNumber;
+    m_haccpController->removeStartDataLogEntry(entry);
 }
 
+// The primary display drives the bars' heat; the others only follow the
+// mode. The flag is set before anyone hears of the change, so listeners
+// read the new mode.
 void CabinetManager::startCleaningMode()
 {
+    if (get_iAmMaster())
+        for (ZoneManager *zone : qAsConst(m_zoneList))
+            zone->enterCleaningMode();
     m_cleaningInProgress = true;
+    emit cleaningStarted();
 }
 
 void CabinetManager::exitCleaningMode()
 {
+    if (get_iAmMaster())
+        for (ZoneManager *zone : qAsConst(m_zoneList))
+            zone->exitCleaningMode();
     m_cleaningInProgress = false;
+    emit cleaningStopped();
 }
 
 bool CabinetManager::isCoolingDownDone()
@@ -1563,6 +1637,10 @@ void CabinetManager::importMenuFiles()
 
 void CabinetManager::performanceData()
 {
+    const QString timeStamp = QString::number(KivClock::secsSinceEpoch());
+    for (const TrayBarSc *tray : qAsConst(m_trayList))
+        emit performanceDataSignal(timeStamp, tray->get_binNumber(), tray->get_holdTemperature(),
+                                   tray->get_actualTemperature(), QString());
 }
 
 void CabinetManager::setPerformanceDataInterval(int value)
@@ -1644,6 +1722,12 @@ void CabinetManager::checkSystemErrorsProcessWrapUp(int /*exitCode*/, QProcess::
 
 void CabinetManager::updateUseMap2()
 {
+    m_holdingExchange->updateUseMap();
+}
+
+void CabinetManager::updateAllUseMap2()
+{
+    m_holdingExchange->updateAllUseMap();
 }
 
 
