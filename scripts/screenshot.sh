@@ -129,7 +129,10 @@ for state in preheating holding mismatch warning discard; do
   [ $left -gt 0 ] || break
   case "$state" in
     preheating) expect "preheating bin=" 30 ;;
-    holding) for _ in 1 2 3 4; do expect "hold started" 90; done ;;
+    holding)
+      for _ in 1 2 3 4; do expect "hold started" 90; done
+      # The bin to use first takes its timer colour a moment after its start.
+      sleep 0.5 ;;
     mismatch)
       wanted mismatch || continue
       printf 'pan 1 14 199\n' >&"$sim_in"
