@@ -4,6 +4,7 @@
 #include "canbus/canbusmanager.h"
 #include "modbus/qmodbusmaster.h"
 #include "modbus/qmodbuspollinfo.h"
+#include "platform/durablefile.h"
 #include "platform/kivclock.h"
 #include "platform/kivroot.h"
 #include "platform/toolrunner.h"
@@ -1275,23 +1276,23 @@ QString Updater::failureReasons(const QString &dialogMsg)
 
 void Updater::writeResultFile()
 {
-    // Truncated on open: a shorter result must not keep the tail of an
-    // older, longer one.
-    QFile file(resultFilePath());
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate)) {
-        qDebug().noquote() << "Update result not written:" << file.fileName() << file.errorString();
-        return;
-    }
+    // Replaced whole, never rewritten in place: the controller reads this
+    // file after the restart, and a power cut during the write must leave
+    // it the previous result or the new one.
+    QByteArray result = m_updateFailed
+        ? QByteArrayLiteral("updateResult=failed\nresultDetail=update is failed")
+        : QByteArrayLiteral("updateResult=successful\nresultDetail=update complete successfully");
     if (m_updateFailed) {
         const QString reasons = failureReasons(m_updaterDialogMsg);
-        file.write("updateResult=failed\nresultDetail=update is failed");
         if (!reasons.isEmpty())
-            file.write(": " + reasons.toUtf8());
-        file.write("\n");
-    } else {
-        file.write("updateResult=successful\nresultDetail=update complete successfully\n");
+            result += ": " + reasons.toUtf8();
     }
-    file.close();
+    result += '\n';
+    QString error;
+    if (DurableFile::replace(resultFilePath(), result, &error) != DurableFile::Replaced) {
+        qDebug().noquote() << "Update result not written:" << resultFilePath() << error;
+        return;
+    }
     syncFileSystemForce();
 }
 

@@ -939,6 +939,8 @@ void CabinetManager::wireTray(TrayBarSc *tray)
             SLOT(emitHoldStoppedEvent(QString,QString,QString,int,QString,int)), Qt::DirectConnection);
     connect(tray, SIGNAL(requestHoldExpiredEvent(uchar,qulonglong)), this,
             SLOT(sendHoldExpiredEventToDbus(uchar,qulonglong)), Qt::DirectConnection);
+    connect(this, SIGNAL(userChangedDateTime(qlonglong)), tray, SLOT(adjustForClockChange(qlonglong)),
+            Qt::DirectConnection);
 
     const char *const holdingSignals[] = {SIGNAL(holdingStartedSignal(trayInfo)),
                                           SIGNAL(holdingStoppedSignal(trayInfo)),

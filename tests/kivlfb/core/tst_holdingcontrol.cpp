@@ -86,15 +86,6 @@ QList<QByteArray> primaryMessages(const VcanTap &tap, int id)
     return messages;
 }
 
-QString stateOf(const TrayBarSc *bar)
-{
-    QStringList names = activeStateNames(*bar);
-    for (const char *parent : {"assigned", "holding"})
-        if (names.size() > 1)
-            names.removeAll(QLatin1String(parent));
-    return names.join(QLatin1Char(','));
-}
-
 } // namespace
 
 class TestHoldingControl : public QObject
