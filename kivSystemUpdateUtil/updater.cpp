@@ -1322,17 +1322,22 @@ bool Updater::removeDir(QString path)
 }
 
 // Every failure of an update is listed on the screen as a line of its own;
-// the result file carries the same lines, as plain text on one line. A
+// the result file carries the same lines, as plain text on one line, without
+// the screen's heading, its section titles and the files that went in. A
 // reader splits key=value lines at every "=", so none may stand in it.
 QString Updater::failureReasons(const QString &dialogMsg)
 {
     static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    static const QStringList heading = {QStringLiteral("Firmware Update In Progress"),
+                                        QStringLiteral("Do Not Turn Equipment Off")};
     QStringList reasons;
     for (QString line : dialogMsg.split(QStringLiteral("<br>"))) {
         line = line.remove(tags).replace(QStringLiteral("\n>\n"), QStringLiteral(" > ")).simplified();
         line.replace(QLatin1Char('='), QLatin1Char(' '));
-        if (line.contains(QLatin1String("fail"), Qt::CaseInsensitive) && !reasons.contains(line))
-            reasons << line;
+        if (line.isEmpty() || heading.contains(line) || line.endsWith(QLatin1String(" install status"))
+            || line.endsWith(QLatin1String(": OK")) || reasons.contains(line))
+            continue;
+        reasons << line;
     }
     return reasons.join(QStringLiteral("; "));
 }

@@ -62,6 +62,8 @@ private:
 };
 
 const QByteArray kSuccessful = "updateResult=successful\nresultDetail=update complete successfully\n";
+// A failure the screen gave no reason for (a sound file that did not go in).
+const QByteArray kFailed = "updateResult=failed\nresultDetail=update is failed\n";
 
 } // namespace
 
@@ -218,7 +220,8 @@ private slots:
                  QStringLiteral("<b>Firmware Update In Progress</b><br><b>Do Not Turn Equipment Off</b><br>"
                                 "No update found"));
         QVERIFY(updater.get_updateFailed());
-        QCOMPARE(root.readFile("/root/updates/firmwareUpdateResult.txt"), kFailed);
+        QCOMPARE(root.readFile("/root/updates/firmwareUpdateResult.txt"),
+                 QByteArray("updateResult=failed\nresultDetail=update is failed: No update found\n"));
     }
 
     // Packages as a stranger can make them, beside a good one, run through

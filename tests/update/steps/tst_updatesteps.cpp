@@ -340,6 +340,12 @@ private slots:
             << "<br><b>IO software download FAILED! Too many retries.</b><br><br>b.mnu: Fail<br>"
                "<br><b>IO software download FAILED! Too many retries.</b><br>"
             << "IO software download FAILED! Too many retries.; b.mnu: Fail";
+        QTest::newRow("no update")
+            << "<b>Firmware Update In Progress</b><br><b>Do Not Turn Equipment Off</b><br>No update found"
+            << "No update found";
+        QTest::newRow("a reason over two lines")
+            << "<br><b>Secondary UI app install FAILED! </b><br>Confirmation timeout."
+            << "Secondary UI app install FAILED!; Confirmation timeout.";
         QTest::newRow("no equals sign") << "<br>Failed to copy file: /pkg/a=b" << "Failed to copy file: /pkg/a b";
     }
     void failureReasons()
