@@ -9,7 +9,6 @@
 #include "modbus/qmodbusmaster.h"
 #include "modbus/qmodbuspollinfo.h"
 #include "nfc/bininfo.h"
-#include "nfc/nfcreaderhost.h"
 #include "platform/kivclock.h"
 #include "statemachine/statemachinebuilder.h"
 

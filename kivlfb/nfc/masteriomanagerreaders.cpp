@@ -11,7 +11,7 @@
 #include "crc/etccrc.h"
 #include "modbus/qmodbusmaster.h"
 #include "modbus/qmodbuspollinfo.h"
-#include "nfc/nfcreaderhost.h"
+#include "nfc/pantaghost.h"
 #include "statemachine/statemachinebuilder.h"
 
 #include <QDebug>
@@ -32,11 +32,11 @@ const char kReaderErrorText[] = "<b>NFC ERROR!</b><br>Auto tray detection disabl
 
 MasterIoManager::~MasterIoManager() = default;
 
-void MasterIoManager::setNfcHost(std::unique_ptr<NfcReaderHost> host)
+void MasterIoManager::setNfcHost(PanTagHost *host)
 {
     if (m_nfcHost)
         return;
-    m_nfcHost = std::move(host);
+    m_nfcHost = host;
     if (!m_nfcHost || !m_nfcHost->nfcEnabled() || !m_nfcHost->pollingInfo())
         return;
     m_nfcPollingMode = qBound(0, int(m_nfcHost->pollingInfo()->numAddresses), 2);

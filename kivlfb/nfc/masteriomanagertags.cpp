@@ -5,9 +5,11 @@
 
 #include "masteriomanager.h"
 
+#include "core/kivdefs.h"
+#include "core/traybarsc.h"
 #include "nfc/nfcmanager.h"
-#include "nfc/nfcreaderhost.h"
 #include "nfc/nfctagitem2.h"
+#include "nfc/pantaghost.h"
 #include "platform/kivclock.h"
 #include "platform/kivroot.h"
 #include "platform/toolrunner.h"
@@ -23,19 +25,11 @@
 #include <unistd.h>
 
 namespace {
-const int kTrayStateDiscard = 8;
-const int kCustomerIdDez = 3;
 const int kUniversalResetTimeSec = 300;
 const char kPreviousUidFile[] = "previousUID.dat";
 const char kPreviousUidBackup[] = "previousUID.bak";
 const char kIotRiot[] = "DEZ_RIOT";
 const char kIotOraAws[] = "DEZ_ORAAWS";
-
-// Whole seconds left until an expiry time, to the nearest second.
-int remainingSecs(qint64 expiryMs, qint64 nowMs)
-{
-    return int((expiryMs - nowMs + 500) / 1000);
-}
 
 // Reads the 20 previous UIDs; false for a file that is missing or short.
 bool readPreviousUids(const QString &name, quint64 *uids, int count)
@@ -138,10 +132,7 @@ void MasterIoManager::analyzeTagInfo2()
 
 void MasterIoManager::panRemoved(quint8 bin, quint64 previous, qint64 now)
 {
-    if (const NfcTagItem2 *own = m_nfc->doWeOwnThisTag2(previous) ? m_nfc->viewTagInfo2(previous) : nullptr) {
-        const int t = own->getHoldStatus() == HoldEnded ? 0 : remainingSecs(own->getExpTime(), now);
-        emit m_nfc->panRemoved(now, bin, previous, t);
-    }
+    m_nfc->reportPanRemoved(bin, previous, now);
 
     const bool universal = isUniversalTag(previous);
     if (panSize(bin) != 2) {
@@ -175,19 +166,19 @@ bool MasterIoManager::panPlaced(quint8 b, quint64 c, qint64 now)
         // A universal tag carries no product: it comes from the newest
         // running hold of the pan, here or in another cabinet.
         NfcTagItem2 *own = m_nfc->viewTagInfo2(c);
-        if (own && own->getHoldStatus() == HoldOver) {
-            if (m_nfcHost->trayState(b) == kTrayStateDiscard)
+        if (own && own->getHoldStatus() == NfcTagItem2::HoldOver) {
+            if (m_nfcHost->trayState(b) == TrayBarSc::TRAY_STATE_DISCARD)
                 m_nfcHost->stopBinTimer(b);
             if (own->getPosition() != b && !m_nfcHost->binsMatch(own->getPosition(), b))
                 m_movedPans.insert(own->getPosition(), c);
-            own->setHoldStatus(HoldEnded);
+            own->setHoldStatus(NfcTagItem2::HoldEnded);
             own->setActivationTimeStamp(now);
         }
         NfcTagItem2 *other = m_nfc->getTagFromOthers(c);
-        if (other && other->getHoldStatus() == HoldOver)
-            other->setHoldStatus(HoldEnded);
-        const bool ownCounts = own && own->getHoldStatus() != HoldEnded;
-        const bool otherCounts = other && other->getHoldStatus() != HoldEnded;
+        if (other && other->getHoldStatus() == NfcTagItem2::HoldOver)
+            other->setHoldStatus(NfcTagItem2::HoldEnded);
+        const bool ownCounts = own && own->getHoldStatus() != NfcTagItem2::HoldEnded;
+        const bool otherCounts = other && other->getHoldStatus() != NfcTagItem2::HoldEnded;
         if (otherCounts && (!ownCounts || own->getActivationTimeStamp() < other->getActivationTimeStamp()))
             product = other->getProductId();
         else if (ownCounts)
@@ -218,18 +209,13 @@ bool MasterIoManager::panPlaced(quint8 b, quint64 c, qint64 now)
     if (m_nfcHost->trayAlertStatus(b))
         m_nfcHost->showProductMismatch(b, false, 0, false);
 
-    const bool dez = m_nfcHost->customerId() == kCustomerIdDez;
-    auto claimBins = [&]() {
-        if (size == 2)
-            m_nfc->setUidInBin(b ^ 1, c);
-        m_nfc->setUidInBin(b, c);
-        m_nfc->removeTagFromOthers(c);
-    };
+    const bool dez = m_nfcHost->customerId() == KivDefs::CUSTOMER_ID_DEZ;
+    const bool twoBins = size == 2;
 
     NfcTagItem2 *own = m_nfc->viewTagInfo2(c);
     const NfcTagItem2 *other = m_nfc->getTagFromOthers(c);
     const bool takeOver = own ? (other && own->getActivationTimeStamp() < other->getActivationTimeStamp())
-                              : (other && other->getHoldStatus() != HoldEnded);
+                              : (other && other->getHoldStatus() != NfcTagItem2::HoldEnded);
 
     if (takeOver) {
         if (m_nfcHost->productCrc32(binProduct) != other->getCrc32()) {
@@ -239,64 +225,64 @@ bool MasterIoManager::panPlaced(quint8 b, quint64 c, qint64 now)
         }
         if (own)
             m_nfc->removeTag2(c);
-        const int t = remainingSecs(other->getExpTime(), now);
+        const int t = other->remainingSecs(now);
         if (t <= 0 && !dez)
             return newHold(b, c, now);
-        auto *record = new NfcTagItem2(c, HoldTakenOver, b, other->getExpTime(), now);
+        auto *record = new NfcTagItem2(c, NfcTagItem2::HoldTakenOver, b, other->getExpTime(), now);
         record->setCrc32(other->getCrc32());
         record->setBatchId(other->getBatchId());
         record->setProductId(other->getProductId());
         m_nfcHost->startBinTimer(b, t, c);
-        emit m_nfc->panTransfered(now, b, c, t);
-        claimBins(); // drops the other cabinet's record
+        m_nfc->reportPanTransfered(b, c, now, t);
+        m_nfc->claimBins(b, c, twoBins); // drops the other cabinet's record
         m_nfc->registerTag2(record);
         return true;
     }
 
     if (!own)
         return newHold(b, c, now);
-    if (own->getHoldStatus() == HoldEnded) {
+    if (own->getHoldStatus() == NfcTagItem2::HoldEnded) {
         m_nfc->removeTag2(c);
         return newHold(b, c, now);
     }
 
     const quint8 position = own->getPosition();
-    const int t = remainingSecs(own->getExpTime(), now);
+    const int t = own->remainingSecs(now);
     if (position == b || m_nfcHost->binsMatch(position, b)) {
         // Back in its bin, or in the other half of its pair.
         own->setActivationTimeStamp(now);
-        own->setHoldStatus(HoldContinued);
+        own->setHoldStatus(NfcTagItem2::HoldContinued);
         if (t <= 0 && !dez) {
             m_nfcHost->stopBinTimer(position);
-            own->setHoldStatus(HoldEnded);
+            own->setHoldStatus(NfcTagItem2::HoldEnded);
             own->setActivationTimeStamp(now);
             m_nfc->removeTag2(c);
             return newHold(b, c, now);
         }
         m_nfcHost->handleHaccpTimerNfcTransfer(position);
-        claimBins();
+        m_nfc->claimBins(b, c, twoBins);
         m_nfcHost->startBinTimer(position, t, c);
-        emit m_nfc->panReturned(now, b, c, t);
+        m_nfc->reportPanReturned(b, c, now, t);
         return true;
     }
 
     // Moved to another bin of this cabinet.
     m_nfcHost->handleHaccpTimerNfcTransfer(position);
     m_movedPans.insert(position, c);
-    own->setHoldStatus(HoldContinued);
+    own->setHoldStatus(NfcTagItem2::HoldContinued);
     own->setActivationTimeStamp(now);
     own->setPosition(b);
     if (t <= 0 && !dez) {
-        if (m_nfcHost->trayState(b) == kTrayStateDiscard)
+        if (m_nfcHost->trayState(b) == TrayBarSc::TRAY_STATE_DISCARD)
             m_nfcHost->stopBinTimer(b);
-        own->setHoldStatus(HoldEnded);
+        own->setHoldStatus(NfcTagItem2::HoldEnded);
         own->setActivationTimeStamp(now);
         m_nfc->removeTag2(c);
         return newHold(b, c, now);
     }
     m_nfcHost->startBinTimer(b, t, c);
-    claimBins();
-    emit m_nfc->panTransfered(now, b, c, t);
+    m_nfc->claimBins(b, c, twoBins);
+    m_nfc->reportPanTransfered(b, c, now, t);
     return true;
 }
 
@@ -309,14 +295,11 @@ bool MasterIoManager::newHold(quint8 b, quint64 c, qint64 now)
         holdSecs = m_nfcHost->productHoldTimeSec(q);
         crc = m_nfcHost->productCrc32(q);
     }
-    auto *record = new NfcTagItem2(c, HoldStarted, b, now + qint64(holdSecs) * 1000, now);
+    auto *record = new NfcTagItem2(c, NfcTagItem2::HoldStarted, b, now + qint64(holdSecs) * 1000, now);
     record->setCrc32(crc);
     record->setProductId(quint8(q));
     m_nfc->registerTag2(record);
-    if (panSize(b) == 2)
-        m_nfc->setUidInBin(b ^ 1, c);
-    m_nfc->setUidInBin(b, c);
-    m_nfc->removeTagFromOthers(c);
+    m_nfc->claimBins(b, c, panSize(b) == 2);
     m_nfcHost->startBinTimer(b, holdSecs, c);
     m_nfcHost->sendHoldStartedEvent(b, c, QStringLiteral("auto"));
     return true;
@@ -341,16 +324,16 @@ void MasterIoManager::sweepRegistry(qint64 now)
 
         // Away from the cabinet for longer than the product allows.
         const int status = record->getHoldStatus();
-        if (!record->getSeenInCabinet() && status != HoldOver && status != HoldEnded && resetSecs > 0
+        if (!record->getSeenInCabinet() && status != NfcTagItem2::HoldOver && status != NfcTagItem2::HoldEnded && resetSecs > 0
             && secs - record->getLastSeenTimeStamp() > resetSecs) {
             if (m_nfc->getBinTagUid(pos) == u) {
-                record->setHoldStatus(HoldOver);
+                record->setHoldStatus(NfcTagItem2::HoldOver);
                 record->setHoldExpired(true);
                 m_nfcHost->setBinTimerExpired(pos);
                 record->setActivationTimeStamp(KivClock::msecsSinceEpoch());
                 m_nfcHost->sendHoldExpiredEvent(pos, u);
             } else {
-                record->setHoldStatus(HoldOver);
+                record->setHoldStatus(NfcTagItem2::HoldOver);
                 record->setHoldExpired(true);
                 m_nfcHost->sendHoldExpiredEvent(pos, u);
                 m_nfc->deregisterTag2(u);
@@ -361,8 +344,8 @@ void MasterIoManager::sweepRegistry(qint64 now)
 
         // Its hold time has run out. The expired mark and status are saved,
         // so a record restored after a restart does not expire again.
-        if (!record->getHoldExpired() && record->getHoldStatus() < HoldOver && now >= record->getExpTime()) {
-            record->setHoldStatus(HoldOver);
+        if (!record->getHoldExpired() && record->getHoldStatus() < NfcTagItem2::HoldOver && now >= record->getExpTime()) {
+            record->setHoldStatus(NfcTagItem2::HoldOver);
             record->setHoldExpired(true);
             m_nfcHost->sendHoldExpiredEvent(pos, u);
             m_saveMark = true;
@@ -372,9 +355,9 @@ void MasterIoManager::sweepRegistry(qint64 now)
             };
             const bool occupied = panSize(pos) != 2 ? otherPanIn(pos) : otherPanIn(pos) || otherPanIn(pos ^ 1);
             if (occupied) {
-                record->setHoldStatus(HoldEnded);
+                record->setHoldStatus(NfcTagItem2::HoldEnded);
                 record->setActivationTimeStamp(now);
-                m_nfcHost->sendHoldStoppedEvent(pos, u, QStringLiteral("auto"), remainingSecs(record->getExpTime(), now));
+                m_nfcHost->sendHoldStoppedEvent(pos, u, QStringLiteral("auto"), record->remainingSecs(now));
             }
         }
     }
