@@ -16,6 +16,9 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -72,6 +75,48 @@ struct FakeCabinet
         cabinet.setProperty("configManager", QVariant::fromValue<QObject *>(&config));
         config.setProperty("serialNumber", QStringLiteral("SN123"));
     }
+};
+
+// A directory that refuses new files, as a write-protected stick does. Root
+// writes through permission bits, so for root the directory is made
+// immutable instead (which a stick's read-only mount also does to root);
+// isProtected() is false where the file system cannot do that.
+class WriteProtectedDirectory
+{
+public:
+    explicit WriteProtectedDirectory(const QString &path)
+        : m_path(path)
+    {
+        if (::geteuid() != 0) {
+            m_protected = QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+            return;
+        }
+        m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        int flags = 0;
+        if (m_fd >= 0 && ::ioctl(m_fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags |= FS_IMMUTABLE_FL;
+            m_protected = ::ioctl(m_fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+    }
+    ~WriteProtectedDirectory()
+    {
+        if (m_fd < 0) {
+            QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            return;
+        }
+        int flags = 0;
+        if (m_protected && ::ioctl(m_fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags &= ~FS_IMMUTABLE_FL;
+            ::ioctl(m_fd, FS_IOC_SETFLAGS, &flags);
+        }
+        ::close(m_fd);
+    }
+    bool isProtected() const { return m_protected; }
+
+private:
+    QString m_path;
+    int m_fd = -1;
+    bool m_protected = false;
 };
 
 // Child mode of this binary: logs holds as fast as it can until killed.
@@ -347,6 +392,11 @@ private slots:
 
         QTest::ignoreMessage(QtDebugMsg, qPrintable("Unable to Open File !!! \"" + file + "\""));
         QCOMPARE(exportLog(controller), FileLogWorker::exportNoStick);
+        // A plain file where the stick's directory should be is no stick.
+        QVERIFY(root.writeFile("/media/sda1", "not a stick"));
+        QTest::ignoreMessage(QtDebugMsg, qPrintable("Unable to Open File !!! \"" + file + "\""));
+        QCOMPARE(exportLog(controller), FileLogWorker::exportNoStick);
+        QVERIFY(QFile::remove(root.filePath("/media/sda1")));
 
         // A stick with no room left.
         QVERIFY(QDir().mkpath(root.filePath("/media/sda1")));
@@ -359,18 +409,17 @@ private slots:
 
     void exportToWriteProtectedStick()
     {
-        if (::geteuid() == 0)
-            QSKIP("running as root: a write-protected directory is writable");
         TempRoot root;
         FakeCabinet fake;
         HaccpController controller(&fake.cabinet);
         const QString file = root.filePath("/media/sda1/holdingLog_SN123_250301-103000.csv");
         QVERIFY(QDir().mkpath(root.filePath("/media/sda1")));
-        QFile::setPermissions(root.filePath("/media/sda1"), QFile::ReadOwner | QFile::ExeOwner);
+        WriteProtectedDirectory stick(root.filePath("/media/sda1"));
+        if (!stick.isProtected())
+            QSKIP("this file system cannot write-protect a directory against root");
         QTest::ignoreMessage(QtDebugMsg, qPrintable("Unable to Open File !!! \"" + file + "\""));
         QCOMPARE(exportLog(controller), FileLogWorker::exportReadOnly);
-        QFile::setPermissions(root.filePath("/media/sda1"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!QFileInfo::exists(file));
     }
 
     void purgeOnTheProjectClock_data()
