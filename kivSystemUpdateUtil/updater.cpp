@@ -3,6 +3,7 @@
 #include "canbus/canbusmanager.h"
 #include "modbus/qmodbusmaster.h"
 #include "modbus/qmodbuspollinfo.h"
+#include "platform/durablefile.h"
 #include "platform/kivclock.h"
 #include "platform/kivroot.h"
 #include "platform/toolrunner.h"
@@ -1198,18 +1199,17 @@ bool Updater::removeDir(QString path)
 
 void Updater::writeResultFile()
 {
-    // Truncated on open: a shorter result must not keep the tail of an
-    // older, longer one.
-    QFile file(resultFilePath());
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate)) {
-        qDebug().noquote() << "Update result not written:" << file.fileName() << file.errorString();
+    // Replaced whole, never rewritten in place: the controller reads this
+    // file after the restart, and a power cut during the write must leave
+    // it the previous result or the new one.
+    const QByteArray result = m_updateFailed
+        ? QByteArrayLiteral("updateResult=failed\nresultDetail=update is failed\n")
+        : QByteArrayLiteral("updateResult=successful\nresultDetail=update complete successfully\n");
+    QString error;
+    if (DurableFile::replace(resultFilePath(), result, &error) != DurableFile::Replaced) {
+        qDebug().noquote() << "Update result not written:" << resultFilePath() << error;
         return;
     }
-    if (m_updateFailed)
-        file.write("updateResult=failed\nresultDetail=update is failed\n");
-    else
-        file.write("updateResult=successful\nresultDetail=update complete successfully\n");
-    file.close();
     syncFileSystemForce();
 }
 

@@ -14,6 +14,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <cerrno>
 #include <unistd.h>
 
 QModbusMaster::QModbusMaster(QSerialPort *port, QObject *parent)
@@ -35,6 +36,22 @@ QModbusMaster::QModbusMaster(QSerialPort *port, QObject *parent)
     m_finalDelayTimer->setObjectName(QStringLiteral("final delay timer"));
     m_finalDelayTimer->setSingleShot(true);
     m_finalDelayTimer->setInterval(m_pollDelay);
+    m_reopenTimer = new QTimer(this);
+    m_reopenTimer->setObjectName(QStringLiteral("reopen timer"));
+    m_reopenTimer->setInterval(kReopenIntervalMs);
+    connect(m_reopenTimer, &QTimer::timeout, this, &QModbusMaster::reopenLine);
+
+    if (m_port) {
+        if (m_port->isOpen()) {
+            const QSerialPort::PinoutSignals pins = m_port->pinoutSignals();
+            // A line without modem lines (a pseudo-terminal) has none to keep.
+            m_restorePins = m_port->error() == QSerialPort::NoError;
+            m_requestToSend = pins & QSerialPort::RequestToSendSignal;
+            m_dataTerminalReady = pins & QSerialPort::DataTerminalReadySignal;
+            m_port->clearError();
+        }
+        connect(m_port, &QSerialPort::errorOccurred, this, &QModbusMaster::portErrorOccurred);
+    }
 
     buildMachine();
 
@@ -485,10 +502,65 @@ void QModbusMaster::writeFrame(const QByteArray &frame)
     const int fd = int(m_port->handle());
     if (fd >= 0 && m_port->bytesToWrite() == 0) {
         const ssize_t n = ::write(fd, frame.constData(), size_t(frame.size()));
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+            // Handing the frame to the port would only have it retried for
+            // ever on a device that is gone.
+            lineLost(qt_error_string(errno));
+            return;
+        }
         written = n > 0 ? n : 0;
     }
     if (written < frame.size())
         m_port->write(frame.constData() + written, frame.size() - written);
+}
+
+void QModbusMaster::portErrorOccurred(QSerialPort::SerialPortError error)
+{
+    // Handled from the event loop, not inside the port's own notification.
+    if (error != QSerialPort::ResourceError || m_lineLossPending)
+        return;
+    m_lineLossPending = true;
+    const QString reason = m_port->errorString();
+    QMetaObject::invokeMethod(this, [this, reason] { lineLost(reason); }, Qt::QueuedConnection);
+}
+
+// The device went away (unplugged, its driver reset): a port left open
+// would retry its output for ever. Close it, which drops what waits to go
+// out, end the request in flight as a time-out, and open the device again
+// every kReopenIntervalMs until it is back; polling then goes on by itself.
+// Requests meanwhile wait out their time-outs with nothing sent, so the
+// link watch still sees them.
+void QModbusMaster::lineLost(const QString &reason)
+{
+    m_lineLossPending = false;
+    if (!m_port || !m_port->isOpen())
+        return;
+    qWarning().noquote() << QStringLiteral("Modbus serial port %1 lost (%2); reopening it every %3 s")
+                                .arg(m_port->portName(), reason).arg(kReopenIntervalMs / 1000);
+    m_port->close();
+    m_port->clearError();
+    if (m_inFlight && m_replyTimer->isActive()) {
+        m_inFlight->attemptsRemaining = 0;
+        m_replyTimer->start(0);
+    }
+    m_reopenTimer->start();
+}
+
+void QModbusMaster::reopenLine()
+{
+    if (m_port->isOpen() || !m_port->open(QIODevice::ReadWrite)) {
+        m_port->clearError();
+        if (m_port->isOpen())
+            m_reopenTimer->stop();
+        return;
+    }
+    m_reopenTimer->stop();
+    if (m_restorePins) {
+        m_port->setRequestToSend(m_requestToSend);
+        m_port->setDataTerminalReady(m_dataTerminalReady);
+    }
+    m_port->clearError();
+    qWarning().noquote() << QStringLiteral("Modbus serial port %1 reopened").arg(m_port->portName());
 }
 
 ModbusSlaveStatus_struct &QModbusMaster::slaveEntry(int node)

@@ -9,12 +9,12 @@
 #include <QByteArray>
 #include <QHash>
 #include <QMutex>
+#include <QSerialPort>
 #include <QString>
 
 #include <deque>
 #include <optional>
 
-class QSerialPort;
 class QState;
 class QTimer;
 
@@ -42,6 +42,8 @@ public:
     static constexpr quint16 kDefaultPollTimeOutMs = 1000;
     static constexpr qint64 kNormalQueueTurnMs = 1100;
     static constexpr int kBrokenLinkLimit = 30;
+    // After the device went away, how often opening it again is tried.
+    static constexpr int kReopenIntervalMs = 2000;
 
     // port may be null (a display without a line); it is not owned.
     explicit QModbusMaster(QSerialPort *port, QObject *parent = nullptr);
@@ -129,6 +131,10 @@ public slots:
     void incBrokenPolls();
     void decBrokenPolls();
 
+    // The serial device went away (a resource error): see lineLost().
+    void portErrorOccurred(QSerialPort::SerialPortError error);
+    void reopenLine();
+
     // Guards.
     bool queuesNotEmpty();
     bool attemptsRemainingNotZero();
@@ -173,6 +179,7 @@ private:
     bool refuseOversizedWrite(const QModbusPollDesc_struct &request, const QModbusPollInfo *info);
     bool usesLine() const;
     void writeFrame(const QByteArray &frame);
+    void lineLost(const QString &reason);
     ModbusSlaveStatus_struct &slaveEntry(int node);
     void setErrorText(const QString &text);
     QString errorTrace(const QString &time) const;
@@ -181,6 +188,13 @@ private:
     QSerialPort *m_port;
     QTimer *m_replyTimer = nullptr;
     QTimer *m_finalDelayTimer = nullptr;
+    QTimer *m_reopenTimer = nullptr;
+    bool m_lineLossPending = false;
+    // The modem lines the port was opened with, set again after a reopen
+    // (the other line settings the port keeps by itself).
+    bool m_restorePins = false;
+    bool m_requestToSend = false;
+    bool m_dataTerminalReady = false;
     QState *m_initialState = nullptr;
     QState *m_idleState = nullptr;
     QState *m_pollRequestProcess = nullptr;

@@ -2,6 +2,9 @@
 
 #include "haccplogformat.h"
 
+#include "platform/boundedfile.h"
+#include "platform/damagedfiles.h"
+#include "platform/durablefile.h"
 #include "platform/kivclock.h"
 #include "platform/kivroot.h"
 
@@ -10,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -29,29 +31,26 @@ QString logDir()
     return KivRoot::path(QStringLiteral("/root/haccpLogs"));
 }
 
-// Makes a rename in the directory survive a power cut.
-void syncDirectory(const QString &dir)
-{
-    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
+// What the store on disk holds. A store that exists but is empty, too
+// large or not a log is damaged: it is never read as a good empty log.
+enum class StoreState { Read, Missing, Unreadable, Damaged };
 
-// Reads the store; a missing store is an empty one. False when it exists
-// but cannot be read.
-bool readStore(QByteArray *bytes)
+StoreState readStore(HaccpLogFormat::Store *store)
 {
-    QFile file(FileLogWorker::storePath());
-    if (!file.exists()) {
-        bytes->clear();
-        return true;
+    QByteArray bytes;
+    switch (BoundedFile::read(FileLogWorker::storePath(), BoundedFile::LargeFileLimit, &bytes)) {
+    case BoundedFile::Missing:
+        *store = HaccpLogFormat::Store();
+        return StoreState::Missing;
+    case BoundedFile::Unreadable:
+        return StoreState::Unreadable;
+    case BoundedFile::TooLarge:
+        return StoreState::Damaged;
+    case BoundedFile::Read:
+        break;
     }
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    *bytes = file.readAll();
-    return true;
+    *store = HaccpLogFormat::parseStore(bytes);
+    return store->intact ? StoreState::Read : StoreState::Damaged;
 }
 
 QString exportErrorText(int error)
@@ -80,44 +79,43 @@ QString FileLogWorker::storePath()
     return KivRoot::path(QStringLiteral("/root/haccpLogs/haccpLog.json"));
 }
 
-QString FileLogWorker::corruptCopyPath()
-{
-    return storePath() + QStringLiteral(".corrupt");
-}
-
 QString FileLogWorker::rewriteStore(const std::function<void(QJsonArray &)> &change)
 {
     if (!QDir().mkpath(logDir())) {
         qWarning().noquote() << "HACCP log: cannot create" << logDir();
         return QStringLiteral("Cannot create the log directory");
     }
-    QByteArray bytes;
-    if (!readStore(&bytes)) {
+    HaccpLogFormat::Store store;
+    switch (readStore(&store)) {
+    case StoreState::Unreadable:
         qWarning().noquote() << "HACCP log: cannot read" << storePath();
         return QStringLiteral("Cannot read the log");
+    case StoreState::Damaged: {
+        // Not a log we can read, but maybe one a person can: it goes aside
+        // under a name of its own before a fresh log takes its place.
+        const QString kept = DamagedFiles::moveAside(storePath());
+        if (kept.isEmpty()) {
+            qWarning().noquote() << "HACCP log: unreadable store" << storePath()
+                                 << "cannot be kept aside; it stays and nothing is logged";
+            return QStringLiteral("Cannot keep the damaged log");
+        }
+        qWarning().noquote() << "HACCP log: unreadable store kept as" << kept;
+        store = HaccpLogFormat::Store();
+        break;
     }
-    HaccpLogFormat::Store store = HaccpLogFormat::parseStore(bytes);
-    if (!store.intact) {
-        // Not a log we can read, but maybe one a person can: keep it aside
-        // before a fresh log replaces it.
-        qWarning().noquote() << "HACCP log: unreadable store kept as" << corruptCopyPath();
-        QFile::remove(corruptCopyPath());
-        QFile::copy(storePath(), corruptCopyPath());
+    case StoreState::Read:
+    case StoreState::Missing:
+        break;
     }
+    const int before = store.entries.size();
     change(store.entries);
 
-    QSaveFile file(storePath());
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning().noquote() << "HACCP log: cannot write" << storePath() << file.errorString();
+    QString error;
+    if (DurableFile::replace(storePath(), HaccpLogFormat::storeBytes(store), &error) != DurableFile::Replaced) {
+        qWarning().noquote() << QStringLiteral("HACCP log: cannot write %1 (%2); it keeps its %3 earlier entries")
+                                    .arg(storePath(), error).arg(before);
         return QStringLiteral("Cannot write the log");
     }
-    file.write(HaccpLogFormat::storeBytes(store));
-    // commit() flushes, syncs the temporary file and renames it over the store.
-    if (!file.commit()) {
-        qWarning().noquote() << "HACCP log: cannot write" << storePath() << file.errorString();
-        return QStringLiteral("Cannot write the log");
-    }
-    syncDirectory(logDir());
     return kOk;
 }
 
@@ -167,9 +165,8 @@ void FileLogWorker::retrieveAllHaccpData(const QByteArray &request)
     int total = 0;
     {
         QMutexLocker lock(&m_mutex);
-        QByteArray bytes;
-        if (readStore(&bytes)) {
-            const HaccpLogFormat::Store store = HaccpLogFormat::parseStore(bytes);
+        HaccpLogFormat::Store store;
+        if (readStore(&store) != StoreState::Unreadable) {
             total = store.entries.size();
             rows = HaccpLogFormat::modelRows(store.entries, all ? -1 : 250);
         }
@@ -226,10 +223,9 @@ void FileLogWorker::doHaccpFileExport(const QByteArray &request)
             result = exportNoStick;
         } else {
             QByteArray content = HaccpLogFormat::csvHeader();
-            QByteArray bytes;
-            if (readStore(&bytes))
-                content += HaccpLogFormat::csvLines(HaccpLogFormat::parseStore(bytes).entries,
-                                                    r.traysPerZone, r.zonesPerRow);
+            HaccpLogFormat::Store store;
+            if (readStore(&store) != StoreState::Unreadable)
+                content += HaccpLogFormat::csvLines(store.entries, r.traysPerZone, r.zonesPerRow);
             result = writeCsv(fileName, content);
         }
     }

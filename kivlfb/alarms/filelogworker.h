@@ -15,9 +15,11 @@
 // arrives as one byte array (see HaccpLogFormat) and holds the mutex, the
 // guard of the store, to its end.
 //
-// Every change rewrites the whole store atomically: a temporary file is
-// written, flushed and synced, then renamed over the store, and the directory
-// is synced. A power cut leaves the old store or the new one, never a torn one.
+// Every change rewrites the whole store through DurableFile: a power cut or
+// a full disk leaves the old store or the new one, never a torn or empty one,
+// and a failed write is logged and answered with a failure text. A store
+// that cannot be read is moved aside (DamagedFiles) before a fresh one
+// replaces it.
 class FileLogWorker : public QObject
 {
     Q_OBJECT
@@ -26,7 +28,6 @@ public:
     FileLogWorker();
 
     static QString storePath();
-    static QString corruptCopyPath();
 
     // Export results other than "OK".
     static const QString exportNoStick;

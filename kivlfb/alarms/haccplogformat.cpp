@@ -122,7 +122,9 @@ HaccpLogFormat::Store HaccpLogFormat::parseStore(const QByteArray &bytes)
     Store store;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes);
     if (!doc.isObject()) {
-        store.intact = bytes.trimmed().isEmpty();
+        // Empty bytes too: a store is never written empty, so an empty one
+        // is what a failed write left behind, not a fresh log.
+        store.intact = false;
         return store;
     }
     store.root = doc.object();

@@ -43,8 +43,9 @@ public:
     {
         QJsonObject root;
         QJsonArray entries;
-        // False when the bytes held something that is not a log: rewriting
-        // would throw it away, so the caller keeps a copy first.
+        // False when the bytes held something that is not a log (empty bytes
+        // included): rewriting would throw it away, so the caller keeps it
+        // aside first.
         bool intact = true;
     };
     static Store parseStore(const QByteArray &bytes);

@@ -3,12 +3,15 @@
 #include "property/assignifchanged.h"
 
 #include "core/kivdefs.h"
+#include "core/loghandler.h"
 #include "ui/translator.h"
 
 #include "canbus/canbusmanager.h"
 #include "canbus/cansendrequest.h"
 #include "modbus/qmodbusmaster.h"
 #include "modbus/qmodbuspollinfo.h"
+#include "platform/boundedfile.h"
+#include "platform/durablefile.h"
 #include "platform/kivclock.h"
 #include "platform/kivroot.h"
 #include "platform/toolrunner.h"
@@ -30,11 +33,7 @@
 #include <QTextStream>
 #include <QUuid>
 
-#include <cerrno>
 #include <memory>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 const char ConfigurationManager::kFirmwareVersion[] = "QZ-7318";
 
@@ -86,36 +85,19 @@ QString md5Hex(const QString &text)
         QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
 }
 
-// Replaces a file so that, whatever moment the power fails, the file on
-// disk is either the previous one or the new one: the content goes to
-// "<name>.New", reaches the storage, and only then is renamed over the name.
-// Returns false (and leaves the previous file) when any step fails;
-// *openFailed tells that the new file could not even be created.
+// Replaces a file so that a power cut or a full disk leaves either the
+// previous file or the new one. Returns false (and leaves the previous file)
+// when any step fails; *openFailed tells that the new file could not even be
+// created.
 bool replaceFile(const QString &path, const QByteArray &content, bool *openFailed)
 {
-    const QString newPath = path + QStringLiteral(".New");
-    QFile file(newPath);
-    *openFailed = !file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    if (*openFailed)
-        return false;
-    const bool written = file.write(content) == content.size() && file.flush()
-        && ::fsync(file.handle()) == 0;
-    file.close();
-    if (!written || ::rename(QFile::encodeName(newPath).constData(),
-                             QFile::encodeName(path).constData()) != 0) {
-        qWarning().noquote() << "Could not write" << newPath << "- the previous file stays:"
-                             << qt_error_string(errno);
-        QFile::remove(newPath);
-        return false;
-    }
-    // The rename itself lives in the directory: make it durable too.
-    const int dir = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                           O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
+    QString error;
+    const DurableFile::Result result = DurableFile::replace(path, content, &error);
+    *openFailed = result == DurableFile::OpenFailed;
+    if (result != DurableFile::Replaced && !*openFailed)
+        qWarning().noquote() << "Could not write" << path + QStringLiteral(".New")
+                             << "- the previous file stays:" << error;
+    return result == DurableFile::Replaced;
 }
 
 // "/bin/sync" runs detached: nobody waits for it.
@@ -548,7 +530,7 @@ bool ConfigurationManager::applyProperty(const QString &key, const QString &valu
     const int index = meta->indexOfProperty(key.toLatin1().constData());
     if (index < 0 || !meta->property(index).isWritable()
         || !meta->property(index).write(this, value)) {
-        qDebug().noquote() << "Unable to set KIV config property: " + key;
+        qDebug().noquote() << "Unable to set KIV config property: " + clipForLog(key);
         return false;
     }
     return true;
@@ -556,9 +538,9 @@ bool ConfigurationManager::applyProperty(const QString &key, const QString &valu
 
 // Key=value lines, each applied as the property of that name. A value may
 // itself hold "=" (a Wi-Fi password), so only the first one separates.
-void ConfigurationManager::applyKeyValueFile(QIODevice &file)
+void ConfigurationManager::applyKeyValueFile(const QByteArray &content)
 {
-    QTextStream in(&file);
+    QTextStream in(content);
     in.setCodec("UTF-8");
     while (!in.atEnd()) {
         const QString line = in.readLine();
@@ -571,13 +553,16 @@ void ConfigurationManager::applyKeyValueFile(QIODevice &file)
 
 void ConfigurationManager::readConfigFile()
 {
-    QFile file(KivRoot::appFile(QLatin1String(kConfigFile)));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qDebug().noquote() << "Unable to Open File !!!" << kConfigFile;
+    QByteArray content;
+    const BoundedFile::Result read =
+        BoundedFile::read(KivRoot::appFile(QLatin1String(kConfigFile)), BoundedFile::SmallFileLimit, &content);
+    if (read != BoundedFile::Read) {
+        // A file refused as too large has said so already.
+        if (read != BoundedFile::TooLarge)
+            qDebug().noquote() << "Unable to Open File !!!" << kConfigFile;
         return;
     }
-    applyKeyValueFile(file);
-    file.close();
+    applyKeyValueFile(content);
     emit configFileRead();
 }
 
@@ -945,8 +930,9 @@ void ConfigurationManager::saveCabinetSerialModelNumbers()
 
 void ConfigurationManager::loadCabinetSerialModelNumbers()
 {
-    QFile file(KivRoot::appFile(QLatin1String(kIdentityFile)));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QByteArray content;
+    if (BoundedFile::read(KivRoot::appFile(QLatin1String(kIdentityFile)), BoundedFile::SmallFileLimit, &content)
+        != BoundedFile::Read) {
         // First start of a new cabinet: it gets its unique id now, and the
         // user is asked for the serial and model numbers.
         qDebug().noquote() << QStringLiteral("Unable to Open File: ") + QLatin1String(kIdentityFile);
@@ -955,19 +941,21 @@ void ConfigurationManager::loadCabinetSerialModelNumbers()
         emit showSerialModelNumbersDialog();
         return;
     }
-    applyKeyValueFile(file);
+    applyKeyValueFile(content);
 }
 
 void ConfigurationManager::readIotConfigFile()
 {
     const QString name = m_iotType == QLatin1String(kRiotIotType) ? QStringLiteral("iotConfig_riot")
                                                                   : QStringLiteral("iotConfig");
-    QFile file(KivRoot::appFile(name));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qDebug().noquote() << "Unable to Open File !!!" << name;
+    QByteArray content;
+    const BoundedFile::Result read = BoundedFile::read(KivRoot::appFile(name), BoundedFile::SmallFileLimit, &content);
+    if (read != BoundedFile::Read) {
+        if (read != BoundedFile::TooLarge)
+            qDebug().noquote() << "Unable to Open File !!!" << name;
         return;
     }
-    QTextStream in(&file);
+    QTextStream in(content);
     in.setCodec("UTF-8");
     while (!in.atEnd()) {
         const QString line = in.readLine();

@@ -594,7 +594,7 @@ private:
     void buildMachine();
     void connectDisplaySharing();
     bool applyProperty(const QString &key, const QString &value);
-    void applyKeyValueFile(QIODevice &file);
+    void applyKeyValueFile(const QByteArray &content);
     QByteArray configFileContent() const;
     void queueBoardRequest(QModbusPollInfo *info, const BoardRequest &request);
     void sendMultiPacket(int multiId, const QString &text);

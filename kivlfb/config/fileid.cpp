@@ -1,5 +1,7 @@
 #include "fileid.h"
 
+#include "core/loghandler.h"
+#include "platform/boundedfile.h"
 #include "platform/kivroot.h"
 
 #include <QCryptographicHash>
@@ -19,6 +21,10 @@ bool isMissing(const QJsonValue &value)
 {
     return value.isUndefined() || value.isNull();
 }
+
+// The whole personality is logged at every start; a real one is a few
+// kilobytes, so only a damaged one is cut.
+constexpr int kLogDocumentChars = 8192;
 
 void logUndefined(const QString &name)
 {
@@ -145,13 +151,15 @@ bool FileID::readFileID(const QString &fileName)
     const QString path = QDir::isAbsolutePath(fileName) ? KivRoot::path(fileName)
                                                         : KivRoot::appFile(fileName);
     // Read-only: a personality file on a read-only medium is still valid.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qDebug() << "Could not open file:" << fileName;
+    QByteArray data;
+    const BoundedFile::Result read = BoundedFile::read(path, BoundedFile::SmallFileLimit, &data);
+    if (read != BoundedFile::Read) {
+        if (read != BoundedFile::TooLarge)
+            qDebug() << "Could not open file:" << fileName;
         return false;
     }
     qDebug() << "Opened" << fileName;
-    return readFileIDData(file.readAll());
+    return readFileIDData(data);
 }
 
 // Applies a scalar key; when the value is already held the change signal
@@ -182,9 +190,9 @@ bool FileID::readFileIDData(const QByteArray &data)
 
     // The checksum is only logged: files in the field carry checksums made
     // by other writers, and a mismatch must not cost a display its identity.
-    qDebug() << "headerChecksum" << header.value(QLatin1String("checksum")).toString();
+    qDebug() << "headerChecksum" << clipForLog(header.value(QLatin1String("checksum")).toString());
     const QByteArray buffer = QJsonDocument(personality).toJson(QJsonDocument::Indented);
-    qDebug().noquote() << "buffer" << QString::fromUtf8(buffer);
+    qDebug().noquote() << "buffer" << clipForLog(QString::fromUtf8(buffer), kLogDocumentChars);
     qDebug() << "calcChecksum" << QCryptographicHash::hash(buffer, QCryptographicHash::Md5).toHex();
 
     const QJsonValue versionValue = personality.value(QLatin1String("version"));
@@ -328,7 +336,9 @@ void FileID::readIntList(KeyReader &reader, const char *key, QList<int> &list,
         list.append(array.at(i).toInt());
     }
     emit(this->*changed)();
-    qDebug() << (logName ? logName : key) << list;
+    QString text;
+    QDebug(&text) << list;
+    qDebug().noquote() << (logName ? logName : key) << clipForLog(text);
 }
 
 void FileID::readIoBoardToZoneMap(KeyReader &reader)

@@ -4,9 +4,16 @@
 
 #include <cmath>
 
+#include "platform/boundedfile.h"
+#include "platform/damagedfiles.h"
 #include "platform/kivroot.h"
 
+#include "core/canmessagecodec.h"
+#include "core/clockfilecodec.h"
+#include "core/filetransfer.h"
+#include "core/holdingexchange.h"
 #include "core/kivdefs.h"
+#include "core/systemmaintenance.h"
 #include "core/tempprobestatemanager.h"
 #include "core/traybarsc.h"
 #include "core/zonemanager.h"
@@ -48,6 +55,10 @@ namespace {
 // After the link to the primary display comes back, the restore actions run
 // once the first messages have had time to arrive.
 constexpr int kRestoreActionsDelayMs = 500;
+// The I/O board status that means its link is lost.
+constexpr int kIoBoardLinkLost = 2;
+// Why a zone is reported disabled to the display that drives it.
+constexpr uchar kZoneDisabledIoBoard = 2;
 } // namespace
 
 void CabinetManager::registerQmlTypes()
@@ -58,7 +69,7 @@ void CabinetManager::registerQmlTypes()
 
 bool CabinetManager::transferTimersLessThan(const TimerTransferInfo &a, const TimerTransferInfo &b)
 {
-    return a.expectedTime < b.expectedTime;
+    return HoldingExchange::transferTimersLessThan(a, b);
 }
 
 bool CabinetManager::eventFilter(QObject *watched, QEvent *event)
@@ -498,8 +509,15 @@ void CabinetManager::updateBroadcastAddr()
 {
 }
 
-void CabinetManager::updateMacAddress(QString /*value*/)
+void CabinetManager::updateMacAddress(QString value)
 {
+    ConfigurationManager *config = m_configManager;
+    if (!config || value == config->get_macAddress())
+        return;
+    config->set_macAddress(value);
+    config->saveConfigFile();
+    if (m_isConfigured && uiidIsValid() && get_iAmMaster() && config->get_wifiEnabled())
+        config->reconfigureNetworkDevices();
 }
 
 void CabinetManager::processWifiState(int link, int level)
@@ -513,8 +531,14 @@ void CabinetManager::processWifiState(int link, int level)
 
 // Display-to-display messages, file transfer, application install and remote displays
 
-void CabinetManager::processFileMpm(int /*mpmid*/)
+void CabinetManager::processFileMpm(int mpmid)
 {
+    if (mpmid < CanbusManager::KIV_MULTI_FILE_TRANSFER || mpmid > CanbusManager::KIV_MULTI_FILE_TRANSFERLAST
+        || !m_canbusManager)
+        return;
+    const FileTransfer::Stored stored = FileTransfer::store(m_canbusManager->getMpm(mpmid));
+    if (stored.ok && stored.fileName.contains(QLatin1String("errorsBuff.txt")))
+        emit processSlaveErrors();
 }
 
 void CabinetManager::processDayPartChange(int value)
@@ -525,12 +549,44 @@ void CabinetManager::processDayPartChange(int value)
         sendDayPartInfo(value);
 }
 
-void CabinetManager::sendFileViaCanbus(QString /*filename*/, int /*fileTxfId*/)
+void CabinetManager::sendFileViaCanbus(QString filename, int fileTxfId)
 {
+    const QString path = FileTransfer::platformPath(filename);
+    if (!QFileInfo::exists(KivRoot::path(path))) {
+        qDebug().noquote() << "sendFileViaCanbus()... file " + path + " not found!";
+        return;
+    }
+    // No role set: there is no other display to send to.
+    if (get_uiRole() == 0)
+        return;
+    const QByteArray payload = FileTransfer::payload(path);
+    if (payload.isEmpty())
+        return;
+    enqueueMulti(fileTxfId, payload);
+    qInfo().noquote() << KivClock::now().toString(QStringLiteral("HH:mm:ss.zzz"))
+            + " - cabinetManager... sending file: " + path;
 }
 
-void CabinetManager::sendFileViaCanbus(int /*filetxfid*/)
+void CabinetManager::sendFileViaCanbus(int filetxfid)
 {
+    QString name;
+    switch (filetxfid) {
+    case CanbusManager::KIV_MULTI_FILE_TRANSFER_PRODS:
+        name = QStringLiteral("menu.json");
+        break;
+    case CanbusManager::KIV_MULTI_FILE_TRASFER_CONFIG:
+        name = QStringLiteral("config.txt");
+        break;
+    case CanbusManager::KIV_MULTI_FILE_TRANSFER_DPS_M:
+        name = QStringLiteral("dayParts.json");
+        break;
+    case CanbusManager::KIV_MULTI_FILE_TRANSFER_UI_ID:
+        name = QStringLiteral("ui_id.hcc");
+        break;
+    default:
+        return;
+    }
+    sendFileViaCanbus(QStringLiteral("/root/") + name, filetxfid);
 }
 
 void CabinetManager::processSlaveUIDayPartRequest(int tdayPart)
@@ -541,8 +597,19 @@ void CabinetManager::processSlaveUIDayPartRequest(int tdayPart)
         m_dayPartManager->set_nextDayPart(tdayPart);
 }
 
-void CabinetManager::processCurrentDateTimeChangeRequest(QByteArray */*msg*/)
+void CabinetManager::processCurrentDateTimeChangeRequest(QByteArray *msg)
 {
+    if (!msg)
+        return;
+    const ClockFileCodec::DateTimeMessage m = ClockFileCodec::decodeDateTime(*msg);
+    if (!m.isValid()) {
+        qDebug() << "Date and time change request without a valid date and time; ignored:" << msg->toHex();
+        return;
+    }
+    setSystemDateTime(QDateTime(m.date, m.time, Qt::LocalTime));
+    emit timeFormatAMPM(m.ampm);
+    emit dstEnabled(m.dst);
+    emit dateTimeUpdated();
 }
 
 void CabinetManager::processStartBinTimer(QByteArray *msg)
@@ -606,8 +673,9 @@ void CabinetManager::processBinTimerExpired(QByteArray *msg)
         emit tray->trayExpired();
 }
 
-void CabinetManager::install_applicationUpdate(QString /*newAppName*/)
+void CabinetManager::install_applicationUpdate(QString newAppName)
 {
+    sendNewAppInstallSucess(FileTransfer::installApplication(newAppName));
 }
 
 void CabinetManager::passCan2Dbus(uint id, QByteArray data)
@@ -628,10 +696,16 @@ void CabinetManager::passDbus2Can(int node, uint id, QByteArray data)
 
 void CabinetManager::sendMenuFilesUpdate()
 {
+    sendFileViaCanbus(CanbusManager::KIV_MULTI_FILE_TRANSFER_PRODS);
+    sendFileViaCanbus(CanbusManager::KIV_MULTI_FILE_TRANSFER_DPS_M);
+    sendMcUpdate();
+    if (m_dayPartManager)
+        emit m_dayPartManager->newDayPartDefinition(m_dayPartManager->get_nextDayPart());
 }
 
 void CabinetManager::sendSlaveErrorsFile()
 {
+    sendFileViaCanbus(QStringLiteral("/root/errorsBuff.txt"), CanbusManager::KIV_MULTI_FILE_TRANSFER_UI_ERR);
 }
 
 
@@ -729,7 +803,9 @@ void CabinetManager::readTrayBarHoldingInfoTxt()
     }
     HoldingFile::State state = holdingState();
     bool stale = false;
-    if (!HoldingFile::mergeLegacy(file.readAll(), KivClock::msecsSinceEpoch(), &state, &stale)) {
+    // The stream's records come first and are few: a longer file is read
+    // only as far as a sane one can go.
+    if (!HoldingFile::mergeLegacy(file.read(BoundedFile::SmallFileLimit), KivClock::msecsSinceEpoch(), &state, &stale)) {
         qDebug().noquote() << "readTrayBarHoldingInfo: file " + path + " ends early; nothing restored";
         useDefaultDayPart();
         return;
@@ -755,17 +831,64 @@ void CabinetManager::readTrayBarHoldingInfo()
     }
 
     bool nextDayPartRestored = false;
-    QFile file(KivRoot::appFile(QStringLiteral("trayBarInfo.json")));
-    if (file.exists() && file.open(QIODevice::ReadOnly)) {
+    const QString path = KivRoot::appFile(QStringLiteral("trayBarInfo.json"));
+    QByteArray bytes;
+    const BoundedFile::Result read = BoundedFile::read(path, BoundedFile::SmallFileLimit, &bytes);
+    bool usable = false;
+    if (read == BoundedFile::Read) {
         HoldingFile::State state = holdingState();
         bool stale = false;
-        if (HoldingFile::mergeJson(file.readAll(), KivClock::msecsSinceEpoch(), &state, &stale))
+        usable = HoldingFile::mergeJson(bytes, KivClock::msecsSinceEpoch(), &state, &stale);
+        if (usable)
             nextDayPartRestored = applyHoldingRestore(state, stale);
         else
-            qDebug().noquote() << "readTrayBarHoldingInfo: " + file.fileName() + " is not a holding file; nothing restored";
+            qDebug().noquote() << "readTrayBarHoldingInfo: " + path + " is not a holding file; nothing restored";
+    }
+    if (read != BoundedFile::Missing && !usable) {
+        // The next save would overwrite what is left of the file: it goes
+        // aside first. The pan tags still know their holds' times.
+        const QString kept = DamagedFiles::moveAside(path);
+        if (!kept.isEmpty())
+            qWarning().noquote() << "readTrayBarHoldingInfo: unusable holding file kept as" << kept;
+        if (get_nfcEnabled() && m_nfcManager)
+            restoreHoldingFromPanTags();
     }
     if (!nextDayPartRestored)
         m_dayPartManager->set_nextDayPart(m_dayPartManager->getDayPartToUse(0));
+}
+
+// Brings holds back from the pan-tag registry, which keeps every tagged
+// pan's activation and expiry times apart from the holding file.
+void CabinetManager::restoreHoldingFromPanTags()
+{
+    HoldingFile::State state = holdingState();
+    QStringList bins;
+    for (int bin = 0; bin < NFCmanager::BinCount && bin < state.records.size(); ++bin) {
+        const quint64 uid = m_nfcManager->getUidInBin(quint8(bin));
+        const NfcTagItem2 *tag = uid ? m_nfcManager->viewTagInfo2(uid) : nullptr;
+        if (!tag || tag->getProductId() == 0 || tag->getHoldStatus() == NfcTagItem2::HoldEnded)
+            continue;
+        // A two-bin pan runs on the timer of its even bin.
+        const int timerBin = getProductPanSizeFromBinNumber(uchar(bin)) == 2 ? (bin & ~1) : bin;
+        trayInfo &ti = state.records[timerBin];
+        if (HoldingFile::isHoldInProgress(ti.holdActivity))
+            continue;
+        ti.binNumber = quint8(timerBin);
+        ti.holdActivity = HoldingFile::RestoredActivity;
+        ti.isGroup = 0;
+        ti.groupId = tag->getProductId();
+        ti.groupIndex = 0;
+        ti.expectedTime = tag->getExpTime();
+        ti.processId = tag->getActivationTimeStamp();
+        const ZoneManager *zone = m_zoneList.value(timerBin / qMax(1, get_traysPerZone()));
+        ti.dayPart = quint8(zone ? zone->get_currentDayPart() : 0);
+        bins << QString::number(timerBin);
+    }
+    if (bins.isEmpty())
+        return;
+    qWarning().noquote() << "readTrayBarHoldingInfo: holds of bins" << bins.join(QLatin1Char(','))
+                         << "restored from their pan tags";
+    applyHoldingRestore(state, false);
 }
 
 // Turns the records read from a file into holds again. Returns true when the
@@ -1145,8 +1268,31 @@ void CabinetManager::canRestoreActions()
         m_zoneList.at(i)->restateTargetTemp();
 }
 
-void CabinetManager::processIobStatusChange(int /*board*/, int /*status*/)
+void CabinetManager::processIobStatusChange(int board, int status)
 {
+    if (board < 1 || board > m_ioBoardToZoneMap.size())
+        return;
+    const bool lost = status == kIoBoardLinkLost;
+    const IoBoardToZone &io = m_ioBoardToZoneMap.at(board - 1);
+    QList<int> zones{io.firstZone};
+    if (io.secondZone != io.firstZone)
+        zones << io.secondZone;
+    for (int zone : qAsConst(zones)) {
+        if (zone < 0 || zone > UCHAR_MAX)
+            continue;
+        // Zones past this display's range are driven by the other display.
+        if (zone >= get_zones2handleStart() + get_zones2handle()) {
+            sendZoneDisabledInfo(lost, uchar(zone), kZoneDisabledIoBoard);
+            continue;
+        }
+        ZoneManager *z = zoneByNumber(zone);
+        if (!z)
+            continue;
+        if (lost)
+            z->setErrorFlags(ZoneManager::ZE_IO_COMM_LOSS);
+        else
+            z->clearErrorFlags(ZoneManager::ZE_IO_COMM_LOSS);
+    }
 }
 
 void CabinetManager::setBinToTray(int binNum, int pid, int tid)
@@ -1238,6 +1384,13 @@ void CabinetManager::setTagUidAtTrayTimer(uchar bin, qulonglong uid)
 
 void CabinetManager::refreshMirror()
 {
+    if (!hasRemoteDisplay())
+        return;
+    sendConfigSettingsData();
+    // Each bar's change notifications carry its whole state to the mirror.
+    if (get_hasMirrorDisplay())
+        for (TrayBarSc *tray : qAsConst(m_trayList))
+            tray->refreshAll();
 }
 
 trayInfo CabinetManager::getTrayInfo(int binIndex)
@@ -1274,40 +1427,53 @@ int CabinetManager::get_trayState(int binNum)
 
 void CabinetManager::broadCastHodlingInfo()
 {
+    m_holdingExchange->broadcastHoldingInfo();
 }
 
-void CabinetManager::processReceivedHoldingInfo(QByteArray /*data*/, QHostAddress /*sender*/)
+void CabinetManager::processReceivedHoldingInfo(QByteArray data, QHostAddress sender)
 {
+    m_holdingExchange->processReceivedHoldingInfo(data, sender);
 }
 
-void CabinetManager::showProductTransferWindow(int /*bin*/, int /*groupIndex*/, int /*productId*/)
+// A group tray asks with its current product; the group index plays no part.
+void CabinetManager::showProductTransferWindow(int bin, int /*groupIndex*/, int productId)
 {
+    m_holdingExchange->showProductTransferWindow(bin, productId);
 }
 
 int CabinetManager::getTransferTimersCount()
 {
-    return 0;
+    return m_holdingExchange->getTransferTimersCount();
 }
 
-QVariant CabinetManager::getTransferTimerValue(int /*index*/, int /*role*/)
+QVariant CabinetManager::getTransferTimerValue(int index, int role)
 {
-    return QVariant();
+    return m_holdingExchange->getTransferTimerValue(index, role);
 }
 
-void CabinetManager::doProductTransfer(int /*index*/)
+void CabinetManager::doProductTransfer(int index)
 {
+    m_holdingExchange->doProductTransfer(index);
 }
 
 void CabinetManager::productTransferConfirmed()
 {
+    m_holdingExchange->productTransferConfirmed();
 }
 
-void CabinetManager::handleTimerResetRequest(QByteArray /*data*/)
+bool CabinetManager::handleTimerResetRequest(QByteArray data)
 {
+    return m_holdingExchange->handleTimerResetRequest(data);
 }
 
-void CabinetManager::handleHaccpTimerNfcTransfer(int /*bin*/)
+// A tagged pan left for another cabinet, which now logs the hold: the start
+// entry logged here is withdrawn.
+void CabinetManager::handleHaccpTimerNfcTransfer(int bin)
 {
+    if (!get_iAmMaster() || !get_haccpEnabled() || !binInCabinet(bin))
+        return;
+    bin = pairedBin(uchar(bin));
+    removeHaccpLogTimerStartInfo(bin, getProductIDfromBinNumber(uchar(bin)), m_trayInfoList.value(bin).expectedTime);
 }
 
 void CabinetManager::logHaccpTimerStopInfo(QString /*timestamp*/, QString productType, QString /*panID*/,
@@ -1348,18 +1514,44 @@ void CabinetManager::logHaccpTimerStartInfo(QString /*timestamp*/, QString produ
     m_haccpController->logDataEntry(entry);
 }
 
-void CabinetManager::removeHaccpLogTimerStartInfo(int /*binNumber*/, int /*productId*/, qlonglong /*expectedTime*/)
+void CabinetManager::removeHaccpLogTimerStartInfo(int binNumber, int productId, qlonglong expectedTime)
 {
+    if (!binInCabinet(binNumber) || !m_haccpController)
+        return;
+    // The start entry was dated when the hold began: its end less the
+    // product's hold time, in whole seconds.
+    const qint64 startSecs = expectedTime / 1000 - qint64(getProductHoldTime(productId));
+    QDateTime start = QDateTime::fromSecsSinceEpoch(startSecs, Qt::UTC);
+    start = adjustToLocalDateTime(start);
+    HaccpData entry;
+    entry.name = productMenuName(productId);
+    entry.date = start.toString(QStringLiteral("yyyy/MM/dd"));
+    entry.time = start.toString(QStringLiteral("HH:mm:ss"));
+    entry.duration = QStringLiteral("----");
+    entry.expired = false;
+    entry.binNumber = binNumber;
+    m_haccpController->removeStartDataLogEntry(entry);
 }
 
+// The primary display drives the bars' heat; the others only follow the
+// mode. The flag is set before anyone hears of the change, so listeners
+// read the new mode.
 void CabinetManager::startCleaningMode()
 {
+    if (get_iAmMaster())
+        for (ZoneManager *zone : qAsConst(m_zoneList))
+            zone->enterCleaningMode();
     m_cleaningInProgress = true;
+    emit cleaningStarted();
 }
 
 void CabinetManager::exitCleaningMode()
 {
+    if (get_iAmMaster())
+        for (ZoneManager *zone : qAsConst(m_zoneList))
+            zone->exitCleaningMode();
     m_cleaningInProgress = false;
+    emit cleaningStopped();
 }
 
 bool CabinetManager::isCoolingDownDone()
@@ -1374,6 +1566,9 @@ int CabinetManager::getCoolingDownTemp()
 
 void CabinetManager::processSlaveErrorsSlot()
 {
+    if (m_errorController)
+        emit m_errorController->callProcessSlaveErrors();
+    enqueueSingle(CanMessageCodec::single(CanbusManager::KIVMSGSINGLE_CLEAR_ERRORS_BUFF));
 }
 
 
@@ -1489,12 +1684,30 @@ void CabinetManager::sysTimeUpdate()
 {
 }
 
-void CabinetManager::setSysTimeFromString(QString /*time*/, QString /*tformat*/, QString /*date*/, QString /*dformat*/)
+void CabinetManager::setSysTimeFromString(QString time, QString tformat, QString date, QString dformat)
 {
+    const QDateTime utc = ClockFileCodec::enteredTimeToUtc(time, tformat, date, dformat, configuredTimeZone(),
+                                                           configValue("dstEnabled").toBool());
+    qDebug() << "New time = " << utc;
+    setSystemDateTime(utc);
+    emit timeFormatAMPM(tformat.startsWith(QLatin1String("AP")));
 }
 
-void CabinetManager::setSystemDateTime(QDateTime /*dateTime*/)
+void CabinetManager::setSystemDateTime(QDateTime dateTime)
 {
+    if (!dateTime.isValid()) {
+        qDebug() << "setSystemDateTime: no valid date and time; the clock is not set";
+        return;
+    }
+    emit userChangedDateTime(KivClock::nowUtc().msecsTo(dateTime));
+    // The hardware clock copies the system clock (in UTC), so it runs once
+    // the date command has ended; nobody waits for either.
+    QProcess *date =
+        ToolRunner::start(QStringLiteral("date"), {ClockFileCodec::dateCommandArgument(dateTime)}, this);
+    connect(date, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), date, [date] {
+        date->deleteLater();
+        ToolRunner::startDetached(QStringLiteral("hwclock"), {QStringLiteral("--utc"), QStringLiteral("--systohc")});
+    });
 }
 
 QString CabinetManager::getSystemDateString()
@@ -1521,7 +1734,7 @@ void CabinetManager::lookedUpNtpHost(QHostInfo info)
         m_ntpSocketConnected = true;
     }
     m_ntpSocket->abort();
-    m_ntpSocket->connectToHost(m_ntpServerName, 123, QIODevice::ReadWrite);
+    m_ntpSocket->connectToHost(m_ntpServerName, m_ntpPort, QIODevice::ReadWrite);
 }
 
 void CabinetManager::ntpConnectSuccess()
@@ -1529,13 +1742,47 @@ void CabinetManager::ntpConnectSuccess()
     if (!m_ntpSocket)
         return;
     m_ntpSocket->flush();
-    QByteArray request(48, '\0');
-    request[0] = char(0x23); // leap indicator 0, version 4, client
-    m_ntpSocket->write(request);
+    m_ntpSocket->write(ClockFileCodec::ntpRequest());
+}
+
+void CabinetManager::setNtpServer(const QString &hostName, quint16 port)
+{
+    m_ntpServerName = hostName;
+    m_ntpPort = port;
 }
 
 void CabinetManager::ntpReadReceivedDatagrams()
 {
+    if (!m_ntpSocket)
+        return;
+    // Only the first 48 bytes count; the rest is only measured.
+    QByteArray reply;
+    int length = 0;
+    while (m_ntpSocket->hasPendingDatagrams()) {
+        const QByteArray datagram = m_ntpSocket->receiveDatagram().data();
+        length += datagram.size();
+        if (reply.size() < ClockFileCodec::NtpPacketSize)
+            reply += datagram;
+    }
+    m_ntpSocket->close();
+
+    const ClockFileCodec::NtpReply ntp = ClockFileCodec::decodeNtpReply(reply);
+    if (ntp.status == ClockFileCodec::NtpReply::Short) {
+        qDebug() << "NTP read data length is not complete. Length =" << length;
+        return;
+    }
+    if (ntp.status == ClockFileCodec::NtpReply::NoTime) {
+        qDebug() << "NTP reply carries no time (transmit seconds 0); ignored";
+        return;
+    }
+    const QDateTime utc = ntp.utc;
+    setSystemDateTime(utc);
+    if (get_iAmMaster() && (get_hasMirrorDisplay() || get_hasSecondaryDisplay()))
+        sendCurrentDateTimeDataChangeRequest(ushort(utc.date().year()), uchar(utc.date().month()),
+                                             uchar(utc.date().day()), uchar(utc.time().hour()),
+                                             uchar(utc.time().minute()), uchar(utc.time().second()));
+    m_ntpRequestPending = false;
+    emit dateTimeUpdated();
 }
 
 QDateTime CabinetManager::adjustToLocalDateTime(QDateTime &dt)
@@ -1546,15 +1793,29 @@ QDateTime CabinetManager::adjustToLocalDateTime(QDateTime &dt)
     return local.toTimeZone(configuredTimeZone());
 }
 
+QString CabinetManager::getTimeStampStringSecs()
+{
+    return QString::number(KivClock::secsSinceEpoch());
+}
+
 
 // USB, diagnostics, watchdog and performance data
 
+namespace {
+// The error report of a missing CAN bus supply: main code and first
+// sub-code; the second sub-code names the display (0 primary, 1 other).
+constexpr int kSystemErrorMain = 4;
+constexpr int kCommBusVoltageMissing = 4;
+} // namespace
+
 void CabinetManager::removeOldBackups()
 {
+    SystemMaintenance::removeOldBackups();
 }
 
 void CabinetManager::exportMenuFiles()
 {
+    SystemMaintenance::exportMenuFiles();
 }
 
 void CabinetManager::importMenuFiles()
@@ -1563,6 +1824,10 @@ void CabinetManager::importMenuFiles()
 
 void CabinetManager::performanceData()
 {
+    const QString timeStamp = QString::number(KivClock::secsSinceEpoch());
+    for (const TrayBarSc *tray : qAsConst(m_trayList))
+        emit performanceDataSignal(timeStamp, tray->get_binNumber(), tray->get_holdTemperature(),
+                                   tray->get_actualTemperature(), QString());
 }
 
 void CabinetManager::setPerformanceDataInterval(int value)
@@ -1584,20 +1849,37 @@ void CabinetManager::screenShot()
 
 void CabinetManager::exportScreenShots()
 {
+    switch (SystemMaintenance::exportScreenShots()) {
+    case SystemMaintenance::ScreenshotExport::NoDirectory:
+        break;
+    case SystemMaintenance::ScreenshotExport::NoScreenshots:
+        emit noScreenShotsToExport();
+        break;
+    case SystemMaintenance::ScreenshotExport::Exported:
+        emit screenshotsExported();
+        break;
+    }
 }
 
 bool CabinetManager::isFlashDriveMounted()
 {
-    return false;
+    return SystemMaintenance::flashDriveMounted();
 }
 
 QString CabinetManager::readFlashDrivePath()
 {
-    return QString();
+    const QString path = SystemMaintenance::flashDrivePath();
+    qDebug().noquote() << "flashDrivePath" << path;
+    return path;
 }
 
 void CabinetManager::exportKernelLog()
 {
+    QProcess *process = ToolRunner::start(QStringLiteral("/bin/dmesg"), {}, this,
+                                          QStringLiteral("kernelLogExportProcess"));
+    connect(process, SIGNAL(finished(int,QProcess::ExitStatus)), this,
+            SLOT(exportKernelLogProcessWrapUp(int,QProcess::ExitStatus)));
+    qDebug().noquote() << "CabinetManager::exportKernelLog() starting process /bin/dmesg ";
 }
 
 void CabinetManager::exportKernelLogProcessWrapUp(int /*exitCode*/, QProcess::ExitStatus /*exitStatus*/)
@@ -1606,10 +1888,12 @@ void CabinetManager::exportKernelLogProcessWrapUp(int /*exitCode*/, QProcess::Ex
 
 void CabinetManager::exportIotLog()
 {
+    SystemMaintenance::exportIotLog();
 }
 
 void CabinetManager::checkNotoSansCjkFont()
 {
+    SystemMaintenance::installCjkFont();
 }
 
 void CabinetManager::kickWdtTimerTO()
@@ -1636,14 +1920,37 @@ void CabinetManager::kickWdtTimerTO()
 
 void CabinetManager::checkSystemErrors()
 {
+    QProcess *process = ToolRunner::start(QStringLiteral("/bin/dmesg"), {}, this,
+                                          QStringLiteral("checkSystemErrorsProcess"));
+    connect(process, SIGNAL(finished(int,QProcess::ExitStatus)), this,
+            SLOT(checkSystemErrorsProcessWrapUp(int,QProcess::ExitStatus)));
 }
 
-void CabinetManager::checkSystemErrorsProcessWrapUp(int /*exitCode*/, QProcess::ExitStatus /*exitStatus*/)
+void CabinetManager::checkSystemErrorsProcessWrapUp(int /*exitCode*/, QProcess::ExitStatus exitStatus)
 {
+    auto *process = qobject_cast<QProcess *>(sender());
+    if (!process)
+        return;
+    disconnect(process, SIGNAL(finished(int,QProcess::ExitStatus)), this,
+               SLOT(checkSystemErrorsProcessWrapUp(int,QProcess::ExitStatus)));
+    process->deleteLater();
+    if (exitStatus != QProcess::NormalExit || process->objectName() != QLatin1String("checkSystemErrorsProcess")
+        || !SystemMaintenance::showsCanControllerFault(process->readAllStandardOutput()))
+        return;
+    qDebug().noquote() << "Communication bus voltage not detected!";
+    if (m_errorController)
+        m_errorController->errorCodesDataProcess(kSystemErrorMain, kCommBusVoltageMissing, get_iAmMaster() ? 0 : 1, 0);
+    emit commBusVoltageMissing();
 }
 
 void CabinetManager::updateUseMap2()
 {
+    m_holdingExchange->updateUseMap();
+}
+
+void CabinetManager::updateAllUseMap2()
+{
+    m_holdingExchange->updateAllUseMap();
 }
 
 

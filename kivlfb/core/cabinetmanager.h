@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarms/haccpdata.h"
+#include "core/holdingexchangecodec.h"
 #include "core/trayinfo.h"
 
 #include <QByteArray>
@@ -39,6 +40,7 @@ class DayPartManager;
 class EolTesting;
 class FileID;
 class HaccpController;
+class HoldingExchange;
 class KivDbusAdapter;
 class KivErrorControllerT;
 class KivIotAgentAdapter;
@@ -238,14 +240,7 @@ public:
     Q_ENUM(ZoneCleanEnableModeTag)
 
     // One candidate hold for a product transfer, in this cabinet or another.
-    struct TimerTransferInfo
-    {
-        QString macAddress;      // the cabinet that holds the source bin
-        quint8 bin = 0;
-        qint32 productId = 0;
-        qint32 remainingTime = 0; // seconds, when the list was built
-        qint64 expectedTime = 0;  // expected end, ms since the epoch
-    };
+    using TimerTransferInfo = ::TimerTransferInfo;
 
     CabinetManager(int simulationFlags, int idConnector, QWidget *parent);
 
@@ -261,6 +256,9 @@ public:
 
     // Orders transfer candidates so that the hold ending first comes first.
     static bool transferTimersLessThan(const TimerTransferInfo &a, const TimerTransferInfo &b);
+
+    // The time server asked for the clock (primary display).
+    void setNtpServer(const QString &hostName, quint16 port);
 
 public slots:
     // Property readers and writers: a writer emits only when the value changes.
@@ -608,6 +606,7 @@ public slots:
     QString get_misMatchId(int binIndex);
     void updateTrayStates(int trayState);
     void updateUseMap2();
+    void updateAllUseMap2();
     int get_trayState(int binNum);
     void broadCastHodlingInfo();
     void processReceivedHoldingInfo(QByteArray data, QHostAddress sender);
@@ -616,7 +615,8 @@ public slots:
     QVariant getTransferTimerValue(int index, int role);
     void doProductTransfer(int index);
     void productTransferConfirmed();
-    void handleTimerResetRequest(QByteArray data);
+    // True when it stopped a bin: only then does the asking cabinet hear so.
+    bool handleTimerResetRequest(QByteArray data);
     void handleHaccpTimerNfcTransfer(int bin);
     void logHaccpTimerStopInfo(QString timestamp, QString productType, QString panID, int zone, QString method, int timeRemaining);
     void logHaccpTimerStartInfo(QString timestamp, QString productType, QString panID, int zone, QString method);
@@ -648,6 +648,7 @@ public slots:
     void ntpConnectSuccess();
     void ntpReadReceivedDatagrams();
     QDateTime adjustToLocalDateTime(QDateTime &dt);
+    QString getTimeStampStringSecs();
 
     // USB, diagnostics, watchdog and performance data
     void removeOldBackups();
@@ -925,6 +926,7 @@ private:
     bool hasRemoteDisplay() const;
     HoldingFile::State holdingState() const;
     bool applyHoldingRestore(const HoldingFile::State &restored, bool stale);
+    void restoreHoldingFromPanTags();
     void wireComponents();
     void wireCabinetCore();
     void wireCanbus();
@@ -1001,6 +1003,7 @@ private:
     int m_ntpRetryCount = 0;
     bool m_ntpSocketConnected = false;
     QString m_ntpServerName = QStringLiteral("pool.ntp.org");
+    quint16 m_ntpPort = 123;
 
     // The components, created in this order.
     FileID *m_fileId = nullptr;
@@ -1029,6 +1032,7 @@ private:
     QList<TrayBarSc *> m_trayList;
     NFCmanager *m_nfcManager = nullptr;
     DADazodaru *m_cabinetNetwork = nullptr;
+    HoldingExchange *m_holdingExchange = nullptr;
     MasterIoManager *m_masterIoManager = nullptr;
     QUdpSocket *m_ntpSocket = nullptr;
     TavolenProxy *m_menuImport = nullptr;

@@ -28,7 +28,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
-#include <QProcess>
 
 using Codec = CanMessageCodec;
 
@@ -490,9 +489,7 @@ void CabinetManager::processSinglePacket(QByteArray *msg)
         QFile buffer(KivRoot::appFile(QStringLiteral("errorsBuff.txt")));
         if (buffer.exists()) {
             buffer.remove();
-            const QString sync = ToolRunner::resolve(QStringLiteral("/bin/sync"));
-            if (!sync.isEmpty())
-                QProcess::startDetached(sync, {});
+            ToolRunner::startDetached(QStringLiteral("/bin/sync"), {});
         }
         break;
     }

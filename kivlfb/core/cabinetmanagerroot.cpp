@@ -6,9 +6,11 @@
 #include "cabinetmanager.h"
 
 #include "core/builtinlayout.h"
+#include "core/cabinetholdingexchangehost.h"
 #include "core/cabinetiotservices.h"
 #include "core/cabinetpantaghost.h"
 #include "core/commandline.h"
+#include "core/holdingexchange.h"
 #include "core/kivdefs.h"
 #include "core/mastersync.h"
 #include "core/tempprobestatemanager.h"
@@ -489,6 +491,9 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     m_nfcManager->setObjectName(QStringLiteral("nfcManager"));
     m_nfcManager->set_configManager(m_configManager);
     m_cabinetNetwork = new DADazodaru(m_configManager, this);
+    m_holdingExchange = new HoldingExchange(
+        std::make_unique<CabinetHoldingExchangeHost>(this, m_configManager, m_menuManager), this);
+    m_holdingExchange->setObjectName(QStringLiteral("holdingExchange"));
     // Other cabinets hear this cabinet's holding only from the primary
     // display, and only when pans can move between cabinets.
     if (get_iAmMaster() && (get_linkedUseFirst() || get_touchBasedTransfer()))
@@ -754,6 +759,11 @@ void CabinetManager::wireCabinetCore()
     }
     if (get_uiRole() == 1)
         connect(this, SIGNAL(activelyHoldingChanged(bool)), this, SLOT(sendActivelyHoldingProperty(bool)), Qt::QueuedConnection);
+    // Another cabinet's list, or the use-first setting, changes the use maps
+    // like a record change does.
+    connect(m_holdingExchange, SIGNAL(otherCabinetsChanged()), &m_useMapTimer, SLOT(start()));
+    connect(m_configManager, SIGNAL(useFirstEnabledChanged(bool)), &m_useMapTimer, SLOT(start()));
+    connect(m_holdingExchange, SIGNAL(showProductTransferList()), this, SIGNAL(showProductTransferList()));
 }
 
 void CabinetManager::wireCanbus()
@@ -932,6 +942,8 @@ void CabinetManager::wireTray(TrayBarSc *tray)
             SLOT(emitHoldStoppedEvent(QString,QString,QString,int,QString,int)), Qt::DirectConnection);
     connect(tray, SIGNAL(requestHoldExpiredEvent(uchar,qulonglong)), this,
             SLOT(sendHoldExpiredEventToDbus(uchar,qulonglong)), Qt::DirectConnection);
+    connect(this, SIGNAL(userChangedDateTime(qlonglong)), tray, SLOT(adjustForClockChange(qlonglong)),
+            Qt::DirectConnection);
 
     const char *const holdingSignals[] = {SIGNAL(holdingStartedSignal(trayInfo)),
                                           SIGNAL(holdingStoppedSignal(trayInfo)),
@@ -1046,8 +1058,17 @@ void CabinetManager::wireNetworkAndCloud()
 {
     // The cabinet network object exists on every display but speaks only
     // for the primary one.
-    if (get_iAmMaster())
+    if (get_iAmMaster()) {
         connect(m_cabinetNetwork, SIGNAL(wifiState(int,int)), this, SLOT(processWifiState(int,int)), Qt::QueuedConnection);
+        // The holding exchange reaches other cabinets only through the
+        // cabinet network: its datagrams and transfer requests go out here.
+        DADazodaru *network = m_cabinetNetwork;
+        connect(m_holdingExchange, &HoldingExchange::holdingInfoReady, network, [network](QByteArray datagram) {
+            network->broadcastMessage(datagram.data(), datagram.size());
+        });
+        connect(m_holdingExchange, &HoldingExchange::transferRequestReady, network,
+                &DADazodaru::tcpConnectToOtherCabinet);
+    }
     connect(m_dbusAdapter, SIGNAL(screenShotRequested()), this, SLOT(screenShot()));
     connect(m_riot, SIGNAL(sendRiotInfo(QString)), m_dbusAdapter, SIGNAL(riotEvent(QString)), Qt::QueuedConnection);
     if (!get_iAmMaster())

@@ -40,4 +40,6 @@ public:
     static bool mergeLegacy(const QByteArray &bytes, qint64 now, State *state, bool *stale);
 
     static bool isHoldInProgress(int activity) { return activity >= 2 && activity <= 5; }
+    // The activity of a hold brought back after a restart.
+    static constexpr quint8 RestoredActivity = 3;
 };

@@ -27,6 +27,13 @@ QString formatLogMessage(QtMsgType type, const char *file, const char *function,
         + QLatin1String("msg: ") + message + QLatin1Char('\n');
 }
 
+QString clipForLog(const QString &value, int maxChars)
+{
+    if (value.size() <= maxChars)
+        return value;
+    return value.left(maxChars) + QChar(0x2026);
+}
+
 void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     const QByteArray text = formatLogMessage(type, context.file, context.function, context.line,

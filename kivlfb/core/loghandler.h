@@ -13,3 +13,9 @@ QString formatLogMessage(QtMsgType type, const char *file, const char *function,
                          const QString &message, qint64 epochSeconds);
 
 void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message);
+
+// A value read from a file or a peer, cut for a log line: a damaged file
+// must not flood the log at every start. Longer texts keep their first
+// maxChars characters followed by "…".
+constexpr int kLogValueChars = 200;
+QString clipForLog(const QString &value, int maxChars = kLogValueChars);

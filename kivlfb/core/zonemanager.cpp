@@ -42,6 +42,9 @@ const int kEcoEnableModeOff = 0;
 const int kEcoEnableModeAuto = 1;
 const int kEcoTempModeUser = 1;
 const int kDefaultEcoShelfHeatTemp = 125;
+// Bar temperatures shown in heat-off during and after cleaning.
+const int kCleaningHoldOffTemp = 120;
+const int kAfterCleaningEcoTemp = 125;
 
 // Disable reasons by flag bit, highest first.
 struct DisableReason
@@ -796,6 +799,26 @@ void ZoneManager::updateZoneOperationMode()
         } else {
             emit tray->exitHeatOff();
         }
+    }
+}
+
+void ZoneManager::enterCleaningMode()
+{
+    for (TrayBarSc *tray : qAsConst(m_trays)) {
+        tray->set_holdOffTemperature(kCleaningHoldOffTemp);
+        emit tray->goToHeatOff();
+    }
+}
+
+void ZoneManager::exitCleaningMode()
+{
+    for (TrayBarSc *tray : qAsConst(m_trays)) {
+        if (!m_ecoModeEnabled && !m_heatOffEnabled) {
+            emit tray->exitHeatOff();
+            continue;
+        }
+        tray->set_holdOffTemperature(m_ecoModeEnabled ? kAfterCleaningEcoTemp : 0);
+        emit tray->goToHeatOff();
     }
 }
 

@@ -226,6 +226,10 @@ public slots:
     void restateTargetTemp();
     // Heat-off and eco mode.
     void updateZoneOperationMode();
+    // Cleaning parks every bar in heat-off; leaving it puts each bar where
+    // the zone's eco and heat-off settings ask.
+    void enterCleaningMode();
+    void exitCleaningMode();
     void autoEcoEnableScan();
     void cancelSuggetEcoMode();
 

@@ -3,6 +3,7 @@
 #include "property/assignifchanged.h"
 
 #include "platform/kivclock.h"
+#include "platform/boundedfile.h"
 #include "platform/kivroot.h"
 #include "platform/toolrunner.h"
 #include "ui/translator.h"
@@ -476,14 +477,16 @@ void DayPartManager::dayPartsLoadJsonDocFile()
         return;
     }
 
-    QFile file(jsonPath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    const BoundedFile::Result read = BoundedFile::read(jsonPath, BoundedFile::LargeFileLimit, &bytes);
+    if (read == BoundedFile::Missing || read == BoundedFile::Unreadable) {
         qDebug().noquote() << "Unable to Open File: " + jsonPath;
         clearTable();
         return;
     }
 
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    // A file refused as too large reads as one that is not an object.
+    const QJsonDocument document = QJsonDocument::fromJson(bytes);
     const QJsonObject root = document.object();
     const QJsonValue layoutValue = root.value(QStringLiteral("layout"));
     if (!document.isObject()) {

@@ -2,6 +2,7 @@
 
 #include "timercolorsdata.h"
 
+#include "platform/boundedfile.h"
 #include "platform/kivroot.h"
 #include "ui/translator.h"
 
@@ -137,18 +138,40 @@ void MenuManager::menuLoadJsonDocFile()
         qDebug().noquote() << "Loading default menu - " + fileName;
     }
 
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug().noquote() << "Unable to Open File: " + fileName;
+    QString error;
+    if (loadMenuFile(fileName, &error))
         return;
+    // With no menu to keep (at start-up) an unusable file counts as a
+    // missing one; it stays as it is for service to look at.
+    if (fileName != defaultMenu && m_productsModel->rowCount() == 0) {
+        qWarning().noquote() << "Menu file" << fileName << "is damaged (" + error
+                                    + "); left as it is, loading the default menu";
+        loadMenuFile(defaultMenu, &error);
+        return;
+    }
+    qWarning().noquote() << "Menu file" << fileName << "not loaded, keeping the current menu:" << error;
+}
+
+bool MenuManager::loadMenuFile(const QString &fileName, QString *error)
+{
+    QByteArray bytes;
+    switch (BoundedFile::read(fileName, BoundedFile::LargeFileLimit, &bytes)) {
+    case BoundedFile::Missing:
+    case BoundedFile::Unreadable:
+        qDebug().noquote() << "Unable to Open File: " + fileName;
+        *error = QStringLiteral("cannot be opened");
+        return false;
+    case BoundedFile::TooLarge:
+        *error = QStringLiteral("too large");
+        return false;
+    case BoundedFile::Read:
+        break;
     }
     QList<MenuFile::Row> rows;
-    QString error;
-    if (!MenuFile::parseMenuJson(file.readAll(), cabinetContext(), &rows, &error)) {
-        qWarning().noquote() << "Menu file" << fileName << "not loaded, keeping the current menu:" << error;
-        return;
-    }
+    if (!MenuFile::parseMenuJson(bytes, cabinetContext(), &rows, error))
+        return false;
     replaceProducts(rows);
+    return true;
 }
 
 bool MenuManager::loadProductsMenu()
@@ -165,13 +188,15 @@ bool MenuManager::loadProductsMenu()
             qDebug().noquote() << "productsList.txt doesn't exist, using default file.";
         fileName = defaultLegacyList;
     }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug().noquote() << "Unable to Open File: " + fileName + " No products list available";
+    QByteArray bytes;
+    const BoundedFile::Result read = BoundedFile::read(fileName, BoundedFile::LargeFileLimit, &bytes);
+    if (read != BoundedFile::Read) {
+        if (read != BoundedFile::TooLarge)
+            qDebug().noquote() << "Unable to Open File: " + fileName + " No products list available";
         return false;
     }
     m_productsModel->setHorizontalHeaderLabels(MenuFile::legacyColumnTitles());
-    replaceProducts(MenuFile::parseLegacyList(file.readAll(), cabinetContext()));
+    replaceProducts(MenuFile::parseLegacyList(bytes, cabinetContext()));
     return true;
 }
 

@@ -178,6 +178,9 @@ private:
     QByteArray productDigestInput(int id) const;
 
     MenuFile::Context cabinetContext() const;
+    // Loads a menu file into "productsModel"; false (with the reason) leaves
+    // the model as it was.
+    bool loadMenuFile(const QString &fileName, QString *error);
     Translator *translator() const;
     void replaceProducts(const QList<MenuFile::Row> &rows);
     QList<MenuFile::Row> productRows() const;

@@ -6,6 +6,7 @@
 #include "pantagcodec.h"
 #include "pantaghost.h"
 
+#include "platform/boundedfile.h"
 #include "platform/kivclock.h"
 #include "platform/kivroot.h"
 #include "platform/toolrunner.h"
@@ -43,10 +44,13 @@ QString hexUid(quint64 uid)
 QByteArray readSavedFile(const char *base, QString *readFrom)
 {
     for (const char *suffix : {".dat", ".bak"}) {
-        QFile file(KivRoot::appFile(QLatin1String(base) + QLatin1String(suffix)));
-        if (file.open(QIODevice::ReadOnly)) {
-            *readFrom = file.fileName();
-            return file.readAll();
+        const QString path = KivRoot::appFile(QLatin1String(base) + QLatin1String(suffix));
+        // A runaway file is refused like an unreadable one: the backup may
+        // still be whole.
+        QByteArray bytes;
+        if (BoundedFile::read(path, BoundedFile::LargeFileLimit, &bytes) == BoundedFile::Read) {
+            *readFrom = path;
+            return bytes;
         }
     }
     return QByteArray();

@@ -120,11 +120,7 @@ bool SimulatedDisplay::touch(const TrayBarSc *bar) const
 
 QString SimulatedDisplay::stateOf(const TrayBarSc *bar)
 {
-    QStringList names = activeStateNames(*bar);
-    for (const char *parent : {"assigned", "holding"})
-        if (names.size() > 1)
-            names.removeAll(QLatin1String(parent));
-    return names.join(QLatin1Char(','));
+    return ::stateOf(bar);
 }
 
 QList<QJsonObject> SimulatedDisplay::haccpEntries() const

@@ -7,6 +7,7 @@
 
 #include "platform/kivclock.h"
 
+#include "messagecatcher.h"
 #include "ptypair.h"
 #include "scriptedslave.h"
 
@@ -18,11 +19,15 @@
 #include <QtTest>
 
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 
 QStringList g_log;
 void captureLog(QtMsgType, const QMessageLogContext &, const QString &msg) { g_log << msg; }
+
+// A little more than one reopen attempt of the master.
+constexpr int kReopenWaitMs = QModbusMaster::kReopenIntervalMs + 500;
 
 QByteArray hex(const char *text) { return QByteArray::fromHex(QByteArray(text).replace(' ', "")); }
 
@@ -621,6 +626,78 @@ private slots:
         }
         QCOMPARE(workerOrder.size(), 40);
         QVERIFY(std::is_sorted(workerOrder.begin(), workerOrder.end()));
+    }
+
+    // The device closes under the master and comes back at the same path.
+    // The request in flight ends as a time-out at once, the loss is logged
+    // once, the master stays nearly idle while the device is away (nothing
+    // retries writes to it) and polls again by itself once it is back.
+    void deviceGoesAwayAndComesBack()
+    {
+        QTemporaryDir dir;
+        const QString device = dir.filePath(QStringLiteral("ttyO1"));
+        QVERIFY(QFile::link(pty->devicePath(), device));
+        master.reset();
+        port = std::make_unique<QSerialPort>(device);
+        QVERIFY(ModbusSerialPort::open(port.get()));
+        master = std::make_unique<QModbusMaster>(port.get());
+        QVector<quint16> registers(4, 7);
+        slave->setResponder(ScriptedSlave::holdingRegisters(1, &registers));
+        startMaster();
+
+        // Polls as the I/O board link does: every outcome asks again at once.
+        QModbusPollInfo info(2);
+        int good = 0;
+        int timedOut = 0;
+        const auto pollAgain = [&] { master->holdingRegistersRead(1, 0, 2, 2, &info); };
+        connect(&info, &QModbusPollInfo::pollReplyGood, this, [&] { ++good; pollAgain(); });
+        connect(&info, &QModbusPollInfo::pollReplyTimedOut, this, [&] { ++timedOut; pollAgain(); });
+        connect(&info, &QModbusPollInfo::pollReplyError, this, pollAgain);
+        pollAgain();
+        QTRY_VERIFY(good >= 3);
+
+        // The far end closes while a request waits for its reply; with two
+        // retries left it would otherwise take three seconds to time out.
+        slave->setResponder([](const QByteArray &) { return QByteArray(); });
+        QVERIFY(slave->waitForRequests(slave->requests().size() + 1));
+        MessageCatcher log;
+        QElapsedTimer sinceLoss;
+        sinceLoss.start();
+        slave.reset();
+        pty.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(timedOut >= 1, 1500);
+        QVERIFY2(sinceLoss.elapsed() < 1500, qPrintable(QString::number(sinceLoss.elapsed())));
+
+        // Away for longer than one reopen attempt.
+        rusage before{};
+        rusage after{};
+        ::getrusage(RUSAGE_SELF, &before);
+        QElapsedTimer away;
+        away.start();
+        QTest::qWait(kReopenWaitMs);
+        ::getrusage(RUSAGE_SELF, &after);
+        const auto cpuMs = [](const rusage &u) {
+            return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0
+                + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
+        };
+        const double share = (cpuMs(after) - cpuMs(before)) / double(away.elapsed());
+        qInfo("CPU while the device was away: %.2f %% of a core over %lld ms", share * 100, away.elapsed());
+        QVERIFY2(share < 0.05, qPrintable(QString::number(share * 100) + " % of a core"));
+        QVERIFY(!port->isOpen());
+        QCOMPARE(log.warnings().filter(QRegularExpression("^Modbus serial port .* lost")).size(), 1);
+
+        // Back at the same path.
+        pty = std::make_unique<PtyPair>();
+        QVERIFY(pty->open());
+        QVERIFY(QFile::remove(device));
+        QVERIFY(QFile::link(pty->devicePath(), device));
+        slave = std::make_unique<ScriptedSlave>(pty.get());
+        slave->setResponder(ScriptedSlave::holdingRegisters(1, &registers));
+        good = 0;
+        QTRY_VERIFY_WITH_TIMEOUT(good >= 3, 10000);
+        QCOMPARE(log.warnings().filter(QRegularExpression("^Modbus serial port .* reopened$")).size(), 1);
+        QCOMPARE(log.warnings().filter(QRegularExpression("^Modbus serial port .* lost")).size(), 1);
+        info.disconnect(this);
     }
 
     // The chart the tracer shows: every transition's trigger and actions.

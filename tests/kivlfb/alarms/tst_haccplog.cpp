@@ -4,8 +4,11 @@
 #include "alarms/haccpdatamodel.h"
 #include "alarms/haccplogformat.h"
 
+#include "platform/boundedfile.h"
+#include "platform/damagedfiles.h"
 #include "platform/kivclock.h"
 
+#include "messagecatcher.h"
 #include "temproot.h"
 
 #include <QJsonDocument>
@@ -15,10 +18,12 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
+#include <memory>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -26,6 +31,7 @@ namespace {
 
 const QString kStore = QStringLiteral("/root/haccpLogs/haccpLog.json");
 const char kChildMode[] = "KIV_HACCP_LOGGING_CHILD";
+bool g_privateMounts = false;
 
 HaccpData row(const QString &name, const QString &date, const QString &time,
               const QString &duration, bool expired, int bin)
@@ -62,6 +68,75 @@ QDateTime at(int y, int m, int d, int h = 12, int min = 0)
     return QDateTime(QDate(y, m, d), QTime(h, min));
 }
 
+// A tmpfs of the given size mounted over a directory for the life of the
+// object, read-only when asked (as a write-protected stick is, also for
+// root). The test runs in a mount namespace of its own (see main()), so
+// the mount is invisible to the machine and dies with the process.
+class SmallFileSystem
+{
+public:
+    SmallFileSystem(const QString &dir, int bytes, bool readOnly = false)
+        : m_dir(dir)
+    {
+        if (!g_privateMounts) {
+            m_reason = QStringLiteral("no private mount namespace");
+            return;
+        }
+        const QByteArray options = "size=" + QByteArray::number(bytes);
+        if (::mount("kivtest", QFile::encodeName(dir).constData(), "tmpfs", readOnly ? MS_RDONLY : 0,
+                    options.constData()) != 0)
+            m_reason = qt_error_string(errno);
+        else
+            m_mounted = true;
+    }
+    ~SmallFileSystem()
+    {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_dir).constData(), MNT_DETACH);
+    }
+    bool isMounted() const { return m_mounted; }
+    QString reason() const { return m_reason; }
+
+    // Takes every byte that is left.
+    bool fill()
+    {
+        QFile filler(fillerPath());
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+        return filler.error() != QFileDevice::NoError;
+    }
+    bool release() { return QFile::remove(fillerPath()); }
+
+private:
+    QString fillerPath() const { return m_dir + QStringLiteral("/filler"); }
+
+    QString m_dir;
+    QString m_reason;
+    bool m_mounted = false;
+};
+
+// Limits the size of any file this process writes, as a full disk would
+// stop a write part way; a write past it fails with EFBIG.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_previous);
+        rlimit limit = m_previous;
+        limit.rlim_cur = rlim_t(bytes);
+        ::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_previous); }
+
+private:
+    rlimit m_previous{};
+};
+
 // The cabinet core as the controller sees it.
 struct FakeCabinet
 {
@@ -75,48 +150,6 @@ struct FakeCabinet
         cabinet.setProperty("configManager", QVariant::fromValue<QObject *>(&config));
         config.setProperty("serialNumber", QStringLiteral("SN123"));
     }
-};
-
-// A directory that refuses new files, as a write-protected stick does. Root
-// writes through permission bits, so for root the directory is made
-// immutable instead (which a stick's read-only mount also does to root);
-// isProtected() is false where the file system cannot do that.
-class WriteProtectedDirectory
-{
-public:
-    explicit WriteProtectedDirectory(const QString &path)
-        : m_path(path)
-    {
-        if (::geteuid() != 0) {
-            m_protected = QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
-            return;
-        }
-        m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        int flags = 0;
-        if (m_fd >= 0 && ::ioctl(m_fd, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags |= FS_IMMUTABLE_FL;
-            m_protected = ::ioctl(m_fd, FS_IOC_SETFLAGS, &flags) == 0;
-        }
-    }
-    ~WriteProtectedDirectory()
-    {
-        if (m_fd < 0) {
-            QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            return;
-        }
-        int flags = 0;
-        if (m_protected && ::ioctl(m_fd, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags &= ~FS_IMMUTABLE_FL;
-            ::ioctl(m_fd, FS_IOC_SETFLAGS, &flags);
-        }
-        ::close(m_fd);
-    }
-    bool isProtected() const { return m_protected; }
-
-private:
-    QString m_path;
-    int m_fd = -1;
-    bool m_protected = false;
 };
 
 // Child mode of this binary: logs holds as fast as it can until killed.
@@ -317,7 +350,7 @@ private slots:
         QCOMPARE(controller.get_haccpDataModel()->rowCount(), 0);
         QCOMPARE(controller.get_totalHaccpLogListCount(), 0);
 
-        // A torn store reads as empty; the next write keeps a copy of it.
+        // A torn store reads as empty; the next write keeps it aside.
         const QByteArray torn = storeOf({entry("Fries", "2025/03/01", "09:15:00", "----", false, 5)}).left(40);
         QVERIFY(root.writeFile(kStore, torn));
         QVERIFY(settle(controller));
@@ -326,12 +359,136 @@ private slots:
         controller.logDataEntry(row("Wings", "2025/03/01", "10:00:00", "----", false, 1));
         QVERIFY(settle(controller));
         QCOMPARE(controller.get_totalHaccpLogListCount(), 1);
-        QCOMPARE(root.readFile(kStore + ".corrupt"), torn);
+        const QStringList kept = DamagedFiles::keptCopies(root.filePath(kStore));
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(QFileInfo(kept.first()).fileName(), QStringLiteral("haccpLog.json.corrupt-20250301-103000"));
+        QCOMPARE(root.readFile(kStore + ".corrupt-20250301-103000"), torn);
 
         // "haccpInfo" that is not an array counts as no entries.
         QVERIFY(root.writeFile(kStore, "{\"haccpInfo\":{\"b\":1}}"));
         QVERIFY(settle(controller));
         QCOMPARE(controller.get_totalHaccpLogListCount(), 0);
+    }
+
+    // Whatever made a store unreadable, the next change moves it aside
+    // whole, under a name of its own, and starts a fresh log; it is never
+    // taken for a good empty log.
+    void damagedStoresAreKeptAside_data()
+    {
+        QTest::addColumn<QByteArray>("damaged");
+        const QByteArray good = storeOf({entry("Fries", "2025/03/01", "09:15:00", "00:45:00", false, 5)});
+        QTest::newRow("empty, as a failed write once left it") << QByteArray();
+        QTest::newRow("torn") << good.left(good.size() - 3);
+        QTest::newRow("not an object") << QByteArray("[1,2,3]");
+        QTest::newRow("entries not an array") << QByteArray("{\"haccpInfo\":7}");
+        // Far above a year of holds: refused unread.
+        QTest::newRow("too large") << good + QByteArray(BoundedFile::LargeFileLimit, ' ');
+    }
+
+    void damagedStoresAreKeptAside()
+    {
+        QFETCH(QByteArray, damaged);
+        TempRoot root;
+        QVERIFY(root.writeFile(kStore, damaged));
+        FileLogWorker worker;
+        QSignalSpy done(&worker, &FileLogWorker::addHaccpDone);
+        MessageCatcher log;
+        worker.doAddHaccpDataLog(HaccpLogFormat::entryRequest(row("Wings", "2025/03/01", "10:00:00", "----", false, 1)));
+        QCOMPARE(done.at(0).at(0).toString(), QStringLiteral("OK"));
+        QCOMPARE(root.readFile(kStore), storeOf({entry("Wings", "2025/03/01", "10:00:00", "----", false, 1)}));
+        const QStringList kept = DamagedFiles::keptCopies(root.filePath(kStore));
+        QCOMPARE(kept.size(), 1);
+        QFile copy(kept.first());
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QVERIFY(copy.readAll() == damaged);
+        QCOMPARE(log.warnings().filter("unreadable store kept as " + kept.first()).size(), 1);
+    }
+
+    // One damaged store after another: each is kept, up to a bound, and the
+    // oldest goes first.
+    void everyDamagedStoreIsKeptUpToABound()
+    {
+        TempRoot root;
+        FileLogWorker worker;
+        const QByteArray add = HaccpLogFormat::entryRequest(row("Wings", "2025/03/01", "10:00:00", "----", false, 1));
+        MessageCatcher log;
+        const int damages = DamagedFiles::KeptPerFile + 2;
+        for (int i = 0; i < damages; ++i) {
+            QVERIFY(root.writeFile(kStore, "torn " + QByteArray::number(i)));
+            worker.doAddHaccpDataLog(add);
+            // Two damages in one second as well as seconds apart.
+            if (i % 2)
+                KivClock::advance(1000);
+        }
+        const QStringList kept = DamagedFiles::keptCopies(root.filePath(kStore));
+        QCOMPARE(kept.size(), DamagedFiles::KeptPerFile);
+        for (int k = 0; k < kept.size(); ++k) {
+            QFile copy(kept.at(k));
+            QVERIFY(copy.open(QIODevice::ReadOnly));
+            QCOMPARE(copy.readAll(), "torn " + QByteArray::number(damages - DamagedFiles::KeptPerFile + k));
+        }
+        QCOMPARE(QFileInfo(kept.last()).fileName(), QStringLiteral("haccpLog.json.corrupt-20250301-103003"));
+        QCOMPARE(QFileInfo(kept.at(kept.size() - 2)).fileName(), QStringLiteral("haccpLog.json.corrupt-20250301-103002-2"));
+        QCOMPARE(storedEntries(root).size(), 1);
+    }
+
+    // A full disk while the log is rewritten: the store keeps every earlier
+    // record, the failure is logged and answered, and once there is room
+    // again the next hold is logged beside them.
+    void fullDiskKeepsEveryRecord_data()
+    {
+        QTest::addColumn<bool>("tmpfs");
+        QTest::newRow("small file system filled up") << true;
+        QTest::newRow("file size limit") << false;
+    }
+
+    void fullDiskKeepsEveryRecord()
+    {
+        QFETCH(bool, tmpfs);
+        TempRoot root;
+        const QString dir = root.filePath("/root/haccpLogs");
+        QVERIFY(QDir().mkpath(dir));
+        std::unique_ptr<SmallFileSystem> fs;
+        if (tmpfs) {
+            fs = std::make_unique<SmallFileSystem>(dir, 256 * 1024);
+            if (!fs->isMounted())
+                QSKIP(qPrintable("no file system can be mounted here: " + fs->reason()));
+        }
+
+        // A store smaller than a write buffer: the full disk shows only when
+        // the buffer is flushed.
+        QList<QByteArray> entries;
+        for (int i = 0; i < 100; ++i)
+            entries << entry("Fries", "2025/03/01", "09:15:00", "00:45:00", false, i % 12);
+        const QByteArray before = storeOf(entries);
+        QVERIFY(root.writeFile(kStore, before));
+
+        FileLogWorker worker;
+        QSignalSpy done(&worker, &FileLogWorker::addHaccpDone);
+        const QByteArray add = HaccpLogFormat::entryRequest(row("Wings", "2025/03/01", "10:00:00", "----", false, 1));
+        {
+            std::unique_ptr<FileSizeLimit> limit;
+            if (tmpfs)
+                QVERIFY(fs->fill());
+            else
+                limit = std::make_unique<FileSizeLimit>(before.size() + 10);
+            MessageCatcher log;
+            worker.doAddHaccpDataLog(add);
+            QCOMPARE(done.takeFirst().at(0).toString(), QStringLiteral("Cannot write the log"));
+            QCOMPARE(log.warnings().filter("HACCP log: cannot write").size(), 1);
+            QVERIFY2(log.warnings().filter("it keeps its 100 earlier entries").size() == 1,
+                     qPrintable(log.warnings().join('\n')));
+        }
+        QVERIFY(root.readFile(kStore) == before);
+        QVERIFY(!QFileInfo::exists(root.filePath(kStore + ".New")));
+        QVERIFY(DamagedFiles::keptCopies(root.filePath(kStore)).isEmpty());
+
+        if (fs)
+            QVERIFY(fs->release());
+        worker.doAddHaccpDataLog(add);
+        QCOMPARE(done.takeFirst().at(0).toString(), QStringLiteral("OK"));
+        entries.prepend(entry("Wings", "2025/03/01", "10:00:00", "----", false, 1));
+        QVERIFY(root.readFile(kStore) == storeOf(entries));
     }
 
     void exportWritesHeaderAndLinesByteForByte()
@@ -407,19 +564,28 @@ private slots:
 
     }
 
+    // A write-protected stick refuses root too: its file system is mounted
+    // read-only. Where nothing can be mounted, permission bits stand in for
+    // a user other than root.
     void exportToWriteProtectedStick()
     {
         TempRoot root;
         FakeCabinet fake;
         HaccpController controller(&fake.cabinet);
-        const QString file = root.filePath("/media/sda1/holdingLog_SN123_250301-103000.csv");
-        QVERIFY(QDir().mkpath(root.filePath("/media/sda1")));
-        WriteProtectedDirectory stick(root.filePath("/media/sda1"));
-        if (!stick.isProtected())
-            QSKIP("this file system cannot write-protect a directory against root");
+        const QString dir = root.filePath("/media/sda1");
+        const QString file = dir + QStringLiteral("/holdingLog_SN123_250301-103000.csv");
+        QVERIFY(QDir().mkpath(dir));
+        SmallFileSystem stick(dir, 64 * 1024, true);
+        const bool byPermissions = !stick.isMounted() && ::geteuid() != 0;
+        if (!stick.isMounted() && !byPermissions)
+            QSKIP(qPrintable("no file system can be mounted here: " + stick.reason()));
+        if (byPermissions)
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
         QTest::ignoreMessage(QtDebugMsg, qPrintable("Unable to Open File !!! \"" + file + "\""));
         QCOMPARE(exportLog(controller), FileLogWorker::exportReadOnly);
         QVERIFY(!QFileInfo::exists(file));
+        if (byPermissions)
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void purgeOnTheProjectClock_data()
@@ -552,6 +718,10 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsSet(kChildMode))
         return runLoggingChild(argc, argv);
+    // Before any thread exists, so that every thread shares it: mounts made
+    // by the tests stay inside this process.
+    g_privateMounts = ::unshare(CLONE_NEWNS) == 0
+        && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
     QCoreApplication app(argc, argv);
     TestHaccpLog test;
     QTEST_SET_MAIN_SOURCE_PATH

@@ -6,6 +6,7 @@
 
 #include "canbus/canbusmanager.h"
 
+#include "bytelist.h"
 #include "displayenvironment.h"
 #include "cabinetpersonality.h"
 #include "temproot.h"
@@ -63,26 +64,9 @@ struct Display {
     CanbusManager *can() const { return cabinet->findChild<CanbusManager *>(QStringLiteral("cbm")); }
 };
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(quint8(v)));
-    return out;
-}
-
-// The data bytes of the single frames one sender put on the bus.
-QList<QByteArray> singleFrames(const VcanTap &tap, quint32 senderId)
-{
-    QList<QByteArray> frames;
-    for (const QByteArray &record : tap.recordsWithId(senderId)) // type 0: identifier = sender id
-        frames << record.mid(8, quint8(record.at(4)));
-    return frames;
-}
-
 bool hasFrameStartingWith(const VcanTap &tap, quint32 senderId, const QByteArray &start)
 {
-    for (const QByteArray &data : singleFrames(tap, senderId))
+    for (const QByteArray &data : tap.singleFrames(senderId))
         if (data.startsWith(start))
             return true;
     return false;
@@ -205,7 +189,7 @@ private slots:
         // The re-statement request is the one byte 36; the secondary display
         // acts on it and does not send it back (it has no secondary display).
         primary.cabinet->reStateTraysHoldTemps();
-        QTRY_VERIFY(singleFrames(tap, 1).contains(bytes({36})));
+        QTRY_VERIFY(tap.singleFrames(1).contains(bytes({36})));
         QTest::qWait(50);
         QVERIFY(!hasFrameStartingWith(tap, 2, bytes({36})));
 

@@ -1,4 +1,6 @@
 #include "core/cabinetmanager.h"
+#include "core/holdingexchange.h"
+#include "core/holdingexchangecodec.h"
 #include "core/zonemanager.h"
 #include "core/kivmetatypes.h"
 #include "core/traybarsc.h"
@@ -15,6 +17,9 @@
 #include "machinestates.h"
 #include "cabinetpersonality.h"
 #include "temproot.h"
+#include "vcantap.h"
+
+#include "canbus/canbusmanager.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -46,13 +51,39 @@ trayInfo holdRecord(int bin, int productId)
     return record;
 }
 
-QString stateOf(const TrayBarSc *bar)
+// A hold record as the bars report it, ending at the given time.
+trayInfo holdUntil(int bin, int productId, qint64 expectedTime)
 {
-    QStringList names = activeStateNames(*bar);
-    for (const char *parent : {"assigned", "holding"})
-        if (names.size() > 1)
-            names.removeAll(QLatin1String(parent));
-    return names.join(QLatin1Char(','));
+    trayInfo record = holdRecord(bin, productId);
+    record.expectedTime = expectedTime;
+    record.remainingTime = qint32((expectedTime - kNoon) / 1000);
+    return record;
+}
+
+binUsageInfo_struct heldElsewhere(int bin, int productId, qint64 expectedTime)
+{
+    binUsageInfo_struct entry;
+    entry.bin = qint8(bin);
+    entry.productId = productId;
+    entry.expectedTime = expectedTime;
+    return entry;
+}
+
+const QString kOwnMac = QStringLiteral("AA:BB");
+const QString kNeighbourMac = QStringLiteral("CC:DD");
+const qint64 kMinute = 60000;
+
+// The data of the single messages the primary display (sender 1) put on
+// the bus, that start with the given id.
+QList<QByteArray> primaryMessages(const VcanTap &tap, int id)
+{
+    QList<QByteArray> messages;
+    for (const QByteArray &record : tap.recordsWithId(1)) {
+        const QByteArray data = record.mid(8, quint8(record.at(4)));
+        if (!data.isEmpty() && quint8(data.at(0)) == id)
+            messages << data;
+    }
+    return messages;
 }
 
 } // namespace
@@ -67,6 +98,7 @@ class TestHoldingControl : public QObject
         std::unique_ptr<TempRoot> root;
         std::unique_ptr<CabinetManager> cabinet;
         DayPartManager *dayParts = nullptr;
+        QString busDir() const { return root->filePath("/run/vcan/can0"); }
     };
 
     Display build(int idConnector, const QByteArray &hcc)
@@ -76,7 +108,7 @@ class TestHoldingControl : public QObject
         if (!hcc.isEmpty())
             d.root->writeFile("/root/cabinet.hcc", hcc);
         d.root->writeFile("/root/menu.json", KitchenMenu::menu({KitchenMenu::kPatty, KitchenMenu::kNuggets}));
-        qputenv("KIV_VCAN_DIR", d.root->filePath("/run/vcan/can0").toLocal8Bit());
+        qputenv("KIV_VCAN_DIR", d.busDir().toLocal8Bit());
         d.cabinet = std::make_unique<CabinetManager>(0, idConnector, nullptr);
         d.dayParts = d.cabinet->findChild<DayPartManager *>(QStringLiteral("daypartManager"));
         return d;
@@ -414,6 +446,282 @@ private slots:
         QByteArray stop = QByteArray::fromHex("1901");
         cm->processStopBinTimer(&stop);
         QTRY_COMPARE(stateOf(bar), QStringLiteral("readyToHold"));
+    }
+
+    // With linked use first the neighbour's earlier Patty is served first;
+    // once the neighbour falls silent for 21 s the local bin is marked
+    // again. The broadcast and the lists run through the cabinet.
+    void useFirstAcrossCabinets()
+    {
+        Display d = build(0, primaryPersonality());
+        CabinetManager *cm = d.cabinet.get();
+        QVERIFY(cm->get_linkedUseFirst());
+        cm->findChild<ConfigurationManager *>(QStringLiteral("configManager"))->set_macAddress(kOwnMac);
+        auto *exchange = cm->findChild<HoldingExchange *>(QStringLiteral("holdingExchange"));
+        QVERIFY(exchange);
+        QSignalSpy broadcast(exchange, SIGNAL(holdingInfoReady(QByteArray)));
+        TrayBarSc *bar = cm->getTrayPtr(2);
+        QVERIFY(bar);
+
+        // A started hold is announced at once.
+        cm->updateTrayBarHoldingInfo(holdUntil(2, kPatty, kNoon + 2 * kMinute));
+        QCOMPARE(broadcast.count(), 1);
+        const auto sent = HoldingExchangeCodec::decodeHoldingInfo(broadcast.first().first().toByteArray());
+        QCOMPARE(sent.macAddress, kOwnMac);
+        QCOMPARE(sent.bins.size(), 1);
+        QCOMPARE(int(sent.bins.first().bin), 2);
+        QCOMPARE(sent.bins.first().productId, kPatty);
+        QTRY_VERIFY(bar->get_useBin());
+
+        cm->processReceivedHoldingInfo(
+            HoldingExchangeCodec::encodeHoldingInfo(kNeighbourMac, "h", {heldElsewhere(4, kPatty, kNoon + kMinute)}),
+            QHostAddress(QStringLiteral("10.0.0.7")));
+        QTRY_VERIFY(!bar->get_useBin());
+
+        KivClock::advance(20000);
+        cm->broadCastHodlingInfo();
+        QTest::qWait(60);
+        QVERIFY(!bar->get_useBin());
+        KivClock::advance(1000);
+        cm->broadCastHodlingInfo();
+        QTRY_VERIFY(bar->get_useBin());
+    }
+
+    // A cabinet of 24 bins whose primary display shows them all: a bin past
+    // the twentieth gets its use-first mark, and the mask for the mirror
+    // carries the first twenty bins only.
+    void useFirstOnTwentyFourBins()
+    {
+        Display d = build(0, cabinetPersonality("primaryWithMirror", [](QJsonObject &p) {
+            p["traysPerZone"] = 6;
+            p["traysPerCabinet"] = 24;
+            p["nfcEnabled"] = false;
+        }));
+        VcanTap tap(d.busDir());
+        QVERIFY(tap.isOpen());
+        CabinetManager *cm = d.cabinet.get();
+        QCOMPARE(cm->get_traysPerCabinet(), 24);
+        TrayBarSc *bar3 = cm->getTrayPtr(3);
+        TrayBarSc *bar5 = cm->getTrayPtr(5);
+        TrayBarSc *bar21 = cm->getTrayPtr(21);
+        QVERIFY(bar3 && bar5 && bar21);
+
+        cm->updateTrayBarHoldingInfo(holdUntil(3, kPatty, kNoon + 5 * kMinute));
+        cm->updateTrayBarHoldingInfo(holdUntil(21, kPatty, kNoon + 2 * kMinute));
+        cm->updateTrayBarHoldingInfo(holdUntil(5, kNuggets, kNoon + 5 * kMinute));
+        QTRY_VERIFY(bar21->get_useBin());
+        QVERIFY(bar5->get_useBin());
+        QVERIFY(!bar3->get_useBin());
+        QTRY_VERIFY(!primaryMessages(tap, CanbusManager::KIVMSGSINGLE_BINS_2_USE).isEmpty());
+        QCOMPARE(primaryMessages(tap, CanbusManager::KIVMSGSINGLE_BINS_2_USE).last().toHex(),
+                 QByteArray("2300000020")); // bin 5 only
+
+        // Use first off: every holding bin, and still twenty bits at most.
+        cm->findChild<ConfigurationManager *>(QStringLiteral("configManager"))->set_useFirstEnabled(false);
+        QTRY_VERIFY(bar3->get_useBin());
+        QVERIFY(bar5->get_useBin() && bar21->get_useBin());
+        QTRY_COMPARE(primaryMessages(tap, CanbusManager::KIVMSGSINGLE_BINS_2_USE).last().toHex(),
+                     QByteArray("2300000028")); // bins 3 and 5
+    }
+
+    // A transfer through the bars: a local source moves at once and its
+    // HACCP start entry is withdrawn; a remote source is asked and the bar
+    // starts on the confirmation; a request for one of this cabinet's bins
+    // stops it.
+    void productTransferThroughTheBars()
+    {
+        Display d = build(0, primaryPersonality());
+        CabinetManager *cm = d.cabinet.get();
+        auto *config = cm->findChild<ConfigurationManager *>(QStringLiteral("configManager"));
+        config->set_macAddress(kOwnMac);
+        config->set_timeZoneIndex(14); // UTC
+        config->set_dstEnabled(false);
+        auto *haccp = cm->findChild<HaccpController *>(QStringLiteral("haccpController"));
+        QVERIFY(haccp && haccp->isLogging());
+        auto *exchange = cm->findChild<HoldingExchange *>(QStringLiteral("holdingExchange"));
+        QVERIFY(exchange);
+        TrayBarSc *bar0 = assignedBar(d, 0, kPatty);
+        TrayBarSc *bar2 = assignedBar(d, 2, kPatty);
+        TrayBarSc *bar3 = assignedBar(d, 3, kPatty);
+        QVERIFY(bar0 && bar2 && bar3);
+
+        cm->startBinTimer(3, 600, 0);
+        QTRY_COMPARE(int(cm->getTrayInfo(3).holdActivity), 4); // set from outside
+        QSignalSpy shown(cm, SIGNAL(showProductTransferList()));
+        QSignalSpy removed(haccp, SIGNAL(removeDataLog(QByteArray)));
+        cm->showProductTransferWindow(2, 0, kPatty);
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(cm->getTransferTimersCount(), 1);
+        QCOMPARE(cm->getTransferTimerValue(0, 0).toString(), QStringLiteral("Patty"));
+        QCOMPARE(cm->getTransferTimerValue(0, 3).toInt(), 600);
+
+        KivClock::advance(100000);
+        cm->doProductTransfer(0);
+        QTRY_COMPARE(stateOf(bar3), QStringLiteral("readyToHold"));
+        QCOMPARE(stateOf(bar2), QStringLiteral("standard"));
+        QCOMPARE(bar2->get_remainingTime(), 500);
+        // The start entry of the moved hold: 10 minutes left of 30 at noon.
+        QList<HaccpData> rows;
+        for (const QList<QVariant> &args : qAsConst(removed))
+            rows << HaccpLogFormat::entryFromRequest(args.first().toByteArray());
+        QVERIFY(!rows.isEmpty());
+        QCOMPARE(rows.first().binNumber, 3);
+        QCOMPARE(rows.first().name, QStringLiteral("Patty"));
+        QCOMPARE(rows.first().date, QStringLiteral("2024/01/01"));
+        QCOMPARE(rows.first().time, QStringLiteral("11:40:00"));
+        QCOMPARE(rows.first().duration, QStringLiteral("----"));
+
+        // From the neighbour: asked over the network, started on its word.
+        QList<QPair<QByteArray, QHostAddress>> requests;
+        connect(exchange, &HoldingExchange::transferRequestReady,
+                [&requests](QByteArray request, QHostAddress host) { requests.append({request, host}); });
+        const qint64 now = KivClock::msecsSinceEpoch();
+        cm->processReceivedHoldingInfo(
+            HoldingExchangeCodec::encodeHoldingInfo(kNeighbourMac, "h", {heldElsewhere(6, kPatty, now + 400000)}),
+            QHostAddress(QStringLiteral("10.0.0.7")));
+        const QString waiting = stateOf(bar0);
+        cm->showProductTransferWindow(0, 0, kPatty);
+        QCOMPARE(cm->getTransferTimersCount(), 2);
+        cm->doProductTransfer(0); // the neighbour's hold ends first
+        QCOMPARE(requests.size(), 1);
+        const auto asked = HoldingExchangeCodec::decodeTransferRequest(requests.first().first);
+        QVERIFY(asked.complete);
+        QCOMPARE(asked.macAddress, kNeighbourMac);
+        QCOMPARE(int(asked.bin), 6);
+        QCOMPARE(requests.first().second, QHostAddress(QStringLiteral("10.0.0.7")));
+        QCOMPARE(stateOf(bar0), waiting);
+        cm->productTransferConfirmed();
+        QCOMPARE(stateOf(bar0), QStringLiteral("standard"));
+        QCOMPARE(bar0->get_remainingTime(), 400);
+
+        // The other way round: a neighbour takes bin 2 from this cabinet.
+        TimerTransferInfo mine;
+        mine.macAddress = kOwnMac;
+        mine.bin = 2;
+        mine.productId = kPatty;
+        const QByteArray request = HoldingExchangeCodec::encodeTransferRequest(mine);
+        QVERIFY(!cm->handleTimerResetRequest(request.left(request.size() - 1)));
+        QCOMPARE(stateOf(bar2), QStringLiteral("standard"));
+        QVERIFY(cm->handleTimerResetRequest(request));
+        QTRY_COMPARE(stateOf(bar2), QStringLiteral("readyToHold"));
+    }
+
+    // Cleaning parks every bar in heat-off at 120; leaving it, a zone in eco
+    // mode keeps its bars in heat-off showing 125, the others preheat again.
+    void cleaningMode()
+    {
+        Display d = build(0, primaryPersonality());
+        CabinetManager *cm = d.cabinet.get();
+        QList<TrayBarSc *> bars;
+        for (int bin = 0; bin < 4; ++bin)
+            bars << assignedBar(d, bin, kPatty);
+        QVERIFY(!bars.contains(nullptr));
+        auto *ecoZone = cm->findChild<ZoneManager *>(QStringLiteral("zone1")); // bins 2 and 3
+        QVERIFY(ecoZone);
+        QSignalSpy started(cm, SIGNAL(cleaningStarted()));
+        QSignalSpy stopped(cm, SIGNAL(cleaningStopped()));
+
+        cm->startCleaningMode();
+        QCOMPARE(started.count(), 1);
+        QVERIFY(cm->get_cleaningInProgress());
+        for (TrayBarSc *bar : qAsConst(bars)) {
+            QTRY_COMPARE(stateOf(bar), QStringLiteral("holdingOff"));
+            QCOMPARE(bar->get_holdTemperature(), 120);
+        }
+
+        ecoZone->set_ecoModeEnabled(true);
+        cm->exitCleaningMode();
+        QCOMPARE(stopped.count(), 1);
+        QVERIFY(!cm->get_cleaningInProgress());
+        QTRY_COMPARE(stateOf(bars.at(0)), QStringLiteral("preheating"));
+        QTRY_COMPARE(stateOf(bars.at(1)), QStringLiteral("preheating"));
+        for (TrayBarSc *bar : {bars.at(2), bars.at(3)}) {
+            QTRY_COMPARE(bar->get_holdTemperature(), 125);
+            QCOMPARE(stateOf(bar), QStringLiteral("holdingOff"));
+        }
+    }
+
+    // I/O board 2 drives zones 2 and 3; this display drives zones 0 to 2.
+    // Zone 2 carries the loss itself, zone 3 is reported to the display
+    // that drives it; the return clears both.
+    void lostIoBoard()
+    {
+        Display d = build(0, cabinetPersonality("primaryWithSecondary", [](QJsonObject &p) {
+            p["zones2handle"] = 3;
+        }));
+        VcanTap tap(d.busDir());
+        QVERIFY(tap.isOpen());
+        CabinetManager *cm = d.cabinet.get();
+        ZoneManager *zone1 = cm->getZonePtr(1);
+        ZoneManager *zone2 = cm->getZonePtr(2);
+        QVERIFY(zone1 && zone2);
+        const int kZoneStatus = CanbusManager::KIVMSGSINGLE_ZONE_GEN_STATUS;
+
+        cm->processIobStatusChange(2, 2);
+        QCOMPARE(zone2->get_errorFlags() & ZoneManager::ZE_IO_COMM_LOSS, uint(ZoneManager::ZE_IO_COMM_LOSS));
+        QCOMPARE(zone1->get_errorFlags() & ZoneManager::ZE_IO_COMM_LOSS, 0u);
+        QTRY_COMPARE(primaryMessages(tap, kZoneStatus).size(), 1);
+        QCOMPARE(primaryMessages(tap, kZoneStatus).first().toHex(), QByteArray("16010302"));
+
+        cm->processIobStatusChange(2, 0);
+        QCOMPARE(zone2->get_errorFlags() & ZoneManager::ZE_IO_COMM_LOSS, 0u);
+        QTRY_COMPARE(primaryMessages(tap, kZoneStatus).size(), 2);
+        QCOMPARE(primaryMessages(tap, kZoneStatus).last().toHex(), QByteArray("16000302"));
+
+        // Boards outside the map change nothing.
+        cm->processIobStatusChange(0, 2);
+        cm->processIobStatusChange(3, 2);
+        QCOMPARE(zone1->get_errorFlags() & ZoneManager::ZE_IO_COMM_LOSS, 0u);
+        QTest::qWait(100);
+        QCOMPARE(primaryMessages(tap, kZoneStatus).size(), 2);
+    }
+
+    // A refresh sends the mirror the settings and every bar's state; a
+    // display alone in its cabinet has nobody to refresh.
+    void mirrorRefresh_data()
+    {
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<int>("settingsMessages");
+        QTest::addColumn<int>("barRefreshes");
+        QTest::newRow("with a mirror") << "primaryWithMirror" << 1 << 1;
+        QTest::newRow("with a secondary display") << "primaryWithSecondary" << 1 << 0;
+        QTest::newRow("alone") << "alone" << 0 << 0;
+    }
+    void mirrorRefresh()
+    {
+        QFETCH(QString, role);
+        QFETCH(int, settingsMessages);
+        QFETCH(int, barRefreshes);
+        Display d = build(0, cabinetPersonality(role));
+        VcanTap tap(d.busDir());
+        QVERIFY(tap.isOpen());
+        CabinetManager *cm = d.cabinet.get();
+        TrayBarSc *bar = cm->getTrayPtr(0);
+        QVERIFY(bar);
+        QSignalSpy refreshed(bar, SIGNAL(useBinChanged(bool)));
+        cm->refreshMirror();
+        QCOMPARE(refreshed.count(), barRefreshes);
+        QTest::qWait(100);
+        QCOMPARE(int(primaryMessages(tap, CanbusManager::KIVMSGSINGLE_MC_CONFIG_SETTINGS_DATA).size()),
+                 settingsMessages);
+    }
+
+    // One performance sample per bar: its bin, set point and temperature.
+    void performanceSamples()
+    {
+        Display d = build(0, primaryPersonality());
+        CabinetManager *cm = d.cabinet.get();
+        TrayBarSc *bar = cm->getTrayPtr(6);
+        QVERIFY(bar);
+        bar->set_holdTemperature(170);
+        bar->set_actualTemperature(165);
+        QSignalSpy samples(cm, SIGNAL(performanceDataSignal(QString,int,int,int,QString)));
+        cm->performanceData();
+        QCOMPARE(samples.count(), cm->get_traysPerCabinet());
+        const auto sample = std::find_if(samples.cbegin(), samples.cend(),
+                                         [](const QList<QVariant> &args) { return args.at(1).toInt() == 6; });
+        QVERIFY(sample != samples.cend());
+        QCOMPARE(*sample, (QList<QVariant>{QString::number(kNoon / 1000), 6, 170, 165, QString()}));
     }
 
 private:

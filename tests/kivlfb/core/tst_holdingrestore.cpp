@@ -47,15 +47,6 @@ QByteArray personality(const QString &role)
     return cabinetPersonality(role);
 }
 
-QString stateOf(const TrayBarSc *bar)
-{
-    QStringList names = activeStateNames(*bar);
-    for (const char *parent : {"assigned", "holding"})
-        if (names.size() > 1)
-            names.removeAll(QLatin1String(parent));
-    return names.join(QLatin1Char(','));
-}
-
 QJsonObject readJson(const TempRoot &root, const QString &path)
 {
     return QJsonDocument::fromJson(root.readFile(path)).object();

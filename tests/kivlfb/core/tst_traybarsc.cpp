@@ -76,16 +76,6 @@ struct Bench {
     TrayBarSc *bar() const { return zone->get_traysList().first(); }
 };
 
-QString stateOf(const TrayBarSc *bar)
-{
-    QStringList names = activeStateNames(*bar);
-    // The innermost state: the chart's names are unique, parents come along.
-    for (const char *parent : {"assigned", "holding"})
-        if (names.size() > 1)
-            names.removeAll(QLatin1String(parent));
-    return names.join(QLatin1Char(','));
-}
-
 // Runs the bar into preheating the way a day part assigns it.
 void assignBar(Bench &bench)
 {

@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 #include <memory>
 
 namespace {
@@ -379,6 +381,10 @@ private slots:
         qputenv("KIV_CAN", "virtual");
         qputenv("KIV_VCAN_DIR", QFile::encodeName(root.filePath("/run/vcan/can0")));
         QVERIFY(root.writeFile("/root/updates/firmwareUpdateResult.txt", kSuccessful + "old tail\n"));
+        // A second name for the old file tells a replaced file from one
+        // rewritten in place, which a power cut could leave torn.
+        QVERIFY(::link(QFile::encodeName(root.filePath("/root/updates/firmwareUpdateResult.txt")).constData(),
+                       QFile::encodeName(root.filePath("/root/updates/previousResult.txt")).constData()) == 0);
         QVERIFY(root.addFakeTool("/usr/bin/pkill"));
         // A folder where a menu file should go: that copy fails.
         QVERIFY(QDir().mkpath(root.filePath("/root/mcImport/b.mnu/keep")));
@@ -415,6 +421,8 @@ private slots:
         QVERIFY(m_iotTexts.first().contains("\"timestamp\": \"1700000001\""));
 
         QCOMPARE(root.readFile("/root/updates/firmwareUpdateResult.txt"), kFailed);
+        QCOMPARE(root.readFile("/root/updates/previousResult.txt"), kSuccessful + "old tail\n");
+        QVERIFY(!QFile::exists(root.filePath("/root/updates/firmwareUpdateResult.txt.New")));
         QVERIFY(upd->get_updaterDialogMsg().endsWith(
             "<br><b>Tavolen file install status</b><br><br>a.mnu: OK<br>b.mnu: Fail<br>"));
         QTRY_COMPARE(root.fakeToolCalls("/usr/bin/pkill"), (QStringList{"kiv", "--"}));
