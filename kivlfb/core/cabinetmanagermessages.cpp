@@ -230,6 +230,8 @@ void CabinetManager::processSinglePacket(QByteArray *msg)
         emit configSettingsUpdated();
         break;
     case M::KIVMSGSINGLE_MC_CANCEL_ALL_HOLDING:
+        qWarning().noquote() << "Cancel all holding requested by CAN sender"
+                             << (m_canbusManager ? m_canbusManager->get_receivedFrameSenderId() : -1);
         cancelAllHolding();
         break;
     case M::KIVMSGSINGLE_MC_CONFIG_SETTINGS_CHANGE_REQUEST:

@@ -264,6 +264,49 @@ private slots:
         QCOMPARE(tray0->get_holdTime(), 600);
     }
 
+    // A cancel-all on the bus is acted on only when its sender is a display
+    // of this cabinet, and is logged with its sender either way.
+    void cancelAllOnlyFromThisCabinetsDisplays_data()
+    {
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<quint32>("sender");
+        QTest::addColumn<bool>("acted");
+        QTest::newRow("primary alone, sender 2") << "alone" << 2u << false;
+        QTest::newRow("primary alone, sender 3") << "alone" << 3u << false;
+        QTest::newRow("primary with secondary, from it") << "primaryWithSecondary" << 2u << true;
+        QTest::newRow("primary with secondary, sender 7") << "primaryWithSecondary" << 7u << false;
+        QTest::newRow("secondary, from the primary") << "secondary" << 1u << true;
+        QTest::newRow("mirror, sender 4") << "mirror" << 4u << false;
+    }
+
+    void cancelAllOnlyFromThisCabinetsDisplays()
+    {
+        QFETCH(QString, role);
+        QFETCH(quint32, sender);
+        QFETCH(bool, acted);
+        const QString bus = freshBus();
+        VcanTap tap(bus);
+        Display d = build(role, bus);
+        TrayBarSc *tray = d.cabinet->findChildren<TrayBarSc *>().value(0);
+        QVERIFY(tray);
+        QSignalSpy cancelled(tray, SIGNAL(cancelHolding()));
+        QSignalSpy heard(d.can(), SIGNAL(receivedSinglePacket(QByteArray)));
+
+        LogCatcher log;
+        for (int i = 0; i < 2; ++i)
+            tap.sendFrame(sender, bytes({CanbusManager::KIVMSGSINGLE_MC_CANCEL_ALL_HOLDING}));
+        // A frame under the display's own id comes last: once it is flagged,
+        // the two before it have been dealt with.
+        tap.sendFrame(d.can()->get_canId(), bytes({CanbusManager::KIVMSGSINGLE_UPDATE_USE_MAP}));
+        QTRY_VERIFY(d.can()->get_canIdRecError());
+        QCOMPARE(heard.count(), acted ? 2 : 0);
+        QCOMPARE(cancelled.count(), acted ? 2 : 0);
+        const QString ask = QStringLiteral("Cancel all holding requested by CAN sender %1").arg(sender);
+        const QString ignored = QStringLiteral("CAN frames of sender %1 ignored").arg(sender);
+        QCOMPARE(log.lines.filter(ask).size(), acted ? 2 : 0);
+        QCOMPARE(log.lines.filter(ignored).size(), acted ? 0 : 1);
+    }
+
     // Messages whose effect stays on the receiving display.
     void receivedMessagesAct()
     {
