@@ -25,6 +25,7 @@ QTreeWidget *makeTree(const QStringList &columns)
     tree->setHeaderLabels(columns);
     tree->setAlternatingRowColors(true);
     tree->setAnimated(true);
+    tree->setUniformRowHeights(true);
     tree->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     tree->setMinimumHeight(kTreeMinimumHeight);
     return tree;
