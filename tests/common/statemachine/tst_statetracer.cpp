@@ -147,6 +147,28 @@ StateTreeItem *findRow(QTreeWidget *tree, const QString &name)
     return found.isEmpty() ? nullptr : row(found.first());
 }
 
+// The controller's bus manager on a virtual bus of its own, named "cbm"
+// under an owner without a name.
+struct BusManager
+{
+    BusManager()
+    {
+        qputenv("KIV_CAN", "virtual");
+        qputenv("KIV_VCAN_DIR", QFile::encodeName(root.filePath("/run/vcan/can0")));
+        cbm = new CanbusManager(&thread, 1, &unnamedOwner);
+        cbm->setObjectName(QStringLiteral("cbm"));
+    }
+    ~BusManager()
+    {
+        qunsetenv("KIV_CAN");
+        qunsetenv("KIV_VCAN_DIR");
+    }
+    TempRoot root;
+    CanThread thread;
+    QObject unnamedOwner;
+    CanbusManager *cbm;
+};
+
 } // namespace
 
 class TestStateTracer : public QObject
@@ -201,13 +223,8 @@ private slots:
     // The example of the bus manager as the controller runs it.
     void busManagerTrace()
     {
-        TempRoot root;
-        qputenv("KIV_CAN", "virtual");
-        qputenv("KIV_VCAN_DIR", QFile::encodeName(root.filePath("/run/vcan/can0")));
-        CanThread thread;
-        QObject unnamedOwner;
-        auto *cbm = new CanbusManager(&thread, 1, &unnamedOwner);
-        cbm->setObjectName(QStringLiteral("cbm"));
+        BusManager bus;
+        CanbusManager *cbm = bus.cbm;
         std::unique_ptr<StateTracer> tracer(StateTracer::traceMachine(cbm, StateTracer::Form::Controller));
         MessageCatcher log;
         cbm->start();
@@ -224,8 +241,6 @@ private slots:
         QCOMPARE(idle->text(StateTreeItem::TypeColumn), QStringLiteral("State"));
         QTRY_COMPARE(idle->count(), traceLines(log).count(quoted({"Entered   : .cbm.enabled.idle"}).first()));
         QVERIFY(idle->count() >= 1);
-        qunsetenv("KIV_CAN");
-        qunsetenv("KIV_VCAN_DIR");
     }
 
     // Registering twice logs every event twice; deregistering removes all
@@ -482,13 +497,8 @@ private slots:
     // The window with the bus manager drawn, for people to look at.
     void screenshots()
     {
-        TempRoot root;
-        qputenv("KIV_CAN", "virtual");
-        qputenv("KIV_VCAN_DIR", QFile::encodeName(root.filePath("/run/vcan/can0")));
-        CanThread thread;
-        QObject owner;
-        auto *cbm = new CanbusManager(&thread, 1, &owner);
-        cbm->setObjectName(QStringLiteral("cbm"));
+        BusManager bus;
+        CanbusManager *cbm = bus.cbm;
         std::unique_ptr<StateTracer> tracer(StateTracer::traceMachine(cbm, StateTracer::Form::Controller));
         tracer->viewGraph(cbm);
         cbm->start();
@@ -504,8 +514,6 @@ private slots:
             const QString name = size.width() > size.height() ? "tracer-landscape" : "tracer-portrait";
             QVERIFY(shot.save(QStringLiteral(KIV_SCREENSHOT_DIR "/") + name + ".png"));
         }
-        qunsetenv("KIV_CAN");
-        qunsetenv("KIV_VCAN_DIR");
     }
 };
 
