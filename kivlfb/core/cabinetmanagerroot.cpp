@@ -369,6 +369,7 @@ void CabinetManager::createHoldingRecords()
     m_mismatchTexts = QVector<QString>(tableBins);
     m_binMismatch.fill(false, tableBins);
     m_binFlagB.fill(false, tableBins);
+    m_trayStates.fill(0, tableBins);
 
     m_userInteractionTimer->setSingleShot(true);
     m_userInteractionTimer->setInterval(300000);
@@ -1225,7 +1226,9 @@ void CabinetManager::loadConfiguration()
     m_configManager->readIotConfigFile();
     m_configManager->loadCabinetSerialModelNumbers();
     m_translator->setLanguageByString(m_configManager->get_languageId());
-    m_configManager->reconfigureNetworkDevices();
+    // Only read the interfaces back: the system files stay as they are, and
+    // no interface is taken down at every start.
+    m_configManager->reLoadNetworkDeviceConfig();
 }
 
 // ---------------------------------------------------------------------------
