@@ -154,6 +154,15 @@ private:
         return menu;
     }
 
+    // The saved menu loaded in a root of its own, its edit copies made.
+    struct SavedMenuEditor
+    {
+        TempRoot root;
+        bool ready = root.writeFile("/root/menu.json", fixture("savedMenu.json"));
+        FakeCabinet cabinet;
+        MenuManager *menu = editCopiesOf(cabinet);
+    };
+
     static QStringList membersOf(const MenuManager *menu, int gid)
     {
         return menu->getGroupEditGroupPList(menu->getGroupEditIndex(gid)).toStringList();
@@ -666,10 +675,9 @@ private slots:
 
     void theDayPartListHoldsProductsAndGroupsByName()
     {
-        TempRoot root;
-        QVERIFY(root.writeFile("/root/menu.json", fixture("savedMenu.json")));
-        FakeCabinet cabinet;
-        MenuManager *menu = editCopiesOf(cabinet);
+        SavedMenuEditor editor;
+        QVERIFY(editor.ready);
+        MenuManager *menu = editor.menu;
         menu->dayPartsEditModel()->appendRow(new QStandardItem);
         menu->initializeDayPartEditModel();
 
@@ -719,11 +727,10 @@ private slots:
 
     void savedProductAndNewGroupRows()
     {
-        TempRoot root;
-        QVERIFY(root.writeFile("/root/menu.json", fixture("savedMenu.json")));
-        FakeCabinet cabinet;
-        MenuManager *menu = editCopiesOf(cabinet);
-        cabinet.translator->set_languageId(1);
+        SavedMenuEditor editor;
+        QVERIFY(editor.ready);
+        MenuManager *menu = editor.menu;
+        editor.cabinet.translator->set_languageId(1);
         const QStringList names = namesList({"Eggs", "Huevos"});
 
         // Ids 1 to 6 are taken, 3 by a group.
@@ -762,10 +769,9 @@ private slots:
 
     void anUnknownProductIsNotSaved()
     {
-        TempRoot root;
-        QVERIFY(root.writeFile("/root/menu.json", fixture("savedMenu.json")));
-        FakeCabinet cabinet;
-        MenuManager *menu = editCopiesOf(cabinet);
+        SavedMenuEditor editor;
+        QVERIFY(editor.ready);
+        MenuManager *menu = editor.menu;
         const QList<QVariantMap> products = rowsOf(menu->productsEditModel());
         const QList<QVariantMap> groups = rowsOf(menu->groupsEditModel());
 
@@ -796,12 +802,11 @@ private slots:
         QFETCH(int, language);
         QFETCH(QStringList, names);
         QFETCH(QString, name);
-        TempRoot root;
-        QVERIFY(root.writeFile("/root/menu.json", fixture("savedMenu.json")));
-        FakeCabinet cabinet;
-        MenuManager *menu = editCopiesOf(cabinet);
+        SavedMenuEditor editor;
+        QVERIFY(editor.ready);
+        MenuManager *menu = editor.menu;
         if (language != -2)
-            cabinet.translator->set_languageId(language);
+            editor.cabinet.translator->set_languageId(language);
 
         const int id = menu->saveProductEdit(0, names, 600, 300, 150, 170, 120, "Solid", "Normal", "1/3", 40, "#ff0000");
         const int row = menu->getProductEditIndex(id);
@@ -849,10 +854,9 @@ private slots:
         QFETCH(int, fanSpeed);
         QFETCH(QStringList, members);
         QFETCH(int, defaultIndex);
-        TempRoot root;
-        QVERIFY(root.writeFile("/root/menu.json", fixture("savedMenu.json")));
-        FakeCabinet cabinet;
-        MenuManager *menu = editCopiesOf(cabinet);
+        SavedMenuEditor editor;
+        QVERIFY(editor.ready);
+        MenuManager *menu = editor.menu;
         const QVariantMap mainsRow = menu->groupsEditModel()->getXYZ(1);
 
         // The editor's warning and the save agree.
@@ -885,10 +889,9 @@ private slots:
         QFETCH(int, index);
         QFETCH(QStringList, members);
         QFETCH(int, defaultIndex);
-        TempRoot root;
-        QVERIFY(root.writeFile("/root/menu.json", fixture("savedMenu.json")));
-        FakeCabinet cabinet;
-        MenuManager *menu = editCopiesOf(cabinet);
+        SavedMenuEditor editor;
+        QVERIFY(editor.ready);
+        MenuManager *menu = editor.menu;
         const QVariantMap mainsRow = menu->groupsEditModel()->getXYZ(1);
 
         if (gid == 77)
@@ -914,10 +917,9 @@ private slots:
         QFETCH(int, pid);
         QFETCH(QStringList, members);
         QFETCH(int, defaultIndex);
-        TempRoot root;
-        QVERIFY(root.writeFile("/root/menu.json", fixture("savedMenu.json")));
-        FakeCabinet cabinet;
-        MenuManager *menu = editCopiesOf(cabinet);
+        SavedMenuEditor editor;
+        QVERIFY(editor.ready);
+        MenuManager *menu = editor.menu;
 
         menu->deleteProductFromEdit(menu->getProductEditIndex(pid));
         QVERIFY(!idsOf(menu->productsEditModel()).contains(pid));
@@ -929,10 +931,9 @@ private slots:
 
     void addedMembersStaySortedByName()
     {
-        TempRoot root;
-        QVERIFY(root.writeFile("/root/menu.json", fixture("savedMenu.json")));
-        FakeCabinet cabinet;
-        MenuManager *menu = editCopiesOf(cabinet);
+        SavedMenuEditor editor;
+        QVERIFY(editor.ready);
+        MenuManager *menu = editor.menu;
         const int b = saveProduct(menu, 0, "B", 170, 190, "Solid", "1/3", 80);
         const int a = saveProduct(menu, 0, "a");
         const int bigA = saveProduct(menu, 0, "A");
@@ -988,12 +989,11 @@ private slots:
     {
         QFETCH(QString, iotType);
         QFETCH(bool, notified);
-        TempRoot root;
-        QVERIFY(root.writeFile("/root/menu.json", fixture("savedMenu.json")));
-        FakeCabinet cabinet;
-        cabinet.config->iotType = iotType;
-        MenuManager *menu = editCopiesOf(cabinet);
-        cabinet.translator->set_languageId(1);
+        SavedMenuEditor editor;
+        QVERIFY(editor.ready);
+        MenuManager *menu = editor.menu;
+        editor.cabinet.config->iotType = iotType;
+        editor.cabinet.translator->set_languageId(1);
         menu->initializeEditDataModels();
         QSignalSpy updated(menu, &MenuManager::notifyMenuUpdated);
         KivClock::freezeAt(1700000000999);
@@ -1007,17 +1007,16 @@ private slots:
         if (notified)
             QCOMPARE(updated.first(), (QVariantList{"1700000000", 1, true}));
 
-        QTRY_COMPARE(cabinet.calls, savedAndSent);
-        QCOMPARE(QJsonDocument::fromJson(root.readFile("/root/menu.json")),
+        QTRY_COMPARE(editor.cabinet.calls, savedAndSent);
+        QCOMPARE(QJsonDocument::fromJson(editor.root.readFile("/root/menu.json")),
                  QJsonDocument::fromJson(fixture("savedMenu.json")));
     }
 
     void editsReachTheMenuOnlyWhenSaved()
     {
-        TempRoot root;
-        QVERIFY(root.writeFile("/root/menu.json", fixture("savedMenu.json")));
-        FakeCabinet cabinet;
-        MenuManager *menu = editCopiesOf(cabinet);
+        SavedMenuEditor editor;
+        QVERIFY(editor.ready);
+        MenuManager *menu = editor.menu;
         const QList<QVariantMap> loaded = rowsOf(menu->productsModel());
 
         const int eggs = saveProduct(menu, 0, "Eggs", 170, 190, "Solid", "1/3", 80);
@@ -1027,7 +1026,7 @@ private slots:
         menu->saveGroupEdit(breakfast, namesList({"Breakfast"}), 1);
         menu->deleteProductFromEdit(menu->getProductEditIndex(6));
         QCOMPARE(rowsOf(menu->productsModel()), loaded);
-        QVERIFY(cabinet.calls.isEmpty());
+        QVERIFY(editor.cabinet.calls.isEmpty());
 
         // Leaving without saving: the next opening starts from the menu.
         menu->initializeEditDataModels();
@@ -1041,7 +1040,7 @@ private slots:
         menu->saveGroupEdit(breakfast, namesList({"Breakfast"}), 1);
         menu->deleteProductFromEdit(menu->getProductEditIndex(6));
         menu->saveEditModel();
-        QTRY_COMPARE(cabinet.calls, savedAndSent);
+        QTRY_COMPARE(editor.cabinet.calls, savedAndSent);
 
         FakeCabinet restarted;
         MenuManager *reloaded = restarted.load();
@@ -1073,10 +1072,9 @@ private slots:
 
     void theScreensCallTheEditSlots()
     {
-        TempRoot root;
-        QVERIFY(root.writeFile("/root/menu.json", fixture("savedMenu.json")));
-        FakeCabinet cabinet;
-        MenuManager *menu = editCopiesOf(cabinet);
+        SavedMenuEditor editor;
+        QVERIFY(editor.ready);
+        MenuManager *menu = editor.menu;
         QQmlEngine engine;
         menu->publishTo(engine.rootContext());
 
