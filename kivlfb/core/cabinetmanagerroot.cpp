@@ -1224,7 +1224,9 @@ void CabinetManager::loadConfiguration()
     m_configManager->readIotConfigFile();
     m_configManager->loadCabinetSerialModelNumbers();
     m_translator->setLanguageByString(m_configManager->get_languageId());
-    m_configManager->reconfigureNetworkDevices();
+    // Only read the interfaces back: the system files stay as they are, and
+    // no interface is taken down at every start.
+    m_configManager->reLoadNetworkDeviceConfig();
 }
 
 // ---------------------------------------------------------------------------
