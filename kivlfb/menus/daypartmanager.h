@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tavolenrecords.h"
+
 #include "platform/safefilewriter.h"
 #include "statemachine/tarnstatemachine.h"
 
@@ -125,15 +127,20 @@ public slots:
     void readDayPartFiles();
     void saveDayPartFile(QString dayPartFilename, QString content);
 
-    // Import of the day parts of a JSON menu document; comes with the menu
-    // import.
-    void processTavolenJsonDayParts(QString json);
+    // Menu import. A binary menu file's record replaces the ids of day
+    // part idx (0-9) and is stored by the saveNewDayPartsToJson() that
+    // follows the records; a JSON menu document replaces every day part
+    // and is stored at once. Both read the ids in the menu tool's bin order.
+    void processTavolenDayPart(DayPart_t data, int idx);
+    void processTavolenJsonDayParts(QString mcMenuDoc);
 
 private:
     bool positionInTable(int position) const;
     void editSet(int dayPart, int position, int prodId);
     bool singleBinZones() const;
     void clearTable();
+    // Fills a day part from ids in the menu tool's bin order.
+    void setFromToolBins(int dayPart, const int (&toolIds)[kMaxPositions]);
     void readNames(int dayPart, const QJsonObject &names);
     QString nameOf(int language, int dayPart) const;
     int positionsInCabinet() const;
