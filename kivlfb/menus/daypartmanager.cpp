@@ -498,26 +498,7 @@ void DayPartManager::dayPartsLoadJsonDocFile()
     } else if (!layoutValue.isArray()) {
         qWarning().noquote() << jsonPath << "has no layout; keeping the day parts held";
     } else {
-        const QJsonArray layout = layoutValue.toArray();
-        if (!layout.isEmpty()) {
-            m_dayPartsCount = qMin(layout.size(), int(kMaxDayParts));
-            m_inUse.clear();
-        }
-        clearTable();
-        for (int d = 0; d < layout.size() && d < kMaxDayParts; ++d) {
-            const QJsonObject entry = layout.at(d).toObject();
-            readNames(d, entry.value(QStringLiteral("daypartName")).toObject());
-            const QJsonArray locations = entry.value(QStringLiteral("productLocations")).toArray();
-            for (const QJsonValue &value : locations) {
-                const QJsonObject location = value.toObject();
-                const int bin = location.value(QStringLiteral("bin")).toInt();
-                if (bin >= 1 && bin <= m_numOfTrays && positionInTable(bin - 1))
-                    m_table[d][bin - 1] = location.value(QStringLiteral("productId")).toInt();
-            }
-            const QJsonValue inUse = entry.value(QStringLiteral("inUse"));
-            if (inUse.isUndefined() || inUse.toBool())
-                m_inUse.append(d);
-        }
+        takeLayout(layoutValue.toArray(), LayoutNumbering::Positions);
     }
 
     if (m_inUse.isEmpty())
@@ -645,7 +626,12 @@ void DayPartManager::processTavolenJsonDayParts(QString mcMenuDoc)
     if (!layoutValue.isArray())
         return;
 
-    const QJsonArray layout = layoutValue.toArray();
+    takeLayout(layoutValue.toArray(), LayoutNumbering::ToolBins);
+    saveDayPartFileJson();
+}
+
+void DayPartManager::takeLayout(const QJsonArray &layout, LayoutNumbering numbering)
+{
     if (!layout.isEmpty()) {
         m_dayPartsCount = qMin(layout.size(), int(kMaxDayParts));
         m_inUse.clear();
@@ -654,17 +640,23 @@ void DayPartManager::processTavolenJsonDayParts(QString mcMenuDoc)
     for (int d = 0; d < layout.size() && d < kMaxDayParts; ++d) {
         const QJsonObject entry = layout.at(d).toObject();
         readNames(d, entry.value(QStringLiteral("daypartName")).toObject());
-        int toolIds[kMaxPositions] = {};
+        int ids[kMaxPositions] = {};
         const QJsonArray locations = entry.value(QStringLiteral("productLocations")).toArray();
         for (const QJsonValue &value : locations) {
             const QJsonObject location = value.toObject();
             const int bin = location.value(QStringLiteral("bin")).toInt();
             if (bin >= 1 && bin <= m_numOfTrays && bin <= kMaxPositions)
-                toolIds[bin - 1] = location.value(QStringLiteral("productId")).toInt();
+                ids[bin - 1] = location.value(QStringLiteral("productId")).toInt();
         }
-        setFromToolBins(d, toolIds);
-        // Every imported day part is in use, whatever the entry says.
-        m_inUse.append(d);
+        const QJsonValue inUse = entry.value(QStringLiteral("inUse"));
+        if (numbering == LayoutNumbering::ToolBins) {
+            setFromToolBins(d, ids);
+            // Every imported day part is in use, whatever the entry says.
+            m_inUse.append(d);
+        } else {
+            std::copy(ids, ids + kMaxPositions, m_table[d]);
+            if (inUse.isUndefined() || inUse.toBool())
+                m_inUse.append(d);
+        }
     }
-    saveDayPartFileJson();
 }

@@ -6,6 +6,7 @@
 #include "statemachine/tarnstatemachine.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -141,6 +142,11 @@ private:
     void clearTable();
     // Fills a day part from ids in the menu tool's bin order.
     void setFromToolBins(int dayPart, const int (&toolIds)[kMaxPositions]);
+    // Takes count, names, ids and in-use list from a "layout" array whose
+    // "bin" numbers count the cabinet's positions (the day-part file) or
+    // the menu tool's bins (an imported menu, every day part in use).
+    enum class LayoutNumbering { Positions, ToolBins };
+    void takeLayout(const QJsonArray &layout, LayoutNumbering numbering);
     void readNames(int dayPart, const QJsonObject &names);
     QString nameOf(int language, int dayPart) const;
     int positionsInCabinet() const;
