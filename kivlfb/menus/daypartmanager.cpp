@@ -648,13 +648,13 @@ void DayPartManager::takeLayout(const QJsonArray &layout, LayoutNumbering number
             if (bin >= 1 && bin <= m_numOfTrays && bin <= kMaxPositions)
                 ids[bin - 1] = location.value(QStringLiteral("productId")).toInt();
         }
-        const QJsonValue inUse = entry.value(QStringLiteral("inUse"));
         if (numbering == LayoutNumbering::ToolBins) {
             setFromToolBins(d, ids);
             // Every imported day part is in use, whatever the entry says.
             m_inUse.append(d);
         } else {
             std::copy(ids, ids + kMaxPositions, m_table[d]);
+            const QJsonValue inUse = entry.value(QStringLiteral("inUse"));
             if (inUse.isUndefined() || inUse.toBool())
                 m_inUse.append(d);
         }

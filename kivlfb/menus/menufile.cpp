@@ -228,7 +228,7 @@ MenuFile::Row legacyGroup(const QStringList &f, const MenuFile::Context &context
     return row;
 }
 
-// An imported document's lid and bottom texts: only the exact spellings
+// An imported document's lid text: only the exact spellings
 // count.
 QString importedLid(const QJsonValue &lid)
 {
