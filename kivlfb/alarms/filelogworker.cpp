@@ -33,6 +33,8 @@ const QString kOk = QStringLiteral("OK");
 // Reading a store this large leaves enough freed memory behind to be worth
 // handing back to the system at once.
 const int kLargeStore = 1 << 20;
+const int kSpare = 64 << 10;
+const qint64 kCsvWriteBack = 1 << 20;
 
 QString logDir()
 {
@@ -117,9 +119,11 @@ FileLogWorker::StoreState FileLogWorker::loadStore()
     if (m_store.bytes().size() >= kLargeStore)
         m_trimDue = true;
 
+    // The store is read with room for weeks of holds behind it: the bytes
+    // are kept, and each add grows them.
     QByteArray bytes;
     const BoundedFile::Result read = now.exists
-        ? BoundedFile::read(storePath(), BoundedFile::LargeFileLimit, &bytes)
+        ? BoundedFile::read(storePath(), BoundedFile::LargeFileLimit, &bytes, kSpare + now.size / 16)
         : BoundedFile::Missing;
     switch (read) {
     case BoundedFile::Missing:
@@ -284,8 +288,12 @@ void FileLogWorker::doAddHaccpDataLog(const QByteArray &request)
         QMutexLocker lock(&m_mutex);
         result = prepareChange();
         if (result.isEmpty()) {
+            const int room = m_store.bytes().capacity();
             m_store.add(entry);
             m_dirty = true;
+            // Grown into a new block: the old one is freed.
+            if (m_store.bytes().capacity() != room && room >= kLargeStore)
+                m_trimDue = true;
             result = writeStore();
         }
         giveMemoryBack();
@@ -373,7 +381,9 @@ QString FileLogWorker::writeCsv(const QString &fileName, int traysPerZone, int z
         return exportErrorText(error);
     }
     int error = 0;
-    const auto put = [fd, &error](const QByteArray &bytes) {
+    qint64 written = 0;
+    qint64 flushed = 0;
+    const auto put = [fd, &error, &written, &flushed](const QByteArray &bytes) {
         qint64 done = 0;
         while (done < bytes.size()) {
             const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
@@ -384,6 +394,13 @@ QString FileLogWorker::writeCsv(const QString &fileName, int traysPerZone, int z
                 return false;
             }
             done += n;
+        }
+        written += done;
+        // The stick starts on what is written while the rest is made, so
+        // that the sync at the end has little left to wait for.
+        if (written - flushed >= kCsvWriteBack) {
+            ::sync_file_range(fd, flushed, written - flushed, SYNC_FILE_RANGE_WRITE);
+            flushed = written;
         }
         return true;
     };

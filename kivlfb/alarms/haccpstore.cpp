@@ -7,7 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
-#include <QTime>
+#include <QtAlgorithms>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstring>
@@ -75,30 +76,45 @@ int number(Text digits)
 // ---------------------------------------------------------------------------
 // The texts of an entry as the screen and the export show them
 
+// Two digits as a number, or -1.
+int twoDigits(const char *p)
+{
+    return isDigit(p[0]) && isDigit(p[1]) ? (p[0] - '0') * 10 + (p[1] - '0') : -1;
+}
+
 // Strict "yyyy/MM/dd".
 QDate storedDate(Text text)
 {
-    if (text.size() != 10 || text[4] != '/' || text[7] != '/' || !allDigits(text.substr(0, 4))
-        || !allDigits(text.substr(5, 2)) || !allDigits(text.substr(8, 2)))
+    if (text.size() != 10 || text[4] != '/' || text[7] != '/')
         return QDate();
-    return QDate(number(text.substr(0, 4)), number(text.substr(5, 2)), number(text.substr(8, 2)));
+    const char *p = text.data();
+    const int century = twoDigits(p);
+    const int year = twoDigits(p + 2);
+    const int month = twoDigits(p + 5);
+    const int day = twoDigits(p + 8);
+    if (century < 0 || year < 0 || month < 0 || day < 0)
+        return QDate();
+    return QDate(century * 100 + year, month, day);
 }
 
 // "yyyy/MM/dd" -> "MM/dd"; empty when it is not a date.
 Text modelDate(Text stored)
 {
-    return storedDate(stored).isValid() ? stored.substr(5) : Text();
+    return storedDate(stored).isValid() ? Text(stored.data() + 5, 5) : Text();
 }
 
 // "HH:mm:ss" -> "HH:mm"; empty when it is not a time of day.
 Text modelTime(Text stored)
 {
-    const bool time = stored.size() == 8 && stored[2] == ':' && stored[5] == ':'
-        && allDigits(stored.substr(0, 2)) && allDigits(stored.substr(3, 2))
-        && allDigits(stored.substr(6, 2))
-        && QTime::isValid(number(stored.substr(0, 2)), number(stored.substr(3, 2)),
-                          number(stored.substr(6, 2)));
-    return time ? stored.substr(0, 5) : Text();
+    if (stored.size() != 8 || stored[2] != ':' || stored[5] != ':')
+        return Text();
+    const char *p = stored.data();
+    const int hours = twoDigits(p);
+    const int minutes = twoDigits(p + 3);
+    const int seconds = twoDigits(p + 6);
+    return hours >= 0 && hours < 24 && minutes >= 0 && minutes < 60 && seconds >= 0 && seconds < 60
+        ? Text(p, 5)
+        : Text();
 }
 
 // "H...H:mm:ss" with at least two hour digits -> "H...H:mm"; "----" stays.
@@ -108,17 +124,15 @@ Text modelDuration(Text stored)
 {
     if (stored == kOpen)
         return kOpen;
-    const size_t first = stored.find(':');
-    const size_t second = first == Text::npos ? Text::npos : stored.find(':', first + 1);
-    if (second == Text::npos || stored.find(':', second + 1) != Text::npos)
+    const size_t n = stored.size();
+    if (n < 8 || stored[n - 6] != ':' || stored[n - 3] != ':')
         return Text();
-    const Text hours = stored.substr(0, first);
-    const Text minutes = stored.substr(first + 1, second - first - 1);
-    const Text seconds = stored.substr(second + 1);
-    if (hours.size() < 2 || minutes.size() != 2 || seconds.size() != 2 || !allDigits(hours)
-        || !allDigits(minutes) || !allDigits(seconds) || number(minutes) > 59 || number(seconds) > 59)
+    const char *p = stored.data();
+    const int minutes = twoDigits(p + n - 5);
+    const int seconds = twoDigits(p + n - 2);
+    if (minutes < 0 || minutes > 59 || seconds < 0 || seconds > 59 || !allDigits(Text(p, n - 6)))
         return Text();
-    return stored.substr(0, second);
+    return Text(p, n - 3);
 }
 
 void append(QByteArray &out, Text text)
@@ -126,29 +140,125 @@ void append(QByteArray &out, Text text)
     out.append(text.data(), int(text.size()));
 }
 
-// A field of the export. A spreadsheet would run a leading = + - @ as a
-// formula; a comma, quote or line break needs quotes around the field.
-void appendCsvText(QByteArray &out, Text field)
+// The export's lines, written straight into a piece of memory that is
+// handed to the sink whenever it is full: no call per field.
+class CsvWriter
 {
-    const bool formula = !field.empty()
-        && (field[0] == '=' || field[0] == '+' || field[0] == '-' || field[0] == '@');
-    const bool quoted = field.find_first_of(",\"\r\n") != Text::npos;
-    if (!formula && !quoted) {
-        append(out, field);
-        return;
+public:
+    explicit CsvWriter(const std::function<bool(const QByteArray &)> &sink)
+        : m_sink(sink)
+    {
+        m_piece.resize(kCsvPiece);
+        m_at = m_piece.data();
     }
-    if (quoted)
-        out += '"';
-    if (formula)
-        out += '\'';
-    for (char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
+
+    // Makes room for a line. Quoting at most doubles the name; a duration
+    // keeps its hours, as many as there are; the rest takes a few dozen
+    // bytes.
+    bool startLine(const Text &name, const Text &duration)
+    {
+        const int most = int(2 * name.size() + duration.size()) + 96;
+        if (m_at + most > m_piece.constData() + m_piece.size()) {
+            if (!flush())
+                return false;
+            if (most > m_piece.size()) {
+                m_piece.resize(most);
+                m_at = m_piece.data();
+            }
+        }
+        return true;
     }
-    if (quoted)
-        out += '"';
-}
+
+    void put(char c) { *m_at++ = c; }
+    void put(Text text)
+    {
+        std::memcpy(m_at, text.data(), text.size());
+        m_at += text.size();
+    }
+
+    // A spreadsheet would run a leading = + - @ as a formula; a comma,
+    // quote or line break needs quotes around the field.
+    void field(Text text)
+    {
+        const bool formula = !text.empty()
+            && (text[0] == '=' || text[0] == '+' || text[0] == '-' || text[0] == '@');
+        const bool quoted = std::any_of(text.begin(), text.end(), [](char c) {
+            return c == ',' || c == '"' || c == '\r' || c == '\n';
+        });
+        if (!formula && !quoted) {
+            put(text);
+            return;
+        }
+        if (quoted)
+            put('"');
+        if (formula)
+            put('\'');
+        for (char c : text) {
+            if (c == '"')
+                put('"');
+            put(c);
+        }
+        if (quoted)
+            put('"');
+    }
+
+    void number(qint64 value)
+    {
+        char digits[24];
+        char *p = digits + sizeof digits;
+        const bool negative = value < 0;
+        quint64 magnitude = negative ? 0 - quint64(value) : quint64(value);
+        do {
+            *--p = char('0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude > 0);
+        if (negative)
+            *--p = '-';
+        put(Text(p, size_t(digits + sizeof digits - p)));
+    }
+
+    // Hands what is written to the sink.
+    bool flush()
+    {
+        const int used = int(m_at - m_piece.constData());
+        bool accepted = true;
+        if (used > 0) {
+            const int size = m_piece.size();
+            m_piece.resize(used);
+            accepted = m_sink(m_piece);
+            m_piece.resize(size);
+        }
+        m_at = m_piece.data();
+        return accepted;
+    }
+
+private:
+    const std::function<bool(const QByteArray &)> &m_sink;
+    QByteArray m_piece;
+    char *m_at = nullptr;
+};
+
+// Entries come day by day: most have the date of the one before, which is
+// then not worked out again.
+class DateMemo
+{
+public:
+    QDate date(Text stored)
+    {
+        if (!m_known || stored != m_text) {
+            m_known = true;
+            m_text = stored;
+            m_date = storedDate(stored);
+        }
+        return m_date;
+    }
+    Text modelDate(Text stored) { return date(stored).isValid() ? stored.substr(5) : Text(); }
+
+private:
+    bool m_known = false;
+    Text m_text;
+    QDate m_date;
+};
 
 // Hands out one shared QString per distinct text: a year of rows holds a few
 // thousand different texts, not a few hundred thousand copies.
@@ -299,11 +409,13 @@ Frame frameOf(QJsonObject root)
 // store's own bytes, which the framework wrote.
 using TextCheck = std::function<bool(Text)>;
 
-const char *literal(const char *p, const char *end, Text expected)
+// Of a known length, so that the comparison is compiled in line.
+template<size_t N>
+const char *literal(const char *p, const char *end, const char (&expected)[N])
 {
-    if (!p || size_t(end - p) < expected.size() || std::memcmp(p, expected.data(), expected.size()) != 0)
+    if (!p || size_t(end - p) < N - 1 || std::memcmp(p, expected, N - 1) != 0)
         return nullptr;
-    return p + expected.size();
+    return p + N - 1;
 }
 
 // An integer as the framework writes one that fits 32 bits: no leading zero,
@@ -326,26 +438,43 @@ const char *readInt(const char *p, const char *end, qint32 *value)
     return p;
 }
 
+// The first quote or backslash from p on, or end; eight bytes at a time
+// where the machine's byte order allows.
+const char *quoteOrEscape(const char *p, const char *end)
+{
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    constexpr quint64 ones = 0x0101010101010101ULL;
+    constexpr quint64 highs = 0x8080808080808080ULL;
+    for (; end - p >= 8; p += 8) {
+        quint64 word;
+        std::memcpy(&word, p, 8);
+        const quint64 quotes = word ^ (ones * '"');
+        const quint64 escapes = word ^ (ones * '\\');
+        // A high bit for each byte that is zero in either; the lowest one
+        // is always right.
+        const quint64 found = ((quotes - ones) & ~quotes & highs) | ((escapes - ones) & ~escapes & highs);
+        if (found)
+            return p + qCountTrailingZeroBits(found) / 8;
+    }
+#endif
+    while (p < end && *p != '"' && *p != '\\')
+        ++p;
+    return p;
+}
+
 // The text up to the next quote, with no escapes in it.
 const char *readText(const char *p, const char *end, Text *text, const TextCheck *check)
 {
     if (!p)
         return nullptr;
-    const char *start = p;
-    bool plain = true;
-    for (; p < end && *p != '"'; ++p) {
-        const auto c = static_cast<unsigned char>(*p);
-        if (c == '\\')
-            return nullptr;
-        if (c < 0x20 || c > 0x7e)
-            plain = false;
-    }
-    if (p == end)
+    const char *quote = quoteOrEscape(p, end);
+    if (quote == end || *quote != '"')
         return nullptr;
-    *text = Text(start, size_t(p - start));
-    if (!plain && check && !(*check)(*text))
+    *text = Text(p, size_t(quote - p));
+    if (check && !std::all_of(p, quote, [](char c) { return c >= 0x20 && c <= 0x7e; })
+        && !(*check)(*text))
         return nullptr;
-    return p;
+    return quote;
 }
 
 } // namespace
@@ -366,18 +495,13 @@ struct HaccpStore::Entry
     Text name;
 };
 
-// An entry's fields whatever its form; texts in UTF-8.
-struct HaccpStore::Fields
+// The fields of an entry in another form, as the framework reads them; the
+// entry's texts point into the texts here.
+struct HaccpStore::OddFields
 {
-    Text name;
-    Text date;
-    Text time;
-    Text duration;
-    bool expired = false;
-    qint32 bin = 0;
-    // For an entry in another form: the texts the views above point into.
-    QString nameText;
-    QByteArray own[4];
+    Entry entry;
+    QString name;
+    QByteArray texts[4];
 };
 
 namespace {
@@ -688,30 +812,25 @@ QJsonObject HaccpStore::objectOf(const Entry &entry) const
     return value.toObject();
 }
 
-void HaccpStore::fieldsOf(const Entry &entry, Fields *fields) const
+const HaccpStore::Entry &HaccpStore::fieldsOf(const Entry &entry, OddFields *odd) const
 {
-    if (entry.common) {
-        fields->name = entry.name;
-        fields->date = entry.date;
-        fields->time = entry.time;
-        fields->duration = entry.duration;
-        fields->expired = entry.expired;
-        fields->bin = entry.bin;
-        return;
-    }
+    if (entry.common)
+        return entry;
     // What is missing or of another type reads as "", false or 0.
     const QJsonObject o = objectOf(entry);
-    fields->nameText = o.value(QLatin1String("p")).toString();
-    fields->own[0] = fields->nameText.toUtf8();
-    fields->own[1] = o.value(QLatin1String("d")).toString().toUtf8();
-    fields->own[2] = o.value(QLatin1String("t")).toString().toUtf8();
-    fields->own[3] = o.value(QLatin1String("h")).toString().toUtf8();
-    fields->name = textOf(fields->own[0]);
-    fields->date = textOf(fields->own[1]);
-    fields->time = textOf(fields->own[2]);
-    fields->duration = textOf(fields->own[3]);
-    fields->expired = o.value(QLatin1String("e")).toBool(false);
-    fields->bin = o.value(QLatin1String("b")).toInt(0);
+    odd->name = o.value(QLatin1String("p")).toString();
+    odd->texts[0] = odd->name.toUtf8();
+    odd->texts[1] = o.value(QLatin1String("d")).toString().toUtf8();
+    odd->texts[2] = o.value(QLatin1String("t")).toString().toUtf8();
+    odd->texts[3] = o.value(QLatin1String("h")).toString().toUtf8();
+    odd->entry = entry;
+    odd->entry.name = textOf(odd->texts[0]);
+    odd->entry.date = textOf(odd->texts[1]);
+    odd->entry.time = textOf(odd->texts[2]);
+    odd->entry.duration = textOf(odd->texts[3]);
+    odd->entry.expired = o.value(QLatin1String("e")).toBool(false);
+    odd->entry.bin = o.value(QLatin1String("b")).toInt(0);
+    return odd->entry;
 }
 
 // The entries left between those that go are runs of whole entries already
@@ -783,18 +902,12 @@ int HaccpStore::purgeBefore(const QString &cutoffDate)
     // nothing good.
     const QDate cutoff = storedDate(textOf(cutoffText));
     std::vector<Span> gone;
-    // Entries come day by day: most have the date of the one before.
-    Text lastText;
-    QDate lastDate;
+    DateMemo memo;
     forEachEntry([&](const Entry &e) {
         QDate date;
         bool dated = true;
         if (e.common) {
-            if (e.date != lastText) {
-                lastText = e.date;
-                lastDate = storedDate(e.date);
-            }
-            date = lastDate;
+            date = memo.date(e.date);
         } else {
             const QJsonValue d = objectOf(e).value(QLatin1String("d"));
             dated = !d.isUndefined();
@@ -817,24 +930,26 @@ HaccpDataList HaccpStore::modelRows(int limit) const
     TextPool dates;
     TextPool times;
     TextPool durations;
+    DateMemo memo;
     forEachEntry([&](const Entry &e) {
         if (limit >= 0 && rows.size() >= limit)
             return false;
         HaccpData row;
         if (e.common) {
             row.name = names.utf8(e.name);
-            row.date = dates.latin1(modelDate(e.date));
+            row.date = dates.latin1(memo.modelDate(e.date));
             row.time = times.latin1(modelTime(e.time));
             row.duration = durations.latin1(modelDuration(e.duration));
             row.expired = e.expired;
             row.binNumber = e.bin;
         } else {
-            Fields f;
-            fieldsOf(e, &f);
-            row.name = f.nameText;
+            // Its own texts, not pooled: the views die with it.
+            OddFields odd;
+            const Entry &f = fieldsOf(e, &odd);
             const Text date = modelDate(f.date);
             const Text time = modelTime(f.time);
             const Text duration = modelDuration(f.duration);
+            row.name = odd.name;
             row.date = QString::fromLatin1(date.data(), int(date.size()));
             row.time = QString::fromLatin1(time.data(), int(time.size()));
             row.duration = QString::fromLatin1(duration.data(), int(duration.size()));
@@ -851,35 +966,33 @@ bool HaccpStore::csvLines(int traysPerZone, int zonesPerRow,
                           const std::function<bool(const QByteArray &)> &sink) const
 {
     const qint64 binsPerShelf = qint64(traysPerZone) * zonesPerRow;
-    QByteArray piece;
-    // Reserved, so that emptying it keeps its room.
-    piece.reserve(kCsvPiece + 4096);
+    CsvWriter out(sink);
+    DateMemo memo;
+    OddFields odd;
     bool accepted = true;
     forEachEntry([&](const Entry &e) {
-        Fields f;
-        fieldsOf(e, &f);
+        const Entry &f = fieldsOf(e, &odd);
+        if (!out.startLine(f.name, f.duration)) {
+            accepted = false;
+            return false;
+        }
         const bool open = f.duration == kOpen;
-        appendCsvText(piece, f.name);
-        piece += ',';
+        out.field(f.name);
+        out.put(',');
         // Without a shelf layout there is no shelf to name: leave it empty.
         if (binsPerShelf > 0)
-            piece += QByteArray::number(f.bin / binsPerShelf + 1);
-        piece += ',';
-        append(piece, modelDate(f.date));
-        piece += ' ';
-        append(piece, modelTime(f.time));
-        piece += ',';
-        piece += open ? "----" : (f.expired ? "Yes" : "No");
-        piece += ',';
-        append(piece, open ? kOpen : modelDuration(f.duration));
-        piece += ",\n";
-        if (piece.size() >= kCsvPiece) {
-            accepted = sink(piece);
-            piece.resize(0);
-        }
-        return accepted;
+            out.number(f.bin / binsPerShelf + 1);
+        out.put(',');
+        out.put(memo.modelDate(f.date));
+        out.put(' ');
+        out.put(modelTime(f.time));
+        out.put(',');
+        out.put(open ? kOpen : (f.expired ? Text("Yes") : Text("No")));
+        out.put(',');
+        out.put(open ? kOpen : modelDuration(f.duration));
+        out.put(',');
+        out.put('\n');
+        return true;
     });
-    if (accepted && !piece.isEmpty())
-        accepted = sink(piece);
-    return accepted;
+    return accepted && out.flush();
 }

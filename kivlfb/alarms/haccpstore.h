@@ -61,7 +61,7 @@ public:
 
 private:
     struct Entry;
-    struct Fields;
+    struct OddFields;
     class EntryList;
     using Span = std::pair<int, int>; // an entry's first byte and the byte after it
 
@@ -71,7 +71,7 @@ private:
     template<typename Visit>
     void forEachEntry(Visit visit) const;
     QJsonObject objectOf(const Entry &entry) const;
-    void fieldsOf(const Entry &entry, Fields *fields) const;
+    const Entry &fieldsOf(const Entry &entry, OddFields *odd) const;
     void erase(const std::vector<Span> &gone);
 
     QByteArray m_bytes;

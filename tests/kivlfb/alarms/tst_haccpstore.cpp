@@ -133,6 +133,21 @@ QMap<QString, QByteArray> fixtures()
         entryJson(startOf(0)),
         entryJson(finishedOf(1)),
     });
+    // Texts of every length around the eight bytes read at a time, escapes
+    // at every place in them, and a hold of very many hours.
+    QList<QByteArray> lengths;
+    for (int k = 0; k <= 17; ++k) {
+        HaccpData d = finishedOf(k % 6);
+        d.name = QString(k, QLatin1Char('x'));
+        lengths << entryJson(d);
+        d.name = QString(k % 6, QChar(0xe9)) + QString(k / 2, QLatin1Char('\\'));
+        d.duration = QStringLiteral("%1:00:00").arg(QString(k + 2, QLatin1Char('9')));
+        lengths << entryJson(d);
+    }
+    lengths << entryJson(holdOf(QString(300, QLatin1Char(',')), "2025/03/01", "09:00:00", 4))
+            << "{\"b\":4,\"d\":\"2025/03/01\",\"e\":true,\"h\":\"" + QByteArray(200, '1')
+            + ":59:59\",\"p\":\"Long\",\"t\":\"09:00:00\"}";
+    f["texts of every length"] = storeOf(lengths);
     f["byte order mark"] = "\xef\xbb\xbf" + f["usual"];
     f["twin entry lists"] = "{\"desc\":\"x\",\"haccpInfo\":[" + entryJson(startOf(3)) + "],\"haccpInfo\":["
         + entryJson(startOf(0)) + "," + entryJson(finishedOf(2)) + "]}";
