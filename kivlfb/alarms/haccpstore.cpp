@@ -8,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonValue>
 #include <QtAlgorithms>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cstring>
@@ -157,12 +156,12 @@ public:
     // bytes.
     bool startLine(const Text &name, const Text &duration)
     {
-        const int most = int(2 * name.size() + duration.size()) + 96;
-        if (m_at + most > m_piece.constData() + m_piece.size()) {
+        const qint64 most = qint64(2 * name.size() + duration.size()) + 96;
+        if ((m_at - m_piece.constData()) + most > m_piece.size()) {
             if (!flush())
                 return false;
             if (most > m_piece.size()) {
-                m_piece.resize(most);
+                m_piece.resize(int(most));
                 m_at = m_piece.data();
             }
         }
@@ -172,6 +171,8 @@ public:
     void put(char c) { *m_at++ = c; }
     void put(Text text)
     {
+        if (text.empty()) // its data may be null
+            return;
         std::memcpy(m_at, text.data(), text.size());
         m_at += text.size();
     }
@@ -239,7 +240,8 @@ private:
 };
 
 // Entries come day by day: most have the date of the one before, which is
-// then not worked out again.
+// then not worked out again. Remembers the text it was last given: it must
+// outlive the next call.
 class DateMemo
 {
 public:
@@ -252,7 +254,7 @@ public:
         }
         return m_date;
     }
-    Text modelDate(Text stored) { return date(stored).isValid() ? stored.substr(5) : Text(); }
+    Text modelDate(Text stored) { return date(stored).isValid() ? Text(stored.data() + 5, 5) : Text(); }
 
 private:
     bool m_known = false;
@@ -983,7 +985,8 @@ bool HaccpStore::csvLines(int traysPerZone, int zonesPerRow,
         if (binsPerShelf > 0)
             out.number(f.bin / binsPerShelf + 1);
         out.put(',');
-        out.put(memo.modelDate(f.date));
+        // Only texts in the store's own bytes live long enough to remember.
+        out.put(e.common ? memo.modelDate(f.date) : modelDate(f.date));
         out.put(' ');
         out.put(modelTime(f.time));
         out.put(',');
