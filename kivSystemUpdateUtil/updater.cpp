@@ -19,11 +19,17 @@
 #include <QJsonObject>
 #include <QSignalTransition>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QProcess>
 #include <QSerialPort>
 #include <QState>
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 Updater::Updater(QSerialPort *port, CanbusManager *canbusManager, int connectorId, QObject *parent)
     : TarnStateMachine(parent)
@@ -869,19 +875,77 @@ bool Updater::copyIntoPlace(const QString &source, const QString &target, const 
     return false;
 }
 
+namespace {
+
+// Whether folder is a real folder (no link) lying inside the package.
+bool isFolderOfPackage(const QString &folder, const QString &packageRoot)
+{
+    struct stat info;
+    if (::lstat(QFile::encodeName(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return false;
+    const QString root = QFileInfo(packageRoot).canonicalFilePath();
+    return !root.isEmpty() && QFileInfo(folder).canonicalFilePath().startsWith(root + QLatin1Char('/'));
+}
+
+// Copies source to target when source is a regular file itself. A link
+// (to anywhere), a device, a FIFO or a socket is refused before anything is
+// read: none is a file of the package, and a FIFO would block the read for
+// ever. The file is opened without following a link and checked once open,
+// so it cannot be swapped for one in between. The installed file is
+// written whole or not at all and gets the modes of a normal install.
+bool installRegularFile(const QString &source, const QString &target, QString *why)
+{
+    const int fd = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat info;
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        *why = fd < 0 && errno != ELOOP ? qt_error_string(errno) : QStringLiteral("not a regular file");
+        if (fd >= 0)
+            ::close(fd);
+        return false;
+    }
+    QFile in;
+    if (!in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        *why = in.errorString();
+        return false;
+    }
+    // A link left at the target would have the new file written where it
+    // points.
+    QFile::remove(target);
+    QSaveFile out(target);
+    bool ok = out.open(QIODevice::WriteOnly);
+    while (ok && !in.atEnd()) {
+        const QByteArray chunk = in.read(64 * 1024);
+        ok = !chunk.isEmpty() && out.write(chunk) == chunk.size();
+    }
+    ok = ok && out.commit();
+    if (!ok) {
+        *why = out.errorString();
+        return false;
+    }
+    return QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+                                             | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+}
+
+} // namespace
+
 QString Updater::copyFolder(const QString &packageFolder, const QStringList &entries,
                             const QString &targetFolder, bool *failed)
 {
     QString status;
     *failed = false;
+    const QString folder = m_packageRoot + packageFolder;
+    const bool inPackage = isFolderOfPackage(folder, m_packageRoot);
+    if (!inPackage)
+        qWarning().noquote() << "Update: folder" << folder << "is not a folder of the package; nothing installed from it";
     for (const QString &name : entries) {
         if (name == QLatin1String(".") || name == QLatin1String(".."))
             continue;
         status += name + QStringLiteral(": ");
-        const QString target = targetFolder + name;
-        if (QFile::exists(target))
-            QFile::remove(target);
-        const bool ok = QFile::copy(m_packageRoot + packageFolder + name, target);
+        QString why;
+        const bool ok = inPackage && installRegularFile(folder + name, targetFolder + name, &why);
+        if (inPackage && !ok)
+            qWarning().noquote() << "Update:" << folder + name << "not installed:" << why;
         status += ok ? QStringLiteral("OK") : QStringLiteral("Fail");
         status += QStringLiteral("<br>");
         if (!ok)
@@ -1670,6 +1734,12 @@ void Updater::languagesUpdateState_onExit() {}
 // first); then the result is left for the controller.
 void Updater::updateDoneState_onEntry()
 {
+    // A package in which the check found no update installed nothing: the
+    // run passed every state, but it is no success.
+    if (!m_usbStorageAvailable) {
+        set_updaterDialogMsg(m_updaterDialogMsg + tr("No update found"));
+        set_updateFailed(true);
+    }
     emit updatesDone();
     writeResultFile();
 }

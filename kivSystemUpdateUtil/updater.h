@@ -534,8 +534,10 @@ private:
     // Copies one package file into place (start script and firmware); true
     // when the copy succeeded. A failed removal or copy is reported.
     bool copyIntoPlace(const QString &source, const QString &target, const QString &separator);
-    // Copies the listed files of one package folder into targetFolder and
-    // returns the status text; *failed tells whether any copy failed.
+    // Installs the listed regular files of one package folder into
+    // targetFolder and returns the status text; *failed tells whether any
+    // entry was not installed (links, special files and anything of a
+    // folder outside the package are skipped, logged and count as failed).
     QString copyFolder(const QString &packageFolder, const QStringList &entries,
                        const QString &targetFolder, bool *failed);
     void writeResultFile();

@@ -7,6 +7,7 @@
 #include "canthread.h"
 #include "crc/crc32.h"
 #include "multipacketmsg.h"
+#include "platform/kivclock.h"
 #include "statemachine/statemachinebuilder.h"
 
 #include <QDebug>
@@ -15,7 +16,9 @@
 #include <QState>
 #include <QtEndian>
 
+#include <algorithm>
 #include <climits>
+#include <vector>
 
 namespace {
 
@@ -234,6 +237,20 @@ QByteArray CanbusManager::getMpm(int id) const
 {
     const auto it = m_rxMsgs.find(id);
     return it == m_rxMsgs.end() ? QByteArray() : it->second->get_data();
+}
+
+qint64 CanbusManager::heldTransferBytes() const
+{
+    qint64 held = 0;
+    for (const auto &entry : m_rxMsgs)
+        held += entry.second->get_size();
+    return held;
+}
+
+void CanbusManager::acceptSendersOnly(const QSet<quint32> &senders)
+{
+    m_everySenderAccepted = false;
+    m_acceptedSenders = senders;
 }
 
 // ---- guards ----
@@ -498,6 +515,14 @@ void CanbusManager::receiveCanFrameSlot(CanFrame *frame)
         set_canIdRecError(true);
         return;
     }
+    if (!m_everySenderAccepted && !m_acceptedSenders.contains(sender)) {
+        // No display of this cabinet sends under that id.
+        if (!m_refusedSendersLogged.contains(sender)) {
+            m_refusedSendersLogged.insert(sender);
+            qWarning() << "CAN frames of sender" << sender << "ignored: no such display in this cabinet";
+        }
+        return;
+    }
     set_receivedFrameSenderId(int(sender));
     set_receivedFrameMsgId(int(type));
     set_receivedFrameData(frame->dataBytes());
@@ -567,6 +592,39 @@ void CanbusManager::processFrame()
     }
 }
 
+// Held transfers other than the one under id (which a start replaces) that
+// are finished or have stalled go, least recently active first, until size
+// fits beside the rest.
+bool CanbusManager::makeRoomForTransfer(int id, qint64 size)
+{
+    qint64 held = heldTransferBytes();
+    const auto same = m_rxMsgs.find(id);
+    if (same != m_rxMsgs.end())
+        held -= same->second->get_size();
+    if (held + size <= MaxHeldTransferBytes)
+        return true;
+
+    const qint64 now = KivClock::msecsSinceEpoch();
+    std::vector<std::pair<qint64, int>> idle; // last frame, id
+    for (const auto &entry : m_rxMsgs) {
+        const MultiPacketMsg *msg = entry.second.get();
+        if (entry.first != id
+            && (msg->get_status() == MultiPacketMsg::StatusFinished
+                || now - msg->get_lastFrameMs() >= StalledTransferMs))
+            idle.emplace_back(msg->get_lastFrameMs(), entry.first);
+    }
+    std::sort(idle.begin(), idle.end());
+    for (const auto &entry : idle) {
+        if (held + size <= MaxHeldTransferBytes)
+            break;
+        held -= m_rxMsgs[entry.second]->get_size();
+        if (entry.second == m_rxCurrentId)
+            m_rxCurrentId = -1;
+        m_rxMsgs.erase(entry.second);
+    }
+    return held + size <= MaxHeldTransferBytes;
+}
+
 MultiPacketMsg *CanbusManager::currentRxMsg() const
 {
     const auto it = m_rxMsgs.find(m_rxCurrentId);
@@ -582,6 +640,12 @@ void CanbusManager::rxStart()
         // Refused before anything is allocated; a transfer already held
         // under this id stays as it is.
         qWarning() << "CAN transfer start refused: id" << id << "announces" << total << "bytes";
+        m_rxCurrentId = -1;
+        return;
+    }
+    if (!makeRoomForTransfer(id, total)) {
+        qWarning() << "CAN transfer start refused: id" << id << "announces" << total << "bytes,"
+                   << heldTransferBytes() << "bytes already held";
         m_rxCurrentId = -1;
         return;
     }
@@ -621,6 +685,7 @@ void CanbusManager::rxRecordStart()
     if (index == m_rxExpectedRecord || index == m_rxExpectedRecord + 1) {
         m_rxExpectedRecord = index;
         msg->set_status(MultiPacketMsg::StatusReceiving);
+        msg->set_lastFrameMs(KivClock::msecsSinceEpoch());
         m_rxRecordPackets = 0;
         m_rxRecordAnnounced = qFromBigEndian<quint16>(d + 6);
         m_rxRecord.clear();

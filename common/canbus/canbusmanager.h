@@ -3,6 +3,7 @@
 #include "statemachine/tarnstatemachine.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 
@@ -191,9 +192,15 @@ public:
     static constexpr int RecordRetries = 20;
     static constexpr int RecordAckWindowMs = 250;
     static constexpr int LockupMs = 1000;
-    // The largest transfer a receiver accepts: FILE_START's size allocates
-    // the receive buffer, so a stranger's size must not decide it alone.
+    // The largest transfer a receiver accepts, with room for the largest
+    // file a display sends (the application binary).
     static constexpr qint64 MaxTransferSize = 64 * 1024 * 1024;
+    // What all held transfers together may announce. A start past it first
+    // drops held transfers that are finished or have stalled, then is
+    // refused; a stalled transfer is one without a frame for this long (a
+    // sender gives a record up after 21 tries 250 ms apart).
+    static constexpr qint64 MaxHeldTransferBytes = 2 * MaxTransferSize;
+    static constexpr qint64 StalledTransferMs = 10000;
 
     // Enum holder for the screens: members only, no machine, no connections.
     explicit CanbusManager(QObject *parent = nullptr);
@@ -216,6 +223,12 @@ public:
     // The payload of the held transfer with this multi-packet id, finished
     // or not; empty when none is held.
     QByteArray getMpm(int id) const;
+    // Bytes the held transfers have announced, together.
+    qint64 heldTransferBytes() const;
+    // The senders that share this display's bus; frames of any other sender
+    // are dropped, each such sender logged once. Until called, every sender
+    // is heard.
+    void acceptSendersOnly(const QSet<quint32> &senders);
     int nodeId() const { return m_nodeId; }
     bool usesByteArrayFrames() const { return m_byteArrayFrames; }
 
@@ -377,6 +390,7 @@ private:
     int recordPacketCount() const;
     MultiPacketMsg *currentRxMsg() const;
 
+    bool makeRoomForTransfer(int id, qint64 size);
     void rxStart();
     void rxRecordStart();
     void rxPacket();
@@ -403,6 +417,10 @@ private:
     int m_rxRecordAnnounced = 0;
     QByteArray m_rxRecord;
     qint64 m_rxTotalSize = 0;
+
+    bool m_everySenderAccepted = true;
+    QSet<quint32> m_acceptedSenders;
+    QSet<quint32> m_refusedSendersLogged;
 
     quint32 m_senderMask = 0x00F;
     quint32 m_typeMask = 0x7F0;

@@ -104,3 +104,13 @@ int ToolRunner::run(const QString &program, const QStringList &arguments, QByteA
         *output = process.readAll();
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
+
+bool ToolRunner::startDetached(const QString &program, const QStringList &arguments)
+{
+    const QString resolved = resolve(program);
+    if (resolved.isEmpty()) {
+        qDebug().noquote() << "ToolRunner:" << program << "is not available here; not run";
+        return false;
+    }
+    return QProcess::startDetached(resolved, arguments);
+}

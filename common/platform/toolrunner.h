@@ -34,4 +34,8 @@ public:
     // Standard output and error are merged into *output when given.
     static int run(const QString &program, const QStringList &arguments,
                    QByteArray *output = nullptr, int timeoutMs = 30000);
+
+    // Starts the tool on its own: nobody waits for it and its result is not
+    // seen. False when it could not be started (or must not run here).
+    static bool startDetached(const QString &program, const QStringList &arguments);
 };

@@ -1,6 +1,7 @@
 #include "configurationmanager.h"
 
 #include "property/assignifchanged.h"
+#include "property/keyvaluetext.h"
 
 #include "core/kivdefs.h"
 #include "core/loghandler.h"
@@ -701,6 +702,14 @@ QString ConfigurationManager::addressText(const QHostAddress &address)
     return address.isNull() ? QString() : address.toString();
 }
 
+bool ConfigurationManager::refusesText(const char *key, const QString &value)
+{
+    if (isKeyValueText(value))
+        return false;
+    qWarning().noquote() << "Setting" << key << "refused: its text holds a line break or another control character";
+    return true;
+}
+
 bool ConfigurationManager::setAddress(QHostAddress &address, const QString &text)
 {
     if (addressText(address) == text)
@@ -711,6 +720,8 @@ bool ConfigurationManager::setAddress(QHostAddress &address, const QString &text
 
 void ConfigurationManager::set_serialNumber(const QString &value)
 {
+    if (refusesText("serialNumber", value))
+        return;
     if (m_serialNumber == value)
         return;
     m_serialNumber = value;
@@ -721,6 +732,8 @@ void ConfigurationManager::set_serialNumber(const QString &value)
 
 void ConfigurationManager::set_storeNumber(const QString &value)
 {
+    if (refusesText("storeNumber", value))
+        return;
     if (m_storeNumber == value)
         return;
     const QString previous = m_storeNumber;
@@ -730,11 +743,15 @@ void ConfigurationManager::set_storeNumber(const QString &value)
 
 void ConfigurationManager::set_uuidNumber(const QString &value)
 {
+    if (refusesText("uuidNumber", value))
+        return;
     m_uuidNumber = value;
 }
 
 void ConfigurationManager::set_iotType(const QString &value)
 {
+    if (refusesText("iotType", value))
+        return;
     const bool known = value == QLatin1String(kRiotIotType) || value == QLatin1String(kAwsIotType)
         || value == QLatin1String(kGmAwsIotType);
     m_iotType = known ? value : QLatin1String(kAwsIotType);
@@ -767,6 +784,8 @@ void ConfigurationManager::set_individualDPEnabled(bool value)
 
 void ConfigurationManager::set_passwdL1(const QString &value)
 {
+    if (refusesText("passwdL1", value))
+        return;
     m_prevPasswdL1 = m_passwdL1;
     m_passwdL1 = value;
     emit passwdL1Changed(m_passwdL1);
@@ -774,6 +793,8 @@ void ConfigurationManager::set_passwdL1(const QString &value)
 
 void ConfigurationManager::set_languageId(const QString &value)
 {
+    if (refusesText("languageId", value))
+        return;
     if (m_languageId == value)
         return;
     m_prevLanguageId = m_languageId;
@@ -1086,6 +1107,8 @@ bool ConfigurationManager::setConfigFromUsb(const QJsonObject &) { return false;
 
 void ConfigurationManager::set_modelNumber(const QString &value)
 {
+    if (refusesText("modelNumber", value))
+        return;
     if (assignIfChanged(m_modelNumber, value))
         emit modelNumberChanged(m_modelNumber);
 }
@@ -1104,30 +1127,40 @@ void ConfigurationManager::set_theOtherUiFwVersion(const QString &value)
 
 void ConfigurationManager::set_ioBoardFirmwareVersion0(const QString &value)
 {
+    if (refusesText("ioBoardFirmwareVersion0", value))
+        return;
     m_ioBoardFirmwareVersion0 = value;
     emit ioBoardFirmwareVersion0Changed(m_ioBoardFirmwareVersion0);
 }
 
 void ConfigurationManager::set_ioBoardFirmwareVersion1(const QString &value)
 {
+    if (refusesText("ioBoardFirmwareVersion1", value))
+        return;
     if (assignIfChanged(m_ioBoardFirmwareVersion1, value))
         emit ioBoardFirmwareVersion1Changed(m_ioBoardFirmwareVersion1);
 }
 
 void ConfigurationManager::set_ioBoardFirmwareVersion2(const QString &value)
 {
+    if (refusesText("ioBoardFirmwareVersion2", value))
+        return;
     if (assignIfChanged(m_ioBoardFirmwareVersion2, value))
         emit ioBoardFirmwareVersion2Changed(m_ioBoardFirmwareVersion2);
 }
 
 void ConfigurationManager::set_ioBoardFirmwareVersion3(const QString &value)
 {
+    if (refusesText("ioBoardFirmwareVersion3", value))
+        return;
     if (assignIfChanged(m_ioBoardFirmwareVersion3, value))
         emit ioBoardFirmwareVersion3Changed(m_ioBoardFirmwareVersion3);
 }
 
 void ConfigurationManager::set_ioBoardFirmwareVersion4(const QString &value)
 {
+    if (refusesText("ioBoardFirmwareVersion4", value))
+        return;
     if (assignIfChanged(m_ioBoardFirmwareVersion4, value))
         emit ioBoardFirmwareVersion4Changed(m_ioBoardFirmwareVersion4);
 }
@@ -1176,6 +1209,8 @@ void ConfigurationManager::set_networkMode(int value)
 
 void ConfigurationManager::set_ipAddress(const QString &value)
 {
+    if (refusesText("ipAddress", value))
+        return;
     if (!setAddress(m_ipAddress, value))
         return;
     emit ipAddressChanged(value);
@@ -1183,6 +1218,8 @@ void ConfigurationManager::set_ipAddress(const QString &value)
 
 void ConfigurationManager::set_netmask(const QString &value)
 {
+    if (refusesText("netmask", value))
+        return;
     if (!setAddress(m_netmask, value))
         return;
     emit netmaskChanged(value);
@@ -1190,6 +1227,8 @@ void ConfigurationManager::set_netmask(const QString &value)
 
 void ConfigurationManager::set_gateway(const QString &value)
 {
+    if (refusesText("gateway", value))
+        return;
     if (!setAddress(m_gateway, value))
         return;
     emit gatewayChanged(value);
@@ -1203,36 +1242,48 @@ void ConfigurationManager::set_interfaceName(const QString &value)
 
 void ConfigurationManager::set_macAddress(const QString &value)
 {
+    if (refusesText("macAddress", value))
+        return;
     if (assignIfChanged(m_macAddress, value))
         emit macAddressChanged(m_macAddress);
 }
 
 void ConfigurationManager::set_wifiSSID(const QString &value)
 {
+    if (refusesText("wifiSSID", value))
+        return;
     if (assignIfChanged(m_wifiSSID, value))
         emit wifiSSIDChanged(m_wifiSSID);
 }
 
 void ConfigurationManager::set_wifiPassword(const QString &value)
 {
+    if (refusesText("wifiPassword", value))
+        return;
     if (assignIfChanged(m_wifiPassword, value))
         emit wifiPasswordChanged(m_wifiPassword);
 }
 
 void ConfigurationManager::set_wifiSSIDRestore(const QString &value)
 {
+    if (refusesText("wifiSSIDRestore", value))
+        return;
     if (assignIfChanged(m_wifiSSIDRestore, value))
         emit wifiSSIDRestoreChanged(m_wifiSSIDRestore);
 }
 
 void ConfigurationManager::set_wifiPasswordRestore(const QString &value)
 {
+    if (refusesText("wifiPasswordRestore", value))
+        return;
     if (assignIfChanged(m_wifiPasswordRestore, value))
         emit wifiPasswordRestoreChanged(m_wifiPasswordRestore);
 }
 
 void ConfigurationManager::set_wifiIdentity(const QString &value)
 {
+    if (refusesText("wifiIdentity", value))
+        return;
     if (assignIfChanged(m_wifiIdentity, value))
         emit wifiIdentityChanged(m_wifiIdentity);
 }
@@ -1251,6 +1302,8 @@ void ConfigurationManager::set_wifiStaticIp(bool value)
 
 void ConfigurationManager::set_wifiIpAddr(const QString &value)
 {
+    if (refusesText("wifiIpAddr", value))
+        return;
     if (!setAddress(m_wifiIpAddr, value))
         return;
     emit wifiIpAddrChanged(value);
@@ -1258,6 +1311,8 @@ void ConfigurationManager::set_wifiIpAddr(const QString &value)
 
 void ConfigurationManager::set_wifiNetmask(const QString &value)
 {
+    if (refusesText("wifiNetmask", value))
+        return;
     if (!setAddress(m_wifiNetmask, value))
         return;
     emit wifiNetmaskChanged(value);
@@ -1265,6 +1320,8 @@ void ConfigurationManager::set_wifiNetmask(const QString &value)
 
 void ConfigurationManager::set_wifiGateway(const QString &value)
 {
+    if (refusesText("wifiGateway", value))
+        return;
     if (!setAddress(m_wifiGateway, value))
         return;
     emit wifiGatewayChanged(value);
@@ -1338,12 +1395,16 @@ void ConfigurationManager::set_prodNameLength(int value)
 
 void ConfigurationManager::set_usbPath(const QString &value)
 {
+    if (refusesText("usbPath", value))
+        return;
     m_usbPath = value;
     emit usbPathChanged(m_usbPath);
 }
 
 void ConfigurationManager::set_localPath(const QString &value)
 {
+    if (refusesText("localPath", value))
+        return;
     m_localPath = value;
     emit localPathChanged(m_localPath);
 }
@@ -1416,18 +1477,24 @@ void ConfigurationManager::setCabinetNameIndex(int value)
 
 void ConfigurationManager::set_productsHashCode(const QString &value)
 {
+    if (refusesText("productsHashCode", value))
+        return;
     if (assignIfChanged(m_productsHashCode, value))
         emit productsHashCodeChanged(m_productsHashCode);
 }
 
 void ConfigurationManager::set_productsHashCodeTs(const QString &value)
 {
+    if (refusesText("productsHashCodeTs", value))
+        return;
     if (assignIfChanged(m_productsHashCodeTs, value))
         emit productsHashCodeTsChanged(m_productsHashCodeTs);
 }
 
 void ConfigurationManager::set_importedMenu(const QString &value)
 {
+    if (refusesText("importedMenu", value))
+        return;
     if (assignIfChanged(m_importedMenu, value))
         emit importedMenuChanged(m_importedMenu);
 }
@@ -1446,6 +1513,8 @@ void ConfigurationManager::set_powerSource(int value)
 
 void ConfigurationManager::set_menuBarColor(const QString &value)
 {
+    if (refusesText("menuBarColor", value))
+        return;
     if (assignIfChanged(m_menuBarColor, value))
         emit menuBarColorChanged(m_menuBarColor);
 }
@@ -1458,6 +1527,8 @@ void ConfigurationManager::set_performanceDataInterval(int value)
 
 void ConfigurationManager::set_firmwareVersion(const QString &value)
 {
+    if (refusesText("firmwareVersion", value))
+        return;
     if (assignIfChanged(m_firmwareVersion, value))
         emit firmwareVersionChanged(m_firmwareVersion);
 }
@@ -1542,6 +1613,8 @@ void ConfigurationManager::set_universalPanSoundEnable(bool value)
 
 void ConfigurationManager::set_customerIdStr(const QString &value)
 {
+    if (refusesText("customerIdStr", value))
+        return;
     if (assignIfChanged(m_customerIdStr, value))
         emit customerIdStrChanged(m_customerIdStr);
 }
@@ -1566,12 +1639,16 @@ void ConfigurationManager::set_discardSoundDuration(int value)
 
 void ConfigurationManager::set_menuVersion(const QString &value)
 {
+    if (refusesText("menuVersion", value))
+        return;
     if (assignIfChanged(m_menuVersion, value))
         emit menuVersionChanged(m_menuVersion);
 }
 
 void ConfigurationManager::set_menuDescription(const QString &value)
 {
+    if (refusesText("menuDescription", value))
+        return;
     if (assignIfChanged(m_menuDescription, value))
         emit menuDescriptionChanged(m_menuDescription);
 }

@@ -587,6 +587,10 @@ private:
     // Parses text into address when it differs from the current text;
     // returns whether it did.
     static bool setAddress(QHostAddress &address, const QString &text);
+    // Text settings end up in key=value files ("config.txt",
+    // "serialModelNums.txt"): a text no such line can hold is refused with a
+    // log line, and the setting keeps its value.
+    static bool refusesText(const char *key, const QString &value);
 
     QVariant cabinetFact(const char *name) const;
     bool cabinetIsConfigured() const;

@@ -8,8 +8,12 @@
 #include "platform/damagedfiles.h"
 #include "platform/kivroot.h"
 
+#include "core/canmessagecodec.h"
+#include "core/clockfilecodec.h"
+#include "core/filetransfer.h"
 #include "core/holdingexchange.h"
 #include "core/kivdefs.h"
+#include "core/systemmaintenance.h"
 #include "core/tempprobestatemanager.h"
 #include "core/traybarsc.h"
 #include "core/zonemanager.h"
@@ -505,8 +509,15 @@ void CabinetManager::updateBroadcastAddr()
 {
 }
 
-void CabinetManager::updateMacAddress(QString /*value*/)
+void CabinetManager::updateMacAddress(QString value)
 {
+    ConfigurationManager *config = m_configManager;
+    if (!config || value == config->get_macAddress())
+        return;
+    config->set_macAddress(value);
+    config->saveConfigFile();
+    if (m_isConfigured && uiidIsValid() && get_iAmMaster() && config->get_wifiEnabled())
+        config->reconfigureNetworkDevices();
 }
 
 void CabinetManager::processWifiState(int link, int level)
@@ -520,8 +531,14 @@ void CabinetManager::processWifiState(int link, int level)
 
 // Display-to-display messages, file transfer, application install and remote displays
 
-void CabinetManager::processFileMpm(int /*mpmid*/)
+void CabinetManager::processFileMpm(int mpmid)
 {
+    if (mpmid < CanbusManager::KIV_MULTI_FILE_TRANSFER || mpmid > CanbusManager::KIV_MULTI_FILE_TRANSFERLAST
+        || !m_canbusManager)
+        return;
+    const FileTransfer::Stored stored = FileTransfer::store(m_canbusManager->getMpm(mpmid));
+    if (stored.ok && stored.fileName.contains(QLatin1String("errorsBuff.txt")))
+        emit processSlaveErrors();
 }
 
 void CabinetManager::processDayPartChange(int value)
@@ -532,12 +549,44 @@ void CabinetManager::processDayPartChange(int value)
         sendDayPartInfo(value);
 }
 
-void CabinetManager::sendFileViaCanbus(QString /*filename*/, int /*fileTxfId*/)
+void CabinetManager::sendFileViaCanbus(QString filename, int fileTxfId)
 {
+    const QString path = FileTransfer::platformPath(filename);
+    if (!QFileInfo::exists(KivRoot::path(path))) {
+        qDebug().noquote() << "sendFileViaCanbus()... file " + path + " not found!";
+        return;
+    }
+    // No role set: there is no other display to send to.
+    if (get_uiRole() == 0)
+        return;
+    const QByteArray payload = FileTransfer::payload(path);
+    if (payload.isEmpty())
+        return;
+    enqueueMulti(fileTxfId, payload);
+    qInfo().noquote() << KivClock::now().toString(QStringLiteral("HH:mm:ss.zzz"))
+            + " - cabinetManager... sending file: " + path;
 }
 
-void CabinetManager::sendFileViaCanbus(int /*filetxfid*/)
+void CabinetManager::sendFileViaCanbus(int filetxfid)
 {
+    QString name;
+    switch (filetxfid) {
+    case CanbusManager::KIV_MULTI_FILE_TRANSFER_PRODS:
+        name = QStringLiteral("menu.json");
+        break;
+    case CanbusManager::KIV_MULTI_FILE_TRASFER_CONFIG:
+        name = QStringLiteral("config.txt");
+        break;
+    case CanbusManager::KIV_MULTI_FILE_TRANSFER_DPS_M:
+        name = QStringLiteral("dayParts.json");
+        break;
+    case CanbusManager::KIV_MULTI_FILE_TRANSFER_UI_ID:
+        name = QStringLiteral("ui_id.hcc");
+        break;
+    default:
+        return;
+    }
+    sendFileViaCanbus(QStringLiteral("/root/") + name, filetxfid);
 }
 
 void CabinetManager::processSlaveUIDayPartRequest(int tdayPart)
@@ -548,8 +597,19 @@ void CabinetManager::processSlaveUIDayPartRequest(int tdayPart)
         m_dayPartManager->set_nextDayPart(tdayPart);
 }
 
-void CabinetManager::processCurrentDateTimeChangeRequest(QByteArray */*msg*/)
+void CabinetManager::processCurrentDateTimeChangeRequest(QByteArray *msg)
 {
+    if (!msg)
+        return;
+    const ClockFileCodec::DateTimeMessage m = ClockFileCodec::decodeDateTime(*msg);
+    if (!m.isValid()) {
+        qDebug() << "Date and time change request without a valid date and time; ignored:" << msg->toHex();
+        return;
+    }
+    setSystemDateTime(QDateTime(m.date, m.time, Qt::LocalTime));
+    emit timeFormatAMPM(m.ampm);
+    emit dstEnabled(m.dst);
+    emit dateTimeUpdated();
 }
 
 void CabinetManager::processStartBinTimer(QByteArray *msg)
@@ -613,8 +673,9 @@ void CabinetManager::processBinTimerExpired(QByteArray *msg)
         emit tray->trayExpired();
 }
 
-void CabinetManager::install_applicationUpdate(QString /*newAppName*/)
+void CabinetManager::install_applicationUpdate(QString newAppName)
 {
+    sendNewAppInstallSucess(FileTransfer::installApplication(newAppName));
 }
 
 void CabinetManager::passCan2Dbus(uint id, QByteArray data)
@@ -635,10 +696,16 @@ void CabinetManager::passDbus2Can(int node, uint id, QByteArray data)
 
 void CabinetManager::sendMenuFilesUpdate()
 {
+    sendFileViaCanbus(CanbusManager::KIV_MULTI_FILE_TRANSFER_PRODS);
+    sendFileViaCanbus(CanbusManager::KIV_MULTI_FILE_TRANSFER_DPS_M);
+    sendMcUpdate();
+    if (m_dayPartManager)
+        emit m_dayPartManager->newDayPartDefinition(m_dayPartManager->get_nextDayPart());
 }
 
 void CabinetManager::sendSlaveErrorsFile()
 {
+    sendFileViaCanbus(QStringLiteral("/root/errorsBuff.txt"), CanbusManager::KIV_MULTI_FILE_TRANSFER_UI_ERR);
 }
 
 
@@ -1499,6 +1566,9 @@ int CabinetManager::getCoolingDownTemp()
 
 void CabinetManager::processSlaveErrorsSlot()
 {
+    if (m_errorController)
+        emit m_errorController->callProcessSlaveErrors();
+    enqueueSingle(CanMessageCodec::single(CanbusManager::KIVMSGSINGLE_CLEAR_ERRORS_BUFF));
 }
 
 
@@ -1614,12 +1684,30 @@ void CabinetManager::sysTimeUpdate()
 {
 }
 
-void CabinetManager::setSysTimeFromString(QString /*time*/, QString /*tformat*/, QString /*date*/, QString /*dformat*/)
+void CabinetManager::setSysTimeFromString(QString time, QString tformat, QString date, QString dformat)
 {
+    const QDateTime utc = ClockFileCodec::enteredTimeToUtc(time, tformat, date, dformat, configuredTimeZone(),
+                                                           configValue("dstEnabled").toBool());
+    qDebug() << "New time = " << utc;
+    setSystemDateTime(utc);
+    emit timeFormatAMPM(tformat.startsWith(QLatin1String("AP")));
 }
 
-void CabinetManager::setSystemDateTime(QDateTime /*dateTime*/)
+void CabinetManager::setSystemDateTime(QDateTime dateTime)
 {
+    if (!dateTime.isValid()) {
+        qDebug() << "setSystemDateTime: no valid date and time; the clock is not set";
+        return;
+    }
+    emit userChangedDateTime(KivClock::nowUtc().msecsTo(dateTime));
+    // The hardware clock copies the system clock (in UTC), so it runs once
+    // the date command has ended; nobody waits for either.
+    QProcess *date =
+        ToolRunner::start(QStringLiteral("date"), {ClockFileCodec::dateCommandArgument(dateTime)}, this);
+    connect(date, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), date, [date] {
+        date->deleteLater();
+        ToolRunner::startDetached(QStringLiteral("hwclock"), {QStringLiteral("--utc"), QStringLiteral("--systohc")});
+    });
 }
 
 QString CabinetManager::getSystemDateString()
@@ -1646,7 +1734,7 @@ void CabinetManager::lookedUpNtpHost(QHostInfo info)
         m_ntpSocketConnected = true;
     }
     m_ntpSocket->abort();
-    m_ntpSocket->connectToHost(m_ntpServerName, 123, QIODevice::ReadWrite);
+    m_ntpSocket->connectToHost(m_ntpServerName, m_ntpPort, QIODevice::ReadWrite);
 }
 
 void CabinetManager::ntpConnectSuccess()
@@ -1654,13 +1742,47 @@ void CabinetManager::ntpConnectSuccess()
     if (!m_ntpSocket)
         return;
     m_ntpSocket->flush();
-    QByteArray request(48, '\0');
-    request[0] = char(0x23); // leap indicator 0, version 4, client
-    m_ntpSocket->write(request);
+    m_ntpSocket->write(ClockFileCodec::ntpRequest());
+}
+
+void CabinetManager::setNtpServer(const QString &hostName, quint16 port)
+{
+    m_ntpServerName = hostName;
+    m_ntpPort = port;
 }
 
 void CabinetManager::ntpReadReceivedDatagrams()
 {
+    if (!m_ntpSocket)
+        return;
+    // Only the first 48 bytes count; the rest is only measured.
+    QByteArray reply;
+    int length = 0;
+    while (m_ntpSocket->hasPendingDatagrams()) {
+        const QByteArray datagram = m_ntpSocket->receiveDatagram().data();
+        length += datagram.size();
+        if (reply.size() < ClockFileCodec::NtpPacketSize)
+            reply += datagram;
+    }
+    m_ntpSocket->close();
+
+    const ClockFileCodec::NtpReply ntp = ClockFileCodec::decodeNtpReply(reply);
+    if (ntp.status == ClockFileCodec::NtpReply::Short) {
+        qDebug() << "NTP read data length is not complete. Length =" << length;
+        return;
+    }
+    if (ntp.status == ClockFileCodec::NtpReply::NoTime) {
+        qDebug() << "NTP reply carries no time (transmit seconds 0); ignored";
+        return;
+    }
+    const QDateTime utc = ntp.utc;
+    setSystemDateTime(utc);
+    if (get_iAmMaster() && (get_hasMirrorDisplay() || get_hasSecondaryDisplay()))
+        sendCurrentDateTimeDataChangeRequest(ushort(utc.date().year()), uchar(utc.date().month()),
+                                             uchar(utc.date().day()), uchar(utc.time().hour()),
+                                             uchar(utc.time().minute()), uchar(utc.time().second()));
+    m_ntpRequestPending = false;
+    emit dateTimeUpdated();
 }
 
 QDateTime CabinetManager::adjustToLocalDateTime(QDateTime &dt)
@@ -1671,15 +1793,29 @@ QDateTime CabinetManager::adjustToLocalDateTime(QDateTime &dt)
     return local.toTimeZone(configuredTimeZone());
 }
 
+QString CabinetManager::getTimeStampStringSecs()
+{
+    return QString::number(KivClock::secsSinceEpoch());
+}
+
 
 // USB, diagnostics, watchdog and performance data
 
+namespace {
+// The error report of a missing CAN bus supply: main code and first
+// sub-code; the second sub-code names the display (0 primary, 1 other).
+constexpr int kSystemErrorMain = 4;
+constexpr int kCommBusVoltageMissing = 4;
+} // namespace
+
 void CabinetManager::removeOldBackups()
 {
+    SystemMaintenance::removeOldBackups();
 }
 
 void CabinetManager::exportMenuFiles()
 {
+    SystemMaintenance::exportMenuFiles();
 }
 
 void CabinetManager::importMenuFiles()
@@ -1713,20 +1849,37 @@ void CabinetManager::screenShot()
 
 void CabinetManager::exportScreenShots()
 {
+    switch (SystemMaintenance::exportScreenShots()) {
+    case SystemMaintenance::ScreenshotExport::NoDirectory:
+        break;
+    case SystemMaintenance::ScreenshotExport::NoScreenshots:
+        emit noScreenShotsToExport();
+        break;
+    case SystemMaintenance::ScreenshotExport::Exported:
+        emit screenshotsExported();
+        break;
+    }
 }
 
 bool CabinetManager::isFlashDriveMounted()
 {
-    return false;
+    return SystemMaintenance::flashDriveMounted();
 }
 
 QString CabinetManager::readFlashDrivePath()
 {
-    return QString();
+    const QString path = SystemMaintenance::flashDrivePath();
+    qDebug().noquote() << "flashDrivePath" << path;
+    return path;
 }
 
 void CabinetManager::exportKernelLog()
 {
+    QProcess *process = ToolRunner::start(QStringLiteral("/bin/dmesg"), {}, this,
+                                          QStringLiteral("kernelLogExportProcess"));
+    connect(process, SIGNAL(finished(int,QProcess::ExitStatus)), this,
+            SLOT(exportKernelLogProcessWrapUp(int,QProcess::ExitStatus)));
+    qDebug().noquote() << "CabinetManager::exportKernelLog() starting process /bin/dmesg ";
 }
 
 void CabinetManager::exportKernelLogProcessWrapUp(int /*exitCode*/, QProcess::ExitStatus /*exitStatus*/)
@@ -1735,10 +1888,12 @@ void CabinetManager::exportKernelLogProcessWrapUp(int /*exitCode*/, QProcess::Ex
 
 void CabinetManager::exportIotLog()
 {
+    SystemMaintenance::exportIotLog();
 }
 
 void CabinetManager::checkNotoSansCjkFont()
 {
+    SystemMaintenance::installCjkFont();
 }
 
 void CabinetManager::kickWdtTimerTO()
@@ -1765,10 +1920,27 @@ void CabinetManager::kickWdtTimerTO()
 
 void CabinetManager::checkSystemErrors()
 {
+    QProcess *process = ToolRunner::start(QStringLiteral("/bin/dmesg"), {}, this,
+                                          QStringLiteral("checkSystemErrorsProcess"));
+    connect(process, SIGNAL(finished(int,QProcess::ExitStatus)), this,
+            SLOT(checkSystemErrorsProcessWrapUp(int,QProcess::ExitStatus)));
 }
 
-void CabinetManager::checkSystemErrorsProcessWrapUp(int /*exitCode*/, QProcess::ExitStatus /*exitStatus*/)
+void CabinetManager::checkSystemErrorsProcessWrapUp(int /*exitCode*/, QProcess::ExitStatus exitStatus)
 {
+    auto *process = qobject_cast<QProcess *>(sender());
+    if (!process)
+        return;
+    disconnect(process, SIGNAL(finished(int,QProcess::ExitStatus)), this,
+               SLOT(checkSystemErrorsProcessWrapUp(int,QProcess::ExitStatus)));
+    process->deleteLater();
+    if (exitStatus != QProcess::NormalExit || process->objectName() != QLatin1String("checkSystemErrorsProcess")
+        || !SystemMaintenance::showsCanControllerFault(process->readAllStandardOutput()))
+        return;
+    qDebug().noquote() << "Communication bus voltage not detected!";
+    if (m_errorController)
+        m_errorController->errorCodesDataProcess(kSystemErrorMain, kCommBusVoltageMissing, get_iAmMaster() ? 0 : 1, 0);
+    emit commBusVoltageMissing();
 }
 
 void CabinetManager::updateUseMap2()

@@ -257,6 +257,9 @@ public:
     // Orders transfer candidates so that the hold ending first comes first.
     static bool transferTimersLessThan(const TimerTransferInfo &a, const TimerTransferInfo &b);
 
+    // The time server asked for the clock (primary display).
+    void setNtpServer(const QString &hostName, quint16 port);
+
 public slots:
     // Property readers and writers: a writer emits only when the value changes.
     bool get_iAmMaster() const { return m_iAmMaster; }
@@ -645,6 +648,7 @@ public slots:
     void ntpConnectSuccess();
     void ntpReadReceivedDatagrams();
     QDateTime adjustToLocalDateTime(QDateTime &dt);
+    QString getTimeStampStringSecs();
 
     // USB, diagnostics, watchdog and performance data
     void removeOldBackups();
@@ -999,6 +1003,7 @@ private:
     int m_ntpRetryCount = 0;
     bool m_ntpSocketConnected = false;
     QString m_ntpServerName = QStringLiteral("pool.ntp.org");
+    quint16 m_ntpPort = 123;
 
     // The components, created in this order.
     FileID *m_fileId = nullptr;

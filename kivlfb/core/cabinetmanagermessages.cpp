@@ -28,7 +28,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
-#include <QProcess>
 
 using Codec = CanMessageCodec;
 
@@ -231,6 +230,8 @@ void CabinetManager::processSinglePacket(QByteArray *msg)
         emit configSettingsUpdated();
         break;
     case M::KIVMSGSINGLE_MC_CANCEL_ALL_HOLDING:
+        qWarning().noquote() << "Cancel all holding requested by CAN sender"
+                             << (m_canbusManager ? m_canbusManager->get_receivedFrameSenderId() : -1);
         cancelAllHolding();
         break;
     case M::KIVMSGSINGLE_MC_CONFIG_SETTINGS_CHANGE_REQUEST:
@@ -490,9 +491,7 @@ void CabinetManager::processSinglePacket(QByteArray *msg)
         QFile buffer(KivRoot::appFile(QStringLiteral("errorsBuff.txt")));
         if (buffer.exists()) {
             buffer.remove();
-            const QString sync = ToolRunner::resolve(QStringLiteral("/bin/sync"));
-            if (!sync.isEmpty())
-                QProcess::startDetached(sync, {});
+            ToolRunner::startDetached(QStringLiteral("/bin/sync"), {});
         }
         break;
     }

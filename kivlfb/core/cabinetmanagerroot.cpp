@@ -400,6 +400,18 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     m_canbusManager = new CanbusManager(m_canThread, get_orientationId(), this);
     m_canbusManager->setObjectName(QStringLiteral("cbm"));
     m_canbusManager->set_canId(get_iAmMaster() ? 1 : 2);
+    // A configured display hears only the displays its personality names;
+    // an unconfigured one hears everyone, so that it can still be given its
+    // personality.
+    if (m_isConfigured) {
+        enum CanSender : quint32 { PrimaryDisplay = 1, OtherDisplay = 2, UtilityOrBroadcast = 3 };
+        QSet<quint32> peers;
+        if (!get_iAmMaster())
+            peers = {PrimaryDisplay, UtilityOrBroadcast};
+        else if (get_hasSecondaryDisplay() || get_hasMirrorDisplay())
+            peers = {OtherDisplay, UtilityOrBroadcast};
+        m_canbusManager->acceptSendersOnly(peers);
+    }
     CanbusManager::registerQmlTypes();
     qmlRegisterUncreatableType<TrayBarSc>("TrayBarSc", 1, 0, "TrayBarSchart",
                                          QStringLiteral("TrayBarSchart carries enumerations only"));
@@ -939,6 +951,8 @@ void CabinetManager::wireTray(TrayBarSc *tray)
             SLOT(emitHoldStoppedEvent(QString,QString,QString,int,QString,int)), Qt::DirectConnection);
     connect(tray, SIGNAL(requestHoldExpiredEvent(uchar,qulonglong)), this,
             SLOT(sendHoldExpiredEventToDbus(uchar,qulonglong)), Qt::DirectConnection);
+    connect(this, SIGNAL(userChangedDateTime(qlonglong)), tray, SLOT(adjustForClockChange(qlonglong)),
+            Qt::DirectConnection);
 
     const char *const holdingSignals[] = {SIGNAL(holdingStartedSignal(trayInfo)),
                                           SIGNAL(holdingStoppedSignal(trayInfo)),
@@ -1032,6 +1046,11 @@ void CabinetManager::wireNfc()
         connect(this, SIGNAL(userChangedDateTime(qint64)), nfc, SLOT(adjustTagExpirations(qint64)), Qt::DirectConnection);
     }
     connect(nfc, SIGNAL(notifyHoldListUpdateReceived(QString)), m_cabinetNetwork, SLOT(updateHostOnNetwork(QString)), Qt::QueuedConnection);
+    // A pan handed to another cabinet ends its hold here: its HACCP record
+    // is closed as a stopped hold's is.
+    if (get_haccpEnabled())
+        connect(nfc, SIGNAL(event_transferFrom(QString,QString,QString,int,QString,int,QString,QString)), this,
+                SLOT(logHaccpTimerStopInfo(QString,QString,QString,int,QString,int)), Qt::QueuedConnection);
 }
 
 void CabinetManager::wireIoBoard()

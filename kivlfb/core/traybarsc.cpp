@@ -632,6 +632,11 @@ void TrayBarSc::startTicking()
     m_secondsTicked = 0;
 }
 
+void TrayBarSc::adjustForClockChange(qlonglong offsetMs)
+{
+    m_tickStartMs += offsetMs;
+}
+
 void TrayBarSc::decreaseRemainingTime()
 {
     // Each tick takes at least one second off; when the project clock says

@@ -235,6 +235,10 @@ public slots:
     void set_timerBackColor(const QString &value);
     void set_timerForeColor(const QString &value);
 
+    // The system clock was set offsetMs away: the countdown keeps the time
+    // it had left instead of counting the jump as time held.
+    void adjustForClockChange(qlonglong offsetMs);
+
     // Plain writers under the names the following displays use.
     void set_trayStateFromMaster(int value) { set_trayState(value); }
     void set_productIdFromMaster(int value) { set_productId(value); }

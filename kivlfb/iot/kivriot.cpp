@@ -2,6 +2,7 @@
 
 #include "iot/iotservices.h"
 #include "platform/kivclock.h"
+#include "property/keyvaluetext.h"
 
 #include <QDebug>
 #include <QJsonDocument>
@@ -304,7 +305,12 @@ void KivRiot::handleReceivedRiotInfo(QString riotJsonString)
         m_services->saveConfigFile();
     } else if (event == QLatin1String("locationUpdate")) {
         const QString location = message.value(QStringLiteral("value")).toString();
-        if (!location.isEmpty()) {
+        if (!isKeyValueText(location)) {
+            // The store would refuse it: a line of the configuration file
+            // cannot hold it.
+            handle_event_commandError(event, qint64(message.value(QStringLiteral("timestamp")).toDouble()), QString(),
+                                      QStringLiteral("Invalid location!"));
+        } else if (!location.isEmpty()) {
             m_services->setStoreNumber(location);
             m_services->saveConfigFile();
         }
@@ -346,9 +352,11 @@ void KivRiot::handleCommand(const QJsonObject &message)
         success = ok;
         details = ok ? executed : QStringLiteral("Unknown commnd value");
     } else if (command == QLatin1String("updateSerialNumber")) {
-        writeTempSerialNumber(value);
-        success = true;
-        details = restartText;
+        // The number is parked in a key=value file until the next start.
+        success = isKeyValueText(value);
+        if (success)
+            writeTempSerialNumber(value);
+        details = success ? restartText : QStringLiteral("Unknown command value");
     } else if (command == QLatin1String("updateModelNumber")) {
         static const QStringList accepted = {QStringLiteral("TBV40KWL3E"), QStringLiteral("TBV40KWT3E"),
                                              QStringLiteral("TBV42KWT4E"), QStringLiteral("TBV70KWT3E"),

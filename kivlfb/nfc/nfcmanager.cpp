@@ -24,6 +24,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <new>
 #include <unistd.h>
@@ -38,6 +39,33 @@ const QString kNotApplicable = QStringLiteral("N.A.");
 QString hexUid(quint64 uid)
 {
     return QString::number(uid, 16);
+}
+
+// Hold states of a registry record.
+constexpr quint8 kHoldEnded = 4;
+
+// No cabinet writes a time past the end of the year 9999, or as far before
+// 1970; bounding times there keeps every difference taken from them in
+// range.
+constexpr qint64 kLatestTimeMs = 253402300799999LL;
+
+bool plausibleTime(qint64 ms)
+{
+    return ms >= -kLatestTimeMs && ms <= kLatestTimeMs;
+}
+
+// Whether a pan activated at `there` was activated more than 500 ms after
+// `here`, whatever the two values.
+bool activatedLater(qint64 there, qint64 here)
+{
+    return there > here && quint64(there) - quint64(here) > 500;
+}
+
+// Whole seconds from now to an expiry, to the nearest second.
+int remainingSeconds(qint64 expiryMs, qint64 nowMs)
+{
+    const qint64 expiry = qBound(-kLatestTimeMs, expiryMs, kLatestTimeMs);
+    return int(qBound<qint64>(INT_MIN, (expiry - nowMs + 500) / 1000, INT_MAX));
 }
 
 // The ".dat" file, or the ".bak" left by a save that did not get to its
@@ -332,12 +360,30 @@ QList<const NfcTagItem2 *> NFCmanager::othersList(const QString &key) const
 void NFCmanager::deleteOthersList(const QString &key)
 {
     qDeleteAll(m_othersLists.take(key));
+    m_othersListRenewedMs.remove(key);
 }
 
 void NFCmanager::replaceOthersList(const QString &key, const QList<NfcTagItem2 *> &records)
 {
     deleteOthersList(key);
+    const qint64 now = KivClock::msecsSinceEpoch();
+    QStringList expired;
+    QString oldest;
+    qint64 oldestMs = 0;
+    for (auto it = m_othersListRenewedMs.cbegin(); it != m_othersListRenewedMs.cend(); ++it) {
+        if (now - it.value() >= OthersListLifetimeMs) {
+            expired.append(it.key());
+        } else if (oldest.isEmpty() || it.value() < oldestMs) {
+            oldest = it.key();
+            oldestMs = it.value();
+        }
+    }
+    for (const QString &other : qAsConst(expired))
+        deleteOthersList(other);
+    if (m_othersLists.size() >= MaxOtherCabinets)
+        deleteOthersList(oldest);
     m_othersLists.insert(key, records);
+    m_othersListRenewedMs.insert(key, now);
 }
 
 void NFCmanager::adjustTagExpirations(qint64 offsetMs)
@@ -682,38 +728,75 @@ void NFCmanager::processHoldingList(const QByteArray &datagram, const QHostAddre
     const qint64 now = KivClock::msecsSinceEpoch();
     if (list.macAddress == m_host->macAddress() && list.orientationId == qint8(m_host->orientationId()))
         return; // our own broadcast
-    emit notifyHoldListUpdateReceived(list.macAddress);
-    if (list.records.size() < list.announced)
-        qWarning().noquote() << QStringLiteral("NFCmanager: holding list from %1 ends after %2 of %3 records")
-                                    .arg(sender.toString()).arg(list.records.size()).arg(list.announced);
+    // Moving a list onto this clock moves every pan's times by the clocks'
+    // difference: a sender days off would end every hold here.
+    if (list.senderTime < now - MaxClockShiftMs || list.senderTime > now + MaxClockShiftMs) {
+        qWarning().noquote() << QStringLiteral("NFCmanager: holding list from %1 (%2) ignored: its time %3 is more "
+                                               "than a day from this cabinet's %4")
+                                    .arg(sender.toString(), list.macAddress)
+                                    .arg(list.senderTime)
+                                    .arg(now);
+        return;
+    }
 
     // The sender's times move onto this cabinet's clock.
     const qint64 shift = now - list.senderTime;
     QList<NfcTagItem2 *> records;
     for (const NfcTagItem2 &record : list.records) {
+        if (!plausibleTime(record.getActivationTimeStamp()) || !plausibleTime(record.getExpTime())) {
+            qWarning().noquote() << QStringLiteral("NFCmanager: holding list from %1 (%2) refused: pan %3 carries "
+                                                   "times out of range")
+                                        .arg(sender.toString(), list.macAddress, hexUid(record.getUid()));
+            qDeleteAll(records);
+            return;
+        }
         auto *item = new NfcTagItem2(record);
         item->setActivationTimeStamp(item->getActivationTimeStamp() + shift);
         item->setExpTime(item->getExpTime() + shift);
         records.append(item);
     }
+    emit notifyHoldListUpdateReceived(list.macAddress);
+    if (list.records.size() < list.announced)
+        qWarning().noquote() << QStringLiteral("NFCmanager: holding list from %1 ends after %2 of %3 records")
+                                    .arg(sender.toString()).arg(list.records.size()).arg(list.announced);
     const QString key = QStringLiteral("%1.%2").arg(sender.toString()).arg(list.orientationId);
     replaceOthersList(key, records);
 
     // A pan activated later in the other cabinet has been taken over there.
-    QList<QPair<quint64, qint64>> activations;
-    for (const NfcTagItem2 *item : qAsConst(records))
-        activations.append({item->getUid(), item->getActivationTimeStamp()});
-    for (const auto &activation : qAsConst(activations)) {
-        const NfcTagItem2 *local = m_tags.value(activation.first);
-        if (!local || local->getActivationTimeStamp() + 500 >= activation.second)
-            continue;
-        const quint8 position = local->getPosition();
-        if (local->getHoldStatus() == 3 && m_host->customerId() != 3)
-            m_host->sendHoldStoppedEvent(position, activation.first, QStringLiteral("auto"),
-                                         int((local->getExpTime() - now + 500) / 1000));
-        m_host->handleHaccpTimerNfcTransfer(position);
-        removeTagAndStopTimer(activation.first);
+    QList<quint64> takenOver;
+    for (const NfcTagItem2 *item : qAsConst(records)) {
+        const NfcTagItem2 *local = m_tags.value(item->getUid());
+        if (local && activatedLater(item->getActivationTimeStamp(), local->getActivationTimeStamp()))
+            takenOver.append(item->getUid());
     }
+    for (quint64 uid : qAsConst(takenOver)) {
+        const NfcTagItem2 *local = m_tags.value(uid);
+        if (!local)
+            continue;
+        endHoldTakenElsewhere(*local, sender, list.orientationId, now);
+        m_host->handleHaccpTimerNfcTransfer(local->getPosition());
+        removeTagAndStopTimer(uid);
+    }
+}
+
+// The hold of a pan now held by another cabinet ends here as a hand-over
+// does: logged, its HACCP record closed by the transfer event and its end
+// reported. A record whose hold had ended, or whose bin has another pan's
+// timer by now, has nothing left to end.
+void NFCmanager::endHoldTakenElsewhere(const NfcTagItem2 &local, const QHostAddress &sender, qint8 orientationId,
+                                       qint64 now)
+{
+    const quint8 bin = local.getPosition();
+    const quint64 uid = local.getUid();
+    if (local.getHoldStatus() >= kHoldEnded || bin >= BinCount || (m_binUids.at(bin) != 0 && m_binUids.at(bin) != uid))
+        return;
+    const int remaining = remainingSeconds(local.getExpTime(), now);
+    qWarning().noquote() << QStringLiteral("NFCmanager: pan %1 in bin %2 taken over by cabinet %3.%4; its hold ends "
+                                           "here with %5 s left")
+                                .arg(hexUid(uid)).arg(bin).arg(sender.toString()).arg(orientationId).arg(remaining);
+    emit event_transferFrom(QString::number(now / 1000), m_host->productName(local.getProductId()), hexUid(uid), bin,
+                            QStringLiteral("auto"), remaining, sender.toString(), QString::number(orientationId));
+    m_host->sendHoldStoppedEvent(bin, uid, QStringLiteral("auto"), remaining);
 }
 
 // ---- first-generation hand-over ----

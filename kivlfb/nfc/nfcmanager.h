@@ -50,6 +50,14 @@ public:
     static constexpr int BroadcastRetries = 15;
     static constexpr int TransferTimeoutMs = 2000;
     static constexpr int UniversalProductCode = 101;
+    // Cabinets of a site keep their clocks within seconds of each other; a
+    // holding list whose sender is further off than this is ignored.
+    static constexpr qint64 MaxClockShiftMs = 24 * 3600 * 1000LL;
+    // A site has tens of cabinets: the lists of this many are kept, the one
+    // heard from longest ago making way for a new sender. A list not renewed
+    // for OthersListLifetimeMs is forgotten.
+    static constexpr int MaxOtherCabinets = 64;
+    static constexpr qint64 OthersListLifetimeMs = 24 * 3600 * 1000LL;
 
     // The cabinet core's constructor: the parent is the CabinetManager.
     NFCmanager(DayPartManager *dayParts, QList<ZoneManager *> *zones, MenuManager *menus, QObject *parent);
@@ -70,7 +78,9 @@ public:
     QList<quint64> registeredUids() const { return m_tags.keys(); }
     QStringList othersListKeys() const { return m_othersLists.keys(); }
     QList<const NfcTagItem2 *> othersList(const QString &key) const;
-    // Replaces the list kept under key, taking ownership of the records.
+    // Replaces the list kept under key, taking ownership of the records;
+    // forgets lists past their lifetime and, to make room for a new key, the
+    // one renewed longest ago.
     void replaceOthersList(const QString &key, const QList<NfcTagItem2 *> &records);
 
     // First-generation table.
@@ -172,6 +182,7 @@ private:
     void processHoldingList(const QByteArray &datagram, const QHostAddress &sender);
     void processWhoOwnsThisTag(const QByteArray &datagram, const QHostAddress &sender, quint16 senderPort);
     void deleteOthersList(const QString &key);
+    void endHoldTakenElsewhere(const NfcTagItem2 &local, const QHostAddress &sender, qint8 orientationId, qint64 now);
     void clearBinUid(quint8 bin, quint64 uid);
     bool writeSafely(const QString &name, const QByteArray &content);
     void insertFirstGenerationTag(NfcTagItem *item);
@@ -192,6 +203,7 @@ private:
     QHash<quint64, NfcTagItem2 *> m_tags;
     QVector<quint64> m_binUids = QVector<quint64>(BinCount, 0);
     QHash<QString, QList<NfcTagItem2 *>> m_othersLists;
+    QHash<QString, qint64> m_othersListRenewedMs;
 
     // First generation.
     QHash<quint64, NfcTagItem *> m_tagHash;

@@ -37,3 +37,12 @@ void MessageCatcher::handler(QtMsgType type, const QMessageLogContext &context, 
     if (s_current && s_current->m_previous)
         s_current->m_previous(type, context, msg);
 }
+
+bool MessageCatcher::contains(const QString &text) const
+{
+    QMutexLocker lock(&m_mutex);
+    for (const QString &line : m_messages)
+        if (line.contains(text))
+            return true;
+    return false;
+}

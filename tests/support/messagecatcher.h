@@ -19,6 +19,8 @@ public:
 
     QStringList warnings() const;
     QStringList messages() const;
+    // True when a line logged so far contains the text.
+    bool contains(const QString &text) const;
 
 private:
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &msg);

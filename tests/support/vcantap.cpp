@@ -86,6 +86,14 @@ QList<QByteArray> VcanTap::recordsWithId(quint32 id) const
     return out;
 }
 
+QList<QByteArray> VcanTap::singleFrames(quint32 senderId) const
+{
+    QList<QByteArray> frames;
+    for (const QByteArray &record : recordsWithId(senderId))
+        frames << record.mid(8, quint8(record.at(4)));
+    return frames;
+}
+
 int VcanTap::sendToAll(const QByteArray &bytes) const
 {
     int sent = 0;

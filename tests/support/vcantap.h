@@ -26,6 +26,9 @@ public:
     QList<QByteArray> datagrams;
     // Records whose identifier equals id (sender and type bits included).
     QList<QByteArray> recordsWithId(quint32 id) const;
+    // The data bytes of the single frames one sender put on the bus (type 0:
+    // the identifier is the sender id).
+    QList<QByteArray> singleFrames(quint32 senderId) const;
 
     // Sends raw bytes to every other "*.sock" in the bus directory.
     int sendToAll(const QByteArray &bytes) const;

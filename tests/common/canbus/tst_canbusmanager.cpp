@@ -2,8 +2,11 @@
 #include "canbus/canframe.h"
 #include "canbus/cansendrequest.h"
 #include "canbus/canthread.h"
+#include "canbus/multipacketmsg.h"
 #include "cantestnode.h"
+#include "memoryinuse.h"
 #include "crc/crc32.h"
+#include "platform/kivclock.h"
 #include "vcantap.h"
 
 #include <QQmlComponent>
@@ -50,7 +53,48 @@ QByteArray be32(quint32 v)
 // The frame types of the identifier, with sender id 1.
 enum : quint32 { Start = 0x41, RecStart = 0x51, Packet = 0x61, RecEnd = 0x71, End = 0x81 };
 
+// One frame as a stranger (or a display) puts it on the bus: identifier
+// (type << 4 | sender) and 8 data bytes.
+struct Frame
+{
+    quint32 identifier;
+    QByteArray data;
+};
+using Frames = QList<Frame>;
+
+Frame frame(quint32 sender, CanbusManager::kivMsgType_enum type, const QByteArray &data)
+{
+    QByteArray d = data;
+    d.resize(8);
+    return {quint32(type) << 4 | sender, d};
+}
+
+Frames transferStart(quint32 sender, int multiId, quint32 size)
+{
+    return {frame(sender, CanbusManager::KIVMSGTYPE_FILE_START, CanbusManager::fileStartData(multiId, size)),
+            frame(sender, CanbusManager::KIVMSGTYPE_FILE_RECORD_START, CanbusManager::recordStartData(0, 64)),
+            frame(sender, CanbusManager::KIVMSGTYPE_FILE_PACKET, "ABCDEFGH")};
+}
+
+// A whole transfer of a payload of at most one record.
+Frames transfer(quint32 sender, int multiId, const QByteArray &payload)
+{
+    const quint32 crc = Crc32::update(0, payload.constData(), payload.size());
+    Frames out{frame(sender, CanbusManager::KIVMSGTYPE_FILE_START, CanbusManager::fileStartData(multiId, quint32(payload.size()))),
+               frame(sender, CanbusManager::KIVMSGTYPE_FILE_RECORD_START,
+                     CanbusManager::recordStartData(0, quint16((payload.size() + 7) / 8)))};
+    for (int at = 0; at < payload.size(); at += 8)
+        out << frame(sender, CanbusManager::KIVMSGTYPE_FILE_PACKET, payload.mid(at, 8));
+    out << frame(sender, CanbusManager::KIVMSGTYPE_FILE_RECORD_END, CanbusManager::crcData(multiId, crc))
+        << frame(sender, CanbusManager::KIVMSGTYPE_FILE_END, CanbusManager::crcData(multiId, crc));
+    return out;
+}
+
+constexpr quint32 k64MiB = quint32(CanbusManager::MaxTransferSize);
+
 } // namespace
+
+Q_DECLARE_METATYPE(Frames)
 
 // The bus manager between nodes on a virtual bus: what goes on the wire,
 // what arrives, and how lost, corrupted and hostile frames are handled.
@@ -421,6 +465,85 @@ private slots:
         QCOMPARE(b.manager()->getMpm(CanbusManager::KIV_MULTI_OBJ_PROPERTY), good);
         QTest::qWait(20);
         QCOMPARE(tap.recordsWithId(2).size(), acks); // nothing acknowledged
+    }
+
+    // What a node that is no display of this cabinet, or a display gone
+    // wrong, can put on the bus, against a secondary display (it hears the
+    // primary display and the update utility only). Each row is refused and
+    // logged and costs no memory worth the name; a real transfer from the
+    // primary display still arrives afterwards.
+    void hostileTransfersAndStrangers_data()
+    {
+        QTest::addColumn<Frames>("frames");
+        QTest::addColumn<int>("singles");         // single messages handed on
+        QTest::addColumn<int>("transfers");       // complete transfers handed on
+        QTest::addColumn<qint64>("held");         // bytes the held transfers announce
+        QTest::addColumn<QStringList>("lines");   // each logged exactly once
+
+        const QByteArray cancelAll(1, char(CanbusManager::KIVMSGSINGLE_MC_CANCEL_ALL_HOLDING));
+        QTest::newRow("the primary display's cancel-all")
+            << Frames{frame(1, CanbusManager::KIVMSGTYPE_SINGLE, cancelAll)} << 1 << 0 << qint64(0) << QStringList();
+        QTest::newRow("a file from the update utility")
+            << transfer(3, CanbusManager::KIV_MULTI_FILE_TRANSFER, pattern(300)) << 0 << 1 << qint64(300)
+            << QStringList();
+        QTest::newRow("a stranger's cancel-all, twice")
+            << Frames{frame(5, CanbusManager::KIVMSGTYPE_SINGLE, cancelAll), frame(5, CanbusManager::KIVMSGTYPE_SINGLE, cancelAll)}
+            << 0 << 0 << qint64(0) << QStringList{"CAN frames of sender 5 ignored"};
+        QTest::newRow("a stranger's file")
+            << transfer(6, CanbusManager::KIV_MULTI_FILE_TRANSFER, pattern(300)) << 0 << 0 << qint64(0)
+            << QStringList{"CAN frames of sender 6 ignored"};
+
+        Frames everyId;
+        for (int id = 0; id < 256; ++id)
+            everyId << transferStart(1, id, k64MiB);
+        QTest::newRow("64 MiB announced on every id") << everyId << 0 << 0 << CanbusManager::MaxHeldTransferBytes
+                                                      << QStringList{"id 2 announces 67108864 bytes, 134217728 bytes already held"};
+        QTest::newRow("a start past what may be held")
+            << transferStart(1, 20, k64MiB) + transferStart(1, 21, k64MiB) + transferStart(1, 22, 1000) << 0 << 0
+            << CanbusManager::MaxHeldTransferBytes << QStringList{"id 22 announces 1000 bytes, 134217728 bytes already held"};
+        QTest::newRow("one id started again and again")
+            << transferStart(1, 20, k64MiB) + transferStart(1, 20, k64MiB) + transferStart(1, 20, k64MiB) << 0 << 0
+            << qint64(k64MiB) << QStringList();
+        QTest::newRow("64 MiB announced, one packet sent")
+            << transferStart(1, 20, k64MiB) + Frames{frame(1, CanbusManager::KIVMSGTYPE_FILE_END, CanbusManager::crcData(20, 0))}
+            << 0 << 0 << qint64(k64MiB)
+            << QStringList{QStringLiteral("Missing Packets not listed = %1").arg(k64MiB / 8 - 1 - MultiPacketMsg::MissingPacketsLogged)};
+    }
+
+    void hostileTransfersAndStrangers()
+    {
+        QFETCH(Frames, frames);
+        QFETCH(int, singles);
+        QFETCH(int, transfers);
+        QFETCH(qint64, held);
+        QFETCH(QStringList, lines);
+        KivClock::freezeAt(1700000000000);
+        CanTestNode a(1), b(2);
+        CanbusManager *m = b.manager();
+        m->acceptSendersOnly({1, 3});
+        QSignalSpy single(m, SIGNAL(receivedSinglePacket(QByteArray)));
+        QSignalSpy message(m, SIGNAL(receivedMpm(int,QByteArray)));
+        QSignalSpy file(m, SIGNAL(receivedFileMpm(int)));
+
+        const qint64 before = memoryInUseKiB();
+        for (const Frame &f : frames)
+            m->receiveCanFrameSlot(new CanFrame(f.identifier, reinterpret_cast<const quint8 *>(f.data.constData())));
+        QVERIFY2(memoryInUseKiB() - before < 8 * 1024, qPrintable(QString::number(memoryInUseKiB() - before)));
+        QCOMPARE(single.size(), singles);
+        QCOMPARE(message.size() + file.size(), transfers);
+        QCOMPARE(m->heldTransferBytes(), held);
+        for (const QString &line : lines)
+            QCOMPARE(g_log.filter(line).size(), 1);
+        QVERIFY(g_log.filter("Missing Packet =").size() <= MultiPacketMsg::MissingPacketsLogged);
+
+        // Once the stranger stops, its transfers stall and make way for the
+        // primary display's.
+        KivClock::advance(CanbusManager::StalledTransferMs);
+        const QByteArray payload = pattern(1300);
+        a.sendMulti(CanbusManager::KIV_MULTI_FILE_TRANSFER, payload);
+        QTRY_COMPARE_WITH_TIMEOUT(file.size(), transfers + 1, 20000);
+        QCOMPARE(m->getMpm(CanbusManager::KIV_MULTI_FILE_TRANSFER), payload);
+        KivClock::useSystemClock();
     }
 
     void recordStartChecks()

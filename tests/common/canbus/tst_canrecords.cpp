@@ -102,8 +102,8 @@ private slots:
         MultiPacketMsg m;
         m.initToSize(9);
         QCOMPARE(m.getPacketSize(), 2);
-        QCOMPARE(m.get_data(), QByteArray(9, '\0'));
-        m.setDataAt(8, "ABCDEFGH", 8); // only the first byte fits
+        QVERIFY(m.get_data().isEmpty()); // the announcement alone holds nothing
+        m.setDataAt(8, "ABCDEFGH", 8); // only the first byte fits; the gap reads zero
         QCOMPARE(m.get_data(), QByteArray("\0\0\0\0\0\0\0\0A", 9));
         m.setDataAt(9, 'Z');
         m.setDataAt(-1, 'Z');

@@ -66,6 +66,9 @@ private slots:
         QCOMPARE(ToolRunner::resolve("date"), root.filePath("/bin/date"));
         QCOMPARE(ToolRunner::run("date", {"-s", "2020-01-01"}), 0);
         QCOMPARE(root.fakeToolCalls("/bin/date"), (QStringList{"-s", "2020-01-01", "--"}));
+        QVERIFY(ToolRunner::startDetached("date", {"010100002024.00"}));
+        QTRY_COMPARE(root.fakeToolCalls("/bin/date"),
+                     (QStringList{"-s", "2020-01-01", "--", "010100002024.00", "--"}));
     }
 
     void missingToolIsNeverRunForReal()
@@ -75,6 +78,7 @@ private slots:
         QVERIFY(ToolRunner::resolve("/sbin/hwclock").isEmpty());
         QVERIFY(ToolRunner::resolve("hwclock").isEmpty());
         QCOMPARE(ToolRunner::run("/sbin/hwclock", {"-w"}), -1);
+        QVERIFY(!ToolRunner::startDetached("hwclock", {"--utc", "--systohc"}));
 
         QProcess *p = ToolRunner::start("/sbin/hwclock", {"-w"});
         QSignalSpy errors(p, &QProcess::errorOccurred);

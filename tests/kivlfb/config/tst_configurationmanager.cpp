@@ -224,6 +224,49 @@ private slots:
         QCOMPARE(reader->get_wifiPassword(), QStringLiteral("pa=ss==word="));
     }
 
+    // No text setting of either key=value file takes a line break or any
+    // other control character: each is refused with a log line and the
+    // setting keeps its value, so both files keep their lines.
+    void controlCharactersNeverReachAFile_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("line feed and a setting") << QStringLiteral("Store 12\npasswdL1=1111");
+        QTest::newRow("carriage return") << QStringLiteral("Store 12\rpasswdL1=1111");
+        QTest::newRow("zero") << QStringLiteral("Store") + QChar(0) + QStringLiteral(" 12");
+        QTest::newRow("tab") << QStringLiteral("Store\t12");
+        QTest::newRow("next line") << QStringLiteral("Store") + QChar(0x85) + QStringLiteral("passwdL1=1111");
+    }
+
+    void controlCharactersNeverReachAFile()
+    {
+        QFETCH(QString, text);
+        auto store = makeStore();
+        QList<QByteArray> keys = ConfigurationManager::configFileKeys();
+        keys << "serialNumber" << "modelNumber" << "uuidNumber" << "customerIdStr";
+        for (const QByteArray &key : qAsConst(keys)) {
+            const QVariant before = store->property(key.constData());
+            if (before.userType() != QMetaType::QString)
+                continue;
+            MessageCatcher log;
+            store->setProperty(key.constData(), text);
+            QVERIFY2(store->property(key.constData()) == before, key.constData());
+            QCOMPARE(log.warnings(), QStringList(QStringLiteral("Setting %1 refused: its text holds a line break "
+                                                                "or another control character").arg(QString::fromLatin1(key))));
+        }
+        store->saveConfigFile();
+        store->saveCabinetSerialModelNumbers();
+        QStringList configKeys;
+        for (const QByteArray &key : ConfigurationManager::configFileKeys())
+            configKeys << QString::fromLatin1(key);
+        QCOMPARE(keysOf(configFile()), configKeys);
+        QCOMPARE(keysOf(m_root->readFile("/root/serialModelNums.txt")),
+                 QStringList({"serialNumber", "modelNumber", "uuidNumber", "customerIdStr"}));
+
+        // A good text is still taken.
+        store->set_storeNumber(QStringLiteral("Store 12"));
+        QCOMPARE(store->get_storeNumber(), QStringLiteral("Store 12"));
+    }
+
     // Bad lines are logged and skipped; the good ones around them apply.
     void readingSkipsWhatItCannotApply()
     {

@@ -1,20 +1,10 @@
 #include "core/canmessagecodec.h"
 
+#include "bytelist.h"
+
 #include <QtTest>
 
 using Codec = CanMessageCodec;
-
-namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(quint8(v)));
-    return out;
-}
-
-} // namespace
 
 class TestCanMessageCodec : public QObject
 {

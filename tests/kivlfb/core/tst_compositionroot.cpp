@@ -255,6 +255,61 @@ private slots:
         QDBusConnection::disconnectFromBus("rootTestClient");
     }
 
+    // Cloud texts over the bus to a primary display: a location and a
+    // serial number the configuration files can hold are taken; one with a
+    // line break, which would add a setting to "config.txt", is refused and
+    // answered with the error reply its message family has.
+    void cloudTextsOverTheBus_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("reply");     // the reply's "event", if any
+        QTest::addColumn<QString>("detail");    // its error text
+        QTest::addColumn<QString>("storeNumber");
+        QTest::newRow("a location")
+            << R"({"event":"locationUpdate","value":"Store 12"})" << QString() << QString() << "Store 12";
+        QTest::newRow("a location with a setting after a line feed")
+            << R"({"event":"locationUpdate","timestamp":1700000000,"value":"Store 12\npasswdL1=1111"})"
+            << "commandError" << "Invalid location!" << "N.A.";
+        QTest::newRow("a serial number with a setting after a line feed")
+            << R"({"event":"command","command":"updateSerialNumber","commandValue":"SN7\ncustomerIdStr=3"})"
+            << "commandStatus" << "Unknown command value" << "N.A.";
+    }
+    void cloudTextsOverTheBus()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, reply);
+        QFETCH(QString, detail);
+        QFETCH(QString, storeNumber);
+        Display d = build(0, personality("primary"));
+        auto *config = d.cabinet->findChild<ConfigurationManager *>();
+        const QString passwd = config->get_passwdL1();
+
+        QDBusConnection client = QDBusConnection::connectToBus(m_env.busAddress(), "cloudTextClient");
+        QVERIFY(client.isConnected());
+        QSignalSpy replies(this, SIGNAL(riotEventHeard(QString)));
+        QVERIFY(client.connect(QString(), kPath, kInterface, "riotEvent", this, SIGNAL(riotEventHeard(QString))));
+        // The marker command behind the text answers once the text is dealt with.
+        for (const QString &text : {message, QStringLiteral(R"({"event":"command","command":"nothing"})")}) {
+            QDBusMessage command = QDBusMessage::createSignal(kPath, kInterface, "riotCmd");
+            command << text;
+            QVERIFY(client.send(command));
+        }
+        QTRY_COMPARE(replies.count(), reply.isEmpty() ? 1 : 2);
+        if (!reply.isEmpty()) {
+            const QJsonObject answer = QJsonDocument::fromJson(replies.at(0).at(0).toString().toUtf8()).object();
+            QCOMPARE(answer.value("event").toString(), reply);
+            QCOMPARE(answer.value(reply == "commandError" ? "errorDesc" : "commandStatusDetails").toString(), detail);
+        }
+        QCOMPARE(config->get_storeNumber(), storeNumber);
+        QCOMPARE(config->get_passwdL1(), passwd);
+        const QByteArray file = d.root->readFile("/root/config.txt");
+        QVERIFY(!file.contains("1111") && !file.contains("customerIdStr"));
+        if (reply.isEmpty())
+            QVERIFY(file.contains("\nstoreNumber=Store 12\n"));
+        client.disconnect(QString(), kPath, kInterface, "riotEvent", this, SIGNAL(riotEventHeard(QString)));
+        QDBusConnection::disconnectFromBus("cloudTextClient");
+    }
+
 signals:
     void riotEventHeard(QString json);
 };

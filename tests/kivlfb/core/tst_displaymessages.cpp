@@ -6,6 +6,7 @@
 
 #include "canbus/canbusmanager.h"
 
+#include "bytelist.h"
 #include "displayenvironment.h"
 #include "cabinetpersonality.h"
 #include "temproot.h"
@@ -63,26 +64,9 @@ struct Display {
     CanbusManager *can() const { return cabinet->findChild<CanbusManager *>(QStringLiteral("cbm")); }
 };
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(quint8(v)));
-    return out;
-}
-
-// The data bytes of the single frames one sender put on the bus.
-QList<QByteArray> singleFrames(const VcanTap &tap, quint32 senderId)
-{
-    QList<QByteArray> frames;
-    for (const QByteArray &record : tap.recordsWithId(senderId)) // type 0: identifier = sender id
-        frames << record.mid(8, quint8(record.at(4)));
-    return frames;
-}
-
 bool hasFrameStartingWith(const VcanTap &tap, quint32 senderId, const QByteArray &start)
 {
-    for (const QByteArray &data : singleFrames(tap, senderId))
+    for (const QByteArray &data : tap.singleFrames(senderId))
         if (data.startsWith(start))
             return true;
     return false;
@@ -205,7 +189,7 @@ private slots:
         // The re-statement request is the one byte 36; the secondary display
         // acts on it and does not send it back (it has no secondary display).
         primary.cabinet->reStateTraysHoldTemps();
-        QTRY_VERIFY(singleFrames(tap, 1).contains(bytes({36})));
+        QTRY_VERIFY(tap.singleFrames(1).contains(bytes({36})));
         QTest::qWait(50);
         QVERIFY(!hasFrameStartingWith(tap, 2, bytes({36})));
 
@@ -278,6 +262,49 @@ private slots:
         QCOMPARE(tray0->get_holdTime(), holdTime);
         cm->processMpm(CanbusManager::KIV_MULTI_OBJ_PROPERTY, new QByteArray("tbsc0:holdTime=600"));
         QCOMPARE(tray0->get_holdTime(), 600);
+    }
+
+    // A cancel-all on the bus is acted on only when its sender is a display
+    // of this cabinet, and is logged with its sender either way.
+    void cancelAllOnlyFromThisCabinetsDisplays_data()
+    {
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<quint32>("sender");
+        QTest::addColumn<bool>("acted");
+        QTest::newRow("primary alone, sender 2") << "alone" << 2u << false;
+        QTest::newRow("primary alone, sender 3") << "alone" << 3u << false;
+        QTest::newRow("primary with secondary, from it") << "primaryWithSecondary" << 2u << true;
+        QTest::newRow("primary with secondary, sender 7") << "primaryWithSecondary" << 7u << false;
+        QTest::newRow("secondary, from the primary") << "secondary" << 1u << true;
+        QTest::newRow("mirror, sender 4") << "mirror" << 4u << false;
+    }
+
+    void cancelAllOnlyFromThisCabinetsDisplays()
+    {
+        QFETCH(QString, role);
+        QFETCH(quint32, sender);
+        QFETCH(bool, acted);
+        const QString bus = freshBus();
+        VcanTap tap(bus);
+        Display d = build(role, bus);
+        TrayBarSc *tray = d.cabinet->findChildren<TrayBarSc *>().value(0);
+        QVERIFY(tray);
+        QSignalSpy cancelled(tray, SIGNAL(cancelHolding()));
+        QSignalSpy heard(d.can(), SIGNAL(receivedSinglePacket(QByteArray)));
+
+        LogCatcher log;
+        for (int i = 0; i < 2; ++i)
+            tap.sendFrame(sender, bytes({CanbusManager::KIVMSGSINGLE_MC_CANCEL_ALL_HOLDING}));
+        // A frame under the display's own id comes last: once it is flagged,
+        // the two before it have been dealt with.
+        tap.sendFrame(d.can()->get_canId(), bytes({CanbusManager::KIVMSGSINGLE_UPDATE_USE_MAP}));
+        QTRY_VERIFY(d.can()->get_canIdRecError());
+        QCOMPARE(heard.count(), acted ? 2 : 0);
+        QCOMPARE(cancelled.count(), acted ? 2 : 0);
+        const QString ask = QStringLiteral("Cancel all holding requested by CAN sender %1").arg(sender);
+        const QString ignored = QStringLiteral("CAN frames of sender %1 ignored").arg(sender);
+        QCOMPARE(log.lines.filter(ask).size(), acted ? 2 : 0);
+        QCOMPARE(log.lines.filter(ignored).size(), acted ? 0 : 1);
     }
 
     // Messages whose effect stays on the receiving display.

@@ -134,6 +134,8 @@ private slots:
             << QStringList({"interval 3000000", "save"});
         QTest::newRow("serial number") << command("updateSerialNumber", "\"SN77\"") << "success" << restart
                                        << QStringList();
+        QTest::newRow("serial number with a line") << command("updateSerialNumber", "\"SN77\\nmodelNumber=X\"")
+                                                   << "failure" << "Unknown command value" << QStringList();
         QTest::newRow("model number") << command("updateModelNumber", "\"TBV72KWT3E\"") << "success" << restart
                                       << QStringList();
         QTest::newRow("model number in lower case")
@@ -244,6 +246,35 @@ private slots:
         m_riot->handleReceivedRiotInfo(message);
         QCOMPARE(m_services->calls, calls);
         QCOMPARE(m_sent->count(), 0);
+    }
+
+    // A location that a line of the configuration file cannot hold never
+    // reaches the store; the cloud hears why.
+    void locationTextsThatNoLineHolds_data()
+    {
+        QTest::addColumn<QString>("value"); // as JSON text
+        QTest::newRow("line feed and a setting") << QStringLiteral("\"Store 12\\npasswdL1=1111\"");
+        QTest::newRow("carriage return") << QStringLiteral("\"Store 12\\r\"");
+        QTest::newRow("zero") << QStringLiteral("\"Store\\u000012\"");
+        QTest::newRow("escape") << QStringLiteral("\"\\u001b[2J\"");
+    }
+    void locationTextsThatNoLineHolds()
+    {
+        QFETCH(QString, value);
+        m_riot->handleReceivedRiotInfo(
+            QStringLiteral("{\"event\":\"locationUpdate\",\"timestamp\":1700000000,\"value\":%1}").arg(value));
+        QVERIFY(m_services->calls.isEmpty());
+        QCOMPARE(sent(), QStringList({
+            "{\n"
+            "    \"batch\": {\n"
+            "        \"id\": \"\"\n"
+            "    },\n"
+            "    \"command\": \"locationUpdate\",\n"
+            "    \"commandTs\": 1700000000,\n"
+            "    \"errorDesc\": \"Invalid location!\",\n"
+            "    \"event\": \"commandError\",\n"
+            "    \"timestamp\": \"1700000000\"\n"
+            "}\n"}));
     }
 
     // The screen's status texts; a timed-out certificate request keeps

@@ -1,3 +1,5 @@
+#include "alarms/haccpcontroller.h"
+#include "alarms/haccplogformat.h"
 #include "core/cabinetmanager.h"
 #include "nfc/nfcreadersimulator.h"
 #include "menus/menumanager.h"
@@ -162,6 +164,41 @@ private slots:
         QCOMPARE(reader->getHoldingRegister(4 + 4 * position), quint16(0x0C00));
         QCOMPARE(reader->getHoldingRegister(6 + 4 * position), quint16(77));
         QCOMPARE(reader->getHoldingRegister(6 + 4 * bin), quint16(0));
+    }
+
+    // Another cabinet's list shows the pan started there later: the hold
+    // ends here, the cloud hears it stop and the HACCP log closes its
+    // record (the start record goes, the whole hold is logged).
+    void panTakenByAnotherCabinetEndsTheHoldHere()
+    {
+        TrayBarSc *bar = assignedBar(2, kPatty);
+        QVERIFY(bar);
+        const quint64 pan = 0x0c0000000002;
+        m_nfc->registerTag2(new NfcTagItem2(pan, 0, 2, kNoon + 1200000, kNoon - 600000));
+        m_nfc->setUidInBin(2, pan);
+        auto *haccp = m_cabinet->findChild<HaccpController *>();
+        QVERIFY(haccp && haccp->isLogging());
+        QSignalSpy closed(haccp, &HaccpController::removeDataLog);
+        QSignalSpy logged(haccp, &HaccpController::haccpDataLog);
+        QSignalSpy stopped(m_cabinet.get(), SIGNAL(event_holdStopped(QString,QString,QString,int,QString,int)));
+        m_cabinet->startBinTimer(2, 1200, pan);
+        QTRY_COMPARE(logged.count(), 1); // the open start record
+        QCOMPARE(HaccpLogFormat::entryFromRequest(logged.first().first().toByteArray()).duration, QStringLiteral("----"));
+
+        NfcTagItem2 there(pan, 2, 6, kNoon + 1200000, kNoon);
+        m_nfc->processDatagram(PanTagCodec::encodeHoldingList("66:77:88:99:aa:bb", 1, kNoon, {&there}),
+                               QHostAddress("10.0.0.7"), NFCmanager::Port);
+        QVERIFY(!m_nfc->doWeOwnThisTag2(pan));
+        QCOMPARE(stopped.count(), 1);
+        QCOMPARE(stopped.first().at(2).toString(), QStringLiteral("c0000000002"));
+        QCOMPARE(stopped.first().at(3).toInt(), 2);
+        QCOMPARE(stopped.first().at(4).toString(), QStringLiteral("auto"));
+        QCOMPARE(stopped.first().at(5).toInt(), 1200);
+        QTRY_COMPARE(closed.count(), 1);
+        QTRY_COMPARE(logged.count(), 2);
+        const HaccpData entry = HaccpLogFormat::entryFromRequest(logged.last().first().toByteArray());
+        QCOMPARE(entry.binNumber, 2);
+        QCOMPARE(entry.duration, QStringLiteral("00:10:00")); // 1800 s hold, 1200 s left
     }
 
     // Cancelling all holding forgets every pan, saved at once.

@@ -5,6 +5,7 @@
 #include "platform/kivclock.h"
 
 #include "messagecatcher.h"
+#include "memoryinuse.h"
 #include "temproot.h"
 
 #include <QHash>
@@ -15,6 +16,10 @@
 #include <QUdpSocket>
 #include <QtEndian>
 #include <QtTest>
+
+#include <limits>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -558,27 +563,52 @@ private slots:
         QVERIFY2(log.warnings().join('\n').contains("ends after 1 of 2 records"), qPrintable(log.warnings().join('\n')));
     }
 
+    // Holding lists as other cabinets send them, well-formed or not. The
+    // local pan sits in bin 3, started 60 s ago with 299.4 s left; the list
+    // names it as started in the sender's bin 7.
     void laterActivationElsewhereStopsTheLocalTimer_data()
     {
-        QTest::addColumn<qint64>("later");
+        QTest::addColumn<qint64>("senderTime");
+        QTest::addColumn<qint64>("activation"); // the pan's, on the sender's clock
+        QTest::addColumn<qint64>("expiry");     // likewise
         QTest::addColumn<quint8>("status");
         QTest::addColumn<int>("customer");
         QTest::addColumn<bool>("stops");
-        QTest::addColumn<bool>("holdStopEvent");
-        QTest::newRow("500 ms later") << qint64(500) << quint8(0) << 0 << false << false;
-        QTest::newRow("501 ms later") << qint64(501) << quint8(0) << 0 << true << false;
-        QTest::newRow("earlier") << qint64(-5000) << quint8(0) << 0 << false << false;
-        QTest::newRow("hold over") << qint64(1000) << quint8(3) << 0 << true << true;
-        QTest::newRow("hold over, customer 3") << qint64(1000) << quint8(3) << 3 << true << false;
+        QTest::addColumn<bool>("kept");         // the list is remembered
+        QTest::addColumn<QString>("line");      // the one warning logged, if any
+
+        const qint64 local = kNoon - 60000;
+        const QString ends = QStringLiteral("NFCmanager: pan b in bin 3 taken over by cabinet 10.0.0.7.1; its hold "
+                                            "ends here with 299 s left");
+        const QString offClock = QStringLiteral("is more than a day from this cabinet's");
+        const QString outOfRange = QStringLiteral("refused: pan b carries times out of range");
+        const qint64 day = NFCmanager::MaxClockShiftMs;
+        QTest::newRow("500 ms later") << kNoon << local + 500 << local + 1800500 << quint8(0) << 0 << false << true << QString();
+        QTest::newRow("501 ms later") << kNoon << local + 501 << local + 1800501 << quint8(0) << 0 << true << true << ends;
+        QTest::newRow("earlier") << kNoon << local - 5000 << local + 1795000 << quint8(0) << 0 << false << true << QString();
+        QTest::newRow("hold over") << kNoon << local + 1000 << local + 1801000 << quint8(3) << 0 << true << true << ends;
+        QTest::newRow("hold over, customer 3") << kNoon << local + 1000 << local + 1801000 << quint8(3) << 3 << true << true << ends;
+        QTest::newRow("hold ended here before") << kNoon << local + 1000 << local + 1801000 << quint8(4) << 0 << true << true << QString();
+        QTest::newRow("sender clock a minute ahead") << kNoon + 60000 << local + 60501 << local + 1860501 << quint8(0) << 0 << true << true << ends;
+        QTest::newRow("sender clock a day behind") << kNoon - day << local - day + 501 << local - day + 1800501 << quint8(0) << 0 << true << true << ends;
+        QTest::newRow("sender clock a day and 1 ms behind") << kNoon - day - 1 << qint64(0) << qint64(0) << quint8(0) << 0 << false << false << offClock;
+        QTest::newRow("sender time 0") << qint64(0) << qint64(0) << qint64(0) << quint8(0) << 0 << false << false << offClock;
+        QTest::newRow("sender time lowest") << std::numeric_limits<qint64>::min() << local + 1000 << local + 1801000 << quint8(0) << 0 << false << false << offClock;
+        QTest::newRow("sender time highest") << std::numeric_limits<qint64>::max() << local + 1000 << local + 1801000 << quint8(0) << 0 << false << false << offClock;
+        QTest::newRow("activation highest") << kNoon << std::numeric_limits<qint64>::max() << local + 1801000 << quint8(0) << 0 << false << false << outOfRange;
+        QTest::newRow("expiry lowest") << kNoon << local + 1000 << std::numeric_limits<qint64>::min() << quint8(0) << 0 << false << false << outOfRange;
     }
 
     void laterActivationElsewhereStopsTheLocalTimer()
     {
-        QFETCH(qint64, later);
+        QFETCH(qint64, senderTime);
+        QFETCH(qint64, activation);
+        QFETCH(qint64, expiry);
         QFETCH(quint8, status);
         QFETCH(int, customer);
         QFETCH(bool, stops);
-        QFETCH(bool, holdStopEvent);
+        QFETCH(bool, kept);
+        QFETCH(QString, line);
         TempRoot root;
         FakeCabinet cabinet;
         cabinet.customer = customer;
@@ -588,14 +618,65 @@ private slots:
         nfc.registerTag2(local);
         nfc.setUidInBin(3, 11);
         QSignalSpy stopped(&nfc, &NFCmanager::stopBinTimer);
+        QSignalSpy handedOver(&nfc, &NFCmanager::event_transferFrom);
+        QSignalSpy heard(&nfc, &NFCmanager::notifyHoldListUpdateReceived);
 
-        std::unique_ptr<NfcTagItem2> there(record(11, 7, kNoon - 60000 + later));
-        nfc.processDatagram(PanTagCodec::encodeHoldingList("peer", 1, kNoon, {there.get()}), QHostAddress("10.0.0.7"), 55555);
+        NfcTagItem2 there(11, 0, 0, expiry, activation);
+        there.setPosition(7);
+        MessageCatcher log;
+        nfc.processDatagram(PanTagCodec::encodeHoldingList("peer", 1, senderTime, {&there}), QHostAddress("10.0.0.7"), 55555);
+        QCOMPARE(log.warnings().size(), line.isEmpty() ? 0 : 1);
+        if (!line.isEmpty())
+            QVERIFY2(log.warnings().first().contains(line), qPrintable(log.warnings().first()));
+        QCOMPARE(nfc.othersListKeys().contains("10.0.0.7.1"), kept);
+        QCOMPARE(heard.count(), kept ? 1 : 0);
         QCOMPARE(stoppedBins(stopped), stops ? QList<int>{3} : QList<int>{});
         QCOMPARE(nfc.doWeOwnThisTag2(11), !stops);
         QCOMPARE(cabinet.haccpTransfers, stops ? QList<int>{3} : QList<int>{});
+
+        // A hold that was still running here ends as a hand-over does: the
+        // transfer event (which closes its HACCP record) and the hold-stopped
+        // event, both with the seconds it had left.
+        const bool ended = stops && status < 4;
         const QList<QVariantList> expectedEvents{{3, quint64(11), "auto", 299}};
-        QCOMPARE(cabinet.stopEvents, holdStopEvent ? expectedEvents : QList<QVariantList>());
+        QCOMPARE(cabinet.stopEvents, ended ? expectedEvents : QList<QVariantList>());
+        QCOMPARE(handedOver.count(), ended ? 1 : 0);
+        if (ended)
+            QCOMPARE(handedOver.first().mid(2),
+                     (QList<QVariant>{"b", 3, "auto", 299, "10.0.0.7", "1"}));
+    }
+
+    // Thousands of senders, as one stranger can play them: the newest
+    // MaxOtherCabinets lists are kept, and memory stays where it was. A
+    // list not renewed for a day is forgotten.
+    void floodOfSendersKeepsTheNewest()
+    {
+        FakeCabinet cabinet;
+        NFCmanager nfc(&cabinet);
+        std::vector<std::unique_ptr<NfcTagItem2>> pans;
+        QList<const NfcTagItem2 *> records;
+        for (int i = 0; i < 32; ++i) {
+            pans.emplace_back(record(quint64(1000 + i), i % 10, kNoon));
+            records.append(pans.back().get());
+        }
+        const qint64 before = memoryInUseKiB();
+        const int senders = 20000;
+        for (int n = 1; n <= senders; ++n) {
+            nfc.processDatagram(PanTagCodec::encodeHoldingList(QStringLiteral("mac%1").arg(n), 1, kNoon, records),
+                                QHostAddress(quint32(0x0A000000 + n)), 55555);
+            if (n % 1000 == 0)
+                KivClock::advance(1); // a later list is a newer one
+        }
+        QVERIFY2(memoryInUseKiB() - before < 8 * 1024, qPrintable(QString::number(memoryInUseKiB() - before)));
+        const QStringList keys = nfc.othersListKeys();
+        QCOMPARE(keys.size(), NFCmanager::MaxOtherCabinets);
+        QVERIFY(keys.contains(QHostAddress(quint32(0x0A000000 + senders)).toString() + ".1"));
+        QCOMPARE(nfc.othersList(keys.first()).size(), 32);
+
+        KivClock::advance(NFCmanager::OthersListLifetimeMs);
+        nfc.processDatagram(PanTagCodec::encodeHoldingList("late", 1, KivClock::msecsSinceEpoch(), {}),
+                            QHostAddress("10.9.9.9"), 55555);
+        QCOMPARE(nfc.othersListKeys(), QStringList{"10.9.9.9.1"});
     }
 
     // ---- on the network ----
@@ -659,6 +740,9 @@ private slots:
         QCOMPARE(heardByA.first().first().toString(), cabinetB.mac);
         QVERIFY(!a.doWeOwnThisTag2(tagOf(kPatty, 77)));
         QCOMPARE(cabinetA.haccpTransfers, QList<int>{2});
+        // A's hold ended with the 1200 s it had left, and says so.
+        QCOMPARE(cabinetA.stopEvents, (QList<QVariantList>{{2, tagOf(kPatty, 77), "auto", 1200}}));
+        QVERIFY(log.warnings().join('\n').contains("taken over by cabinet 127.0.0.1.9"));
         QVERIFY(b.doWeOwnThisTag2(tagOf(kPatty, 77)));
         // A never heard itself.
         QCOMPARE(heardByA.count(), 1);

@@ -5,6 +5,7 @@
 
 #include "machinestates.h"
 #include "messagecatcher.h"
+#include "filetree.h"
 #include "privatebus.h"
 #include "ptypair.h"
 #include "temproot.h"
@@ -23,6 +24,7 @@
 #include <unistd.h>
 
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -175,12 +177,13 @@ private slots:
 
     // An empty package with auto-install: every part has nothing to do, the
     // parallel state is left at its first check, the data parts pass
-    // straight through, and a shorter result replaces a longer old one.
+    // straight through, and a shorter result replaces a longer old one. A
+    // run that found no update installed nothing: it ends failed.
     void emptyPackageRunsToDone()
     {
         TempRoot root;
         QVERIFY(root.writeFile("/root/updates/firmwareUpdateResult.txt",
-                               "updateResult=failed\nresultDetail=update is failed\n"
+                               "updateResult=successful\nresultDetail=update complete successfully\n"
                                "and an older tail that must not survive\n"));
         QTemporaryDir package;
         const QString previous = QDir::currentPath();
@@ -213,8 +216,83 @@ private slots:
         QVERIFY(updater.get_uiPartDone() && updater.get_configPartDone()
                 && updater.get_splashScreenDone() && updater.get_sibPartDone());
         QCOMPARE(updater.get_updaterDialogMsg(),
-                 QStringLiteral("<b>Firmware Update In Progress</b><br><b>Do Not Turn Equipment Off</b><br>"));
-        QCOMPARE(root.readFile("/root/updates/firmwareUpdateResult.txt"), kSuccessful);
+                 QStringLiteral("<b>Firmware Update In Progress</b><br><b>Do Not Turn Equipment Off</b><br>"
+                                "No update found"));
+        QVERIFY(updater.get_updateFailed());
+        QCOMPARE(root.readFile("/root/updates/firmwareUpdateResult.txt"), kFailed);
+    }
+
+    // Packages as a stranger can make them, beside a good one, run through
+    // with auto-install: only regular files inside the package are
+    // installed, with the modes of a normal install; links and special
+    // files are skipped with a log line and fail the update, and nothing
+    // waits on them.
+    void hostilePackages_data()
+    {
+        QTest::addColumn<QString>("entry");     // what "sounds/" holds
+        QTest::addColumn<bool>("installed");    // "a.wav" arrived
+        QTest::addColumn<QString>("line");      // the warning logged
+        QTest::newRow("a regular file") << "file" << true << QString();
+        QTest::newRow("a world-writable file") << "writable" << true << QString();
+        QTest::newRow("a link to a file outside") << "link" << false << "not a regular file";
+        QTest::newRow("a link to a device") << "device" << false << "not a regular file";
+        QTest::newRow("a FIFO") << "fifo" << false << "not a regular file";
+        QTest::newRow("a folder") << "folder" << false << "not a regular file";
+        QTest::newRow("the part folder a link to outside") << "folderLink" << false << "is not a folder of the package";
+    }
+
+    void hostilePackages()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, installed);
+        QFETCH(QString, line);
+        TempRoot root;
+        QVERIFY(QDir().mkpath(root.filePath("/home/user")));
+        QVERIFY(QDir().mkpath(root.filePath("/root/updates")));
+        QTemporaryDir package, outside;
+        QVERIFY(writeFileTree(outside.path(), {"a.wav"}));
+        const QString sounds = package.filePath("sounds");
+        const QString wav = sounds + "/a.wav";
+        if (entry == "folderLink") {
+            QVERIFY(QFile::link(outside.path(), sounds));
+        } else {
+            QVERIFY(QDir().mkpath(sounds));
+            if (entry == "file" || entry == "writable")
+                QVERIFY(writeFileTree(package.path(), {"sounds/a.wav"}));
+            if (entry == "writable")
+                QVERIFY(QFile::setPermissions(wav, QFileDevice::Permissions(0x7777)));
+            if (entry == "link")
+                QVERIFY(QFile::link(outside.filePath("a.wav"), wav));
+            if (entry == "device")
+                QVERIFY(QFile::link("/dev/zero", wav));
+            if (entry == "fifo")
+                QCOMPARE(::mkfifo(QFile::encodeName(wav).constData(), 0666), 0);
+            if (entry == "folder")
+                QVERIFY(QDir().mkpath(wav));
+        }
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(package.path()));
+        Updater updater(nullptr, nullptr, -1);
+        updater.set_autoInstall(true);
+        QSignalSpy done(&updater, &Updater::updatesDone);
+        MessageCatcher log;
+        updater.start();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
+        QVERIFY(QDir::setCurrent(previous));
+
+        QVERIFY(updater.get_soundsUpdateAvailable());
+        const QString target = root.filePath("/home/user/sounds/a.wav");
+        QCOMPARE(QFileInfo(target).isFile() && !QFileInfo(target).isSymLink(), installed);
+        if (installed) {
+            QCOMPARE(root.readFile("/home/user/sounds/a.wav"), QByteArray("sounds/a.wav"));
+            QCOMPARE(QFile::permissions(target) & 0x0FFF, QFileDevice::Permissions(0x0644));
+        }
+        QCOMPARE(updater.get_updateFailed(), !installed);
+        QCOMPARE(root.readFile("/root/updates/firmwareUpdateResult.txt"), installed ? kSuccessful : kFailed);
+        const QStringList warnings = log.warnings().filter("Update:");
+        QCOMPARE(warnings.size(), line.isEmpty() ? 0 : 1);
+        if (!line.isEmpty())
+            QVERIFY2(warnings.first().contains(line), qPrintable(warnings.first()));
     }
 
     // Without auto-install and without the user, the update never begins;

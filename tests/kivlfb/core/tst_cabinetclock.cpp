@@ -1,0 +1,248 @@
+#include "core/cabinetmanager.h"
+#include "core/clockfilecodec.h"
+#include "core/kivmetatypes.h"
+#include "core/traybarsc.h"
+#include "core/zonemanager.h"
+
+#include "config/configurationmanager.h"
+#include "menus/daypartmanager.h"
+#include "platform/kivclock.h"
+
+#include "bytelist.h"
+#include "cabinetpersonality.h"
+#include "displayenvironment.h"
+#include "kitchenmenu.h"
+#include "machinestates.h"
+#include "messagecatcher.h"
+#include "temproot.h"
+#include "vcantap.h"
+
+#include <QNetworkDatagram>
+#include <QSignalSpy>
+#include <QUdpSocket>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const qint64 kNoon = 1704110400000; // 2024-01-01 12:00:00 UTC
+const qint64 kHour = 3600000;
+
+QByteArray ntpPacket(quint32 transmitSeconds, int size = ClockFileCodec::NtpPacketSize)
+{
+    QByteArray reply(40, '\0');
+    reply[0] = char(0x24); // version 4, server
+    for (int shift = 24; shift >= 0; shift -= 8)
+        reply.append(char(quint8(transmitSeconds >> shift)));
+    reply.append(QByteArray(4, '\0'));
+    return reply.left(size);
+}
+
+// A time server on loopback that answers every request with the reply set.
+class NtpResponder : public QObject
+{
+public:
+    NtpResponder()
+    {
+        m_socket.bind(QHostAddress(QHostAddress::LocalHost), 0);
+        connect(&m_socket, &QUdpSocket::readyRead, this, [this] {
+            while (m_socket.hasPendingDatagrams()) {
+                const QNetworkDatagram request = m_socket.receiveDatagram();
+                requests << request.data();
+                m_socket.writeDatagram(reply, request.senderAddress(), quint16(request.senderPort()));
+            }
+        });
+    }
+    quint16 port() const { return m_socket.localPort(); }
+
+    QByteArray reply;
+    QList<QByteArray> requests;
+
+private:
+    QUdpSocket m_socket;
+};
+
+} // namespace
+
+// Setting the system clock: from a time server, from the primary display's
+// date-time message and from the date screen; the date and hwclock tools
+// are fakes in the test's root that log their arguments.
+class TestCabinetClock : public QObject
+{
+    Q_OBJECT
+
+    DisplayEnvironment m_env;
+
+    struct Display {
+        std::unique_ptr<TempRoot> root;
+        std::unique_ptr<CabinetManager> cabinet;
+        ConfigurationManager *config() const { return cabinet->findChild<ConfigurationManager *>("configManager"); }
+    };
+
+    Display build(const QByteArray &personality, const QString &busDir)
+    {
+        Display d;
+        d.root = std::make_unique<TempRoot>();
+        d.root->writeFile("/root/cabinet.hcc", personality);
+        d.root->writeFile("/root/menu.json", KitchenMenu::menu());
+        d.root->addFakeTool("/bin/date");
+        d.root->addFakeTool("/sbin/hwclock");
+        qputenv("KIV_VCAN_DIR", busDir.toLocal8Bit());
+        d.cabinet = std::make_unique<CabinetManager>(0, 0, nullptr);
+        return d;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        KivMetaTypes::registerAll();
+        QVERIFY(m_env.start());
+    }
+    void cleanup() { KivClock::useSystemClock(); }
+
+    // The primary display asks a time server, sets its clock (the hardware
+    // clock after the system clock) and passes the time on to its
+    // secondary display. A reply that is too short or carries no time sets
+    // nothing; the next request can still succeed.
+    void timeServerSetsTheClock()
+    {
+        const QString bus = m_env.newCanBus();
+        VcanTap tap(bus);
+        QVERIFY(tap.isOpen());
+        Display d = build(cabinetPersonality("primaryWithSecondary"), bus);
+        CabinetManager *cm = d.cabinet.get();
+        QVERIFY(cm->get_iAmMaster() && cm->get_hasSecondaryDisplay());
+        d.config()->setProperty("timeFormatAMPM", true);
+        d.config()->setProperty("dstEnabled", true);
+
+        NtpResponder server;
+        cm->setNtpServer(QStringLiteral("127.0.0.1"), server.port());
+        QSignalSpy updated(cm, SIGNAL(dateTimeUpdated()));
+        QSignalSpy changed(cm, SIGNAL(userChangedDateTime(qlonglong)));
+
+        for (const QByteArray &useless : {ntpPacket(3913056000u, 47), ntpPacket(0)}) {
+            MessageCatcher log;
+            server.reply = useless;
+            const int asked = server.requests.size();
+            cm->ntpServerTimeRequest();
+            QTRY_COMPARE(server.requests.size(), asked + 1);
+            QTRY_VERIFY(log.contains(useless.size() < 48 ? "NTP read data length is not complete. Length = 47"
+                                                         : "NTP reply carries no time"));
+            QCOMPARE(server.requests.last(), ClockFileCodec::ntpRequest());
+        }
+        QTest::qWait(200);
+        QCOMPARE(updated.count(), 0);
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(d.root->fakeToolCalls("/bin/date").isEmpty());
+
+        server.reply = ntpPacket(3913056000u); // 2024-01-01 00:00:00 UTC
+        cm->ntpServerTimeRequest();
+        QTRY_COMPARE(updated.count(), 1);
+        QTRY_COMPARE(d.root->fakeToolCalls("/bin/date"), (QStringList{"010100002024.00", "--"}));
+        QTRY_COMPARE(d.root->fakeToolCalls("/sbin/hwclock"), (QStringList{"--utc", "--systohc", "--"}));
+        QCOMPARE(changed.count(), 1);
+        const qint64 offset = changed.first().first().toLongLong();
+        const qint64 expected = QDateTime(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC).toMSecsSinceEpoch()
+            - KivClock::msecsSinceEpoch();
+        QVERIFY2(qAbs(offset - expected) < 10000, qPrintable(QString::number(offset)));
+        // Year 2024 big-endian, 1 January, hour 0 with the 12-hour and
+        // daylight-saving flags of the configuration.
+        QTRY_VERIFY(tap.singleFrames(1).contains(bytes({15, 0x07, 0xE8, 1, 1, 0xC0, 0, 0})));
+    }
+
+    // A display that receives the primary display's date and time passes
+    // the fields unchanged to the date command and takes over the flags; a
+    // message without a valid date sets nothing.
+    void dateTimeMessageSetsTheClock()
+    {
+        Display d = build(cabinetPersonality("secondary"), m_env.newCanBus());
+        CabinetManager *cm = d.cabinet.get();
+        QSignalSpy ampm(cm, SIGNAL(timeFormatAMPM(bool)));
+        QSignalSpy dst(cm, SIGNAL(dstEnabled(bool)));
+        QSignalSpy updated(cm, SIGNAL(dateTimeUpdated()));
+
+        cm->processSinglePacket(new QByteArray(bytes({15, 0x07, 0xE8, 13, 5, 9, 30, 15}))); // month 13
+        cm->processSinglePacket(new QByteArray(bytes({15, 0x07, 0xE8, 3, 5, 9, 30})));      // one byte short
+        QCOMPARE(updated.count(), 0);
+
+        cm->processSinglePacket(new QByteArray(bytes({15, 0x07, 0xE8, 3, 5, 0xC9, 30, 15})));
+        QCOMPARE(ampm, (QList<QVariantList>{{true}}));
+        QCOMPARE(dst, (QList<QVariantList>{{true}}));
+        QCOMPARE(updated.count(), 1);
+        QTRY_COMPARE(d.root->fakeToolCalls("/bin/date"), (QStringList{"030509302024.15", "--"}));
+        QTRY_COMPARE(d.root->fakeToolCalls("/sbin/hwclock"), (QStringList{"--utc", "--systohc", "--"}));
+        QTRY_COMPARE(d.config()->property("dstEnabled").toBool(), true);
+    }
+
+    // The date screen enters local time; the clock is set in UTC.
+    void dateScreenSetsTheClockInUtc()
+    {
+        Display d = build(cabinetPersonality("alone"), m_env.newCanBus());
+        CabinetManager *cm = d.cabinet.get();
+        d.config()->setProperty("dstEnabled", true);
+        QSignalSpy ampm(cm, SIGNAL(timeFormatAMPM(bool)));
+        QSignalSpy changed(cm, SIGNAL(userChangedDateTime(qlonglong)));
+
+        const QDateTime local = QDateTime(QDate(2024, 7, 15), QTime(14, 30), Qt::UTC);
+        cm->setSysTimeFromString(QStringLiteral("PM 02:30:00"), QStringLiteral("AP hh:mm:ss"),
+                                 QStringLiteral("15072024"), QStringLiteral("ddMMyyyy"));
+        QCOMPARE(ampm, (QList<QVariantList>{{true}}));
+        QCOMPARE(changed.count(), 1);
+        // The configured zone of the fixture at its 1970 offset, less the
+        // daylight-saving hour.
+        const QTimeZone zone(d.config()->getCurrentTimeZoneId().toLatin1());
+        const QDateTime expected = local.addSecs(-qint64(zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(0, Qt::UTC))) - 3600);
+        QTRY_COMPARE(d.root->fakeToolCalls("/bin/date"),
+                     (QStringList{ClockFileCodec::dateCommandArgument(expected), "--"}));
+
+        // A time that does not parse does not reach the tools.
+        cm->setSysTimeFromString(QStringLiteral("25:61:00"), QStringLiteral("hh:mm:ss"),
+                                 QStringLiteral("15072024"), QStringLiteral("ddMMyyyy"));
+        QCOMPARE(ampm.count(), 2);
+        QCOMPARE(changed.count(), 1);
+        QTest::qWait(200);
+        QCOMPARE(d.root->fakeToolCalls("/bin/date").size(), 2);
+    }
+
+    // A running hold keeps the time it had left when the clock is set: the
+    // jump is not time held.
+    void holdKeepsItsTimeWhenTheClockIsSet_data()
+    {
+        QTest::addColumn<qint64>("jump");
+        QTest::newRow("an hour forward") << kHour;
+        QTest::newRow("an hour back") << -kHour;
+    }
+
+    void holdKeepsItsTimeWhenTheClockIsSet()
+    {
+        QFETCH(qint64, jump);
+        KivClock::freezeAt(kNoon);
+        Display d = build(cabinetPersonality("alone"), m_env.newCanBus());
+        CabinetManager *cm = d.cabinet.get();
+        QTRY_VERIFY_WITH_TIMEOUT(cm->get_holdRestoreReady(), 10000);
+
+        const int bin = 2;
+        cm->findChild<DayPartManager *>("daypartManager")->setProdIdOnBin(0, bin, KitchenMenu::kPatty);
+        TrayBarSc *bar = cm->getTrayPtr(uchar(bin));
+        auto *zone = cm->findChild<ZoneManager *>(QStringLiteral("zone%1").arg(bin / cm->get_traysPerZone()));
+        QVERIFY(bar && zone);
+        zone->set_currentDayPart(zone->get_nextDayPart());
+        emit bar->assign();
+        QTRY_VERIFY(activeStateNames(*bar).contains(QStringLiteral("preheating")));
+        cm->startBinTimer(uchar(bin), 600, 0);
+        QCOMPARE(bar->get_remainingTime(), 600);
+
+        // The date command moves the system clock; the test moves the
+        // project clock as it would.
+        cm->setSystemDateTime(KivClock::nowUtc().addMSecs(jump));
+        KivClock::advance(jump);
+        QSignalSpy ticked(bar, SIGNAL(remainingTimeChanged(int)));
+        QVERIFY(ticked.wait(3000));
+        QVERIFY2(bar->get_remainingTime() >= 598, qPrintable(QString::number(bar->get_remainingTime())));
+        QVERIFY(!activeStateNames(*bar).contains(QStringLiteral("discard")));
+    }
+};
+
+QTEST_MAIN(TestCabinetClock)
+#include "tst_cabinetclock.moc"
