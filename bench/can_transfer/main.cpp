@@ -56,15 +56,18 @@ Run runOnce(const QByteArray &payload)
 {
     Node a(1), b(2);
     Run run;
-    for (CanbusManager *m : {&a.cbm, &b.cbm}) {
-        // Direct: the array is still alive while the signal is delivered here.
-        QObject::connect(m, qOverload<quint32, QByteArray *>(&CanbusManager::sendCanPacket), m,
-                         [&run](quint32, QByteArray *data) {
-                             ++run.frames;
-                             run.bits += frameBits(data->size());
-                             run.stuffBits += worstStuffBits(data->size());
-                         },
-                         Qt::DirectConnection);
+    for (Node *n : {&a, &b}) {
+        // The thread takes each array and frees it, so the count goes
+        // first: take the thread off the signal and put it back behind.
+        const auto frameOut = qOverload<quint32, QByteArray *>(&CanbusManager::sendCanPacket);
+        QObject::disconnect(&n->cbm, frameOut, &n->thread, nullptr);
+        QObject::connect(&n->cbm, frameOut, &n->cbm, [&run](quint32, QByteArray *data) {
+            ++run.frames;
+            run.bits += frameBits(data->size());
+            run.stuffBits += worstStuffBits(data->size());
+        });
+        QObject::connect(&n->cbm, frameOut, &n->thread,
+                         qOverload<uint, QByteArray *>(&CanThread::sendAMsg));
     }
     QElapsedTimer timer;
     QObject::connect(&b.cbm, &CanbusManager::receivedFileMpm, [&](int id) {

@@ -20,9 +20,13 @@ public:
     // Writes one 16-byte record; returns the write's result (16 on success,
     // -1 on failure).
     virtual qint64 writeRecord(const QByteArray &record) = 0;
-    // Reads the next 16-byte record into record; returns 16, or 0 / -1 when
-    // nothing more is waiting.
-    virtual qint64 readRecord(QByteArray *record) = 0;
+
+    // Reads the records waiting on the descriptor, at most maxRecords, into
+    // buffer (room for maxRecords records of 16 bytes, stored back to back)
+    // and returns how many it stored. Fewer than maxRecords means nothing
+    // more is waiting. Datagrams that are not exactly one record are
+    // skipped. One system call fetches a whole batch, on either back-end.
+    int readRecords(char *buffer, int maxRecords);
 
     virtual QString kind() const = 0;
 };

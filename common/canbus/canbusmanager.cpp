@@ -69,10 +69,14 @@ CanbusManager::CanbusManager(CanThread *canThread, int nodeId, QObject *parent)
                 &CanbusManager::processCanMsg);
         return;
     }
+    // Direct both ways: the thread already batches frames through the event
+    // loop (a write queue flushed on the next pass, a receive queue handed
+    // over once per read), so another hop per frame would only cost a
+    // wake-up each.
     connect(this, SIGNAL(sendCanPacket(quint32,QByteArray*)), m_canThread,
-            SLOT(sendAMsg(quint32,QByteArray*)), Qt::QueuedConnection);
+            SLOT(sendAMsg(quint32,QByteArray*)), Qt::DirectConnection);
     connect(m_canThread, SIGNAL(dequeuedCanFrame(CanFrame*)), this,
-            SLOT(receiveCanFrameSlot(CanFrame*)), Qt::QueuedConnection);
+            SLOT(receiveCanFrameSlot(CanFrame*)), Qt::DirectConnection);
     connect(&secondsTimer, SIGNAL(timeout()), this, SLOT(incSecsSinceLastPktRcvd()));
 }
 

@@ -14,12 +14,17 @@ CanThread::CanThread(QObject *parent, CanFrameForm form)
         connect(m_socket, &QSocketCAN::msgData, this, &CanThread::enqueueMsg);
         connect(this, &CanThread::packetEnqueued, this, &CanThread::getAmsg, Qt::QueuedConnection);
     } else {
+        // The frames of one read land in the queue straight away; the queue
+        // is handed over from the next pass of the event loop, whole.
         connect(m_socket, SIGNAL(rcvdCanFrame(CanFrame*)), this, SLOT(enqueueFrame(CanFrame*)),
-                Qt::QueuedConnection);
+                Qt::DirectConnection);
         connect(this, SIGNAL(frameEnqueued()), this, SLOT(getAframe()), Qt::QueuedConnection);
     }
+    // The socket reports writes from the event loop (or from a direct
+    // sendMsg), never from inside the bus manager's machine, so the relay
+    // needs no hop of its own.
     connect(m_socket, SIGNAL(readyWrite(int)), this, SIGNAL(readyWrite(int)),
-            Qt::QueuedConnection);
+            Qt::DirectConnection);
     connect(m_socket, SIGNAL(canSend2Dbus(quint32,QByteArray)), this,
             SIGNAL(canSend2Dbus(quint32,QByteArray)), Qt::QueuedConnection);
 }
@@ -33,20 +38,23 @@ CanThread::~CanThread()
 
 void CanThread::enqueueFrame(CanFrame *frame)
 {
+    const bool wasEmpty = m_queue.isEmpty();
     m_queue.append(frame);
-    emit frameEnqueued();
+    if (wasEmpty)
+        emit frameEnqueued();
 }
 
+// Taken one at a time from the front, so that a handler that runs the event
+// loop and lets more frames in keeps the order.
 void CanThread::getAframe()
 {
-    if (m_queue.isEmpty())
-        return;
-    emit dequeuedCanFrame(m_queue.takeFirst());
+    while (!m_queue.isEmpty())
+        emit dequeuedCanFrame(m_queue.takeFirst());
 }
 
 int CanThread::sendAMsg(uint id, QByteArray *data)
 {
-    return m_socket->sendMsg(id, data);
+    return m_socket->queueMsg(id, data);
 }
 
 void CanThread::enqueueMsg(QByteArray msg)

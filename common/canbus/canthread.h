@@ -11,8 +11,13 @@ class QSocketCAN;
 // Owner of the display's CAN socket and of the queue of received frames.
 // It derives from QThread for its place in the object model only: run() is
 // empty and the thread is never started, so everything here runs on the
-// thread that created it. The queued hops hand one frame per event-loop
-// pass to the bus manager, in arrival order.
+// thread that created it.
+//
+// Frames travel in batches, as the socket reads and writes them: the frames
+// of one read are queued at once and handed to the bus manager on the next
+// pass of the event loop, all of them, in arrival order (one queued hop per
+// batch); frames to send are queued in the socket and written together on
+// the next pass (sendAMsg), each reported by one readyWrite.
 //
 // The frame form is fixed at construction: CanFrame objects (enqueueFrame,
 // dequeuedCanFrame, sendAMsg by pointer) for the controller, or the 12-byte
@@ -33,8 +38,14 @@ public:
     CanFrameForm frameForm() const { return m_frameForm; }
 
 public slots:
+    // Queues a received frame; the first frame of a batch raises
+    // frameEnqueued(), which reaches getAframe() through the event loop.
     void enqueueFrame(CanFrame *frame);
+    // Hands every queued frame over (dequeuedCanFrame), oldest first.
     void getAframe();
+    // Queues one frame to write (QSocketCAN::queueMsg): 0 when the payload
+    // is null or longer than 8 bytes, -1 when the socket never opened, else
+    // 16. Its readyWrite follows the write.
     int sendAMsg(uint id, QByteArray *data);
     void enqueueMsg(QByteArray msg);
     void getAmsg();

@@ -66,12 +66,3 @@ qint64 SocketCanBackend::writeRecord(const QByteArray &record)
     errno = 0;
     return ::write(m_fd, record.constData(), size_t(record.size()));
 }
-
-qint64 SocketCanBackend::readRecord(QByteArray *record)
-{
-    char buffer[CanFrame::RecordSize];
-    const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
-    if (n == CanFrame::RecordSize)
-        *record = QByteArray(buffer, CanFrame::RecordSize);
-    return n;
-}

@@ -14,7 +14,6 @@ public:
     void close() override;
     int descriptor() const override { return m_fd; }
     qint64 writeRecord(const QByteArray &record) override;
-    qint64 readRecord(QByteArray *record) override;
     QString kind() const override { return QStringLiteral("socketcan"); }
     // The interface index the last open looked up (0 when the name is
     // unknown or no open got that far).

@@ -2,12 +2,12 @@
 
 #include "canframe.h"
 #include "platform/kivroot.h"
+#include "vcandirectorywatch.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSet>
 
 #include <atomic>
 #include <cerrno>
@@ -37,7 +37,25 @@ bool isSocketName(const char *name)
     return len > 5 && std::strcmp(name + len - 5, ".sock") == 0;
 }
 
+int connectPeer(const QByteArray &path)
+{
+    sockaddr_un addr;
+    if (!fillAddress(path, &addr))
+        return -1;
+    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return -1;
+    if (::connect(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) < 0) {
+        // A socket file left behind by a node that is gone.
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 } // namespace
+
+VirtualCanBackend::VirtualCanBackend() = default;
 
 VirtualCanBackend::~VirtualCanBackend()
 {
@@ -76,10 +94,14 @@ int VirtualCanBackend::open(const QString &interfaceName)
         ::close(fd);
         return -2;
     }
+    // Watching starts before this node is on the bus, so that no node that
+    // joins from then on can be missed.
+    m_watch.reset(new VcanDirectoryWatch(m_dir));
     ::unlink(path.constData());
     if (::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) < 0) {
         qWarning() << "vcan: cannot bind" << m_path << ":" << std::strerror(errno);
         ::close(fd);
+        m_watch.reset();
         return -2;
     }
     m_fd = fd;
@@ -89,6 +111,7 @@ int VirtualCanBackend::open(const QString &interfaceName)
 void VirtualCanBackend::close()
 {
     closePeers();
+    m_watch.reset();
     if (m_fd >= 0) {
         ::close(m_fd);
         ::unlink(QFile::encodeName(m_path).constData());
@@ -98,42 +121,54 @@ void VirtualCanBackend::close()
 
 void VirtualCanBackend::closePeers()
 {
-    for (int fd : qAsConst(m_peers))
-        ::close(fd);
+    for (const Peer &peer : m_peers) {
+        if (peer.fd >= 0)
+            ::close(peer.fd);
+    }
     m_peers.clear();
 }
 
-int VirtualCanBackend::connectPeer(const QByteArray &path)
+// The peers now in the directory. Connections to peers still there are
+// kept; a peer marked gone is tried again, as a new node may have taken its
+// name.
+bool VirtualCanBackend::readPeers()
 {
-    sockaddr_un addr;
-    if (!fillAddress(path, &addr))
-        return -1;
-    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return -1;
-    if (::connect(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) < 0) {
-        // A socket file left behind by a node that is gone.
-        ::close(fd);
-        return -1;
+    const QByteArray dirPath = QFile::encodeName(m_dir);
+    DIR *dir = ::opendir(dirPath.constData());
+    if (!dir)
+        return false;
+    std::vector<Peer> present;
+    while (dirent *entry = ::readdir(dir)) {
+        if (!isSocketName(entry->d_name) || qstrcmp(m_ownName.constData(), entry->d_name) == 0)
+            continue;
+        Peer peer;
+        peer.path = dirPath + '/' + QByteArray(entry->d_name);
+        for (Peer &known : m_peers) {
+            if (known.path == peer.path) {
+                std::swap(peer.fd, known.fd);
+                break;
+            }
+        }
+        present.push_back(std::move(peer));
     }
-    return fd;
+    ::closedir(dir);
+    closePeers();
+    m_peers = std::move(present);
+    return true;
 }
 
-VirtualCanBackend::SendResult VirtualCanBackend::sendToPeer(const QByteArray &path,
-                                                            const QByteArray &record)
+VirtualCanBackend::SendResult VirtualCanBackend::sendToPeer(Peer &peer, const QByteArray &record)
 {
     bool reconnected = false;
     QElapsedTimer waited;
     waited.start();
     for (;;) {
-        int fd = m_peers.value(path, -1);
-        if (fd < 0) {
-            fd = connectPeer(path);
-            if (fd < 0)
+        if (peer.fd < 0) {
+            peer.fd = connectPeer(peer.path);
+            if (peer.fd < 0)
                 return SendResult::Gone;
-            m_peers.insert(path, fd);
         }
-        const ssize_t n = ::send(fd, record.constData(), size_t(record.size()), MSG_NOSIGNAL);
+        const ssize_t n = ::send(peer.fd, record.constData(), size_t(record.size()), MSG_NOSIGNAL);
         if (n == record.size())
             return SendResult::Sent;
         if (n < 0 && errno == EINTR)
@@ -142,13 +177,13 @@ VirtualCanBackend::SendResult VirtualCanBackend::sendToPeer(const QByteArray &pa
             const qint64 left = PeerWaitMs - waited.elapsed();
             if (left <= 0)
                 return SendResult::Lost;
-            pollfd p{fd, POLLOUT, 0};
+            pollfd p{peer.fd, POLLOUT, 0};
             ::poll(&p, 1, int(left));
             continue;
         }
         // The peer went away (or a new node took its name): reconnect once.
-        ::close(fd);
-        m_peers.remove(path);
+        ::close(peer.fd);
+        peer.fd = -1;
         if (reconnected)
             return SendResult::Gone;
         reconnected = true;
@@ -159,53 +194,24 @@ qint64 VirtualCanBackend::writeRecord(const QByteArray &record)
 {
     if (m_fd < 0 || record.size() != CanFrame::RecordSize)
         return -1;
-
-    // The directory is read on every frame so that a node that has just
-    // joined gets the very next frame.
-    const QByteArray dirPath = QFile::encodeName(m_dir);
-    DIR *dir = ::opendir(dirPath.constData());
-    if (!dir)
+    if (m_watch->changed() && !readPeers())
         return -1;
-    QSet<QByteArray> present;
-    while (dirent *entry = ::readdir(dir)) {
-        if (!isSocketName(entry->d_name) || qstrcmp(m_ownName.constData(), entry->d_name) == 0)
-            continue;
-        const QByteArray path = dirPath + '/' + QByteArray(entry->d_name);
-        present.insert(path);
-        const SendResult result = sendToPeer(path, record);
-        if (result == SendResult::Lost) {
-            ++m_framesLost;
-            qWarning() << "vcan: frame lost for" << entry->d_name << "(queue full)";
-        }
-    }
-    ::closedir(dir);
 
-    for (auto it = m_peers.begin(); it != m_peers.end();) {
-        if (!present.contains(it.key())) {
-            ::close(it.value());
-            it = m_peers.erase(it);
-        } else {
-            ++it;
+    for (Peer &peer : m_peers) {
+        if (peer.gone)
+            continue;
+        switch (sendToPeer(peer, record)) {
+        case SendResult::Sent:
+            break;
+        case SendResult::Lost:
+            ++m_framesLost;
+            qWarning() << "vcan: frame lost for"
+                       << peer.path.mid(peer.path.lastIndexOf('/') + 1).constData() << "(queue full)";
+            break;
+        case SendResult::Gone:
+            peer.gone = true;
+            break;
         }
     }
     return CanFrame::RecordSize;
-}
-
-qint64 VirtualCanBackend::readRecord(QByteArray *record)
-{
-    // One byte more than a record, so that a longer datagram shows up as
-    // longer rather than being cut down to 16.
-    char buffer[CanFrame::RecordSize + 1];
-    for (;;) {
-        const ssize_t n = ::recv(m_fd, buffer, sizeof buffer, MSG_DONTWAIT);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return n;
-        if (n == CanFrame::RecordSize) {
-            *record = QByteArray(buffer, CanFrame::RecordSize);
-            return n;
-        }
-        // Any other size is not a frame of this bus: skip it.
-    }
 }

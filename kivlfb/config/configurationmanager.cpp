@@ -702,6 +702,15 @@ QString ConfigurationManager::addressText(const QHostAddress &address)
     return address.isNull() ? QString() : address.toString();
 }
 
+std::optional<ConfigurationManager::Subnet> ConfigurationManager::activeSubnet() const
+{
+    if (m_ethEnabled)
+        return Subnet{m_ethBroadcast, get_ipAddress()};
+    if (m_wifiEnabled)
+        return Subnet{m_wifiBroadcast, get_wifiIpAddr()};
+    return std::nullopt;
+}
+
 bool ConfigurationManager::refusesText(const char *key, const QString &value)
 {
     if (isKeyValueText(value))

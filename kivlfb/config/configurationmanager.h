@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <optional>
+
 class CanbusManager;
 class QFileSystemWatcher;
 class QModbusMaster;
@@ -253,6 +255,15 @@ public:
     QString get_menuVersion() const { return m_menuVersion; }
     QString get_menuDescription() const { return m_menuDescription; }
     bool get_verticalFlip() const { return m_verticalFlip; }
+
+    // The subnet the cabinet talks on: Ethernet's while Ethernet is enabled,
+    // else Wi-Fi's while Wi-Fi is; none while both are off.
+    struct Subnet {
+        QString broadcast;
+        QString ownAddress;
+    };
+    std::optional<Subnet> activeSubnet() const;
+
 public slots:
     void set_serialNumber(const QString &value);
     void set_modelNumber(const QString &value);

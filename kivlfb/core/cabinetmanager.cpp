@@ -498,15 +498,46 @@ void CabinetManager::set_holdRestoreReadyTrue()
 // behaviour arrives with the subsystems that own it; until then they do
 // nothing and answer with neutral values.
 
+// A display whose id names no known layout asks for one at start.
 bool CabinetManager::uiidIsValid()
 {
-    return false;
+    switch (get_orientationId()) {
+    case UIID_5x4_PRIMARY:
+    case UIID_5x4_SECOND:
+    case UIID_2x4_PRIMARY:
+    case UIID_2x4_MIRROR:
+    case UIID_2x2_PRIMARY:
+    case UIID_2x2_MIRROR:
+    case UIID_3x2_PRIMARY:
+    case UIID_3x2_MIRROR:
+    case UIID_FILE_ID:
+    case UIID_5x2_PRIMARY:
+    case UIID_4x2_PRIMARY:
+    case UIID_4x2_MIRROR:
+    case UIID_5x4ZUZ_PRIMARY:
+    case UIID_5x4ZUZ_MIRROR:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // Identity and network addresses
 
+// The cabinet network and the pan-tag tracking broadcast on the subnet of the
+// interface the primary display uses.
 void CabinetManager::updateBroadcastAddr()
 {
+    if (!get_iAmMaster() || !m_configManager)
+        return;
+    if (const auto subnet = m_configManager->activeSubnet()) {
+        m_cabinetNetwork->set_broadcastAddr(subnet->broadcast);
+        if (get_nfcEnabled()) {
+            m_nfcManager->set_broadcastAddr(subnet->broadcast);
+            m_nfcManager->set_ipAddrToUse(subnet->ownAddress);
+        }
+    }
+    m_configManager->saveConfigFile();
 }
 
 void CabinetManager::updateMacAddress(QString value)
@@ -1348,8 +1379,17 @@ void CabinetManager::clearHoldingHistory()
     connect(sync, SIGNAL(finished(int,QProcess::ExitStatus)), sync, SLOT(deleteLater()));
 }
 
-void CabinetManager::updateTiListProdId(int /*prodId*/)
+// A bar that changes product keeps its holding record's product in step;
+// only the bars' own signal may do so. The records cover every bin of the
+// cabinet, past the twentieth too.
+void CabinetManager::updateTiListProdId(int prodId)
 {
+    const TrayBarSc *tray = senderTray();
+    if (!tray)
+        return;
+    const int bin = tray->get_binNumber();
+    if (bin >= 0 && bin < m_trayInfoList.size())
+        m_trayInfoList[bin].groupId = quint32(prodId);
 }
 
 void CabinetManager::registerTagAtTimerUsingBin(qulonglong uid, int bin)
@@ -1399,30 +1439,41 @@ trayInfo CabinetManager::getTrayInfo(int binIndex)
     return m_trayInfoList.value(binIndex);
 }
 
-qlonglong CabinetManager::get_misMatchedPanId(int /*binIndex*/)
+// The bin numbers come from the tag analysis and the cloud back-ends: one
+// outside the per-bin tables reads as nothing and writes nothing.
+qlonglong CabinetManager::get_misMatchedPanId(int binIndex)
 {
-    return 0;
+    return binInTables(binIndex) ? qlonglong(m_mismatchPanIds.at(binIndex)) : 0;
 }
 
-void CabinetManager::set_misMatchedPanId(int /*binIndex*/, qlonglong /*panId*/)
+void CabinetManager::set_misMatchedPanId(int binIndex, qlonglong panId)
 {
+    if (binInTables(binIndex))
+        m_mismatchPanIds[binIndex] = quint64(panId);
 }
 
-QString CabinetManager::get_misMatchId(int /*binIndex*/)
+QString CabinetManager::get_misMatchId(int binIndex)
 {
-    return QString();
+    return binInTables(binIndex) ? m_mismatchTexts.at(binIndex) : QString();
 }
 
-void CabinetManager::updateTrayStates(int /*trayState*/)
+void CabinetManager::updateTrayStates(int trayState)
 {
+    if (const TrayBarSc *tray = senderTray())
+        storeTrayState(tray->get_binNumber(), trayState);
 }
 
+void CabinetManager::storeTrayState(int bin, int trayState)
+{
+    if (binInTables(bin))
+        m_trayStates[bin] = trayState;
+}
+
+// One table for the bins of every display: this display's bars report their
+// own, the other display's come over the bus.
 int CabinetManager::get_trayState(int binNum)
 {
-    if (binNum < 0 || binNum >= 20)
-        return 0;
-    const TrayBarSc *tray = getTrayPtr(uchar(binNum));
-    return tray ? tray->get_trayState() : 0;
+    return binInTables(binNum) ? m_trayStates.at(binNum) : 0;
 }
 
 void CabinetManager::broadCastHodlingInfo()
@@ -1554,14 +1605,20 @@ void CabinetManager::exitCleaningMode()
     emit cleaningStopped();
 }
 
+// The cleaning screen waits until no zone is hotter than the cleaning
+// temperature.
 bool CabinetManager::isCoolingDownDone()
 {
-    return false;
+    return getCoolingDownTemp() <= ZONE_CLEANING_MODE_TEMP;
 }
 
 int CabinetManager::getCoolingDownTemp()
 {
-    return 0;
+    int hottest = 0;
+    for (const ZoneManager *zone : qAsConst(m_zoneList))
+        for (int reading : zone->get_actualTempsList())
+            hottest = qMax(hottest, reading);
+    return hottest;
 }
 
 void CabinetManager::processSlaveErrorsSlot()
@@ -1646,12 +1703,18 @@ void CabinetManager::autoScreenCleanScan()
     emit screenCleaningTimeOutChanged();
 }
 
+// A dismissed or finished suggestion comes back one full timeout later.
 void CabinetManager::cancelSuggetCleanMode()
 {
+    m_screenCleanCountdown = configValue("screenCleanTimeout").toInt() * 60;
 }
 
 void CabinetManager::stopAmbientTempAlarmSlot()
 {
+    if (m_soundManager)
+        emit m_soundManager->prodChangeAlarmStop();
+    if (m_masterIoManager)
+        m_masterIoManager->resetAmbientTempAlarm();
 }
 
 // Temperatures are held in whole degrees Fahrenheit; the screens convert.

@@ -898,8 +898,6 @@ private:
     QString productNameOfBin(int bin);
     void processZoneDayPartMessage(const QByteArray &msg, const char *zoneLine, const char *dayPartLine);
     void processFwInfo(const QString &text);
-    // Tray states that other displays report for their bins, by bin.
-    QVector<int> m_remoteTrayStates;
 
     // --- The composition root (see cabinetmanagerroot.cpp) ---
     void enterApplicationDirectory();
@@ -984,6 +982,8 @@ private:
     QVector<QString> m_mismatchTexts;
     QVector<bool> m_binMismatch; // product-mismatch (alert) flag per bin
     QVector<bool> m_binFlagB;
+    // Each bin's tray state, whichever display shows the bin.
+    QVector<int> m_trayStates;
     // Each zone's day part as the holding restore found it.
     QVector<int> m_restoredZoneDayParts;
 
@@ -993,6 +993,7 @@ private:
     bool binInCabinet(int bin) const { return bin >= 0 && bin < m_traysPerCabinet; }
     bool binInTables(int bin) const { return binInCabinet(bin) && bin < m_binMismatch.size(); }
     uchar pairedBin(uchar bin);
+    void storeTrayState(int bin, int trayState);
     QString productMenuName(int productId) const;
     QTimeZone configuredTimeZone() const;
     void sendNfcTagIndication(uchar bin, bool on);

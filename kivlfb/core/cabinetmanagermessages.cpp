@@ -514,8 +514,6 @@ void CabinetManager::processObjectPropertySetting(QByteArray *msg)
 
     switch (p.code) {
     case PropTrayState:
-        // The remote-state table has one slot per bin of the cabinet: a bin
-        // number from the bus is checked before it is used as an index.
         if (p.object >= get_traysPerCabinet()) {
             qDebug() << "KIV_TRAY_STATE invalid binNum" << p.object;
             break;
@@ -524,9 +522,7 @@ void CabinetManager::processObjectPropertySetting(QByteArray *msg)
             bar->set_trayStateFromMaster(p.value);
             bar->set_holdTimePreSet(0);
         } else if (get_iAmMaster()) {
-            if (m_remoteTrayStates.size() < get_traysPerCabinet())
-                m_remoteTrayStates.resize(get_traysPerCabinet());
-            m_remoteTrayStates[p.object] = p.value;
+            storeTrayState(p.object, p.value);
         }
         break;
     case PropProductId: if (bar) bar->set_productIdFromMaster(p.value); break;

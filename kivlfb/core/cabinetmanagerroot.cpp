@@ -367,6 +367,7 @@ void CabinetManager::createHoldingRecords()
     m_mismatchTexts = QVector<QString>(tableBins);
     m_binMismatch.fill(false, tableBins);
     m_binFlagB.fill(false, tableBins);
+    m_trayStates.fill(0, tableBins);
 
     m_userInteractionTimer->setSingleShot(true);
     m_userInteractionTimer->setInterval(300000);
