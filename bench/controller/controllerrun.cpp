@@ -8,18 +8,14 @@
 
 #include <algorithm>
 
-bool BenchPlatform::start(Setup *setup)
+QProcessEnvironment benchEnvironment(const QString &busAddress)
 {
-    if (!m_work.isValid() || !m_bus.start() || !m_serial.open())
-        return false;
-    setup->workDir = m_work.path();
-    setup->environment = QProcessEnvironment::systemEnvironment();
-    setup->environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    setup->environment.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
-    setup->environment.insert(QStringLiteral("KIV_CAN"), QStringLiteral("virtual"));
-    setup->environment.insert(QStringLiteral("KIV_SERIAL_PORT"), m_serial.devicePath());
-    setup->environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_bus.address());
-    return true;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+    env.insert(QStringLiteral("KIV_CAN"), QStringLiteral("virtual"));
+    env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), busAddress);
+    return env;
 }
 
 QString loadAverage()
@@ -31,9 +27,9 @@ QString loadAverage()
     return QString::fromLatin1(parts.mid(0, 3).join(' '));
 }
 
-QString newControllerRoot(Setup &setup)
+QString newControllerRoot(const QString &workDir, int number)
 {
-    const QString root = setup.workDir + QStringLiteral("/root%1").arg(++setup.rootCount);
+    const QString root = workDir + QStringLiteral("/root%1").arg(number);
     QDir().mkpath(root + QStringLiteral("/root"));
     QDir().mkpath(root + QStringLiteral("/dev"));
     QFile::copy(QStringLiteral(":/primary.hcc"), root + QStringLiteral("/root/cabinet.hcc"));
@@ -43,19 +39,6 @@ QString newControllerRoot(Setup &setup)
     if (menu.open(QIODevice::WriteOnly))
         menu.write(kBenchMenu);
     return root;
-}
-
-QProcessEnvironment controllerEnvironment(const Setup &setup, const QString &root)
-{
-    QProcessEnvironment env = setup.environment;
-    env.insert(QStringLiteral("KIV_ROOT"), root);
-    env.insert(QStringLiteral("KIV_VCAN_DIR"), root + QStringLiteral("/run/vcan/can0"));
-    return env;
-}
-
-QString logName(const Setup &setup, const QString &what)
-{
-    return setup.workDir + QStringLiteral("/") + what + QStringLiteral(".log");
 }
 
 Idle idle(ChildProcess &child, int seconds, int steadyMs)

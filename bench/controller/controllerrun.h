@@ -2,47 +2,18 @@
 
 #include "childprocess.h"
 
-#include "privatebus.h"
-#include "ptypair.h"
-
 #include <QProcessEnvironment>
 #include <QString>
-#include <QTemporaryDir>
 
-// What the benches that run the whole controller share: the stand-ins every
-// measured program runs on, a fresh file-system root for each controller,
-// the environment that points at them, and the idle figures of a running
-// program.
+// What the benches that run the whole controller share: the environment
+// every measured program runs in, a fresh file-system root for each
+// controller, and the idle figures of a running program.
 
 constexpr int kReadyTimeoutMs = 180000;
 constexpr int kSettleMs = 2000;
 // The controller's last one-off start-up timer (the first power-line poll)
 // fires 30 s after start: its idle is measured from here on.
 constexpr int kControllerSteadyMs = 40000;
-
-struct Setup
-{
-    QProcessEnvironment environment;
-    QString workDir;
-    QString probe;
-    QString minimal;
-    QString kivlfb;
-    int rootCount = 0;
-};
-
-// A work directory, a private D-Bus daemon and a pseudo-terminal for the
-// serial line, alive as long as the object; headless, on the virtual CAN bus.
-class BenchPlatform
-{
-public:
-    bool start(Setup *setup);
-    void keepWorkDir() { m_work.setAutoRemove(false); }
-
-private:
-    QTemporaryDir m_work;
-    PrivateBus m_bus;
-    PtyPair m_serial;
-};
 
 struct Idle
 {
@@ -53,11 +24,13 @@ struct Idle
 };
 
 QString loadAverage();
-// A fresh root for one controller: the primary display's personality file
-// and the bench menu, as the simulation run lays it out.
-QString newControllerRoot(Setup &setup);
-QProcessEnvironment controllerEnvironment(const Setup &setup, const QString &root);
-QString logName(const Setup &setup, const QString &what);
+// Headless (offscreen, software rendering), on the virtual CAN bus, on the
+// given private D-Bus daemon.
+QProcessEnvironment benchEnvironment(const QString &busAddress);
+// A fresh root "root<number>" in the work directory for one controller: the
+// primary display's personality file and the bench menu, as the simulation
+// run lays it out.
+QString newControllerRoot(const QString &workDir, int number);
 // CPU per wall second and resident memory of a running program over the
 // window, after it has settled: kSettleMs from now and steadyMs from its
 // start.

@@ -28,6 +28,8 @@
 #include "platform/kivroot.h"
 
 #include "controllerrun.h"
+#include "privatebus.h"
+#include "ptypair.h"
 #include "treelogworker.h"
 
 #include <QCoreApplication>
@@ -313,17 +315,19 @@ void controllerReport(const Options &options, const QString &probe)
                 qPrintable(probe), options.controllerSeconds, kControllerSteadyMs / 1000,
                 options.controllerRuns);
     std::fflush(stdout);
-    Setup setup;
-    setup.probe = probe;
-    BenchPlatform platform;
-    if (!platform.start(&setup)) {
+    QTemporaryDir work;
+    PrivateBus bus;
+    PtyPair serial; // the display in simulation: its serial line leads nowhere
+    if (!work.isValid() || !bus.start() || !serial.open()) {
         std::printf("  cannot set up the work directory, D-Bus daemon or pty\n");
         return;
     }
+    const QProcessEnvironment environment = benchEnvironment(bus.address());
+    int roots = 0;
     std::vector<double> empty, planted;
     for (int run = 0; run < options.controllerRuns && !ChildProcess::stopRequested(); ++run) {
         for (bool withStore : {false, true}) {
-            const QString root = newControllerRoot(setup);
+            const QString root = newControllerRoot(work.path(), ++roots);
             if (withStore) {
                 QDir().mkpath(root + QStringLiteral("/root/haccpLogs"));
                 QFile f(root + QStringLiteral("/root/haccpLogs/haccpLog.json"));
@@ -334,10 +338,14 @@ void controllerReport(const Options &options, const QString &probe)
             }
             ChildProcess child;
             const QString what = QStringLiteral("controller-%1-%2").arg(withStore ? "year" : "empty").arg(run);
-            if (!child.start(setup.probe, {QStringLiteral("-simulation"), QStringLiteral("--pans=1")},
-                             controllerEnvironment(setup, root), logName(setup, what))
+            QProcessEnvironment env = environment;
+            env.insert(QStringLiteral("KIV_ROOT"), root);
+            env.insert(QStringLiteral("KIV_VCAN_DIR"), root + QStringLiteral("/run/vcan/can0"));
+            env.insert(QStringLiteral("KIV_SERIAL_PORT"), serial.devicePath());
+            if (!child.start(probe, {QStringLiteral("-simulation"), QStringLiteral("--pans=1")}, env,
+                             work.path() + QLatin1Char('/') + what + QStringLiteral(".log"))
                 || !child.waitForLine("ready", kReadyTimeoutMs)) {
-                platform.keepWorkDir();
+                work.setAutoRemove(false);
                 std::printf("  %s did not get ready: %s (log kept: %s)\n", qPrintable(what),
                             child.errorText().constData(), qPrintable(child.logFile()));
                 return;

@@ -190,6 +190,7 @@ ConfigurationManager::ConfigurationManager(QModbusMaster *modbusMaster,
     }
     buildMachine();
     connectDisplaySharing();
+    createNetworkRefresh();
     moveSplashImage();
 }
 
@@ -1071,44 +1072,6 @@ void ConfigurationManager::moveSplashImage()
     ToolRunner::run(QStringLiteral("/bin/sync"), {});
     qDebug() << "Splash screen update is complete !!!!!!!!!";
 }
-
-// ---------------------------------------------------------------------------
-// Network set-up files and commands: declared for the screens and the
-// network components; their bodies come with the network set-up.
-
-void ConfigurationManager::reLoadNetworkDeviceConfig() {}
-void ConfigurationManager::loadNetworkDeviceConfig(int) {}
-void ConfigurationManager::loadSystemNetworkConfig() {}
-void ConfigurationManager::reconfigureNetworkDevices() {}
-void ConfigurationManager::wpaSupplicantUpdate() {}
-void ConfigurationManager::reconfigureNetwork(bool) {}
-void ConfigurationManager::processIPConfigChange(bool) {}
-void ConfigurationManager::restartWifiNetwork() {}
-void ConfigurationManager::restartWifiNetworkRIoT() {}
-void ConfigurationManager::ifdownWifi() {}
-void ConfigurationManager::ifupWifi() {}
-void ConfigurationManager::ifdownEth0() {}
-void ConfigurationManager::ifupEth0() {}
-void ConfigurationManager::wpaSupplicantReconfigure() {}
-void ConfigurationManager::scanWifi() {}
-void ConfigurationManager::initializeRiotWifiConnection() {}
-void ConfigurationManager::resetToDefaultNetwork() {}
-void ConfigurationManager::deleteNetworkCertificate() {}
-
-// ---------------------------------------------------------------------------
-// Preloaded configurations and USB set-up: declared for the service screens;
-// their bodies come with the preloaded configurations.
-
-QStringList ConfigurationManager::get_customConfigs() const { return {}; }
-QStringList ConfigurationManager::get_customConfigModels() const { return {}; }
-int ConfigurationManager::get_configDisplaysCount(const QString &) const { return 1; }
-bool ConfigurationManager::get_configDisplaysLeftRight(const QString &) const { return false; }
-bool ConfigurationManager::validateModelNumber(const QString &) const { return false; }
-QString ConfigurationManager::getConfigFileName(const QString &) const { return {}; }
-void ConfigurationManager::setConfigurationFile() {}
-void ConfigurationManager::resetConfiguration() {}
-QString ConfigurationManager::getConfigCustomerName(const QString &) const { return {}; }
-bool ConfigurationManager::setConfigFromUsb(const QJsonObject &) { return false; }
 
 // ---------------------------------------------------------------------------
 // Plain setters: store and signal on change ("always" ones store and signal

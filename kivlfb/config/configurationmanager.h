@@ -2,18 +2,21 @@
 
 #include "statemachine/tarnstatemachine.h"
 
+#include <QFileDevice>
 #include <QHostAddress>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <optional>
 
 class CanbusManager;
 class QFileSystemWatcher;
 class QModbusMaster;
 class QModbusPollInfo;
+class QProcess;
 class QStandardItemModel;
 
 // The cabinet's one configuration store. Every user and service setting is a
@@ -25,6 +28,12 @@ class QStandardItemModel;
 // settings, checks that the I/O board answers, writes the cabinet layout into
 // it, reads its firmware versions, and then sends the power settings. Besides
 // the machine it shares firmware and identity texts with the other displays.
+//
+// It also applies the network settings to the system (its network files and
+// tools, every 20 s a read-back of the interfaces) and installs the
+// cabinet's personality file from the preloaded sets or a USB flash drive;
+// those parts live in configurationmanagernetwork.cpp and
+// configurationmanagersetup.cpp.
 //
 // The parent is the cabinet core; the store reads the cabinet's facts
 // (customer, layout, displays, power values) through its published
@@ -218,7 +227,8 @@ public:
     QString get_passwdL2() const { return m_passwdL2; }
     QString get_passwdL3() const { return m_passwdL3; }
     QString get_passwdL4() const { return m_passwdL4; }
-    QString get_languageId() const { return m_languageId; }
+    // The screens call it.
+    Q_INVOKABLE QString get_languageId() const { return m_languageId; }
     bool get_demoModeFlag() const { return m_demoModeFlag; }
     bool get_timeFormatAMPM() const { return m_timeFormatAMPM; }
     bool get_dstEnabled() const { return m_dstEnabled; }
@@ -615,6 +625,34 @@ private:
     void sendMultiPacket(int multiId, const QString &text);
     void moveSplashImage();
 
+    // Network set-up (configurationmanagernetwork.cpp).
+    struct InterfaceReading {
+        QString name;
+        QString address;
+        QString netmask;
+        QString broadcast;
+        QString gateway;
+    };
+    InterfaceReading readInterface(int netMode);
+    void createNetworkRefresh();
+    // Starts a tool whose end is handled by done(process, exitedNormally);
+    // the process is released after done.
+    QProcess *startTool(const QString &name, const QString &program, const QStringList &arguments,
+                        const std::function<void(QProcess *, bool)> &done);
+    void runWifiRestartStep(int step);
+    // Keeps a backup of the file, then replaces it whole; a file made new
+    // gets freshPermissions, a replaced one keeps its own.
+    bool replaceSystemFile(const QString &platformPath, const QString &backupPath,
+                           const QByteArray &content, QFileDevice::Permissions freshPermissions);
+    void applyWifiCredentialFile(const QString &name);
+
+    // Preloaded configurations and USB set-up (configurationmanagersetup.cpp).
+    QString preloadedSetDir() const;
+    QStringList preloadedSetFiles() const;
+    QString flashDrivePath() const;
+    void becomePrimaryDisplay();
+    void sendPersonalityToOtherDisplay(const QString &path);
+
     QModbusMaster *m_modbusMaster;
     CanbusManager *m_canbusManager;
     bool m_iAmMaster;
@@ -719,6 +757,9 @@ private:
     int m_selectedDisplaySide = 0;
     QStandardItemModel *m_timeZonesModel = nullptr;
     QFileSystemWatcher *m_iotFolderWatcher = nullptr;
+    // Refreshes that found Wi-Fi enabled without an address; above 10 the
+    // refresh restarts Wi-Fi, so starting at 10 restarts it at the first.
+    int m_wifiRestartCount = 10;
 
     QModbusPollInfo *m_iobfwvInfo = nullptr;
     QModbusPollInfo *m_cabinetConfInfo = nullptr;

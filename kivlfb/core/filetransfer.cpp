@@ -1,5 +1,6 @@
 #include "filetransfer.h"
 
+#include "config/personalityfiles.h"
 #include "core/clockfilecodec.h"
 #include "platform/kivroot.h"
 #include "platform/toolrunner.h"
@@ -18,7 +19,6 @@ namespace {
 const QLatin1String kAppLink("kivlfb");
 const QLatin1String kAppLinkNew("kivlfb.new");
 const QLatin1String kAppVersions("kivlfb_*");
-const QLatin1String kPersonalityFiles("*.hcc");
 
 // Read, write and execute for everyone.
 const QFileDevice::Permissions kApplicationMode(0x7777);
@@ -33,15 +33,12 @@ bool writeWhole(const QString &path, const QByteArray &contents)
         && file.commit();
 }
 
-// Removes the files of the application directory that match the pattern,
-// except keep, logging each with the line given for its outcome.
-void removeOthers(const QString &pattern, Qt::CaseSensitivity cs, const QString &keep, const char *removedLine,
-                  const char *failedLine)
+// Removes the files of the application directory that match the pattern
+// (case-sensitive), except keep, logging each with the line given for its
+// outcome.
+void removeOthers(const QString &pattern, const QString &keep, const char *removedLine, const char *failedLine)
 {
-    QDir::Filters filters = QDir::Files;
-    if (cs == Qt::CaseSensitive)
-        filters |= QDir::CaseSensitive;
-    const QDir dir(KivRoot::appDir(), QString(), QDir::NoSort, filters);
+    const QDir dir(KivRoot::appDir(), QString(), QDir::NoSort, QDir::Files | QDir::CaseSensitive);
     const QStringList names = dir.entryList({pattern});
     for (const QString &name : names) {
         if (name == keep)
@@ -99,8 +96,7 @@ FileTransfer::Stored FileTransfer::store(const QByteArray &payload)
     // A display reads the first personality file it finds at start: the
     // received one must be the only one.
     if (stored.fileName.endsWith(QLatin1String(".hcc"), Qt::CaseInsensitive))
-        removeOthers(kPersonalityFiles, Qt::CaseInsensitive, stored.fileName, "Removed old hcc: ",
-                     "Unable to remove old hcc file: ");
+        PersonalityFiles::removeAllExcept(stored.fileName);
     if (stored.fileName.contains(kAppLink))
         QFile::setPermissions(target, kApplicationMode);
     ToolRunner::startDetached(QStringLiteral("/bin/sync"), {});
@@ -130,7 +126,7 @@ bool FileTransfer::installApplication(const QString &appName)
         }
     }
     if (installed)
-        removeOthers(kAppVersions, Qt::CaseSensitive, appName, "Removed old executable file: ",
+        removeOthers(kAppVersions, appName, "Removed old executable file: ",
                      "Unable to remove old file: ");
     ToolRunner::startDetached(QStringLiteral("/bin/sync"), {});
     return installed;
