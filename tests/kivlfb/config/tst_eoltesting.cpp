@@ -2,6 +2,7 @@
 #include "config/eoltestcodec.h"
 #include "config/eoltesting.h"
 
+#include "eolstation.h"
 #include "machinestates.h"
 #include "messagecatcher.h"
 #include "storecabinet.h"
@@ -126,76 +127,6 @@ private:
     QStringList *m_log;
 };
 
-// The test station: a client of port 10000 that reads the replies one
-// JSON object at a time.
-class Station
-{
-public:
-    bool connect()
-    {
-        socket.connectToHost(QHostAddress::LocalHost, EolTesting::TcpPort);
-        return QTest::qWaitFor([this] { return socket.state() == QAbstractSocket::ConnectedState; }, 5000);
-    }
-    void send(const QJsonObject &request) { sendRaw(QJsonDocument(request).toJson(QJsonDocument::Compact)); }
-    void sendRaw(const QByteArray &bytes)
-    {
-        socket.write(bytes);
-        socket.flush();
-    }
-
-    // The next whole reply; empty when none comes within the time. The
-    // status a configured cabinet reports every second is passed over
-    // unless asked for.
-    QJsonObject nextReply(int timeoutMs = 5000)
-    {
-        QJsonObject reply;
-        (void)QTest::qWaitFor([&] {
-            m_pending += socket.readAll();
-            while (takeReply(&reply)) {
-                if (keepStatusReports || reply.value("event") != QLatin1String("StatusResponse"))
-                    return true;
-            }
-            reply = QJsonObject();
-            return false;
-        }, timeoutMs);
-        return reply;
-    }
-    bool keepStatusReports = false;
-    QByteArray lastReplyText;
-    QTcpSocket socket;
-
-private:
-    // Replies follow one another without framing: a parse that stops at
-    // "garbage" after the first object has found where the next begins.
-    bool takeReply(QJsonObject *reply)
-    {
-        QJsonParseError error;
-        QJsonDocument doc = QJsonDocument::fromJson(m_pending, &error);
-        int end = m_pending.size();
-        if (error.error == QJsonParseError::GarbageAtEnd) {
-            end = error.offset;
-            doc = QJsonDocument::fromJson(m_pending.left(end), &error);
-        }
-        if (error.error != QJsonParseError::NoError || !doc.isObject())
-            return false;
-        lastReplyText = m_pending.left(end);
-        m_pending.remove(0, end);
-        *reply = doc.object();
-        return true;
-    }
-    QByteArray m_pending;
-};
-
-QJsonObject request(const char *event, const char *command = "Start")
-{
-    return QJsonObject{{"event", event}, {"command", command}};
-}
-
-QJsonObject reply(const char *event, const QString &response)
-{
-    return QJsonObject{{"event", event}, {"response", response}};
-}
-
 } // namespace
 
 // The factory test server: its wire formats, its chart, every request of a
@@ -214,7 +145,7 @@ class TestEolTesting : public QObject
     QObject *m_errors = nullptr;
     QObject *m_sync = nullptr;
     EolTesting *m_eol = nullptr;
-    std::unique_ptr<Station> m_station;
+    std::unique_ptr<EolStation> m_station;
 
     // Builds the cabinet and starts the server; the test-panel signals go
     // to the log.
@@ -241,8 +172,8 @@ class TestEolTesting : public QObject
     {
         QVERIFY(m_station->connect());
         QTRY_COMPARE(activeStateNames(*m_eol), (QStringList{"eolDisconnected", "tcpClientConnected"}));
-        m_station->send(request("EndOfLineTest"));
-        QCOMPARE(m_station->nextReply(), reply("EndOfLineTestResponse", "pass"));
+        m_station->send(eolRequest("EndOfLineTest"));
+        QCOMPARE(m_station->nextReply(), eolReply("EndOfLineTestResponse", "pass"));
         QTRY_COMPARE(activeStateNames(*m_eol), (QStringList{"eolClientConnected", "tcpClientConnected"}));
         m_log.clear();
     }
@@ -275,7 +206,7 @@ private slots:
         m_sync = new QObject(m_cabinet.get());
         m_sync->setObjectName("syncMgr");
         m_sync->setProperty("canLinkBroken", false);
-        m_station = std::make_unique<Station>();
+        m_station = std::make_unique<EolStation>();
     }
 
     void cleanup()
@@ -449,20 +380,20 @@ private slots:
         QVERIFY(m_station->connect());
         QTRY_COMPARE(activeStateNames(*m_eol), (QStringList{"eolDisconnected", "tcpClientConnected"}));
 
-        m_station->send(request("SoftwareVersionTest"));
-        QCOMPARE(m_station->nextReply(), reply("EndOfLineTestResponse", "fail"));
-        m_station->send(request("EndOfLineTest", "Stop"));
-        QCOMPARE(m_station->nextReply(), reply("EndOfLineTestResponse", "fail"));
+        m_station->send(eolRequest("SoftwareVersionTest"));
+        QCOMPARE(m_station->nextReply(), eolReply("EndOfLineTestResponse", "fail"));
+        m_station->send(eolRequest("EndOfLineTest", "Stop"));
+        QCOMPARE(m_station->nextReply(), eolReply("EndOfLineTestResponse", "fail"));
         QVERIFY(!m_eol->getEolTestStarted());
 
-        const QByteArray open = QJsonDocument(request("EndOfLineTest")).toJson();
+        const QByteArray open = QJsonDocument(eolRequest("EndOfLineTest")).toJson();
         QSignalSpy chunks(m_eol, &EolTesting::tcpClientDataReceived);
         m_station->sendRaw(open.left(10));
         QVERIFY(chunks.wait());
         QVERIFY(timer("m_timerTcpReqTimeout")->isActive());
         m_station->sendRaw(open.mid(10));
-        QCOMPARE(m_station->nextReply(), reply("EndOfLineTestResponse", "pass"));
-        QCOMPARE(m_station->lastReplyText, EolTestCodec::replyText(reply("EndOfLineTestResponse", "pass")));
+        QCOMPARE(m_station->nextReply(), eolReply("EndOfLineTestResponse", "pass"));
+        QCOMPARE(m_station->lastReplyText, EolTestCodec::replyText(eolReply("EndOfLineTestResponse", "pass")));
         QVERIFY(m_station->lastReplyText.contains("\n    \"event\": \"EndOfLineTestResponse\""));
         QTRY_COMPARE(activeStateNames(*m_eol), (QStringList{"eolClientConnected", "tcpClientConnected"}));
         QVERIFY(!timer("m_timerTcpReqTimeout")->isActive());
@@ -470,14 +401,14 @@ private slots:
         QCOMPARE(m_log, QStringList{"all heaters off"});
 
         m_log.clear();
-        m_station->send(request("EndOfLineTest", "Stop"));
-        QCOMPARE(m_station->nextReply(), reply("EndOfLineTestResponse", "pass"));
+        m_station->send(eolRequest("EndOfLineTest", "Stop"));
+        QCOMPARE(m_station->nextReply(), eolReply("EndOfLineTestResponse", "pass"));
         QTRY_COMPARE(activeStateNames(*m_eol), (QStringList{"eolDisconnected", "tcpClientConnected"}));
         QCOMPARE(m_log, (QStringList{"resend requests", "fan targets", "restate hold temps"}));
         QVERIFY(m_eol->getEolTestStarted());
 
-        m_station->send(request("EndOfLineTest"));
-        QCOMPARE(m_station->nextReply(), reply("EndOfLineTestResponse", "pass"));
+        m_station->send(eolRequest("EndOfLineTest"));
+        QCOMPARE(m_station->nextReply(), eolReply("EndOfLineTestResponse", "pass"));
         QTRY_COMPARE(activeStateNames(*m_eol), (QStringList{"eolClientConnected", "tcpClientConnected"}));
 
         m_log.clear();
@@ -498,43 +429,43 @@ private slots:
         const QStringList none;
         const QJsonObject noReply;
         const QStringList sysInfo{"system info message", "emit systemInfoTestStart"};
-        QTest::newRow("speaker") << request("SpeakerTest") << noReply
+        QTest::newRow("speaker") << eolRequest("SpeakerTest") << noReply
                                  << QStringList{"emit soundTestStart", "warning alarm", "screen test stop message"};
-        QTest::newRow("speaker, other command") << request("SpeakerTest", "Stop") << noReply << none;
-        QTest::newRow("screen") << request("ScreenTest") << noReply
+        QTest::newRow("speaker, other command") << eolRequest("SpeakerTest", "Stop") << noReply << none;
+        QTest::newRow("screen") << eolRequest("ScreenTest") << noReply
                                 << QStringList{"emit displayTestStart", "screen test start message"};
-        QTest::newRow("screen, other command") << request("ScreenTest", "Go") << noReply << none;
-        QTest::newRow("all zones on") << request("TurnOnAllZones") << reply("TurnOnAllZonesResponse", "pass")
+        QTest::newRow("screen, other command") << eolRequest("ScreenTest", "Go") << noReply << none;
+        QTest::newRow("all zones on") << eolRequest("TurnOnAllZones") << eolReply("TurnOnAllZonesResponse", "pass")
                                       << QStringList{"all heaters on", "emit heatingTestCommand"};
-        QTest::newRow("all zones off") << request("TurnOffAllZones") << reply("TurnOffAllZonesResponse", "pass")
+        QTest::newRow("all zones off") << eolRequest("TurnOffAllZones") << eolReply("TurnOffAllZonesResponse", "pass")
                                        << QStringList{"all heaters off", "emit heatingTestCommand"};
-        QTest::newRow("all zones on, other command") << request("TurnOnAllZones", "Stop")
-                                                     << reply("TurnOnAllZonesResponse", "fail") << none;
-        QTest::newRow("heater test, other command") << request("HeaterTest", "Stop")
-                                                    << reply("HeaterTestResponse", "fail") << none;
-        QTest::newRow("stop tag test without one") << request("StopTagTest") << reply("StopTagTestResponse", "fail")
+        QTest::newRow("all zones on, other command") << eolRequest("TurnOnAllZones", "Stop")
+                                                     << eolReply("TurnOnAllZonesResponse", "fail") << none;
+        QTest::newRow("heater test, other command") << eolRequest("HeaterTest", "Stop")
+                                                    << eolReply("HeaterTestResponse", "fail") << none;
+        QTest::newRow("stop tag test without one") << eolRequest("StopTagTest") << eolReply("StopTagTestResponse", "fail")
                                                    << none;
-        QTest::newRow("tag test, other command") << request("TagReadTest", "Stop") << noReply << none;
-        QTest::newRow("customer set-up without a drive") << request("ConfigureCustomerMenu")
-                                                         << reply("ConfigureCustomerMenuResponse", "fail") << none;
-        QTest::newRow("customer set-up, other command") << request("ConfigureCustomerMenu", "Stop") << noReply
+        QTest::newRow("tag test, other command") << eolRequest("TagReadTest", "Stop") << noReply << none;
+        QTest::newRow("customer set-up without a drive") << eolRequest("ConfigureCustomerMenu")
+                                                         << eolReply("ConfigureCustomerMenuResponse", "fail") << none;
+        QTest::newRow("customer set-up, other command") << eolRequest("ConfigureCustomerMenu", "Stop") << noReply
                                                         << none;
-        QTest::newRow("a second opening") << request("EndOfLineTest") << reply("EndOfLineTestResponse", "fail")
+        QTest::newRow("a second opening") << eolRequest("EndOfLineTest") << eolReply("EndOfLineTestResponse", "fail")
                                           << none;
-        QTest::newRow("unknown event") << request("Dance") << reply("EndOfLineTestResponse", "fail") << none;
+        QTest::newRow("unknown event") << eolRequest("Dance") << eolReply("EndOfLineTestResponse", "fail") << none;
         QTest::newRow("event not a text") << QJsonObject{{"event", 7}, {"command", "Start"}}
-                                          << reply("EndOfLineTestResponse", "fail") << none;
-        QTest::newRow("no event") << QJsonObject{{"command", "Start"}} << reply("EndOfLineTestResponse", "fail")
+                                          << eolReply("EndOfLineTestResponse", "fail") << none;
+        QTest::newRow("no event") << QJsonObject{{"command", "Start"}} << eolReply("EndOfLineTestResponse", "fail")
                                   << none;
 
         auto numbers = [](const QJsonObject &fields) {
-            QJsonObject r = request("ConfigureSerialAndModel");
+            QJsonObject r = eolRequest("ConfigureSerialAndModel");
             for (auto it = fields.begin(); it != fields.end(); ++it)
                 r.insert(it.key(), it.value());
             return r;
         };
-        const QJsonObject pass = reply("ConfigureSerialAndModelResponse", "pass");
-        const QJsonObject fail = reply("ConfigureSerialAndModelResponse", "fail");
+        const QJsonObject pass = eolReply("ConfigureSerialAndModelResponse", "pass");
+        const QJsonObject fail = eolReply("ConfigureSerialAndModelResponse", "fail");
         QTest::newRow("serial and model") << numbers({{"serial number", "SN-7"}, {"model number", "KV10"}}) << pass
                                           << sysInfo;
         QTest::newRow("empty serial, model") << numbers({{"serial number", ""}, {"model number", "KV10"}}) << pass
@@ -569,8 +500,8 @@ private slots:
 
         sendAndWait(request);
         if (expectedReply.isEmpty()) {
-            m_station->send(::request("StopTagTest"));
-            QCOMPARE(m_station->nextReply(), reply("StopTagTestResponse", "fail"));
+            m_station->send(eolRequest("StopTagTest"));
+            QCOMPARE(m_station->nextReply(), eolReply("StopTagTestResponse", "fail"));
         } else {
             QCOMPARE(m_station->nextReply(), expectedReply);
         }
@@ -586,7 +517,7 @@ private slots:
         openRun();
         m_station->send(QJsonObject{{"event", "ConfigureSerialAndModel"}, {"command", "Start"},
                                     {"serial number", "SN-7"}, {"model number", "KV10A3B41C"}});
-        QCOMPARE(m_station->nextReply(), reply("ConfigureSerialAndModelResponse", "pass"));
+        QCOMPARE(m_station->nextReply(), eolReply("ConfigureSerialAndModelResponse", "pass"));
         QCOMPARE(m_store->get_serialNumber(), QStringLiteral("SN-7"));
         QCOMPARE(m_store->get_modelNumber(), QStringLiteral("KV10A3B41C"));
         const QByteArray saved = m_root->readFile("/root/serialModelNums.txt");
@@ -594,7 +525,7 @@ private slots:
 
         m_station->send(QJsonObject{{"event", "ConfigureSerialAndModel"}, {"command", "Start"},
                                     {"serial number", "SN-8\nuuidNumber=forged"}, {"model number", ""}});
-        QCOMPARE(m_station->nextReply(), reply("ConfigureSerialAndModelResponse", "fail"));
+        QCOMPARE(m_station->nextReply(), eolReply("ConfigureSerialAndModelResponse", "fail"));
         QCOMPARE(m_store->get_serialNumber(), QStringLiteral("SN-7"));
         QCOMPARE(m_root->readFile("/root/serialModelNums.txt"), saved);
     }
@@ -611,12 +542,12 @@ private slots:
 
         m_station->send(QJsonObject{{"event", "ConfigureCustomerMenu"}, {"command", "Start"},
                                     {"customer", "42"}, {"menu", "Burger"}});
-        QCOMPARE(m_station->nextReply(), reply("ConfigureCustomerMenuResponse", "pass"));
+        QCOMPARE(m_station->nextReply(), eolReply("ConfigureCustomerMenuResponse", "pass"));
         QCOMPARE(m_root->readFile("/root/CFG_KV10A3B41C_Burger Barn.hcc"), QByteArray("personality"));
 
         m_station->send(QJsonObject{{"event", "ConfigureCustomerMenu"}, {"command", "Start"},
                                     {"customer", "41"}, {"menu", "Burger"}});
-        QCOMPARE(m_station->nextReply(), reply("ConfigureCustomerMenuResponse", "fail"));
+        QCOMPARE(m_station->nextReply(), eolReply("ConfigureCustomerMenuResponse", "fail"));
     }
 
     void heaterTest_data()
@@ -666,7 +597,7 @@ private slots:
         startServer(false);
         openRun();
 
-        QJsonObject r = request("HeaterTest");
+        QJsonObject r = eolRequest("HeaterTest");
         r.insert("zone", zone);
         if (!heaterIndex.isUndefined() && !heaterIndex.isNull())
             r.insert("heaterIndex", heaterIndex);
@@ -684,21 +615,21 @@ private slots:
         startServer(false);
         openRun();
 
-        m_station->send(request("TagReadTest"));
+        m_station->send(eolRequest("TagReadTest"));
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(m_station->nextReply(), reply("TagReadTestResponse", "0,1,0,0,0,0,1,0"));
+        QCOMPARE(m_station->nextReply(), eolReply("TagReadTestResponse", "0,1,0,0,0,0,1,0"));
         const qint64 first = clock.elapsed();
         QCOMPARE(m_log, (QStringList{"emit nfcTestStart", "tag test start message"}));
         m_cabinet->tags.remove(6);
-        QCOMPARE(m_station->nextReply(), reply("TagReadTestResponse", "0,1,0,0,0,0,0,0"));
+        QCOMPARE(m_station->nextReply(), eolReply("TagReadTestResponse", "0,1,0,0,0,0,0,0"));
         QVERIFY2(clock.elapsed() - first >= 900, qPrintable(QString::number(clock.elapsed() - first)));
 
-        m_station->send(request("StopTagTest"));
-        QCOMPARE(m_station->nextReply(), reply("StopTagTestResponse", "pass"));
+        m_station->send(eolRequest("StopTagTest"));
+        QCOMPARE(m_station->nextReply(), eolReply("StopTagTestResponse", "pass"));
         QVERIFY(!timer("m_timerNfcTest")->isActive());
-        m_station->send(request("StopTagTest"));
-        QCOMPARE(m_station->nextReply(), reply("StopTagTestResponse", "fail"));
+        m_station->send(eolRequest("StopTagTest"));
+        QCOMPARE(m_station->nextReply(), eolReply("StopTagTestResponse", "fail"));
         QVERIFY(!timer("m_timerErrorStatus")->isActive());
     }
 
@@ -752,14 +683,16 @@ private slots:
 
         QByteArray garbage = "{\"event\": \"";
         garbage += QByteArray(EolTesting::MaxRequestBytes + 1 - garbage.size(), 'a');
+        QSignalSpy timedOut(timer("m_timerTcpReqTimeout"), &QTimer::timeout);
         for (int sent = 0; sent < garbage.size(); sent += 4096)
             m_station->sendRaw(garbage.mid(sent, 4096));
-        QCOMPARE(m_station->nextReply(), reply("EndOfLineTestResponse", "fail"));
+        QCOMPARE(m_station->nextReply(), eolReply("EndOfLineTestResponse", "fail"));
         QVERIFY(!timer("m_timerTcpReqTimeout")->isActive());
+        QCOMPARE(timedOut.size(), 0); // cut at once, not left to the time-out
         QVERIFY(catcher.contains("request longer than 65536 bytes"));
 
-        m_station->send(request("SoftwareVersionTest"));
-        QCOMPARE(m_station->nextReply(), reply("SoftwareVersionTestResponse",
+        m_station->send(eolRequest("SoftwareVersionTest"));
+        QCOMPARE(m_station->nextReply(), eolReply("SoftwareVersionTestResponse",
                                                "UI1-QZ-7318,IoT-?.?.?,IO1-?.?.?,IO2-?.?.?,NFC1-0.0.0"));
         QCOMPARE(activeStateNames(*m_eol), (QStringList{"eolClientConnected", "tcpClientConnected"}));
     }
@@ -782,12 +715,12 @@ private slots:
         m_station->sendRaw(bytes);
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(m_station->nextReply(6000), reply("EndOfLineTestResponse", "fail"));
+        QCOMPARE(m_station->nextReply(6000), eolReply("EndOfLineTestResponse", "fail"));
         QVERIFY2(clock.elapsed() >= 2000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(catcher.contains("Request is incomplete. Data received = "));
 
-        m_station->send(request("EndOfLineTest"));
-        QCOMPARE(m_station->nextReply(), reply("EndOfLineTestResponse", "pass"));
+        m_station->send(eolRequest("EndOfLineTest"));
+        QCOMPARE(m_station->nextReply(), eolReply("EndOfLineTestResponse", "pass"));
     }
 
     // One station at a time: others are dropped at once, however many, and
@@ -801,22 +734,22 @@ private slots:
         for (int i = 0; i < 20; ++i) {
             others.push_back(std::make_unique<QTcpSocket>());
             others.back()->connectToHost(QHostAddress::LocalHost, EolTesting::TcpPort);
-            others.back()->write(QJsonDocument(request("EndOfLineTest")).toJson());
+            others.back()->write(QJsonDocument(eolRequest("EndOfLineTest")).toJson());
         }
         for (const auto &other : others)
             QTRY_COMPARE(other->state(), QAbstractSocket::UnconnectedState);
         for (const auto &other : others)
             QCOMPARE(other->readAll(), QByteArray());
 
-        m_station->send(request("StopTagTest"));
-        QCOMPARE(m_station->nextReply(), reply("StopTagTestResponse", "fail"));
+        m_station->send(eolRequest("StopTagTest"));
+        QCOMPARE(m_station->nextReply(), eolReply("StopTagTestResponse", "fail"));
 
         m_station->socket.disconnectFromHost();
         QTRY_COMPARE(activeStateNames(*m_eol), QStringList{"idle"});
-        Station next;
+        EolStation next;
         QVERIFY(next.connect());
-        next.send(request("EndOfLineTest"));
-        QCOMPARE(next.nextReply(), reply("EndOfLineTestResponse", "pass"));
+        next.send(eolRequest("EndOfLineTest"));
+        QCOMPARE(next.nextReply(), eolReply("EndOfLineTestResponse", "pass"));
     }
 
     void socketErrorsAreNamed()
