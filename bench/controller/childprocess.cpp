@@ -1,5 +1,6 @@
 #include "childprocess.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -114,8 +115,10 @@ void ChildProcess::readResults()
     while ((end = m_partial.indexOf('\n')) >= 0) {
         const QByteArray line = m_partial.left(end);
         m_partial.remove(0, end + 1);
-        if (line.startsWith(kPrefix))
+        if (line.startsWith(kPrefix)) {
             m_lines.append(line.mid(kPrefix.size()));
+            emit resultLine(m_lines.last().split(' '));
+        }
     }
 }
 
@@ -166,16 +169,21 @@ ChildProcess::Usage ChildProcess::usage() const
     const qint64 id = pid();
     if (id <= 0)
         return u;
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(id));
-    if (stat.open(QIODevice::ReadOnly)) {
-        // Fields counted from the last ')', which ends field 2; utime and
-        // stime are fields 14 and 15 and cover every thread of the process.
-        const QByteArray line = stat.readAll();
-        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 15 - 3)
-            u.cpuSeconds = double(fields.at(14 - 3).toLongLong() + fields.at(15 - 3).toLongLong())
-                           / sysconf(_SC_CLK_TCK);
+    // Time on a CPU in nanoseconds, summed over the threads now alive: an
+    // idle display uses a few clock ticks a second, too few to compare two
+    // of them by the ticks of /proc/<pid>/stat.
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(id));
+    qint64 onCpuNs = 0;
+    bool read = false;
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile schedstat(tasks.filePath(task + QStringLiteral("/schedstat")));
+        if (schedstat.open(QIODevice::ReadOnly)) {
+            onCpuNs += schedstat.readAll().split(' ').first().toLongLong();
+            read = true;
+        }
     }
+    if (read)
+        u.cpuSeconds = onCpuNs / 1e9;
     u.rssKb = statusKb(id, "VmRSS");
     u.peakRssKb = statusKb(id, "VmHWM");
     return u;

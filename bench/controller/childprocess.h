@@ -20,7 +20,7 @@ public:
     // What the kernel counts for the whole process (all its threads).
     struct Usage
     {
-        double cpuSeconds = -1; // user + system, in clock ticks
+        double cpuSeconds = -1; // time on a CPU of the threads alive now
         long rssKb = -1;        // VmRSS now
         long peakRssKb = -1;    // VmHWM since start
     };
@@ -55,6 +55,10 @@ public:
     bool waitForExit(int timeoutMs);
     // Asks the program to stop (SIGTERM), then kills it if it lingers.
     void stop();
+
+signals:
+    // Every result line as it comes in, split at spaces, the key first.
+    void resultLine(const QList<QByteArray> &fields);
 
 private:
     void readResults();

@@ -1,8 +1,7 @@
-// The controller as a whole, headless in simulation, against floors
-// measured in the same run: start-up to the main window's first frame and
-// idle CPU and memory against a minimal Qt Quick program showing an
-// 800 x 480 window, and the time from a pan on a reader to its hold against
-// the reader poll period.
+// The controller as a whole, headless, against floors measured in the same
+// run: start-up to the main window's first frame and idle CPU and memory
+// against a minimal Qt Quick program showing an 800 x 480 window, and the
+// time from a pan on a reader to its hold against the reader poll period.
 //
 //   bench_controller [--seconds N] [--runs N] [--pans N] [--kivlfb PATH]
 //
@@ -11,13 +10,19 @@
 //   --pans     pans placed for the latency figures       (default 48)
 //   --kivlfb   the controller program (default: <build>/kivlfb/kivlfb)
 //
-// Every controller runs as a primary display with NFC, in simulation, in a
-// fresh file-system root of its own holding the simulation's personality
-// file, on a private virtual CAN bus, a pseudo-terminal for a serial line
-// and a private D-Bus daemon, headless (offscreen, software rendering).
+// Every controller runs as a primary display with NFC in a fresh file-system
+// root of its own holding the simulation's personality file, on a private
+// virtual CAN bus and a private D-Bus daemon, headless (offscreen, software
+// rendering), in one of two configurations:
+//   - in simulation (-simulation), as the simulation run starts it: the
+//     boards simulated inside the display, with their windows;
+//   - without simulators, as on the target: the display talks to its boards
+//     over a pseudo-terminal for its serial line, and the bench plays the
+//     boards at the far end (SerialBoards).
 
 #include "benchmenu.h"
 #include "childprocess.h"
+#include "serialboards.h"
 
 #include "privatebus.h"
 #include "ptypair.h"
@@ -27,13 +32,15 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <unistd.h>
+#include <memory>
 
 namespace {
 
@@ -62,7 +69,20 @@ struct Setup
     QString minimal;
     QString kivlfb;
     int rootCount = 0;
+    // The serial line of the display in simulation leads nowhere, that of
+    // the display without simulators to the boards the bench plays.
+    PtyPair *idleLine = nullptr;
+    PtyPair *boardLine = nullptr;
+    bool perChannelTemps = false;
 };
+
+// The two configurations a display is measured in.
+enum class Boards { Simulated, OnSerialLine };
+
+const char *displayLabel(Boards boards)
+{
+    return boards == Boards::Simulated ? "display in simulation" : "display without simulators";
+}
 
 struct StartUp
 {
@@ -126,12 +146,43 @@ QString newControllerRoot(Setup &setup)
     return root;
 }
 
-QProcessEnvironment controllerEnvironment(const Setup &setup, const QString &root)
+QProcessEnvironment controllerEnvironment(const Setup &setup, const QString &root, Boards boards)
 {
     QProcessEnvironment env = setup.environment;
     env.insert(QStringLiteral("KIV_ROOT"), root);
     env.insert(QStringLiteral("KIV_VCAN_DIR"), root + QStringLiteral("/run/vcan/can0"));
+    const PtyPair *line = boards == Boards::Simulated ? setup.idleLine : setup.boardLine;
+    env.insert(QStringLiteral("KIV_SERIAL_PORT"), line->devicePath());
     return env;
+}
+
+QStringList controllerArguments(Boards boards, const QStringList &more = {})
+{
+    return boards == Boards::Simulated ? QStringList{QStringLiteral("-simulation")} + more : more;
+}
+
+// The boards a display without simulators meets on its serial line, new
+// for each run, taking the tags the display's pan placer puts down.
+std::unique_ptr<SerialBoards> boardsFor(const Setup &setup, Boards boards, ChildProcess &child)
+{
+    if (boards == Boards::Simulated)
+        return nullptr;
+    auto serial = std::make_unique<SerialBoards>(setup.boardLine, setup.perChannelTemps);
+    SerialBoards *target = serial.get();
+    QObject::connect(&child, &ChildProcess::resultLine, target, [target](const QList<QByteArray> &fields) {
+        if (fields.size() == 4 && fields.at(0) == "reader-register")
+            target->setReaderRegister(fields.at(1).toInt(), fields.at(2).toInt(), quint16(fields.at(3).toUInt()));
+    });
+    return serial;
+}
+
+// As the display sets up its own simulated I/O board: cabinets that handle
+// temperatures per bin steer every input on its own.
+bool perChannelTemps(const QByteArray &personalityFile)
+{
+    const QJsonObject p = QJsonDocument::fromJson(personalityFile).object().value(QLatin1String("personality")).toObject();
+    return p.value(QLatin1String("tempHandling")).toInt() == 1
+           || p.value(QLatin1String("cabinetConfiguration")).toInt() == 10;
 }
 
 QString logName(const Setup &setup, const QString &what)
@@ -154,10 +205,9 @@ void report(const ChildProcess &child, const char *what)
 
 // Start-up to the first frame, in ms from the launcher's clock and from the
 // kernel's start time of the process; false when no frame came.
-bool firstFrame(const QString &program, const QStringList &arguments, const QProcessEnvironment &env,
-                const QString &log, StartUp *figures)
+bool firstFrame(ChildProcess &child, const QString &program, const QStringList &arguments,
+                const QProcessEnvironment &env, const QString &log, StartUp *figures)
 {
-    ChildProcess child;
     QList<QByteArray> fields;
     if (!child.start(program, arguments + QStringList{QStringLiteral("--first-frame-only")}, env, log)
         || !child.waitForLine("first-frame", kStartUpTimeoutMs, &fields) || fields.size() < 2) {
@@ -212,68 +262,104 @@ Idle idle(ChildProcess &child, int seconds, int steadyMs)
 void printIdle(const char *label, const Idle &figures)
 {
     if (!figures.ok) {
-        std::printf("  %-44s   (no figures)\n", label);
+        std::printf("  %-56s   (no figures)\n", label);
         return;
     }
-    std::printf("  %-44s %8.2f  %9.1f  %9.1f\n", label, figures.cpuMsPerSecond, figures.meanRssMb,
+    std::printf("  %-56s %8.2f  %9.1f  %9.1f\n", label, figures.cpuMsPerSecond, figures.meanRssMb,
                 figures.peakRssMb);
 }
 
-void startUp(Setup &setup, const Options &options, double *controllerMedian, double *minimalMedian)
+// The start-up of one display in the given configuration; false when no
+// frame came.
+bool displayFirstFrame(Setup &setup, Boards boards, int run, StartUp *figures)
+{
+    ChildProcess child;
+    const std::unique_ptr<SerialBoards> serial = boardsFor(setup, boards, child);
+    const QString root = newControllerRoot(setup);
+    const QString log = QStringLiteral("startup-%1-%2")
+                            .arg(boards == Boards::Simulated ? QStringLiteral("simulation") : QStringLiteral("target"))
+                            .arg(run);
+    return firstFrame(child, setup.probe, controllerArguments(boards), controllerEnvironment(setup, root, boards),
+                      logName(setup, log), figures);
+}
+
+struct StartUpFigures
+{
+    QVector<double> fromLaunch, fromKernel, constructed;
+    int drawnInsideConstructor = 0;
+
+    void add(const StartUp &f)
+    {
+        fromLaunch.append(f.fromLaunchMs);
+        fromKernel.append(f.fromProcessStartMs);
+        if (f.constructedMs >= 0)
+            constructed.append(f.constructedMs);
+        if (f.constructedMs >= f.fromLaunchMs)
+            ++drawnInsideConstructor;
+    }
+};
+
+// Medians of the first frame of both displays and of the minimal window, in
+// that order.
+QVector<double> startUp(Setup &setup, const Options &options)
 {
     std::printf("\nStart-up to the main window's first frame (%d separate processes each, "
                 "taken in turn)\n", options.runs);
-    QVector<double> controller, controllerKernel, constructed, minimal, minimalKernel;
-    int drawnInsideConstructor = 0;
+    StartUpFigures displays[2];
+    const Boards kinds[2] = {Boards::Simulated, Boards::OnSerialLine};
+    StartUpFigures minimal;
     for (int run = 0; run < options.runs && !ChildProcess::stopRequested(); ++run) {
         StartUp figures;
-        const QString root = newControllerRoot(setup);
-        if (firstFrame(setup.probe, {QStringLiteral("-simulation")}, controllerEnvironment(setup, root),
-                       logName(setup, QStringLiteral("startup-controller-%1").arg(run)), &figures)) {
-            controller.append(figures.fromLaunchMs);
-            controllerKernel.append(figures.fromProcessStartMs);
-            if (figures.constructedMs >= 0)
-                constructed.append(figures.constructedMs);
-            if (figures.constructedMs >= figures.fromLaunchMs)
-                ++drawnInsideConstructor;
+        for (int k = 0; k < 2; ++k) {
+            if (displayFirstFrame(setup, kinds[k], run, &figures))
+                displays[k].add(figures);
         }
-        if (firstFrame(setup.minimal, {}, setup.environment,
-                       logName(setup, QStringLiteral("startup-minimal-%1").arg(run)), &figures)) {
-            minimal.append(figures.fromLaunchMs);
-            minimalKernel.append(figures.fromProcessStartMs);
-        }
+        ChildProcess child;
+        if (firstFrame(child, setup.minimal, {}, setup.environment,
+                       logName(setup, QStringLiteral("startup-minimal-%1").arg(run)), &figures))
+            minimal.add(figures);
     }
     std::printf("  %-44s %8s  %8s  %8s  %s\n", "", "median", "min", "max", "(median from the kernel's start time)");
-    auto row = [](const char *label, const QVector<double> &v, const QVector<double> &k) {
+    auto row = [](const char *label, const StartUpFigures &f) {
+        const QVector<double> &v = f.fromLaunch;
         if (v.isEmpty()) {
             std::printf("  %-44s   (no figures)\n", label);
             return;
         }
         std::printf("  %-44s %5.0f ms  %5.0f ms  %5.0f ms  (%.0f ms, %d runs)\n", label, median(v),
                     *std::min_element(v.begin(), v.end()), *std::max_element(v.begin(), v.end()),
-                    median(k), int(v.size()));
+                    median(f.fromKernel), int(v.size()));
     };
-    row("controller, primary display in simulation", controller, controllerKernel);
-    row("minimal Qt Quick window 800 x 480", minimal, minimalKernel);
-    if (!constructed.isEmpty())
-        std::printf("  (the controller's constructor returned at %.0f ms, median; the first frame came before\n"
-                    "  it returned in %d of %d runs)\n",
-                    median(constructed), drawnInsideConstructor, int(controller.size()));
-    *controllerMedian = median(controller);
-    *minimalMedian = median(minimal);
-    std::printf("  %-44s %s\n", "controller / minimal", qPrintable(ratio(*controllerMedian, *minimalMedian)));
+    for (int k = 0; k < 2; ++k)
+        row(displayLabel(kinds[k]), displays[k]);
+    row("minimal Qt Quick window 800 x 480", minimal);
+    QVector<double> medians;
+    for (int k = 0; k < 2; ++k) {
+        if (!displays[k].constructed.isEmpty())
+            std::printf("  (%s: the controller's constructor returned at %.0f ms, median; the first frame\n"
+                        "  came before it returned in %d of %d runs)\n",
+                        displayLabel(kinds[k]), median(displays[k].constructed),
+                        displays[k].drawnInsideConstructor, int(displays[k].fromLaunch.size()));
+        medians.append(median(displays[k].fromLaunch));
+    }
+    medians.append(median(minimal.fromLaunch));
+    for (int k = 0; k < 2; ++k)
+        std::printf("  %-44s %s\n", qPrintable(QStringLiteral("%1 / minimal").arg(QLatin1String(displayLabel(kinds[k])))),
+                    qPrintable(ratio(medians.at(k), medians.at(2))));
     std::fflush(stdout);
+    return medians;
 }
 
 void latency(Setup &setup, const Options &options)
 {
-    std::printf("\nPan on a simulated reader to the start of its bin's hold (%d pans over all bins, "
-                "each with a new tray id, put down at a random point of the poll cycle)\n", options.pans);
+    std::printf("\nPan on a simulated reader to the start of its bin's hold, display in simulation (%d pans over\n"
+                "all bins, each with a new tray id, put down at a random point of the poll cycle)\n", options.pans);
     std::fflush(stdout);
     ChildProcess child;
     const QString root = newControllerRoot(setup);
-    if (!child.start(setup.probe, {QStringLiteral("-simulation"), QStringLiteral("--pans=%1").arg(options.pans)},
-                     controllerEnvironment(setup, root), logName(setup, QStringLiteral("latency-controller")))
+    if (!child.start(setup.probe, controllerArguments(Boards::Simulated, {QStringLiteral("--pans=%1").arg(options.pans)}),
+                     controllerEnvironment(setup, root, Boards::Simulated),
+                     logName(setup, QStringLiteral("latency-controller")))
         || !child.waitForLine("ready", kReadyTimeoutMs + options.pans * kPerPanTimeoutMs)) {
         report(child, "latency run");
         return;
@@ -312,45 +398,56 @@ void latency(Setup &setup, const Options &options)
     std::fflush(stdout);
 }
 
+// A display holding a pan in every bin, idle.
+Idle holdingIdle(Setup &setup, const Options &options, Boards boards)
+{
+    ChildProcess child;
+    const std::unique_ptr<SerialBoards> serial = boardsFor(setup, boards, child);
+    const QString root = newControllerRoot(setup);
+    const QString log = boards == Boards::Simulated ? QStringLiteral("idle-controller") : QStringLiteral("idle-target");
+    if (!child.start(setup.probe, controllerArguments(boards, {QStringLiteral("--pans=1")}),
+                     controllerEnvironment(setup, root, boards), logName(setup, log))
+        || !child.waitForLine("ready", kReadyTimeoutMs)) {
+        report(child, boards == Boards::Simulated ? "idle run of the display in simulation"
+                                                  : "idle run of the display without simulators");
+        return Idle();
+    }
+    return idle(child, options.seconds, kControllerSteadyMs);
+}
+
 // Ends with the summary of all ratios to the minimal program; the start-up
-// medians come from startUp().
-void idleCost(Setup &setup, const Options &options, double controllerStartUpMs, double minimalStartUpMs)
+// medians come from startUp(), both displays' first and the minimal
+// window's last.
+void idleCost(Setup &setup, const Options &options, const QVector<double> &startUpMedians)
 {
     std::printf("\nIdle over %d s, from %d s after the controllers' start and %d s after they hold\n"
-                "(CPU = user + system of all threads from /proc/<pid>/stat in %ld ms ticks; RSS = mean of\n"
+                "(CPU = time on a CPU of all threads from /proc/<pid>/task/*/schedstat, in ns; RSS = mean of\n"
                 "VmRSS sampled every second; VmHWM = peak since start; both from /proc/<pid>/status)\n",
-                options.seconds, kControllerSteadyMs / 1000, kSettleMs / 1000, 1000 / sysconf(_SC_CLK_TCK));
-    std::printf("  %-44s %8s  %9s  %9s\n", "", "CPU ms/s", "RSS MB", "VmHWM MB");
+                options.seconds, kControllerSteadyMs / 1000, kSettleMs / 1000);
+    std::printf("  %-56s %8s  %9s  %9s\n", "", "CPU ms/s", "RSS MB", "VmHWM MB");
     std::fflush(stdout);
 
-    // The controller holding in every bin.
-    Idle controller;
-    const QString root = newControllerRoot(setup);
-    {
-        ChildProcess child;
-        if (!child.start(setup.probe, {QStringLiteral("-simulation"), QStringLiteral("--pans=1")},
-                         controllerEnvironment(setup, root), logName(setup, QStringLiteral("idle-controller")))
-            || !child.waitForLine("ready", kReadyTimeoutMs)) {
-            report(child, "idle run of the controller");
-        } else {
-            controller = idle(child, options.seconds, kControllerSteadyMs);
-        }
+    const Boards kinds[2] = {Boards::Simulated, Boards::OnSerialLine};
+    Idle displays[2];
+    for (int k = 0; k < 2 && !ChildProcess::stopRequested(); ++k) {
+        displays[k] = holdingIdle(setup, options, kinds[k]);
+        printIdle(qPrintable(QStringLiteral("%1, a pan holding in every bin").arg(QLatin1String(displayLabel(kinds[k])))),
+                  displays[k]);
     }
-    printIdle("controller, a pan holding in every bin", controller);
 
     // The program itself as the simulation run starts it: nothing is held.
     Idle program;
     {
         ChildProcess child;
-        if (!child.start(setup.kivlfb, {QStringLiteral("-simulation")},
-                         controllerEnvironment(setup, newControllerRoot(setup)),
+        if (!child.start(setup.kivlfb, controllerArguments(Boards::Simulated),
+                         controllerEnvironment(setup, newControllerRoot(setup), Boards::Simulated),
                          logName(setup, QStringLiteral("idle-kivlfb")))) {
             report(child, "idle run of kivlfb");
         } else {
             program = idle(child, options.seconds, kControllerSteadyMs);
         }
     }
-    printIdle("kivlfb itself, fresh root, no pans", program);
+    printIdle("kivlfb itself in simulation, fresh root, no pans", program);
 
     Idle minimal;
     {
@@ -364,25 +461,23 @@ void idleCost(Setup &setup, const Options &options, double controllerStartUpMs, 
     }
     printIdle("minimal Qt Quick window 800 x 480", minimal);
 
-    // Below one clock tick the minimal window's CPU is known only to be less
-    // than one tick over the window: the ratio is then a lower bound.
-    QString cpuRatio = ratio(controller.cpuMsPerSecond, minimal.cpuMsPerSecond);
-    if (minimal.ok && controller.ok && minimal.cpuMsPerSecond <= 0) {
-        const double oneTick = 1000.0 / sysconf(_SC_CLK_TCK) / options.seconds;
-        cpuRatio = QStringLiteral(">") + ratio(controller.cpuMsPerSecond, oneTick).trimmed();
-    }
-    std::printf("  %-44s %8s  %9s  %9s\n", "controller / minimal", qPrintable(cpuRatio),
-                qPrintable(ratio(controller.meanRssMb, minimal.meanRssMb)),
-                qPrintable(ratio(controller.peakRssMb, minimal.peakRssMb)));
+    auto cpuRatio = [&](const Idle &display) { return ratio(display.cpuMsPerSecond, minimal.cpuMsPerSecond); };
+    for (int k = 0; k < 2; ++k)
+        std::printf("  %-56s %8s  %9s  %9s\n",
+                    qPrintable(QStringLiteral("%1 / minimal").arg(QLatin1String(displayLabel(kinds[k])))),
+                    qPrintable(cpuRatio(displays[k])), qPrintable(ratio(displays[k].meanRssMb, minimal.meanRssMb)),
+                    qPrintable(ratio(displays[k].peakRssMb, minimal.peakRssMb)));
     if (minimal.ok && minimal.cpuMsPerSecond <= 0)
-        std::printf("  (the minimal window used less than one tick in the window: the CPU ratio is a lower bound)\n");
+        std::printf("  (the minimal window spent no time on a CPU in the window: there is no CPU ratio, compare\n"
+                    "  the displays' own figures run to run)\n");
 
-    std::printf("\nSummary, controller / minimal Qt Quick program: start-up %s, idle CPU %s, "
-                "RSS %s, peak RSS %s\n",
-                qPrintable(ratio(controllerStartUpMs, minimalStartUpMs).trimmed()),
-                qPrintable(cpuRatio.trimmed()),
-                qPrintable(ratio(controller.meanRssMb, minimal.meanRssMb).trimmed()),
-                qPrintable(ratio(controller.peakRssMb, minimal.peakRssMb).trimmed()));
+    std::printf("\nSummary against the minimal Qt Quick program:\n");
+    for (int k = 0; k < 2; ++k)
+        std::printf("  %-28s start-up %s, idle CPU %s, RSS %s, peak RSS %s\n", displayLabel(kinds[k]),
+                    qPrintable(ratio(startUpMedians.value(k), startUpMedians.value(2)).trimmed()),
+                    qPrintable(cpuRatio(displays[k]).trimmed()),
+                    qPrintable(ratio(displays[k].meanRssMb, minimal.meanRssMb).trimmed()),
+                    qPrintable(ratio(displays[k].peakRssMb, minimal.peakRssMb).trimmed()));
     std::fflush(stdout);
 }
 
@@ -428,32 +523,38 @@ int main(int argc, char **argv)
 
     QTemporaryDir work;
     PrivateBus bus;
-    PtyPair serial;
-    if (!work.isValid() || !bus.start() || !serial.open()) {
-        std::fprintf(stderr, "bench_controller: cannot set up the work directory, D-Bus daemon or pty\n");
+    PtyPair idleLine;
+    PtyPair boardLine;
+    QFile personality(QStringLiteral(":/primary.hcc"));
+    if (!work.isValid() || !bus.start() || !idleLine.open() || !boardLine.open()
+        || !personality.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "bench_controller: cannot set up the work directory, D-Bus daemon or ptys\n");
         return 1;
     }
     setup.workDir = work.path();
+    setup.idleLine = &idleLine;
+    setup.boardLine = &boardLine;
+    setup.perChannelTemps = perChannelTemps(personality.readAll());
     setup.environment = QProcessEnvironment::systemEnvironment();
     setup.environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     setup.environment.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
     setup.environment.insert(QStringLiteral("KIV_CAN"), QStringLiteral("virtual"));
-    setup.environment.insert(QStringLiteral("KIV_SERIAL_PORT"), serial.devicePath());
     setup.environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), bus.address());
 
-    std::printf("Controller as a whole, headless in simulation: %d CPUs, load average %s at start\n",
+    std::printf("Controller as a whole, headless: %d CPUs, load average %s at start\n",
                 QThread::idealThreadCount(), qPrintable(loadAverage()));
-    std::printf("  controller: %s (start-up, latency and the holding idle run use its own start-up,\n"
-                "  KivlfbProgram, in bench_controller_probe, which adds the first-frame and pan hooks)\n",
+    std::printf("  controller: %s (start-up, latency and the holding idle runs use its own start-up,\n"
+                "  KivlfbProgram, in bench_controller_probe, which adds the first-frame and pan hooks)\n"
+                "  display in simulation: -simulation, boards simulated inside it, their windows open\n"
+                "  display without simulators: as on the target, the bench plays its boards on the serial line\n",
                 qPrintable(setup.kivlfb));
     std::fflush(stdout);
 
-    double controllerStartUp = 0, minimalStartUp = 0;
-    startUp(setup, options, &controllerStartUp, &minimalStartUp);
+    const QVector<double> startUpMedians = startUp(setup, options);
     if (!ChildProcess::stopRequested())
         latency(setup, options);
     if (!ChildProcess::stopRequested())
-        idleCost(setup, options, controllerStartUp, minimalStartUp);
+        idleCost(setup, options, startUpMedians);
     if (ChildProcess::stopRequested()) {
         std::printf("\nStopped.\n");
         return 2;

@@ -13,6 +13,8 @@ class QModbusPollInfo;
 
 // Puts pans on the simulated readers of a primary display and times each
 // from the moment it lies on the reader to the start of its bin's hold.
+// (Without simulators those readers are idle models whose register writes
+// the probe passes on to the readers on the serial line.)
 // Every bin gets the bench product; pans go to the bins in turn, each with
 // a tray id never used before, the bin's previous pan taken away first, and
 // each put down after a random pause shorter than one reader poll, so that

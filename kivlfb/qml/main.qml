@@ -4,8 +4,8 @@ import CabinetManagerDefs 1.0
 import "widgets"
 
 // The one window of the touch interface: the rotating, scaling main panel
-// with the dock, and every screen and shared dialog, created once and shown
-// or hidden as needed.
+// with the dock, and every screen and shared dialog under its identifier,
+// each created the first time it is shown.
 Window {
     id: kivDisplay
     objectName: "kivDisplay"
@@ -115,20 +115,23 @@ Window {
         // One shared question dialog serves every caller: the handlers are
         // attached for this question only and detached when it ends.
         function askQuestion(text, timeoutMs, onAccept, onCancel) {
+            var dialog = acceptCancelDialog.show()
             var finish = function () {
-                acceptCancelDialog.accepted.disconnect(accept)
-                acceptCancelDialog.cancelled.disconnect(cancel)
+                // A dialog hidden by someone else is gone with its handlers.
+                if (acceptCancelDialog.item === dialog) {
+                    dialog.accepted.disconnect(accept)
+                    dialog.cancelled.disconnect(cancel)
+                }
                 questionTimer.triggered.disconnect(timeout)
                 questionTimer.stop()
             }
             var accept = function () { finish(); onAccept() }
             var cancel = function () { finish(); onCancel() }
             var timeout = function () { finish(); acceptCancelDialog.visible = false }
-            acceptCancelDialog.accepted.connect(accept)
-            acceptCancelDialog.cancelled.connect(cancel)
-            acceptCancelDialog.theTitle = ""
-            acceptCancelDialog.theText = text
-            acceptCancelDialog.visible = true
+            dialog.accepted.connect(accept)
+            dialog.cancelled.connect(cancel)
+            dialog.theTitle = ""
+            dialog.theText = text
             if (timeoutMs > 0) {
                 questionTimer.interval = timeoutMs
                 questionTimer.triggered.connect(timeout)
@@ -179,13 +182,14 @@ Window {
             id: navSm
         }
 
-        NumericKeypad {
+        ScreenHost {
             id: numericKeypad
-            objectName: "numericKeypad"
-            x: mainPanel.portrait ? 0 : mainPanel.dockThickness
-            anchors.verticalCenter: parent.verticalCenter
+            name: "numericKeypad"
             z: 1000
-            visible: false
+            NumericKeypad {
+                x: mainPanel.portrait ? 0 : mainPanel.dockThickness
+                anchors.verticalCenter: parent.verticalCenter
+            }
         }
 
         PressAndGoView {
@@ -197,165 +201,203 @@ Window {
             height: mainPanel.dockBottom ? mainPanel.height - mainPanel.dockThickness : mainPanel.height - y
             tempViewEnabled: kivDisplay.tempViewEnabled
             onMessageRequested: {
-                messageDialog.theText = text
-                messageDialog.showCloseButton = showClose
-                messageDialog.visible = true
+                var dialog = messageDialog.show()
+                dialog.theText = text
+                dialog.showCloseButton = showClose
             }
         }
 
-        Dock {
-            id: landscapeDock
-            objectName: "landscapeDock"
-            visible: mainPanel.dockLeft
-            width: mainPanel.dockThickness
-            height: mainPanel.height
-        }
-        Dock {
-            id: portraitDock
-            objectName: "portraitDock"
-            horizontal: true
-            visible: mainPanel.dockBottom
-            y: mainPanel.height - height
-            width: mainPanel.width
-            height: mainPanel.dockThickness
+        // One dock, for the current position: a change of position builds
+        // the other one in its place.
+        Loader {
+            id: dock
+            y: mainPanel.dockBottom ? mainPanel.height - mainPanel.dockThickness : 0
+            sourceComponent: mainPanel.dockLeft ? landscapeDock : (mainPanel.dockBottom ? portraitDock : null)
+
+            Component {
+                id: landscapeDock
+                Dock {
+                    objectName: "landscapeDock"
+                    width: mainPanel.dockThickness
+                    height: mainPanel.height
+                }
+            }
+            Component {
+                id: portraitDock
+                Dock {
+                    objectName: "portraitDock"
+                    horizontal: true
+                    width: mainPanel.width
+                    height: mainPanel.dockThickness
+                }
+            }
         }
 
         // Day-part selector over the holding view.
-        Item {
+        ScreenHost {
             id: dayPartOverlay
-            objectName: "dayPartOverlay"
+            name: "dayPartOverlay"
             visible: mainPanel.dayPartSelectorOpen
-            x: mainPanel.dockLeft ? mainPanel.dockThickness : 0
-            width: mainPanel.width - x
-            height: mainPanel.dockBottom ? mainPanel.height - mainPanel.dockThickness : mainPanel.height
+            Item {
+                id: dayPartLayer
+                x: mainPanel.dockLeft ? mainPanel.dockThickness : 0
+                width: mainPanel.width - x
+                height: mainPanel.dockBottom ? mainPanel.height - mainPanel.dockThickness : mainPanel.height
 
-            Rectangle {
-                anchors.fill: parent
-                color: mainPanel.dockBottom ? "#60000000" : "black"
-                opacity: mainPanel.dockBottom ? 1.0 : 0.2
-            }
-            MouseArea2 {
-                anchors.fill: parent
-                onClicked: mainPanel.dayPartSelectorOpen = false
-            }
-            DayPartSelectPanel {
-                id: dayPartSelectPanel
-                objectName: "dayPartSelectPanel"
-                portrait: mainPanel.dockBottom
-                stemHeight: mainPanel.dockBottom ? 40 : 0
-                x: mainPanel.dockBottom ? 0 : (mainPanel.dayPartSelectorOpen ? -4 : -434)
-                y: mainPanel.dockBottom ? dayPartOverlay.height - height - 40 : 80
-                Behavior on x { NumberAnimation { duration: 200 } }
-                onDayPartSelectedSignal: mainPanel.applyDayPart(aValue)
+                Rectangle {
+                    anchors.fill: parent
+                    color: mainPanel.dockBottom ? "#60000000" : "black"
+                    opacity: mainPanel.dockBottom ? 1.0 : 0.2
+                }
+                MouseArea2 {
+                    anchors.fill: parent
+                    onClicked: mainPanel.dayPartSelectorOpen = false
+                }
+                DayPartSelectPanel {
+                    objectName: "dayPartSelectPanel"
+                    portrait: mainPanel.dockBottom
+                    stemHeight: mainPanel.dockBottom ? 40 : 0
+                    // Slides in on every opening, the first included.
+                    x: mainPanel.dockBottom ? 0 : (dayPartLayer.visible ? -4 : -434)
+                    y: mainPanel.dockBottom ? dayPartLayer.height - height - 40 : 80
+                    Behavior on x { NumberAnimation { duration: 200 } }
+                    onDayPartSelectedSignal: mainPanel.applyDayPart(aValue)
+                }
             }
         }
 
         // Cleaning menu.
-        Item {
+        ScreenHost {
             id: cleaningOverlay
-            objectName: "cleaningOverlay"
+            name: "cleaningOverlay"
             visible: mainPanel.cleaningMenuOpen
-            x: mainPanel.dockLeft ? mainPanel.dockThickness : 0
-            width: mainPanel.width - x
-            height: mainPanel.dockBottom ? mainPanel.height - mainPanel.dockThickness : mainPanel.height
+            Item {
+                id: cleaningLayer
+                x: mainPanel.dockLeft ? mainPanel.dockThickness : 0
+                width: mainPanel.width - x
+                height: mainPanel.dockBottom ? mainPanel.height - mainPanel.dockThickness : mainPanel.height
 
-            Rectangle {
-                anchors.fill: parent
-                color: "black"
-                opacity: 0.2
-            }
-            MouseArea2 {
-                anchors.fill: parent
-                onClicked: mainPanel.cleaningMenuOpen = false
-            }
-            CleaningOptionsPanel {
-                objectName: "cleaningOptionsPanel"
-                portrait: mainPanel.dockBottom
-                stemHeight: mainPanel.dockBottom ? 30 : 0
-                x: mainPanel.dockBottom ? 2 * kivDisplay.getFooterIconSize() - 40 : -4
-                y: mainPanel.dockBottom ? cleaningOverlay.height - height - stemHeight : 144
-                onCleaningItemSelectedSignal: mainPanel.cleaningMenuOpen = false
+                Rectangle {
+                    anchors.fill: parent
+                    color: "black"
+                    opacity: 0.2
+                }
+                MouseArea2 {
+                    anchors.fill: parent
+                    onClicked: mainPanel.cleaningMenuOpen = false
+                }
+                CleaningOptionsPanel {
+                    objectName: "cleaningOptionsPanel"
+                    portrait: mainPanel.dockBottom
+                    stemHeight: mainPanel.dockBottom ? 30 : 0
+                    x: mainPanel.dockBottom ? 2 * kivDisplay.getFooterIconSize() - 40 : -4
+                    y: mainPanel.dockBottom ? cleaningLayer.height - height - stemHeight : 144
+                    onCleaningItemSelectedSignal: mainPanel.cleaningMenuOpen = false
+                }
             }
         }
 
-        // The screens and shared dialogs, in stacking order.
-        HiddenTagsView { id: tagsNotInCabinet; objectName: "tagsNotInCabinet"; visible: false }
-        CleaningPanel { id: cleaningPanel; objectName: "cleaningPanel"; visible: false }
-        ZoneAdvancedOptionsPanel { id: rowManagementPanel; objectName: "rowManagementPanel"; visible: false }
-        HomeScreen { id: homeScreen; objectName: "homeScreen"; visible: false }
-        ServiceListView { id: settingsPanel; objectName: "settingsPanel"; visible: false }
-        ProductsListPanel { id: productsListPanel; objectName: "productsListPanel"; visible: false }
-        UpdatesListView { id: updatesListView; objectName: "updatesListView"; visible: false }
-        WifiSettingsDialog { id: wifiNetworkConfig; objectName: "wifiNetworkConfig"; visible: false }
+        // The screens and shared dialogs, in stacking order. Each one that
+        // starts hidden stands under its identifier as a ScreenHost and is
+        // created the first time it is shown:
+        //     ScreenHost { id: homeScreen; name: "homeScreen"; HomeScreen { } }
+        // Callers show and hide it with homeScreen.visible, reach the screen
+        // with homeScreen.item (null until first shown) or homeScreen.show()
+        // (shows it and returns it), and take its signals as handlers in the
+        // declaration here or with Connections { target: homeScreen.item }.
+        // A screen stays once created; a dialog that holds nothing between
+        // showings is declared releasedWhenHidden. A real screen replaces its
+        // stand-in inside the same host.
+        ScreenHost { id: tagsNotInCabinet; name: "tagsNotInCabinet"; HiddenTagsView { } }
+        ScreenHost { id: cleaningPanel; name: "cleaningPanel"; CleaningPanel { } }
+        ScreenHost { id: rowManagementPanel; name: "rowManagementPanel"; ZoneAdvancedOptionsPanel { } }
+        ScreenHost { id: homeScreen; name: "homeScreen"; HomeScreen { } }
+        ScreenHost { id: settingsPanel; name: "settingsPanel"; ServiceListView { } }
+        ScreenHost { id: productsListPanel; name: "productsListPanel"; ProductsListPanel { } }
+        ScreenHost { id: updatesListView; name: "updatesListView"; UpdatesListView { } }
+        ScreenHost { id: wifiNetworkConfig; name: "wifiNetworkConfig"; WifiSettingsDialog { } }
         MouseArea2 {
             // While the keyboard is up, a touch beside it reaches nothing.
             anchors.fill: parent
             visible: alphakb.visible
         }
-        SerialModelNumbersDialog { id: serialModelNumbersDialog; objectName: "serialModelNumbersDialog"; visible: false }
-        ConfigurationScanItem { id: configurationScanItem; objectName: "configurationScanItem"; visible: false }
-        SelectTargetModelGroup { id: selectTargetModelGroup; objectName: "selectTargetModelGroup"; visible: false }
-        ConfigurationDialog { id: configurationDialog; objectName: "configurationDialog"; visible: false }
-        ConfigurationConfirmDialog {
+        ScreenHost { id: serialModelNumbersDialog; name: "serialModelNumbersDialog"; SerialModelNumbersDialog { } }
+        ScreenHost { id: configurationScanItem; name: "configurationScanItem"; ConfigurationScanItem { } }
+        ScreenHost { id: selectTargetModelGroup; name: "selectTargetModelGroup"; SelectTargetModelGroup { } }
+        ScreenHost { id: configurationDialog; name: "configurationDialog"; ConfigurationDialog { } }
+        ScreenHost {
             id: configConfirmation
-            objectName: "configConfirmation"
-            visible: false
-            text: "Save selected configuration?"
+            name: "configConfirmation"
+            releasedWhenHidden: true
+            ConfigurationConfirmDialog { text: "Save selected configuration?" }
         }
-        MessageDialog {
+        ScreenHost {
             id: configurationCyclePower
-            objectName: "configurationCyclePower"
-            visible: false
+            name: "configurationCyclePower"
+            releasedWhenHidden: true
             z: 10002
-            theText: "Reboot the unit"
-            showCloseButton: false
+            MessageDialog { theText: "Reboot the unit"; showCloseButton: false }
         }
-        MessageDialog {
+        ScreenHost {
             id: configFileNotExist
-            objectName: "configFileNotExist"
-            visible: false
-            theText: "Invalid configuration selection"
+            name: "configFileNotExist"
+            releasedWhenHidden: true
+            MessageDialog { theText: "Invalid configuration selection" }
         }
-        NumericInputPanel { id: numericInputPanel; objectName: "numericInputPanel"; visible: false }
-        KeyboardAlphaPanel { id: alphakb; objectName: "alphakb"; visible: false }
-        MessageDialog { id: messageDialog; objectName: "messageDialog"; visible: false }
-        MessageDialog { id: holdRestorationDialog; objectName: "holdRestorationDialog"; visible: false }
-        MessageDialog { id: menuUpdateDialog; objectName: "menuUpdateDialog"; visible: false }
-        MessageDialog { id: ambientTempAlarmDialog; objectName: "ambientTempAlarmDialog"; visible: false; z: 10000 }
-        MessageDialog { id: heaterTempAlarmDialog; objectName: "heaterTempAlarmDialog"; visible: false; z: 10000 }
-        OrientationDialog { id: startUpOrientationDialog; objectName: "startUpOrientationDialog"; visible: false }
-        RestoreHoldingDialog { id: restorHoldingDialog; objectName: "restorHoldingDialog"; visible: false }
-        AcceptCancelDialog { id: acceptCancelDialog; objectName: "acceptCancelDialog"; visible: false }
-        LockScreen { id: lockScreen; objectName: "lockScreen"; visible: false }
-        ScreenColorTestPanel { id: screenColorTestPanel; objectName: "screenColorTestPanel"; visible: false }
-        ProgressNotificationDialog { id: progressDialog; objectName: "progressDialog"; visible: false }
-        ProgressNotificationDialog { id: systemBackupProgressDialog; objectName: "systemBackupProgressDialog"; visible: false }
-        ProgressNotificationDialog {
+        ScreenHost { id: numericInputPanel; name: "numericInputPanel"; NumericInputPanel { } }
+        ScreenHost { id: alphakb; name: "alphakb"; KeyboardAlphaPanel { } }
+        ScreenHost { id: messageDialog; name: "messageDialog"; releasedWhenHidden: true; MessageDialog { } }
+        ScreenHost { id: holdRestorationDialog; name: "holdRestorationDialog"; releasedWhenHidden: true; MessageDialog { } }
+        ScreenHost { id: menuUpdateDialog; name: "menuUpdateDialog"; releasedWhenHidden: true; MessageDialog { } }
+        ScreenHost { id: ambientTempAlarmDialog; name: "ambientTempAlarmDialog"; releasedWhenHidden: true; z: 10000; MessageDialog { } }
+        ScreenHost { id: heaterTempAlarmDialog; name: "heaterTempAlarmDialog"; releasedWhenHidden: true; z: 10000; MessageDialog { } }
+        ScreenHost { id: startUpOrientationDialog; name: "startUpOrientationDialog"; OrientationDialog { } }
+        ScreenHost { id: restorHoldingDialog; name: "restorHoldingDialog"; releasedWhenHidden: true; RestoreHoldingDialog { } }
+        ScreenHost { id: acceptCancelDialog; name: "acceptCancelDialog"; releasedWhenHidden: true; AcceptCancelDialog { } }
+        ScreenHost { id: lockScreen; name: "lockScreen"; releasedWhenHidden: true; LockScreen { } }
+        ScreenHost { id: screenColorTestPanel; name: "screenColorTestPanel"; releasedWhenHidden: true; ScreenColorTestPanel { } }
+        ScreenHost { id: progressDialog; name: "progressDialog"; releasedWhenHidden: true; ProgressNotificationDialog { } }
+        ScreenHost {
+            id: systemBackupProgressDialog
+            name: "systemBackupProgressDialog"
+            releasedWhenHidden: true
+            ProgressNotificationDialog { }
+        }
+        ScreenHost {
             id: firmwareUpdateStartDialog
-            objectName: "firmwareUpdateStartDialog"
-            visible: false
-            waitIndicator: true
+            name: "firmwareUpdateStartDialog"
+            releasedWhenHidden: true
+            ProgressNotificationDialog { waitIndicator: true }
         }
-        BusyWaitIndicator { id: bwi; objectName: "bwi" }
+        // Show it with bwi.show().start(maxTimeMs); it hides itself.
+        ScreenHost { id: bwi; name: "bwi"; releasedWhenHidden: true; z: 30000; BusyWaitIndicator { } }
+        ScreenHost {
+            id: eolDetectionDialog
+            name: "eolDetectionDialog"
+            z: 888
+            // One dialog, shown again on every start: closing only hides it.
+            MessageDialog { theText: "<b>EOL Address Detection Started</b>" }
+        }
 
-        Rectangle {
+        ScreenHost {
             id: screenshotFlash
-            objectName: "screenshotFlash"
-            anchors.fill: parent
-            visible: false
-            color: "white"
-            Image {
-                anchors.centerIn: parent
-                source: "images/shutter.png"
-            }
-            MouseArea2 {
+            name: "screenshotFlash"
+            Rectangle {
                 anchors.fill: parent
+                color: "white"
+                Image {
+                    anchors.centerIn: parent
+                    source: "images/shutter.png"
+                }
+                MouseArea2 {
+                    anchors.fill: parent
+                }
             }
-            Timer {
-                id: screenshotFlashTimer
-                interval: 300
-                onTriggered: screenshotFlash.visible = false
-            }
+        }
+        Timer {
+            id: screenshotFlashTimer
+            interval: 300
+            onTriggered: screenshotFlash.visible = false
         }
 
         // The reset corner: a way out for a display stuck on a sync message
@@ -390,20 +432,6 @@ Window {
             }
             confirmation.accepted.connect(function () { confirmation.destroy() })
             confirmation.cancelled.connect(function () { confirmation.destroy() })
-        }
-
-        property var eolDetectionDialog: null
-        function showEolDetectionStarted() {
-            // One dialog, shown again on every start: closing only hides it.
-            if (!eolDetectionDialog) {
-                var component = Qt.createComponent("widgets/MessageDialog.qml")
-                eolDetectionDialog = component.createObject(mainPanel, {
-                    z: 888,
-                    theText: "<b>EOL Address Detection Started</b>"
-                })
-            }
-            if (eolDetectionDialog)
-                eolDetectionDialog.visible = true
         }
 
         Timer {
@@ -449,7 +477,7 @@ Window {
             target: eolTest
             ignoreUnknownSignals: true
             function onUdpBroadcastStarted() {
-                mainPanel.showEolDetectionStarted()
+                eolDetectionDialog.visible = true
             }
         }
         Connections {
@@ -484,6 +512,8 @@ Window {
         visible = true
     }
 
+    // Created with the window, not on demand: its stored colours are applied
+    // to the skin at start.
     UiSkinItem {
         id: uiSkinPanel
         objectName: "uiSkinPanel"

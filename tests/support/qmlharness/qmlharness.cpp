@@ -75,6 +75,11 @@ QObject *QmlHarness::mock(const QString &name) const
     return m_mocks ? m_mocks->property(name.toLatin1().constData()).value<QObject *>() : nullptr;
 }
 
+int QmlHarness::liveObjects(QObject *root) const
+{
+    return root ? 1 + root->findChildren<QObject *>().size() : 0;
+}
+
 void QmlHarnessSetup::qmlEngineAvailable(QQmlEngine *engine)
 {
     new QmlHarness(engine);

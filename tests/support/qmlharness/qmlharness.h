@@ -28,6 +28,9 @@ public:
     Q_INVOKABLE bool reset();
     Q_INVOKABLE void setScaling(qreal x, qreal y);
     Q_INVOKABLE QObject *mock(const QString &name) const;
+    // The object and every QObject below it: what a screen that is created
+    // and released again must leave as it found it.
+    Q_INVOKABLE int liveObjects(QObject *root) const;
 
 private:
     QQmlEngine *m_engine;

@@ -141,14 +141,186 @@ TestCase {
             { tag: "right", position: 3, landscape: false, portrait: false, gridX: 0, gridY: 0, gridW: 800, gridH: 480 },
         ]
     }
+    // Only the dock that is shown exists.
     function test_dockByPosition(data) {
         cabinetManager.pressGoDockPosition = data.position
         createWindow()
-        compare(child("landscapeDock").visible, data.landscape)
-        compare(child("portraitDock").visible, data.portrait)
+        var landscape = findChild(window.contentItem, "landscapeDock")
+        var portrait = findChild(window.contentItem, "portraitDock")
+        compare(landscape !== null, data.landscape)
+        compare(portrait !== null, data.portrait)
+        verify(!landscape || landscape.visible)
+        verify(!portrait || portrait.visible)
         var grid = child("pgMainGrid")
         compare(Qt.rect(grid.x, grid.y, grid.width, grid.height),
                 Qt.rect(data.gridX, data.gridY, data.gridW, data.gridH))
+    }
+
+    // A change of position replaces the dock; the language picked on the
+    // old one is still shown on the new one.
+    function test_dockFollowsPosition() {
+        createWindow()
+        tap("languageButton")
+        var picked = child("languageName").text
+        cabinetManager.pressGoDockPosition = 1
+        compare(findChild(window.contentItem, "landscapeDock"), null)
+        var portrait = child("portraitDock")
+        var panel = child("mainPanel")
+        compare(portrait.mapToItem(panel, 0, 0).y, panel.height - portrait.height)
+        compare(portrait.width, panel.width)
+        compare(child("languageName").text, picked)
+        cabinetManager.pressGoDockPosition = 0
+        compare(findChild(window.contentItem, "portraitDock"), null)
+        compare(child("landscapeDock").height, panel.height)
+    }
+
+    // The hosts of the panel's hidden screens and dialogs, in stacking order.
+    function screenHosts() {
+        var panel = child("mainPanel")
+        var hosts = []
+        for (var i = 0; i < panel.children.length; ++i) {
+            var c = panel.children[i]
+            if (c.screen !== undefined && c.releasedWhenHidden !== undefined)
+                hosts.push(c)
+        }
+        return hosts
+    }
+    function host(name) {
+        var hosts = screenHosts()
+        for (var i = 0; i < hosts.length; ++i)
+            if (hosts[i].name === name)
+                return hosts[i]
+        verify(false, "no host for " + name)
+    }
+
+    // Nothing hidden is created with the window. Each screen appears under
+    // its object name once shown, stacked as listed (z of its host, then
+    // order), and is hidden again with its host.
+    function test_hostedScreens() {
+        var expected = [
+            { name: "numericKeypad", z: 1000 },
+            { name: "dayPartOverlay", z: 0 },
+            { name: "cleaningOverlay", z: 0 },
+            { name: "tagsNotInCabinet", z: 0 },
+            { name: "cleaningPanel", z: 0 },
+            { name: "rowManagementPanel", z: 0 },
+            { name: "homeScreen", z: 0 },
+            { name: "settingsPanel", z: 0 },
+            { name: "productsListPanel", z: 0 },
+            { name: "updatesListView", z: 0 },
+            { name: "wifiNetworkConfig", z: 0 },
+            { name: "serialModelNumbersDialog", z: 0 },
+            { name: "configurationScanItem", z: 0 },
+            { name: "selectTargetModelGroup", z: 0 },
+            { name: "configurationDialog", z: 0 },
+            { name: "configConfirmation", z: 0 },
+            { name: "configurationCyclePower", z: 10002 },
+            { name: "configFileNotExist", z: 0 },
+            { name: "numericInputPanel", z: 0 },
+            { name: "alphakb", z: 0 },
+            { name: "messageDialog", z: 0 },
+            { name: "holdRestorationDialog", z: 0 },
+            { name: "menuUpdateDialog", z: 0 },
+            { name: "ambientTempAlarmDialog", z: 10000 },
+            { name: "heaterTempAlarmDialog", z: 10000 },
+            { name: "startUpOrientationDialog", z: 0 },
+            { name: "restorHoldingDialog", z: 0 },
+            { name: "acceptCancelDialog", z: 0 },
+            { name: "lockScreen", z: 0 },
+            { name: "screenColorTestPanel", z: 0 },
+            { name: "progressDialog", z: 0 },
+            { name: "systemBackupProgressDialog", z: 0 },
+            { name: "firmwareUpdateStartDialog", z: 0 },
+            { name: "bwi", z: 30000 },
+            { name: "eolDetectionDialog", z: 888 },
+            { name: "screenshotFlash", z: 0 },
+        ]
+        createWindow()
+        var hosts = screenHosts()
+        compare(hosts.map(function (h) { return h.name }), expected.map(function (e) { return e.name }))
+        for (var i = 0; i < hosts.length; ++i) {
+            var h = hosts[i]
+            compare(h.z, expected[i].z, h.name)
+            compare(h.item, null, h.name)
+            compare(findChild(window.contentItem, h.name), null, h.name)
+        }
+        for (i = 0; i < hosts.length; ++i) {
+            h = hosts[i]
+            var screen = h.show()
+            verify(screen, h.name)
+            compare(child(h.name), screen)
+            verify(screen.visible, h.name)
+            h.visible = false
+            verify(!screen.visible, h.name)
+        }
+    }
+
+    // The one hidden screen a cabinet shows at start: the orientation
+    // question while it is not configured.
+    function test_startUpDialog_data() {
+        return [
+            { tag: "configured", configured: true, shown: false },
+            { tag: "not configured", configured: false, shown: true },
+        ]
+    }
+    function test_startUpDialog(data) {
+        cabinetManager.isConfigured = data.configured
+        createWindow()
+        var dialog = findChild(window.contentItem, "startUpOrientationDialog")
+        compare(dialog !== null && dialog.visible, data.shown)
+        compare(dialog !== null, data.shown)
+    }
+
+    // A dialog that holds nothing is gone again once closed, however often
+    // it is shown; a screen is created once and then only shown and hidden.
+    // Either way the objects below the window come back to the same count.
+    function test_showAndCloseLeavesNothing() {
+        createWindow()
+        var grid = child("pgMainGrid")
+        // The window makes its pointer-event objects at the first touch.
+        tap("logo")
+        wait(0)
+        var before = harness.liveObjects(window)
+        for (var i = 0; i < 50; ++i) {
+            grid.messageRequested("Message " + i, true)
+            var dialog = child("messageDialog")
+            compare(findChild(dialog, "messageText").text, "Message " + i)
+            tap("closeButton")
+            verify(!dialog.visible)
+            wait(0)
+            compare(findChild(window.contentItem, "messageDialog"), null)
+        }
+        for (i = 0; i < 50; ++i) {
+            window.confirmCleaningStart()
+            tap("cancelButton")
+        }
+        wait(0)
+        compare(harness.liveObjects(window), before)
+
+        var home = host("homeScreen")
+        home.show()
+        var created = harness.liveObjects(window)
+        verify(created > before)
+        var screen = home.item
+        for (i = 0; i < 50; ++i) {
+            screen.visible = false // the screen hides itself
+            verify(!home.visible)
+            home.visible = true
+            compare(home.item, screen)
+            verify(screen.visible)
+        }
+        wait(0)
+        compare(harness.liveObjects(window), created)
+    }
+
+    // The screen is created hidden and then shown: a panel that slides in
+    // when it becomes visible does so on its first showing too.
+    function test_dayPartPanelSlidesInOnFirstOpening() {
+        createWindow()
+        tap("dayPartButton")
+        var panel = child("dayPartSelectPanel")
+        verify(panel.x < -4, panel.x)
+        tryCompare(panel, "x", -4, 1000)
     }
 
     // Five quick taps step through five languages; only the last one is
