@@ -456,15 +456,15 @@ bool EolTesting::singleHeaterTest(const QJsonObject &request, QJsonObject *reply
     reply->insert(QLatin1String("heaterIndex"), heaterText);
     // Zones count from 1 on the wire, heaters are 0 and 1. Only a heater the
     // cabinet has is asked about or switched on.
-    const int zoneIndex = zone - 1;
-    const bool known = zone >= 1 && heater >= 0 && heater < kHeatersPerZone;
-    QString error = QLatin1String(kNoError);
-    if (known)
-        invoke(kIoLink, "eolGetTempErrorDescription", Q_RETURN_ARG(QString, error), Q_ARG(int, zoneIndex),
-               Q_ARG(int, heater));
-    reply->insert(QLatin1String("error"), error);
-    if (!known)
+    if (zone < 1 || heater < 0 || heater >= kHeatersPerZone) {
+        reply->insert(QLatin1String("error"), QLatin1String(kNoError));
         return false;
+    }
+    const int zoneIndex = zone - 1;
+    QString error = QLatin1String(kNoError);
+    invoke(kIoLink, "eolGetTempErrorDescription", Q_RETURN_ARG(QString, error), Q_ARG(int, zoneIndex),
+           Q_ARG(int, heater));
+    reply->insert(QLatin1String("error"), error);
     bool started = false;
     invoke(kIoLink, "eolTempTestSingleHeater", Q_RETURN_ARG(bool, started), Q_ARG(int, zoneIndex),
            Q_ARG(int, heater));

@@ -9,6 +9,7 @@
 #include "temproot.h"
 
 #include <QElapsedTimer>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QMap>
 #include <QSignalSpy>
@@ -695,6 +696,37 @@ private slots:
         QCOMPARE(m_station->nextReply(), eolReply("SoftwareVersionTestResponse",
                                                "UI1-QZ-7318,IoT-?.?.?,IO1-?.?.?,IO2-?.?.?,NFC1-0.0.0"));
         QCOMPARE(activeStateNames(*m_eol), (QStringList{"eolClientConnected", "tcpClientConnected"}));
+    }
+
+    // Every request of a run with its fields of every other JSON type: each
+    // is dealt with, and the run goes on.
+    void oddlyTypedFields()
+    {
+        startServer(true);
+        openRun();
+        const QList<QJsonValue> odd = {QJsonValue(), QJsonValue(true), QJsonValue(-1.5e300),
+                                       QJsonArray{"Start"}, QJsonObject{{"Start", 1}},
+                                       QString(2000, QChar(0x4e2d))};
+        for (const char *event : {"ConfigureSerialAndModel", "SoftwareVersionTest", "SpeakerTest", "ScreenTest",
+                                  "TurnOffAllZones", "TurnOnAllZones", "HeaterTest", "TagReadTest", "StopTagTest",
+                                  "ConfigureCustomerMenu"}) {
+            for (const QJsonValue &value : odd) {
+                QJsonObject request{{"event", event}, {"command", value}};
+                sendAndWait(request);
+                request = eolRequest(event);
+                for (const char *field : {"serial number", "model number", "zone", "heaterIndex", "customer", "menu"})
+                    request.insert(field, value);
+                sendAndWait(request);
+            }
+        }
+        QCOMPARE(activeStateNames(*m_eol), (QStringList{"eolClientConnected", "tcpClientConnected"}));
+        // None of them was refused as a whole; the run still ends cleanly.
+        m_station->send(eolRequest("EndOfLineTest", "Stop"));
+        QJsonObject last;
+        for (int i = 0; i < 200 && last.value("event") != QLatin1String("EndOfLineTestResponse"); ++i)
+            last = m_station->nextReply();
+        QCOMPARE(last, eolReply("EndOfLineTestResponse", "pass"));
+        QTRY_COMPARE(activeStateNames(*m_eol), (QStringList{"eolDisconnected", "tcpClientConnected"}));
     }
 
     void incompleteRequest_data()
