@@ -1,5 +1,6 @@
 #include "updater.h"
 
+#include "elfheader.h"
 #include "canbus/canbusmanager.h"
 #include "modbus/qmodbusmaster.h"
 #include "modbus/qmodbuspollinfo.h"
@@ -14,19 +15,21 @@
 #include <QDBusMessage>
 #include <QDataStream>
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalTransition>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QState>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -988,38 +991,95 @@ void Updater::install_startScript()
     }
 }
 
-// The new application on this display: older versioned binaries go, the new
-// one is copied in, made executable and linked as "kivlfb".
+namespace {
+
+QByteArray fileStart(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(ElfHeader::kReadSize) : QByteArray();
+}
+
+// Why the file cannot be this display's application; empty when it can.
+QString whyNotAnApplication(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return QStringLiteral("not a file");
+    if (info.size() == 0)
+        return QStringLiteral("the file is empty");
+    const QByteArray start = fileStart(path);
+    if (start.isEmpty())
+        return QStringLiteral("the file cannot be read");
+    return ElfHeader::whyNotRunnable(start, fileStart(QCoreApplication::applicationFilePath()));
+}
+
+} // namespace
+
+// The new application on this display: copied in, made executable and
+// linked as "kivlfb"; then the older versioned binaries go. A file that is
+// not a program for this machine is not installed at all, and a step that
+// fails leaves the old application and its link as they were, so the
+// display still starts.
 void Updater::install_applicationUpdate()
 {
     const QString target = KivRoot::path(m_targetPath);
     const QString source = m_packageRoot + QStringLiteral("/app/") + m_newAppFileName;
     const QString targetFile = target + QLatin1Char('/') + m_newAppFileName;
-    const QDir targetDir(target);
-    if (targetDir.exists()) {
-        const QStringList old = targetDir.entryList({QStringLiteral("kivlfb_*")}, QDir::Files);
-        for (const QString &name : old)
-            QFile::remove(targetDir.filePath(name));
+    const QString link = target + QStringLiteral("/kivlfb");
+
+    const QString refusal = whyNotAnApplication(source);
+    if (!refusal.isEmpty()) {
+        qWarning().noquote() << "Update: application" << source << "not installed:" << refusal;
+        appendDialogLine(tr("Failed to install application: "), m_newAppFileName + QStringLiteral(": ") + refusal);
+        set_updateFailed(true);
+        // Nothing to hand on to the secondary display either.
+        emit uiAppPartFinished();
+        return;
     }
-    if (QFile::copy(source, targetFile)) {
+
+    // Copied under a temporary name first: a copy that fails leaves the
+    // installed binary (which may carry the same name) untouched.
+    const QString incoming = targetFile + QStringLiteral(".New");
+    QFile::remove(incoming);
+    const QFile::Permissions runnable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser
+        | QFile::WriteUser | QFile::ExeUser | QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+        | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    QString failure;
+    if (!QFile::copy(source, incoming)) {
+        appendDialogLine(tr("Failed to copy file: "), source + QStringLiteral("\n>\n") + targetFile);
+        failure = QStringLiteral("copy failed");
+    } else if (!QFile::setPermissions(incoming, runnable) || !QFileInfo(incoming).isExecutable()) {
+        appendDialogLine(tr("Failed to install application: "),
+                         m_newAppFileName + QStringLiteral(": cannot be made executable"));
+        failure = QStringLiteral("cannot be made executable");
+    } else if ((QFile::exists(targetFile) && !QFile::remove(targetFile)) || !QFile::rename(incoming, targetFile)) {
+        appendDialogLine(tr("Failed to copy file: "), source + QStringLiteral("\n>\n") + targetFile);
+        failure = QStringLiteral("cannot replace ") + targetFile;
+    } else {
         syncFileSystemForce();
-        const QString link = target + QStringLiteral("/kivlfb");
-        QFile::remove(link);
-        QFile::setPermissions(targetFile, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                              | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser
-                                              | QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
-                                              | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
-        if (QFile::link(targetFile, link)) {
+        // The new link replaces the old one in one step, or not at all.
+        const QString newLink = link + QStringLiteral(".New");
+        QFile::remove(newLink);
+        if (QFile::link(targetFile, newLink)
+            && std::rename(QFile::encodeName(newLink).constData(), QFile::encodeName(link).constData()) == 0) {
             emit b1AppInstall_succeeded();
             set_newAppFilePath(targetFile);
+            const QDir targetDir(target);
+            for (const QString &name : targetDir.entryList({QStringLiteral("kivlfb_*")}, QDir::Files))
+                if (name != m_newAppFileName)
+                    QFile::remove(targetDir.filePath(name));
         } else {
+            QFile::remove(newLink);
             appendDialogLine(tr("Failed to link file: "), targetFile);
-            set_updateFailed(true);
+            failure = QStringLiteral("link failed");
         }
-        syncFileSystemForce();
-    } else {
-        appendDialogLine(tr("Failed to copy file: "), source + QStringLiteral("\n>\n") + targetFile);
+    }
+    if (!failure.isEmpty()) {
+        QFile::remove(incoming);
+        qWarning().noquote() << "Update: application" << source << "not installed:" << failure;
         set_updateFailed(true);
+    } else {
+        qInfo().noquote() << "Update: application installed as" << targetFile << "and linked as" << link;
     }
     syncFileSystemForce();
     if (m_slaveUiNeeded)
@@ -1261,14 +1321,41 @@ bool Updater::removeDir(QString path)
     return removeTree(KivRoot::path(path));
 }
 
+// Every failure of an update is listed on the screen as a line of its own;
+// the result file carries the same lines, as plain text on one line, without
+// the screen's heading, its section titles and the files that went in. A
+// reader splits key=value lines at every "=", so none may stand in it.
+QString Updater::failureReasons(const QString &dialogMsg)
+{
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    static const QStringList heading = {QStringLiteral("Firmware Update In Progress"),
+                                        QStringLiteral("Do Not Turn Equipment Off")};
+    QStringList reasons;
+    for (QString line : dialogMsg.split(QStringLiteral("<br>"))) {
+        line = line.remove(tags).replace(QStringLiteral("\n>\n"), QStringLiteral(" > ")).simplified();
+        line.replace(QLatin1Char('='), QLatin1Char(' '));
+        if (line.isEmpty() || heading.contains(line) || line.endsWith(QLatin1String(" install status"))
+            || line.endsWith(QLatin1String(": OK")) || reasons.contains(line))
+            continue;
+        reasons << line;
+    }
+    return reasons.join(QStringLiteral("; "));
+}
+
 void Updater::writeResultFile()
 {
     // Replaced whole, never rewritten in place: the controller reads this
     // file after the restart, and a power cut during the write must leave
     // it the previous result or the new one.
-    const QByteArray result = m_updateFailed
-        ? QByteArrayLiteral("updateResult=failed\nresultDetail=update is failed\n")
-        : QByteArrayLiteral("updateResult=successful\nresultDetail=update complete successfully\n");
+    QByteArray result = m_updateFailed
+        ? QByteArrayLiteral("updateResult=failed\nresultDetail=update is failed")
+        : QByteArrayLiteral("updateResult=successful\nresultDetail=update complete successfully");
+    if (m_updateFailed) {
+        const QString reasons = failureReasons(m_updaterDialogMsg);
+        if (!reasons.isEmpty())
+            result += ": " + reasons.toUtf8();
+    }
+    result += '\n';
     QString error;
     if (DurableFile::replace(resultFilePath(), result, &error) != DurableFile::Replaced) {
         qDebug().noquote() << "Update result not written:" << resultFilePath() << error;
@@ -1279,9 +1366,39 @@ void Updater::writeResultFile()
 
 // ---- states ----
 
+// Where the package was looked for and what it holds: the first thing to
+// know when an update does nothing.
+void Updater::logPackageCheck(const QString &folder)
+{
+    const QString where = QDir(folder).absolutePath();
+    QStringList found;
+    const auto note = [&found](bool present, const QString &what) {
+        if (present)
+            found << what;
+    };
+    note(m_applicationUpdateAvailable, QStringLiteral("application ") + m_newAppFileName);
+    note(m_configUpdateAvailable, QStringLiteral("personality ") + m_configFileName);
+    note(m_splashScreenUpdateAvailable, QStringLiteral("splash screen"));
+    note(m_sibUpdateAvailable, QStringLiteral("I/O board firmware ") + m_sibFwFileName);
+    note(m_nfcAppUpdateAvailable, QStringLiteral("NFC board firmware ") + m_nfcFwFileName);
+    note(m_cookbookUpdateAvailable, QStringLiteral("cookbook"));
+    note(m_kernelUpdateAvailable, QStringLiteral("kernel"));
+    note(m_soundsUpdateAvailable, QStringLiteral("sounds"));
+    note(m_helpfilesUpdateAvailable, QStringLiteral("help files"));
+    note(m_languagesUpdateAvailable, QStringLiteral("languages"));
+    if (isAnyUpdateAvailable())
+        qInfo().noquote() << "Update package in" << where + ":" << found.join(QStringLiteral(", "));
+    else
+        qInfo().noquote() << "No update found in" << where
+                          << "(the package is read from the working directory: its folders app, config,"
+                             " sibfirmware, nfcapp, configuration, sounds, languages ...)"
+                          << (found.isEmpty() ? QString() : QStringLiteral("; only ") + found.join(QStringLiteral(", ")));
+}
+
 void Updater::idleState_onEntry()
 {
     checkUpdateFiles(QStringLiteral("./"));
+    logPackageCheck(QStringLiteral("./"));
     if (m_autoInstall)
         emit startUpdateNextStep();
 }

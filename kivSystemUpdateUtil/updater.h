@@ -180,6 +180,8 @@ public:
     // The firmware-update event sent on the D-Bus; timestampMs is the time
     // of the report in milliseconds since the epoch.
     static QByteArray firmwareUpdatedEvent(bool result, qint64 timestampMs);
+    // The failures an update listed in its dialog text, as one plain line.
+    static QString failureReasons(const QString &dialogMsg);
 
     QSerialPort *serialPort() const { return m_serialPort; }
     CanbusManager *canbusManager() const { return m_canbusManager; }
@@ -541,6 +543,7 @@ private:
     QString copyFolder(const QString &packageFolder, const QStringList &entries,
                        const QString &targetFolder, bool *failed);
     void writeResultFile();
+    void logPackageCheck(const QString &folder);
     // Entries of a package folder, "." and ".." included, sorted by
     // character code.
     static QStringList sortedEntries(const QString &path);

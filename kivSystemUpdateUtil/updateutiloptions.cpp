@@ -24,6 +24,42 @@ bool hasFlag(const QStringList &arguments, const char *flag)
 
 } // namespace
 
+bool UpdateUtilOptions::asksForHelp(const QStringList &arguments)
+{
+    return hasFlag(arguments, "-h") || hasFlag(arguments, "--help");
+}
+
+QString UpdateUtilOptions::usage()
+{
+    return QStringLiteral(
+        "Usage: kivSystemUpdateUtil [options]\n"
+        "\n"
+        "Installs the update package in the working directory: its folders app,\n"
+        "config, splashScreen, sibfirmware, nfcapp, configuration, uImage, sounds,\n"
+        "help, languages and startScript_*. The result goes to\n"
+        "/root/updates/firmwareUpdateResult.txt, and the program ends by stopping\n"
+        "every process whose name contains \"kiv\": the controller and itself.\n"
+        "\n"
+        "Options (each written as one word):\n"
+        "  -tp=PATH              where the application goes (default /root)\n"
+        "  -spDEVICE             the RS-485 line to the boards (default /dev/ttyO1)\n"
+        "  -idConnectorN         the display's connector id\n"
+        "  -portrait, -landscape screen orientation (default: the personality file's)\n"
+        "  -autoinstall          install at once, without asking\n"
+        "  -cloud                the update came from the cloud\n"
+        "  -sN.N, -sxN.N, -syN.N screen scale (-s is only logged)\n"
+        "  -trace(NAME,...)      state machines to trace\n"
+        "  -h, --help            this text\n"
+        "\n"
+        "On a desktop: KIV_ROOT names a directory that stands for \"/\" (the personality\n"
+        "file in $KIV_ROOT/root/, the result under $KIV_ROOT/root/updates/), and\n"
+        "system tools, the stop command included, then run only from inside it.\n"
+        "Without KIV_ROOT the program acts on this machine as on the target and\n"
+        "stops the processes named \"kiv\" here. KIV_SERIAL_PORT and KIV_CAN stand\n"
+        "in for the RS-485 line and the CAN bus; with KIV_ROOT set and no display the\n"
+        "screen is drawn offscreen.\n");
+}
+
 bool UpdateUtilOptions::isPortraitConnector(int connectorId)
 {
     switch (connectorId) {

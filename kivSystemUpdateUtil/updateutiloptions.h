@@ -13,6 +13,10 @@ public:
 
     // arguments as QCoreApplication::arguments() gives them (program first).
     static UpdateUtilOptions parse(const QStringList &arguments);
+    // "-h" or "--help" among the arguments after the program name.
+    static bool asksForHelp(const QStringList &arguments);
+    // What "--help" prints: the options and how the program is run.
+    static QString usage();
     // Connector ids of displays mounted upright.
     static bool isPortraitConnector(int connectorId);
 

@@ -7,6 +7,8 @@
 
 #include "core/builtinlayout.h"
 #include "core/cabinetholdingexchangehost.h"
+#include "core/cabinetiotservices.h"
+#include "core/cabinetpantaghost.h"
 #include "core/commandline.h"
 #include "core/holdingexchange.h"
 #include "core/kivdefs.h"
@@ -23,7 +25,6 @@
 #include "config/eoltesting.h"
 #include "config/fileid.h"
 #include "config/nfcpollinfo.h"
-#include "iot/cabinetiotservices.h"
 #include "iot/kivdbusadapter.h"
 #include "iot/kiviotagentadapter.h"
 #include "iot/kivriot.h"
@@ -35,7 +36,6 @@
 #include "network/systemnetworkmanager.h"
 #include "network/wifimonitor.h"
 #include "network/wifistatsdatalog.h"
-#include "nfc/cabinetnfcreaderhost.h"
 #include "nfc/masteriomanager.h"
 #include "nfc/masteriosimuilator.h"
 #include "nfc/nfcreadersimulator.h"
@@ -51,6 +51,7 @@
 #include "modbus/modbussetup.h"
 #include "modbus/qmodbusmaster.h"
 #include "platform/kivroot.h"
+#include "statemachine/statetracer.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -219,6 +220,7 @@ CabinetManager::~CabinetManager()
     // cabinet core with a pointer into it. The screens go first: their
     // bindings read the components below and would re-evaluate against
     // half-destroyed objects.
+    qDeleteAll(m_stateTracers);
     delete m_nfcSimulatorView;
     delete m_engine;
     m_engine = nullptr;
@@ -530,7 +532,10 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     ioLayout.mio2uitMap = m_mio2uitMap;
     ioLayout.nfcReadersSimulated = get_iAmMaster() && (m_simulationFlags & 4);
     m_masterIoManager->set_layout(ioLayout);
-    m_masterIoManager->setNfcHost(std::make_unique<CabinetNfcReaderHost>(this, m_menuManager, m_configManager));
+    // The registry and the reader polling ask the cabinet through one adapter.
+    auto *panTagHost = new CabinetPanTagHost(this, m_menuManager, m_configManager);
+    m_nfcManager->setHost(panTagHost);
+    m_masterIoManager->setNfcHost(panTagHost);
 
     // 39. System time.
     m_sysTimeTimer.start();
@@ -627,14 +632,14 @@ void CabinetManager::publishComponents(const CommandLine &commandLine)
     context->setContextProperty(QStringLiteral("KivRiot"), m_riot);
     context->setContextProperty(QStringLiteral("kivIot"), m_iotAgent);
 
-    // 46. Tracing: the named machines are found by object name.
+    // 46. Tracing: the named machines are found by object name, each gets
+    // a tracer whose window stays hidden. Without "-trace" nothing is made.
     qDebug() << "Arguments" << QCoreApplication::arguments();
     if (!commandLine.traceNames.isEmpty()) {
         qDebug() << "objects to trace: " << commandLine.traceNames;
-        const QList<QStateMachine *> machines = findChildren<QStateMachine *>();
+        const QList<QStateMachine *> machines = StateTracer::findMachines(this, commandLine.traceNames);
         for (QStateMachine *machine : machines)
-            if (commandLine.traceNames.contains(machine->objectName()))
-                m_tracedMachines.append(machine);
+            m_stateTracers.append(StateTracer::traceMachine(machine, StateTracer::Form::Controller));
     }
 }
 

@@ -1,5 +1,9 @@
+#include "cabinetscreen.h"
 #include "simulatedcook.h"
 
+#include <QPainter>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QtTest>
 
 namespace {
@@ -11,6 +15,40 @@ QString pansText(const QVector<SimulatedCook::Pan> &pans)
         items << QStringLiteral("%1:%2:%3").arg(p.bin).arg(p.productId).arg(p.trayId);
     return items.join(QLatin1Char(','));
 }
+
+// A panel laid into an 800 x 480 window as the main window lays it: centred,
+// then turned about its centre.
+struct TurnedPanel
+{
+    QQuickItem window;
+    QQuickItem panel;
+
+    TurnedPanel(const QSize &size, qreal rotation)
+    {
+        window.setSize(QSizeF(800, 480));
+        panel.setParentItem(&window);
+        panel.setSize(size);
+        panel.setPosition(QPointF((800 - size.width()) / 2.0, (480 - size.height()) / 2.0));
+        panel.setTransformOrigin(QQuickItem::Center);
+        panel.setRotation(rotation);
+    }
+};
+
+// Records where presses land, in its own coordinates.
+class PressRecorder : public QQuickItem
+{
+public:
+    QVector<QPointF> presses;
+
+    PressRecorder() { setAcceptedMouseButtons(Qt::LeftButton); }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        presses << event->localPos();
+        event->accept();
+    }
+};
 
 } // namespace
 
@@ -88,6 +126,10 @@ private slots:
         QTest::newRow("link") << "link" << int(C::Link) << "0:0:0" << "";
         QTest::newRow("zones") << "zones" << int(C::Zones) << "0:0:0" << "";
         QTest::newRow("empty line") << "   " << int(C::None) << "0:0:0" << "";
+        QTest::newRow("shot") << "shot /tmp/a b.png" << int(C::Invalid) << "" << "shot takes 1 argument(s)";
+        QTest::newRow("click without y") << "click 5" << int(C::Invalid) << "" << "click takes 2 argument(s)";
+        QTest::newRow("click off any screen") << "click 10000 5" << int(C::Invalid) << "" << "x and y must be 0 to 9999";
+        QTest::newRow("negative click") << "click 5 -1" << int(C::Invalid) << "" << "x and y must be 0 to 9999";
 
         QTest::newRow("bin past the cabinet") << "pan 8 17 99" << int(C::Invalid) << "" << "bin must be 0 to 7";
         QTest::newRow("negative bin") << "touch -1" << int(C::Invalid) << "" << "bin must be 0 to 7";
@@ -116,6 +158,82 @@ private slots:
         }
         QVERIFY(c.error.isEmpty());
         QCOMPARE(pansText({c.pan}), pan);
+    }
+
+    void screenCommands()
+    {
+        const SimulatedCook::Command shot = SimulatedCook::parseCommand("shot /tmp/x/holding.png", 8);
+        QCOMPARE(int(shot.kind), int(SimulatedCook::Command::Shot));
+        QCOMPARE(shot.file, QStringLiteral("/tmp/x/holding.png"));
+        const SimulatedCook::Command click = SimulatedCook::parseCommand("click 479 9999", 8);
+        QCOMPARE(int(click.kind), int(SimulatedCook::Command::Click));
+        QCOMPARE(click.point, QPoint(479, 9999));
+    }
+
+    // A picture comes out upright whichever way the panel is turned into
+    // the framebuffer: the corner of the window that shows the panel's
+    // top-left corner is marked, and the mark must come out top left.
+    void upright_data()
+    {
+        QTest::addColumn<QSize>("panel");
+        QTest::addColumn<qreal>("rotation");
+        QTest::addColumn<QRect>("markInWindow");
+        QTest::newRow("landscape") << QSize(800, 480) << 0.0 << QRect(0, 0, 40, 40);
+        QTest::newRow("landscape, flipped") << QSize(800, 480) << 180.0 << QRect(760, 440, 40, 40);
+        QTest::newRow("portrait") << QSize(480, 800) << 270.0 << QRect(0, 440, 40, 40);
+        QTest::newRow("portrait, flipped") << QSize(480, 800) << 450.0 << QRect(760, 0, 40, 40);
+    }
+    void upright()
+    {
+        QFETCH(QSize, panel);
+        QFETCH(qreal, rotation);
+        QFETCH(QRect, markInWindow);
+        TurnedPanel turned(panel, rotation);
+        QImage window(800, 480, QImage::Format_RGB32);
+        window.fill(Qt::white);
+        QPainter(&window).fillRect(markInWindow, Qt::red);
+
+        const QImage picture = CabinetScreen::upright(window, CabinetScreen::panelToWindow(turned.panel), panel);
+        QCOMPARE(picture.size(), panel);
+        const auto red = [&](int x, int y) { return QColor(picture.pixel(x, y)) == QColor(Qt::red); };
+        QVERIFY(red(5, 5));
+        QVERIFY(red(34, 34));
+        QVERIFY(!red(45, 5));
+        QVERIFY(!red(5, 45));
+        QVERIFY(!red(panel.width() - 5, panel.height() - 5));
+    }
+
+    // A tap given in the upright picture's coordinates lands on that point
+    // of the turned panel; a point off the panel is refused.
+    void tapLandsWherePointed()
+    {
+        QQuickWindow window;
+        window.setObjectName(QStringLiteral("kivDisplay"));
+        window.resize(800, 480);
+        auto *panel = new QQuickItem;
+        panel->setObjectName(QStringLiteral("mainPanel"));
+        panel->setParent(&window);
+        panel->setParentItem(window.contentItem());
+        panel->setSize(QSizeF(480, 800));
+        panel->setPosition(QPointF(160, -160));
+        panel->setTransformOrigin(QQuickItem::Center);
+        panel->setRotation(270);
+        auto *recorder = new PressRecorder;
+        recorder->setParentItem(panel);
+        recorder->setSize(panel->size());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QCOMPARE(CabinetScreen::window(), &window);
+        QString error;
+        QVERIFY2(CabinetScreen::tap(QPointF(30, 700), error), qPrintable(error));
+        QCOMPARE(recorder->presses.size(), 1);
+        QVERIFY2(QLineF(recorder->presses.first(), QPointF(30, 700)).length() < 1.5,
+                 qPrintable(QStringLiteral("landed at %1,%2").arg(recorder->presses.first().x()).arg(recorder->presses.first().y())));
+
+        QVERIFY(!CabinetScreen::tap(QPointF(500, 10), error));
+        QVERIFY2(error.contains("480x800"), qPrintable(error));
+        QCOMPARE(recorder->presses.size(), 1);
     }
 };
 

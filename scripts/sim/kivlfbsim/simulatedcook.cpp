@@ -1,5 +1,6 @@
 #include "simulatedcook.h"
 
+#include "cabinetscreen.h"
 #include "core/cabinetmanager.h"
 #include "core/kivdefs.h"
 #include "core/mastersync.h"
@@ -7,8 +8,12 @@
 #include "core/zonemanager.h"
 #include "modbus/qmodbuspollinfo.h"
 #include "nfc/masteriomanager.h"
+#include "nfc/nfcmanager.h"
+#include "platform/kivroot.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QImage>
 #include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QStateMachine>
@@ -16,6 +21,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -25,6 +31,8 @@ constexpr int kTouchToPanMs = 500;
 constexpr int kBetweenPansMs = 1500;
 // A command line longer than this is not a command.
 constexpr int kMaxLineBytes = 1024;
+// Larger than any screen a cabinet has, scaled or not.
+constexpr qint64 kMaxScreenCoordinate = 9999;
 
 bool readNumber(const QString &text, qint64 low, qint64 high, qint64 &value)
 {
@@ -144,6 +152,20 @@ SimulatedCook::SimulatedCook(CabinetManager &cabinet, const Options &options)
         connect(m_sync, &MasterSync::displayErrorMsg, this, &SimulatedCook::dialog);
     }
 
+    // What each bar of this display shows, as it changes.
+    for (QObject *o : cabinet.get_traysModelList()) {
+        auto *bar = qobject_cast<TrayBarSc *>(o);
+        if (!bar || bar != barOnThisDisplay(bar->get_binNumber()))
+            continue;
+        m_shownStates.insert(bar, bar->get_trayState());
+        connect(bar, &TrayBarSc::trayStateChanged, this, &SimulatedCook::barStateChanged);
+        connect(bar, &TrayBarSc::warningReasonChanged, this, &SimulatedCook::barWarningReasonChanged);
+    }
+    if (auto *nfc = cabinet.findChild<NFCmanager *>(QStringLiteral("nfcManager")))
+        connect(nfc, &NFCmanager::panRemoved, this, &SimulatedCook::panOffReader);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &SimulatedCook::stopped);
+    say(describeCabinet());
+
     if (hasReaders()) {
         auto *io = cabinet.findChild<MasterIoManager *>(QStringLiteral("masterIoManager"));
         auto *tagInfo1 = io ? io->findChild<QModbusPollInfo *>(QStringLiteral("tagInfo1")) : nullptr;
@@ -209,22 +231,23 @@ QString SimulatedCook::placePan(const Pan &pan)
     return QStringLiteral("pan placed bin=%1 product=%2 tray=%3").arg(pan.bin).arg(pan.productId).arg(pan.trayId);
 }
 
-// What the screen's tray bar and zone view do with a touch.
-QString SimulatedCook::touch(int bin)
+// What the screen's tray bar and zone view do with a touch. The touch is
+// told before what it sets off.
+void SimulatedCook::touch(int bin)
 {
     TrayBarSc *bar = barOnThisDisplay(bin);
     if (!bar)
-        return QStringLiteral("error: bin %1 is not shown on this display").arg(bin);
+        return say(QStringLiteral("error: bin %1 is not shown on this display").arg(bin));
     const int state = bar->get_trayState();
     if (state == TrayBarSc::TRAY_STATE_STANDARD || state == TrayBarSc::TRAY_STATE_WARNING)
-        return QStringLiteral("touch bin=%1 opens the cancel panel").arg(bin);
+        return say(QStringLiteral("touch bin=%1 opens the cancel panel").arg(bin));
     if (state == TrayBarSc::TRAY_STATE_PREHEATING && !touchEndsPreheating())
-        return QStringLiteral("touch bin=%1 refused: preheating").arg(bin);
+        return say(QStringLiteral("touch bin=%1 refused: preheating").arg(bin));
+    say(QStringLiteral("touch bin=%1").arg(bin));
     if (m_cabinet.get_mirrorDisplay())
         emit bar->mirrorClicked();
     else
         emit bar->userClicked();
-    return QStringLiteral("touch bin=%1").arg(bin);
 }
 
 QString SimulatedCook::describeBin(int bin) const
@@ -267,6 +290,36 @@ QString SimulatedCook::describeZones() const
     return QStringLiteral("zones ") + zones.join(QLatin1Char(' '));
 }
 
+QString SimulatedCook::describeCabinet() const
+{
+    const QString role = m_cabinet.get_iAmMaster()      ? QStringLiteral("primary")
+                         : m_cabinet.get_mirrorDisplay() ? QStringLiteral("mirror")
+                                                         : QStringLiteral("secondary");
+    QStringList bins;
+    for (int bin = 0; bin < m_cabinet.get_traysPerCabinet(); ++bin)
+        if (barOnThisDisplay(bin))
+            bins << QString::number(bin);
+    return QStringLiteral("started: %1 display, %2, %3 rows of %4 zones, bins %5 shown here%6; root %7;"
+                          " SIGTERM stops it (Ctrl+C in scripts/run.sh)")
+        .arg(role, m_cabinet.get_orientationPortrait() ? QStringLiteral("portrait") : QStringLiteral("landscape"))
+        .arg(m_cabinet.get_numberOfRows())
+        .arg(m_cabinet.get_zonesPerRow())
+        .arg(bins.isEmpty() ? QStringLiteral("none") : bins.join(QLatin1Char(',')),
+             hasReaders() ? QStringLiteral(", simulated NFC readers") : QString(),
+             KivRoot::isRerooted() ? KivRoot::prefix() : QStringLiteral("/"));
+}
+
+void SimulatedCook::shot(const QString &file)
+{
+    CabinetScreen::grab([file](const QImage &image) {
+        if (image.isNull())
+            return say(QStringLiteral("error: the cabinet's window is not there"));
+        if (!image.save(file, "PNG"))
+            return say(QStringLiteral("error: cannot write %1").arg(file));
+        say(QStringLiteral("shot %1 %2x%3").arg(file).arg(image.width()).arg(image.height()));
+    });
+}
+
 SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int binsInCabinet)
 {
     static const QRegularExpression space(QStringLiteral("\\s+"));
@@ -275,30 +328,57 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
     if (words.isEmpty())
         return c;
     const QString &verb = words.first();
+    // What follows the verb.
+    enum Arguments { NoArguments, Bin, BinAndPan, File, Point };
     static const struct {
         const char *verb;
         Command::Kind kind;
-        int arguments;
+        Arguments arguments;
+        int count;
     } verbs[] = {
-        {"pan", Command::PlacePan, 3}, {"nopan", Command::RemovePan, 1}, {"touch", Command::Touch, 1},
-        {"state", Command::State, 1},  {"link", Command::Link, 0},       {"zones", Command::Zones, 0},
+        {"pan", Command::PlacePan, BinAndPan, 3}, {"nopan", Command::RemovePan, Bin, 1},
+        {"touch", Command::Touch, Bin, 1},        {"state", Command::State, Bin, 1},
+        {"link", Command::Link, NoArguments, 0},  {"zones", Command::Zones, NoArguments, 0},
+        {"shot", Command::Shot, File, 1},         {"click", Command::Click, Point, 2},
     };
     c.kind = Command::Invalid;
     for (const auto &v : verbs) {
         if (verb != QLatin1String(v.verb))
             continue;
-        if (words.size() != v.arguments + 1) {
-            c.error = QStringLiteral("%1 takes %2 argument(s)").arg(verb).arg(v.arguments);
+        if (words.size() != v.count + 1) {
+            c.error = QStringLiteral("%1 takes %2 argument(s)").arg(verb).arg(v.count);
             return c;
         }
-        qint64 bin = 0;
-        if (v.arguments > 0 && !readNumber(words.at(1), 0, binsInCabinet - 1, bin)) {
-            c.error = QStringLiteral("bin must be 0 to %1").arg(binsInCabinet - 1);
-            return c;
+        switch (v.arguments) {
+        case NoArguments:
+            break;
+        case Bin:
+        case BinAndPan: {
+            qint64 bin = 0;
+            if (!readNumber(words.at(1), 0, binsInCabinet - 1, bin)) {
+                c.error = QStringLiteral("bin must be 0 to %1").arg(binsInCabinet - 1);
+                return c;
+            }
+            c.pan.bin = int(bin);
+            if (v.arguments == BinAndPan && !readPanFields(words.at(2), words.at(3), c.pan, c.error))
+                return c;
+            break;
         }
-        c.pan.bin = int(bin);
-        if (v.kind == Command::PlacePan && !readPanFields(words.at(2), words.at(3), c.pan, c.error))
-            return c;
+        case File:
+            c.file = words.at(1);
+            break;
+        case Point: {
+            qint64 x = 0;
+            qint64 y = 0;
+            if (!readNumber(words.at(1), 0, kMaxScreenCoordinate, x)
+                || !readNumber(words.at(2), 0, kMaxScreenCoordinate, y)) {
+                c.error = QStringLiteral("x and y must be 0 to %1").arg(kMaxScreenCoordinate);
+                return c;
+            }
+            c.point = QPoint(int(x), int(y));
+            break;
+        }
+        }
         c.kind = v.kind;
         return c;
     }
@@ -328,13 +408,21 @@ void SimulatedCook::command(const QString &line)
         return say(placePan(none));
     }
     case Command::Touch:
-        return say(touch(c.pan.bin));
+        return touch(c.pan.bin);
     case Command::State:
         return say(describeBin(c.pan.bin));
     case Command::Link:
         return say(describeLink());
     case Command::Zones:
         return say(describeZones());
+    case Command::Shot:
+        return shot(c.file);
+    case Command::Click: {
+        QString error;
+        if (!CabinetScreen::tap(c.point, error))
+            return say(QStringLiteral("error: ") + error);
+        return say(QStringLiteral("click %1 %2").arg(c.point.x()).arg(c.point.y()));
+    }
     }
 }
 
@@ -396,7 +484,7 @@ void SimulatedCook::nextScriptedPan()
     if (!m_touchedForNextPan && bar && bar->get_trayState() == TrayBarSc::TRAY_STATE_PREHEATING
         && touchEndsPreheating()) {
         m_touchedForNextPan = true;
-        say(touch(pan.bin));
+        touch(pan.bin);
         m_scriptTimer->start(kTouchToPanMs);
         return;
     }
@@ -446,4 +534,58 @@ void SimulatedCook::dialog(const QString &text, bool, bool show)
 {
     say(show ? QStringLiteral("dialog shown: ") + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))
              : QStringLiteral("dialog hidden"));
+}
+
+void SimulatedCook::barStateChanged(int state)
+{
+    auto *bar = qobject_cast<TrayBarSc *>(sender());
+    if (!bar)
+        return;
+    const int before = m_shownStates.value(bar, TrayBarSc::TRAY_STATE_NULL);
+    m_shownStates.insert(bar, state);
+    const int bin = bar->get_binNumber();
+    QString seen;
+    switch (state) {
+    case TrayBarSc::TRAY_STATE_PREHEATING:
+        seen = QStringLiteral("preheating bin=%1").arg(bin);
+        break;
+    case TrayBarSc::TRAY_STATE_READY2HOLD:
+        if (before == TrayBarSc::TRAY_STATE_PREHEATING)
+            seen = QStringLiteral("preheat done bin=%1").arg(bin);
+        break;
+    case TrayBarSc::TRAY_STATE_WARNING:
+        seen = QStringLiteral("warning bin=%1 remaining=%2").arg(bin).arg(bar->get_remainingTime());
+        break;
+    case TrayBarSc::TRAY_STATE_DISCARD:
+        seen = QStringLiteral("discard bin=%1").arg(bin);
+        break;
+    default:
+        break;
+    }
+    if (!seen.isEmpty())
+        say(seen + QStringLiteral(" product=") + bar->get_productName());
+}
+
+void SimulatedCook::barWarningReasonChanged(int reason)
+{
+    auto *bar = qobject_cast<TrayBarSc *>(sender());
+    if (!bar)
+        return;
+    // The notices the bar flashes, by reason.
+    static const char *const reasons[] = {"", "Product Mismatch", "Menu Mismatch", "Invalid product definition"};
+    if (reason == 0)
+        return say(QStringLiteral("mismatch cleared bin=%1").arg(bar->get_binNumber()));
+    const QString text = reason > 0 && reason < int(std::size(reasons)) ? QLatin1String(reasons[reason])
+                                                                        : QStringLiteral("reason %1").arg(reason);
+    say(QStringLiteral("mismatch bin=%1 reason=%2 product=%3").arg(bar->get_binNumber()).arg(text, bar->get_productName()));
+}
+
+void SimulatedCook::panOffReader(qint64, int bin, quint64 pan, int remaining)
+{
+    say(QStringLiteral("pan off reader bin=%1 pan=%2 remaining=%3").arg(bin).arg(pan, 0, 16).arg(remaining));
+}
+
+void SimulatedCook::stopped()
+{
+    say(QStringLiteral("stopped"));
 }

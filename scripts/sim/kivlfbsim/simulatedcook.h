@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -35,12 +37,22 @@ class TrayBarSc;
 //                                    display) and the bin's holding record
 //   link                             "link: broken=.. synced=.. secondaryFound=.."
 //   zones                            "zones <zone>=<error flags> ..." of this display
+//   shot <file.png>                  a picture of the screen, upright as a person
+//                                    reads it (a portrait display's too): "shot <file>
+//                                    <width>x<height>"
+//   click <x> <y>                    a tap on the screen at a point of that upright
+//                                    picture: "click <x> <y>"
 // A line that is not a command is answered "error: <why>".
 //
-// Seen on its own: "readers ready", "hold started|stopped|expired bin=..
-// pan=.. [method=..] [remaining=..] product=..", "sync finished", "link
-// broken", "link restored", "error raised <main> <sub1> <sub2> <sub3>",
-// "dialog shown: <text>", "dialog hidden".
+// Seen on its own: "started: .." (the cabinet, its bins and its root) and
+// "stopped", "readers ready", "hold started|stopped|expired bin=.. pan=..
+// [method=..] [remaining=..] product=..", what a bar of this display shows
+// as it changes: "preheating|preheat done|warning|discard bin=..
+// [remaining=..] product=..", "mismatch bin=.. reason=.. product=..",
+// "mismatch cleared bin=..", a pan taken off a reader: "pan off reader
+// bin=.. pan=.. remaining=..", "sync finished", "link broken", "link
+// restored", "error raised <main> <sub1> <sub2> <sub3>", "dialog shown:
+// <text>", "dialog hidden".
 class SimulatedCook : public QObject
 {
     Q_OBJECT
@@ -55,9 +67,11 @@ public:
 
     struct Command
     {
-        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, State, Link, Zones };
+        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, State, Link, Zones, Shot, Click };
         Kind kind = None;
         Pan pan;       // the bin of every command with one, the whole pan of PlacePan
+        QString file;  // where Shot saves its picture
+        QPoint point;  // where Click taps
         QString error; // why an Invalid line is not a command
     };
 
@@ -101,6 +115,10 @@ private slots:
     void linkBrokenChanged(bool broken);
     void errorRaised(int mainCode, int subCode1, int subCode2, int subCode3);
     void dialog(const QString &text, bool closeButton, bool show);
+    void barStateChanged(int state);
+    void barWarningReasonChanged(int reason);
+    void panOffReader(qint64 timeStamp, int bin, quint64 pan, int remaining);
+    void stopped();
 
 private:
     static void say(const QString &text);
@@ -108,10 +126,12 @@ private:
     bool touchEndsPreheating() const;
     TrayBarSc *barOnThisDisplay(int bin) const;
     QString placePan(const Pan &pan);
-    QString touch(int bin);
+    void touch(int bin);
     QString describeBin(int bin) const;
     QString describeLink() const;
     QString describeZones() const;
+    QString describeCabinet() const;
+    void shot(const QString &file);
 
     CabinetManager &m_cabinet;
     MasterSync *m_sync = nullptr;
@@ -124,4 +144,5 @@ private:
     QSocketNotifier *m_stdin = nullptr;
     QByteArray m_pending;
     bool m_discardingLine = false;
+    QHash<const TrayBarSc *, int> m_shownStates; // the state each bar showed last
 };

@@ -4,6 +4,7 @@
 
 #include "canbus/canbusmanager.h"
 #include "canbus/canthread.h"
+#include "statemachine/statetracer.h"
 
 #include "ptypair.h"
 #include "temproot.h"
@@ -366,9 +367,22 @@ private slots:
         }
         QCOMPARE(shown, QStringList{"<b>Sound files</b><br>1 files"});
 
-        // Only machines that exist under the names given are traced.
+        // Only machines that exist under the names given are traced, each by
+        // a tracer of the utility's form: window hidden and titled after the
+        // machine, entries and transitions logged, exits not.
         QCOMPARE(startup->tracedMachines(),
                  (QList<QStateMachine *>{upd, cbm}));
+        QCOMPARE(startup->tracers().size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            StateTracer *tracer = startup->tracers().at(i);
+            QCOMPARE(tracer->form(), StateTracer::Form::UpdateUtility);
+            QVERIFY(tracer->isTracing());
+            QVERIFY(!tracer->window()->isVisible());
+            QCOMPARE(tracer->window()->windowTitle(), startup->tracedMachines().at(i)->objectName());
+        }
+        const QRegularExpression entered("^\"\\d\\d:\\d\\d:\\d\\d:\\d{3} - Entered : \\.(upd|cbm)\\.\\w+");
+        QVERIFY2(!g_log.filter(entered).isEmpty(), qPrintable(g_log.join('\n')));
+        QVERIFY(g_log.filter(" - Exited").isEmpty());
 
         startup.reset();
     }
@@ -422,6 +436,75 @@ private slots:
                  out.constData());
         QVERIFY2(out.contains("traysPerCabinet") == false, out.constData());
         QVERIFY2(!out.contains("Main screen not loaded"), out.constData());
+    }
+
+    // Help needs no screen: it is printed before anything else starts, on a
+    // machine without a display too, and the program ends.
+    void helpNeedsNoScreen_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("--help") << "--help";
+        QTest::newRow("-h") << "-h";
+    }
+    void helpNeedsNoScreen()
+    {
+        QFETCH(QString, option);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "KIV_ROOT"})
+            env.remove(name);
+        p.setProcessEnvironment(env);
+        p.start(UPDATE_UTIL_BINARY, {"-autoinstall", option});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
+        QCOMPARE(out, UpdateUtilOptions::usage());
+        for (const char *shown : {"-tp=", "-sp", "-idConnector", "-portrait", "-landscape", "-autoinstall",
+                                  "-cloud", "-sx", "-sy", "-trace(", "KIV_ROOT", "working directory"})
+            QVERIFY2(out.contains(shown), shown);
+    }
+
+    // On a desktop (re-rooted) without a display the program runs with its
+    // screen offscreen, says where it looked for the package and that there
+    // was none, and does not stop the machine's processes: the stop command
+    // is not in the root.
+    void desktopRunWithoutDisplay()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/display.hcc", personality(R"("nfcEnabled": false)")));
+        QVERIFY(QDir().mkpath(root.filePath("/root/updates")));
+        QTemporaryDir package;
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_QUICK_BACKEND", "KIV_SERIAL_PORT"})
+            env.remove(name);
+        env.insert("KIV_ROOT", root.path());
+        env.insert("KIV_CAN", "virtual");
+        env.insert("KIV_VCAN_DIR", root.filePath("/run/vcan/can0"));
+        env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + root.filePath("/run/no-bus"));
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(package.path());
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(UPDATE_UTIL_BINARY, {"-autoinstall"});
+        QVERIFY(p.waitForStarted(10000));
+
+        QByteArray out;
+        QVERIFY2(QTest::qWaitFor([&] {
+            out += p.readAll();
+            return root.readFile("/root/updates/firmwareUpdateResult.txt").startsWith("updateResult=")
+                || p.state() != QProcess::Running;
+        }, 20000), out.constData());
+        QTest::qWait(1000); // past the final screen's stop command
+        out += p.readAll();
+        QVERIFY2(p.state() == QProcess::Running, out.constData());
+        p.kill();
+        p.waitForFinished(5000);
+
+        QVERIFY2(out.contains("No display: the screen is drawn offscreen"), out.constData());
+        const QByteArray where = QDir(package.path()).absolutePath().toUtf8();
+        QVERIFY2(out.contains("No update found in " + where), out.constData());
+        QVERIFY2(out.contains("pkill is not available here; not run"), out.constData());
     }
 };
 

@@ -31,6 +31,24 @@ class TestUpdateSteps : public QObject
         m_updater->checkUpdateFiles(pkg());
     }
 
+    // A program this machine runs: this test itself, or its start edited.
+    static QByteArray program(int offset = -1, char value = 0)
+    {
+        QFile self(QCoreApplication::applicationFilePath());
+        if (!self.open(QIODevice::ReadOnly))
+            return QByteArray();
+        QByteArray bytes = self.readAll();
+        if (offset >= 0)
+            bytes[offset] = value;
+        return bytes;
+    }
+    void putApplication(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(pkg() + "/app/" + name);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    }
+
 private slots:
     void init()
     {
@@ -227,6 +245,7 @@ private slots:
     {
         QFETCH(bool, secondary);
         check({"app/kivlfb_2.0.1"});
+        putApplication("kivlfb_2.0.1", program());
         QVERIFY(m_root->writeFile("/root/kivlfb_1.9.0", "old"));
         QVERIFY(m_root->writeFile("/root/config.txt", "kept"));
         QVERIFY(QFile::link(m_root->filePath("/root/kivlfb_1.9.0"), m_root->filePath("/root/kivlfb")));
@@ -251,6 +270,7 @@ private slots:
     void applicationLinkFails()
     {
         check({"app/kivlfb_2.0.1"});
+        putApplication("kivlfb_2.0.1", program());
         QVERIFY(QDir().mkpath(m_root->filePath("/root/kivlfb/in-the-way")));
         QSignalSpy installed(m_updater.get(), &Updater::b1AppInstall_succeeded);
         QSignalSpy finished(m_updater.get(), &Updater::uiAppPartFinished);
@@ -261,6 +281,78 @@ private slots:
         QCOMPARE(installed.count(), 0);
         QCOMPARE(m_updater->get_newAppFilePath(), QString());
         QCOMPARE(finished.count(), 1);
+    }
+
+    // Only a program for this machine becomes "kivlfb": anything else fails
+    // the step with its reason, and the display keeps the application it
+    // had, its link and its binary, and sends nothing to the secondary.
+    void applicationRefused_data()
+    {
+        // Offsets in the ELF header: class, byte order, type, machine.
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a text file") << QByteArray("echo hello from kivlfb\n") << "not a program (no ELF header)";
+        QTest::newRow("empty") << QByteArray() << "the file is empty";
+        QTest::newRow("only the magic") << QByteArray("\x7f" "ELF") << "not a program (no ELF header)";
+        QTest::newRow("another machine") << program(18, char(0x7e)) << "a program for another machine";
+        QTest::newRow("the other class") << program(4, char(program().at(4) == 2 ? 1 : 2)) << "-bit program; this machine runs";
+        QTest::newRow("the other byte order") << program(5, char(program().at(5) == 1 ? 2 : 1)) << "other byte order";
+        QTest::newRow("an object file") << program(16, char(1)) << "not a program (ELF type 1)";
+    }
+    void applicationRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        check({"app/kivlfb_2.0.1"});
+        putApplication("kivlfb_2.0.1", bytes);
+        QVERIFY(m_root->writeFile("/root/kivlfb_1.9.0", "old"));
+        QVERIFY(QFile::link(m_root->filePath("/root/kivlfb_1.9.0"), m_root->filePath("/root/kivlfb")));
+        m_updater->set_slaveUiNeeded(true);
+        QSignalSpy finished(m_updater.get(), &Updater::uiAppPartFinished);
+        QSignalSpy toSlave(m_updater.get(), &Updater::sendAppFileToSlave);
+        QSignalSpy installed(m_updater.get(), &Updater::b1AppInstall_succeeded);
+        m_updater->install_applicationUpdate();
+
+        QVERIFY(m_updater->get_updateFailed());
+        QVERIFY2(m_updater->get_updaterDialogMsg().startsWith("<br>Failed to install application: kivlfb_2.0.1: "),
+                 qPrintable(m_updater->get_updaterDialogMsg()));
+        QVERIFY2(m_updater->get_updaterDialogMsg().contains(reason), qPrintable(m_updater->get_updaterDialogMsg()));
+        QCOMPARE(QFileInfo(m_root->filePath("/root/kivlfb")).symLinkTarget(), m_root->filePath("/root/kivlfb_1.9.0"));
+        QCOMPARE(m_root->readFile("/root/kivlfb_1.9.0"), QByteArray("old"));
+        QCOMPARE(QDir(m_root->filePath("/root")).entryList({"kivlfb_2*"}, QDir::AllEntries), QStringList());
+        QCOMPARE(m_updater->get_newAppFilePath(), QString());
+        QCOMPARE(installed.count(), 0);
+        QCOMPARE(toSlave.count(), 0);
+        QCOMPARE(finished.count(), 1);
+    }
+
+    // The result file carries the failures the screen listed, on one line
+    // and without "=", which would cut the value short for its reader.
+    void failureReasons_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("reasons");
+        QTest::newRow("nothing failed") << "<b>Firmware Update In Progress</b><br><b>Do Not Turn Equipment Off</b><br>"
+                                           "<br><b>Tavolen file install status</b><br><br>a.mnu: OK<br>" << "";
+        QTest::newRow("a copy, source > target")
+            << "<b>Firmware Update In Progress</b><br><br>Failed to copy file: /pkg/x\n>\n/root/x" << "Failed to copy file: /pkg/x > /root/x";
+        QTest::newRow("two kinds, each once")
+            << "<br><b>IO software download FAILED! Too many retries.</b><br><br>b.mnu: Fail<br>"
+               "<br><b>IO software download FAILED! Too many retries.</b><br>"
+            << "IO software download FAILED! Too many retries.; b.mnu: Fail";
+        QTest::newRow("no update")
+            << "<b>Firmware Update In Progress</b><br><b>Do Not Turn Equipment Off</b><br>No update found"
+            << "No update found";
+        QTest::newRow("a reason over two lines")
+            << "<br><b>Secondary UI app install FAILED! </b><br>Confirmation timeout."
+            << "Secondary UI app install FAILED!; Confirmation timeout.";
+        QTest::newRow("no equals sign") << "<br>Failed to copy file: /pkg/a=b" << "Failed to copy file: /pkg/a b";
+    }
+    void failureReasons()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, reasons);
+        QCOMPARE(Updater::failureReasons(dialog), reasons);
     }
 
     void alreadyInstalled_data()
