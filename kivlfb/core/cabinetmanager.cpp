@@ -1978,8 +1978,8 @@ void CabinetManager::exportKernelLog()
 
 void CabinetManager::exportKernelLogProcessWrapUp(int exitCode, QProcess::ExitStatus exitStatus)
 {
-    qDebug() << "CabinetManager::exportKernelLogProcessWrapUp exitCode = " << exitCode << " ; exitStatus = "
-             << exitStatus;
+    qDebug().nospace() << "CabinetManager::exportKernelLogProcessWrapUp exitCode = " << exitCode
+                       << " ; exitStatus = " << exitStatus;
     auto *process = qobject_cast<QProcess *>(sender());
     if (!process)
         return;
