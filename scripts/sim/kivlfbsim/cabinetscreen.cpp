@@ -1,12 +1,12 @@
 #include "cabinetscreen.h"
 
+#include "core/systemmaintenance.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QScreen>
 #include <QTimer>
 
 #include <memory>
@@ -16,16 +16,6 @@ namespace {
 // A frame that does not come (a window nobody shows) must not hold the
 // picture back for ever.
 constexpr int kFrameWaitMs = 1000;
-
-QImage grabNow(QQuickWindow *window)
-{
-    QImage image = window->grabWindow();
-    // The software renderer cannot read back the offscreen platform's
-    // backing store; the platform's own screen grab can.
-    if (image.isNull() && window->screen())
-        image = window->screen()->grabWindow(window->winId()).toImage();
-    return image;
-}
 
 } // namespace
 
@@ -85,7 +75,7 @@ void CabinetScreen::grab(const std::function<void(const QImage &)> &done)
             return;
         *taken = true;
         waiting->deleteLater();
-        const QImage image = grabNow(w);
+        const QImage image = SystemMaintenance::grabWindow(w);
         done(image.isNull() ? QImage()
                             : upright(image, panelToWindow(*p), QSize(qRound(p->width()), qRound(p->height()))));
     };
