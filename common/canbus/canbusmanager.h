@@ -251,7 +251,8 @@ public:
 
     uint get_canId() const { return m_canId; }
     void set_canId(uint value);
-    bool get_canIdRecError() const { return m_canIdRecError; }
+    // The screens call it.
+    Q_INVOKABLE bool get_canIdRecError() const { return m_canIdRecError; }
     void set_canIdRecError(bool value);
     int get_senderIdBits() const { return m_senderIdBits; }
     void set_senderIdBits(int value);

@@ -1,5 +1,7 @@
 #include "kivclock.h"
 
+#include "kivclocktimer.h"
+
 #include <atomic>
 
 namespace {
@@ -29,6 +31,7 @@ void KivClock::freezeAt(qint64 msecs)
 {
     s_frozenAt.store(msecs, std::memory_order_relaxed);
     s_frozen.store(true, std::memory_order_release);
+    KivClockTimer::clockMoved();
 }
 
 void KivClock::advance(qint64 msecs)
@@ -37,12 +40,14 @@ void KivClock::advance(qint64 msecs)
         s_frozenAt.fetch_add(msecs, std::memory_order_relaxed);
     else
         s_offset.fetch_add(msecs, std::memory_order_relaxed);
+    KivClockTimer::clockMoved();
 }
 
 void KivClock::useSystemClock()
 {
     s_frozen.store(false, std::memory_order_release);
     s_offset.store(0, std::memory_order_relaxed);
+    KivClockTimer::clockMoved();
 }
 
 bool KivClock::isFrozen()

@@ -15,7 +15,8 @@ public:
     static QDateTime nowUtc();
 
     // Test controls. A frozen clock stays where it is set until advanced;
-    // advancing the running system clock shifts it by an offset.
+    // advancing the running system clock shifts it by an offset. Every move
+    // fires the KivClockTimers that it makes due.
     static void freezeAt(qint64 msecsSinceEpoch);
     static void advance(qint64 msecs);
     static void useSystemClock();

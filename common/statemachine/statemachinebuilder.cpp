@@ -2,7 +2,22 @@
 
 #include "guardedsignaltransition.h"
 
+#include <QDebug>
+#include <QMetaMethod>
 #include <QMetaObject>
+
+namespace {
+// A chart names its slots and guards as text, so a misspelt name compiles
+// and would leave a state or transition without its action: say which.
+void reportWiringFault(const QObject *manager, const QString &where, const QString &what)
+{
+    QString machine = QString::fromLatin1(manager->metaObject()->className());
+    if (!manager->objectName().isEmpty())
+        machine += QStringLiteral(" \"%1\"").arg(manager->objectName());
+    qWarning().noquote() << QStringLiteral("StateMachineBuilder: cannot wire %1: %2 has no %3")
+                                .arg(machine, where, what);
+}
+} // namespace
 
 StateMachineBuilder::StateMachineBuilder(QObject *manager)
     : m_manager(manager)
@@ -29,8 +44,12 @@ QState *StateMachineBuilder::state(QState *parent, const char *name, QState::Chi
     s->setObjectName(quotedName(name));
     const QByteArray entry = QByteArray("1") + name + "_onEntry()";
     const QByteArray exit = QByteArray("1") + name + "_onExit()";
-    QObject::connect(s, SIGNAL(entered()), m_manager, entry.constData(), Qt::DirectConnection);
-    QObject::connect(s, SIGNAL(exited()), m_manager, exit.constData(), Qt::DirectConnection);
+    if (!QObject::connect(s, SIGNAL(entered()), m_manager, entry.constData(), Qt::DirectConnection))
+        reportWiringFault(m_manager, QStringLiteral("state ") + s->objectName(),
+                          QStringLiteral("slot ") + QLatin1String(entry.constData() + 1));
+    if (!QObject::connect(s, SIGNAL(exited()), m_manager, exit.constData(), Qt::DirectConnection))
+        reportWiringFault(m_manager, QStringLiteral("state ") + s->objectName(),
+                          QStringLiteral("slot ") + QLatin1String(exit.constData() + 1));
     return s;
 }
 
@@ -54,6 +73,14 @@ QSignalTransition *StateMachineBuilder::transition(QState *source, QAbstractStat
     source->addTransition(t);
     t->setObjectName(QLatin1String(name));
     t->setProperty("trigSignal", trigSignalText(senderName, signal));
+    if (guard) {
+        // The transition itself stays silent about a guard it cannot call.
+        const QByteArray signature = QByteArray(guard) + "()";
+        const int index = m_manager->metaObject()->indexOfMethod(signature.constData());
+        if (index < 0 || m_manager->metaObject()->method(index).returnType() != QMetaType::Bool)
+            reportWiringFault(m_manager, QStringLiteral("transition ") + t->objectName(),
+                              QStringLiteral("bool guard ") + QLatin1String(signature));
+    }
     return t;
 }
 
@@ -66,8 +93,10 @@ void StateMachineBuilder::action(QAbstractTransition *transition, QObject *recei
                                  const QString &receiverName, const char *slot) const
 {
     const QByteArray method = QByteArray("1") + slot + "()";
-    QObject::connect(transition, SIGNAL(triggered()), receiver, method.constData(),
-                     Qt::DirectConnection);
+    if (!QObject::connect(transition, SIGNAL(triggered()), receiver, method.constData(),
+                          Qt::DirectConnection))
+        reportWiringFault(receiver, QStringLiteral("transition ") + transition->objectName(),
+                          QStringLiteral("slot ") + QLatin1String(method.constData() + 1));
     const QString line = receiverName + QLatin1String("->") + QLatin1String(slot)
         + QLatin1String("()\n");
     transition->setProperty("action", transition->property("action").toString() + line);

@@ -227,7 +227,8 @@ public:
     QString get_passwdL2() const { return m_passwdL2; }
     QString get_passwdL3() const { return m_passwdL3; }
     QString get_passwdL4() const { return m_passwdL4; }
-    QString get_languageId() const { return m_languageId; }
+    // The screens call it.
+    Q_INVOKABLE QString get_languageId() const { return m_languageId; }
     bool get_demoModeFlag() const { return m_demoModeFlag; }
     bool get_timeFormatAMPM() const { return m_timeFormatAMPM; }
     bool get_dstEnabled() const { return m_dstEnabled; }

@@ -898,7 +898,7 @@ void CabinetManager::restoreHoldingFromPanTags()
     for (int bin = 0; bin < NFCmanager::BinCount && bin < state.records.size(); ++bin) {
         const quint64 uid = m_nfcManager->getUidInBin(quint8(bin));
         const NfcTagItem2 *tag = uid ? m_nfcManager->viewTagInfo2(uid) : nullptr;
-        if (!tag || tag->getProductId() == 0 || tag->getHoldStatus() == MasterIoManager::HoldEnded)
+        if (!tag || tag->getProductId() == 0 || tag->getHoldStatus() == NfcTagItem2::HoldEnded)
             continue;
         // A two-bin pan runs on the timer of its even bin.
         const int timerBin = getProductPanSizeFromBinNumber(uchar(bin)) == 2 ? (bin & ~1) : bin;

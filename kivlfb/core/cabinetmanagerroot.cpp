@@ -7,6 +7,8 @@
 
 #include "core/builtinlayout.h"
 #include "core/cabinetholdingexchangehost.h"
+#include "core/cabinetiotservices.h"
+#include "core/cabinetpantaghost.h"
 #include "core/commandline.h"
 #include "core/holdingexchange.h"
 #include "core/kivdefs.h"
@@ -24,7 +26,6 @@
 #include "config/eoltesting.h"
 #include "config/fileid.h"
 #include "config/nfcpollinfo.h"
-#include "iot/cabinetiotservices.h"
 #include "iot/kivdbusadapter.h"
 #include "iot/kiviotagentadapter.h"
 #include "iot/kivriot.h"
@@ -36,7 +37,6 @@
 #include "network/systemnetworkmanager.h"
 #include "network/wifimonitor.h"
 #include "network/wifistatsdatalog.h"
-#include "nfc/cabinetnfcreaderhost.h"
 #include "nfc/masteriomanager.h"
 #include "nfc/masteriosimuilator.h"
 #include "nfc/nfcreadersimulator.h"
@@ -531,7 +531,10 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     ioLayout.mio2uitMap = m_mio2uitMap;
     ioLayout.nfcReadersSimulated = get_iAmMaster() && (m_simulationFlags & 4);
     m_masterIoManager->set_layout(ioLayout);
-    m_masterIoManager->setNfcHost(std::make_unique<CabinetNfcReaderHost>(this, m_menuManager, m_configManager));
+    // The registry and the reader polling ask the cabinet through one adapter.
+    auto *panTagHost = new CabinetPanTagHost(this, m_menuManager, m_configManager);
+    m_nfcManager->setHost(panTagHost);
+    m_masterIoManager->setNfcHost(panTagHost);
 
     // 39. System time.
     m_sysTimeTimer.start();

@@ -34,7 +34,13 @@ const char kErrorsBuffFile[] = "errorsBuff.txt";
 
 MasterSync::MasterSync(QObject *parent)
     : TarnStateMachine(parent)
+    , syncFailedTimer(this)
+    , syncAttemptTimer(this)
+    , continueTimer(this)
+    , periodicRollCallTimer(this)
+    , slavePostSyncUpdateTimer(this)
 {
+    // The timers are children, so they can be found by their names.
     syncFailedTimer.setObjectName(QStringLiteral("syncFailedTimer"));
     syncAttemptTimer.setObjectName(QStringLiteral("syncAttemptTimer"));
     continueTimer.setObjectName(QStringLiteral("continueTimer"));

@@ -9,13 +9,11 @@
 #include <QString>
 #include <QTimer>
 
-#include <memory>
-
 class BinInfo;
 class CanbusManager;
 class NFCmanager;
-class NfcReaderHost;
 class NfcTagItem2;
+class PanTagHost;
 class QModbusMaster;
 class QState;
 class QModbusPollInfo;
@@ -99,23 +97,15 @@ public:
     static constexpr int kHoldingListNoticeMs = 5000;
     static const quint8 kUniversalTagType = 0x65;
 
-    enum HoldStatus {
-        HoldStarted = 0,
-        HoldContinued = 1,
-        HoldTakenOver = 2,
-        HoldOver = 3,
-        HoldEnded = 4
-    };
-
     MasterIoManager(NFCmanager *nfc, QModbusMaster *modbus, CanbusManager *can, int uiId,
                     QList<ZoneManager *> *zones, QList<TrayBarSc *> *trays, int tempHandling,
                     QObject *parent);
     ~MasterIoManager() override;
 
-    // Gives the tag analysis its cabinet (owned from now on) and, when the
-    // cabinet has NFC, builds the reader region with the polling mode of
-    // its plan. Call once, before the machine starts.
-    void setNfcHost(std::unique_ptr<NfcReaderHost> host);
+    // Gives the reader polling and the tag analysis their cabinet (not
+    // owned) and, when the cabinet has NFC, builds the reader region with
+    // the polling mode of its plan. Call once, before the machine starts.
+    void setNfcHost(PanTagHost *host);
     int nfcPollingMode() const { return m_nfcPollingMode; }
 
     // Pan tags: a valid UID's top 16 bits are the CRC-16 of its lower 48
@@ -407,7 +397,7 @@ private:
     QTimer m_powerLineTimer;
 
     // NFC reader region (only with NFC).
-    std::unique_ptr<NfcReaderHost> m_nfcHost;
+    PanTagHost *m_nfcHost = nullptr;
     int m_nfcPollingMode = 0;
     QState *m_s1 = nullptr;
     QModbusPollInfo *m_tagInfo1 = nullptr;

@@ -2,11 +2,10 @@
 
 #include "property/assignifchanged.h"
 
-#include "cabinetpantaghost.h"
 #include "nfctagitemrequest.h"
 #include "pantagcodec.h"
+#include "pantaghost.h"
 
-#include "core/cabinetmanager.h"
 #include "platform/boundedfile.h"
 #include "platform/kivclock.h"
 #include "platform/kivroot.h"
@@ -93,10 +92,6 @@ NFCmanager::NFCmanager(DayPartManager *dayParts, QList<ZoneManager *> *zones, Me
     , m_zones(zones)
     , m_menus(menus)
 {
-    if (auto *cabinet = qobject_cast<CabinetManager *>(parent)) {
-        m_ownHost = std::make_unique<CabinetPanTagHost>(cabinet, menus);
-        m_host = m_ownHost.get();
-    }
     init();
 }
 
@@ -119,10 +114,8 @@ NFCmanager::~NFCmanager()
 
 void NFCmanager::init()
 {
-    if (!m_host) {
-        m_standaloneHost = std::make_unique<PanTagHost>();
-        m_host = m_standaloneHost.get();
-    }
+    if (!m_host)
+        m_host = &m_standaloneHost;
     m_broadcastTimer.setSingleShot(true);
     m_broadcastTimer.setTimerType(Qt::PreciseTimer);
     m_broadcastTimer.setInterval(BroadcastIntervalMs);
@@ -132,6 +125,15 @@ void NFCmanager::init()
     m_transferTimer.setInterval(TransferTimeoutMs);
     connect(&m_transferTimer, &QTimer::timeout, this, &NFCmanager::transferTimeout);
     // Only the primary display speaks for the cabinet on the network.
+    if (m_host->isPrimary())
+        setUpNetwork();
+}
+
+void NFCmanager::setHost(PanTagHost *host)
+{
+    if (!host || m_host != &m_standaloneHost)
+        return;
+    m_host = host;
     if (m_host->isPrimary())
         setUpNetwork();
 }
@@ -190,8 +192,6 @@ void NFCmanager::logNetworkCapabilities()
 void NFCmanager::set_configManager(ConfigurationManager *config)
 {
     m_config = config;
-    if (m_ownHost)
-        m_ownHost->setConfigManager(config);
 }
 
 void NFCmanager::set_broadcastAddr(QString address)
@@ -246,7 +246,7 @@ bool NFCmanager::deregisterTag2(quint64 uid)
         return false;
     // The record stays as an ended hold, so other cabinets learn that the
     // pan is free.
-    item->setHoldStatus(4);
+    item->setHoldStatus(NfcTagItem2::HoldEnded);
     item->setActivationTimeStamp(KivClock::msecsSinceEpoch());
     clearBinUid(item->getPosition(), uid);
     saveNFC2();
@@ -323,6 +323,33 @@ int NFCmanager::getProductHoldTimeSec(quint8 bin) const
 {
     const int productId = getProductID(bin);
     return productId < 1 ? 0 : m_host->productHoldTimeSec(productId);
+}
+
+void NFCmanager::claimBins(quint8 bin, quint64 uid, bool twoBins)
+{
+    if (twoBins)
+        setUidInBin(bin ^ 1, uid);
+    setUidInBin(bin, uid);
+    removeTagFromOthers(uid);
+}
+
+void NFCmanager::reportPanRemoved(quint8 bin, quint64 uid, qint64 now)
+{
+    const NfcTagItem2 *item = m_tags.value(uid);
+    if (!item)
+        return;
+    const int remaining = item->getHoldStatus() == NfcTagItem2::HoldEnded ? 0 : item->remainingSecs(now);
+    emit panRemoved(now, bin, uid, remaining);
+}
+
+void NFCmanager::reportPanReturned(quint8 bin, quint64 uid, qint64 now, int remainingSecs)
+{
+    emit panReturned(now, bin, uid, remainingSecs);
+}
+
+void NFCmanager::reportPanTransfered(quint8 bin, quint64 uid, qint64 now, int remainingSecs)
+{
+    emit panTransfered(now, bin, uid, remainingSecs);
 }
 
 NfcTagItem2 *NFCmanager::getTagFromOthers(quint64 uid) const
@@ -416,7 +443,7 @@ void NFCmanager::binTimerStartedByUser(quint8 bin)
     }
     const qint64 now = KivClock::msecsSinceEpoch();
     item->setPosition(bin);
-    item->setHoldStatus(0);
+    item->setHoldStatus(NfcTagItem2::HoldStarted);
     item->setActivationTimeStamp(now);
     item->setExpTime(now + qint64(m_host->productHoldTimeSec(productId)) * 1000);
     item->setCrc32(m_host->productCrc32(productId));
@@ -444,7 +471,7 @@ void NFCmanager::userRequestsManualTimerStart(quint8 bin)
             tagProduct = productId;
         if (m_host->nfcEnabled() && uid != 0) {
             if (tagProduct != productId) {
-                m_host->showProductMismatch(bin, true, 1);
+                m_host->showProductMismatch(bin, true, 1, false);
                 return;
             }
             setUidInBin(bin, uid);
@@ -484,7 +511,7 @@ void NFCmanager::resetNFC2()
     qDeleteAll(m_tags);
     m_tags.clear();
     for (quint8 bin = 0; bin < BinCount; ++bin) {
-        m_host->showProductMismatch(bin, false, 0);
+        m_host->showProductMismatch(bin, false, 0, false);
         m_binUids[bin] = 0;
     }
     saveNFC2();
@@ -670,7 +697,7 @@ void NFCmanager::resetNFC()
     qDeleteAll(m_tagHash);
     m_tagHash.clear();
     for (quint8 bin = 0; bin < BinCount; ++bin) {
-        m_host->showProductMismatch(bin, false, 0);
+        m_host->showProductMismatch(bin, false, 0, false);
         m_binUids[bin] = 0;
     }
     saveNFC();
@@ -930,7 +957,7 @@ void NFCmanager::acceptTagFromPriorOwner()
                               seconds, kNotApplicable, kNotApplicable);
         confirmation = TransferAccepted;
     } else {
-        m_host->showProductMismatch(position, true, 2);
+        m_host->showProductMismatch(position, true, 2, false);
         delete received;
     }
     delete m_queueIn.takeFirst();

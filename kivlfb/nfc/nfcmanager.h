@@ -2,6 +2,7 @@
 
 #include "nfctagitem.h"
 #include "nfctagitem2.h"
+#include "pantaghost.h"
 #include "tagbinmodel.h"
 
 #include <QAbstractSocket>
@@ -15,12 +16,10 @@
 
 #include <memory>
 
-class CabinetPanTagHost;
 class ConfigurationManager;
 class DayPartManager;
 class MenuManager;
 class NfcTagItemRequest;
-class PanTagHost;
 class QNetworkSession;
 class QTcpServer;
 class QTcpSocket;
@@ -59,11 +58,17 @@ public:
     static constexpr int MaxOtherCabinets = 64;
     static constexpr qint64 OthersListLifetimeMs = 24 * 3600 * 1000LL;
 
-    // The cabinet core's constructor: the parent is the CabinetManager.
+    // The cabinet core's constructor; the composition root then hands the
+    // registry its cabinet with setHost().
     NFCmanager(DayPartManager *dayParts, QList<ZoneManager *> *zones, MenuManager *menus, QObject *parent);
     // Serves the given cabinet (not owned; none for a standalone registry).
     explicit NFCmanager(PanTagHost *host, QObject *parent = nullptr);
     ~NFCmanager() override;
+
+    // Gives a registry that was built without one its cabinet (not owned);
+    // on the primary display it then opens the pan-tag network. Only the
+    // first call counts.
+    void setHost(PanTagHost *host);
 
     void set_configManager(ConfigurationManager *config);
     ConfigurationManager *get_configManager() const { return m_config; }
@@ -82,6 +87,19 @@ public:
     // forgets lists past their lifetime and, to make room for a new key, the
     // one renewed longest ago.
     void replaceOthersList(const QString &key, const QList<NfcTagItem2 *> &records);
+
+    // The pan now lies in bin, and in its partner bin (bin xor 1) when it
+    // covers two: the bins carry its UID and no other cabinet's list keeps it.
+    void claimBins(quint8 bin, quint64 uid, bool twoBins);
+
+    // What the tag analysis saw a pan do, told to the IoT side with the
+    // pass's time "now" (ms since the epoch) and the seconds left on the
+    // hold: a pan of this registry left its bin (no time left for an ended
+    // hold; a pan without a record here is not told), came back to its bin,
+    // or came over from another bin or cabinet.
+    void reportPanRemoved(quint8 bin, quint64 uid, qint64 now);
+    void reportPanReturned(quint8 bin, quint64 uid, qint64 now, int remainingSecs);
+    void reportPanTransfered(quint8 bin, quint64 uid, qint64 now, int remainingSecs);
 
     // First-generation table.
     NfcTagItem *viewTagInfo(quint64 uid) const { return m_tagHash.value(uid); }
@@ -187,8 +205,7 @@ private:
     bool writeSafely(const QString &name, const QByteArray &content);
     void insertFirstGenerationTag(NfcTagItem *item);
 
-    std::unique_ptr<CabinetPanTagHost> m_ownHost;
-    std::unique_ptr<PanTagHost> m_standaloneHost;
+    PanTagHost m_standaloneHost;
     PanTagHost *m_host = nullptr;
     DayPartManager *m_dayParts = nullptr;
     QList<ZoneManager *> *m_zones = nullptr;

@@ -13,6 +13,17 @@ class QDebug;
 class NfcTagItem2
 {
 public:
+    // Where the pan's hold stands: started here, continued after a return
+    // or a move within the cabinet, taken over from another cabinet, over
+    // (its time ran out, or the pan stayed away too long), ended.
+    enum HoldStatus : quint8 {
+        HoldStarted = 0,
+        HoldContinued = 1,
+        HoldTakenOver = 2,
+        HoldOver = 3,
+        HoldEnded = 4
+    };
+
     NfcTagItem2();
     NfcTagItem2(quint64 uid, quint8 holdStatus, quint8 positionField, qint64 expTime,
                 qint64 activationTimeStamp);
@@ -36,6 +47,9 @@ public:
     void setSeenInCabinet(bool seen);
     qint64 getExpTime() const { return m_expTime; }
     void setExpTime(qint64 ms) { m_expTime = ms; }
+    // Whole seconds left until the expiry time, to the nearest second
+    // (0 or less once it has passed).
+    int remainingSecs(qint64 nowMs) const { return int((m_expTime - nowMs + 500) / 1000); }
     qint64 getActivationTimeStamp() const { return m_activationTimeStamp; }
     void setActivationTimeStamp(qint64 ms) { m_activationTimeStamp = ms; }
     quint32 getCrc32() const { return m_crc32; }

@@ -1,5 +1,6 @@
 #include "platform/brelplusidreader.h"
 #include "platform/kivclock.h"
+#include "platform/kivclocktimer.h"
 #include "platform/kivroot.h"
 #include "platform/toolrunner.h"
 
@@ -115,6 +116,77 @@ private slots:
         QVERIFY(KivClock::msecsSinceEpoch() >= before + 60000);
         KivClock::useSystemClock();
         QVERIFY(qAbs(KivClock::msecsSinceEpoch() - QDateTime::currentMSecsSinceEpoch()) < 1000);
+    }
+
+    // Moving the clock fires, before the move returns, every timer that it
+    // makes due, earliest deadline first (equal deadlines in start order),
+    // and no other.
+    void clockMovesFireDueTimersInOrder()
+    {
+        KivClock::freezeAt(1000000);
+        QStringList fired;
+        KivClockTimer late, first, second, tie, never;
+        const QList<QPair<KivClockTimer *, QString>> timers = {
+            {&late, "late"}, {&first, "first"}, {&second, "second"}, {&tie, "tie"}, {&never, "never"}};
+        for (const auto &t : timers)
+            connect(t.first, &KivClockTimer::timeout, this, [&fired, name = t.second] { fired << name; });
+        late.start(3000);
+        second.start(2000);
+        first.start(1000);
+        tie.start(2000);
+        never.start(2000);
+        never.stop();
+
+        KivClock::advance(2500);
+        QCOMPARE(fired, (QStringList{"first", "second", "tie"}));
+        QVERIFY(late.isActive() && !first.isActive());
+        // Nothing more follows from the event loop while the clock stands.
+        QTest::qWait(50);
+        QCOMPARE(fired.size(), 3);
+
+        KivClock::freezeAt(1000000 + 3000);
+        QCOMPARE(fired, (QStringList{"first", "second", "tie", "late"}));
+        KivClock::useSystemClock();
+    }
+
+    // A handler may stop or delete a timer that was due with it; that timer
+    // then stays silent.
+    void handlerMayStopOrDeleteAnotherDueTimer()
+    {
+        KivClock::freezeAt(1000000);
+        KivClockTimer first, stopped;
+        auto *deleted = new KivClockTimer;
+        QSignalSpy stoppedFired(&stopped, &KivClockTimer::timeout);
+        QSignalSpy deletedFired(deleted, &KivClockTimer::timeout);
+        connect(&first, &KivClockTimer::timeout, this, [&] {
+            stopped.stop();
+            delete deleted;
+        });
+        first.start(100);
+        stopped.start(200);
+        deleted->start(200);
+        KivClock::advance(1000);
+        QCOMPARE(stoppedFired.count(), 0);
+        QCOMPARE(deletedFired.count(), 0);
+        QVERIFY(!stopped.isActive());
+        KivClock::useSystemClock();
+    }
+
+    // On the running system clock a timer fires by itself when its time has
+    // come, and a move of the clock still fires it at once.
+    void runningClockTimers()
+    {
+        KivClock::useSystemClock();
+        KivClockTimer byItself, moved;
+        QSignalSpy byItselfFired(&byItself, &KivClockTimer::timeout);
+        QSignalSpy movedFired(&moved, &KivClockTimer::timeout);
+        byItself.start(50);
+        moved.start(3600 * 1000);
+        QVERIFY(byItselfFired.wait(2000));
+        QCOMPARE(movedFired.count(), 0);
+        KivClock::advance(3600 * 1000);
+        QCOMPARE(movedFired.count(), 1);
+        KivClock::useSystemClock();
     }
 
     void idReaderStaysZeroAndEmitsOnEverySet()

@@ -203,6 +203,35 @@ private slots:
         QVERIFY(!m.isRunning()); // the constructor does not start the machine
     }
 
+    // A slot or guard named in a chart that the manager lacks is logged with
+    // the machine, the state or transition and the name; a chart whose
+    // names all resolve logs nothing.
+    void builderNamesWhatDoesNotResolve()
+    {
+        g_messages.clear();
+        QtMessageHandler previous = qInstallMessageHandler(captureMessages);
+        {
+            Machine fine;
+            Machine m;
+            m.setObjectName(QStringLiteral("broken"));
+            StateMachineBuilder b(&m);
+            QState *lost = b.state(&m, "lost");
+            QSignalTransition *t = b.transition(m.idle, lost, "t_lost", QStringLiteral("this"), &m,
+                                                SIGNAL(poke()), "isAllowd");
+            b.action(t, "a");
+            b.action(t, "c");
+            b.transition(lost, m.idle, "t_count", QStringLiteral("this"), &m, SIGNAL(poke()), "a");
+        }
+        qInstallMessageHandler(previous);
+        const QString prefix = QStringLiteral("StateMachineBuilder: cannot wire Machine \"broken\": ");
+        QCOMPARE(g_messages.filter(QStringLiteral("StateMachineBuilder")),
+                 (QStringList{prefix + "state \"lost\" has no slot lost_onEntry()",
+                              prefix + "state \"lost\" has no slot lost_onExit()",
+                              prefix + "transition t_lost has no bool guard isAllowd()",
+                              prefix + "transition t_lost has no slot c()",
+                              prefix + "transition t_count has no bool guard a()"}));
+    }
+
     void entryExitAndActionsRunInTheFrameworkOrder()
     {
         Machine m;

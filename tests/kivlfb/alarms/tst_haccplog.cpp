@@ -69,12 +69,13 @@ QDateTime at(int y, int m, int d, int h = 12, int min = 0)
 }
 
 // A tmpfs of the given size mounted over a directory for the life of the
-// object. The test runs in a mount namespace of its own (see main()), so
+// object, read-only when asked (as a write-protected stick is, also for
+// root). The test runs in a mount namespace of its own (see main()), so
 // the mount is invisible to the machine and dies with the process.
 class SmallFileSystem
 {
 public:
-    SmallFileSystem(const QString &dir, int bytes)
+    SmallFileSystem(const QString &dir, int bytes, bool readOnly = false)
         : m_dir(dir)
     {
         if (!g_privateMounts) {
@@ -82,7 +83,8 @@ public:
             return;
         }
         const QByteArray options = "size=" + QByteArray::number(bytes);
-        if (::mount("kivtest", QFile::encodeName(dir).constData(), "tmpfs", 0, options.constData()) != 0)
+        if (::mount("kivtest", QFile::encodeName(dir).constData(), "tmpfs", readOnly ? MS_RDONLY : 0,
+                    options.constData()) != 0)
             m_reason = qt_error_string(errno);
         else
             m_mounted = true;
@@ -547,6 +549,11 @@ private slots:
 
         QTest::ignoreMessage(QtDebugMsg, qPrintable("Unable to Open File !!! \"" + file + "\""));
         QCOMPARE(exportLog(controller), FileLogWorker::exportNoStick);
+        // A plain file where the stick's directory should be is no stick.
+        QVERIFY(root.writeFile("/media/sda1", "not a stick"));
+        QTest::ignoreMessage(QtDebugMsg, qPrintable("Unable to Open File !!! \"" + file + "\""));
+        QCOMPARE(exportLog(controller), FileLogWorker::exportNoStick);
+        QVERIFY(QFile::remove(root.filePath("/media/sda1")));
 
         // A stick with no room left.
         QVERIFY(QDir().mkpath(root.filePath("/media/sda1")));
@@ -557,20 +564,28 @@ private slots:
 
     }
 
+    // A write-protected stick refuses root too: its file system is mounted
+    // read-only. Where nothing can be mounted, permission bits stand in for
+    // a user other than root.
     void exportToWriteProtectedStick()
     {
-        if (::geteuid() == 0)
-            QSKIP("running as root: a write-protected directory is writable");
         TempRoot root;
         FakeCabinet fake;
         HaccpController controller(&fake.cabinet);
-        const QString file = root.filePath("/media/sda1/holdingLog_SN123_250301-103000.csv");
-        QVERIFY(QDir().mkpath(root.filePath("/media/sda1")));
-        QFile::setPermissions(root.filePath("/media/sda1"), QFile::ReadOwner | QFile::ExeOwner);
+        const QString dir = root.filePath("/media/sda1");
+        const QString file = dir + QStringLiteral("/holdingLog_SN123_250301-103000.csv");
+        QVERIFY(QDir().mkpath(dir));
+        SmallFileSystem stick(dir, 64 * 1024, true);
+        const bool byPermissions = !stick.isMounted() && ::geteuid() != 0;
+        if (!stick.isMounted() && !byPermissions)
+            QSKIP(qPrintable("no file system can be mounted here: " + stick.reason()));
+        if (byPermissions)
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
         QTest::ignoreMessage(QtDebugMsg, qPrintable("Unable to Open File !!! \"" + file + "\""));
         QCOMPARE(exportLog(controller), FileLogWorker::exportReadOnly);
-        QFile::setPermissions(root.filePath("/media/sda1"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!QFileInfo::exists(file));
+        if (byPermissions)
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void purgeOnTheProjectClock_data()

@@ -180,8 +180,10 @@ private slots:
         start(d, "alone", freshBus());
         CabinetManager *cm = d.cabinet.get();
         QSignalSpy saved(d.writer(), &SafeFileWriter::saveFinished);
+        // A save starts its write at once: the writer is busy until the
+        // file is in place.
         cm->writeTrayBarHoldingInfo();
-        QTest::qWait(200);
+        QVERIFY(!d.writer()->isBusy());
         QCOMPARE(saved.count(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(cm->get_holdRestoreReady(), 10000);
         // The bars' first refresh is saved; count from there.
@@ -202,12 +204,16 @@ private slots:
         cm->updateTrayBarHoldingInfo(ti);
         QCOMPARE(int(cm->getTrayInfo(1).holdActivity), 2);
 
+        // The delay runs on the project clock: a move that makes it due
+        // starts the save before it returns.
         KivClock::advance(499);
-        QTest::qWait(1200);
+        QVERIFY(!d.writer()->isBusy());
         QCOMPARE(saved.count(), 0);
         KivClock::advance(1);
+        QVERIFY(d.writer()->isBusy());
         QVERIFY(saved.wait(3000));
-        QTest::qWait(1200);
+        // No second save is under way or waiting behind the first.
+        QVERIFY(!d.writer()->isBusy());
         QCOMPARE(saved.count(), 1);
         QCOMPARE(fileRecord(*d.root, 1)["remainingTime"].toInt(), 891);
         QCOMPARE(fileRecord(*d.root, 1)["holdActivity"].toInt(), 2);

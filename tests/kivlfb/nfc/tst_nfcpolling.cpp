@@ -3,7 +3,7 @@
 #include "modbus/qmodbuspollinfo.h"
 #include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
-#include "nfc/nfcreaderhost.h"
+#include "nfc/pantaghost.h"
 #include "platform/kivclock.h"
 #include "platform/kivroot.h"
 
@@ -35,7 +35,7 @@ quint64 tagUid(quint8 type, quint32 serial)
 }
 
 // The cabinet as the tag analysis sees it; every request is written down.
-class RecordingHost : public NfcReaderHost
+class RecordingHost : public PanTagHost
 {
 public:
     QStringList calls;
@@ -134,17 +134,16 @@ class TestNfcPolling : public QObject
 
     std::unique_ptr<TempRoot> m_root;
     std::unique_ptr<NFCmanager> m_nfc;
+    std::unique_ptr<RecordingHost> m_host; // outlives the link that asks it
     std::unique_ptr<MasterIoManager> m_io;
-    RecordingHost *m_host = nullptr;
 
     void build()
     {
         m_io.reset();
         m_nfc = std::make_unique<NFCmanager>(nullptr);
-        auto host = std::make_unique<RecordingHost>();
-        m_host = host.get();
+        m_host = std::make_unique<RecordingHost>();
         m_io = std::make_unique<MasterIoManager>(m_nfc.get(), nullptr, nullptr, 0, nullptr, nullptr, 0, nullptr);
-        m_io->setNfcHost(std::move(host));
+        m_io->setNfcHost(m_host.get());
     }
 
     // The first five analyses after start-up: two skipped, three that only

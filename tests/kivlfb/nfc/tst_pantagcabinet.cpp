@@ -4,7 +4,7 @@
 #include "nfc/nfcreadersimulator.h"
 #include "menus/menumanager.h"
 #include "config/configurationmanager.h"
-#include "iot/cabinetiotservices.h"
+#include "core/cabinetiotservices.h"
 #include "core/kivmetatypes.h"
 #include "core/traybarsc.h"
 #include "core/zonemanager.h"

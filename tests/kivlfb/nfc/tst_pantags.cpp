@@ -69,7 +69,7 @@ public:
     int productPanSizeAtBin(quint8 bin) const override { return productIdAtBin(bin) == kNuggets ? 2 : 1; }
     int trayHoldTimePreSet(quint8 bin) const override { return presets.value(bin); }
     bool trayAlertStatus(quint8 bin) const override { return alerts.contains(bin); }
-    void showProductMismatch(quint8 bin, bool show, int kind) override
+    void showProductMismatch(quint8 bin, bool show, int kind, bool /*flag*/) override
     {
         if (show)
             mismatches.append({bin, kind});
@@ -384,6 +384,33 @@ private slots:
         QCOMPARE(nfc.getUidInBin(4), quint64(12));
         const PanTagCodec::SavedRegistry saved = PanTagCodec::decodeSavedRegistry(root.readFile("/root/SavedHash2.dat"));
         QCOMPARE(saved.records.first().getHoldStatus(), quint8(4));
+    }
+
+    // A pan that leaves its bin is told with the seconds its hold has left,
+    // rounded to the nearest second and cut toward zero once past.
+    void removalCarriesTheTimeLeft_data()
+    {
+        QTest::addColumn<qint64>("expiry");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("told");
+        QTest::newRow("running") << kNoon + 1799600 << int(NfcTagItem2::HoldStarted) << 1800;
+        QTest::newRow("ran out") << kNoon - 9700 << int(NfcTagItem2::HoldOver) << -9;
+        QTest::newRow("ended") << kNoon + 600000 << int(NfcTagItem2::HoldEnded) << 0;
+    }
+
+    void removalCarriesTheTimeLeft()
+    {
+        QFETCH(qint64, expiry);
+        QFETCH(int, status);
+        QFETCH(int, told);
+        FakeCabinet cabinet;
+        NFCmanager nfc(&cabinet);
+        nfc.registerTag2(new NfcTagItem2(11, quint8(status), 3, expiry, kNoon - 1000));
+        QSignalSpy removed(&nfc, &NFCmanager::panRemoved);
+        nfc.reportPanRemoved(3, 11, kNoon);
+        nfc.reportPanRemoved(4, 12, kNoon); // not a pan of this cabinet
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(removed.first(), (QVariantList{kNoon, 3, quint64(11), told}));
     }
 
     void expiriesFollowTheClock()
