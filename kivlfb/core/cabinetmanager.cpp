@@ -1799,6 +1799,8 @@ QString CabinetManager::getSystemDateString()
 
 void CabinetManager::ntpServerTimeRequest()
 {
+    if (m_ntpServerName.isEmpty())
+        return;
     QHostInfo::lookupHost(m_ntpServerName, this, SLOT(lookedUpNtpHost(QHostInfo)));
 }
 

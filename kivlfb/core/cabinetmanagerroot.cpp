@@ -542,8 +542,9 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     // 40. NTP, primary display only.
     if (get_iAmMaster()) {
         // Under a test or simulation root the date tool is a stand-in, and a
-        // public server's answer would only move the test's clock by years:
-        // no server is asked unless one is named (setNtpServer).
+        // public server's answer would only tell the cabinet that its clock
+        // moved by however far a test had set it: no server is asked unless
+        // one is named (setNtpServer).
         if (KivRoot::isRerooted())
             m_ntpServerName.clear();
         m_ntpSocket = new QUdpSocket(this);
