@@ -2076,8 +2076,7 @@ QString CabinetManager::productMenuName(int productId) const
     return m_menuManager ? m_menuManager->getProductName(productId).toString() : QString();
 }
 
-// Settings are read by name: every persisted setting is a property of the
-// configuration store. A setting it does not carry reads as invalid.
+// An unknown zone id reads as UTC.
 QString CabinetManager::configuredTimeZoneId() const
 {
     return m_configManager ? m_configManager->getCurrentTimeZoneId() : QString();

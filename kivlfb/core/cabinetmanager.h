@@ -1000,8 +1000,10 @@ private:
     void sendNfcTagIndication(uchar bin, bool on);
     HaccpData haccpEntry(int bin, const QString &productName, int elapsedSecs);
 
-    // NTP request state (primary display).
+    // The clock tick's schedules: the NTP read cycle and the plugged-in
+    // minutes (primary display).
     ClockTick m_clockTick;
+    // NTP requests (primary display).
     bool m_ntpSocketConnected = false;
     QString m_ntpServerName = QStringLiteral("pool.ntp.org");
     quint16 m_ntpPort = 123;
