@@ -5,9 +5,16 @@
 #include "core/kivdefs.h"
 #include "core/traybarsc.h"
 #include "ui/screenresources.h"
+#include "ui/virtualkeyinput.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QGuiApplication>
 #include <QMetaProperty>
+#include <QPixmap>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QScreen>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -19,10 +26,11 @@ static void initMockResources()
 }
 
 QmlHarness::QmlHarness(QQmlEngine *engine)
-    : QObject(engine), m_engine(engine)
+    : QObject(engine), m_engine(engine), m_keyInput(new VirtualKeyInput(this))
 {
     registerTypes();
     engine->rootContext()->setContextProperty(QStringLiteral("harness"), this);
+    engine->rootContext()->setContextProperty(QStringLiteral("screenshots"), new Screenshots(this));
     setScaling(1.0, 1.0);
     reset();
 }
@@ -78,6 +86,56 @@ QObject *QmlHarness::mock(const QString &name) const
 int QmlHarness::liveObjects(QObject *root) const
 {
     return root ? 1 + root->findChildren<QObject *>().size() : 0;
+}
+
+QObject *QmlHarness::keyInput() const
+{
+    return m_keyInput;
+}
+
+bool QmlHarness::typeKey(const QString &key)
+{
+    QWindow *window = QGuiApplication::focusWindow();
+    if (!window && !QGuiApplication::topLevelWindows().isEmpty())
+        window = QGuiApplication::topLevelWindows().first();
+    if (!window)
+        return false;
+    // The key input posts to its parent, as it does to the main window.
+    m_keyInput->setParent(window);
+    m_keyInput->generateKeyInput(key, 0);
+    m_keyInput->setParent(this);
+    return true;
+}
+
+QString Screenshots::directory()
+{
+    const QString dir = qEnvironmentVariable("KIV_SCREENSHOT_DIR");
+    return dir.isEmpty() ? QDir::currentPath() + QStringLiteral("/screenshots") : dir;
+}
+
+QString Screenshots::save(QQuickItem *item, const QString &name)
+{
+    QQuickWindow *window = item ? item->window() : nullptr;
+    if (!window)
+        return QString();
+    QImage image = window->grabWindow();
+    // The software renderer cannot read back the offscreen platform's
+    // backing store; the platform's own screen grab can.
+    if (image.isNull())
+        image = window->screen()->grabWindow(window->winId()).toImage();
+    if (image.isNull())
+        return QString();
+    QDir().mkpath(directory());
+    const QString path = directory() + QLatin1Char('/') + name + QStringLiteral(".png");
+    m_last = image;
+    return image.save(path) ? path : QString();
+}
+
+QString Screenshots::pixel(int x, int y) const
+{
+    if (!m_last.valid(x, y))
+        return QString();
+    return QColor(m_last.pixel(x, y)).name();
 }
 
 void QmlHarnessSetup::qmlEngineAvailable(QQmlEngine *engine)
