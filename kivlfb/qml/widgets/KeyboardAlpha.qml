@@ -343,6 +343,7 @@ Item {
 
     Column {
         id: keys
+        objectName: "keyColumn"
         spacing: kb.keySpacing
 
         Item {

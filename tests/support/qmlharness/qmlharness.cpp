@@ -4,6 +4,7 @@
 #include "core/cabinetmanager.h"
 #include "core/kivdefs.h"
 #include "core/traybarsc.h"
+#include "ui/pinyintable.h"
 #include "ui/screenresources.h"
 #include "ui/virtualkeyinput.h"
 
@@ -91,6 +92,11 @@ int QmlHarness::liveObjects(QObject *root) const
 QObject *QmlHarness::keyInput() const
 {
     return m_keyInput;
+}
+
+QStringList QmlHarness::pinyinSyllables() const
+{
+    return m_keyInput->pinyinTable()->syllables();
 }
 
 bool QmlHarness::typeKey(const QString &key)

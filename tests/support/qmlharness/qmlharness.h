@@ -41,6 +41,8 @@ public:
     // Types a key name into the focused window, as the program's key input
     // does for the keyboards; false when no window is there.
     Q_INVOKABLE bool typeKey(const QString &key);
+    // Every syllable the pinyin keyboard knows, in order.
+    Q_INVOKABLE QStringList pinyinSyllables() const;
 
 private:
     QQmlEngine *m_engine;
