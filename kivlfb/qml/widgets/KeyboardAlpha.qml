@@ -348,14 +348,16 @@ Item {
 
         Item {
             objectName: "candidateBar"
-            width: kb.keysWidth(kb.row1.length) - kb.keyWidth
+            width: kb.keysWidth(kb.row1.length)
             height: kb.keyHeight + pendingPinyin.height
             visible: kb.pinyinEnabled && kb.pinyinInputString !== ""
 
+            // The list leaves half a key at each end for its arrows.
             ListView {
                 id: candidateBar
                 objectName: "candidateList"
-                width: parent.width
+                x: kb.keyWidth / 2
+                width: parent.width - kb.keyWidth
                 height: kb.keyHeight
                 orientation: ListView.Horizontal
                 snapMode: ListView.SnapToItem
@@ -373,14 +375,18 @@ Item {
                 }
             }
             Image {
-                anchors.left: candidateBar.left
+                anchors.right: candidateBar.left
                 anchors.verticalCenter: candidateBar.verticalCenter
+                height: kb.keyHeight
+                fillMode: Image.PreserveAspectFit
                 source: "../images/trayGroupRight.png"
                 visible: !candidateBar.atXEnd
             }
             Image {
-                anchors.right: candidateBar.right
+                anchors.left: candidateBar.right
                 anchors.verticalCenter: candidateBar.verticalCenter
+                height: kb.keyHeight
+                fillMode: Image.PreserveAspectFit
                 source: "../images/trayGroupLeft.png"
                 visible: !candidateBar.atXBeginning
             }
@@ -388,6 +394,7 @@ Item {
                 id: pendingPinyin
                 objectName: "pendingPinyin"
                 anchors.top: candidateBar.bottom
+                anchors.left: candidateBar.left
                 text: kb.pinyinInputString
                 font.pixelSize: 16
             }

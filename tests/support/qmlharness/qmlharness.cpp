@@ -16,6 +16,8 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QScreen>
+#include <QTransform>
+#include <QtMath>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -119,22 +121,43 @@ QString Screenshots::directory()
     return dir.isEmpty() ? QDir::currentPath() + QStringLiteral("/screenshots") : dir;
 }
 
-QString Screenshots::save(QQuickItem *item, const QString &name)
+QImage Screenshots::grab(QQuickItem *item)
 {
     QQuickWindow *window = item ? item->window() : nullptr;
     if (!window)
-        return QString();
+        return QImage();
     QImage image = window->grabWindow();
     // The software renderer cannot read back the offscreen platform's
     // backing store; the platform's own screen grab can.
     if (image.isNull())
         image = window->screen()->grabWindow(window->winId()).toImage();
+    return image;
+}
+
+QString Screenshots::write(const QImage &image, const QString &name)
+{
     if (image.isNull())
         return QString();
     QDir().mkpath(directory());
     const QString path = directory() + QLatin1Char('/') + name + QStringLiteral(".png");
     m_last = image;
     return image.save(path) ? path : QString();
+}
+
+QString Screenshots::save(QQuickItem *item, const QString &name)
+{
+    return write(grab(item), name);
+}
+
+QString Screenshots::saveUpright(QQuickItem *panel, const QString &name)
+{
+    const QImage image = grab(panel);
+    if (image.isNull())
+        return QString();
+    const QPointF origin = panel->mapToScene(QPointF(0, 0));
+    const QPointF across = panel->mapToScene(QPointF(1, 0)) - origin;
+    const qreal angle = qRadiansToDegrees(qAtan2(across.y(), across.x()));
+    return write(image.transformed(QTransform().rotate(-qRound(angle))), name);
 }
 
 QString Screenshots::pixel(int x, int y) const

@@ -63,12 +63,18 @@ public:
     // Saves the window that shows `item` and returns the file's path, or an
     // empty text when nothing could be grabbed or written.
     Q_INVOKABLE QString save(QQuickItem *item, const QString &name);
+    // The same, turned so that `panel` stands upright, as a person reads
+    // a portrait display.
+    Q_INVOKABLE QString saveUpright(QQuickItem *panel, const QString &name);
     // The colour of the last saved picture at a window position.
     Q_INVOKABLE QString pixel(int x, int y) const;
 
     static QString directory();
 
 private:
+    QString write(const QImage &image, const QString &name);
+    static QImage grab(QQuickItem *item);
+
     QImage m_last;
 };
 
