@@ -7,6 +7,7 @@
 #include "modbus/modbusserialport.h"
 #include "modbus/qmodbusmaster.h"
 #include "platform/kivroot.h"
+#include "statemachine/statetracer.h"
 
 #include <QDebug>
 #include <QDir>
@@ -117,8 +118,10 @@ UpdaterStartup::UpdaterStartup(const QStringList &arguments, QObject *owner)
 
 UpdaterStartup::~UpdaterStartup()
 {
-    // The screens go first: they hold bindings to the objects below; the
-    // Modbus master goes before the line it uses.
+    // The tracers watch the machines below. The screens go next: they hold
+    // bindings to the objects below; the Modbus master goes before the line
+    // it uses.
+    qDeleteAll(m_tracers);
     m_engine.reset();
     if (m_updater)
         delete m_updater->modbusMaster();
@@ -210,13 +213,7 @@ void UpdaterStartup::readFileIdDisplayOrientation(bool &portrait, bool &vertical
 void UpdaterStartup::findMachinesToTrace(QObject *owner)
 {
     qDebug() << "objects to trace: " << m_options.traceNames;
-    if (!owner)
-        return;
-    const QList<QStateMachine *> machines = owner->findChildren<QStateMachine *>();
-    for (const QString &name : qAsConst(m_options.traceNames)) {
-        for (QStateMachine *machine : machines) {
-            if (machine->objectName() == name)
-                m_tracedMachines << machine;
-        }
-    }
+    m_tracedMachines = StateTracer::findMachines(owner, m_options.traceNames);
+    for (QStateMachine *machine : qAsConst(m_tracedMachines))
+        m_tracers << StateTracer::traceMachine(machine, StateTracer::Form::UpdateUtility);
 }

@@ -13,6 +13,7 @@ class CanbusManager;
 class QQmlApplicationEngine;
 class QSerialPort;
 class QStateMachine;
+class StateTracer;
 class Updater;
 
 // The update utility's start-up: reads the command line and the display's
@@ -46,8 +47,10 @@ public:
     CanThread *canThread() const { return m_canThread.get(); }
     QSerialPort *serialPort() const { return m_serialPort.get(); }
     QQmlApplicationEngine *engine() const { return m_engine.get(); }
-    // The state machines that "-trace(...)" named and were found.
+    // The state machines that "-trace(...)" named and were found, and
+    // their tracers (in the same order, windows hidden).
     QList<QStateMachine *> tracedMachines() const { return m_tracedMachines; }
+    QList<StateTracer *> tracers() const { return m_tracers; }
 
 private:
     static void openSerialPort(QSerialPort *port);
@@ -62,4 +65,5 @@ private:
     std::unique_ptr<QSerialPort> m_serialPort;
     QPointer<Updater> m_updater;
     QList<QStateMachine *> m_tracedMachines;
+    QList<StateTracer *> m_tracers;
 };

@@ -29,7 +29,6 @@ class QWidget;
 class QQmlApplicationEngine;
 class QQmlContext;
 class QSerialPort;
-class QStateMachine;
 class QUdpSocket;
 class CanThread;
 class CanbusManager;
@@ -55,6 +54,7 @@ class NfcReaderSimulator;
 class PlatformInfo;
 class QModbusMaster;
 class SoundManager;
+class StateTracer;
 class SystemNetworkManager;
 class TavolenProxy;
 class TempProbeStateManager;
@@ -1043,7 +1043,7 @@ private:
     KivRiot *m_riot = nullptr;
     KivIotAgentAdapter *m_iotAgent = nullptr;
     QQmlApplicationEngine *m_nfcSimulatorView = nullptr;
-    QList<QStateMachine *> m_tracedMachines;
+    QList<StateTracer *> m_stateTracers; // only for machines named by "-trace(...)"
 };
 
 // The one cabinet core of the process, set by main before the event loop.

@@ -51,6 +51,7 @@
 #include "modbus/modbussetup.h"
 #include "modbus/qmodbusmaster.h"
 #include "platform/kivroot.h"
+#include "statemachine/statetracer.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -219,6 +220,7 @@ CabinetManager::~CabinetManager()
     // cabinet core with a pointer into it. The screens go first: their
     // bindings read the components below and would re-evaluate against
     // half-destroyed objects.
+    qDeleteAll(m_stateTracers);
     delete m_nfcSimulatorView;
     delete m_engine;
     m_engine = nullptr;
@@ -630,14 +632,14 @@ void CabinetManager::publishComponents(const CommandLine &commandLine)
     context->setContextProperty(QStringLiteral("KivRiot"), m_riot);
     context->setContextProperty(QStringLiteral("kivIot"), m_iotAgent);
 
-    // 46. Tracing: the named machines are found by object name.
+    // 46. Tracing: the named machines are found by object name, each gets
+    // a tracer whose window stays hidden. Without "-trace" nothing is made.
     qDebug() << "Arguments" << QCoreApplication::arguments();
     if (!commandLine.traceNames.isEmpty()) {
         qDebug() << "objects to trace: " << commandLine.traceNames;
-        const QList<QStateMachine *> machines = findChildren<QStateMachine *>();
+        const QList<QStateMachine *> machines = StateTracer::findMachines(this, commandLine.traceNames);
         for (QStateMachine *machine : machines)
-            if (commandLine.traceNames.contains(machine->objectName()))
-                m_tracedMachines.append(machine);
+            m_stateTracers.append(StateTracer::traceMachine(machine, StateTracer::Form::Controller));
     }
 }
 

@@ -59,7 +59,7 @@ class TestStartup : public QObject
         return false;
     }
 
-    void startController(QProcess &p, const TempRoot &root)
+    void startController(QProcess &p, const TempRoot &root, const QStringList &extra = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("KIV_ROOT", root.path());
@@ -69,7 +69,7 @@ class TestStartup : public QObject
         // Never the machine's bus: a socket that does not exist.
         env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + root.path() + "/no-bus");
         p.setProcessEnvironment(env);
-        p.start(KIVLFB_BINARY, {"-singledisplay"});
+        p.start(KIVLFB_BINARY, QStringList{"-singledisplay"} + extra);
         QVERIFY(p.waitForStarted(10000));
     }
 
@@ -138,6 +138,35 @@ private slots:
         p.terminate();
         QVERIFY(p.waitForFinished(10000));
         QCOMPARE(p.exitCode(), 0);
+    }
+
+    // Each machine named by -trace gets a tracer: its properties are listed
+    // once, and its steps are logged with their path from the cabinet core.
+    void tracedMachinesLogTheirSteps()
+    {
+        TempRoot root;
+        QProcess p;
+        startController(p, root, {"-trace(cbm,tbsc3,nosuch)"});
+        QByteArray out;
+        QVERIFY2(waitForOutput(p, " - Entered   : cabinetManager.tbsc3.", out), out.constData());
+        p.terminate();
+        QVERIFY(p.waitForFinished(10000));
+        out += p.readAllStandardOutput();
+
+        QVERIFY2(out.contains(" - objects to trace:  (\"cbm\", \"tbsc3\", \"nosuch\")\n"), out.constData());
+        QVERIFY(out.contains(" - bool\tcbm::isRunning,isRunningChanged(bool)\n"));
+        QVERIFY(out.contains(" - bool\ttbsc3::isRunning,isRunningChanged(bool)\n"));
+        QVERIFY(!out.contains("nosuch::"));
+        const QRegularExpression step(QStringLiteral(
+            "^\\d+ - \"\\d\\d:\\d\\d:\\d\\d:\\d{3} - (Entered   |Exited    |Triggered ): cabinetManager\\.(cbm|tbsc3)\\.\\S+\"$"));
+        int steps = 0;
+        for (const QString &line : lines(out)) {
+            if (line.contains(" - Entered") || line.contains(" - Exited") || line.contains(" - Triggered")) {
+                QVERIFY2(step.match(line).hasMatch(), qPrintable(line));
+                ++steps;
+            }
+        }
+        QVERIFY(steps > 0);
     }
 
     void controllerIgnoresOtherSignalsAndStopsInOrderOnTerm_data()

@@ -4,6 +4,7 @@
 
 #include "canbus/canbusmanager.h"
 #include "canbus/canthread.h"
+#include "statemachine/statetracer.h"
 
 #include "ptypair.h"
 #include "temproot.h"
@@ -366,9 +367,22 @@ private slots:
         }
         QCOMPARE(shown, QStringList{"<b>Sound files</b><br>1 files"});
 
-        // Only machines that exist under the names given are traced.
+        // Only machines that exist under the names given are traced, each by
+        // a tracer of the utility's form: window hidden and titled after the
+        // machine, entries and transitions logged, exits not.
         QCOMPARE(startup->tracedMachines(),
                  (QList<QStateMachine *>{upd, cbm}));
+        QCOMPARE(startup->tracers().size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            StateTracer *tracer = startup->tracers().at(i);
+            QCOMPARE(tracer->form(), StateTracer::Form::UpdateUtility);
+            QVERIFY(tracer->isTracing());
+            QVERIFY(!tracer->window()->isVisible());
+            QCOMPARE(tracer->window()->windowTitle(), startup->tracedMachines().at(i)->objectName());
+        }
+        const QRegularExpression entered("^\"\\d\\d:\\d\\d:\\d\\d:\\d{3} - Entered : \\.(upd|cbm)\\.\\w+");
+        QVERIFY2(!g_log.filter(entered).isEmpty(), qPrintable(g_log.join('\n')));
+        QVERIFY(g_log.filter(" - Exited").isEmpty());
 
         startup.reset();
     }
