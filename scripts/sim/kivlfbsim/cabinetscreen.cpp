@@ -32,6 +32,31 @@ QQuickItem *CabinetScreen::panel(QQuickWindow *window)
     return window ? window->findChild<QQuickItem *>(QStringLiteral("mainPanel")) : nullptr;
 }
 
+bool CabinetScreen::show(const QString &name, QString &error)
+{
+    QQuickItem *mainPanel = panel(window());
+    if (!mainPanel) {
+        error = QStringLiteral("the cabinet's window is not there");
+        return false;
+    }
+    // The main window's hosts carry the screen's name and create the
+    // screen when they are shown.
+    const QList<QQuickItem *> children = mainPanel->childItems();
+    for (QQuickItem *host : children) {
+        if (host->property("name").toString() == name && host->property("screen").isValid()) {
+            host->setVisible(true);
+            return true;
+        }
+    }
+    // Echoed only as printable text, so the answer stays one readable line.
+    QString shown = name.left(40);
+    for (QChar &c : shown)
+        if (!c.isPrint())
+            c = QLatin1Char('?');
+    error = QStringLiteral("no screen named \"%1\"").arg(shown);
+    return false;
+}
+
 QTransform CabinetScreen::panelToWindow(const QQuickItem &panel)
 {
     // The panel's transform is affine: three corners fix it.
