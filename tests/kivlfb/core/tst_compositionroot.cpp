@@ -584,13 +584,13 @@ private slots:
 
         Display d = build(0, personalityFile(file), singleDisplay);
         CabinetManager *cm = d.cabinet.get();
-        QObject *tray = firstTray(cm);
+        const QList<QObject *> trays = cm->get_traysModelList();
         QObject *nfc = cm->findChild<NFCmanager *>();
         QObject *riot = cm->findChild<KivRiot *>();
         QObject *network = cm->findChild<DADazodaru *>();
         QObject *errors = cm->findChild<KivErrorControllerT *>();
         QObject *config = cm->findChild<ConfigurationManager *>();
-        QVERIFY(tray && nfc && riot && network && errors && config);
+        QVERIFY(!trays.isEmpty() && nfc && riot && network && errors && config);
 
         struct Line {
             const char *name;
@@ -599,19 +599,28 @@ private slots:
             QObject *receiver;
             const char *method;
         };
-        const Line lines[] = {
-            {"record", tray, SIGNAL(holdingStartedSignal(trayInfo)), cm, SLOT(updateTrayBarHoldingInfo(trayInfo))},
-            {"record over CAN", tray, SIGNAL(holdingStartedSignal(trayInfo)), cm, SLOT(sendTrayBarHoldingInfo(trayInfo))},
-            {"touch forwarded", tray, SIGNAL(mirrorClicked()), cm, SLOT(sendMirrorClick())},
-            {"mirror in step", tray, SIGNAL(productIdChanged(int)), cm, SLOT(sendProductIdToRemoteDisplay(int))},
-            {"touch to NFC", tray, SIGNAL(userRequestsManualTimerStart(quint8)), nfc,
-             SLOT(userRequestsManualTimerStart(quint8))},
-            {"touch to primary", tray, SIGNAL(userRequestsManualTimerStart(quint8)), cm,
-             SLOT(sendUserRequestsManualTimerStart(quint8))},
+        // Each tray's lines; a tray line counts as present only when every
+        // tray has it, so one tray wired apart from the others shows.
+        const auto trayLines = [&](QObject *tray) {
+            return std::vector<Line>{
+                {"record", tray, SIGNAL(holdingStartedSignal(trayInfo)), cm, SLOT(updateTrayBarHoldingInfo(trayInfo))},
+                {"record over CAN", tray, SIGNAL(holdingStartedSignal(trayInfo)), cm,
+                 SLOT(sendTrayBarHoldingInfo(trayInfo))},
+                {"touch forwarded", tray, SIGNAL(mirrorClicked()), cm, SLOT(sendMirrorClick())},
+                {"mirror in step", tray, SIGNAL(productIdChanged(int)), cm, SLOT(sendProductIdToRemoteDisplay(int))},
+                {"touch to NFC", tray, SIGNAL(userRequestsManualTimerStart(quint8)), nfc,
+                 SLOT(userRequestsManualTimerStart(quint8))},
+                {"touch to primary", tray, SIGNAL(userRequestsManualTimerStart(quint8)), cm,
+                 SLOT(sendUserRequestsManualTimerStart(quint8))},
+                {"HACCP", tray, SIGNAL(holdingStarted(QString,QString,QString,int,QString)), cm,
+                 SLOT(logHaccpTimerStartInfo(QString,QString,QString,int,QString))},
+                {"HACCP", tray, SIGNAL(holdingStopped(QString,QString,QString,int,QString,int)), cm,
+                 SLOT(logHaccpTimerStopInfo(QString,QString,QString,int,QString,int))},
+            };
+        };
+        const Line displayLines[] = {
             {"NFC starts holds", nfc, SIGNAL(startBinTimer(quint8,qint32,quint64)), cm,
              SLOT(startBinTimer(quint8,qint32,quint64))},
-            {"HACCP", tray, SIGNAL(holdingStarted(QString,QString,QString,int,QString)), cm,
-             SLOT(logHaccpTimerStartInfo(QString,QString,QString,int,QString))},
             {"cloud hears holds", cm, SIGNAL(event_holdStarted(QString,QString,QString,int,QString)), riot,
              SLOT(handle_event_holdStart(QString,QString,QString,int,QString))},
             {"cloud hears zone preheat", cm, SIGNAL(zonePreheatEntered(QString,int)), riot,
@@ -621,9 +630,21 @@ private slots:
             {"NTP to other display", config, SIGNAL(ntpOnChanged(bool)), cm, SLOT(sendNtpOn(bool))},
         };
         QStringList found;
-        for (const Line &line : lines)
+        for (const Line &line : displayLines)
             if (QObject::disconnect(line.sender, line.signal, line.receiver, line.method))
                 found << line.name;
+        QMap<QString, int> onTrays;
+        QMap<QString, int> probes;
+        for (QObject *tray : trays)
+            for (const Line &line : trayLines(tray)) {
+                ++probes[line.name];
+                if (QObject::disconnect(line.sender, line.signal, line.receiver, line.method))
+                    ++onTrays[line.name];
+            }
+        for (auto it = onTrays.cbegin(); it != onTrays.cend(); ++it)
+            found << (it.value() == probes.value(it.key())
+                          ? it.key()
+                          : QStringLiteral("%1 on %2 of %3 probes").arg(it.key()).arg(it.value()).arg(probes.value(it.key())));
         found.sort();
         present.sort();
         QCOMPARE(found, present);
