@@ -272,104 +272,180 @@ void KivOraIot::handleReceivedIoTInfo(QString iotJsonInfo)
         handleLiveViewCommand(command);
 }
 
-// ---- Diagnostic data mode ----
+// ---- Timed modes ----
+//
+// The diagnostic data mode and live view take their commands and reply the
+// same way; they differ in names, in the modes they accept, and in what the
+// mode falls back to when it ends (live view takes the diagnostic mode).
 
-void KivOraIot::handleDataModeCommand(QJsonObject iotObj)
+KivClockTimer &KivOraIot::dataTimer(ModeKind kind)
+{
+    return kind == ModeKind::DiagnosticData ? m_diagnosticDataTimer : m_liveViewDataTimer;
+}
+
+KivClockTimer &KivOraIot::modeTimer(ModeKind kind)
+{
+    return kind == ModeKind::DiagnosticData ? m_diagnosticModeTimer : m_liveViewModeTimer;
+}
+
+QString &KivOraIot::modeOf(ModeKind kind)
+{
+    return kind == ModeKind::DiagnosticData ? m_diagnosticMode : m_liveViewMode;
+}
+
+QString KivOraIot::restingMode(ModeKind kind) const
+{
+    return kind == ModeKind::DiagnosticData ? warmMode : m_diagnosticMode;
+}
+
+void KivOraIot::runModeCommand(const QJsonObject &iotObj, ModeKind kind)
 {
     if (!has(forMessages))
         return;
-    const ShadowFormat::ModeCommand command =
-        ShadowFormat::parseModeCommand(iotObj, QStringLiteral("diagnosticModeCommand"));
+    const bool diagnostic = kind == ModeKind::DiagnosticData;
+    const QString arrayKey = diagnostic ? QStringLiteral("diagnosticModeCommand") : QStringLiteral("liveViewCommand");
+    const QString modeName = diagnostic ? QStringLiteral("Diagnostic data mode") : QStringLiteral("Live view mode");
+    const ShadowFormat::ModeCommand command = ShadowFormat::parseModeCommand(iotObj, arrayKey);
     if (!command.hasArray) {
-        sendDataModeFailed(QString(), QStringLiteral("diagnosticModeCommand array not found"));
+        sendModeFailed(kind, QString(), arrayKey + QStringLiteral(" array not found"), QString());
         return;
     }
-    if (command.mode != operationalMode && command.mode != serviceMode) {
-        sendDataModeFailed(command.mode, QStringLiteral("Invalid mode requested"));
+    const bool validMode = diagnostic ? command.mode == operationalMode || command.mode == serviceMode
+                                      : command.mode == liveViewModeName;
+    if (!validMode) {
+        sendModeFailed(kind, command.mode, QStringLiteral("Invalid mode requested"), QString());
         return;
     }
-    const bool active = m_diagnosticModeTimer.isActive();
+    KivClockTimer &modeTimer = this->modeTimer(kind);
+    QString &mode = modeOf(kind);
+    const bool active = modeTimer.isActive();
     const qint64 secs = command.durationSecs > 0 ? command.durationSecs : ShadowFormat::defaultModeSecs;
     if (command.state == stateEnable) {
         if (active) {
-            sendDataModeFailed(command.mode, QStringLiteral("Diagnostic data mode is already enabled"), stateEnable);
+            sendModeFailed(kind, command.mode, modeName + QStringLiteral(" is already enabled"), stateEnable);
             return;
         }
-        m_diagnosticModeTimer.setInterval(ShadowFormat::secsToTimerMs(secs));
-        m_diagnosticDataTimer.start();
-        m_diagnosticModeTimer.start();
-        m_diagnosticMode = command.mode;
-        sendDataModeStatus(stateEnable, successful, m_diagnosticMode);
+        modeTimer.setInterval(ShadowFormat::secsToTimerMs(secs));
+        dataTimer(kind).start();
+        modeTimer.start();
+        mode = command.mode;
+        sendModeStatus(kind, stateEnable, successful, mode);
     } else if (command.state == stateDisable) {
         if (!active) {
-            sendDataModeFailed(command.mode, QStringLiteral("Diagnostic data mode is already disabled"), stateDisable);
+            sendModeFailed(kind, command.mode, modeName + QStringLiteral(" is already disabled"), stateDisable);
             return;
         }
-        m_diagnosticDataTimer.stop();
-        m_diagnosticModeTimer.stop();
-        m_diagnosticMode = warmMode;
-        sendDataModeStatus(stateDisable, successful, command.mode);
+        dataTimer(kind).stop();
+        modeTimer.stop();
+        mode = restingMode(kind);
+        sendModeStatus(kind, stateDisable, successful, command.mode);
     } else if (command.state == stateExtend) {
         if (!active) {
-            sendDataModeFailed(command.mode, QStringLiteral("Cannot Extend. Diagnostic data mode is not active"),
-                               stateDisable);
+            sendModeFailed(kind, command.mode, QStringLiteral("Cannot Extend. ") + modeName + QStringLiteral(" is not active"),
+                           stateDisable);
             return;
         }
-        if (command.mode != m_diagnosticMode) {
-            sendDataModeFailed(command.mode, QStringLiteral("Cannot Extend. Diagnostic data mode is different"),
-                               stateEnable);
+        if (diagnostic && command.mode != mode) {
+            sendModeFailed(kind, command.mode, QStringLiteral("Cannot Extend. ") + modeName + QStringLiteral(" is different"),
+                           stateEnable);
             return;
         }
-        const qint64 left = m_diagnosticModeTimer.remainingTime() / 1000;
-        m_diagnosticModeTimer.stop();
-        m_diagnosticModeTimer.start(ShadowFormat::secsToTimerMs(left + secs));
-        sendDataModeStatus(stateExtend, successful, m_diagnosticMode);
+        const qint64 left = modeTimer.remainingTime() / 1000;
+        modeTimer.stop();
+        modeTimer.start(ShadowFormat::secsToTimerMs(left + secs));
+        sendModeStatus(kind, stateExtend, successful, mode);
     } else {
-        sendDataModeFailed(command.mode, QStringLiteral("Invalid state requested"), active ? stateEnable : stateDisable);
+        sendModeFailed(kind, command.mode, QStringLiteral("Invalid state requested"), active ? stateEnable : stateDisable);
     }
 }
 
-void KivOraIot::diagModeTimeOut()
+void KivOraIot::modeTimedOut(ModeKind kind)
 {
-    const QString endedMode = m_diagnosticMode;
-    m_diagnosticDataTimer.stop();
-    m_diagnosticMode = warmMode;
-    sendDataModeStatus(stateDisable, QStringLiteral("timeout"), endedMode);
+    const QString endedMode = modeOf(kind);
+    dataTimer(kind).stop();
+    modeOf(kind) = restingMode(kind);
+    sendModeStatus(kind, stateDisable, QStringLiteral("timeout"), endedMode);
 }
 
-QJsonObject KivOraIot::modeReply(const QString &eventType, const QString &arrayKey, const QJsonArray &records) const
+void KivOraIot::sendModeReply(ModeKind kind, const QJsonArray &records)
 {
-    return eventMessage(eventType, timeStamp(Stamp::Truncated), arrayKey, records);
+    if (kind == ModeKind::DiagnosticData)
+        send(eventMessage(QStringLiteral("dataModeStatus"), timeStamp(Stamp::Truncated),
+                          QStringLiteral("diagnosticModeStatus"), records),
+             Delivery::AtOnce);
+    else
+        send(eventMessage(QStringLiteral("liveViewStatus"), timeStamp(Stamp::Truncated),
+                          QStringLiteral("liveViewStatus"), records),
+             Delivery::AtOnce);
 }
 
-void KivOraIot::sendDataModeFailed(QString requestedMode, QString failureDesc, QString status)
+void KivOraIot::sendModeFailed(ModeKind kind, const QString &requestedMode, const QString &failureDesc,
+                               const QString &status)
 {
     if (!has(forMessages))
         return;
     QJsonArray records{
         stringProperty(QStringLiteral("modeRequested"), requestedMode),
         stringProperty(QStringLiteral("requestStatus"), QStringLiteral("failed")),
-        stringProperty(QStringLiteral("finalActiveMode"), m_diagnosticMode),
+        stringProperty(QStringLiteral("finalActiveMode"), modeOf(kind)),
         stringProperty(QStringLiteral("requestFailureCode"), failureDesc),
     };
     if (!status.isEmpty())
         records.append(stringProperty(QStringLiteral("state"), status));
-    send(modeReply(QStringLiteral("dataModeStatus"), QStringLiteral("diagnosticModeStatus"), records),
-         Delivery::AtOnce);
+    sendModeReply(kind, records);
+}
+
+void KivOraIot::sendModeStatus(ModeKind kind, const QString &status, const QString &requestStatus,
+                               const QString &requestedMode)
+{
+    if (!has(forMessages))
+        return;
+    sendModeReply(kind, {
+                            stringProperty(QStringLiteral("modeRequested"), requestedMode),
+                            stringProperty(QStringLiteral("state"), status),
+                            stringProperty(QStringLiteral("requestStatus"), requestStatus),
+                            stringProperty(QStringLiteral("finalActiveMode"), modeOf(kind)),
+                        });
+}
+
+void KivOraIot::handleDataModeCommand(QJsonObject iotObj)
+{
+    runModeCommand(iotObj, ModeKind::DiagnosticData);
+}
+
+void KivOraIot::diagModeTimeOut()
+{
+    modeTimedOut(ModeKind::DiagnosticData);
+}
+
+void KivOraIot::sendDataModeFailed(QString requestedMode, QString failureDesc, QString status)
+{
+    sendModeFailed(ModeKind::DiagnosticData, requestedMode, failureDesc, status);
 }
 
 void KivOraIot::sendDataModeStatus(QString status, QString requestStatus, QString requestedMode)
 {
-    if (!has(forMessages))
-        return;
-    const QJsonArray records{
-        stringProperty(QStringLiteral("modeRequested"), requestedMode),
-        stringProperty(QStringLiteral("state"), status),
-        stringProperty(QStringLiteral("requestStatus"), requestStatus),
-        stringProperty(QStringLiteral("finalActiveMode"), m_diagnosticMode),
-    };
-    send(modeReply(QStringLiteral("dataModeStatus"), QStringLiteral("diagnosticModeStatus"), records),
-         Delivery::AtOnce);
+    sendModeStatus(ModeKind::DiagnosticData, status, requestStatus, requestedMode);
+}
+
+void KivOraIot::handleLiveViewCommand(QJsonObject iotObj)
+{
+    runModeCommand(iotObj, ModeKind::LiveView);
+}
+
+void KivOraIot::liveViewModeTimeOut()
+{
+    modeTimedOut(ModeKind::LiveView);
+}
+
+void KivOraIot::sendLiveViewModeFailed(QString requestedMode, QString failureDesc, QString status)
+{
+    sendModeFailed(ModeKind::LiveView, requestedMode, failureDesc, status);
+}
+
+void KivOraIot::sendLiveViewModeStatus(QString status, QString requestStatus, QString requestedMode)
+{
+    sendModeStatus(ModeKind::LiveView, status, requestStatus, requestedMode);
 }
 
 void KivOraIot::diagnosticDataTick()
@@ -440,95 +516,6 @@ QJsonArray KivOraIot::binRecords(qint64 stamp) const
         });
     }
     return records;
-}
-
-// ---- Live view ----
-
-void KivOraIot::handleLiveViewCommand(QJsonObject iotObj)
-{
-    if (!has(forMessages))
-        return;
-    const ShadowFormat::ModeCommand command =
-        ShadowFormat::parseModeCommand(iotObj, QStringLiteral("liveViewCommand"));
-    if (!command.hasArray) {
-        sendLiveViewModeFailed(QString(), QStringLiteral("liveViewCommand array not found"));
-        return;
-    }
-    if (command.mode != liveViewModeName) {
-        sendLiveViewModeFailed(command.mode, QStringLiteral("Invalid mode requested"));
-        return;
-    }
-    const bool active = m_liveViewModeTimer.isActive();
-    const qint64 secs = command.durationSecs > 0 ? command.durationSecs : ShadowFormat::defaultModeSecs;
-    if (command.state == stateEnable) {
-        if (active) {
-            sendLiveViewModeFailed(command.mode, QStringLiteral("Live view mode is already enabled"), stateEnable);
-            return;
-        }
-        m_liveViewModeTimer.setInterval(ShadowFormat::secsToTimerMs(secs));
-        m_liveViewDataTimer.start();
-        m_liveViewModeTimer.start();
-        m_liveViewMode = command.mode;
-        sendLiveViewModeStatus(stateEnable, successful, m_liveViewMode);
-    } else if (command.state == stateDisable) {
-        if (!active) {
-            sendLiveViewModeFailed(command.mode, QStringLiteral("Live view mode is already disabled"), stateDisable);
-            return;
-        }
-        m_liveViewDataTimer.stop();
-        m_liveViewModeTimer.stop();
-        m_liveViewMode = m_diagnosticMode;
-        sendLiveViewModeStatus(stateDisable, successful, command.mode);
-    } else if (command.state == stateExtend) {
-        if (!active) {
-            sendLiveViewModeFailed(command.mode, QStringLiteral("Cannot Extend. Live view mode is not active"),
-                                   stateDisable);
-            return;
-        }
-        const qint64 left = m_liveViewModeTimer.remainingTime() / 1000;
-        m_liveViewModeTimer.stop();
-        m_liveViewModeTimer.start(ShadowFormat::secsToTimerMs(left + secs));
-        sendLiveViewModeStatus(stateExtend, successful, m_liveViewMode);
-    } else {
-        sendLiveViewModeFailed(command.mode, QStringLiteral("Invalid state requested"),
-                               active ? stateEnable : stateDisable);
-    }
-}
-
-void KivOraIot::liveViewModeTimeOut()
-{
-    const QString endedMode = m_liveViewMode;
-    m_liveViewDataTimer.stop();
-    m_liveViewMode = m_diagnosticMode;
-    sendLiveViewModeStatus(stateDisable, QStringLiteral("timeout"), endedMode);
-}
-
-void KivOraIot::sendLiveViewModeFailed(QString requestedMode, QString failureDesc, QString status)
-{
-    if (!has(forMessages))
-        return;
-    QJsonArray records{
-        stringProperty(QStringLiteral("modeRequested"), requestedMode),
-        stringProperty(QStringLiteral("requestStatus"), QStringLiteral("failed")),
-        stringProperty(QStringLiteral("finalActiveMode"), m_liveViewMode),
-        stringProperty(QStringLiteral("requestFailureCode"), failureDesc),
-    };
-    if (!status.isEmpty())
-        records.append(stringProperty(QStringLiteral("state"), status));
-    send(modeReply(QStringLiteral("liveViewStatus"), QStringLiteral("liveViewStatus"), records), Delivery::AtOnce);
-}
-
-void KivOraIot::sendLiveViewModeStatus(QString status, QString requestStatus, QString requestedMode)
-{
-    if (!has(forMessages))
-        return;
-    const QJsonArray records{
-        stringProperty(QStringLiteral("modeRequested"), requestedMode),
-        stringProperty(QStringLiteral("state"), status),
-        stringProperty(QStringLiteral("requestStatus"), requestStatus),
-        stringProperty(QStringLiteral("finalActiveMode"), m_liveViewMode),
-    };
-    send(modeReply(QStringLiteral("liveViewStatus"), QStringLiteral("liveViewStatus"), records), Delivery::AtOnce);
 }
 
 void KivOraIot::liveViewDataTick()
@@ -688,6 +675,24 @@ KivOraIot::HoldFacts KivOraIot::holdFacts(int bin) const
     return facts;
 }
 
+// The records every hold event opens with, in their order.
+QJsonArray KivOraIot::holdRecords(const QString &event, int bin, const HoldFacts &facts,
+                                  const QString &productType)
+{
+    return QJsonArray{
+        buildJsonProperty(QStringLiteral("event"), event, schemaString, QString()),
+        buildJsonProperty(QStringLiteral("binNumber"), bin + 1, schemaInt, QString()),
+        buildJsonProperty(QStringLiteral("productId"), facts.productId, schemaInt, QString()),
+        buildJsonProperty(QStringLiteral("productName"), productType, schemaString, QString()),
+    };
+}
+
+void KivOraIot::sendHoldEvent(const QJsonArray &records)
+{
+    send(eventMessage(QStringLiteral("operation"), timeStamp(Stamp::Truncated), QStringLiteral("eventData"), records),
+         Delivery::AtOnce);
+}
+
 void KivOraIot::sendHoldStart(QString timeStamp, QString productType, QString panID, int zone, QString method)
 {
     Q_UNUSED(timeStamp)
@@ -696,19 +701,12 @@ void KivOraIot::sendHoldStart(QString timeStamp, QString productType, QString pa
     if (!has(forBins))
         return;
     const HoldFacts facts = holdFacts(zone);
-    const QJsonArray records{
-        buildJsonProperty(QStringLiteral("event"), QStringLiteral("holdStart"), schemaString, QString()),
-        buildJsonProperty(QStringLiteral("binNumber"), zone + 1, schemaInt, QString()),
-        buildJsonProperty(QStringLiteral("productId"), facts.productId, schemaInt, QString()),
-        buildJsonProperty(QStringLiteral("productName"), productType, schemaString, QString()),
-        buildJsonProperty(QStringLiteral("panSize"), facts.panSize, schemaFloat, QString()),
-        buildJsonProperty(QStringLiteral("holdTime"), int(facts.tray.remainingTime), schemaInt, unitSeconds),
-        buildJsonProperty(QStringLiteral("doubleTap"), facts.tray.flag != 0, schemaBool, QString()),
-        buildJsonProperty(QStringLiteral("processId"), facts.processId, schemaString, QString()),
-    };
-    send(eventMessage(QStringLiteral("operation"), KivOraIot::timeStamp(Stamp::Truncated),
-                      QStringLiteral("eventData"), records),
-         Delivery::AtOnce);
+    QJsonArray records = holdRecords(QStringLiteral("holdStart"), zone, facts, productType);
+    records.append(buildJsonProperty(QStringLiteral("panSize"), facts.panSize, schemaFloat, QString()));
+    records.append(buildJsonProperty(QStringLiteral("holdTime"), int(facts.tray.remainingTime), schemaInt, unitSeconds));
+    records.append(buildJsonProperty(QStringLiteral("doubleTap"), facts.tray.flag != 0, schemaBool, QString()));
+    records.append(buildJsonProperty(QStringLiteral("processId"), facts.processId, schemaString, QString()));
+    sendHoldEvent(records);
 }
 
 void KivOraIot::sendHoldStop(QString timeStamp, QString productType, QString panID, int zone, QString method,
@@ -721,19 +719,12 @@ void KivOraIot::sendHoldStop(QString timeStamp, QString productType, QString pan
         return;
     const HoldFacts facts = holdFacts(zone);
     const long long holdDuration = (long long)facts.holdTime - timeRemaining;
-    const QJsonArray records{
-        buildJsonProperty(QStringLiteral("event"), QStringLiteral("holdStop"), schemaString, QString()),
-        buildJsonProperty(QStringLiteral("binNumber"), zone + 1, schemaInt, QString()),
-        buildJsonProperty(QStringLiteral("productId"), facts.productId, schemaInt, QString()),
-        buildJsonProperty(QStringLiteral("productName"), productType, schemaString, QString()),
-        buildJsonProperty(QStringLiteral("holdDuration"), holdDuration, schemaInt, unitSeconds),
-        buildJsonProperty(QStringLiteral("panSize"), facts.panSize, schemaFloat, QString()),
-        buildJsonProperty(QStringLiteral("isHoldExpired"), timeRemaining < 0, schemaBool, QString()),
-        buildJsonProperty(QStringLiteral("processId"), facts.processId, schemaString, QString()),
-    };
-    send(eventMessage(QStringLiteral("operation"), KivOraIot::timeStamp(Stamp::Truncated),
-                      QStringLiteral("eventData"), records),
-         Delivery::AtOnce);
+    QJsonArray records = holdRecords(QStringLiteral("holdStop"), zone, facts, productType);
+    records.append(buildJsonProperty(QStringLiteral("holdDuration"), holdDuration, schemaInt, unitSeconds));
+    records.append(buildJsonProperty(QStringLiteral("panSize"), facts.panSize, schemaFloat, QString()));
+    records.append(buildJsonProperty(QStringLiteral("isHoldExpired"), timeRemaining < 0, schemaBool, QString()));
+    records.append(buildJsonProperty(QStringLiteral("processId"), facts.processId, schemaString, QString()));
+    sendHoldEvent(records);
 }
 
 void KivOraIot::sendHoldExpired(QString timeStamp, QString productType, QString panID, int zone)
@@ -743,18 +734,11 @@ void KivOraIot::sendHoldExpired(QString timeStamp, QString productType, QString 
     if (!has(forBins))
         return;
     const HoldFacts facts = holdFacts(zone);
-    const QJsonArray records{
-        buildJsonProperty(QStringLiteral("event"), QStringLiteral("holdExpired"), schemaString, QString()),
-        buildJsonProperty(QStringLiteral("binNumber"), zone + 1, schemaInt, QString()),
-        buildJsonProperty(QStringLiteral("productId"), facts.productId, schemaInt, QString()),
-        buildJsonProperty(QStringLiteral("productName"), productType, schemaString, QString()),
-        buildJsonProperty(QStringLiteral("panSize"), facts.panSize, schemaFloat, QString()),
-        buildJsonProperty(QStringLiteral("holdDuration"), facts.holdTime, schemaInt, unitSeconds),
-        buildJsonProperty(QStringLiteral("processId"), facts.processId, schemaString, QString()),
-    };
-    send(eventMessage(QStringLiteral("operation"), KivOraIot::timeStamp(Stamp::Truncated),
-                      QStringLiteral("eventData"), records),
-         Delivery::AtOnce);
+    QJsonArray records = holdRecords(QStringLiteral("holdExpired"), zone, facts, productType);
+    records.append(buildJsonProperty(QStringLiteral("panSize"), facts.panSize, schemaFloat, QString()));
+    records.append(buildJsonProperty(QStringLiteral("holdDuration"), facts.holdTime, schemaInt, unitSeconds));
+    records.append(buildJsonProperty(QStringLiteral("processId"), facts.processId, schemaString, QString()));
+    sendHoldEvent(records);
 }
 
 // ---- Errors ----

@@ -153,8 +153,26 @@ private:
     // Product, pan size and process id of a bin's hold, as the hold events report them.
     struct HoldFacts;
     HoldFacts holdFacts(int bin) const;
+    static QJsonArray holdRecords(const QString &event, int bin, const HoldFacts &facts, const QString &productType);
+    void sendHoldEvent(const QJsonArray &records);
     QJsonObject errorMessage(const QString &errorCode, const QString &state) const;
-    QJsonObject modeReply(const QString &eventType, const QString &arrayKey, const QJsonArray &records) const;
+
+    enum class ModeKind {
+        DiagnosticData,
+        LiveView,
+    };
+    KivClockTimer &dataTimer(ModeKind kind);
+    KivClockTimer &modeTimer(ModeKind kind);
+    QString &modeOf(ModeKind kind);
+    // What the mode falls back to when it ends.
+    QString restingMode(ModeKind kind) const;
+    void runModeCommand(const QJsonObject &iotObj, ModeKind kind);
+    void modeTimedOut(ModeKind kind);
+    void sendModeReply(ModeKind kind, const QJsonArray &records);
+    void sendModeFailed(ModeKind kind, const QString &requestedMode, const QString &failureDesc,
+                        const QString &status);
+    void sendModeStatus(ModeKind kind, const QString &status, const QString &requestStatus,
+                        const QString &requestedMode);
 
     QPointer<CabinetManager> m_cabinetManager;
     QPointer<ConfigurationManager> m_configManager;
