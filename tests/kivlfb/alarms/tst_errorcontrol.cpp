@@ -8,13 +8,13 @@
 
 #include "platform/kivclock.h"
 
+#include "fakeerrorcontrolhost.h"
 #include "messagecatcher.h"
 #include "temproot.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMutex>
 #include <QSignalSpy>
 #include <QThread>
 #include <QTranslator>
@@ -24,53 +24,6 @@
 #include <memory>
 
 namespace {
-
-using Codes = QList<int>;
-
-// The cabinet side with any role. It records every CAN message it is asked
-// to send and whether the request came on the main thread.
-class FakeHost : public ErrorControlHost
-{
-public:
-    struct Sent {
-        int messageId;
-        Codes codes;
-        bool onMainThread;
-    };
-
-    int role = PrimaryRole;
-    bool master = true;
-    bool mirror = false;
-    bool secondary = false;
-    int zones = 4;
-    QString serial = QStringLiteral("SN1");
-
-    int uiRole() const override { return role; }
-    bool iAmMaster() const override { return master; }
-    bool hasMirrorDisplay() const override { return mirror; }
-    bool hasSecondaryDisplay() const override { return secondary; }
-    int numberOfZones() const override { return zones; }
-    QString serialNumber() const override { return serial; }
-    void sendErrorInfo(int a, int b, int c, int d) override { record(49, {a, b, c, d}); }
-    void sendErrorClearInfo(int a, int b, int c, int d) override { record(62, {a, b, c, d}); }
-    void sendClearAllErrorInfo() override { record(50, {}); }
-
-    QList<Sent> sent() const
-    {
-        QMutexLocker lock(&m_mutex);
-        return m_sent;
-    }
-
-private:
-    void record(int id, const Codes &codes)
-    {
-        QMutexLocker lock(&m_mutex);
-        m_sent.append({id, codes, QThread::currentThread() == qApp->thread()});
-    }
-
-    mutable QMutex m_mutex;
-    QList<Sent> m_sent;
-};
 
 // Prefixes every text of the error-code context, as a translation would.
 class MarkingTranslator : public QTranslator
@@ -389,7 +342,7 @@ private slots:
     // kept; the log is synced.
     void reportIsLoggedAnnouncedAndKept()
     {
-        FakeHost host;
+        FakeErrorControlHost host;
         const int syncsBefore = syncCalls();
         KivErrorControllerT front(nullptr, nullptr, &host);
         QCOMPARE(front.worker()->thread()->objectName(), QString("kivErrorControllerThread"));
@@ -426,7 +379,7 @@ private slots:
         QTest::addColumn<Codes>("codes");
         QTest::addColumn<int>("sentId");    // 0: nothing sent
         QTest::addColumn<bool>("buffered");
-        const int P = FakeHost::PrimaryRole, S = FakeHost::SecondaryRole, M = FakeHost::MirrorRole;
+        const int P = FakeErrorControlHost::PrimaryRole, S = FakeErrorControlHost::SecondaryRole, M = FakeErrorControlHost::MirrorRole;
         QTest::newRow("secondary: primary lost") << S << false << false << Codes{4, 1, 0, 0} << 0 << true;
         QTest::newRow("secondary: sensor") << S << false << false << Codes{2, 0, 3, 0} << 49 << false;
         QTest::newRow("secondary: sensor clear") << S << false << true << Codes{2, 0, 3, 0} << 62 << false;
@@ -448,9 +401,9 @@ private slots:
         QFETCH(Codes, codes);
         QFETCH(int, sentId);
         QFETCH(bool, buffered);
-        FakeHost host;
+        FakeErrorControlHost host;
         host.role = role;
-        host.master = role == FakeHost::PrimaryRole;
+        host.master = role == FakeErrorControlHost::PrimaryRole;
         host.mirror = mirror;
         KivErrorControllerT front(nullptr, nullptr, &host);
         QSignalSpy cleared(&front, &KivErrorControllerT::notifyErrorClear);
@@ -461,7 +414,7 @@ private slots:
             front.errorCodesDataProcess(codes[0], codes[1], codes[2], codes[3]);
         settle(front);
 
-        const QList<FakeHost::Sent> sent = host.sent();
+        const QList<FakeErrorControlHost::Sent> sent = host.sent();
         QCOMPARE(sent.size(), sentId ? 1 : 0);
         if (sentId) {
             QCOMPARE(sent.at(0).messageId, sentId);
@@ -480,8 +433,8 @@ private slots:
     // Many reports and clears reach the bus in the order they were raised.
     void sendsKeepTheirOrder()
     {
-        FakeHost host;
-        host.role = FakeHost::SecondaryRole;
+        FakeErrorControlHost host;
+        host.role = FakeErrorControlHost::SecondaryRole;
         host.master = false;
         KivErrorControllerT front(nullptr, nullptr, &host);
         for (int i = 0; i < 40; ++i) {
@@ -489,7 +442,7 @@ private slots:
             front.errorCodesClearDataProcess(2, 0, i, 0);
         }
         settle(front);
-        const QList<FakeHost::Sent> sent = host.sent();
+        const QList<FakeErrorControlHost::Sent> sent = host.sent();
         QCOMPARE(sent.size(), 80);
         for (int i = 0; i < 80; ++i) {
             QCOMPARE(sent.at(i).messageId, i % 2 ? 62 : 49);
@@ -503,8 +456,8 @@ private slots:
     void unopenableLogFile()
     {
         QVERIFY(QDir().mkpath(logPath("240115.txt")));
-        FakeHost host;
-        host.role = FakeHost::SecondaryRole;
+        FakeErrorControlHost host;
+        host.role = FakeErrorControlHost::SecondaryRole;
         host.master = false;
         KivErrorControllerT front(nullptr, nullptr, &host);
         QSignalSpy notified(&front, &KivErrorControllerT::notifyError);
@@ -533,7 +486,7 @@ private slots:
                                    + line(at(2024, 1, 9, 10, 0, 0), 5, 2, 0, 0)
                                    + "1;2024/01/09 10:00:01;2\t1\t3\t1234\n");
         writeLog("240115.txt", line(at(2024, 1, 15, 6, 0, 0), 6, 5, 0, 0));
-        FakeHost host;
+        FakeErrorControlHost host;
         KivErrorControllerT front(nullptr, nullptr, &host);
         settle(front);
         const QStringList newestFirst = {"2024/01/15|06:00:00|6.5.0.0|Socket timeout error.",
@@ -566,10 +519,10 @@ private slots:
         QTest::addColumn<bool>("mirror");
         QTest::addColumn<bool>("secondary");
         QTest::addColumn<bool>("toOthers");
-        QTest::newRow("primary with a mirror") << int(FakeHost::PrimaryRole) << true << false << true;
-        QTest::newRow("primary with a secondary") << int(FakeHost::PrimaryRole) << false << true << true;
-        QTest::newRow("primary alone") << int(FakeHost::PrimaryRole) << false << false << false;
-        QTest::newRow("secondary") << int(FakeHost::SecondaryRole) << false << false << false;
+        QTest::newRow("primary with a mirror") << int(FakeErrorControlHost::PrimaryRole) << true << false << true;
+        QTest::newRow("primary with a secondary") << int(FakeErrorControlHost::PrimaryRole) << false << true << true;
+        QTest::newRow("primary alone") << int(FakeErrorControlHost::PrimaryRole) << false << false << false;
+        QTest::newRow("secondary") << int(FakeErrorControlHost::SecondaryRole) << false << false << false;
     }
     void deletingAllLogs()
     {
@@ -579,7 +532,7 @@ private slots:
         QFETCH(bool, toOthers);
         writeLog("240108.txt", line(at(2024, 1, 8), 2, 0, 1, 0));
         writeLog("240115.txt", line(at(2024, 1, 15), 2, 0, 2, 0));
-        FakeHost host;
+        FakeErrorControlHost host;
         host.role = role;
         host.mirror = mirror;
         host.secondary = secondary;
@@ -608,7 +561,7 @@ private slots:
         writeLog("240108.txt", line(at(2024, 1, 8, 8, 0, 0), 2, 0, 1, 0));
         writeLog("240115.txt", line(at(2024, 1, 15, 6, 0, 0), 4, 3, 1, 0) + "garbage\n");
         QVERIFY(QDir().mkpath(m_root->filePath("/media/sda1")));
-        FakeHost host;
+        FakeErrorControlHost host;
         host.serial = QStringLiteral("K/7");
         KivErrorControllerT front(nullptr, nullptr, &host);
         front.clearErrorLogList();
@@ -625,7 +578,7 @@ private slots:
     void exportWithoutStick()
     {
         writeLog("240115.txt", line(at(2024, 1, 15, 6, 0, 0), 4, 3, 1, 0));
-        FakeHost host;
+        FakeErrorControlHost host;
         KivErrorControllerT front(nullptr, nullptr, &host);
         MessageCatcher log;
         front.exportErrorLog();
@@ -642,7 +595,7 @@ private slots:
         QVERIFY(m_root->writeFile("/root/errorsBuff.txt",
                                   line(at(2024, 1, 14, 8, 0, 0), 4, 1, 0, 0) + "1;2024/01/14 08:00:01;4\t1\n"
                                       + "rubbish\n" + line(at(2024, 1, 14, 8, 0, 2), 4, 4, 1, 0)));
-        FakeHost host;
+        FakeErrorControlHost host;
         host.mirror = true;
         KivErrorControllerT front(nullptr, nullptr, &host);
         QSignalSpy notified(&front, &KivErrorControllerT::notifyError);
@@ -665,7 +618,7 @@ private slots:
     void bufferWithNothingUsableIsDeleted()
     {
         QVERIFY(m_root->writeFile("/root/errorsBuff.txt", "4,4,1,0\n;;\n"));
-        FakeHost host;
+        FakeErrorControlHost host;
         KivErrorControllerT front(nullptr, nullptr, &host);
         emit front.callProcessSlaveErrors();
         settle(front);
@@ -682,7 +635,7 @@ private slots:
 
     void frontHandsCallsOnInOrder()
     {
-        FakeHost host;
+        FakeErrorControlHost host;
         KivErrorControllerT errors(nullptr, nullptr, &host);
         QSignalSpy report(&errors, &KivErrorControllerT::callErrorCodesDataProcess);
         QSignalSpy clear(&errors, &KivErrorControllerT::callErrorCodesClearDataProcess);
