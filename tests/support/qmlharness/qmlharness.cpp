@@ -79,8 +79,3 @@ int QmlHarness::liveObjects(QObject *root) const
 {
     return root ? 1 + root->findChildren<QObject *>().size() : 0;
 }
-
-void QmlHarnessSetup::qmlEngineAvailable(QQmlEngine *engine)
-{
-    new QmlHarness(engine);
-}

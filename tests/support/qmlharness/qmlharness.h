@@ -36,13 +36,3 @@ private:
     QQmlEngine *m_engine;
     QPointer<QObject> m_mocks;
 };
-
-// The set-up object of Qt Quick Test executables: gives each test file's
-// engine a harness.
-class QmlHarnessSetup : public QObject
-{
-    Q_OBJECT
-
-public slots:
-    void qmlEngineAvailable(QQmlEngine *engine);
-};
