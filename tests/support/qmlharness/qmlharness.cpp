@@ -1,5 +1,7 @@
 #include "qmlharness.h"
 
+#include "screenshots.h"
+
 #include "canbus/canbusmanager.h"
 #include "core/cabinetmanager.h"
 #include "core/kivdefs.h"
@@ -78,4 +80,11 @@ QObject *QmlHarness::mock(const QString &name) const
 int QmlHarness::liveObjects(QObject *root) const
 {
     return root ? 1 + root->findChildren<QObject *>().size() : 0;
+}
+
+void QmlHarnessSetup::qmlEngineAvailable(QQmlEngine *engine)
+{
+    new QmlHarness(engine);
+    engine->rootContext()->setContextProperty(
+        QStringLiteral("screenshots"), new Screenshots(QStringLiteral(KIV_SCREENSHOT_DIR), engine));
 }

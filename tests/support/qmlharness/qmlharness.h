@@ -36,3 +36,14 @@ private:
     QQmlEngine *m_engine;
     QPointer<QObject> m_mocks;
 };
+
+// The set-up object of Qt Quick Test executables: gives each test file's
+// engine a harness, and "screenshots" (see Screenshots), which saves into
+// the build's "screenshots" folder.
+class QmlHarnessSetup : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void qmlEngineAvailable(QQmlEngine *engine);
+};

@@ -1,28 +1,10 @@
 // The QML tests of the holding screen (tray bars, zone views, the
 // press-and-go view and its transfer window), run by Qt Quick Test against
 // the harness's mock cabinet; the test files are in qml/. The tests also
-// leave screenshots of whole holding screens in the build's test folder
-// (screenshots/) for a person to look at.
+// leave screenshots of whole holding screens in the build's "screenshots"
+// folder for a person to look at.
 #include "qmlharness.h"
-#include "screenshots.h"
 
-#include <QQmlContext>
-#include <QQmlEngine>
 #include <QtQuickTest>
 
-class HoldScreenSetup : public QObject
-{
-    Q_OBJECT
-
-public slots:
-    void qmlEngineAvailable(QQmlEngine *engine)
-    {
-        new QmlHarness(engine);
-        engine->rootContext()->setContextProperty(
-            QStringLiteral("screenshots"), new Screenshots(QStringLiteral(KIV_SCREENSHOT_DIR), engine));
-    }
-};
-
-QUICK_TEST_MAIN_WITH_SETUP(tst_holdscreen, HoldScreenSetup)
-
-#include "tst_holdscreen.moc"
+QUICK_TEST_MAIN_WITH_SETUP(tst_holdscreen, QmlHarnessSetup)
