@@ -1,8 +1,11 @@
 #include "menumanager.h"
 
+#include "menudocument.h"
 #include "timercolorsdata.h"
 
 #include "platform/boundedfile.h"
+#include "platform/durablefile.h"
+#include "platform/kivclock.h"
 #include "platform/kivroot.h"
 #include "ui/translator.h"
 
@@ -10,7 +13,11 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QQmlContext>
+#include <QSet>
+
+#include <algorithm>
 
 // The default menu and list are compiled into the controller's library;
 // a static library's resources are registered by hand.
@@ -30,6 +37,46 @@ const QString legacyFileName = QStringLiteral("productsList.txt");
 const QString defaultMenu = QStringLiteral(":/defaultMenu.json");
 const QString defaultLegacyList = QStringLiteral(":/productsDefaultList.txt");
 constexpr int menuFileTransferId = 11;
+
+// What an edit row carries of a live row, in both directions. The
+// abbreviations and the image are not edited, so they are not copied.
+const int editRoles[] = {
+    MenuRoles::Id, MenuRoles::GroupId, MenuRoles::Name, MenuRoles::HoldTime, MenuRoles::WarningTime,
+    MenuRoles::LowerTemp, MenuRoles::UpperTemp, MenuRoles::LidType, MenuRoles::BottomType,
+    MenuRoles::PanSize, MenuRoles::PanSizeX, MenuRoles::ProductList, MenuRoles::Default,
+    MenuRoles::TargetFanSpeed, MenuRoles::ResetTime, MenuRoles::NamesList, MenuRoles::TimerColor,
+    MenuRoles::ProductLocked,
+};
+
+// Ids of groups made on the display lie above 2^30, out of the way of the
+// product ids, which are counted up from 1.
+constexpr int firstNewGroupId = (1 << 30) + 1;
+const QString iotTypeRiot = QStringLiteral("DEZ_RIOT");
+constexpr int menuUpdatedByEditor = 1;
+
+// The entry of a names list for a language id; the translator answers -1
+// until its first language is set, and a list may be shorter than the
+// table, so an id without an entry takes the given name instead.
+QString nameIn(const QStringList &names, int languageId, const QString &otherwise)
+{
+    return languageId >= 0 && languageId < names.size() ? names.at(languageId) : otherwise;
+}
+
+bool isGroupId(const QVariant &groupId)
+{
+    return groupId.toInt() >= 1;
+}
+
+QStandardItem *copyOf(const QModelIndex &row, bool withNames)
+{
+    auto *item = new QStandardItem;
+    for (int role : editRoles) {
+        if (withNames || role != MenuRoles::NamesList)
+            item->setData(row.data(role), role);
+    }
+    return item;
+}
+
 
 // Timer colours: nine hue families (red, orange, yellow, green, cyan, blue,
 // purple, magenta, grey), dark to light; light grey text on the dark
@@ -262,19 +309,14 @@ QVariant MenuManager::getProductGroupsDefault(int id) const
 
 QVariant MenuManager::getProductName(int prodId) const
 {
-    const Translator *tr = translator();
-    return getProductName(tr ? tr->getLanguage() : -1, prodId);
+    return getProductName(currentLanguage(), prodId);
 }
 
 QVariant MenuManager::getProductName(int languageId, int prodId) const
 {
     const int row = getProductIndex(prodId);
-    const QStringList names = productValue(row, MenuRoles::NamesList).toStringList();
-    // Before the translator's first language the id is -1: no list entry
-    // stands for it, so the row's own name answers.
-    if (languageId < 0 || languageId >= names.size())
-        return productValue(row, MenuRoles::Name).toString();
-    return names.at(languageId);
+    return nameIn(productValue(row, MenuRoles::NamesList).toStringList(), languageId,
+                  productValue(row, MenuRoles::Name).toString());
 }
 
 QVariant MenuManager::getProductTimerForeColor(const QString &value) const
@@ -390,6 +432,16 @@ void MenuManager::deleteGroupFromEdit(int row)
     m_groupsEditModel->removeRow(row);
 }
 
+bool MenuManager::groupSettingsMatch(const QModelIndex &group, int lowerTemp, int upperTemp,
+                                     const QString &lidType, const QString &panSizeX, int fanSpeed)
+{
+    return group.data(MenuRoles::LowerTemp).toInt() == lowerTemp
+        && group.data(MenuRoles::UpperTemp).toInt() == upperTemp
+        && group.data(MenuRoles::LidType).toString() == lidType
+        && group.data(MenuRoles::PanSizeX).toString() == panSizeX
+        && group.data(MenuRoles::TargetFanSpeed).toInt() == fanSpeed;
+}
+
 bool MenuManager::checkProductInGroups(int pid, int lowerTemp, int upperTemp, const QString &lidType,
                                        const QString &panSizeX, int fanSpeed) const
 {
@@ -399,14 +451,7 @@ bool MenuManager::checkProductInGroups(int pid, int lowerTemp, int upperTemp, co
         const QModelIndex group = m_groupsEditModel->index(row, 0);
         const QStringList members = group.data(MenuRoles::ProductList).toStringList();
         for (const QString &member : members) {
-            if (member.toInt() != pid)
-                continue;
-            const bool differs = group.data(MenuRoles::LowerTemp).toInt() != lowerTemp
-                || group.data(MenuRoles::UpperTemp).toInt() != upperTemp
-                || group.data(MenuRoles::LidType).toString() != lidType
-                || group.data(MenuRoles::PanSizeX).toString() != panSizeX
-                || group.data(MenuRoles::TargetFanSpeed).toInt() != fanSpeed;
-            if (differs)
+            if (member.toInt() == pid && !groupSettingsMatch(group, lowerTemp, upperTemp, lidType, panSizeX, fanSpeed))
                 return true;
         }
     }
@@ -459,6 +504,286 @@ void MenuManager::processChangedItem(QStandardItem *item)
     Q_UNUSED(item)
 }
 
+// ---- edit copies ----
+
+void MenuManager::initializeEditDataModels()
+{
+    m_productsEditModel->removeRows(0, m_productsEditModel->rowCount());
+    m_groupsEditModel->removeRows(0, m_groupsEditModel->rowCount());
+
+    const int language = currentLanguage();
+    QList<QStandardItem *> products;
+    QList<QStandardItem *> groups;
+    for (int r = 0; r < m_productsModel->rowCount(); ++r) {
+        const QModelIndex row = m_productsModel->index(r, 0);
+        if (row.data(MenuRoles::Id).toInt() == 0)
+            continue;
+        QStandardItem *item = copyOf(row, true);
+        item->setData(nameIn(row.data(MenuRoles::NamesList).toStringList(), language,
+                             row.data(MenuRoles::Name).toString()),
+                      MenuRoles::Name);
+        (isGroupId(row.data(MenuRoles::GroupId)) ? groups : products) << item;
+    }
+    m_productsEditModel->invisibleRootItem()->appendRows(products);
+    m_groupsEditModel->invisibleRootItem()->appendRows(groups);
+}
+
+void MenuManager::initializeDayPartEditModel()
+{
+    m_dayPartsEditModel->removeRows(0, m_dayPartsEditModel->rowCount());
+    QList<QStandardItem *> rows;
+    for (const RoleItemModel *model : {m_productsEditModel, m_groupsEditModel}) {
+        for (int r = 0; r < model->rowCount(); ++r) {
+            const QModelIndex row = model->index(r, 0);
+            if (row.data(MenuRoles::Id).toInt() != 0)
+                rows << copyOf(row, false);
+        }
+    }
+    m_dayPartsEditModel->invisibleRootItem()->appendRows(rows);
+    m_dayPartsEditModel->setSortRole(MenuRoles::Name);
+    m_dayPartsEditModel->sort(0, Qt::AscendingOrder);
+}
+
+int MenuManager::saveProductEdit(int pid, const QVariant &name, int holdTime, int warningTime, int lowerTemp,
+                                 int upperTemp, int resetTime, const QString &lidType,
+                                 const QString &bottomType, const QString &panSizeX, int fanSpeed,
+                                 const QVariant &timerColor)
+{
+    const int row = pid != 0 ? findRowById(m_productsEditModel, pid) : -1;
+    if (pid != 0 && row < 0) {
+        qWarning().noquote() << QStringLiteral("Menu edit: no product with id %1 to save; nothing changed").arg(pid);
+        return 0;
+    }
+    const int id = pid != 0 ? pid : lowestFreeEditId(1);
+
+    const QStringList names = name.toStringList();
+    auto *item = new QStandardItem;
+    item->setData(id, MenuRoles::Id);
+    item->setData(0, MenuRoles::GroupId);
+    item->setData(nameIn(names, currentLanguage(), names.value(0)), MenuRoles::Name);
+    item->setData(names, MenuRoles::NamesList);
+    item->setData(QString::number(holdTime), MenuRoles::HoldTime);
+    item->setData(QString::number(warningTime), MenuRoles::WarningTime);
+    item->setData(QString::number(lowerTemp), MenuRoles::LowerTemp);
+    item->setData(QString::number(upperTemp), MenuRoles::UpperTemp);
+    item->setData(QString::number(resetTime), MenuRoles::ResetTime);
+    item->setData(lidType, MenuRoles::LidType);
+    item->setData(bottomType, MenuRoles::BottomType);
+    item->setData(panSizeX, MenuRoles::PanSizeX);
+    item->setData(convertPanFractionToPanSize(panSizeX), MenuRoles::PanSize);
+    item->setData(timerColor.toString(), MenuRoles::TimerColor);
+    item->setData(fanSpeed, MenuRoles::TargetFanSpeed);
+    item->setData(false, MenuRoles::ProductLocked);
+    item->setData(QStringList(), MenuRoles::ProductList);
+    item->setData(-1, MenuRoles::Default);
+
+    if (pid == 0) {
+        // A new product belongs to no group.
+        m_productsEditModel->appendRow(item);
+        return id;
+    }
+    m_productsEditModel->setItem(row, 0, item);
+    removeProductFromGroups(pid, lowerTemp, upperTemp, lidType, panSizeX);
+    return pid;
+}
+
+void MenuManager::removeProductFromGroups(int pid, int lowerTemp, int upperTemp, const QString &lidType,
+                                          const QString &panSizeX)
+{
+    if (pid == 0)
+        return;
+    const int fanSpeed = editValue(m_productsEditModel, findRowById(m_productsEditModel, pid),
+                                   MenuRoles::TargetFanSpeed, 0).toInt();
+    for (int r = 0; r < m_groupsEditModel->rowCount(); ++r) {
+        const QModelIndex group = m_groupsEditModel->index(r, 0);
+        if (groupSettingsMatch(group, lowerTemp, upperTemp, lidType, panSizeX, fanSpeed))
+            continue;
+        const QStringList members = group.data(MenuRoles::ProductList).toStringList();
+        for (int i = 0; i < members.size(); ++i) {
+            if (members.at(i).toInt() == pid) {
+                removeGroupMember(group, i);
+                break;
+            }
+        }
+    }
+}
+
+void MenuManager::deleteProductFromEdit(int row)
+{
+    if (row < 0 || row >= m_productsEditModel->rowCount()) {
+        qWarning().noquote() << QStringLiteral("Menu edit: no product row %1 to delete; nothing changed").arg(row);
+        return;
+    }
+    // No group has these settings, so the product leaves every group.
+    removeProductFromGroups(getProductEditId(row).toInt(), 0, 0, QString(), QString());
+    m_productsEditModel->removeRow(row);
+}
+
+int MenuManager::addNewEditGroup()
+{
+    const int id = lowestFreeEditId(firstNewGroupId);
+    auto *item = new QStandardItem;
+    item->setData(id, MenuRoles::Id);
+    item->setData(id, MenuRoles::GroupId);
+    item->setData(QString(), MenuRoles::Name);
+    for (int role : {MenuRoles::HoldTime, MenuRoles::WarningTime, MenuRoles::LowerTemp, MenuRoles::UpperTemp,
+                     MenuRoles::TargetFanSpeed})
+        item->setData(0, role);
+    for (int role : {MenuRoles::LidType, MenuRoles::BottomType, MenuRoles::PanSize, MenuRoles::PanSizeX})
+        item->setData(QString(), role);
+    item->setData(QStringList(), MenuRoles::ProductList);
+    // No default until the first member arrives.
+    item->setData(-1, MenuRoles::Default);
+    QStringList names;
+    for (int i = 0; i < Translator::numberOfLanguages; ++i)
+        names << QString();
+    item->setData(names, MenuRoles::NamesList);
+    m_groupsEditModel->appendRow(item);
+    return id;
+}
+
+void MenuManager::groupEditAddProduct(int gid, int row)
+{
+    const int groupRow = editGroupRow(gid, "add a product to");
+    if (groupRow < 0)
+        return;
+    if (row < 0 || row >= m_productsEditModel->rowCount()) {
+        qWarning().noquote() << QStringLiteral("Menu edit: no product row %1 to add to group %2; nothing changed")
+                                    .arg(row)
+                                    .arg(gid);
+        return;
+    }
+    const QModelIndex group = m_groupsEditModel->index(groupRow, 0);
+    const QModelIndex product = m_productsEditModel->index(row, 0);
+    const int pid = product.data(MenuRoles::Id).toInt();
+    QStringList members = group.data(MenuRoles::ProductList).toStringList();
+    for (const QString &member : qAsConst(members)) {
+        if (member.toInt() == pid)
+            return;
+    }
+
+    int defaultIndex = group.data(MenuRoles::Default).toInt();
+    if (members.isEmpty()) {
+        // The first member gives the group its settings.
+        for (int role : {MenuRoles::LowerTemp, MenuRoles::UpperTemp, MenuRoles::LidType, MenuRoles::PanSize,
+                         MenuRoles::PanSizeX, MenuRoles::TargetFanSpeed})
+            m_groupsEditModel->setData(group, product.data(role), role);
+        defaultIndex = 0;
+    } else if (defaultIndex < 0 || defaultIndex >= members.size()) {
+        // A default outside the list (an imported group can carry one)
+        // stands for the first member, as the tray bar reads it.
+        defaultIndex = 0;
+    }
+    members << QString::number(pid);
+    const QString defaultMember = members.at(defaultIndex);
+
+    // By name, exactly as compared; members of equal names keep their order.
+    QList<QPair<QString, QString>> byName;
+    for (const QString &member : qAsConst(members))
+        byName << qMakePair(getProductEditName(getProductEditIndex(member.toInt())).toString(), member);
+    std::stable_sort(byName.begin(), byName.end(),
+                     [](const QPair<QString, QString> &a, const QPair<QString, QString> &b) {
+                         return a.first < b.first;
+                     });
+    members.clear();
+    for (const auto &entry : qAsConst(byName))
+        members << entry.second;
+
+    m_groupsEditModel->setData(group, members.indexOf(defaultMember), MenuRoles::Default);
+    m_groupsEditModel->setData(group, members, MenuRoles::ProductList);
+}
+
+void MenuManager::groupEditRemoveProduct(int gid, int index)
+{
+    const int groupRow = editGroupRow(gid, "remove a product from");
+    if (groupRow < 0)
+        return;
+    const QModelIndex group = m_groupsEditModel->index(groupRow, 0);
+    // The group form passes its list's current row, -1 when none is chosen.
+    if (index < 0 || index >= group.data(MenuRoles::ProductList).toStringList().size())
+        return;
+    removeGroupMember(group, index);
+}
+
+void MenuManager::removeGroupMember(const QModelIndex &group, int index)
+{
+    QStringList members = group.data(MenuRoles::ProductList).toStringList();
+    members.removeAt(index);
+    // The default keeps naming the same product; when that product leaves,
+    // the first member takes over.
+    int defaultIndex = group.data(MenuRoles::Default).toInt();
+    if (index < defaultIndex)
+        --defaultIndex;
+    else if (index == defaultIndex)
+        defaultIndex = 0;
+    if (defaultIndex >= members.size())
+        defaultIndex = 0;
+    m_groupsEditModel->setData(group, defaultIndex, MenuRoles::Default);
+    m_groupsEditModel->setData(group, members, MenuRoles::ProductList);
+}
+
+void MenuManager::saveGroupEdit(int gid, const QVariant &name, int defaultIndex)
+{
+    const int groupRow = editGroupRow(gid, "save");
+    if (groupRow < 0)
+        return;
+    const QModelIndex group = m_groupsEditModel->index(groupRow, 0);
+    const QStringList names = name.toStringList();
+    m_groupsEditModel->setData(group, nameIn(names, currentLanguage(), names.value(0)), MenuRoles::Name);
+    m_groupsEditModel->setData(group, names, MenuRoles::NamesList);
+    m_groupsEditModel->setData(group, defaultIndex, MenuRoles::Default);
+}
+
+void MenuManager::saveEditModel()
+{
+    // Row 0 is the empty product, which the copies leave out. A menu
+    // without it keeps no row: its row 0 is a product of the copies too.
+    const bool keepsEmptyProduct = m_productsModel->rowCount() > 0 && getProductId(0).toInt() == 0;
+    const int kept = keepsEmptyProduct ? 1 : 0;
+    m_productsModel->removeRows(kept, m_productsModel->rowCount() - kept);
+
+    QList<QStandardItem *> rows;
+    for (const RoleItemModel *model : {m_productsEditModel, m_groupsEditModel}) {
+        for (int r = 0; r < model->rowCount(); ++r)
+            rows << copyOf(model->index(r, 0), true);
+    }
+    m_productsModel->invisibleRootItem()->appendRows(rows);
+    saveProductsMenuJson();
+
+    // The RIOT back-end learns of menu changes its own way.
+    QString iotType;
+    if (const QObject *cabinet = parent()) {
+        if (const QObject *config = cabinet->property("configManager").value<QObject *>())
+            iotType = config->property("iotType").toString();
+    }
+    if (iotType != iotTypeRiot)
+        emit notifyMenuUpdated(QString::number(KivClock::secsSinceEpoch()), menuUpdatedByEditor, true);
+}
+
+int MenuManager::editGroupRow(int gid, const char *operation) const
+{
+    const int row = findRowById(m_groupsEditModel, gid);
+    if (row < 0) {
+        qWarning().noquote() << QStringLiteral("Menu edit: no group with id %1 to %2; nothing changed")
+                                    .arg(gid)
+                                    .arg(QLatin1String(operation));
+    }
+    return row;
+}
+
+int MenuManager::lowestFreeEditId(int from) const
+{
+    QSet<int> taken;
+    for (const RoleItemModel *model : {m_productsEditModel, m_groupsEditModel}) {
+        for (int r = 0; r < model->rowCount(); ++r)
+            taken.insert(model->data(model->index(r, 0), MenuRoles::Id).toInt());
+    }
+    int id = from;
+    while (taken.contains(id))
+        ++id;
+    return id;
+}
+
 // ---- pan size and names ----
 
 QString MenuManager::convertPanSizeToPanFraction(int panSize) const
@@ -498,6 +823,12 @@ Translator *MenuManager::translator() const
     return parent() ? parent()->findChild<Translator *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
+int MenuManager::currentLanguage() const
+{
+    const Translator *tr = translator();
+    return tr ? tr->getLanguage() : -1;
+}
+
 void MenuManager::replaceProducts(const QList<MenuFile::Row> &rows)
 {
     m_productsModel->removeRows(0, m_productsModel->rowCount());
@@ -526,6 +857,63 @@ QList<MenuFile::Row> MenuManager::productRows() const
     return rows;
 }
 
-void MenuManager::processTavolenJsonProducts(QString)
+// ---- menu import ----
+
+void MenuManager::processTavolenProductsList(QList<Product_t> plist)
 {
+    QList<QStringList> records;
+    QString text;
+    for (const Product_t &record : qAsConst(plist)) {
+        const QStringList fields = MenuFile::legacyFields(record);
+        if (fields.isEmpty())
+            continue;
+        records << fields;
+        text += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
+    }
+    qDebug().noquote() << "New products list will be: \n" + text;
+
+    const QString path = KivRoot::appFile(legacyFileName);
+    if (QFileInfo::exists(path)) {
+        int n = 1;
+        while (QFileInfo::exists(path + QStringLiteral("_%1").arg(n)))
+            ++n;
+        const QString backup = path + QStringLiteral("_%1").arg(n);
+        qDebug().noquote() << "Renaming " + path + " as " + backup;
+        QFile::rename(path, backup);
+    }
+
+    // The list is read back as the older list's rules read it, but straight
+    // from its fields: a name holding "," or a line break cannot shift or
+    // split a record.
+    QString error;
+    switch (DurableFile::replace(path, text.toUtf8(), &error)) {
+    case DurableFile::Replaced:
+        break;
+    case DurableFile::OpenFailed:
+        qDebug().noquote() << "Unable to Open File !!! " + path;
+        return;
+    default:
+        qWarning().noquote() << "Unable to write " + path + " (" + error + "); the menu is not changed";
+        return;
+    }
+    m_productsModel->setHorizontalHeaderLabels(MenuFile::legacyColumnTitles());
+    replaceProducts(MenuFile::rowsFromLegacyFields(records, cabinetContext()));
+    saveProductsMenuJson();
+}
+
+void MenuManager::processTavolenJsonProducts(QString mcMenuDoc)
+{
+    const QJsonObject document = QJsonDocument::fromJson(mcMenuDoc.toUtf8()).object();
+    const QJsonObject header = document.value(QLatin1String("header")).toObject();
+    if (header.isEmpty())
+        return;
+    const QJsonValue version = header.value(QLatin1String("menuVersion"));
+    qDebug().noquote() << "Menu Version = " + version.toVariant().toString();
+    if (!MenuDocument::versionSupported(version))
+        return;
+
+    const Translator *tr = translator();
+    replaceProducts(MenuFile::rowsFromMenuDocument(document.value(QLatin1String("menu")).toObject(),
+                                                   cabinetContext(), tr ? tr->getLanguage() : -1));
+    saveProductsMenuJson();
 }

@@ -23,10 +23,10 @@ class Translator;
 // read it through the query slots, by row or by product id.
 //
 // The parent is the cabinet core. Through it the menu reads the cabinet's
-// "traysPerZone" and "customerId" properties, finds the Translator among its
-// children, and after every completed save asks it to send the file to the
-// other displays (sendFileViaCanbus(int) with transfer 11, then
-// sendMcUpdateProducts()).
+// "traysPerZone" and "customerId" properties and the IoT type of its
+// "configManager", finds the Translator among its children, and after every
+// completed save asks it to send the file to the other displays
+// (sendFileViaCanbus(int) with transfer 11, then sendMcUpdateProducts()).
 class MenuManager : public TarnStateMachine
 {
     Q_OBJECT
@@ -52,9 +52,12 @@ signals:
     void notifyCloudUpdateDone(QString timeStamp, bool result);
 
 public slots:
-    // A menu brought in by the menu import (JSON text); taken up with the
-    // import itself.
-    void processTavolenJsonProducts(QString jsonText);
+    // A menu brought in by the menu import: replaces the whole menu and
+    // saves it. The records of a binary menu file are also written out as
+    // the older list (the earlier list kept as "productsList.txt_N"); a
+    // JSON menu document's products and groups are taken as they stand.
+    void processTavolenProductsList(QList<Product_t> plist);
+    void processTavolenJsonProducts(QString mcMenuDoc);
     // Menu file.
     void menuLoadJsonDocFile();
     // Converts the older list into "productsModel"; false when no list
@@ -162,6 +165,28 @@ public slots:
     QVariant dayPartEditGetUpperTemp(int id) const;
     void processChangedItem(QStandardItem *item);
 
+    // The menu editor's copies. The editor never touches the live menu: it
+    // edits these and either writes them back in one step (saveEditModel)
+    // or leaves them to be rebuilt the next time it opens.
+    void initializeEditDataModels();
+    void initializeDayPartEditModel();
+    // Replaces product pid (0: adds one with a new id) and answers its id;
+    // 0 when pid names no product of the copy. name is the list of names
+    // by language id.
+    int saveProductEdit(int pid, const QVariant &name, int holdTime, int warningTime, int lowerTemp,
+                        int upperTemp, int resetTime, const QString &lidType, const QString &bottomType,
+                        const QString &panSizeX, int fanSpeed, const QVariant &timerColor);
+    // Takes pid out of every group whose settings no longer match these.
+    void removeProductFromGroups(int pid, int lowerTemp, int upperTemp, const QString &lidType,
+                                 const QString &panSizeX);
+    void deleteProductFromEdit(int row);
+    int addNewEditGroup();
+    // Members stay sorted by name; the default keeps naming the same product.
+    void groupEditAddProduct(int gid, int row);
+    void groupEditRemoveProduct(int gid, int index);
+    void saveGroupEdit(int gid, const QVariant &name, int defaultIndex);
+    void saveEditModel();
+
     // Pan size and names, for the cabinet's current layout.
     QString convertPanSizeToPanFraction(int panSize) const;
     int convertPanFractionToPanSize(const QString &panSizeX) const;
@@ -175,6 +200,12 @@ private:
     static QVariant memberList(const RoleItemModel *model, int row);
     QVariant dayPartEditValue(int id, int role, const QVariant &forProductZero,
                               const QVariant &whenMissing) const;
+    static bool groupSettingsMatch(const QModelIndex &group, int lowerTemp, int upperTemp,
+                                   const QString &lidType, const QString &panSizeX, int fanSpeed);
+    void removeGroupMember(const QModelIndex &group, int index);
+    int editGroupRow(int gid, const char *operation) const;
+    int lowestFreeEditId(int from) const;
+    int currentLanguage() const;
     QByteArray productDigestInput(int id) const;
 
     MenuFile::Context cabinetContext() const;

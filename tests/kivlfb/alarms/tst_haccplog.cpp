@@ -8,6 +8,7 @@
 #include "platform/damagedfiles.h"
 #include "platform/kivclock.h"
 
+#include "filesizelimit.h"
 #include "messagecatcher.h"
 #include "temproot.h"
 
@@ -116,25 +117,6 @@ private:
     QString m_dir;
     QString m_reason;
     bool m_mounted = false;
-};
-
-// Limits the size of any file this process writes, as a full disk would
-// stop a write part way; a write past it fails with EFBIG.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(qint64 bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_previous);
-        rlimit limit = m_previous;
-        limit.rlim_cur = rlim_t(bytes);
-        ::signal(SIGXFSZ, SIG_IGN);
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_previous); }
-
-private:
-    rlimit m_previous{};
 };
 
 // The cabinet core as the controller sees it.

@@ -61,7 +61,7 @@ const QList<Stand> &stands()
         {"masterIOmanager", &MasterIoManager::staticMetaObject, {}, {}},
         {"nfcm", &NFCmanager::staticMetaObject, {}, {}},
         {"daypartManager", &DayPartManager::staticMetaObject, {"dayPartsToUse"}, {}},
-        {"menuManager", &MenuManager::staticMetaObject, {"groups"}, {"initializeEditDataModels"}},
+        {"menuManager", &MenuManager::staticMetaObject, {"groups"}, {}},
         {"kivIot", &KivIotAgentAdapter::staticMetaObject, {},
          {"systemBackupActive", "systemBackupProgress", "forcedPackageActive"}},
         {"kivnm", &DADazodaru::staticMetaObject, {},
