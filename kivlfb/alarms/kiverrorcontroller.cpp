@@ -66,12 +66,14 @@ enum class Append { Written, WriteFailed, OpenFailed };
 Append appendLine(const QString &path, const QByteArray &line)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    // Unbuffered: nothing of a failed line is left over to be written on
+    // closing, after it was taken back.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return Append::OpenFailed;
     const qint64 before = file.size();
-    if (file.write(line) == line.size() && file.flush())
+    if (file.write(line) == line.size())
         return Append::Written;
-    qWarning().noquote() << "Error log: cannot append to" << path << "(" + file.errorString() + ")";
+    qWarning().noquote() << QStringLiteral("Error log: cannot append to %1 (%2)").arg(path, file.errorString());
     file.resize(before);
     return Append::WriteFailed;
 }
@@ -296,8 +298,8 @@ void KivErrorController::errorCodesDataProcess(const QDateTime &timeStamp, int m
         emit notifyError(QString::number(KivClock::secsSinceEpoch()), m_currentError->codesText(),
                          m_currentError->get_description(), QStringLiteral(" "));
     else
-        qWarning().noquote() << "Error log: cannot open" << m_logFileName << "; report"
-                             << m_currentError->codesText() << "not logged";
+        qWarning().noquote() << QStringLiteral("Error log: cannot open %1; report %2 not logged")
+                                    .arg(m_logFileName, m_currentError->codesText());
 
     const int role = m_host->uiRole();
     const bool forwards = role == ErrorControlHost::SecondaryRole

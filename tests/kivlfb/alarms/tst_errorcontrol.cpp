@@ -9,6 +9,7 @@
 #include "platform/kivclock.h"
 
 #include "fakeerrorcontrolhost.h"
+#include "filesizelimit.h"
 #include "messagecatcher.h"
 #include "temproot.h"
 
@@ -472,6 +473,28 @@ private slots:
         QCOMPARE(host.sent().at(0).codes, (Codes{2, 0, 3, 0}));
         QCOMPARE(buffer(), line(at(2024, 1, 15), 4, 1, 0, 0));
         QCOMPARE(front.get_errorsLogListCount(), 2);
+    }
+
+    // A full disk that stops a line part way loses that line only: the
+    // next one starts on a line of its own.
+    void fullDiskLeavesNoHalfLine()
+    {
+        const QByteArray earlier = line(at(2024, 1, 15, 6, 0, 0), 6, 5, 0, 0);
+        writeLog("240115.txt", earlier);
+        FakeErrorControlHost host;
+        KivErrorControllerT front(nullptr, nullptr, &host);
+        settle(front);
+        MessageCatcher log;
+        {
+            FileSizeLimit full(earlier.size() + 10);
+            front.errorCodesDataProcess(2, 1, 3, 0);
+            settle(front);
+        }
+        QVERIFY(log.contains("Error log: cannot append to ./errorLogs/240115.txt"));
+        QCOMPARE(readLog("240115.txt"), earlier);
+        front.errorCodesDataProcess(2, 0, 4, 0);
+        settle(front);
+        QCOMPARE(readLog("240115.txt"), earlier + line(at(2024, 1, 15), 2, 0, 4, 0));
     }
 
     // ------------------------------------------------------------------
