@@ -6,9 +6,9 @@
 #include "cabinetmanager.h"
 
 #include "core/builtinlayout.h"
+#include "core/cabineterrorcontrolhost.h"
 #include "core/cabinetholdingexchangehost.h"
 #include "core/cabinetiotservices.h"
-#include "core/cabineterrorcontrolhost.h"
 #include "core/cabinetmenuimporthost.h"
 #include "core/cabinetpantaghost.h"
 #include "core/commandline.h"
