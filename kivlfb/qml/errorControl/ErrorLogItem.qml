@@ -9,6 +9,9 @@ Item {
     property string time: "13:20:44"
     property string idNumber: "300"
     property string errorName: "Error_name"
+    // Kept free at the row's end (the list's scroll handle lies there), so
+    // that a long name is cut short before it rather than under it.
+    property int endReserve: 2
 
     readonly property int fontSize: 12
 
@@ -49,6 +52,7 @@ Item {
             }
         }
         Text {
+            id: idCell
             width: row.width * 2 / 9
             anchors.verticalCenter: parent.verticalCenter
             horizontalAlignment: Text.AlignHCenter
@@ -58,7 +62,10 @@ Item {
             color: uiSkin.generalFontColor
         }
         Text {
-            width: row.width / 2
+            objectName: "errorNameCell"
+            // Half the row, less what the other cells and the end leave.
+            width: Math.max(0, Math.min(row.width / 2,
+                                        row.width - 2 - dateTimeCell.width - idCell.width - row.endReserve))
             anchors.verticalCenter: parent.verticalCenter
             horizontalAlignment: Text.AlignLeft
             elide: Text.ElideRight

@@ -144,6 +144,7 @@ GenericSettingsItem {
                 time: model.time
                 idNumber: model.codes
                 errorName: model.desc
+                endReserve: scrollHandle.visible ? scrollHandle.width + 4 : 2
             }
         }
 

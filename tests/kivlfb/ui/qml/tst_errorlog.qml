@@ -214,6 +214,37 @@ TestCase {
         tryCompare(handle, "y", list.y)
     }
 
+    // A long name is cut short beside the handle, not drawn under it, in
+    // either reading direction and either width.
+    function test_longNameClearsTheHandle_data() {
+        return [
+            { tag: "landscape", width: 800, rightToLeft: false },
+            { tag: "portrait", width: 480, rightToLeft: false },
+            { tag: "right-to-left", width: 800, rightToLeft: true },
+        ]
+    }
+    function test_longNameClearsTheHandle(data) {
+        kivErrorController.errorInfoModel.append({ date: "2024/02/02", time: "14:45:10", codes: "8.3.8.0",
+            desc: "Checksum of the downloaded file does not match with the specified checksum." })
+        addRows(40)
+        var page = makePage({ width: data.width, rightToLeft: data.rightToLeft })
+        var list = child(page, "errorLogList")
+        var handle = child(page, "errorLogScrollHandle")
+        verify(handle.visible)
+        // The row places its cells when the window is next drawn.
+        waitForRendering(list)
+        var cell = child(list.itemAtIndex(0), "errorNameCell")
+        verify(cell.truncated)
+        verify(cell.x > 0 || data.rightToLeft)
+        var left = cell.mapToItem(handle.parent, 0, 0).x
+        var right = cell.mapToItem(handle.parent, cell.width, 0).x
+        if (data.rightToLeft)
+            verify(left >= handle.x + handle.width, left + " overlaps the handle")
+        else
+            verify(right <= handle.x, right + " overlaps the handle at " + handle.x)
+        verify(right - left > 150)
+    }
+
     function test_serviceListPlacesThePage_data() {
         return [
             { tag: "primary", primary: true, lockLevel: 2 },
@@ -273,7 +304,8 @@ TestCase {
     }
     function shoot(name) {
         waitForRendering(window.contentItem)
-        var path = screenshots.save(window.contentItem, name)
+        // Turned upright, as a person reads a portrait display.
+        var path = screenshots.saveUpright(child(window.contentItem, "mainPanel"), name)
         verify(path !== "", "no screenshot of " + name)
         return path
     }
@@ -286,7 +318,15 @@ TestCase {
     }
     function test_screenshots(data) {
         tro.languageId = data.language
-        addRows(30)
+        // Newest first: names of every length, the longest cut short.
+        var model = kivErrorController.errorInfoModel
+        model.append({ date: "2024/02/02", time: "14:45:10", codes: "8.3.8.0",
+                       desc: "Checksum of the downloaded file does not match with the specified checksum." })
+        model.append({ date: "2024/02/01", time: "07:02:59", codes: "5.2.0.0",
+                       desc: "NFC board 2 communication loss." })
+        model.append({ date: "2024/02/01", time: "06:58:00", codes: "4.3.1.9",
+                       desc: "Unexpected UI reboot detected." })
+        addRows(27)
         var page = showInWindow(data.portrait)
         page.itemLocked = false
         compare(window.isLanguageRightToLeft(), data.language === 11)
