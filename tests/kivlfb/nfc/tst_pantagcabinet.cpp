@@ -134,9 +134,12 @@ private slots:
     {
         auto *item = new NfcTagItem2(0x0c0000000003, 1, 3, kNoon + 1800000, kNoon);
         m_nfc->registerTag2(item);
-        CabinetIotServices services(m_cabinet.get(),
-                                    m_cabinet->findChild<ConfigurationManager *>(QStringLiteral("configManager")),
-                                    m_cabinet->findChild<MenuManager *>(QStringLiteral("menuManager")), m_nfc, nullptr);
+        CabinetIotServices::Components parts;
+        parts.cabinet = m_cabinet.get();
+        parts.config = m_cabinet->findChild<ConfigurationManager *>(QStringLiteral("configManager"));
+        parts.menus = m_cabinet->findChild<MenuManager *>(QStringLiteral("menuManager"));
+        parts.nfc = m_nfc;
+        CabinetIotServices services(parts, nullptr);
         IotServices::PanTag tag;
         QVERIFY(services.findPanTag(0x0c0000000003, &tag));
         QCOMPARE(tag.position, 3);
