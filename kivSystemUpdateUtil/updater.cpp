@@ -868,7 +868,6 @@ void Updater::set_serialPort(QSerialPort *port)
 void Updater::sendFrame(const QByteArray &frame)
 {
     m_receiveBuffer.clear();
-    m_awaitingReply = true;
     if (!m_serialPort || !m_serialPort->isOpen())
         return; // no line: the acknowledge timer takes the failure path
     m_serialPort->readAll();
@@ -877,21 +876,17 @@ void Updater::sendFrame(const QByteArray &frame)
                              << m_serialPort->errorString();
 }
 
-// Runs for every readyRead while a board transfer is active. The reply
-// builds up over reads; once it acknowledges the last frame, later bytes
-// are dropped until the next frame goes out.
+// Runs for every readyRead while a board transfer is active; the reply
+// builds up over reads.
 void Updater::processReceivedData()
 {
     if (!m_serialPort)
         return;
     const QByteArray bytes = m_serialPort->readAll();
-    if (!m_awaitingReply)
-        return;
     // A reply is a few bytes: what does not fit the buffer cannot make one.
     m_receiveBuffer.append(bytes.left(BootloaderFrame::BufferSize - m_receiveBuffer.size()));
     if (!BootloaderFrame::isAcknowledge(m_receiveBuffer, quint8(m_currentNode)))
         return;
-    m_awaitingReply = false;
     m_sibIoAckTimer.stop();
     emit received_packet_OK();
 }

@@ -602,10 +602,8 @@ private:
     int m_nfcOffset = 0;
     int m_nfcPacketLength = 0;
     bool m_nfcImageGood = false;
-    // Bytes received since the last frame was sent; a frame is acknowledged
-    // at most once.
+    // Bytes received since the last frame was sent.
     QByteArray m_receiveBuffer;
-    bool m_awaitingReply = false;
     // Start-application frames sent to the I/O board since its last packet.
     int m_startAppFramesSent = 0;
     // Status polls of the secondary heater boards since the I/O board last
