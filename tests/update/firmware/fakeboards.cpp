@@ -75,10 +75,12 @@ void FakeBoards::answerModbus(const QByteArray &f)
     } else {
         m_log << QStringLiteral("R%1").arg(reg);
     }
-    if (m_modbusSilent || (function == 3 && (!values || values->isEmpty()))) {
+    if (m_modbusAnswers == 0 || (function == 3 && (!values || values->isEmpty()))) {
         m_slave->staySilent();
         return;
     }
+    if (m_modbusAnswers > 0)
+        --m_modbusAnswers;
     if (function == 6) {
         m_slave->answer(f.left(6));
         return;

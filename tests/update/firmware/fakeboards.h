@@ -53,7 +53,8 @@ public:
     // repeats. An I/O board with no values for a register does not answer.
     void setOperationModes(const QList<quint16> &values) { m_operationModes = values; }
     void setUpdateStatuses(const QList<quint16> &values) { m_updateStatuses = values; }
-    void setModbusSilent(bool silent) { m_modbusSilent = silent; }
+    // The I/O board answers that many Modbus requests, then falls silent.
+    void setModbusAnswers(int count) { m_modbusAnswers = count; }
 
     const QStringList &log() const { return m_log; }
     int count(const QString &entry) const { return m_log.count(entry); }
@@ -73,7 +74,7 @@ private:
     QHash<QString, int> m_attempts;
     QList<quint16> m_operationModes;
     QList<quint16> m_updateStatuses;
-    bool m_modbusSilent = false;
+    int m_modbusAnswers = -1; // no limit
     QStringList m_log;
     int m_badFrames = 0;
 };

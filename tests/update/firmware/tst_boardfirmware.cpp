@@ -421,6 +421,11 @@ private slots:
             << "Master IO software download FAILED! Too many retries." << 1 << false;
         QTest::newRow("silent on Modbus after its new application") << "good" << "Modbus"
             << "Secondary heater boards update FAILED! No answer from IO board." << 1 << true;
+        // Programming seen (two mode reads and the command answered), then
+        // nothing more.
+        QTest::newRow("silent on Modbus while its heater boards are programmed") << "good"
+            << "Modbus after 3" << "Secondary heater boards update FAILED! No answer from IO board."
+            << 1 << true;
     }
 
     void ioBoardFailuresStillFinish()
@@ -445,8 +450,9 @@ private slots:
         }
         QVERIFY(rig.addNfcFirmware(withCrcHighFirst(kNfcImage)));
         rig.boards.setOperationModes({8});
-        rig.boards.setUpdateStatuses({0x0500});
-        rig.boards.setModbusSilent(silent == "Modbus");
+        rig.boards.setUpdateStatuses({0x0332});
+        if (silent.startsWith("Modbus"))
+            rig.boards.setModbusAnswers(silent.section(' ', 2).toInt());
         rig.boards.setPolicy([silent](const FakeBoards::Frame &f) {
             return f.node == 1 && silent == QString(QLatin1Char(f.command)) ? FakeBoards::Reply::Silent
                                                                              : FakeBoards::Reply::Ack;
@@ -464,6 +470,8 @@ private slots:
             QCOMPARE(rig.boards.count("W1@0"), 31);
         // The secondary heater boards need the new I/O application.
         QCOMPARE(rig.boards.log().contains("W12=8"), flashed);
+        // The status register is read only once programming was seen.
+        QCOMPARE(rig.boards.log().contains("R74"), silent == "Modbus after 3");
         QCOMPARE(rig.boards.flash(2), kNfcImage);
         QCOMPARE(rig.boards.flash(3), kNfcImage);
         QCOMPARE(rig.updater->nodeDoneMap(), (QMap<int, bool>{{1, true}, {2, true}, {3, true}}));
@@ -538,11 +546,12 @@ private slots:
         QCOMPARE(rig.result(), kSuccessful);
     }
 
-    // Every packet gets 30 retries, whatever came before: NFC board 2 after
-    // a follow-up that gave up on its 30th reply; a board that leaves its
-    // start-bootloader frame unanswered is programmed all the same. A good
-    // acknowledgement after 29 time-outs starts the count again, and a
-    // failed board does not stop the next one.
+    // Every packet gets 30 retries, whatever came before: the I/O board's
+    // first packet after five unanswered start-bootloader frames, NFC board
+    // 2 after a follow-up that gave up on its 30th reply. An NFC board that
+    // leaves its start-bootloader frame unanswered is programmed all the
+    // same. A good acknowledgement after 29 time-outs starts the count
+    // again, and a failed board does not stop the next one.
     void everyPacketGetsThirtyRetries()
     {
         Rig rig;
@@ -550,6 +559,9 @@ private slots:
         QVERIFY(rig.addNfcFirmware(withCrcHighFirst(kNfcImage)));
         rig.boards.setOperationModes({1});
         rig.boards.setPolicy([](const FakeBoards::Frame &f) {
+            if (f.node == 1 && (f.command == 'V' || (f.command == 'W' && f.offset == 0)))
+                return f.attempt < (f.command == 'V' ? 5 : 26) ? FakeBoards::Reply::Silent
+                                                               : FakeBoards::Reply::Ack;
             if (f.node == 2)
                 return f.command == 'U' ? FakeBoards::Reply::Ack : FakeBoards::Reply::Silent;
             if (f.node == 3 && f.command == 'W')
@@ -560,6 +572,9 @@ private slots:
         QVERIFY(rig.start(2));
         QVERIFY(rig.finish(60000));
 
+        QCOMPARE(rig.boards.count("V1"), 6);
+        QCOMPARE(rig.boards.count("W1@0"), 27);
+        QCOMPARE(rig.boards.flash(1), kIoImage);
         QVERIFY(rig.boards.count("R13") >= 30);
         QCOMPARE(rig.boards.count("V2"), 1);
         QCOMPARE(rig.boards.count("W2@0"), 31);
