@@ -284,7 +284,13 @@ private slots:
         connect(&pty, &PtyPair::received, this, [&line](const QByteArray &bytes) { line += bytes; });
         QSerialPort port(pty.devicePath());
         QVERIFY(port.open(QIODevice::ReadWrite));
-        Updater updater(&port, nullptr, -1);
+        // The line is handed over after construction; the chart's two
+        // receiving transitions follow it.
+        Updater updater(nullptr, nullptr, -1);
+        QVERIFY(QMetaObject::invokeMethod(&updater, "set_serialPort", Q_ARG(QSerialPort *, &port)));
+        QCOMPARE(updater.serialPort(), &port);
+        for (const char *name : {"t_serialDataRcved", "t_nfcSerialDataRcved"})
+            QCOMPARE(updater.findChild<QSignalTransition *>(name)->senderObject(), &port);
         QSignalSpy acks(&updater, &Updater::received_packet_OK);
 
         if (!before.isEmpty()) {
