@@ -488,6 +488,32 @@ private slots:
                      && result.contains(reason.toUtf8()), result.constData());
     }
 
+    // Two NFC boards and an NFC image that fails its check: neither board
+    // is asked to leave its application (nothing goes out on the line),
+    // both are done at once, and the failure reaches the dialog and the
+    // result once.
+    void badNfcImageTouchesNoBoard()
+    {
+        Rig rig;
+        QVERIFY(rig.addNfcFirmware("not a real image"));
+        QVERIFY(rig.addFile("help/x/a.html", "help")); // an update of its own
+        QVERIFY(rig.prepare(2));
+        QSignalSpy nextBoard(rig.updater.get(), &Updater::nfcUpdateNextBoard);
+        QVERIFY(rig.start());
+        QVERIFY(rig.finish());
+
+        QCOMPARE(rig.root.readFile("/root/nfcfirmware/nfc_2.bin"), QByteArray("not a real image"));
+        QCOMPARE(rig.boards.log(), QStringList());
+        QCOMPARE(nextBoard.count(), 0);
+        QCOMPARE(rig.updater->nodeDoneMap(), (QMap<int, bool>{{1, true}, {2, true}, {3, true}}));
+        QVERIFY(!rig.updater->get_nfcProgressDialogVisible());
+        QVERIFY(rig.updater->get_updateFailed());
+        QCOMPARE(rig.updater->get_updaterDialogMsg().count(
+                     "<br><b>NFC software download FAILED! Bad file CRC.</b><br>"), 1);
+        QCOMPARE(rig.result(), QByteArray("updateResult=failed\n"
+                                          "resultDetail=update is failed: NFC software download FAILED! Bad file CRC.\n"));
+    }
+
     // An I/O board that takes its image but never acknowledges starting it:
     // the frame goes a second time, then the board is followed over Modbus
     // all the same; it answers there, so nothing failed.

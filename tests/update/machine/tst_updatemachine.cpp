@@ -332,54 +332,6 @@ private slots:
         QVERIFY(!updater.uiAndSibPartsDone());
     }
 
-    // Two NFC boards and an NFC image that fails its check: neither board
-    // is asked to leave its application (nothing goes out on the line),
-    // both are done at once, and the failure reaches the dialog and the
-    // result once.
-    void badNfcImageTouchesNoBoard()
-    {
-        TempRoot root;
-        QVERIFY(QDir().mkpath(root.filePath("/root/updates")));
-        QTemporaryDir package;
-        QVERIFY(QDir(package.path()).mkpath("nfcapp"));
-        QVERIFY(QDir(package.path()).mkpath("help/x")); // an update of its own
-        QFile image(package.filePath("nfcapp/nfc_2.bin"));
-        QVERIFY(image.open(QIODevice::WriteOnly));
-        image.write("not a real image");
-        image.close();
-        PtyPair pty;
-        QVERIFY(pty.open());
-        QByteArray line;
-        connect(&pty, &PtyPair::received, this, [&line](const QByteArray &bytes) { line += bytes; });
-        QSerialPort port(pty.devicePath());
-        QVERIFY(port.open(QIODevice::ReadWrite));
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(package.path()));
-
-        Updater updater(&port, nullptr, -1);
-        updater.set_nfcBoardCount(2);
-        updater.set_autoInstall(true);
-        StateRecorder recorder(updater);
-        QSignalSpy nextBoard(&updater, &Updater::nfcUpdateNextBoard);
-        QSignalSpy done(&updater, &Updater::updatesDone);
-        updater.start();
-        QTRY_COMPARE(done.count(), 1);
-        QVERIFY(QDir::setCurrent(previous));
-
-        QCOMPARE(root.readFile("/root/nfcfirmware/nfc_2.bin"), QByteArray("not a real image"));
-        QCOMPARE(updater.nodeDoneMap(), (QMap<int, bool>{{1, true}, {2, true}, {3, true}}));
-        QVERIFY(!recorder.entered().contains("nfcRequestBootloadState"));
-        QCOMPARE(nextBoard.count(), 0);
-        QVERIFY(!updater.get_nfcProgressDialogVisible());
-        QVERIFY(updater.get_updateFailed());
-        QCOMPARE(updater.get_updaterDialogMsg().count("<br><b>NFC software download FAILED! Bad file CRC.</b><br>"), 1);
-        QCOMPARE(root.readFile("/root/updates/firmwareUpdateResult.txt"),
-                 QByteArray("updateResult=failed\n"
-                            "resultDetail=update is failed: NFC software download FAILED! Bad file CRC.\n"));
-        QCoreApplication::processEvents();
-        QCOMPARE(line, QByteArray());
-    }
-
     // The roll call gives up after 30 unanswered tries, with its progress.
     void rollCallGivesUp()
     {
