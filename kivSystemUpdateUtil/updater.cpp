@@ -922,39 +922,40 @@ void Updater::sendNfcFwPacket()
                                                     m_nfcPacketLength));
 }
 
-QByteArray Updater::loadFirmwareImage(const QString &folder, const QString &name, bool *good)
+QByteArray Updater::loadFirmwareImage(const QString &path, bool *good)
 {
     *good = false;
-    const QString path = KivRoot::path(m_targetPath) + folder + name;
     QByteArray file;
     switch (BoundedFile::read(path, BoundedFile::LargeFileLimit, &file)) {
     case BoundedFile::Read:
         break;
     case BoundedFile::Missing:
-        qWarning().noquote() << "Update: firmware" << path << "is missing; nothing is sent";
+        qWarning().noquote() << "Update: firmware" << path << "is missing; nothing is installed or sent";
         return QByteArray();
     case BoundedFile::Unreadable:
     case BoundedFile::TooLarge:
-        qWarning().noquote() << "Update: firmware" << path << "cannot be read; nothing is sent";
+        qWarning().noquote() << "Update: firmware" << path << "cannot be read; nothing is installed or sent";
         return QByteArray();
     }
     const BootloaderFrame::FirmwareImage checked = BootloaderFrame::checkFirmwareFile(file);
     *good = checked.good;
     if (!checked.good)
-        qWarning().noquote() << "Update: firmware" << path << "fails its CRC check; nothing is sent";
+        qWarning().noquote() << "Update: firmware" << path << "fails its CRC check; nothing is installed or sent";
     return checked.image;
 }
 
 void Updater::loadSibFirmwareImage()
 {
-    m_fwImage = loadFirmwareImage(QStringLiteral("/sibfirmware/"), m_sibFwFileName, &m_fwImageGood);
+    m_fwImage = loadFirmwareImage(m_packageRoot + QStringLiteral("/sibfirmware/") + m_sibFwFileName,
+                                  &m_fwImageGood);
     if (m_fwImageGood)
         set_fwUpdateBytes(m_fwImage.size());
 }
 
 void Updater::loadNfcFirmwareImage()
 {
-    m_nfcImage = loadFirmwareImage(QStringLiteral("/nfcfirmware/"), m_nfcFwFileName, &m_nfcImageGood);
+    m_nfcImage = loadFirmwareImage(m_packageRoot + QStringLiteral("/nfcapp/") + m_nfcFwFileName,
+                                   &m_nfcImageGood);
     if (m_nfcImageGood)
         set_nfcUpdateBytes(m_nfcImage.size());
 }
@@ -1267,10 +1268,17 @@ void Updater::install_applicationUpdate()
         emit uiAppPartFinished();
 }
 
-// The firmware images are copied into the cabinet's file system ahead of
-// their transfer.
+// The firmware images are checked in the package and copied into the
+// cabinet's file system ahead of their transfer; the image checked is the
+// one sent. One that fails its check is not installed, so the files in
+// place stay as they were, and the transfer step reports it without asking
+// any board to leave its application. One that cannot be installed is not
+// sent either.
 void Updater::install_sibUpdate()
 {
+    loadSibFirmwareImage();
+    if (!m_fwImageGood)
+        return;
     const QString folder = KivRoot::path(m_targetPath) + QStringLiteral("/sibfirmware/");
     QDir().mkpath(folder);
     if (copyIntoPlace(m_packageRoot + QStringLiteral("/sibfirmware/") + m_sibFwFileName,
@@ -1278,12 +1286,16 @@ void Updater::install_sibUpdate()
         syncFileSystemForce();
         emit fwupdate_copied();
     } else {
+        m_fwImageGood = false;
         emit sibUpdateGo2NextStep();
     }
 }
 
 void Updater::install_nfcUpdate()
 {
+    loadNfcFirmwareImage();
+    if (!m_nfcImageGood)
+        return;
     const QString folder = KivRoot::path(m_targetPath) + QStringLiteral("/nfcfirmware/");
     QDir().mkpath(folder);
     if (copyIntoPlace(m_packageRoot + QStringLiteral("/nfcapp/") + m_nfcFwFileName,
@@ -1291,6 +1303,7 @@ void Updater::install_nfcUpdate()
         syncFileSystemForce();
         emit nfcfwupdate_copied();
     } else {
+        m_nfcImageGood = false;
         emit nfcUpdateGo2NextStep();
     }
 }
@@ -1751,15 +1764,14 @@ void Updater::sibUpdateState_onExit()
     set_progressDialogVisible(false);
 }
 
-// The image is checked before the board is asked to leave its application:
-// a bad file leaves the board running what it ran.
+// The image was checked as it was installed, before the board is asked to
+// leave its application: a bad file leaves the board running what it ran.
 void Updater::sibUpdateAvailableState_onEntry()
 {
     if (!m_sibUpdateAvailable) {
         emit sibUpdateGo2NextStep();
         return;
     }
-    loadSibFirmwareImage();
     if (m_fwImageGood)
         emit sibUpdateProceed();
     else
@@ -1780,8 +1792,7 @@ void Updater::requestBootloadState_onExit()
     m_sibIoAckTimer.stop();
 }
 
-// The image checked before the bootloader request is the one sent. The
-// bootloader request's retries do not eat into the first packet's.
+// The bootloader request's retries do not eat into the first packet's.
 void Updater::sendFileState_onEntry()
 {
     m_fwOffset = 0;
@@ -1903,15 +1914,14 @@ void Updater::nfcUpdateState_onExit()
     set_nfcProgressDialogVisible(false);
 }
 
-// As for the I/O board, the image is checked before any NFC board is asked
-// to leave its application; every NFC board takes the same image.
+// As for the I/O board, the image was checked before any NFC board is
+// asked to leave its application; every NFC board takes the same image.
 void Updater::nfcUpdateAvailableState_onEntry()
 {
     if (!m_nfcAppUpdateAvailable) {
         emit nfcUpdateGo2NextStep();
         return;
     }
-    loadNfcFirmwareImage();
     if (m_nfcImageGood)
         emit nfcUpdateProceed();
     else

@@ -551,9 +551,9 @@ private:
     // Writes one bootloader frame after dropping what the line and the
     // receive buffer held: nothing received before a frame answers it.
     void sendFrame(const QByteArray &frame);
-    // Reads and checks an installed firmware file; a file that cannot be
-    // read gives an empty image that is not good.
-    QByteArray loadFirmwareImage(const QString &folder, const QString &name, bool *good);
+    // Reads and checks a firmware file; a file that cannot be read gives an
+    // empty image that is not good.
+    QByteArray loadFirmwareImage(const QString &path, bool *good);
     QObject *triggerSender(const char *senderName);
     // Appends "<br>", the phrase and the text to updaterDialogMsg.
     void appendDialogLine(const QString &phrase, const QString &text);
