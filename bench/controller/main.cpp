@@ -22,6 +22,7 @@
 
 #include "benchmenu.h"
 #include "childprocess.h"
+#include "controllerrun.h"
 #include "serialboards.h"
 
 #include "privatebus.h"
@@ -46,12 +47,7 @@ namespace {
 
 constexpr int kStartUpTimeoutMs = 120000;
 constexpr int kExitTimeoutMs = 30000;
-constexpr int kReadyTimeoutMs = 180000;
 constexpr int kPerPanTimeoutMs = 10000;
-constexpr int kSettleMs = 2000;
-// The controller's last one-off start-up timer (the first power-line poll)
-// fires 30 s after start: its idle is measured from here on.
-constexpr int kControllerSteadyMs = 40000;
 
 struct Options
 {
@@ -91,14 +87,6 @@ struct StartUp
     double constructedMs = -1; // the controller's constructor returned
 };
 
-struct Idle
-{
-    bool ok = false;
-    double cpuMsPerSecond = 0;
-    double meanRssMb = 0;
-    double peakRssMb = 0;
-};
-
 double quantile(QVector<double> values, double q)
 {
     if (values.isEmpty())
@@ -121,29 +109,9 @@ QString ratio(double value, double floor)
     return QString::asprintf("%5.1fx", value / floor);
 }
 
-QString loadAverage()
-{
-    QFile f(QStringLiteral("/proc/loadavg"));
-    if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("?");
-    const QList<QByteArray> parts = f.readAll().split(' ');
-    return QString::fromLatin1(parts.mid(0, 3).join(' '));
-}
-
-// A fresh root for one controller: the primary display's personality file
-// and the bench menu, as the simulation run lays it out.
 QString newControllerRoot(Setup &setup)
 {
-    const QString root = setup.workDir + QStringLiteral("/root%1").arg(++setup.rootCount);
-    QDir().mkpath(root + QStringLiteral("/root"));
-    QDir().mkpath(root + QStringLiteral("/dev"));
-    QFile::copy(QStringLiteral(":/primary.hcc"), root + QStringLiteral("/root/cabinet.hcc"));
-    QFile::setPermissions(root + QStringLiteral("/root/cabinet.hcc"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    QFile menu(root + QStringLiteral("/root/menu.json"));
-    if (menu.open(QIODevice::WriteOnly))
-        menu.write(kBenchMenu);
-    return root;
+    return newControllerRoot(setup.workDir, ++setup.rootCount);
 }
 
 QProcessEnvironment controllerEnvironment(const Setup &setup, const QString &root, Boards boards)
@@ -222,41 +190,6 @@ bool firstFrame(ChildProcess &child, const QString &program, const QStringList &
     if (!constructed.isEmpty())
         figures->constructedMs = constructed.first().value(0).toDouble();
     return true;
-}
-
-// CPU per wall second and resident memory of a running program over the
-// window, after it has settled: kSettleMs from now and steadyMs from its
-// start.
-Idle idle(ChildProcess &child, int seconds, int steadyMs)
-{
-    Idle result;
-    pauseMs(kSettleMs);
-    if (child.msSinceStart() < steadyMs)
-        pauseMs(int(steadyMs - child.msSinceStart()));
-    const ChildProcess::Usage before = child.usage();
-    QElapsedTimer wall;
-    wall.start();
-    double rssSum = 0;
-    int samples = 0;
-    while (wall.elapsed() < seconds * 1000LL && !ChildProcess::stopRequested()) {
-        pauseMs(int(std::min<qint64>(1000, seconds * 1000LL - wall.elapsed())));
-        const ChildProcess::Usage now = child.usage();
-        if (!child.isRunning() || now.rssKb < 0)
-            return result;
-        rssSum += now.rssKb;
-        ++samples;
-    }
-    if (ChildProcess::stopRequested())
-        return result;
-    const ChildProcess::Usage after = child.usage();
-    const double wallSeconds = wall.nsecsElapsed() / 1e9;
-    if (before.cpuSeconds < 0 || after.cpuSeconds < 0 || samples == 0)
-        return result;
-    result.ok = true;
-    result.cpuMsPerSecond = (after.cpuSeconds - before.cpuSeconds) * 1000 / wallSeconds;
-    result.meanRssMb = rssSum / samples / 1024;
-    result.peakRssMb = after.peakRssKb / 1024.0;
-    return result;
 }
 
 void printIdle(const char *label, const Idle &figures)
@@ -535,11 +468,7 @@ int main(int argc, char **argv)
     setup.idleLine = &idleLine;
     setup.boardLine = &boardLine;
     setup.perChannelTemps = perChannelTemps(personality.readAll());
-    setup.environment = QProcessEnvironment::systemEnvironment();
-    setup.environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    setup.environment.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
-    setup.environment.insert(QStringLiteral("KIV_CAN"), QStringLiteral("virtual"));
-    setup.environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), bus.address());
+    setup.environment = benchEnvironment(bus.address());
 
     std::printf("Controller as a whole, headless: %d CPUs, load average %s at start\n",
                 QThread::idealThreadCount(), qPrintable(loadAverage()));

@@ -505,7 +505,7 @@ void QModbusMaster::writeFrame(const QByteArray &frame)
         if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
             // Handing the frame to the port would only have it retried for
             // ever on a device that is gone.
-            lineLost(qt_error_string(errno));
+            lineLossFound(qt_error_string(errno));
             return;
         }
         written = n > 0 ? n : 0;
@@ -516,11 +516,18 @@ void QModbusMaster::writeFrame(const QByteArray &frame)
 
 void QModbusMaster::portErrorOccurred(QSerialPort::SerialPortError error)
 {
-    // Handled from the event loop, not inside the port's own notification.
-    if (error != QSerialPort::ResourceError || m_lineLossPending)
+    if (error == QSerialPort::ResourceError)
+        lineLossFound(m_port->errorString());
+}
+
+// Handled from the event loop: not inside the port's own notification, and
+// not in the middle of sending a frame, which would set the request up
+// again (its reply timer and attempts) after lineLost() had ended it.
+void QModbusMaster::lineLossFound(const QString &reason)
+{
+    if (m_lineLossPending)
         return;
     m_lineLossPending = true;
-    const QString reason = m_port->errorString();
     QMetaObject::invokeMethod(this, [this, reason] { lineLost(reason); }, Qt::QueuedConnection);
 }
 

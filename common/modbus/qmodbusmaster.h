@@ -179,6 +179,7 @@ private:
     bool refuseOversizedWrite(const QModbusPollDesc_struct &request, const QModbusPollInfo *info);
     bool usesLine() const;
     void writeFrame(const QByteArray &frame);
+    void lineLossFound(const QString &reason);
     void lineLost(const QString &reason);
     ModbusSlaveStatus_struct &slaveEntry(int node);
     void setErrorText(const QString &text);

@@ -17,6 +17,8 @@ public:
 
     enum Result { Read, Missing, Unreadable, TooLarge };
 
-    // Fills *bytes only when the result is Read.
-    static Result read(const QString &path, qint64 limit, QByteArray *bytes);
+    // Fills *bytes only when the result is Read. A caller that goes on to
+    // grow the bytes asks for spare room behind them, so that growing them
+    // needs no copy of the whole.
+    static Result read(const QString &path, qint64 limit, QByteArray *bytes, qint64 spare = 0);
 };

@@ -639,36 +639,26 @@ void ConfigurationManager::setCabinetName(const QString &name)
         emit cabinetNameChanged(m_cabinetName);
 }
 
-void ConfigurationManager::processTavolenConfigData(const QByteArray &block)
+void ConfigurationManager::processTavolenConfigData(Configuration_t data)
 {
-    constexpr int kLanguage = 3;
-    constexpr int kFlags = 5;
-    constexpr int kFontSize = 9;
-    constexpr int kHash = 10;
-    constexpr int kHashSize = 16;
-    if (block.size() < kHash + kHashSize) {
-        qWarning().noquote() << "Menu configuration block too short:" << block.size()
-                             << "bytes; settings kept";
-        return;
-    }
-    const auto byte = [&block](int i) { return quint8(block.at(i)); };
-    switch (byte(kLanguage)) {
-    case 1:
+    switch (data.language) {
+    case ConfigurationTag::LanguageSpanish:
         set_languageId(QStringLiteral("spa"));
         break;
-    case 2:
+    case ConfigurationTag::LanguageFrench:
         set_languageId(QStringLiteral("fra"));
         break;
     default:
         set_languageId(QStringLiteral("eng_USA"));
         break;
     }
-    set_useFirstEnabled(byte(kFlags) != 0);
-    set_groupDotsEnabled(byte(kFlags + 1) != 0);
-    set_splitViewEnabled(byte(kFlags + 2) != 0);
-    set_individualDPEnabled(byte(kFlags + 3) != 0);
-    set_labelFontSize(byte(kFontSize));
-    const QString hash = QString::fromLatin1(block.mid(kHash, kHashSize).toHex());
+    set_useFirstEnabled(data.useFirst != 0);
+    set_groupDotsEnabled(data.groupDots != 0);
+    set_splitViewEnabled(data.splitView != 0);
+    set_individualDPEnabled(data.individualDayParts != 0);
+    set_labelFontSize(data.labelFontSize);
+    const QByteArray hashBytes(reinterpret_cast<const char *>(data.productsHash.data()), int(data.productsHash.size()));
+    const QString hash = QString::fromLatin1(hashBytes.toHex());
     set_productsHashCode(hash);
     qDebug().noquote() << "Menu connect config... products hash code = " + hash;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "menus/tavolenrecords.h"
+
 #include "statemachine/tarnstatemachine.h"
 
 #include <QFileDevice>
@@ -381,8 +383,9 @@ public slots:
     int get_selectedDisplaySide() const { return m_selectedDisplaySide; }
     void set_selectedDisplaySide(int value) { m_selectedDisplaySide = value; }
 
-    // The configuration block of a menu file, in its byte form.
-    void processTavolenConfigData(const QByteArray &block);
+    // The configuration block of an imported binary menu file: language,
+    // options and the products hash; saved and sent to the other displays.
+    void processTavolenConfigData(Configuration_t data);
     void processImportedMenu(const QString &name, const QString &version, const QString &description);
     void saveProductsHashCodeTs(const QString &ignored);
 

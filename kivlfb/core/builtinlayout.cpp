@@ -203,6 +203,22 @@ bool BuiltInLayout::isBuiltIn(int uiId)
     return false;
 }
 
+QList<int> BuiltInLayout::productLocationMap(int uiId)
+{
+    // The menu tool counts the bins of these cabinets from the other end.
+    // UI ids as in the table above.
+    switch (uiId) {
+    case 20: // 3x2, primary and mirror
+    case 24:
+        return {4, 5, 2, 3, 0, 1};
+    case 1: // 5x4, primary and secondary
+    case 2:
+        return {16, 17, 12, 13, 8, 9, 4, 5, 0, 1, 18, 19, 14, 15, 10, 11, 6, 7, 2, 3};
+    default:
+        return {};
+    }
+}
+
 BuiltInLayout BuiltInLayout::forUiId(int uiId)
 {
     const Row *row = &otherRow();

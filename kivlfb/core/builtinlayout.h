@@ -17,6 +17,9 @@ public:
     // table does not know (0 included).
     static BuiltInLayout forUiId(int uiId);
     static bool isBuiltIn(int uiId);
+    // For each bin position of a built-in layout, its 0-based bin number in
+    // the menu tool's numbering; empty where positions and bins agree.
+    static QList<int> productLocationMap(int uiId);
 
     int uiId = 0;
     bool known = false;                              // false: the "other" row

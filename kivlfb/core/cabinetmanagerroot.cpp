@@ -8,6 +8,7 @@
 #include "core/builtinlayout.h"
 #include "core/cabinetholdingexchangehost.h"
 #include "core/cabinetiotservices.h"
+#include "core/cabinetmenuimporthost.h"
 #include "core/cabinetpantaghost.h"
 #include "core/commandline.h"
 #include "core/holdingexchange.h"
@@ -465,8 +466,10 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     m_menuManager->menuLoadJsonDocFile();
     m_dayPartManager = new DayPartManager(get_numberOfZones(), get_traysPerZone(), m_menuManager, this);
     m_dayPartManager->setObjectName(QStringLiteral("daypartManager"));
-    // The personality file's map where it has one; without it every
-    // position keeps its own number.
+    // The personality file's map where it has one, else the built-in
+    // layout's; without either every position keeps its own number.
+    if (m_productLocationMap.isEmpty())
+        m_productLocationMap = BuiltInLayout::productLocationMap(get_orientationId());
     m_dayPartManager->set_productLocationMap(m_productLocationMap);
     m_dayPartManager->set_singleCol(get_singleColumnUnit());
     m_dayPartManager->set_numOfTrays(get_traysPerCabinet());
@@ -553,6 +556,7 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     // 42-43. Menu import, platform, factory test.
     m_menuImport = new TavolenProxy(this);
     m_menuImport->setObjectName(QStringLiteral("mcp"));
+    m_menuImport->setHost(std::make_unique<CabinetMenuImportHost>(this, m_configManager, m_menuManager, m_dayPartManager));
     if (get_iAmMaster())
         createPerformanceDataTimer();
     m_platformInfo = new PlatformInfo(nullptr);
@@ -625,7 +629,6 @@ void CabinetManager::publishComponents(const CommandLine &commandLine)
     if (get_iAmMaster())
         context->setContextProperty(QStringLiteral("nfcm"), m_nfcManager);
     context->setContextProperty(QStringLiteral("mcp"), m_menuImport);
-    context->setContextProperty(QStringLiteral("mcImportFilesModel"), m_menuImport->get_mcImportFilesModel());
     context->setContextProperty(QStringLiteral("syncMgr"), m_masterSync);
     context->setContextProperty(QStringLiteral("platformInfo"), m_platformInfo);
     context->setContextProperty(QStringLiteral("eolTest"), m_eolTesting);
@@ -923,7 +926,10 @@ void CabinetManager::wireMenus()
     TavolenProxy *import = m_menuImport;
     connect(import, SIGNAL(importedMenu(QString,QString,QString)), m_configManager,
             SLOT(processImportedMenu(QString,QString,QString)), Qt::DirectConnection);
+    connect(import, SIGNAL(newConfigData(Configuration_t)), m_configManager, SLOT(processTavolenConfigData(Configuration_t)));
+    connect(import, SIGNAL(newDayPartData(DayPart_t,int)), dayParts, SLOT(processTavolenDayPart(DayPart_t,int)));
     connect(import, SIGNAL(saveNewDayPartsToJson()), dayParts, SLOT(saveNewDayPartsToJson()));
+    connect(import, SIGNAL(newProductsDataList(QList<Product_t>)), m_menuManager, SLOT(processTavolenProductsList(QList<Product_t>)));
     connect(import, SIGNAL(newProductsDataJsonDoc(QString)), dayParts, SLOT(processTavolenJsonDayParts(QString)), Qt::QueuedConnection);
     connect(import, SIGNAL(newProductsDataJsonDoc(QString)), m_menuManager, SLOT(processTavolenJsonProducts(QString)), Qt::QueuedConnection);
     connect(import, SIGNAL(askForSlaveSignal()), this, SLOT(sendRequestRollCallMsg()), Qt::QueuedConnection);

@@ -1,5 +1,7 @@
 #include "daypartmanager.h"
 
+#include "menudocument.h"
+
 #include "property/assignifchanged.h"
 
 #include "platform/kivclock.h"
@@ -496,26 +498,7 @@ void DayPartManager::dayPartsLoadJsonDocFile()
     } else if (!layoutValue.isArray()) {
         qWarning().noquote() << jsonPath << "has no layout; keeping the day parts held";
     } else {
-        const QJsonArray layout = layoutValue.toArray();
-        if (!layout.isEmpty()) {
-            m_dayPartsCount = qMin(layout.size(), int(kMaxDayParts));
-            m_inUse.clear();
-        }
-        clearTable();
-        for (int d = 0; d < layout.size() && d < kMaxDayParts; ++d) {
-            const QJsonObject entry = layout.at(d).toObject();
-            readNames(d, entry.value(QStringLiteral("daypartName")).toObject());
-            const QJsonArray locations = entry.value(QStringLiteral("productLocations")).toArray();
-            for (const QJsonValue &value : locations) {
-                const QJsonObject location = value.toObject();
-                const int bin = location.value(QStringLiteral("bin")).toInt();
-                if (bin >= 1 && bin <= m_numOfTrays && positionInTable(bin - 1))
-                    m_table[d][bin - 1] = location.value(QStringLiteral("productId")).toInt();
-            }
-            const QJsonValue inUse = entry.value(QStringLiteral("inUse"));
-            if (inUse.isUndefined() || inUse.toBool())
-                m_inUse.append(d);
-        }
+        takeLayout(layoutValue.toArray(), LayoutNumbering::Positions);
     }
 
     if (m_inUse.isEmpty())
@@ -589,4 +572,91 @@ void DayPartManager::saveDayPartFile(QString dayPartFilename, QString content)
     connect(sync, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), sync, &QObject::deleteLater);
 }
 
-void DayPartManager::processTavolenJsonDayParts(QString) {}
+// ---- menu import ----
+
+void DayPartManager::setFromToolBins(int dayPart, const int (&toolIds)[kMaxPositions])
+{
+    int *row = m_table[dayPart];
+    std::fill(row, row + kMaxPositions, 0);
+    for (int p = 0; p < kMaxPositions; ++p) {
+        if (positionInTable(p))
+            row[p] = toolIds[toolBinOfPosition(p)];
+    }
+    // An odd zone of a single-bin cabinet holds one product across both pan
+    // places: only its first place keeps an id.
+    if (singleBinZones()) {
+        for (int p = 0; p < kMaxPositions; ++p) {
+            if ((p / singleBinTraysPerZone) % 2 == 1 && p % singleBinTraysPerZone != 0)
+                row[p] = 0;
+        }
+    }
+}
+
+void DayPartManager::processTavolenDayPart(DayPart_t data, int idx)
+{
+    if (idx < 0 || idx >= kMaxDayParts) {
+        qWarning().noquote() << "Imported day part" << idx << "is outside the day-part table; ignored";
+        return;
+    }
+    int toolIds[kMaxPositions];
+    for (int bin = 0; bin < kMaxPositions; ++bin)
+        toolIds[bin] = int(data.productIds[bin]);
+    setFromToolBins(idx, toolIds);
+
+    QStringList ids;
+    for (int p = 0; p < m_numOfTrays && p < kMaxPositions; ++p)
+        ids << QString::number(m_table[idx][p]);
+    qDebug().noquote() << "Imported day part: " + QString::number(idx);
+    qDebug().noquote() << ids.join(QLatin1Char(','));
+}
+
+void DayPartManager::processTavolenJsonDayParts(QString mcMenuDoc)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(mcMenuDoc.toUtf8());
+    if (!document.isObject())
+        return;
+    const QJsonValue version = document.object().value(QStringLiteral("header")).toObject().value(QStringLiteral("menuVersion"));
+    qDebug().noquote() << "Menu Version = " + QString::number(version.toVariant().toInt());
+    if (!MenuDocument::versionSupported(version)) {
+        qWarning().noquote() << "Day parts of a menu version" << version.toVariant().toString()
+                             << "are not read; the day parts are kept";
+        return;
+    }
+    const QJsonValue layoutValue = document.object().value(QStringLiteral("menu")).toObject().value(QStringLiteral("layout"));
+    if (!layoutValue.isArray())
+        return;
+
+    takeLayout(layoutValue.toArray(), LayoutNumbering::ToolBins);
+    saveDayPartFileJson();
+}
+
+void DayPartManager::takeLayout(const QJsonArray &layout, LayoutNumbering numbering)
+{
+    if (!layout.isEmpty()) {
+        m_dayPartsCount = qMin(layout.size(), int(kMaxDayParts));
+        m_inUse.clear();
+    }
+    clearTable();
+    for (int d = 0; d < layout.size() && d < kMaxDayParts; ++d) {
+        const QJsonObject entry = layout.at(d).toObject();
+        readNames(d, entry.value(QStringLiteral("daypartName")).toObject());
+        int ids[kMaxPositions] = {};
+        const QJsonArray locations = entry.value(QStringLiteral("productLocations")).toArray();
+        for (const QJsonValue &value : locations) {
+            const QJsonObject location = value.toObject();
+            const int bin = location.value(QStringLiteral("bin")).toInt();
+            if (bin >= 1 && bin <= m_numOfTrays && bin <= kMaxPositions)
+                ids[bin - 1] = location.value(QStringLiteral("productId")).toInt();
+        }
+        if (numbering == LayoutNumbering::ToolBins) {
+            setFromToolBins(d, ids);
+            // Every imported day part is in use, whatever the entry says.
+            m_inUse.append(d);
+        } else {
+            std::copy(ids, ids + kMaxPositions, m_table[d]);
+            const QJsonValue inUse = entry.value(QStringLiteral("inUse"));
+            if (inUse.isUndefined() || inUse.toBool())
+                m_inUse.append(d);
+        }
+    }
+}

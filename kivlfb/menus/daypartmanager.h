@@ -1,9 +1,12 @@
 #pragma once
 
+#include "tavolenrecords.h"
+
 #include "platform/safefilewriter.h"
 #include "statemachine/tarnstatemachine.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -125,15 +128,25 @@ public slots:
     void readDayPartFiles();
     void saveDayPartFile(QString dayPartFilename, QString content);
 
-    // Import of the day parts of a JSON menu document; comes with the menu
-    // import.
-    void processTavolenJsonDayParts(QString json);
+    // Menu import. A binary menu file's record replaces the ids of day
+    // part idx (0-9) and is stored by the saveNewDayPartsToJson() that
+    // follows the records; a JSON menu document replaces every day part
+    // and is stored at once. Both read the ids in the menu tool's bin order.
+    void processTavolenDayPart(DayPart_t data, int idx);
+    void processTavolenJsonDayParts(QString mcMenuDoc);
 
 private:
     bool positionInTable(int position) const;
     void editSet(int dayPart, int position, int prodId);
     bool singleBinZones() const;
     void clearTable();
+    // Fills a day part from ids in the menu tool's bin order.
+    void setFromToolBins(int dayPart, const int (&toolIds)[kMaxPositions]);
+    // Takes count, names, ids and in-use list from a "layout" array whose
+    // "bin" numbers count the cabinet's positions (the day-part file) or
+    // the menu tool's bins (an imported menu, every day part in use).
+    enum class LayoutNumbering { Positions, ToolBins };
+    void takeLayout(const QJsonArray &layout, LayoutNumbering numbering);
     void readNames(int dayPart, const QJsonObject &names);
     QString nameOf(int language, int dayPart) const;
     int positionsInCabinet() const;

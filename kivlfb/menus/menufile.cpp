@@ -228,6 +228,103 @@ MenuFile::Row legacyGroup(const QStringList &f, const MenuFile::Context &context
     return row;
 }
 
+// An imported document's lid text: only the exact spellings
+// count.
+QString importedLid(const QJsonValue &lid)
+{
+    const QString text = lid.toString();
+    if (text == QLatin1String("Vented") || text == QLatin1String("Solid"))
+        return text;
+    return QStringLiteral("None");
+}
+
+void setImportedNames(MenuFile::Row &row, const QJsonValue &names, int languageId)
+{
+    const QStringList list = MenuFile::namesFromJson(names.toObject());
+    row[MenuRoles::NamesList] = list;
+    // Before the translator's first language there is no entry to pick.
+    row[MenuRoles::Name] = languageId >= 0 && languageId < list.size() ? list.at(languageId) : list.first();
+}
+
+void setImportedPan(MenuFile::Row &row, const QJsonValue &zoneSplits, const MenuFile::Context &context)
+{
+    const QString text = zoneSplits.toString();
+    row[MenuRoles::PanSizeX] = text;
+    row[MenuRoles::PanSize] = MenuFile::panFractionToPanSize(text, context.traysPerZone);
+}
+
+MenuFile::Row importedEmptyProduct()
+{
+    MenuFile::Row row;
+    row[MenuRoles::Id] = QStringLiteral("0");
+    row[MenuRoles::GroupId] = QStringLiteral("0");
+    row[MenuRoles::Name] = QString();
+    row[MenuRoles::NamesList] = MenuFile::namesFromJson(QJsonObject());
+    for (int role : {MenuRoles::HoldTime, MenuRoles::WarningTime, MenuRoles::LowerTemp, MenuRoles::UpperTemp,
+                     MenuRoles::ResetTime})
+        row[role] = 0;
+    row[MenuRoles::LidType] = QStringLiteral("None");
+    row[MenuRoles::BottomType] = QStringLiteral("Normal");
+    row[MenuRoles::PanSize] = 1;
+    row[MenuRoles::PanSizeX] = QString();
+    row[MenuRoles::TargetFanSpeed] = legacyDefaultFanSpeed;
+    row[MenuRoles::TimerColor] = QString::fromLatin1(MenuFile::noTimerColor);
+    row[MenuRoles::ProductLocked] = false;
+    row[MenuRoles::ProductList] = QStringList();
+    row[MenuRoles::Default] = -1;
+    return row;
+}
+
+MenuFile::Row importedProduct(const QJsonObject &o, const MenuFile::Context &context, int languageId)
+{
+    MenuFile::Row row;
+    row[MenuRoles::Id] = o.value(QLatin1String("productId")).toInt();
+    row[MenuRoles::GroupId] = QStringLiteral("0");
+    setImportedNames(row, o.value(QLatin1String("productName")), languageId);
+    row[MenuRoles::HoldTime] = o.value(QLatin1String("holdingTime")).toInt();
+    row[MenuRoles::WarningTime] = o.value(QLatin1String("warningTime")).toInt();
+    row[MenuRoles::LowerTemp] = o.value(QLatin1String("lowerTemp")).toInt();
+    row[MenuRoles::UpperTemp] = o.value(QLatin1String("upperTemp")).toInt();
+    row[MenuRoles::TargetFanSpeed] = o.value(QLatin1String("fanSpeed")).toInt();
+    row[MenuRoles::ResetTime] = o.value(QLatin1String("resetTime")).toInt();
+    row[MenuRoles::LidType] = importedLid(o.value(QLatin1String("lidType")));
+    row[MenuRoles::BottomType] = o.value(QLatin1String("bottomType")).toString() == QLatin1String("False")
+        ? QStringLiteral("False")
+        : QStringLiteral("Normal");
+    setImportedPan(row, o.value(QLatin1String("zoneSplits")), context);
+    const QJsonValue color = o.value(QLatin1String("timerColor"));
+    row[MenuRoles::TimerColor] = color.isString() ? color.toString() : QString::fromLatin1(MenuFile::noTimerColor);
+    row[MenuRoles::ProductLocked] = o.value(QLatin1String("productLocked")).toBool(false);
+    row[MenuRoles::ProductList] = QStringList();
+    row[MenuRoles::Default] = -1;
+    return row;
+}
+
+MenuFile::Row importedGroup(const QJsonObject &o, const MenuFile::Context &context, int languageId)
+{
+    MenuFile::Row row;
+    const int id = o.value(QLatin1String("groupId")).toInt();
+    row[MenuRoles::Id] = id;
+    row[MenuRoles::GroupId] = id;
+    setImportedNames(row, o.value(QLatin1String("groupName")), languageId);
+    row[MenuRoles::HoldTime] = 0;
+    row[MenuRoles::WarningTime] = 0;
+    row[MenuRoles::ResetTime] = 0;
+    row[MenuRoles::LowerTemp] = o.value(QLatin1String("lowerTemp")).toInt();
+    row[MenuRoles::UpperTemp] = o.value(QLatin1String("upperTemp")).toInt();
+    row[MenuRoles::TargetFanSpeed] = o.value(QLatin1String("fanSpeed")).toInt();
+    row[MenuRoles::LidType] = importedLid(o.value(QLatin1String("lidType")));
+    row[MenuRoles::BottomType] = QStringLiteral("0");
+    setImportedPan(row, o.value(QLatin1String("zoneSplits")), context);
+    QStringList members;
+    const QJsonArray products = o.value(QLatin1String("products")).toArray();
+    for (const QJsonValue &member : products)
+        members << QString::number(member.toObject().value(QLatin1String("productId")).toInt());
+    row[MenuRoles::ProductList] = members;
+    row[MenuRoles::Default] = o.value(QLatin1String("defaultProd")).toInt();
+    return row;
+}
+
 QJsonObject productToJson(const MenuFile::Row &row)
 {
     QJsonObject o;
@@ -297,7 +394,7 @@ bool MenuFile::parseMenuJson(const QByteArray &bytes, const Context &context, QL
 
 QList<MenuFile::Row> MenuFile::parseLegacyList(const QByteArray &bytes, const Context &context)
 {
-    QList<Row> rows;
+    QList<QStringList> records;
     const QList<QByteArray> lines = bytes.split('\n');
     for (int lineNumber = 0; lineNumber < lines.size(); ++lineNumber) {
         QString line = QString::fromUtf8(lines.at(lineNumber));
@@ -315,9 +412,62 @@ QList<MenuFile::Row> MenuFile::parseLegacyList(const QByteArray &bytes, const Co
                 qWarning().noquote() << "productsList.txt: line" << lineNumber + 1 << "is not a product or group; skipped";
             continue;
         }
-        rows.append(kind == QLatin1String("p") ? legacyProduct(fields, context)
-                                               : legacyGroup(fields, context, rows));
+        records.append(fields);
     }
+    return rowsFromLegacyFields(records, context);
+}
+
+QList<MenuFile::Row> MenuFile::rowsFromLegacyFields(const QList<QStringList> &records, const Context &context)
+{
+    QList<Row> rows;
+    for (const QStringList &fields : records) {
+        rows.append(fields.first() == QLatin1String("p") ? legacyProduct(fields, context)
+                                                         : legacyGroup(fields, context, rows));
+    }
+    return rows;
+}
+
+QStringList MenuFile::legacyFields(const ProductTag &record)
+{
+    const QString lid = record.lidCode == ProductTag::LidSolid ? QStringLiteral("Solid")
+        : record.lidCode == ProductTag::LidVented             ? QStringLiteral("Vented")
+                                                              : QStringLiteral("None");
+    switch (record.kind) {
+    case ProductTag::KindProduct:
+        return {QStringLiteral("p"), QString::number(record.id), record.nameText(),
+                QString::number(record.holdTime), QString::number(record.warningTime),
+                QString::number(record.temperature), QString::number(record.productTemperature), lid,
+                record.bottomCode == ProductTag::BottomFalse ? QStringLiteral("False") : QStringLiteral("Normal"),
+                QString::number(record.panSize), QString::number(record.fanSpeed)};
+    case ProductTag::KindGroup: {
+        QStringList fields{QStringLiteral("g"), QString::number(record.id), record.nameText(),
+                           QString::number(record.temperature), QString::number(record.panSize), lid,
+                           QString::number(record.defaultIndex)};
+        const QList<quint32> members = record.memberIds();
+        for (quint32 member : members)
+            fields << QString::number(member);
+        // A line without members still ends in "," after the default index.
+        if (members.isEmpty())
+            fields << QString();
+        return fields;
+    }
+    default:
+        return {};
+    }
+}
+
+QList<MenuFile::Row> MenuFile::rowsFromMenuDocument(const QJsonObject &menu, const Context &context, int languageId)
+{
+    QList<Row> rows{importedEmptyProduct()};
+    const QJsonArray products = menu.value(QLatin1String("products")).toArray();
+    for (const QJsonValue &product : products) {
+        const QJsonObject o = product.toObject();
+        if (o.value(QLatin1String("productId")).toInt() != 0)
+            rows << importedProduct(o, context, languageId);
+    }
+    const QJsonArray groups = menu.value(QLatin1String("productGroups")).toArray();
+    for (const QJsonValue &group : groups)
+        rows << importedGroup(group.toObject(), context, languageId);
     return rows;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tavolenrecords.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
@@ -38,8 +40,20 @@ public:
     // The older comma-separated "productsList.txt". Values stay texts, as
     // they stand in the file.
     static QList<Row> parseLegacyList(const QByteArray &bytes, const Context &context);
+    // The same for lines already split into their fields ("p" or "g"
+    // first, then the id): what the older list's rules make of them.
+    static QList<Row> rowsFromLegacyFields(const QList<QStringList> &records, const Context &context);
+    // A record of the menu tool's binary file as the fields of its older-list
+    // line; empty for a record that is neither a product nor a group.
+    static QStringList legacyFields(const ProductTag &record);
     // Header labels the older list's model carries.
     static QStringList legacyColumnTitles();
+
+    // The "menu" object of an imported JSON menu document: the empty
+    // product, then the products (those with id 0 left out), then the
+    // groups. Names are taken in the given language, English when it has
+    // none.
+    static QList<Row> rowsFromMenuDocument(const QJsonObject &menu, const Context &context, int languageId);
 
     // The "menu.json" document of the rows, indented.
     static QByteArray toJson(const QList<Row> &rows);

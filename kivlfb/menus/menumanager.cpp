@@ -1,8 +1,10 @@
 #include "menumanager.h"
 
+#include "menudocument.h"
 #include "timercolorsdata.h"
 
 #include "platform/boundedfile.h"
+#include "platform/durablefile.h"
 #include "platform/kivclock.h"
 #include "platform/kivroot.h"
 #include "ui/translator.h"
@@ -11,6 +13,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QQmlContext>
 #include <QSet>
 
@@ -854,6 +857,63 @@ QList<MenuFile::Row> MenuManager::productRows() const
     return rows;
 }
 
-void MenuManager::processTavolenJsonProducts(QString)
+// ---- menu import ----
+
+void MenuManager::processTavolenProductsList(QList<Product_t> plist)
 {
+    QList<QStringList> records;
+    QString text;
+    for (const Product_t &record : qAsConst(plist)) {
+        const QStringList fields = MenuFile::legacyFields(record);
+        if (fields.isEmpty())
+            continue;
+        records << fields;
+        text += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
+    }
+    qDebug().noquote() << "New products list will be: \n" + text;
+
+    const QString path = KivRoot::appFile(legacyFileName);
+    if (QFileInfo::exists(path)) {
+        int n = 1;
+        while (QFileInfo::exists(path + QStringLiteral("_%1").arg(n)))
+            ++n;
+        const QString backup = path + QStringLiteral("_%1").arg(n);
+        qDebug().noquote() << "Renaming " + path + " as " + backup;
+        QFile::rename(path, backup);
+    }
+
+    // The list is read back as the older list's rules read it, but straight
+    // from its fields: a name holding "," or a line break cannot shift or
+    // split a record.
+    QString error;
+    switch (DurableFile::replace(path, text.toUtf8(), &error)) {
+    case DurableFile::Replaced:
+        break;
+    case DurableFile::OpenFailed:
+        qDebug().noquote() << "Unable to Open File !!! " + path;
+        return;
+    default:
+        qWarning().noquote() << "Unable to write " + path + " (" + error + "); the menu is not changed";
+        return;
+    }
+    m_productsModel->setHorizontalHeaderLabels(MenuFile::legacyColumnTitles());
+    replaceProducts(MenuFile::rowsFromLegacyFields(records, cabinetContext()));
+    saveProductsMenuJson();
+}
+
+void MenuManager::processTavolenJsonProducts(QString mcMenuDoc)
+{
+    const QJsonObject document = QJsonDocument::fromJson(mcMenuDoc.toUtf8()).object();
+    const QJsonObject header = document.value(QLatin1String("header")).toObject();
+    if (header.isEmpty())
+        return;
+    const QJsonValue version = header.value(QLatin1String("menuVersion"));
+    qDebug().noquote() << "Menu Version = " + version.toVariant().toString();
+    if (!MenuDocument::versionSupported(version))
+        return;
+
+    const Translator *tr = translator();
+    replaceProducts(MenuFile::rowsFromMenuDocument(document.value(QLatin1String("menu")).toObject(),
+                                                   cabinetContext(), tr ? tr->getLanguage() : -1));
+    saveProductsMenuJson();
 }

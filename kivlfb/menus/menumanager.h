@@ -52,9 +52,12 @@ signals:
     void notifyCloudUpdateDone(QString timeStamp, bool result);
 
 public slots:
-    // A menu brought in by the menu import (JSON text); taken up with the
-    // import itself.
-    void processTavolenJsonProducts(QString jsonText);
+    // A menu brought in by the menu import: replaces the whole menu and
+    // saves it. The records of a binary menu file are also written out as
+    // the older list (the earlier list kept as "productsList.txt_N"); a
+    // JSON menu document's products and groups are taken as they stand.
+    void processTavolenProductsList(QList<Product_t> plist);
+    void processTavolenJsonProducts(QString mcMenuDoc);
     // Menu file.
     void menuLoadJsonDocFile();
     // Converts the older list into "productsModel"; false when no list

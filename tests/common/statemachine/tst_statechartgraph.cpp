@@ -5,6 +5,7 @@
 #include "statemachine/statenodegraphicsitem.h"
 #include "statemachine/transitiongraphicswidget.h"
 
+#include "coarsetimer.h"
 #include "messagecatcher.h"
 
 #include <QApplication>
@@ -83,13 +84,6 @@ TransitionGraphicsWidget *lineNamed(const StateChartGraph &chart, const QString 
         if (t->get_tname() == name)
             return t;
     return nullptr;
-}
-
-// The earliest a coarse timer of that interval may fire: Qt lets it run 5 %
-// early.
-qint64 coarseTimerFloor(int intervalMs)
-{
-    return intervalMs * 95 / 100 - 1;
 }
 
 QRectF sceneBox(const StateNodeGraphicsItem *box)

@@ -8,6 +8,7 @@
 #include "platform/damagedfiles.h"
 #include "platform/kivclock.h"
 
+#include "filesizelimit.h"
 #include "messagecatcher.h"
 #include "temproot.h"
 
@@ -22,6 +23,7 @@
 #include <csignal>
 #include <memory>
 #include <sched.h>
+#include <sys/inotify.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/types.h>
@@ -118,23 +120,40 @@ private:
     bool m_mounted = false;
 };
 
-// Limits the size of any file this process writes, as a full disk would
-// stop a write part way; a write past it fails with EFBIG.
-class FileSizeLimit
+// Counts the files moved onto one name in a directory: each safe rewrite of
+// the store is one. Moves away are watched too, only so that the kernel does
+// not fold two like events in a row into one.
+class RenameCounter
 {
 public:
-    explicit FileSizeLimit(qint64 bytes)
+    RenameCounter(const QString &dir, const QByteArray &name)
+        : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+        , m_name(name)
     {
-        ::getrlimit(RLIMIT_FSIZE, &m_previous);
-        rlimit limit = m_previous;
-        limit.rlim_cur = rlim_t(bytes);
-        ::signal(SIGXFSZ, SIG_IGN);
-        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::inotify_add_watch(m_fd, QFile::encodeName(dir).constData(), IN_MOVED_FROM | IN_MOVED_TO);
     }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_previous); }
+    ~RenameCounter() { ::close(m_fd); }
+
+    // Renames onto the name since the last call.
+    int take()
+    {
+        int count = 0;
+        alignas(inotify_event) char buffer[4096];
+        ssize_t n;
+        while ((n = ::read(m_fd, buffer, sizeof buffer)) > 0) {
+            for (char *p = buffer; p < buffer + n;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(p);
+                if ((event->mask & IN_MOVED_TO) && event->len > 0 && m_name == event->name)
+                    ++count;
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+        return count;
+    }
 
 private:
-    rlimit m_previous{};
+    int m_fd;
+    QByteArray m_name;
 };
 
 // The cabinet core as the controller sees it.
@@ -653,6 +672,66 @@ private slots:
         controller.removeOldHaccpData();
         QVERIFY(settle(controller));
         QCOMPARE(storedEntries(root).size(), 0);
+    }
+
+    // A stop, removal then finished record, is one rewrite of the store;
+    // a removal alone is written all the same, by itself, and one still
+    // waiting when the worker goes is written then.
+    void stopIsOneRewrite()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile(kStore, storeOf({
+            entry("Fries", "2025/03/01", "09:00:00", "----", false, 5),
+            entry("Wings", "2025/03/01", "08:00:00", "----", false, 6),
+        })));
+        RenameCounter renames(root.filePath("/root/haccpLogs"), "haccpLog.json");
+        {
+            FakeCabinet fake;
+            HaccpController controller(&fake.cabinet);
+            const HaccpData finished = row("Fries", "2025/03/01", "09:00:00", "00:45:10", false, 5);
+            controller.removeStartDataLogEntry(finished);
+            controller.logDataEntry(finished);
+            QVERIFY(settle(controller));
+            QCOMPARE(renames.take(), 1);
+            QCOMPARE(root.readFile(kStore), storeOf({
+                entry("Fries", "2025/03/01", "09:00:00", "00:45:10", false, 5),
+                entry("Wings", "2025/03/01", "08:00:00", "----", false, 6),
+            }));
+
+            // Handed over: no request follows.
+            controller.removeStartDataLogEntry(row("Wings", "", "", "----", false, 6));
+            QTRY_COMPARE(storedEntries(root).size(), 1);
+            QCOMPARE(renames.take(), 1);
+        }
+
+        auto worker = std::make_unique<FileLogWorker>();
+        QSignalSpy removed(worker.get(), &FileLogWorker::removeHaccpDone);
+        worker->doAddHaccpDataLog(HaccpLogFormat::entryRequest(row("Ribs", "2025/03/01", "10:00:00", "----", false, 7)));
+        worker->doRemoveHaccpDataLog(HaccpLogFormat::entryRequest(row("Ribs", "", "", "----", false, 7)));
+        QCOMPARE(removed.count(), 0); // waiting for the next request
+        worker.reset();
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(removed.at(0).at(0).toString(), QStringLiteral("OK"));
+        QCOMPARE(root.readFile(kStore), storeOf({entry("Fries", "2025/03/01", "09:00:00", "00:45:10", false, 5)}));
+    }
+
+    // The worker keeps the store it wrote; a store rewritten by someone else
+    // right after, even to the same size, is read again.
+    void storeRewrittenBySomeoneElseIsReadAgain()
+    {
+        TempRoot root;
+        FileLogWorker worker;
+        QSignalSpy read(&worker, &FileLogWorker::retrievAllHaccpDataDone);
+        for (int i = 0; i < 20; ++i) {
+            worker.doAddHaccpDataLog(HaccpLogFormat::entryRequest(row("Fries", "2025/03/01", "09:00:00", "----", false, i)));
+            QByteArray bytes = root.readFile(kStore);
+            bytes.replace("Fries", "Fritz");
+            QVERIFY(root.writeFile(kStore, bytes));
+            worker.retrieveAllHaccpData(HaccpLogFormat::readRequest(false));
+            const auto rows = read.takeFirst().at(2).value<HaccpDataList>();
+            QCOMPARE(rows.size(), i + 1);
+            QCOMPARE(rows.first().name, QStringLiteral("Fritz"));
+        }
     }
 
     void loggingSwitchedOffDropsEverything()

@@ -542,6 +542,132 @@ private slots:
         restarted.dayParts->dayPartsLoadJsonDocFile();
         QCOMPARE(row(restarted.dayParts, 0, 1), QList<int>{11});
     }
+
+    // ---- menu import ----
+
+    void recordsLandOnTheCabinetsPositions_data()
+    {
+        QTest::addColumn<int>("singleBinZone");
+        QTest::addColumn<QList<int>>("positions");
+        QTest::newRow("two-bin zones") << 0 << QList<int>{15, 16, 13, 14, 11, 12};
+        QTest::newRow("single-bin zones") << 1 << QList<int>{15, 16, 13, 0, 11, 12};
+    }
+
+    void recordsLandOnTheCabinetsPositions()
+    {
+        QFETCH(int, singleBinZone);
+        QFETCH(QList<int>, positions);
+
+        TempRoot root;
+        FakeCabinet cabinet(3, 2);
+        cabinet.singleBinZone = singleBinZone;
+        DayPartManager *dayParts = cabinet.dayParts;
+        dayParts->set_productLocationMap({4, 5, 2, 3, 0, 1});
+        dayParts->setProdIdOnBin(1, 0, 99);
+        const QStringList namesBefore{dayParts->getDayPartName(0, 0), dayParts->getDayPartName(0, 1)};
+
+        DayPart_t record;
+        for (int bin = 0; bin < DayPartTag::Bins; ++bin)
+            record.productIds[size_t(bin)] = quint32(11 + bin);
+        dayParts->processTavolenDayPart(record, 0);
+        DayPart_t second; // all empty: replaces what day part 1 held
+        dayParts->processTavolenDayPart(second, 1);
+
+        QCOMPARE(row(dayParts, 0, 6), positions);
+        QCOMPARE(row(dayParts, 1, 6), (QList<int>{0, 0, 0, 0, 0, 0}));
+        QCOMPARE((QStringList{dayParts->getDayPartName(0, 0), dayParts->getDayPartName(0, 1)}), namesBefore);
+        QCOMPARE(inUse(dayParts), (QList<int>{0, 1}));
+
+        // A record index outside the table changes nothing.
+        QTest::ignoreMessage(QtWarningMsg, "Imported day part 10 is outside the day-part table; ignored");
+        dayParts->processTavolenDayPart(record, 10);
+        QTest::ignoreMessage(QtWarningMsg, "Imported day part -1 is outside the day-part table; ignored");
+        dayParts->processTavolenDayPart(record, -1);
+
+        // Nothing is stored until the import asks for it.
+        QTest::qWait(50);
+        QVERIFY(cabinet.calls.isEmpty());
+        dayParts->saveNewDayPartsToJson();
+        QTRY_COMPARE(cabinet.calls, savedAndSent);
+        const QJsonArray saved = QJsonDocument::fromJson(root.readFile("/root/dayParts.json")).object()["layout"].toArray();
+        QCOMPARE(saved[0].toObject()["productLocations"].toArray()[0].toObject()["productId"].toInt(), positions[0]);
+    }
+
+    void jsonLayoutReplacesEveryDayPart()
+    {
+        TempRoot root;
+        FakeCabinet cabinet(3, 2);
+        DayPartManager *dayParts = cabinet.dayParts;
+        dayParts->set_productLocationMap({4, 5, 2, 3, 0, 1});
+        for (int d = 0; d < 4; ++d)
+            dayParts->setProdIdOnBin(d, 0, 77);
+
+        const auto locations = [](const QList<QPair<int, int>> &binAndId) {
+            QJsonArray array;
+            for (const auto &l : binAndId)
+                array.append(QJsonObject{{"bin", l.first}, {"productId", l.second}});
+            return array;
+        };
+        const QJsonArray layout{
+            QJsonObject{{"daypartName", QJsonObject{{"eng_USA", "Early"}, {"spa", "Temprano"}, {"xx", "Dawn"}}},
+                        {"productLocations", locations({{1, 11}, {3, 13}, {3, 33}, {7, 17}, {0, 10}})},
+                        {"inUse", false}},
+            QJsonObject{{"daypartName", QJsonObject{{"eng_USA", "Late"}}},
+                        {"productLocations", locations({{6, 16}})}, {"inUse", false}},
+            QJsonObject{{"inUse", false}},
+        };
+        const auto document = [&](const QJsonValue &version, const QJsonObject &menu) {
+            return QString::fromUtf8(QJsonDocument(QJsonObject{
+                {"header", QJsonObject{{"menuVersion", version}}}, {"menu", menu}}).toJson());
+        };
+
+        // Another version, or a menu without a layout, keeps what is held.
+        dayParts->processTavolenJsonDayParts(document(2, {{"layout", layout}}));
+        dayParts->processTavolenJsonDayParts(document("12", {{"layout", layout}}));
+        dayParts->processTavolenJsonDayParts(document(1, {{"layout", QJsonObject()}}));
+        dayParts->processTavolenJsonDayParts(QStringLiteral("not JSON"));
+        QCOMPARE(dayParts->getProdIdOnBin(3, 0), 77);
+        QCOMPARE(dayParts->getDayPartsCount(), 2);
+        QTest::qWait(50);
+        QVERIFY(cabinet.calls.isEmpty());
+
+        dayParts->processTavolenJsonDayParts(document(1, {{"layout", layout}}));
+        QCOMPARE(dayParts->getDayPartsCount(), 3);
+        QCOMPARE(inUse(dayParts), (QList<int>{0, 1, 2}));
+        // Tool bins 1 and 3 land on positions 4 and 2; the later id for a
+        // repeated bin wins; bins outside the cabinet are skipped.
+        QCOMPARE(row(dayParts, 0, 6), (QList<int>{0, 0, 33, 0, 11, 0}));
+        QCOMPARE(row(dayParts, 1, 6), (QList<int>{0, 16, 0, 0, 0, 0}));
+        QCOMPARE(row(dayParts, 3, 6), (QList<int>{0, 0, 0, 0, 0, 0}));
+        QCOMPARE(dayParts->getDayPartName(0, 0), QStringLiteral("Dawn")); // unknown code counts as English
+        QCOMPARE(dayParts->getDayPartName(1, 0), QStringLiteral("Temprano"));
+        QTRY_COMPARE(cabinet.calls, savedAndSent);
+    }
+
+    // What the cabinet exports, imported again as a menu, gives the same
+    // ids on every position.
+    void exportedLayoutImportsUnchanged()
+    {
+        TempRoot root;
+        FakeCabinet cabinet(3, 2);
+        DayPartManager *dayParts = cabinet.dayParts;
+        dayParts->set_productLocationMap({4, 5, 2, 3, 0, 1});
+        for (int p = 0; p < 6; ++p) {
+            dayParts->setProdIdOnBin(0, p, 10 + p);
+            dayParts->setProdIdOnBin(1, p, 20 + p);
+        }
+        const QJsonObject exported = QJsonDocument::fromJson(dayParts->dayPartsInfoToJson(false)).object();
+        for (int p = 0; p < 6; ++p) {
+            dayParts->setProdIdOnBin(0, p, 0);
+            dayParts->setProdIdOnBin(1, p, 0);
+        }
+        dayParts->processTavolenJsonDayParts(QString::fromUtf8(QJsonDocument(QJsonObject{
+            {"header", QJsonObject{{"menuVersion", 1}}},
+            {"menu", QJsonObject{{"layout", exported["layout"]}}}}).toJson()));
+        QCOMPARE(row(dayParts, 0, 6), (QList<int>{10, 11, 12, 13, 14, 15}));
+        QCOMPARE(row(dayParts, 1, 6), (QList<int>{20, 21, 22, 23, 24, 25}));
+        QTRY_COMPARE(cabinet.calls, savedAndSent);
+    }
 };
 
 QTEST_MAIN(TestDayParts)

@@ -3,11 +3,15 @@
 #include "menus/menumanager.h"
 #include "menus/menuroles.h"
 #include "menus/roleitemmodel.h"
+#include "menus/tavolenfilecodec.h"
 #include "menus/timercolorsdata.h"
 #include "platform/kivclock.h"
 #include "platform/kivroot.h"
 #include "ui/translator.h"
 
+#include "filesizelimit.h"
+#include "menutoolfile.h"
+#include "messagecatcher.h"
 #include "temproot.h"
 
 #include <QCryptographicHash>
@@ -1171,6 +1175,181 @@ private slots:
         info.set_pName("Eggs");
         QCOMPARE(name.count(), 1);
         QCOMPARE(name.at(0).at(0).toString(), QStringLiteral("Eggs"));
+    }
+
+    // ---- menu import ----
+
+    void binaryRecordsBecomeTheMenu()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
+        FakeCabinet cabinet;
+        cabinet.traysPerZone = 2;
+        MenuManager *menu = cabinet.load();
+
+        ProductTag fries = MenuToolFile::product(5, "Fries, large\nsalted", 420, 360, 170, 185);
+        fries.lidCode = 3;
+        fries.bottomCode = 0;
+        fries.panSize = 2;
+        ProductTag vented = MenuToolFile::product(7, "Nuggets", 900, 600, 160, 180);
+        vented.lidCode = ProductTag::LidVented;
+        vented.bottomCode = ProductTag::BottomFalse;
+        ProductTag odd = MenuToolFile::product(8, "Not a record", 1, 1, 1, 1);
+        odd.kind = 'x';
+        ProductTag sides = MenuToolFile::group(1073741825, "Sides", {7, 9, 0, 11});
+        sides.defaultIndex = 1;
+        const ProductTag empty = MenuToolFile::group(1073741826, "Empty", {});
+        menu->processTavolenProductsList({TavolenFileCodec::placeholderProduct(), fries, vented, odd, sides, empty});
+
+        QCOMPARE(root.readFile("/root/productsList.txt"),
+                 QByteArray("p,0,,0,0,0,185,None,Normal,1,0\n"
+                            "p,5,Fries, large\nsalted,420,360,170,185,None,Normal,2,80\n"
+                            "p,7,Nuggets,900,600,160,180,Vented,False,1,80\n"
+                            "g,1073741825,Sides,170,2,None,1,7,9\n"
+                            "g,1073741826,Empty,170,2,None,0,\n"));
+
+        // The rows come from the records' fields: the name's "," and line
+        // break move nothing.
+        QCOMPARE(menu->getRowCount(), 5);
+        const QVariantMap friesRow = RoleItemModel::getModelData(menu->productsModel(), menu->getProductIndex(5));
+        QCOMPARE(friesRow.value("name").toString(), QStringLiteral("Fries, large\nsalted"));
+        QCOMPARE(friesRow.value("holdTime").toInt(), 420);
+        QCOMPARE(friesRow.value("warningTime").toInt(), 360);
+        QCOMPARE(friesRow.value("upperTemp").toInt(), 170);
+        QCOMPARE(friesRow.value("lidType").toString(), QStringLiteral("None"));
+        QCOMPARE(friesRow.value("bottomType").toString(), QStringLiteral("Normal"));
+        QCOMPARE(friesRow.value("panSize").toInt(), 2);
+        QCOMPARE(friesRow.value("targetFanSpeed").toInt(), 80);
+        QCOMPARE(menu->getProductLidType(menu->getProductIndex(7)), QVariant("Vented"));
+        QCOMPARE(menu->getProductBottomType(menu->getProductIndex(7)), QVariant("False"));
+        QCOMPARE(menu->getProductIndex(8), 0);
+        QCOMPARE(menu->getProductGroupPList(1073741825), QVariant(QStringList{"7", "9"}));
+        QCOMPARE(menu->getProductGroupsDefault(1073741825), QVariant(1));
+        QCOMPARE(menu->getProductGroupPList(1073741826), QVariant(QStringList()));
+
+        // Saved as "menu.json", which a restart reads back.
+        QTRY_COMPARE(cabinet.calls, savedAndSent);
+        QCOMPARE(rowsAfterRestart().size(), 5);
+    }
+
+    void binaryImportKeepsEveryEarlierList()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/productsList.txt", "first\n"));
+        FakeCabinet cabinet;
+        MenuManager *menu = cabinet.load();
+        const QList<Product_t> records{TavolenFileCodec::placeholderProduct(),
+                                       MenuToolFile::product(5, "Fries", 420, 360, 170, 185)};
+        menu->processTavolenProductsList(records);
+        QVERIFY(root.writeFile("/root/productsList.txt", "second\n"));
+        menu->processTavolenProductsList(records);
+
+        QCOMPARE(root.readFile("/root/productsList.txt_1"), QByteArray("first\n"));
+        QCOMPARE(root.readFile("/root/productsList.txt_2"), QByteArray("second\n"));
+    }
+
+    // A full disk stops the import before the menu changes.
+    void binaryImportStopsWhenTheListCannotBeWritten()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
+        FakeCabinet cabinet;
+        MenuManager *menu = cabinet.load();
+        const QList<QVariantMap> before = rowsOf(menu->productsModel());
+
+        QList<Product_t> records{TavolenFileCodec::placeholderProduct()};
+        for (quint32 id = 1; id <= 200; ++id)
+            records << MenuToolFile::product(id, "A product with a long name", 420, 360, 170, 185);
+        MessageCatcher log;
+        {
+            FileSizeLimit full(1024);
+            menu->processTavolenProductsList(records);
+        }
+        QVERIFY(log.contains("Unable to write " + root.filePath("/root/productsList.txt")));
+        QCOMPARE(rowsOf(menu->productsModel()), before);
+        QCOMPARE(root.readFile("/root/menu.json"), fixture("menu.json"));
+        QVERIFY(!QFile::exists(root.filePath("/root/productsList.txt")));
+        QTest::qWait(50);
+        QVERIFY(cabinet.calls.isEmpty());
+    }
+
+    void jsonDocumentBecomesTheMenu()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/menu.json", fixture("menu.json")));
+        FakeCabinet cabinet;
+        cabinet.traysPerZone = 2;
+        MenuManager *menu = cabinet.load();
+
+        const QJsonObject fries{{"productId", 5},
+                                {"productName", QJsonObject{{"eng_USA", "Fries"}, {"spa", "Papas"}}},
+                                {"holdingTime", 420}, {"warningTime", 360}, {"resetTime", 60},
+                                {"lowerTemp", 160}, {"upperTemp", 180}, {"fanSpeed", 70},
+                                {"lidType", "vented"}, {"bottomType", "False"}, {"zoneSplits", "1/1"},
+                                {"timerColor", ""}, {"productLocked", true}};
+        const QJsonObject nuggets{{"productId", 7}, {"productName", QJsonObject{{"eng_USA", "Nuggets"}}},
+                                  {"lidType", "Solid"}, {"zoneSplits", 1}};
+        const QJsonArray products{fries, nuggets, QJsonObject{{"productId", 0}},
+                                  QJsonObject{{"productName", QJsonObject{{"eng_USA", "No id"}}}}};
+        const QJsonObject sides{{"groupId", 1073741825}, {"groupName", QJsonObject{{"eng_USA", "Sides"}}},
+                                {"lowerTemp", 150}, {"upperTemp", 190}, {"fanSpeed", 60}, {"lidType", "Vented"},
+                                {"zoneSplits", "1/2"}, {"defaultProd", 1},
+                                {"products", QJsonArray{QJsonObject{{"productId", 5}}, QJsonObject{{"productId", 5}}}}};
+        const auto document = [&](const QJsonValue &version) {
+            return QString::fromUtf8(QJsonDocument(QJsonObject{
+                {"header", QJsonObject{{"menuVersion", version}, {"menuDescription", "Lunch"}}},
+                {"menu", QJsonObject{{"products", products}, {"productGroups", QJsonArray{sides}}, {"layout", QJsonArray()}}},
+            }).toJson());
+        };
+
+        // Only version 1, as a number or as a text, is read.
+        const QList<QVariantMap> before = rowsOf(menu->productsModel());
+        for (const QJsonValue &version : {QJsonValue(2), QJsonValue("12"), QJsonValue(1.5), QJsonValue()}) {
+            menu->processTavolenJsonProducts(document(version));
+            QCOMPARE(rowsOf(menu->productsModel()), before);
+        }
+        QTest::qWait(50);
+        QVERIFY(cabinet.calls.isEmpty());
+
+        menu->processTavolenJsonProducts(document("1"));
+        QCOMPARE(menu->getRowCount(), 4);
+        const QVariantMap empty = RoleItemModel::getModelData(menu->productsModel(), 0);
+        QCOMPARE(empty.value("id"), QVariant("0"));
+        QCOMPARE(empty.value("targetFanSpeed").toInt(), 100);
+        QCOMPARE(empty.value("timerColor").toString(), QStringLiteral("#fffffd"));
+
+        const QVariantMap f = RoleItemModel::getModelData(menu->productsModel(), 1);
+        QCOMPARE(f.value("id").toInt(), 5);
+        // Before the translator's first language: the English name.
+        QCOMPARE(f.value("name").toString(), QStringLiteral("Fries"));
+        QCOMPARE(f.value("namesList").toStringList().at(1), QStringLiteral("Papas"));
+        QCOMPARE(f.value("holdTime").toInt(), 420);
+        QCOMPARE(f.value("resetTime").toInt(), 60);
+        QCOMPARE(f.value("lidType").toString(), QStringLiteral("None"));
+        QCOMPARE(f.value("bottomType").toString(), QStringLiteral("False"));
+        QCOMPARE(f.value("panSizeX").toString(), QStringLiteral("1/1"));
+        QCOMPARE(f.value("panSize").toInt(), 2);
+        QCOMPARE(f.value("timerColor").toString(), QString());
+        QVERIFY(f.value("productLocked").toBool());
+
+        const QVariantMap n = RoleItemModel::getModelData(menu->productsModel(), 2);
+        QCOMPARE(n.value("lidType").toString(), QStringLiteral("Solid"));
+        QCOMPARE(n.value("bottomType").toString(), QStringLiteral("Normal"));
+        QCOMPARE(n.value("panSizeX").toString(), QString());
+        QCOMPARE(n.value("panSize").toInt(), 1);
+        QCOMPARE(n.value("timerColor").toString(), QStringLiteral("#fffffd"));
+
+        const QVariantMap g = RoleItemModel::getModelData(menu->productsModel(), 3);
+        QCOMPARE(g.value("groupID").toInt(), 1073741825);
+        QCOMPARE(g.value("productList").toStringList(), (QStringList{"5", "5"}));
+        QCOMPARE(g.value("default").toInt(), 1);
+        QCOMPARE(g.value("bottomType").toString(), QStringLiteral("0"));
+        QTRY_COMPARE(cabinet.calls, savedAndSent);
+
+        cabinet.translator->setLanguage(1);
+        menu->processTavolenJsonProducts(document(1));
+        QCOMPARE(menu->getProductName(5), QVariant("Papas"));
+        QCOMPARE(RoleItemModel::getModelData(menu->productsModel(), 2).value("name").toString(), QString());
     }
 };
 

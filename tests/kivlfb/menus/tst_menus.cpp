@@ -1,11 +1,5 @@
 #include "menus/daypartmanager.h"
-#include "menus/tavolenproxy.h"
 
-#include "machinestates.h"
-#include "messagecatcher.h"
-
-#include <QSignalSpy>
-#include <QStringListModel>
 #include <QtTest>
 
 class TestMenus : public QObject
@@ -53,18 +47,6 @@ private slots:
         for (int i = 0; i < logLines; ++i)
             QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^getProdIdOnBin\\(\\) (dp|bin) out of range:  -?\\d+$"));
         QCOMPARE(dayParts.getProdIdOnBin(dayPart, bin), 0);
-    }
-
-    void menuImportStartsLookingForAFile()
-    {
-        MessageCatcher catcher;
-        TavolenProxy mcp;
-        QVERIFY2(catcher.warnings().isEmpty(), qPrintable(catcher.warnings().join('\n')));
-        QVERIFY(mcp.get_mcImportFilesModel());
-        QCOMPARE(mcp.get_mcImportFilesModel()->rowCount(), 0);
-        mcp.start();
-        QTRY_COMPARE(mcp.property("isRunning").toBool(), true);
-        QCOMPARE(activeStateNames(mcp), QStringList{"findMcFile"});
     }
 };
 
