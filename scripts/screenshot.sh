@@ -5,28 +5,31 @@
 # screen shows, upright also on a portrait display.
 #
 #   scripts/screenshot.sh OUT.png [--portrait | --cabinet FILE.hcc | --unconfigured]
-#                         [--state S]... [-- controller options, e.g. -uiDebug -sx1.5]
+#                         [--state S]... [--show NAME]... [-- controller options, e.g. -uiDebug -sx1.5]
 #
 # States, reached in this order on the demo menu: preheating (at start),
 # holding (four pans placed), mismatch (a chicken pan on a patty bin),
 # warning and discard (the short bacon hold). Without --state the picture
 # is taken once the cabinet has started. With one state the picture is
-# OUT.png; with several, OUT-<state>.png each. --unconfigured starts without
-# a personality file, as a display does before it is configured. Builds the
-# program first.
+# OUT.png; with several, OUT-<state>.png each. --show shows a hidden screen,
+# dialog or keyboard of the main window by its name (alphakb, numericKeypad,
+# numericInputPanel, homeScreen ...) before every picture, in the order
+# given. --unconfigured starts without a personality file, as a display does
+# before it is configured. Builds the program first.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KIV_BUILD_DIR:-$top/build}"
 "$top/scripts/build.sh" kivlfbsim >/dev/null
 
 usage() {
-  sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//' >&2
+  sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//' >&2
   exit 2
 }
 
 out=""
 cabinet="$top/scripts/sim/primary.hcc"
 states=()
+shows=()
 controller=()
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -40,6 +43,7 @@ while [ $# -gt 0 ]; do
         *) echo "screenshot.sh: unknown state \"$2\"" >&2; usage ;;
       esac
       shift ;;
+    --show) [ $# -ge 2 ] || usage; shows+=("$2"); shift ;;
     --) shift; controller=("$@"); break ;;
     -h|--help) usage ;;
     -*) echo "screenshot.sh: unknown option \"$1\"" >&2; usage ;;
@@ -97,6 +101,11 @@ expect() {
 }
 
 shoot() { # file
+  local name
+  for name in "${shows[@]}"; do
+    printf 'show %s\n' "$name" >&"$sim_in"
+    expect "show $name" 10
+  done
   printf 'shot %s\n' "$1" >&"$sim_in"
   expect "shot $1" 20
   echo "$seen"

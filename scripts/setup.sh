@@ -9,6 +9,9 @@ packages=(
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
   qml-module-qtquick-layouts qml-module-qttest qml-module-qtmultimedia
   libmodbus-dev dbus
+  # Glyphs for the Chinese, Japanese and Korean screens in headless runs
+  # (Arabic comes with the DejaVu fonts).
+  fonts-wqy-microhei fonts-dejavu-core
 )
 
 missing=()

@@ -44,6 +44,7 @@
 #include <QFileInfo>
 #include <QDebug>
 #include <QEvent>
+#include <QQuickWindow>
 #include <QWidget>
 #include <QtQml>
 
@@ -1739,12 +1740,26 @@ void CabinetManager::requestSysTimeUpdate(bool request)
 {
     if (!get_iAmMaster() || !request)
         return;
-    m_ntpRequestPending = true;
-    m_ntpRetryCount = 0;
+    m_clockTick.startNtpCycle();
 }
 
 void CabinetManager::sysTimeUpdate()
 {
+    if (!m_configManager)
+        return;
+    const bool primary = get_iAmMaster();
+    const ClockTick::Actions tick =
+        m_clockTick.tick(KivClock::secsSinceEpoch(), configuredTimeZoneId(), m_configManager->get_dstEnabled(),
+                         primary && m_configManager->get_ntpOn(), primary);
+    set_sysTime(tick.timeOfDay);
+    if (tick.ntpRead)
+        emit ntpServerTimeRead();
+    if (tick.ntpGaveUp)
+        qDebug() << "NTP server read failed. Max tries reached";
+    if (tick.countMinutes) {
+        set_pluggedInMinutes(get_pluggedInMinutes() + 10);
+        SystemMaintenance::writePluggedInMinutes(get_pluggedInMinutes());
+    }
 }
 
 void CabinetManager::setSysTimeFromString(QString time, QString tformat, QString date, QString dformat)
@@ -1784,6 +1799,8 @@ QString CabinetManager::getSystemDateString()
 
 void CabinetManager::ntpServerTimeRequest()
 {
+    if (m_ntpServerName.isEmpty())
+        return;
     QHostInfo::lookupHost(m_ntpServerName, this, SLOT(lookedUpNtpHost(QHostInfo)));
 }
 
@@ -1844,7 +1861,7 @@ void CabinetManager::ntpReadReceivedDatagrams()
         sendCurrentDateTimeDataChangeRequest(ushort(utc.date().year()), uchar(utc.date().month()),
                                              uchar(utc.date().day()), uchar(utc.time().hour()),
                                              uchar(utc.time().minute()), uchar(utc.time().second()));
-    m_ntpRequestPending = false;
+    m_clockTick.endNtpCycle();
     emit dateTimeUpdated();
 }
 
@@ -1883,6 +1900,13 @@ void CabinetManager::exportMenuFiles()
 
 void CabinetManager::importMenuFiles()
 {
+    const bool copied = SystemMaintenance::importMenuFiles();
+    emit mcUpdateReloadFiles();
+    if (!copied)
+        return;
+    sendFileViaCanbus(CanbusManager::KIV_MULTI_FILE_TRANSFER_PRODS);
+    sendFileViaCanbus(CanbusManager::KIV_MULTI_FILE_TRANSFER_DPS_M);
+    sendMcUpdate();
 }
 
 void CabinetManager::performanceData()
@@ -1908,6 +1932,15 @@ void CabinetManager::setPerformanceDataInterval(int value)
 
 void CabinetManager::screenShot()
 {
+    auto *window = qobject_cast<QQuickWindow *>(m_engine ? m_engine->rootObjects().value(0) : nullptr);
+    const QString none;
+    const SystemMaintenance::Screenshot result = SystemMaintenance::saveScreenshot(
+        window, m_configManager ? m_configManager->get_serialNumber() : none,
+        m_configManager ? m_configManager->get_modelNumber() : none,
+        m_configManager ? m_configManager->get_storeNumber() : none);
+    // The shutter flash follows every attempt on a window.
+    if (result != SystemMaintenance::Screenshot::NoWindow)
+        emit screenshotTaken();
 }
 
 void CabinetManager::exportScreenShots()
@@ -1945,8 +1978,19 @@ void CabinetManager::exportKernelLog()
     qDebug().noquote() << "CabinetManager::exportKernelLog() starting process /bin/dmesg ";
 }
 
-void CabinetManager::exportKernelLogProcessWrapUp(int /*exitCode*/, QProcess::ExitStatus /*exitStatus*/)
+void CabinetManager::exportKernelLogProcessWrapUp(int exitCode, QProcess::ExitStatus exitStatus)
 {
+    qDebug().nospace() << "CabinetManager::exportKernelLogProcessWrapUp exitCode = " << exitCode
+                       << " ; exitStatus = " << exitStatus;
+    auto *process = qobject_cast<QProcess *>(sender());
+    if (!process)
+        return;
+    disconnect(process, SIGNAL(finished(int,QProcess::ExitStatus)), this,
+               SLOT(exportKernelLogProcessWrapUp(int,QProcess::ExitStatus)));
+    process->deleteLater();
+    if (exitStatus != QProcess::NormalExit || process->objectName() != QLatin1String("kernelLogExportProcess"))
+        return;
+    SystemMaintenance::exportKernelLog(process->readAllStandardOutput());
 }
 
 void CabinetManager::exportIotLog()
@@ -2032,19 +2076,15 @@ QString CabinetManager::productMenuName(int productId) const
     return m_menuManager ? m_menuManager->getProductName(productId).toString() : QString();
 }
 
-// Settings are read by name: every persisted setting is a property of the
-// configuration store. A setting it does not carry reads as invalid.
+// An unknown zone id reads as UTC.
+QString CabinetManager::configuredTimeZoneId() const
+{
+    return m_configManager ? m_configManager->getCurrentTimeZoneId() : QString();
+}
+
 QTimeZone CabinetManager::configuredTimeZone() const
 {
-    QByteArray id;
-    if (m_configManager
-        && m_configManager->metaObject()->indexOfMethod("getCurrentTimeZoneId()") >= 0) {
-        QString text;
-        QMetaObject::invokeMethod(m_configManager, "getCurrentTimeZoneId", Qt::DirectConnection,
-                                  Q_RETURN_ARG(QString, text));
-        id = text.toLatin1();
-    }
-    const QTimeZone zone(id);
+    const QTimeZone zone(configuredTimeZoneId().toLatin1());
     return zone.isValid() ? zone : QTimeZone::utc();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarms/haccpdata.h"
+#include "core/clocktick.h"
 #include "core/holdingexchangecodec.h"
 #include "core/trayinfo.h"
 
@@ -919,7 +920,6 @@ private:
     void startMachines(const CommandLine &commandLine);
     void startHardwareMachines();
     void enableModbusTrace();
-    void readPluggedInMinutes();
     void showNfcSimulator();
     bool hasRemoteDisplay() const;
     HoldingFile::State holdingState() const;
@@ -995,13 +995,15 @@ private:
     uchar pairedBin(uchar bin);
     void storeTrayState(int bin, int trayState);
     QString productMenuName(int productId) const;
+    QString configuredTimeZoneId() const;
     QTimeZone configuredTimeZone() const;
     void sendNfcTagIndication(uchar bin, bool on);
     HaccpData haccpEntry(int bin, const QString &productName, int elapsedSecs);
 
-    // NTP request state (primary display).
-    bool m_ntpRequestPending = false;
-    int m_ntpRetryCount = 0;
+    // The clock tick's schedules: the NTP read cycle and the plugged-in
+    // minutes (primary display).
+    ClockTick m_clockTick;
+    // NTP requests (primary display).
     bool m_ntpSocketConnected = false;
     QString m_ntpServerName = QStringLiteral("pool.ntp.org");
     quint16 m_ntpPort = 123;

@@ -14,6 +14,7 @@
 #include "core/holdingexchange.h"
 #include "core/kivdefs.h"
 #include "core/mastersync.h"
+#include "core/systemmaintenance.h"
 #include "core/tempprobestatemanager.h"
 #include "core/traybarsc.h"
 #include "core/zonemanager.h"
@@ -545,12 +546,16 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
 
     // 40. NTP, primary display only.
     if (get_iAmMaster()) {
+        // Under a test or simulation root the date tool is a stand-in, and a
+        // public server's answer would only tell the cabinet that its clock
+        // moved by however far a test had set it: no server is asked unless
+        // one is named (setNtpServer).
+        if (KivRoot::isRerooted())
+            m_ntpServerName.clear();
         m_ntpSocket = new QUdpSocket(this);
         connect(this, SIGNAL(ntpServerTimeRead()), this, SLOT(ntpServerTimeRequest()), Qt::QueuedConnection);
-        if (m_configManager->get_ntpOn()) {
-            m_ntpRequestPending = true;
-            m_ntpRetryCount = 0;
-        }
+        if (m_configManager->get_ntpOn())
+            m_clockTick.startNtpCycle();
     }
 
     // 42-43. Menu import, platform, factory test.
@@ -701,26 +706,12 @@ void CabinetManager::startMachines(const CommandLine &commandLine)
         showNfcSimulator();
 
     // 13. Run-time counter.
-    if (primary)
-        readPluggedInMinutes();
+    int minutes = 0;
+    if (primary && SystemMaintenance::readPluggedInMinutes(&minutes))
+        set_pluggedInMinutes(minutes);
 
     // 14.
     checkSystemErrors();
-}
-
-void CabinetManager::readPluggedInMinutes()
-{
-    QFile file(KivRoot::appFile(QStringLiteral("pluggedInMinutes.txt")));
-    if (!file.exists())
-        return;
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qDebug() << "Unable to open the file pluggedInMinutes.txt";
-        return;
-    }
-    bool ok = false;
-    const int minutes = QString::fromUtf8(file.readAll()).trimmed().toInt(&ok);
-    if (ok)
-        set_pluggedInMinutes(minutes);
 }
 
 void CabinetManager::showNfcSimulator()

@@ -53,12 +53,15 @@ ClockFileCodec::DateTimeMessage ClockFileCodec::decodeDateTime(const QByteArray 
     return m;
 }
 
+int ClockFileCodec::offsetWithoutDate(const QTimeZone &zone)
+{
+    return zone.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(0, Qt::UTC));
+}
+
 QDateTime ClockFileCodec::enteredTimeToUtc(const QString &time, const QString &timeFormat, const QString &date,
                                            const QString &dateFormat, const QTimeZone &zone, bool dst)
 {
-    int offset = zone.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(0, Qt::UTC));
-    if (dst)
-        offset += 3600;
+    const int offset = offsetWithoutDate(zone) + (dst ? DstSecs : 0);
     const QDate d = QDate::fromString(date, dateFormat);
     const QTime t = QTime::fromString(time, timeFormat);
     // The framework would take an unreadable time as midnight.

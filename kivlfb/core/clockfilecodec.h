@@ -53,9 +53,13 @@ public:
     // second.
     static DateTimeMessage decodeDateTime(const QByteArray &msg);
 
-    // What the date and time screen enters is local wall-clock time at the
-    // configured zone's offset taken without a date (which the framework
-    // evaluates at the start of 1970), plus an hour with daylight saving.
+    // The cabinet's local time is UTC plus the configured zone's offset taken
+    // without a date (which the framework evaluates at the start of 1970),
+    // plus DstSecs with daylight saving; the zone's own rules are not used.
+    static constexpr int DstSecs = 3600;
+    static int offsetWithoutDate(const QTimeZone &zone);
+
+    // What the date and time screen enters is the cabinet's local time.
     // Returns that moment in UTC; invalid when either text does not parse.
     static QDateTime enteredTimeToUtc(const QString &time, const QString &timeFormat, const QString &date,
                                       const QString &dateFormat, const QTimeZone &zone, bool dst);

@@ -139,6 +139,52 @@ Window {
             }
         }
 
+        // Exactly one keyboard is up: the one shown puts the others away. An
+        // open number entry is cancelled, so that its caller's handlers end
+        // it as if the user had cancelled.
+        function keyboardShown(keyboard) {
+            if (keyboard !== alphakb)
+                alphakb.visible = false
+            if (keyboard !== numericKeypad)
+                numericKeypad.visible = false
+            if (keyboard !== numericInputPanel && numericInputPanel.visible) {
+                numericInputPanel.item.cancelled()
+                numericInputPanel.visible = false
+            }
+        }
+        // Opens the number, time or PIN entry. `settings` names the panel's
+        // properties to set (input_text, edited_item, inputTime_validation,
+        // edit_started, ampm24hr, signEnabled, validateIntInput, minIntValue,
+        // maxIntValue, passwordInput); the others keep what their last user
+        // set. onAccept(value) gets the accepted text, onCancel() the cancel
+        // (also when another keyboard is shown); either closes the entry.
+        // An entry still open for another caller ends as cancelled first.
+        function enterNumber(settings, onAccept, onCancel) {
+            if (numericInputPanel.visible)
+                numericInputPanel.item.cancelled()
+            var panel = numericInputPanel.show()
+            for (var name in settings)
+                panel[name] = settings[name]
+            var finish = function () {
+                panel.acceptVal.disconnect(accept)
+                panel.cancelled.disconnect(cancel)
+                numericInputPanel.visible = false
+            }
+            var accept = function (value) {
+                finish()
+                if (onAccept)
+                    onAccept(value)
+            }
+            var cancel = function () {
+                finish()
+                if (onCancel)
+                    onCancel()
+            }
+            panel.acceptVal.connect(accept)
+            panel.cancelled.connect(cancel)
+            return panel
+        }
+
         width: portrait ? kivDisplay.landscapeHeight : kivDisplay.landscapeWidth
         height: portrait ? kivDisplay.landscapeWidth : kivDisplay.landscapeHeight
         anchors.centerIn: parent
@@ -186,6 +232,7 @@ Window {
             id: numericKeypad
             name: "numericKeypad"
             z: 1000
+            onVisibleChanged: if (visible) mainPanel.keyboardShown(numericKeypad)
             NumericKeypad {
                 x: mainPanel.portrait ? 0 : mainPanel.dockThickness
                 anchors.verticalCenter: parent.verticalCenter
@@ -344,8 +391,37 @@ Window {
             releasedWhenHidden: true
             MessageDialog { theText: "Invalid configuration selection" }
         }
-        ScreenHost { id: numericInputPanel; name: "numericInputPanel"; NumericInputPanel { } }
-        ScreenHost { id: alphakb; name: "alphakb"; KeyboardAlphaPanel { } }
+        // The keyboards; one shows at a time (keyboardShown). To type in a
+        // field:
+        //   text      give the field the focus, then alphakb.show().kbmode = 0:
+        //             the keys go to the focused field (a FieldEdit's
+        //             callKeyboard and hideKeyboard say when); hide it with
+        //             alphakb.visible = false when the field is accepted or the
+        //             screen closes. A screen that edits a text per language
+        //             sets multilingualSupport on alphakb.item after showing
+        //             it and follows its inputLanguageId.
+        //   in place  numericKeypad.visible = true for a field that must stay
+        //             in view (the parts of an IP address): its keys go to the
+        //             focused field, Return and cancel hide it.
+        //   a value   mainPanel.enterNumber(settings, onAccept, onCancel)
+        //             opens the number, time or PIN entry, for example
+        //             enterNumber({ input_text: "25", signEnabled: false },
+        //                         function (value) { ... }, function () { ... });
+        //             see enterNumber. Callers that keep their own handlers
+        //             use numericInputPanel.show() and its signals accepted,
+        //             cancelled and acceptVal(value).
+        ScreenHost {
+            id: numericInputPanel
+            name: "numericInputPanel"
+            onVisibleChanged: if (visible) mainPanel.keyboardShown(numericInputPanel)
+            NumericInputPanel { }
+        }
+        ScreenHost {
+            id: alphakb
+            name: "alphakb"
+            onVisibleChanged: if (visible) mainPanel.keyboardShown(alphakb)
+            KeyboardAlphaPanel { }
+        }
         ScreenHost { id: messageDialog; name: "messageDialog"; releasedWhenHidden: true; MessageDialog { } }
         ScreenHost { id: holdRestorationDialog; name: "holdRestorationDialog"; releasedWhenHidden: true; MessageDialog { } }
         ScreenHost { id: menuUpdateDialog; name: "menuUpdateDialog"; releasedWhenHidden: true; MessageDialog { } }

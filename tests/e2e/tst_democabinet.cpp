@@ -100,6 +100,16 @@ private slots:
         QVERIFY2(warningLeft > 10 && warningLeft <= 15, qPrintable(display.lines().at(warning).text));
         QVERIFY(display.waitFor("discard bin=6 product=Bacon", 30000, warning) >= 0);
 
+        // A hidden screen of the main window shown by its name, for its
+        // picture: the keypad comes up over the holding screen.
+        const QString before = display.root().path() + "/before.png";
+        QVERIFY(!display.ask("shot " + before, "shot ", 20000).isEmpty());
+        QCOMPARE(display.ask("show numericKeypad", "show "), QStringLiteral("show numericKeypad"));
+        const QString after = display.root().path() + "/keypad.png";
+        QVERIFY(!display.ask("shot " + after, "shot ", 20000).isEmpty());
+        QVERIFY(QImage(before) != QImage(after));
+        QVERIFY(display.ask("show noSuchScreen", "error: ").contains("no screen named \"noSuchScreen\""));
+
         QVERIFY(display.stop(SIGTERM));
         QCOMPARE(display.exitCode(), 0);
         QVERIFY(display.find("stopped") > warning);

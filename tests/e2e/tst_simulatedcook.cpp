@@ -127,6 +127,7 @@ private slots:
         QTest::newRow("zones") << "zones" << int(C::Zones) << "0:0:0" << "";
         QTest::newRow("empty line") << "   " << int(C::None) << "0:0:0" << "";
         QTest::newRow("shot") << "shot /tmp/a b.png" << int(C::Invalid) << "" << "shot takes 1 argument(s)";
+        QTest::newRow("show without a name") << "show" << int(C::Invalid) << "" << "show takes 1 argument(s)";
         QTest::newRow("click without y") << "click 5" << int(C::Invalid) << "" << "click takes 2 argument(s)";
         QTest::newRow("click off any screen") << "click 10000 5" << int(C::Invalid) << "" << "x and y must be 0 to 9999";
         QTest::newRow("negative click") << "click 5 -1" << int(C::Invalid) << "" << "x and y must be 0 to 9999";
@@ -168,6 +169,9 @@ private slots:
         const SimulatedCook::Command click = SimulatedCook::parseCommand("click 479 9999", 8);
         QCOMPARE(int(click.kind), int(SimulatedCook::Command::Click));
         QCOMPARE(click.point, QPoint(479, 9999));
+        const SimulatedCook::Command show = SimulatedCook::parseCommand("show alphakb", 8);
+        QCOMPARE(int(show.kind), int(SimulatedCook::Command::Show));
+        QCOMPARE(show.file, QStringLiteral("alphakb"));
     }
 
     // A picture comes out upright whichever way the panel is turned into

@@ -1,12 +1,12 @@
 #include "cabinetscreen.h"
 
+#include "core/systemmaintenance.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QScreen>
 #include <QTimer>
 
 #include <memory>
@@ -16,16 +16,6 @@ namespace {
 // A frame that does not come (a window nobody shows) must not hold the
 // picture back for ever.
 constexpr int kFrameWaitMs = 1000;
-
-QImage grabNow(QQuickWindow *window)
-{
-    QImage image = window->grabWindow();
-    // The software renderer cannot read back the offscreen platform's
-    // backing store; the platform's own screen grab can.
-    if (image.isNull() && window->screen())
-        image = window->screen()->grabWindow(window->winId()).toImage();
-    return image;
-}
 
 } // namespace
 
@@ -40,6 +30,31 @@ QQuickWindow *CabinetScreen::window()
 QQuickItem *CabinetScreen::panel(QQuickWindow *window)
 {
     return window ? window->findChild<QQuickItem *>(QStringLiteral("mainPanel")) : nullptr;
+}
+
+bool CabinetScreen::show(const QString &name, QString &error)
+{
+    QQuickItem *mainPanel = panel(window());
+    if (!mainPanel) {
+        error = QStringLiteral("the cabinet's window is not there");
+        return false;
+    }
+    // The main window's hosts carry the screen's name and create the
+    // screen when they are shown.
+    const QList<QQuickItem *> children = mainPanel->childItems();
+    for (QQuickItem *host : children) {
+        if (host->property("name").toString() == name && host->property("screen").isValid()) {
+            host->setVisible(true);
+            return true;
+        }
+    }
+    // Echoed only as printable text, so the answer stays one readable line.
+    QString shown = name.left(40);
+    for (QChar &c : shown)
+        if (!c.isPrint())
+            c = QLatin1Char('?');
+    error = QStringLiteral("no screen named \"%1\"").arg(shown);
+    return false;
 }
 
 QTransform CabinetScreen::panelToWindow(const QQuickItem &panel)
@@ -85,7 +100,7 @@ void CabinetScreen::grab(const std::function<void(const QImage &)> &done)
             return;
         *taken = true;
         waiting->deleteLater();
-        const QImage image = grabNow(w);
+        const QImage image = SystemMaintenance::grabWindow(w);
         done(image.isNull() ? QImage()
                             : upright(image, panelToWindow(*p), QSize(qRound(p->width()), qRound(p->height()))));
     };

@@ -37,4 +37,8 @@ public:
     // A tap at an upright panel position; false, with the reason, when
     // there is no window or the point lies off the panel.
     static bool tap(const QPointF &panelPoint, QString &error);
+    // Shows the hosted screen, dialog or keyboard of the main window that
+    // goes by `name` (its identifier, "alphakb"); false, with the reason,
+    // when there is no window or no such screen.
+    static bool show(const QString &name, QString &error);
 };

@@ -340,6 +340,7 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
         {"touch", Command::Touch, Bin, 1},        {"state", Command::State, Bin, 1},
         {"link", Command::Link, NoArguments, 0},  {"zones", Command::Zones, NoArguments, 0},
         {"shot", Command::Shot, File, 1},         {"click", Command::Click, Point, 2},
+        {"show", Command::Show, File, 1},
     };
     c.kind = Command::Invalid;
     for (const auto &v : verbs) {
@@ -417,6 +418,12 @@ void SimulatedCook::command(const QString &line)
         return say(describeZones());
     case Command::Shot:
         return shot(c.file);
+    case Command::Show: {
+        QString error;
+        if (!CabinetScreen::show(c.file, error))
+            return say(QStringLiteral("error: ") + error);
+        return say(QStringLiteral("show %1").arg(c.file));
+    }
     case Command::Click: {
         QString error;
         if (!CabinetScreen::tap(c.point, error))

@@ -67,10 +67,10 @@ public:
 
     struct Command
     {
-        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, State, Link, Zones, Shot, Click };
+        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, State, Link, Zones, Shot, Click, Show };
         Kind kind = None;
         Pan pan;       // the bin of every command with one, the whole pan of PlacePan
-        QString file;  // where Shot saves its picture
+        QString file;  // where Shot saves its picture; the screen Show shows
         QPoint point;  // where Click taps
         QString error; // why an Invalid line is not a command
     };

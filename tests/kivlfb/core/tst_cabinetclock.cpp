@@ -19,9 +19,11 @@
 
 #include <QNetworkDatagram>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QUdpSocket>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -50,18 +52,36 @@ public:
             while (m_socket.hasPendingDatagrams()) {
                 const QNetworkDatagram request = m_socket.receiveDatagram();
                 requests << request.data();
-                m_socket.writeDatagram(reply, request.senderAddress(), quint16(request.senderPort()));
+                if (!reply.isEmpty())
+                    m_socket.writeDatagram(reply, request.senderAddress(), quint16(request.senderPort()));
             }
         });
     }
     quint16 port() const { return m_socket.localPort(); }
 
-    QByteArray reply;
+    QByteArray reply; // none sent while empty
     QList<QByteArray> requests;
 
 private:
     QUdpSocket m_socket;
 };
+
+// One tick of the cabinet's clock at the given moment.
+void tickAt(CabinetManager *cm, const QDateTime &when)
+{
+    KivClock::freezeAt(when.toMSecsSinceEpoch());
+    QMetaObject::invokeMethod(cm, "sysTimeUpdate");
+}
+
+bool setZone(ConfigurationManager *config, const QString &id, bool dst)
+{
+    const QStandardItemModel *zones = config->get_timeZonesModel();
+    for (int row = 0; row < zones->rowCount(); ++row)
+        if (zones->item(row)->data(Qt::UserRole + 1).toString() == id)
+            config->set_timeZoneIndex(row);
+    config->set_dstEnabled(dst);
+    return config->getCurrentTimeZoneId() == id;
+}
 
 } // namespace
 
@@ -80,10 +100,13 @@ class TestCabinetClock : public QObject
         ConfigurationManager *config() const { return cabinet->findChild<ConfigurationManager *>("configManager"); }
     };
 
-    Display build(const QByteArray &personality, const QString &busDir)
+    Display build(const QByteArray &personality, const QString &busDir,
+                  const std::function<void(TempRoot &)> &prepare = {})
     {
         Display d;
         d.root = std::make_unique<TempRoot>();
+        if (prepare)
+            prepare(*d.root);
         d.root->writeFile("/root/cabinet.hcc", personality);
         d.root->writeFile("/root/menu.json", KitchenMenu::menu());
         d.root->addFakeTool("/bin/date");
@@ -203,6 +226,140 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QTest::qWait(200);
         QCOMPARE(d.root->fakeToolCalls("/bin/date").size(), 2);
+    }
+
+    // The shown time is UTC plus the configured zone's offset (taken without
+    // a date) and an hour with daylight saving, on every display.
+    void tickShowsTheConfiguredTime_data()
+    {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<bool>("dst");
+        QTest::addColumn<QTime>("shown");
+        QTest::newRow("UTC") << "UTC" << false << QTime(14, 7, 9);
+        QTest::newRow("quarter-hour zone") << "UTC+05:45" << false << QTime(19, 52, 9);
+        QTest::newRow("half-hour zone with dst") << "UTC-04:30" << true << QTime(10, 37, 9);
+        QTest::newRow("past midnight") << "UTC+13:00" << true << QTime(4, 7, 9);
+    }
+    void tickShowsTheConfiguredTime()
+    {
+        QFETCH(QString, zone);
+        QFETCH(bool, dst);
+        QFETCH(QTime, shown);
+        Display d = build(cabinetPersonality("secondary"), m_env.newCanBus());
+        QVERIFY(setZone(d.config(), zone, dst));
+        tickAt(d.cabinet.get(), QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9), Qt::UTC));
+        QCOMPARE(d.cabinet->get_sysTime(), shown);
+    }
+
+    // On the primary display with NTP on, a read cycle starts on the hour and
+    // asks the server at each half minute, also on a late tick but once per
+    // mark, four times at most; the next mark gives up. A reply ends the
+    // cycle.
+    void hourlyTimeServerReads()
+    {
+        // The clock stands still, off every mark, until the test moves it:
+        // the display's own ticks act on nothing meanwhile.
+        const QDateTime tenLocal(QDate(2024, 3, 5), QTime(9, 0), Qt::UTC); // 10:00 shown
+        KivClock::freezeAt(tenLocal.addSecs(-597).toMSecsSinceEpoch());
+        Display d = build(cabinetPersonality("primaryWithSecondary"), m_env.newCanBus());
+        CabinetManager *cm = d.cabinet.get();
+        QVERIFY(setZone(d.config(), "UTC+01:00", false));
+        QVERIFY(d.config()->get_ntpOn());
+        NtpResponder server;
+        cm->setNtpServer(QStringLiteral("127.0.0.1"), server.port());
+        // The cycle begun at start ends with its first answer.
+        QSignalSpy updated(cm, SIGNAL(dateTimeUpdated()));
+        server.reply = ntpPacket(3913056000u);
+        cm->ntpServerTimeRequest();
+        QTRY_COMPARE(updated.count(), 1);
+        server.reply.clear();
+        const int asked = server.requests.size();
+
+        QSignalSpy reads(cm, SIGNAL(ntpServerTimeRead()));
+        const struct {
+            int secs;    // after 10:00:00
+            int reads;   // so far
+            bool gaveUp; // this tick logs the end of the cycle
+        } steps[] = {
+            {-1, 0, false}, {0, 1, false},   {15, 1, false}, {30, 2, false}, {30, 2, false}, // twice in 10:00:30
+            {61, 3, false}, /* 10:01:00 missed */ {90, 4, false}, {120, 4, true}, {150, 4, false},
+        };
+        for (const auto &step : steps) {
+            MessageCatcher log;
+            tickAt(cm, tenLocal.addSecs(step.secs));
+            QCOMPARE(reads.count(), step.reads);
+            QCOMPARE(log.contains("NTP server read failed. Max tries reached"), step.gaveUp);
+            // Each read reaches the server, one request per read.
+            QTRY_COMPARE(server.requests.size(), asked + step.reads);
+        }
+
+        // 11:00:00 starts the next cycle; its first answer ends it.
+        tickAt(cm, tenLocal.addSecs(3599));
+        server.reply = ntpPacket(3913056000u);
+        tickAt(cm, tenLocal.addSecs(3600));
+        QCOMPARE(reads.count(), 5);
+        QTRY_COMPARE(updated.count(), 2);
+        tickAt(cm, tenLocal.addSecs(3630));
+        tickAt(cm, tenLocal.addSecs(3660));
+        QCOMPARE(reads.count(), 5);
+    }
+
+    // The primary display counts ten plugged-in minutes at each ten-minute
+    // mark, exactly once, and keeps the count in its file.
+    void pluggedInMinutesAreCounted()
+    {
+        const QDateTime ten(QDate(2024, 3, 5), QTime(10, 0), Qt::UTC);
+        KivClock::freezeAt(ten.addSecs(-597).toMSecsSinceEpoch()); // off every mark
+        Display d = build(cabinetPersonality("alone"), m_env.newCanBus(),
+                          [](TempRoot &root) { root.writeFile("/root/pluggedInMinutes.txt", "120"); });
+        CabinetManager *cm = d.cabinet.get();
+        QVERIFY(setZone(d.config(), "UTC", false));
+        QCOMPARE(cm->get_pluggedInMinutes(), 120);
+
+        const struct {
+            QTime at;
+            int minutes; // in the file after this tick
+        } steps[] = {
+            {QTime(10, 9, 59), 120}, {QTime(10, 10, 0), 130}, {QTime(10, 19, 59), 130},
+            {QTime(10, 20, 0), 140},
+            {QTime(10, 30, 1), 150}, // the tick of 10:30:00 came late
+            {QTime(10, 40, 0), 160}, {QTime(10, 40, 0), 160}, // two ticks within 10:40:00
+            {QTime(10, 45, 0), 160},
+            {QTime(16, 0, 0), 160}, // the clock was set forward
+            {QTime(16, 10, 0), 170},
+            {QTime(9, 30, 0), 170}, // and back
+            {QTime(9, 40, 0), 180},
+        };
+        for (const auto &step : steps) {
+            tickAt(cm, QDateTime(ten.date(), step.at, Qt::UTC));
+            QCOMPARE(cm->get_pluggedInMinutes(), step.minutes);
+            // Decimal text without a line end, never a torn file.
+            QCOMPARE(d.root->readFile("/root/pluggedInMinutes.txt"), QByteArray::number(step.minutes));
+        }
+
+        // A file that cannot be written is logged; the count goes on.
+        QVERIFY(QFile::remove(d.root->filePath("/root/pluggedInMinutes.txt")));
+        QVERIFY(QDir().mkpath(d.root->filePath("/root/pluggedInMinutes.txt")));
+        MessageCatcher log;
+        tickAt(cm, QDateTime(ten.date(), QTime(9, 50, 0), Qt::UTC));
+        QCOMPARE(cm->get_pluggedInMinutes(), 190);
+        QVERIFY(log.contains("Unable to open the file pluggedInMinutes.txt"));
+    }
+
+    // A secondary display starts no read cycle and counts no minutes.
+    void secondaryDisplayKeepsNoSchedule()
+    {
+        Display d = build(cabinetPersonality("secondary"), m_env.newCanBus(),
+                          [](TempRoot &root) { root.writeFile("/root/pluggedInMinutes.txt", "120"); });
+        CabinetManager *cm = d.cabinet.get();
+        QVERIFY(setZone(d.config(), "UTC", false));
+        d.config()->set_ntpOn(true);
+        QSignalSpy reads(cm, SIGNAL(ntpServerTimeRead()));
+        for (int secs : {-1, 0, 30, 60, 90, 120, 150, 599, 600})
+            tickAt(cm, QDateTime(QDate(2024, 3, 5), QTime(10, 0), Qt::UTC).addSecs(secs));
+        QCOMPARE(reads.count(), 0);
+        QCOMPARE(cm->get_pluggedInMinutes(), 0);
+        QCOMPARE(d.root->readFile("/root/pluggedInMinutes.txt"), QByteArray("120"));
     }
 
     // A running hold keeps the time it had left when the clock is set: the

@@ -5,18 +5,29 @@
 #include "alarms/kiverrorcontrollert.h"
 #include "canbus/canbusmanager.h"
 #include "config/configurationmanager.h"
+#include "menus/daypartmanager.h"
+#include "menus/menumanager.h"
+#include "platform/kivclock.h"
+#include "platform/toolrunner.h"
 
 #include "bytelist.h"
 #include "cabinetpersonality.h"
 #include "cantestnode.h"
+#include "kitchenmenu.h"
 #include "displayenvironment.h"
 #include "messagecatcher.h"
 #include "temproot.h"
 #include "vcantap.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPointer>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -40,7 +51,8 @@ QStringList filesIn(const TempRoot &root, const QString &dir)
     return QDir(root.filePath(dir)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
 }
 
-// A peer on the bus that keeps every file transfer it receives, in order.
+// A peer on the bus that keeps every file transfer it receives, in order,
+// and the single-packet messages apart.
 struct FilePeer {
     explicit FilePeer(uint canId)
         : node(canId)
@@ -48,10 +60,32 @@ struct FilePeer {
         QObject::connect(node.manager(), &CanbusManager::receivedFileMpm, node.manager(), [this](int id) {
             received << qMakePair(id, node.manager()->getMpm(id));
         });
+        QObject::connect(node.manager(), QOverload<QByteArray>::of(&CanbusManager::receivedSinglePacket),
+                         node.manager(), [this](const QByteArray &msg) { singles << msg; });
+    }
+    QList<int> receivedIds() const
+    {
+        QList<int> ids;
+        for (const auto &file : received)
+            ids << file.first;
+        return ids;
     }
     CanTestNode node;
     QList<QPair<int, QByteArray>> received;
+    QList<QByteArray> singles;
 };
+
+// A day-parts file with one day part of the given name.
+QByteArray dayParts(const QString &name)
+{
+    const QJsonObject dayPart{{"daypartName", QJsonObject{{"eng_USA", name}}},
+                              {"inUse", true},
+                              {"productLocations", QJsonArray{QJsonObject{{"bin", 1}, {"productId", KitchenMenu::kPatty}}}}};
+    return QJsonDocument(QJsonObject{{"dayPartVersion", 1}, {"layout", QJsonArray{dayPart}}}).toJson();
+}
+
+// The moment the pictures and logs of these tests are dated, in local time.
+const QDateTime kShotTime(QDate(2024, 3, 5), QTime(14, 7, 9));
 
 } // namespace
 
@@ -92,6 +126,7 @@ private slots:
         KivMetaTypes::registerAll();
         QVERIFY(m_env.start());
     }
+    void cleanup() { KivClock::useSystemClock(); }
 
     // What a display sends: the path on the target in the name field (never
     // the test's root), the bytes from offset 64 on.
@@ -432,6 +467,181 @@ private slots:
         } else {
             QTRY_COMPARE(missing.count(), 1);
             QVERIFY(reports.contains(QVariantList{4, 4, display, 0}));
+        }
+    }
+
+    // A menu import replaces the cabinet's files whole from the stick,
+    // reloads them, and hands them to the other displays; a file that cannot
+    // be copied leaves the cabinet's own as it was.
+    void menuImportFromTheStick_data()
+    {
+        QTest::addColumn<bool>("menuOnStick");
+        QTest::addColumn<bool>("menuReadable");
+        QTest::addColumn<bool>("dayPartsOnStick");
+        QTest::newRow("both files") << true << true << true;
+        QTest::newRow("menu.json unreadable") << true << false << true;
+        QTest::newRow("empty stick") << false << false << false;
+    }
+    void menuImportFromTheStick()
+    {
+        QFETCH(bool, menuOnStick);
+        QFETCH(bool, menuReadable);
+        QFETCH(bool, dayPartsOnStick);
+        const QString bus = m_env.newCanBus();
+        qputenv("KIV_VCAN_DIR", bus.toLocal8Bit());
+        FilePeer peer(2);
+        auto root = std::make_unique<TempRoot>();
+        const QByteArray ownMenu = KitchenMenu::menu({KitchenMenu::kPatty});
+        const QByteArray ownDayParts = dayParts("Breakfast");
+        root->writeFile("/root/menu.json", ownMenu);
+        root->writeFile("/root/dayParts.json", ownDayParts);
+        Display d = build(std::move(root), cabinetPersonality("primaryWithSecondary"), bus);
+        CabinetManager *cm = d.cabinet.get();
+        auto *menus = cm->findChild<MenuManager *>("menuManager");
+        auto *dayPartManager = cm->findChild<DayPartManager *>("daypartManager");
+        QCOMPARE(dayPartManager->getDayPartName(0), QStringLiteral("Breakfast"));
+
+        const QByteArray stickMenu = KitchenMenu::menu({KitchenMenu::kPatty, KitchenMenu::kNuggets});
+        const QByteArray stickDayParts = dayParts("Lunch");
+        QVERIFY(QDir().mkpath(d.root->filePath("/media/sda1")));
+        if (menuOnStick && menuReadable)
+            d.root->writeFile("/media/sda1/menu.json", stickMenu);
+        else if (menuOnStick)
+            QVERIFY(QDir().mkpath(d.root->filePath("/media/sda1/menu.json")));
+        if (dayPartsOnStick)
+            d.root->writeFile("/media/sda1/dayParts.json", stickDayParts);
+
+        QSignalSpy reloads(cm, SIGNAL(mcUpdateReloadFiles()));
+        MessageCatcher log;
+        cm->importMenuFiles();
+        QCOMPARE(reloads.count(), 1);
+        const bool menuCopied = menuOnStick && menuReadable;
+        QCOMPARE(d.root->readFile("/root/menu.json"), menuCopied ? stickMenu : ownMenu);
+        QCOMPARE(d.root->readFile("/root/dayParts.json"), dayPartsOnStick ? stickDayParts : ownDayParts);
+        QCOMPARE(filesIn(*d.root, "/root").filter(".New"), QStringList());
+        QCOMPARE(log.contains("Unable to copy /media/sda1/menu.json"), menuOnStick && !menuReadable);
+        // Reloaded from the files now in place.
+        QCOMPARE(menus->getProductName(KitchenMenu::kNuggets).toString() == QLatin1String("Nuggets"), menuCopied);
+        QCOMPARE(dayPartManager->getDayPartName(0), dayPartsOnStick ? QStringLiteral("Lunch") : QStringLiteral("Breakfast"));
+
+        // What reached the other display, up to a marker sent after it.
+        d.root->writeFile("/root/marker.txt", "marker");
+        cm->sendFileViaCanbus(QStringLiteral("/root/marker.txt"), M::KIV_MULTI_FILE_TRANSFER);
+        QTRY_COMPARE_WITH_TIMEOUT(peer.receivedIds().contains(M::KIV_MULTI_FILE_TRANSFER), true, 20000);
+        const bool sent = menuCopied || dayPartsOnStick;
+        QCOMPARE(peer.receivedIds(), sent ? (QList<int>{M::KIV_MULTI_FILE_TRANSFER_PRODS, M::KIV_MULTI_FILE_TRANSFER_DPS_M,
+                                                        M::KIV_MULTI_FILE_TRANSFER})
+                                          : QList<int>{M::KIV_MULTI_FILE_TRANSFER});
+        if (sent) {
+            QCOMPARE(peer.received.at(0).second.mid(64), d.root->readFile("/root/menu.json"));
+            QCOMPARE(peer.received.at(1).second.mid(64), d.root->readFile("/root/dayParts.json"));
+        }
+        QCOMPARE(peer.singles.contains(bytes({M::KIVMSGSINGLE_MC_UPDATE_PROCESS, 0, 0, 0, 0, 0, 0, 0})), sent);
+    }
+
+    // The screenshot is the main window as a PNG named after the moment,
+    // with the cabinet's identity in its description; the shutter flash
+    // follows every attempt on a window.
+    void screenshotOfTheMainWindow()
+    {
+        KivClock::freezeAt(kShotTime.toMSecsSinceEpoch());
+        Display d = build(cabinetPersonality("alone"), m_env.newCanBus());
+        CabinetManager *cm = d.cabinet.get();
+        auto *engine = cm->findChild<QQmlApplicationEngine *>("mainQmlView");
+        auto *window = qobject_cast<QQuickWindow *>(engine->rootObjects().value(0));
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QSignalSpy frames(window, &QQuickWindow::frameSwapped);
+        window->update();
+        QVERIFY(frames.wait(5000));
+        d.config()->set_serialNumber(QStringLiteral("SN-4711"));
+        d.config()->set_modelNumber(QStringLiteral("HC-2"));
+        d.config()->set_storeNumber(QStringLiteral("0815"));
+
+        QSignalSpy taken(cm, SIGNAL(screenshotTaken()));
+        cm->screenShot();
+        QCOMPARE(taken.count(), 1);
+        const QImage shot(d.root->filePath("/root/screenshots/kiv_240305-140709.png"));
+        QVERIFY(!shot.isNull());
+        QCOMPARE(shot.size(), window->size() * window->devicePixelRatio());
+        QImage blank(shot.size(), shot.format());
+        blank.fill(shot.pixel(0, 0));
+        QVERIFY2(shot != blank, "the picture is one colour");
+        QCOMPARE(shot.text(QStringLiteral("Description")),
+                 QStringLiteral("serialNumber: SN-4711 \nmodelNumber: HC-2\nstoreNumber: 0815\n"));
+
+        // A directory that cannot be made: nothing saved, the flash still.
+        QVERIFY(QDir(d.root->filePath("/root/screenshots")).removeRecursively());
+        QVERIFY(d.root->writeFile("/root/screenshots", "a plain file"));
+        {
+            MessageCatcher log;
+            cm->screenShot();
+            QVERIFY(log.contains("Failed to save /root/screenshots/kiv_240305-140709.png"));
+            QCOMPARE(taken.count(), 2);
+        }
+
+        // No window: nothing saved, no flash.
+        QVERIFY(QFile::remove(d.root->filePath("/root/screenshots")));
+        delete window;
+        MessageCatcher log;
+        cm->screenShot();
+        QVERIFY(log.contains("Active window is null!!!!!"));
+        QCOMPARE(taken.count(), 2);
+        QCOMPARE(filesIn(*d.root, "/root/screenshots"), QStringList());
+    }
+
+    // The kernel log goes to the stick as text up to the first zero byte;
+    // a crashed dmesg, a process that is not the export's, or a stick that
+    // is not there writes nothing.
+    void kernelLogExport_data()
+    {
+        QTest::addColumn<QByteArray>("dmesg");    // the fake's script
+        QTest::addColumn<QString>("processName"); // "": the cabinet's own export
+        QTest::addColumn<bool>("stick");
+        QTest::addColumn<QByteArray>("written");  // empty: no file
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("zero byte") << QByteArray("printf '[    0.0] Booting\\n[    1.2] can0: up\\n\\000after'") << QString()
+                                   << true << QByteArray("[    0.0] Booting\n[    1.2] can0: up\n")
+                                   << "exitCode = 0 ; exitStatus = QProcess::NormalExit";
+        QTest::newRow("crashed") << QByteArray("printf 'partial'; kill -SEGV $$") << QString() << true << QByteArray()
+                                 << "exitStatus = QProcess::CrashExit";
+        QTest::newRow("another process") << QByteArray("printf 'log'") << "checkSystemErrorsProcess" << true
+                                         << QByteArray() << "exitStatus = QProcess::NormalExit";
+        QTest::newRow("no stick") << QByteArray("printf 'log'") << QString() << false << QByteArray()
+                                  << "Unable to Open File !!! /media/sda1/kernelLog_240305-140709.txt";
+    }
+    void kernelLogExport()
+    {
+        QFETCH(QByteArray, dmesg);
+        QFETCH(QString, processName);
+        QFETCH(bool, stick);
+        QFETCH(QByteArray, written);
+        QFETCH(QString, logged);
+        KivClock::freezeAt(kShotTime.toMSecsSinceEpoch());
+        Display d = build(cabinetPersonality("alone"), m_env.newCanBus());
+        QVERIFY(d.root->addFakeTool("/bin/dmesg", dmesg));
+        if (stick)
+            QVERIFY(QDir().mkpath(d.root->filePath("/media/sda1")));
+        MessageCatcher log;
+        QPointer<QProcess> process;
+        if (processName.isEmpty()) {
+            d.cabinet->exportKernelLog();
+            process = d.cabinet->findChild<QProcess *>("kernelLogExportProcess");
+        } else {
+            process = ToolRunner::start("/bin/dmesg", {}, d.cabinet.get(), processName);
+            connect(process, SIGNAL(finished(int,QProcess::ExitStatus)), d.cabinet.get(),
+                    SLOT(exportKernelLogProcessWrapUp(int,QProcess::ExitStatus)));
+        }
+        QVERIFY(process);
+        // The wrap-up releases the process on every path.
+        QTRY_VERIFY(process.isNull());
+        QVERIFY2(log.contains(logged), qPrintable(log.messages().join('\n')));
+        const QStringList onStick = filesIn(*d.root, "/media/sda1");
+        if (written.isEmpty()) {
+            QCOMPARE(onStick, QStringList());
+        } else {
+            QCOMPARE(onStick, QStringList{"kernelLog_240305-140709.txt"});
+            QCOMPARE(d.root->readFile("/media/sda1/kernelLog_240305-140709.txt"), written);
         }
     }
 

@@ -166,16 +166,38 @@ private slots:
     }
 
     // The watchdog is fed on every tick; a reboot-status file left from an
-    // unplanned restart is reported once and removed.
+    // unplanned restart is reported once, naming the display, and removed. A
+    // device that does not open is tried again at the next kick.
+    void watchdogFeedsAndReportsAnUnexpectedReboot_data()
+    {
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<int>("display");
+        QTest::newRow("primary") << "primary" << 0;
+        QTest::newRow("secondary") << "secondary" << 1;
+    }
     void watchdogFeedsAndReportsAnUnexpectedReboot()
     {
-        Display d = build(0, personality("primary"));
+        QFETCH(QString, role);
+        QFETCH(int, display);
+        Display d = build(0, personality(role));
         QVERIFY(d.root->writeFile("/root/rebootStatus.txt", "1"));
-        QVERIFY(QDir().mkpath(d.root->filePath("/dev")));
         QSignalSpy reboot(d.cabinet.get(), SIGNAL(unexpectedRebootDetected()));
+        QSignalSpy reports(d.cabinet->findChild<QObject *>("kivErrorController"),
+                           SIGNAL(callErrorCodesDataProcess(int,int,int,int)));
+        {
+            MessageCatcher log;
+            QMetaObject::invokeMethod(d.cabinet.get(), "kickWdtTimerTO"); // no /dev yet
+            QVERIFY(log.contains("Unable to Open File !!!"));
+        }
+        QCOMPARE(reboot.count(), 0);
+        QVERIFY(QFile::exists(d.root->filePath("/root/rebootStatus.txt")));
+
+        QVERIFY(QDir().mkpath(d.root->filePath("/dev")));
         QMetaObject::invokeMethod(d.cabinet.get(), "kickWdtTimerTO");
         QMetaObject::invokeMethod(d.cabinet.get(), "kickWdtTimerTO");
         QCOMPARE(reboot.count(), 1);
+        QCOMPARE(reports.count(), 1);
+        QCOMPARE(reports.first(), (QVariantList{4, 3, display, 0}));
         QVERIFY(!QFile::exists(d.root->filePath("/root/rebootStatus.txt")));
         QCOMPARE(d.root->readFile("/dev/watchdog"), QByteArray("6060"));
     }

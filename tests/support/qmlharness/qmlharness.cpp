@@ -4,10 +4,20 @@
 #include "core/cabinetmanager.h"
 #include "core/kivdefs.h"
 #include "core/traybarsc.h"
+#include "ui/pinyintable.h"
 #include "ui/screenresources.h"
+#include "ui/virtualkeyinput.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QGuiApplication>
 #include <QMetaProperty>
+#include <QPixmap>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QTransform>
+#include <QtMath>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -19,10 +29,11 @@ static void initMockResources()
 }
 
 QmlHarness::QmlHarness(QQmlEngine *engine)
-    : QObject(engine), m_engine(engine)
+    : QObject(engine), m_engine(engine), m_keyInput(new VirtualKeyInput(this))
 {
     registerTypes();
     engine->rootContext()->setContextProperty(QStringLiteral("harness"), this);
+    engine->rootContext()->setContextProperty(QStringLiteral("screenshots"), new Screenshots(this));
     setScaling(1.0, 1.0);
     reset();
 }
@@ -78,6 +89,82 @@ QObject *QmlHarness::mock(const QString &name) const
 int QmlHarness::liveObjects(QObject *root) const
 {
     return root ? 1 + root->findChildren<QObject *>().size() : 0;
+}
+
+QObject *QmlHarness::keyInput() const
+{
+    return m_keyInput;
+}
+
+QStringList QmlHarness::pinyinSyllables() const
+{
+    return m_keyInput->pinyinTable()->syllables();
+}
+
+bool QmlHarness::typeKey(const QString &key)
+{
+    QWindow *window = QGuiApplication::focusWindow();
+    if (!window && !QGuiApplication::topLevelWindows().isEmpty())
+        window = QGuiApplication::topLevelWindows().first();
+    if (!window)
+        return false;
+    // The key input posts to its parent, as it does to the main window.
+    m_keyInput->setParent(window);
+    m_keyInput->generateKeyInput(key, 0);
+    m_keyInput->setParent(this);
+    return true;
+}
+
+QString Screenshots::directory()
+{
+    const QString dir = qEnvironmentVariable("KIV_SCREENSHOT_DIR");
+    return dir.isEmpty() ? QDir::currentPath() + QStringLiteral("/screenshots") : dir;
+}
+
+QImage Screenshots::grab(QQuickItem *item)
+{
+    QQuickWindow *window = item ? item->window() : nullptr;
+    if (!window)
+        return QImage();
+    QImage image = window->grabWindow();
+    // The software renderer cannot read back the offscreen platform's
+    // backing store; the platform's own screen grab can.
+    if (image.isNull())
+        image = window->screen()->grabWindow(window->winId()).toImage();
+    return image;
+}
+
+QString Screenshots::write(const QImage &image, const QString &name)
+{
+    if (image.isNull())
+        return QString();
+    QDir().mkpath(directory());
+    const QString path = directory() + QLatin1Char('/') + name + QStringLiteral(".png");
+    m_last = image;
+    return image.save(path) ? path : QString();
+}
+
+QString Screenshots::save(QQuickItem *item, const QString &name)
+{
+    return write(grab(item), name);
+}
+
+QString Screenshots::saveUpright(QQuickItem *panel, const QString &name)
+{
+    const QImage image = grab(panel);
+    if (image.isNull())
+        return QString();
+    const QPointF origin = panel->mapToScene(QPointF(0, 0));
+    const QPointF across = panel->mapToScene(QPointF(1, 0)) - origin;
+    const qreal angle = qRadiansToDegrees(qAtan2(across.y(), across.x()));
+    return write(image.transformed(QTransform().rotate(-qRound(angle))), name);
+}
+
+QString Screenshots::pixel(int x, int y) const
+{
+    if (!m_last.valid(x, y))
+        return QString();
+    return QColor(m_last.pixel(x, y)).name();
 }
 
 void QmlHarnessSetup::qmlEngineAvailable(QQmlEngine *engine)

@@ -562,6 +562,77 @@ TestCase {
         compare(callLog.count("cabinetManager.startCleaningMode"), 1)
     }
 
+    // One keyboard at a time: whichever is shown puts the others away, and
+    // an open number entry ends as cancelled for its caller.
+    function test_oneKeyboard() {
+        createWindow()
+        var panel = child("mainPanel")
+        var answers = []
+        panel.enterNumber({ input_text: "5" }, function (v) { answers.push("accepted " + v) },
+                          function () { answers.push("cancelled") })
+        verify(host("numericInputPanel").visible)
+        host("numericKeypad").visible = true
+        verify(!host("numericInputPanel").visible)
+        compare(answers, ["cancelled"])
+        host("alphakb").visible = true
+        verify(!host("numericKeypad").visible)
+        panel.enterNumber({}, function (v) { answers.push("accepted " + v) }, function () { answers.push("cancelled") })
+        verify(!host("alphakb").visible)
+        verify(!host("numericKeypad").visible)
+        host("alphakb").visible = true
+        verify(!host("numericInputPanel").visible)
+        compare(answers, ["cancelled", "cancelled"])
+        // A panel shown by hand, without handlers, is put away too.
+        var entry = host("numericInputPanel").show()
+        var cancelled = createTemporaryObject(signalSpy, testCase, { target: entry, signalName: "cancelled" })
+        host("alphakb").visible = true
+        compare(cancelled.count, 1)
+        verify(!host("numericInputPanel").visible)
+        // A hidden entry is not cancelled again.
+        host("numericKeypad").visible = true
+        compare(cancelled.count, 1)
+    }
+
+    // The entry answers once per opening; a second opening ends the first.
+    function test_enterNumber() {
+        createWindow()
+        var panel = child("mainPanel")
+        var answers = []
+        var entry = panel.enterNumber({ input_text: "12", signEnabled: false, edited_item: panel },
+                                      function (v) { answers.push("first " + v) },
+                                      function () { answers.push("first cancelled") })
+        compare(entry.input_text, "12")
+        compare(entry.edited_item, panel)
+        verify(!findChild(entry, "NumericInputEdit-Hyphen").visible)
+        entry = panel.enterNumber({ input_text: "7" }, function (v) { answers.push("second " + v) },
+                                  function () { answers.push("second cancelled") })
+        compare(answers, ["first cancelled"])
+        verify(host("numericInputPanel").visible)
+        // What the last user set stays.
+        compare(entry.signEnabled, false)
+        findChild(entry, "numericInputEdit").accept()
+        compare(answers, ["first cancelled", "second 7"])
+        verify(!host("numericInputPanel").visible)
+        entry.acceptVal("9")
+        entry.cancelled()
+        compare(answers.length, 2)
+    }
+
+    // An invalid time is told in the main window's message box.
+    function test_invalidTime() {
+        createWindow()
+        var accepted = []
+        var entry = child("mainPanel").enterNumber({ inputTime_validation: true, ampm24hr: 0, input_text: "12:00:00" },
+                                                   function (v) { accepted.push(v) })
+        findChild(entry, "numericInputEdit").accept()
+        compare(accepted, [])
+        var dialog = child("messageDialog")
+        verify(dialog.visible)
+        compare(dialog.theText, "Invalid time value")
+        verify(dialog.showCloseButton)
+        verify(host("numericInputPanel").visible)
+    }
+
     Component {
         id: signalSpy
         SignalSpy {}

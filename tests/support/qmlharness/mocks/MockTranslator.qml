@@ -15,6 +15,8 @@ QtObject {
         log.record("tro.setLanguage", arguments)
         languageId = id
     }
+    function getLanguage() { return languageId }
+    function getNumOfUsedLanguages() { return languageCodes.length }
     // Stand-in names: the language code itself.
     function getLanguageName(id) { return languageCodes[id] !== undefined ? languageCodes[id] : "" }
     function getLanguageId(code) { return Math.max(0, languageCodes.indexOf(code)) }
