@@ -334,6 +334,10 @@ private slots:
         QSignalSpy phuId(&upd, &Updater::slavePhuIdChanged);
         QSignalSpy phuProgress(&upd, &Updater::slaveUpdateProgressChanged);
         QSignalSpy phuFlag(&upd, &Updater::slavePhuUpdateFlagChanged);
+        // Whether the board now taken is the cabinet's last NFC board.
+        QList<bool> lastNfcBoard;
+        QObject::connect(&upd, &Updater::nfcBoardIdChanged, &upd,
+                         [&] { lastNfcBoard << upd.nfcAllNodesDone(); });
         QVERIFY(rig.start());
         QVERIFY(rig.finish());
 
@@ -360,6 +364,7 @@ private slots:
         QVERIFY(firstArguments(nfcDialog).contains(true));
         QVERIFY(!upd.get_progressDialogVisible() && !upd.get_nfcProgressDialogVisible());
         QCOMPARE(firstArguments(nfcBoard), (QVariantList{1, 2}));
+        QCOMPARE(lastNfcBoard, (QList<bool>{false, true}));
         QCOMPARE(firstArguments(phuId), (QVariantList{3, 5}));
         QCOMPARE(firstArguments(phuProgress), (QVariantList{50, 0}));
         QCOMPARE(firstArguments(phuFlag), (QVariantList{true, false}));
@@ -534,6 +539,9 @@ private slots:
         });
         QVERIFY(rig.start(1));
         QVERIFY(rig.finish());
+        // With one NFC board, node 2 is the last.
+        QCOMPARE(rig.updater->currentNode(), 2);
+        QVERIFY(rig.updater->nfcAllNodesDone());
         const QStringList log = rig.boards.log();
         QCOMPARE(rig.boards.count("U1"), 2);
         QCOMPARE(log.mid(log.lastIndexOf("U1") + 1, 2), (QStringList{"R13", "W12=8"}));
