@@ -133,7 +133,8 @@ void KivOraIot::set_translator(Translator *translator)
 void KivOraIot::rebuildServices()
 {
     delete m_ownServices;
-    auto *services = new CabinetShadowServices(m_cabinetManager, m_configManager, m_menuManager, this);
+    auto *services =
+        new CabinetShadowServices(m_cabinetManager, m_configManager, m_menuManager, m_dayPartManager, this);
     m_ownServices = services;
     m_services = services;
     m_shadowServices = services;
@@ -195,9 +196,14 @@ QJsonObject KivOraIot::buildJsonProperty(const QString &name, float value, const
     return ShadowFormat::property(name, double(value), schema, unit);
 }
 
+QString KivOraIot::panSizeText(int productId) const
+{
+    return m_services->menuRow(m_services->productIndex(productId)).panSizeX;
+}
+
 float KivOraIot::getFloatPanSize(const QString &panSize) const
 {
-    return ShadowFormat::panSizeTrays(panSize, m_shadowServices ? m_shadowServices->traysPerZone() : 0);
+    return ShadowFormat::panSizeTrays(panSize, m_services ? m_services->traysPerZone() : 0);
 }
 
 qint64 KivOraIot::timeStamp(Stamp stamp)
@@ -474,17 +480,17 @@ void KivOraIot::sendDiagnosticsModeData()
 QJsonArray KivOraIot::binRecords(qint64 stamp) const
 {
     QJsonArray records;
-    const QList<int> binNumbers = m_shadowServices->binNumbers();
-    const int positions = qMin(m_shadowServices->traysPerCabinet(), binNumbers.size());
-    const int traysPerZone = m_shadowServices->traysPerZone();
+    const QVector<IotServices::BinTemperatures> bins = m_services->binInfos();
+    const int positions = qMin(m_services->traysPerCabinet(), bins.size());
+    const int traysPerZone = m_services->traysPerZone();
     for (int i = 0; i < positions; ++i) {
-        const int bin = binNumbers.at(i);
+        const int bin = bins.at(i).binNumber;
         const int productId = m_services->productIdFromBin(bin);
         QList<int> target;
         QList<int> actual;
         if (traysPerZone > 0)
-            m_shadowServices->zoneTemperatures(bin / traysPerZone, &target, &actual);
-        const int trayState = m_shadowServices->trayState(bin);
+            m_services->zoneTemperatures(bin / traysPerZone, &target, &actual);
+        const int trayState = m_services->trayState(bin);
         const QString timerMode = ShadowFormat::timerModeWord(trayState);
         const trayInfo tray = m_services->getTrayInfo(i);
         const bool counting = trayState >= 6 && trayState <= 8;
@@ -493,12 +499,12 @@ QJsonArray KivOraIot::binRecords(qint64 stamp) const
 
         const QJsonArray values{
             buildJsonProperty(QStringLiteral("productId"), productId, schemaInt, QString()),
-            buildJsonProperty(QStringLiteral("productName"), m_shadowServices->productName(productId),
+            buildJsonProperty(QStringLiteral("productName"), m_services->productName(productId),
                               schemaString, QString()),
             buildJsonProperty(QStringLiteral("holdDuration"), m_services->productHoldTime(productId), schemaInt,
                               unitSeconds),
             buildJsonProperty(QStringLiteral("panSize"),
-                              getFloatPanSize(m_shadowServices->productPanSizeText(productId)), schemaFloat,
+                              getFloatPanSize(panSizeText(productId)), schemaFloat,
                               QString()),
             buildJsonProperty(QStringLiteral("setpointUpper"), target.value(1), schemaInt, unitFahrenheit),
             buildJsonProperty(QStringLiteral("setpointLower"), target.value(0), schemaInt, unitFahrenheit),
@@ -555,7 +561,7 @@ void KivOraIot::sendPowerOn()
         buildJsonProperty(QStringLiteral("systemUpTime"), (long long)m_prevUpTime, schemaInt, unitSeconds),
         buildJsonProperty(QStringLiteral("totalSystemUpTime"), (long long)m_totalSystemUpTime, schemaInt,
                           QString()),
-        buildJsonProperty(QStringLiteral("binsPerCabinet"), m_shadowServices->traysPerCabinet(), schemaInt,
+        buildJsonProperty(QStringLiteral("binsPerCabinet"), m_services->traysPerCabinet(), schemaInt,
                           QString()),
     };
     send(eventMessage(QStringLiteral("systemBootData"), timeStamp(Stamp::NearestSecond),
@@ -571,7 +577,7 @@ void KivOraIot::sendDeviceIdentifier()
 {
     if (!has(forCabinet))
         return;
-    const QString brand = m_shadowServices->customerId() == 1 ? QStringLiteral("KALDMOREN-LORNET")
+    const QString brand = m_services->customerId() == 1 ? QStringLiteral("KALDMOREN-LORNET")
                                                               : QStringLiteral("VESPRO");
     const QJsonArray records{
         stringProperty(QStringLiteral("Serial #"), m_services->serialNumber()),
@@ -589,12 +595,12 @@ void KivOraIot::sendVersionInfo()
         return;
     QJsonArray records{
         stringProperty(QStringLiteral("firmwareVersionUI"), QString::fromLatin1(ConfigurationManager::kFirmwareVersion)),
-        stringProperty(QStringLiteral("firmwareVersionIoT"), m_shadowServices->iotSoftwareVersion()),
-        stringProperty(QStringLiteral("firmwareVersionIO"), m_shadowServices->ioBoardFirmwareVersion()),
+        stringProperty(QStringLiteral("firmwareVersionIoT"), m_services->iotSoftwareVersion()),
+        stringProperty(QStringLiteral("firmwareVersionIO"), m_services->ioBoardFirmwareVersion()),
     };
     if (m_services->nfcEnabled())
         records.append(stringProperty(QStringLiteral("firmwareVersionReaderBoard"),
-                                      m_shadowServices->readerFirmwareVersion()));
+                                      m_services->readerFirmwareVersion()));
     send(shadowMessage(QStringLiteral("versionData"), records), Delivery::HeldUntilPowerOn);
 }
 
@@ -669,7 +675,7 @@ KivOraIot::HoldFacts KivOraIot::holdFacts(int bin) const
     HoldFacts facts;
     facts.productId = m_services->productIdFromBin(bin & 0xff);
     facts.holdTime = m_services->productHoldTime(facts.productId);
-    facts.panSize = getFloatPanSize(m_shadowServices->productPanSizeText(facts.productId));
+    facts.panSize = getFloatPanSize(panSizeText(facts.productId));
     facts.tray = m_services->getTrayInfo(bin);
     facts.processId = ShadowFormat::processIdText(m_services->serialNumber(), bin, facts.tray.processId);
     return facts;

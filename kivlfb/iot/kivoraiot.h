@@ -148,6 +148,8 @@ private:
     QJsonObject shadowMessage(const QString &section, const QJsonArray &records) const;
     void send(const QJsonObject &message, Delivery delivery);
 
+    // A product's pan size as the menu gives it ("1/2").
+    QString panSizeText(int productId) const;
     // Bin records of the diagnostic and log snapshots.
     QJsonArray binRecords(qint64 stamp) const;
     // Product, pan size and process id of a bin's hold, as the hold events report them.

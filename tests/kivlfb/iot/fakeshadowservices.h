@@ -3,10 +3,6 @@
 #include "fakeiotservices.h"
 #include "iot/shadowservices.h"
 
-#include <QHash>
-#include <QList>
-#include <QPair>
-
 // A cabinet for the device-shadow back-end: the shared fake plus the values
 // only the shadow reads. Every component is there unless a test takes it away.
 class FakeShadowServices : public FakeIotServices, public ShadowServices
@@ -15,37 +11,31 @@ public:
     int availableSources = ConfigStore | CabinetCore | Menus;
     QString menuVer = QStringLiteral("M-7");
     QString menuDesc = QStringLiteral("Breakfast");
-    QString iotSw = QStringLiteral("iot-2.1");
-    QString ioFw = QStringLiteral("io-3.0");
-    QString readerFw = QStringLiteral("rd-1.4");
-    int customer = 3;
-    int traysCabinet = 6;
-    int traysZone = 3;
-    QHash<int, int> states;
-    QList<int> bins = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
-    QHash<int, QPair<QList<int>, QList<int>>> zones; // zone -> (targets, actuals)
-    QHash<int, QString> names;
-    QHash<int, QString> panSizes;
 
     bool available(int sources) const override { return (sources & ~availableSources) == 0; }
     QString menuVersion() const override { return menuVer; }
     QString menuDescription() const override { return menuDesc; }
-    QString iotSoftwareVersion() const override { return iotSw; }
-    QString ioBoardFirmwareVersion() const override { return ioFw; }
-    QString readerFirmwareVersion() const override { return readerFw; }
-    int customerId() const override { return customer; }
-    int traysPerCabinet() const override { return traysCabinet; }
-    int traysPerZone() const override { return traysZone; }
-    int trayState(int bin) const override { return states.value(bin); }
-    QList<int> binNumbers() const override { return bins; }
-    bool zoneTemperatures(int zone, QList<int> *target, QList<int> *actual) const override
+
+    // The I/O board's bin list with these bin numbers, in this order.
+    void setBinNumbers(const QList<int> &numbers)
     {
-        if (!zones.contains(zone))
-            return false;
-        *target = zones.value(zone).first;
-        *actual = zones.value(zone).second;
-        return true;
+        bins.clear();
+        for (int number : numbers) {
+            BinTemperatures bin;
+            bin.binNumber = number;
+            bins.append(bin);
+        }
     }
-    QString productName(int productId) const override { return names.value(productId); }
-    QString productPanSizeText(int productId) const override { return panSizes.value(productId); }
+    // A menu row for each product, with its pan size text.
+    void setPanSizes(const QHash<int, QString> &sizes)
+    {
+        menu.clear();
+        menu.append(MenuRow()); // the empty product 0
+        for (auto it = sizes.cbegin(); it != sizes.cend(); ++it) {
+            MenuRow row;
+            row.id = it.key();
+            row.panSizeX = it.value();
+            menu.append(row);
+        }
+    }
 };

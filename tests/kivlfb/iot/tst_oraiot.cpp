@@ -297,7 +297,7 @@ private slots:
         const QJsonObject versions = section(3, "versionData");
         QCOMPARE(versions.size(), 4);
         QCOMPARE(versions.value("firmwareVersionUI").toObject().value("value").toString(), QStringLiteral("QZ-7318"));
-        QCOMPARE(versions.value("firmwareVersionReaderBoard").toObject().value("value").toString(), QStringLiteral("rd-1.4"));
+        QCOMPARE(versions.value("firmwareVersionReaderBoard").toObject().value("value").toString(), QStringLiteral("RD-7"));
 
         rig.sent->clear();
         rig.backEnd->sendMenuUpdated("1", 1, true);
@@ -451,10 +451,10 @@ private slots:
     {
         Rig rig;
         rig.cabinet.serial = "123";
-        rig.cabinet.bins = {7, 6, 5, 4, 3, 2, 1, 0};
+        rig.cabinet.setBinNumbers({7, 6, 5, 4, 3, 2, 1, 0});
         rig.cabinet.productOfBin = {{7, 11}, {6, 12}, {5, 13}, {4, 13}};
-        rig.cabinet.names = {{11, "Bacon"}, {12, "Patty"}, {13, "Eggs"}};
-        rig.cabinet.panSizes = {{11, "1/2"}, {12, "2/3"}, {13, "1/1"}};
+        rig.cabinet.names = {{11, {"Bacon"}}, {12, {"Patty"}}, {13, {"Eggs"}}};
+        rig.cabinet.setPanSizes({{11, "1/2"}, {12, "2/3"}, {13, "1/1"}});
         rig.cabinet.holdTimeOfProduct = {{11, 1200}, {12, 900}};
         rig.cabinet.zones = {{2, {{150, 160}, {148, 157}}}, {1, {{170}, {169}}}};
         rig.cabinet.states = {{7, 6}, {6, 9}, {5, 8}, {4, 2}};
@@ -511,8 +511,8 @@ private slots:
     {
         Rig rig;
         rig.cabinet.serial = "123";
-        rig.cabinet.traysCabinet = 24; // more positions than the board's 20 bins
-        rig.cabinet.traysZone = 0;
+        rig.cabinet.binCount = 24; // more positions than the board's 20 bins
+        rig.cabinet.perZone = 0;
         rig.cabinet.zones = {{0, {{150, 160}, {148, 157}}}};
         rig.start();
         rig.backEnd->handleReceivedIoTInfo(dataMode("operational", "enable"));
@@ -533,7 +533,7 @@ private slots:
         rig.cabinet.serial = "123";
         rig.cabinet.productOfBin = {{3, 21}};
         rig.cabinet.holdTimeOfProduct = {{21, 1200}};
-        rig.cabinet.panSizes = {{21, "1/2"}};
+        rig.cabinet.setPanSizes({{21, "1/2"}});
         trayInfo tray;
         tray.remainingTime = 1100;
         tray.flag = 1;
