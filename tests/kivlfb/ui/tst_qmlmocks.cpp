@@ -1,5 +1,6 @@
 #include "qmlharness.h"
 
+#include "alarms/haccpcontroller.h"
 #include "alarms/kiverrorcontrollert.h"
 #include "canbus/canbusmanager.h"
 #include "config/configurationmanager.h"
@@ -51,7 +52,8 @@ const QList<Stand> &stands()
 {
     static const QList<Stand> all = {
         {"cabinetManager", &CabinetManager::staticMetaObject,
-         {"isConfigured", "uiidValid", "uiTrayHeight", "transferTimers", "buildCabinet"}, {}},
+         {"isConfigured", "uiidValid", "coolingDownDone", "coolingDownTemp", "uiTrayHeight", "transferTimers",
+          "buildCabinet"}, {}},
         {"configManager", &ConfigurationManager::staticMetaObject, {"numberOfLanguages"}, {}},
         {"tro", &Translator::staticMetaObject, {"languageCodes"}, {}},
         {"vki", &VirtualKeyInput::staticMetaObject, {}, {}},
@@ -68,6 +70,7 @@ const QList<Stand> &stands()
          {"wifiApConnected", "wifiLink", "wifiLevel", "wifiNoise", "numCabinetsOnNetworkChanged",
           "networkConnectionChanged"}},
         {"wifiMon", &WifiMonitor::staticMetaObject, {}, {"signalLevelChanged", "saveWifiStats"}},
+        {"haccpController", &HaccpController::staticMetaObject, {}, {}},
         {"kivErrorController", &KivErrorControllerT::staticMetaObject, {}, {}},
         {"MockTray.qml", &TrayBarSc::staticMetaObject, {}, {}},
         {"MockZone.qml", &ZoneManager::staticMetaObject, {}, {}},

@@ -30,6 +30,9 @@ QtObject {
     // What get_isConfigured() and uiidIsValid() answer.
     property bool isConfigured: true
     property bool uiidValid: true
+    // What isCoolingDownDone() and getCoolingDownTemp() answer.
+    property bool coolingDownDone: false
+    property int coolingDownTemp: 250
 
     // The holding screen.
     property int numberOfZones: 0
@@ -73,6 +76,10 @@ QtObject {
     function sendLanguageSettingsData() { log.record("cabinetManager.sendLanguageSettingsData", arguments) }
     function startCleaningMode() { log.record("cabinetManager.startCleaningMode", arguments) }
     function sendCleaningModeToRemoteDisplay(value) { log.record("cabinetManager.sendCleaningModeToRemoteDisplay", arguments) }
+    function exitCleaningMode() { log.record("cabinetManager.exitCleaningMode", arguments) }
+    function isCoolingDownDone() { return coolingDownDone }
+    function getCoolingDownTemp() { return coolingDownTemp }
+    function sendZoneDayPartRequest(zone, dayPart) { log.record("cabinetManager.sendZoneDayPartRequest", arguments) }
     function cancelSuggetCleanMode() { log.record("cabinetManager.cancelSuggetCleanMode", arguments) }
     function sendRestorationDialogBlockEnable(value) { log.record("cabinetManager.sendRestorationDialogBlockEnable", arguments) }
     function restoreNewDaypartIfo() { log.record("cabinetManager.restoreNewDaypartIfo", arguments) }
