@@ -708,7 +708,7 @@ void KivRiot::recordUpdateOffer(const QJsonObject &message, const QString &kind)
     const QString version = message.value(QStringLiteral("version")).toString();
     const QString noEarlierThan = message.value(QStringLiteral("noEarlierThan")).toString();
     const QString checksum = message.value(QStringLiteral("checksum")).toString();
-    if (!QFileInfo(KivRoot::path(QStringLiteral("/root//updates/%1/").arg(kind))).isDir()) {
+    if (!QFileInfo(KivRoot::appFile(QStringLiteral("updates/%1").arg(kind))).isDir()) {
         qDebug().noquote() << QStringLiteral("updates/%1 directory is missing!").arg(kind);
         return;
     }
@@ -807,7 +807,7 @@ void KivRiot::handle_event_menuUpdated(QString timestamp, int method, bool succe
         return;
     if (riotLayout()) {
         // The report waits for the next connection of the cloud's process.
-        if (!QFileInfo(KivRoot::path(QStringLiteral("/root//updates/menu/"))).isDir())
+        if (!QFileInfo(KivRoot::appFile(QStringLiteral("updates/menu"))).isDir())
             return;
         const QString status = success ? QStringLiteral("updated") : QStringLiteral("update failed");
         const QString detail = success ? QStringLiteral("updated") : QStringLiteral("Invalid menu file");
