@@ -793,8 +793,8 @@ void KivRiot::sendUpdateStatus(const QHash<QString, QString> &offer, const QStri
     event.insert(QStringLiteral("fileName"), fileName);
     event.insert(QStringLiteral("version"), version);
     event.insert(QStringLiteral("checksumExpected"), checksum);
-    // The update machinery checks the file against the offered checksum
-    // before it installs anything.
+    // No checksum of the installed file is computed here: the report
+    // repeats the offered one.
     event.insert(QStringLiteral("checksumCalculated"), checksum);
     event.insert(QStringLiteral("updateEventId"), fileName + version + m_services->serialNumber()
                                                       + offer.value(QStringLiteral("attemptedAt")));
