@@ -7,6 +7,7 @@
 
 #include "core/builtinlayout.h"
 #include "core/cabinetholdingexchangehost.h"
+#include "core/cabinetnetworkhost.h"
 #include "core/cabinetiotservices.h"
 #include "core/cabinetmenuimporthost.h"
 #include "core/cabinetpantaghost.h"
@@ -509,7 +510,8 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     m_nfcManager = new NFCmanager(m_dayPartManager, &m_zoneList, m_menuManager, this);
     m_nfcManager->setObjectName(QStringLiteral("nfcManager"));
     m_nfcManager->set_configManager(m_configManager);
-    m_cabinetNetwork = new DADazodaru(m_configManager, this);
+    m_cabinetNetwork = new DADazodaru(m_configManager, this,
+                                       std::make_unique<CabinetNetworkHost>(this, m_configManager));
     m_holdingExchange = new HoldingExchange(
         std::make_unique<CabinetHoldingExchangeHost>(this, m_configManager, m_menuManager), this);
     m_holdingExchange->setObjectName(QStringLiteral("holdingExchange"));
