@@ -447,7 +447,7 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
         m_screenCleanTimer->stop();
 
     // 25. Wi-Fi monitor.
-    m_wifiMonitor = new WifiMonitor(m_configManager, this);
+    m_wifiMonitor = new WifiMonitor(m_configManager, this, std::make_unique<CabinetNetworkHost>(this, m_configManager));
     m_wifiMonitor->setObjectName(QStringLiteral("wifiMon"));
 
     // 26. Simulation on the primary display.
