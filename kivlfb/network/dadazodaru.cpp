@@ -86,11 +86,12 @@ int DADazodaru::transferRequestLength(const QByteArray &bytes)
     constexpr int idBytes = 2;
     constexpr int countBytes = 4;
     constexpr int tailBytes = 1 + 4 + 4 + 8; // bin, product, further value, end time
-    if (bytes.size() < idBytes + countBytes)
-        return bytes.size() >= idBytes && messageId(bytes) != HoldingExchangeCodec::TransferRequestId ? RequestInvalid
-                                                                                 : RequestIncomplete;
+    if (bytes.size() < idBytes)
+        return RequestIncomplete;
     if (messageId(bytes) != HoldingExchangeCodec::TransferRequestId)
         return RequestInvalid;
+    if (bytes.size() < idBytes + countBytes)
+        return RequestIncomplete;
     quint32 macBytes = qFromBigEndian<quint32>(reinterpret_cast<const uchar *>(bytes.constData() + idBytes));
     if (macBytes == 0xFFFFFFFFu) // a null string
         macBytes = 0;
