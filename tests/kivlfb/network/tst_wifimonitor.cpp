@@ -58,6 +58,13 @@ class TestWifiMonitor : public QObject
         QVERIFY(m_root->writeFile(tool + QStringLiteral(".out"), output));
     }
 
+    // Every tool run has been wrapped up (its process released), so the
+    // timers it restarts are running before the clock moves on.
+    void settle() const
+    {
+        QTRY_VERIFY(m_monitor->findChildren<QProcess *>().isEmpty());
+    }
+
     int calls(const QString &tool) const { return m_root->fakeToolCalls(tool).count(QStringLiteral("--")); }
 
     // The monitor's rows so far, as the statistics file writes them.
@@ -230,6 +237,7 @@ private slots:
         // No address for more than 60 s: an error at each failed check.
         QTRY_VERIFY(calls("/sbin/ifconfig") >= 2);
         while (KivClock::msecsSinceEpoch() - QDateTime(QDate(2024, 5, 17), QTime(9, 30, 5)).toMSecsSinceEpoch() <= 60000) {
+            settle();
             const int before = calls("/sbin/ifconfig");
             KivClock::advance(WifiMonitor::IpCheckRetryMs);
             QTRY_COMPARE(calls("/sbin/ifconfig"), before + 1);
@@ -238,6 +246,7 @@ private slots:
 
         // The address arrives: the gateway is pinged, every 10 s.
         say("/sbin/ifconfig", kIfconfigUp);
+        settle();
         KivClock::advance(WifiMonitor::IpCheckRetryMs);
         QTRY_VERIFY(activeStateNames(*m_monitor).contains(QStringLiteral("ipAcquiredState")));
         QCOMPARE(m_monitor->get_inet(), QStringLiteral("192.168.4.20"));
@@ -299,12 +308,14 @@ private slots:
         // Runs at 0, 10, ... 40 s are retried; the one at 50 s gives up.
         for (int run = 2; run <= 6; ++run) {
             QCOMPARE(error.count(), 0);
+            settle();
             KivClock::advance(WifiMonitor::PingPeriodMs);
             QTRY_COMPARE(calls("/bin/ping"), run);
         }
         QTRY_COMPARE(error.count(), 1);
+        settle();
         KivClock::advance(WifiMonitor::PingPeriodMs);
-        QCoreApplication::processEvents();
+        settle();
         QCOMPARE(calls("/bin/ping"), 6);
     }
 
