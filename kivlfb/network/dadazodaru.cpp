@@ -1,5 +1,6 @@
 #include "dadazodaru.h"
 
+#include "core/holdingexchangecodec.h"
 #include "menus/roleitemmodel.h"
 #include "network/networkhost.h"
 #include "platform/kivclock.h"
@@ -16,6 +17,7 @@
 #include <QStandardItemModel>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUdpSocket>
 #include <QtEndian>
 

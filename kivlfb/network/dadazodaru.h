@@ -1,14 +1,11 @@
 #pragma once
 
-#include "core/holdingexchangecodec.h"
-
 #include <QByteArray>
 #include <QHash>
 #include <QHostAddress>
 #include <QMap>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -18,6 +15,7 @@ class NetworkHost;
 class QStandardItemModel;
 class QTcpServer;
 class QTcpSocket;
+class QTimer;
 class QUdpSocket;
 class RoleItemModel;
 
