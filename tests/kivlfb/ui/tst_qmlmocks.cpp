@@ -66,7 +66,7 @@ const QList<Stand> &stands()
          {"systemBackupActive", "systemBackupProgress", "forcedPackageActive"}},
         {"kivnm", &DADazodaru::staticMetaObject, {}, {}},
         {"wifiMon", &WifiMonitor::staticMetaObject, {}, {}},
-        {"kivErrorController", &KivErrorControllerT::staticMetaObject, {}, {"exportErrorLog"}},
+        {"kivErrorController", &KivErrorControllerT::staticMetaObject, {}, {}},
         {"MockTray.qml", &TrayBarSc::staticMetaObject, {}, {}},
         {"MockZone.qml", &ZoneManager::staticMetaObject, {}, {}},
     };
