@@ -269,4 +269,69 @@ MainWindowTestCase {
         compare(callLog.count("cabinetManager.sendLanguageSettingsData"), data.sends ? 1 : 0)
         verify(!page.changes)
     }
+
+    // --- Home and lock screens -----------------------------------------
+
+    function test_homeQuadrants_data() {
+        return [
+            { tag: "holding view", quadrant: "pressAndGoQuadrant", page: "pgMainGrid", calls: ["vki.aKeyWasPressed"] },
+            { tag: "cook book", quadrant: "cookbookQuadrant", page: "productsListPanel",
+              calls: ["vki.aKeyWasPressed", "daypartManager.dayPartEditInitialize", "menuManager.initializeEditDataModels"] },
+            { tag: "updates", quadrant: "updatesQuadrant", page: "updatesListView", calls: ["vki.aKeyWasPressed"] },
+            { tag: "updates while holding", quadrant: "updatesQuadrant", holding: true, page: "homeScreen", calls: [],
+              message: "Tavolen Import Unavailable<br>while timers are active!" },
+            { tag: "service", quadrant: "settingsQuadrant", page: "settingsPanel", calls: ["vki.aKeyWasPressed"] },
+        ]
+    }
+    function test_homeQuadrants(data) {
+        cabinetManager.activelyHolding = data.holding === true
+        createWindow()
+        child("mainPanel").showHomeScreen()
+        callLog.clear()
+        tap(data.quadrant)
+        compare(shownPage(), data.page)
+        compare(callLog.names(), data.calls)
+        if (data.message)
+            compare(child("messageDialog").theText, data.message)
+    }
+
+    function test_homeLogoScreenshot_data() {
+        return [
+            { tag: "enabled", enabled: true, shots: 1 },
+            { tag: "disabled", enabled: false, shots: 0 },
+        ]
+    }
+    function test_homeLogoScreenshot(data) {
+        createWindow()
+        window.screenshotsEnabled = data.enabled
+        child("mainPanel").showHomeScreen()
+        var logo = child("homeLogo")
+        mouseClick(logo, 10, 10)
+        wait(600)
+        compare(callLog.count("cabinetManager.screenShot"), 0)
+        mouseDoubleClickSequence(logo, 10, 10)
+        compare(callLog.count("cabinetManager.screenShot"), data.shots)
+    }
+
+    // Ten seconds, counted once from the first showing; touches go nowhere.
+    function test_lockScreen() {
+        createWindow()
+        var lockHost = host("lockScreen")
+        lockHost.visible = true
+        var lock = lockHost.item
+        var timer = lock.countTimer
+        compare(lock.secondsLeft, 10)
+        verify(timer.running)
+        for (var i = 0; i < 4; ++i)
+            timer.triggered()
+        lockHost.visible = true
+        compare(lock.secondsLeft, 6)
+        // A touch where the dock's padlock lies reaches nothing.
+        mouseClick(lock, 45, 45)
+        compare(callLog.names(), [])
+        for (i = 0; i < 6; ++i)
+            timer.triggered()
+        verify(!lockHost.visible)
+        verify(!timer.running)
+    }
 }
