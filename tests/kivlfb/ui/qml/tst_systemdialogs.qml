@@ -265,4 +265,60 @@ MainWindowTestCase {
         tap("filesCloseButton")
         verify(!files.visible)
     }
+
+    // --- Hidden tags and the colour test --------------------------------
+
+    function test_hiddenTags() {
+        nfcm.tagBinModel.append({ tagnum: "04A1B2", binNum: 3, prodName: "Patty" })
+        nfcm.tagBinModel.append({ tagnum: "04C3D4", binNum: 5, prodName: "Eggs" })
+        createWindow()
+        host("tagsNotInCabinet").visible = true
+        tryVerify(function () { return findChild(window.contentItem, "hiddenTag1") !== null })
+        verify(!child("deregisterTag").visible)
+        var before = callLog.count("nfcm.rebuildTagsNotFoundInBins")
+        wait(1100)
+        verify(callLog.count("nfcm.rebuildTagsNotFoundInBins") > before)
+        // A selection stops the refresh and keeps the tag.
+        tap("hiddenTag1")
+        compare(child("tagsNotInCabinet").currentTag, "0x04C3D4")
+        verify(child("deregisterTag").visible)
+        before = callLog.count("nfcm.rebuildTagsNotFoundInBins")
+        wait(1100)
+        compare(callLog.count("nfcm.rebuildTagsNotFoundInBins"), before)
+        tap("hiddenTag1")
+        compare(child("tagsNotInCabinet").currentTag, "")
+        tap("hiddenTag0")
+        tap("deregisterTag")
+        compare(callLog.argsOf("nfcm.removeHiddenTag"), [["0x04A1B2"]])
+        verify(!child("deregisterTag").visible)
+        tap("hiddenTagsClose")
+        verify(!host("tagsNotInCabinet").visible)
+    }
+
+    function test_colorTest() {
+        createWindow()
+        var colorHost = host("screenColorTestPanel")
+        colorHost.visible = true
+        var panel = colorHost.item
+        var timer = panel.slideTimer
+        verify(timer.running)
+        compare(timer.interval, 10000)
+        compare(panel.currentIndex, 0)
+        timer.triggered()
+        timer.triggered()
+        compare(panel.currentIndex, 2)
+        timer.triggered()
+        compare(panel.currentIndex, 0)
+        // A change of picture restarts the count; hiding stops it, and the
+        // next showing starts from the first picture.
+        panel.currentIndex = 1
+        verify(timer.running)
+        colorHost.visible = false
+        colorHost.visible = true
+        panel = colorHost.item
+        compare(panel.currentIndex, 0)
+        verify(panel.slideTimer.running)
+        tap("colorTestClose")
+        verify(!colorHost.visible)
+    }
 }
