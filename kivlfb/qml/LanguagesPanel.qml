@@ -74,6 +74,7 @@ GenericSettingsItem {
 
     Text {
         id: title
+        objectName: "languageTitle"
         anchors.horizontalCenter: parent.horizontalCenter
         y: 10
         text: qsTr("Language") + tro.emptyStr

@@ -35,7 +35,7 @@ Item {
     DialogFrame {
         id: frame
         boxWidth: 2 * filesItem.buttonWidth + 60
-        boxHeight: Math.min(filesItem.height - 40, 380)
+        boxHeight: title.height + buttons.anchors.topMargin + buttons.height + 20
 
         Text {
             id: title
@@ -59,6 +59,7 @@ Item {
             }
         }
         Grid {
+            id: buttons
             parent: frame.box
             anchors.top: title.bottom
             anchors.topMargin: 16
@@ -66,7 +67,6 @@ Item {
             columns: filesItem.width > filesItem.height ? 2 : 1
             spacing: 10
             enabled: filesItem.driveMounted
-            opacity: enabled ? 1.0 : 0.4
 
             Repeater {
                 model: [

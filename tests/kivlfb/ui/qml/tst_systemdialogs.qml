@@ -321,4 +321,120 @@ MainWindowTestCase {
         tap("colorTestClose")
         verify(!colorHost.visible)
     }
+
+    // --- Start-up configuration ------------------------------------------
+
+    function next(pageName) {
+        var button = findChild(child(pageName), "acceptButton")
+        verify(button.parent.acceptEnabled, pageName + " has nothing chosen")
+        mouseClick(button, button.width / 2, button.height / 2)
+    }
+    function choose(pageName, index) {
+        var page = child(pageName)
+        tryVerify(function () { return findChild(page, "choice" + index) !== null })
+        var row = findChild(page, "choice" + index)
+        mouseClick(row, row.width / 2, row.height / 2)
+    }
+
+    // From the start-up question through set, model, display and serial
+    // number to the saved configuration.
+    function test_configurationSteps_data() {
+        return [
+            { tag: "one display", model: "M100", displays: 1, side: 0, doubleSided: 1, sideName: "Single display" },
+            { tag: "primary of two", model: "M200", displays: 2, side: 0, doubleSided: 2, sideName: "PRIMARY display" },
+            { tag: "mirror of two", model: "M200", displays: 2, side: 1, doubleSided: 2, sideName: "MIRROR display" },
+            { tag: "secondary of two", model: "M300", displays: 3, side: 1, doubleSided: 2, sideName: "SECONDARY display" },
+        ]
+    }
+    function test_configurationSteps(data) {
+        cabinetManager.isConfigured = false
+        configManager.preloaded = { "GM": { "M100": 1, "M200": 2, "M300": 3 }, "ZuZ": { "Z1": 1 } }
+        createWindow()
+        verify(host("startUpOrientationDialog").visible)
+        tap("startConfiguration")
+        verify(!host("startUpOrientationDialog").visible)
+        choose("configurationScanItem", 0)
+        next("configurationScanItem")
+        compare(callLog.argsOf("configManager.set_selectedCustomConfig"), [["GM"]])
+        verify(!host("configurationScanItem").visible)
+        var models = child("selectTargetModelGroup")
+        compare(models.choices, ["M100", "M200", "M300"])
+        choose("selectTargetModelGroup", models.choices.indexOf(data.model))
+        next("selectTargetModelGroup")
+        var displays = child("configurationDialog")
+        compare(displays.choices.length, data.displays > 1 ? 2 : 1)
+        choose("configurationDialog", data.side)
+        compare(displays.choices[data.side], data.sideName)
+        findChild(displays, "configurationSerialNumber").value = "SN42"
+        callLog.clear()
+        next("configurationDialog")
+        compare(child("configConfirmation").text, "Save selected configuration?")
+        var accept = findChild(child("configConfirmation"), "acceptButton")
+        mouseClick(accept, accept.width / 2, accept.height / 2)
+        compare(callLog.names().filter(function (n) { return n.indexOf("configManager.") === 0 }),
+                ["configManager.set_modelNumber", "configManager.set_serialNumber",
+                 "configManager.set_customerIdStr", "configManager.set_doubleSided",
+                 "configManager.set_selectedDisplaySide",
+                 "configManager.saveCabinetSerialModelNumbers", "configManager.setConfigurationFile"])
+        compare(callLog.argsOf("configManager.set_modelNumber"), [[data.model]])
+        compare(callLog.argsOf("configManager.set_serialNumber"), [["SN42"]])
+        compare(callLog.argsOf("configManager.set_customerIdStr"), [["GM"]])
+        compare(callLog.argsOf("configManager.set_doubleSided"), [[data.doubleSided]])
+        compare(callLog.argsOf("configManager.set_selectedDisplaySide"), [[data.side]])
+    }
+
+    // A model the set cannot install is refused before anything is saved.
+    function test_invalidModel() {
+        configManager.preloaded = { "GM": { "M100": 1 } }
+        createWindow()
+        host("configurationScanItem").visible = true
+        next("configurationScanItem")
+        var models = child("selectTargetModelGroup")
+        configManager.preloaded = { "GM": {} }
+        next("selectTargetModelGroup")
+        compare(child("configFileNotExist").theText, "Invalid configuration selection")
+        verify(models.visible)
+        verify(!host("configurationDialog").visible)
+        compare(callLog.count("configManager.setConfigurationFile"), 0)
+    }
+
+    function test_resetConfiguration_data() {
+        return [
+            { tag: "accepted", button: "acceptButton", resets: 1 },
+            { tag: "cancelled", button: "cancelButton", resets: 0 },
+        ]
+    }
+    function test_resetConfiguration(data) {
+        createWindow()
+        syncMgr.syncStatus = "Syncing..."
+        var panel = child("mainPanel")
+        var before = panel.children.length
+        panel.showResetConfirmation()
+        var confirmation = panel.children[panel.children.length - 1]
+        var button = findChild(confirmation, data.button)
+        mouseClick(button, button.width / 2, button.height / 2)
+        compare(callLog.count("configManager.resetConfiguration"), data.resets)
+        compare(syncMgr.syncStatus, data.resets ? "" : "Syncing...")
+        wait(0)
+        compare(panel.children.length, before)
+    }
+
+    // The skin takes the stored list at start; until one is stored, the
+    // skin keeps its own values.
+    function test_skinValues() {
+        createWindow()
+        var skin = child("uiSkinPanel")
+        compare(skin.storedValues.length, 10)
+        compare(String(skin.storedValues[0]), "#003874")
+        var stored = skin.storedValues.slice()
+        stored[0] = "#112233"
+        stored[4] = 30
+        skin.storedValues = stored
+        skin.initProperties()
+        child("mainPanel").showHomeScreen()
+        child("homeScreen").showSettingsPanel()
+        var list = child("settingsPanel")
+        compare(String(list.color), "#112233")
+        compare(findChild(list, "languageTitle").font.pixelSize, 30)
+    }
 }
