@@ -1,18 +1,28 @@
 #include "cabinetiotservices.h"
 
+#include "alarms/kiverrorcontrollert.h"
 #include "config/configurationmanager.h"
 #include "core/cabinetmanager.h"
+#include "core/zonemanager.h"
+#include "menus/daypartmanager.h"
 #include "menus/menumanager.h"
+#include "network/wifimonitor.h"
+#include "nfc/bininfo.h"
+#include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
 #include "nfc/nfctagitem2.h"
+#include "ui/translator.h"
 
-CabinetIotServices::CabinetIotServices(CabinetManager *cabinet, ConfigurationManager *config,
-                                       MenuManager *menus, NFCmanager *nfc, QObject *parent)
+CabinetIotServices::CabinetIotServices(const Components &components, QObject *parent)
     : QObject(parent)
-    , m_cabinet(cabinet)
-    , m_config(config)
-    , m_menus(menus)
-    , m_nfc(nfc)
+    , m_cabinet(components.cabinet)
+    , m_config(components.config)
+    , m_menus(components.menus)
+    , m_dayParts(components.dayParts)
+    , m_nfc(components.nfc)
+    , m_io(components.io)
+    , m_errors(components.errors)
+    , m_wifi(components.wifi)
 {
 }
 
@@ -21,6 +31,43 @@ QString CabinetIotServices::modelNumber() const { return m_config ? m_config->ge
 QString CabinetIotServices::serialNumber() const { return m_config ? m_config->get_serialNumber() : QString(); }
 QString CabinetIotServices::storeNumber() const { return m_config ? m_config->get_storeNumber() : QString(); }
 QString CabinetIotServices::uuidNumber() const { return m_config ? m_config->get_uuidNumber() : QString(); }
+QString CabinetIotServices::macAddress() const { return m_config ? m_config->get_macAddress() : QString(); }
+QString CabinetIotServices::languageId() const { return m_config ? m_config->get_languageId() : QString(); }
+QString CabinetIotServices::prevLanguageId() const { return m_config ? m_config->get_prevLanguageId() : QString(); }
+QString CabinetIotServices::passwdL1() const { return m_config ? m_config->get_passwdL1() : QString(); }
+QString CabinetIotServices::prevPasswdL1() const { return m_config ? m_config->get_prevPasswdL1() : QString(); }
+int CabinetIotServices::tempUnit() const { return m_config ? m_config->get_tempUnit() : 0; }
+QString CabinetIotServices::iotSdkVersion() const { return m_config ? m_config->get_iotSdkVersion() : QString(); }
+
+QString CabinetIotServices::iotSoftwareVersion() const
+{
+    return m_config ? m_config->get_iotSoftwareVersion() : QString();
+}
+
+QString CabinetIotServices::ioBoardFirmwareVersion() const
+{
+    return m_config ? m_config->get_ioBoardFirmwareVersion0() : QString();
+}
+
+QString CabinetIotServices::readerFirmwareVersion() const
+{
+    return m_config ? m_config->get_readerFirmwareVersion1() : QString();
+}
+
+QString CabinetIotServices::importedMenu() const { return m_config ? m_config->get_importedMenu() : QString(); }
+bool CabinetIotServices::panMessagesEnable() const { return m_config && m_config->get_panMessagesEnable(); }
+
+IotServices::EcoSettings CabinetIotServices::ecoSettings() const
+{
+    EcoSettings eco;
+    if (m_config) {
+        eco.shelfHeatMode = m_config->get_ecoShelfHeatMode();
+        eco.shelfHeatTemp = m_config->get_ecoShelfHeatTemp();
+        eco.activateMode = m_config->get_ecoActivateMode();
+        eco.activateTimeout = m_config->get_ecoActivateTimeout();
+    }
+    return eco;
+}
 
 void CabinetIotServices::setPerformanceDataInterval(int seconds)
 {
@@ -76,7 +123,19 @@ void CabinetIotServices::checkFirmwareUpdateDone()
         m_config->checkFirmwareUpdateDone();
 }
 
+int CabinetIotServices::customerId() const { return m_cabinet ? m_cabinet->get_customerId() : 0; }
 bool CabinetIotServices::nfcEnabled() const { return m_cabinet && m_cabinet->get_nfcEnabled(); }
+int CabinetIotServices::traysPerCabinet() const { return m_cabinet ? m_cabinet->get_traysPerCabinet() : 0; }
+int CabinetIotServices::traysPerZone() const { return m_cabinet ? m_cabinet->get_traysPerZone() : 0; }
+int CabinetIotServices::pluggedInMinutes() const { return m_cabinet ? m_cabinet->get_pluggedInMinutes() : 0; }
+int CabinetIotServices::trayState(int bin) const { return m_cabinet ? m_cabinet->get_trayState(bin) : 0; }
+
+quint64 CabinetIotServices::misMatchedPanId(int bin) const
+{
+    return m_cabinet ? quint64(m_cabinet->get_misMatchedPanId(bin)) : 0;
+}
+
+QString CabinetIotServices::misMatchId(int bin) const { return m_cabinet ? m_cabinet->get_misMatchId(bin) : QString(); }
 
 trayInfo CabinetIotServices::getTrayInfo(int bin) const
 {
@@ -116,6 +175,123 @@ void CabinetIotServices::sendHoldStartedEvent(int bin, quint64 panId, const QStr
         m_cabinet->sendHoldStartedEventToDbus(uchar(bin), panId, method);
 }
 
+QVector<IotServices::BinTemperatures> CabinetIotServices::binInfos() const
+{
+    QVector<BinTemperatures> bins;
+    if (!m_io)
+        return bins;
+    const QList<BinInfo *> list = m_io->get_binInfoList();
+    bins.reserve(list.size());
+    for (const BinInfo *info : list) {
+        BinTemperatures bin;
+        bin.binNumber = info->get_binNumber();
+        bin.actualTemp = info->get_actualTemp();
+        bin.targetTemp = info->get_targetTemp();
+        bins.append(bin);
+    }
+    return bins;
+}
+
+bool CabinetIotServices::zoneTemperatures(int zone, QList<int> *targets, QList<int> *actuals) const
+{
+    if (!m_cabinet || zone < 0 || zone > 0xff)
+        return false;
+    const ZoneManager *manager = m_cabinet->getZonePtr(uchar(zone));
+    if (!manager)
+        return false;
+    *targets = manager->get_targetTempsList();
+    *actuals = manager->get_actualTempsList();
+    return true;
+}
+
+// The error log's length and the Wi-Fi level are read as the properties the
+// error controller and the Wi-Fi monitor publish to the screens; until they
+// publish them, both read as 0.
+int CabinetIotServices::errorLogCount() const
+{
+    return m_errors ? m_errors->property("errorsLogListCount").toInt() : 0;
+}
+
+double CabinetIotServices::wifiSignalLevel() const
+{
+    return m_wifi ? m_wifi->property("signalLevel").toDouble() : 0;
+}
+
+double CabinetIotServices::wifiSignalLevelDecibel() const
+{
+    return m_wifi ? m_wifi->property("signalLevelDecibel").toDouble() : 0;
+}
+
+int CabinetIotServices::menuRowCount() const { return m_menus ? m_menus->getRowCount() : 0; }
+
+IotServices::MenuRow CabinetIotServices::menuRow(int row) const
+{
+    MenuRow result;
+    if (!m_menus)
+        return result;
+    result.id = m_menus->getProductId(row).toInt();
+    result.groupId = m_menus->getProductGroupId(row).toInt();
+    result.holdTime = m_menus->getProductHoldTime(row).toInt();
+    result.warningTime = m_menus->getProductWarningTime(row).toInt();
+    result.lowerTemp = m_menus->getProductLowerTemp(row).toInt();
+    result.upperTemp = m_menus->getProductUpperTemp(row).toInt();
+    result.panSize = m_menus->getProductPanSize(row).toInt();
+    result.panSizeX = m_menus->getProductPanSizeX(row).toString();
+    result.lidType = m_menus->getProductLidType(row).toString();
+    result.bottomType = m_menus->getProductBottomType(row).toString();
+    return result;
+}
+
+int CabinetIotServices::productIndex(int productId) const { return m_menus ? m_menus->getProductIndex(productId) : 0; }
+
+QString CabinetIotServices::productName(int productId) const
+{
+    return m_menus ? m_menus->getProductName(productId).toString() : QString();
+}
+
+QString CabinetIotServices::productName(int language, int productId) const
+{
+    return m_menus ? m_menus->getProductName(language, productId).toString() : QString();
+}
+
+QList<int> CabinetIotServices::groupProducts(int groupId) const
+{
+    QList<int> products;
+    if (m_menus) {
+        const QVariantList list = m_menus->getProductGroupPList(groupId).toList();
+        for (const QVariant &entry : list)
+            products.append(entry.toInt());
+    }
+    return products;
+}
+
+int CabinetIotServices::dayPartsCount() const { return m_dayParts ? m_dayParts->getDayPartsCount() : 0; }
+int CabinetIotServices::currentDayPart() const { return m_dayParts ? m_dayParts->get_partOfDay() : -1; }
+
+QString CabinetIotServices::dayPartName(int dayPart) const
+{
+    return m_dayParts ? m_dayParts->getDayPartName(dayPart) : QString();
+}
+
+QString CabinetIotServices::dayPartName(int language, int dayPart) const
+{
+    return m_dayParts ? m_dayParts->getDayPartName(language, dayPart) : QString();
+}
+
+int CabinetIotServices::productIdOnBin(int dayPart, int bin) const
+{
+    return m_dayParts ? m_dayParts->getProdIdOnBin(dayPart, bin) : 0;
+}
+
+QString CabinetIotServices::languageCode(int language) const { return Translator::languageCode(language); }
+
+QList<quint64> CabinetIotServices::registeredPanIds() const { return m_nfc ? m_nfc->registeredUids() : QList<quint64>(); }
+
+quint64 CabinetIotServices::uidInBin(int bin) const
+{
+    return m_nfc && bin >= 0 && bin <= 0xff ? m_nfc->getUidInBin(quint8(bin)) : 0;
+}
+
 // The pan-tag registry of this cabinet; every setter acts only on a pan it
 // knows.
 NfcTagItem2 *CabinetIotServices::panTag(quint64 uid) const
@@ -130,9 +306,12 @@ bool CabinetIotServices::findPanTag(quint64 uid, PanTag *tag) const
         return false;
     if (tag) {
         tag->uid = item->getUid();
+        tag->holdStatus = item->getHoldStatus();
         tag->position = item->getPosition();
         tag->seenInCabinet = item->getSeenInCabinet();
         tag->expTime = item->getExpTime();
+        tag->activationTimeStamp = item->getActivationTimeStamp();
+        tag->crc32 = item->getCrc32();
         tag->batchId = item->getBatchId();
         tag->restartRequested = item->getRestartRequested();
     }

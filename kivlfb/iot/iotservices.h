@@ -2,7 +2,9 @@
 
 #include "core/trayinfo.h"
 
+#include <QList>
 #include <QString>
+#include <QVector>
 #include <QtGlobal>
 
 // What the cloud back-ends need of the cabinet: identity and settings from
@@ -12,15 +14,54 @@
 class IotServices
 {
 public:
+    // The cabinet's per-bin tables (the I/O board's bin list, the day-part
+    // slots) hold this many bins whatever the configured bin count says.
+    static constexpr int MaxBins = 20;
+
     // One pan's tag record, as the back-ends read it.
     struct PanTag
     {
         quint64 uid = 0;
+        int holdStatus = 0;        // 4: the hold was ended by a reset
         int position = 0;          // 0-based bin index
         bool seenInCabinet = false;
         qint64 expTime = 0;        // ms since the epoch
+        qint64 activationTimeStamp = 0; // ms since the epoch
+        quint32 crc32 = 0;
         QString batchId;
         bool restartRequested = false;
+    };
+
+    // One bin's temperatures as the I/O board reports them.
+    struct BinTemperatures
+    {
+        int binNumber = 0; // 0-based
+        int actualTemp = 0;
+        int targetTemp = 0;
+    };
+
+    // One row of the menu: a product, or a group of products when groupId is
+    // not 0.
+    struct MenuRow
+    {
+        int id = 0;
+        int groupId = 0;
+        int holdTime = 0;    // seconds
+        int warningTime = 0; // seconds
+        int lowerTemp = 0;
+        int upperTemp = 0;
+        int panSize = 0;
+        QString panSizeX;    // the pan size as a fraction text
+        QString lidType;
+        QString bottomType;
+    };
+
+    struct EcoSettings
+    {
+        int shelfHeatMode = 0;
+        int shelfHeatTemp = 0;
+        int activateMode = 0;
+        int activateTimeout = 0;
     };
 
     virtual ~IotServices() = default;
@@ -31,6 +72,19 @@ public:
     virtual QString serialNumber() const = 0;
     virtual QString storeNumber() const = 0;
     virtual QString uuidNumber() const = 0;
+    virtual QString macAddress() const = 0;
+    virtual QString languageId() const = 0;     // the language code text
+    virtual QString prevLanguageId() const = 0;
+    virtual QString passwdL1() const = 0;       // as stored
+    virtual QString prevPasswdL1() const = 0;
+    virtual int tempUnit() const = 0;           // 1: Celsius
+    virtual QString iotSdkVersion() const = 0;
+    virtual QString iotSoftwareVersion() const = 0;
+    virtual QString ioBoardFirmwareVersion() const = 0;
+    virtual QString readerFirmwareVersion() const = 0;
+    virtual QString importedMenu() const = 0;
+    virtual bool panMessagesEnable() const = 0;
+    virtual EcoSettings ecoSettings() const = 0;
     virtual void setPerformanceDataInterval(int seconds) = 0;
     virtual void setPanMessagesEnable(bool enable) = 0;
     virtual void setIotConnected(bool connected) = 0;
@@ -41,17 +95,51 @@ public:
     virtual void restartWifiNetworkRIoT() = 0;
     virtual void checkFirmwareUpdateDone() = 0;
 
-    // Cabinet core and menu.
+    // Cabinet core.
+    virtual int customerId() const = 0;
     virtual bool nfcEnabled() const = 0;
+    virtual int traysPerCabinet() const = 0;
+    virtual int traysPerZone() const = 0;
+    virtual int pluggedInMinutes() const = 0;
     virtual trayInfo getTrayInfo(int bin) const = 0;
+    virtual int trayState(int bin) const = 0;
     virtual int productIdFromBin(int bin) const = 0;
     virtual int productPanSizeFromBin(int bin) const = 0;
     virtual int productHoldTime(int productId) const = 0; // seconds, from the menu
+    virtual quint64 misMatchedPanId(int bin) const = 0;
+    virtual QString misMatchId(int bin) const = 0;
     virtual void startBinTimer(int bin, int holdSeconds, quint64 panId) = 0;
     virtual void sendHoldStartedEvent(int bin, quint64 panId, const QString &method) = 0;
+    // The I/O board's bin list, in bin order.
+    virtual QVector<BinTemperatures> binInfos() const = 0;
+    // A zone's lower and upper heater values; false when there is no such
+    // zone.
+    virtual bool zoneTemperatures(int zone, QList<int> *targets, QList<int> *actuals) const = 0;
+
+    // Neighbours: the error log and the Wi-Fi link.
+    virtual int errorLogCount() const = 0;
+    virtual double wifiSignalLevel() const = 0;         // 0 to 100
+    virtual double wifiSignalLevelDecibel() const = 0;  // dBm
+
+    // Menu, day parts and languages. Names are in the current language
+    // unless a language index is given.
+    virtual int menuRowCount() const = 0;
+    virtual MenuRow menuRow(int row) const = 0;
+    virtual int productIndex(int productId) const = 0;  // 0 when no row has it
+    virtual QString productName(int productId) const = 0;
+    virtual QString productName(int language, int productId) const = 0;
+    virtual QList<int> groupProducts(int groupId) const = 0;
+    virtual int dayPartsCount() const = 0;
+    virtual int currentDayPart() const = 0;
+    virtual QString dayPartName(int dayPart) const = 0;
+    virtual QString dayPartName(int language, int dayPart) const = 0;
+    virtual int productIdOnBin(int dayPart, int bin) const = 0;
+    virtual QString languageCode(int language) const = 0; // empty past the table
 
     // Pan-tag registry. findPanTag fills tag and answers true when the pan
     // has a record; the setters change one field of an existing record.
+    virtual QList<quint64> registeredPanIds() const = 0; // the registry's order
+    virtual quint64 uidInBin(int bin) const = 0;         // 0: no pan seen
     virtual bool findPanTag(quint64 uid, PanTag *tag) const = 0;
     virtual void setPanBatchId(quint64 uid, const QString &batchId) = 0;
     virtual void setPanExpTime(quint64 uid, qint64 msecs) = 0;

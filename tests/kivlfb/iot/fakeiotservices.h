@@ -3,9 +3,13 @@
 #include "iot/iotservices.h"
 
 #include <QHash>
+#include <QPair>
 #include <QStringList>
+#include <QVector>
 
-// A cabinet for the cloud back-ends: settings, bins and tags in plain
+#include <functional>
+
+// A cabinet for the cloud back-ends: settings, bins, menu and tags in plain
 // members, and every call that changes something written to a log.
 class FakeIotServices : public IotServices
 {
@@ -15,22 +19,81 @@ public:
     QString serial = QStringLiteral("SN1");
     QString store = QStringLiteral("Store 9");
     QString uuid = QStringLiteral("uuid-1");
+    QString mac = QStringLiteral("00:11:22:33:44:55");
+    QString language = QStringLiteral("eng_USA");
+    QString prevLanguage = QStringLiteral("spa");
+    QString passcode = QStringLiteral("1234");
+    QString prevPasscode = QStringLiteral("0000");
+    int unit = 0;
+    QString sdkVersion = QStringLiteral("3.1.0");
+    QString iotVersion = QStringLiteral("2.4.1");
+    QString ioVersion = QStringLiteral("IO-21");
+    QString readerVersion = QStringLiteral("RD-7");
+    QString menuFile = QStringLiteral("lunch.menu.json");
+    bool panMessages = true;
+    EcoSettings eco;
+    int customer = 3;
     bool nfc = true;
+    int binCount = 6;
+    int perZone = 3;
+    int minutes = 0;
+    int errorCount = 0;
+    double signalLevel = 0;
+    double signalDecibel = 0;
     QHash<int, trayInfo> trays;
+    QHash<int, int> states;
     QHash<int, int> productOfBin;
     QHash<int, int> panSizeOfBin;
     QHash<int, int> holdTimeOfProduct;
+    QHash<int, quint64> mismatchPan;
+    QHash<int, QString> mismatchId;
+    QVector<BinTemperatures> bins;
+    // A zone's lower and upper set points and temperatures; a zone not here
+    // does not exist.
+    QHash<int, QPair<QList<int>, QList<int>>> zones;
+    QVector<MenuRow> menu;
+    QHash<int, QStringList> names; // product id: name per language
+    QHash<int, QList<int>> groups;
+    QStringList dayParts;          // English names; other languages add "/<index>"
+    int dayPart = 0;
+    QHash<int, int> layoutProduct; // day part * 100 + bin: product
+    QList<quint64> order;          // the registry's order; tags not listed follow
     QHash<quint64, PanTag> tags;
-    QHash<quint64, int> holdStatus;
-    QHash<quint64, qint64> activation;
+    QHash<int, quint64> binUids;
     int tagSaves = 0;
     QStringList calls;
+    // Reads the cabinet's 20-bin tables would not survive.
+    mutable QStringList overReads;
+
+    FakeIotServices()
+    {
+        for (int bin = 0; bin < MaxBins; ++bin) {
+            BinTemperatures b;
+            b.binNumber = bin;
+            b.actualTemp = 150 + bin;
+            b.targetTemp = 170;
+            bins.append(b);
+        }
+    }
 
     QString iotType() const override { return type; }
     QString modelNumber() const override { return model; }
     QString serialNumber() const override { return serial; }
     QString storeNumber() const override { return store; }
     QString uuidNumber() const override { return uuid; }
+    QString macAddress() const override { return mac; }
+    QString languageId() const override { return language; }
+    QString prevLanguageId() const override { return prevLanguage; }
+    QString passwdL1() const override { return passcode; }
+    QString prevPasswdL1() const override { return prevPasscode; }
+    int tempUnit() const override { return unit; }
+    QString iotSdkVersion() const override { return sdkVersion; }
+    QString iotSoftwareVersion() const override { return iotVersion; }
+    QString ioBoardFirmwareVersion() const override { return ioVersion; }
+    QString readerFirmwareVersion() const override { return readerVersion; }
+    QString importedMenu() const override { return menuFile; }
+    bool panMessagesEnable() const override { return panMessages; }
+    EcoSettings ecoSettings() const override { return eco; }
     void setPerformanceDataInterval(int seconds) override { calls << QStringLiteral("interval %1").arg(seconds); }
     void setPanMessagesEnable(bool enable) override { calls << QStringLiteral("panMessages %1").arg(enable); }
     void setIotConnected(bool connected) override { calls << QStringLiteral("connected %1").arg(connected); }
@@ -39,13 +102,26 @@ public:
     void saveConfigFile() override { calls << QStringLiteral("save"); }
     void restartWifiNetwork() override { calls << QStringLiteral("restartWifi"); }
     void restartWifiNetworkRIoT() override { calls << QStringLiteral("restartWifiRIoT"); }
-    void checkFirmwareUpdateDone() override { calls << QStringLiteral("checkFirmware"); }
+    void checkFirmwareUpdateDone() override
+    {
+        calls << QStringLiteral("checkFirmware");
+        if (onCheckFirmware)
+            onCheckFirmware();
+    }
+    std::function<void()> onCheckFirmware;
 
+    int customerId() const override { return customer; }
     bool nfcEnabled() const override { return nfc; }
+    int traysPerCabinet() const override { return binCount; }
+    int traysPerZone() const override { return perZone; }
+    int pluggedInMinutes() const override { return minutes; }
     trayInfo getTrayInfo(int bin) const override { return trays.value(bin); }
+    int trayState(int bin) const override { return states.value(bin); }
     int productIdFromBin(int bin) const override { return productOfBin.value(bin); }
     int productPanSizeFromBin(int bin) const override { return panSizeOfBin.value(bin, 1); }
     int productHoldTime(int productId) const override { return holdTimeOfProduct.value(productId); }
+    quint64 misMatchedPanId(int bin) const override { return mismatchPan.value(bin); }
+    QString misMatchId(int bin) const override { return mismatchId.value(bin); }
     void startBinTimer(int bin, int holdSeconds, quint64 panId) override
     {
         calls << QStringLiteral("startBinTimer %1 %2 %3").arg(bin).arg(holdSeconds).arg(panId, 0, 16);
@@ -54,7 +130,66 @@ public:
     {
         calls << QStringLiteral("holdStarted %1 %2 %3").arg(bin).arg(panId, 0, 16).arg(method);
     }
+    QVector<BinTemperatures> binInfos() const override { return bins; }
+    bool zoneTemperatures(int zone, QList<int> *targets, QList<int> *actuals) const override
+    {
+        if (!zones.contains(zone))
+            return false;
+        *targets = zones.value(zone).first;
+        *actuals = zones.value(zone).second;
+        return true;
+    }
 
+    int errorLogCount() const override { return errorCount; }
+    double wifiSignalLevel() const override { return signalLevel; }
+    double wifiSignalLevelDecibel() const override { return signalDecibel; }
+
+    int menuRowCount() const override { return menu.size(); }
+    MenuRow menuRow(int row) const override { return menu.value(row); }
+    int productIndex(int productId) const override
+    {
+        for (int row = 0; row < menu.size(); ++row)
+            if (menu.at(row).id == productId)
+                return row;
+        return 0;
+    }
+    QString productName(int productId) const override { return productName(0, productId); }
+    QString productName(int language, int productId) const override
+    {
+        return names.value(productId).value(language);
+    }
+    QList<int> groupProducts(int groupId) const override { return groups.value(groupId); }
+    int dayPartsCount() const override { return dayParts.size(); }
+    int currentDayPart() const override { return dayPart; }
+    QString dayPartName(int part) const override { return dayPartName(0, part); }
+    QString dayPartName(int language, int part) const override
+    {
+        if (part < 0 || part >= dayParts.size())
+            return QString();
+        return language == 0 ? dayParts.at(part) : dayParts.at(part) + QStringLiteral("/%1").arg(language);
+    }
+    int productIdOnBin(int part, int bin) const override
+    {
+        if (bin < 0 || bin >= MaxBins)
+            overReads << QStringLiteral("day-part slot %1").arg(bin);
+        return layoutProduct.value(part * 100 + bin);
+    }
+    QString languageCode(int index) const override
+    {
+        static const QStringList codes = {"eng_USA", "spa", "fra", "spa_mx", "fra_ca", "deu", "ita", "nld",
+                                          "pol", "por", "rus", "ara", "kor", "zh_cn", "jpn"};
+        return codes.value(index);
+    }
+
+    QList<quint64> registeredPanIds() const override
+    {
+        QList<quint64> ids = order;
+        for (auto it = tags.cbegin(); it != tags.cend(); ++it)
+            if (!ids.contains(it.key()))
+                ids.append(it.key());
+        return ids;
+    }
+    quint64 uidInBin(int bin) const override { return binUids.value(bin); }
     bool findPanTag(quint64 uid, PanTag *tag) const override
     {
         if (!tags.contains(uid))
@@ -64,8 +199,8 @@ public:
     }
     void setPanBatchId(quint64 uid, const QString &batchId) override { tags[uid].batchId = batchId; }
     void setPanExpTime(quint64 uid, qint64 msecs) override { tags[uid].expTime = msecs; }
-    void setPanHoldStatus(quint64 uid, int status) override { holdStatus[uid] = status; }
-    void setPanActivationTimeStamp(quint64 uid, qint64 msecs) override { activation[uid] = msecs; }
+    void setPanHoldStatus(quint64 uid, int status) override { tags[uid].holdStatus = status; }
+    void setPanActivationTimeStamp(quint64 uid, qint64 msecs) override { tags[uid].activationTimeStamp = msecs; }
     void setPanRestartRequested(quint64 uid, bool requested) override { tags[uid].restartRequested = requested; }
     void savePanTags() override { ++tagSaves; }
 };
