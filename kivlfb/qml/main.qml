@@ -640,13 +640,6 @@ Window {
         }
 
         Connections {
-            target: configManager
-            ignoreUnknownSignals: true
-            function onLanguageIdChanged() {
-                mainPanel.selectedLanguageId = tro.getLanguageId(configManager.get_languageId())
-            }
-        }
-        Connections {
             target: kivnm
             ignoreUnknownSignals: true
             function onNumCabinetsOnNetworkChanged(numCabinets) {
@@ -661,21 +654,6 @@ Window {
             ignoreUnknownSignals: true
             function onSignalLevelChanged(value) {
                 mainPanel.wifiLevelImage = mainPanel.wifiImageForLevel(value)
-            }
-        }
-        Connections {
-            target: eolTest
-            ignoreUnknownSignals: true
-            function onUdpBroadcastStarted() {
-                eolDetectionDialog.visible = true
-            }
-        }
-        Connections {
-            target: cabinetManager
-            ignoreUnknownSignals: true
-            function onScreenshotTaken() {
-                screenshotFlash.visible = true
-                screenshotFlashTimer.restart()
             }
         }
 
@@ -780,6 +758,10 @@ Window {
         Connections {
             target: cabinetManager
             ignoreUnknownSignals: true
+            function onScreenshotTaken() {
+                screenshotFlash.visible = true
+                screenshotFlashTimer.restart()
+            }
             function onCleaningStarted() {
                 cleaningPanel.show().coolDownDone = false
             }
@@ -822,6 +804,7 @@ Window {
         Connections {
             target: eolTest
             ignoreUnknownSignals: true
+            function onUdpBroadcastStarted() { eolDetectionDialog.visible = true }
             function onDisplayTestStart() { screenColorTestPanel.visible = true }
             function onSystemInfoTestStart() { screenColorTestPanel.visible = false }
             function onSoundTestStart() { screenColorTestPanel.visible = false }
@@ -876,6 +859,9 @@ Window {
         Connections {
             target: configManager
             ignoreUnknownSignals: true
+            function onLanguageIdChanged() {
+                mainPanel.selectedLanguageId = tro.getLanguageId(configManager.get_languageId())
+            }
             function onInvokeSimpleDialog(msg, showClose) { mainPanel.showMessage(msg, showClose) }
             function onShowSerialModelNumbersDialog() { serialModelNumbersDialog.show().editing = true }
             function onHideSerialModelNumbersDialog() { serialModelNumbersDialog.visible = false }
