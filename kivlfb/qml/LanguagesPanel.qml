@@ -51,6 +51,7 @@ GenericSettingsItem {
 
     itemName: "LanguagePanel"
     lockLevel: cabinetManager.iAmMaster ? 1 : -1
+    itemLocked: true
     itemModified: changes
 
     Component.onCompleted: loadUsed()
@@ -72,13 +73,19 @@ GenericSettingsItem {
         function onChanged() { languagesPanel.loadUsed() }
     }
 
+    Rectangle {
+        anchors.fill: parent
+        z: -2
+        color: uiSkin.generalPanelBackgroundColor
+    }
+
     Text {
         id: title
         objectName: "languageTitle"
         anchors.horizontalCenter: parent.horizontalCenter
         y: 10
         text: qsTr("Language") + tro.emptyStr
-        color: "white"
+        color: uiSkin.servicePageTitleFontColor
         font.pixelSize: uiSkin.servicePageTitleFontSize
         font.bold: true
     }
@@ -133,7 +140,7 @@ GenericSettingsItem {
                     objectName: "languageName" + index
                     anchors.centerIn: parent
                     text: modelData.name
-                    color: "white"
+                    color: uiSkin.generalFontColor
                     font.pixelSize: 18
                 }
                 MouseArea2 {

@@ -4,6 +4,7 @@ import CabinetManagerDefs 1.0
 import KivDefs 1.0
 import "widgets"
 import "filesExport"
+import "errorControl"
 
 // The service list: the settings pages in a circular list swiped sideways,
 // with a return button, the current page's title and the logo. A locked
@@ -12,6 +13,14 @@ import "filesExport"
 // button wait while the current page holds changes.
 Rectangle {
     id: serviceList
+
+    // Given by the window: its busy indicator and shared question (their
+    // hosts), the reading direction, and the screens the test page opens.
+    property var busyIndicator: null
+    property var questionDialog: null
+    property bool rightToLeft: false
+    property Item colorTestPanel: null
+    property Item skinPanel: null
 
     readonly property int headerHeight: 60
     readonly property int maxFailedAttempts: 5
@@ -22,7 +31,9 @@ Rectangle {
 
     property int failedAttempts: 0
     property int logoTaps: 0
-    readonly property Item currentPage: pageList.currentItem
+    readonly property int refreshBusyMs: 300
+    readonly property Item currentPage: visible ? pageList.currentItem : null
+    readonly property bool moving: pageList.moving
     readonly property bool currentModified: currentPage !== null && currentPage.itemModified === true
 
     signal close()
@@ -33,6 +44,22 @@ Rectangle {
     ObjectModel {
         id: pages
 
+        ErrorLogPanel {
+            id: errorLogPanel
+            objectName: "errorLogPanel"
+            itemName: "ErrorsLogPanel"
+            lockLevel: cabinetManager.iAmMaster ? 2 : -1
+            width: pageList.width
+            height: pageList.height
+            questionDialog: serviceList.questionDialog
+            rightToLeft: serviceList.rightToLeft
+            onAskForPinPad: serviceList.askForPin(this)
+            Rectangle {
+                anchors.fill: parent
+                z: -2
+                color: uiSkin.generalPanelBackgroundColor
+            }
+        }
         LanguagesPanel {
             objectName: "languagesPanel"
             width: pageList.width
@@ -43,13 +70,14 @@ Rectangle {
             objectName: "soundTestPanel"
             itemName: "SoundTestPanel"
             lockLevel: 1
+            itemLocked: true
             width: pageList.width
             height: pageList.height
             onAskForPinPad: serviceList.askForPin(this)
             SoundTestItem {
                 anchors.fill: parent
-                colorTestPanel: screenColorTestPanel
-                skinPanel: uiSkinPanel
+                colorTestPanel: serviceList.colorTestPanel
+                skinPanel: serviceList.skinPanel
             }
         }
     }
@@ -107,6 +135,18 @@ Rectangle {
                 showMessage(qsTr("Too many failed attempts.\nCall service.") + tro.emptyStr)
         }
     }
+    // A page that reads its data when it comes into view. The error log is
+    // read once however often it is entered within the guard's time.
+    function pageBecameCurrent() {
+        for (var i = 0; i < pages.count; ++i)
+            pages.get(i).itemActive = (pages.get(i) === currentPage)
+        if (currentPage === errorLogPanel && !moving && !errorLogRefreshGuard.running) {
+            if (busyIndicator)
+                busyIndicator.show().start(refreshBusyMs)
+            errorLogRefreshGuard.start()
+            errorLogPanel.refresh()
+        }
+    }
     // Leaving the list locks every page again.
     function lockAll() {
         for (var i = 0; i < pages.count; ++i) {
@@ -131,7 +171,15 @@ Rectangle {
 
     anchors.fill: parent
     color: uiSkin.dockAreaBackgroundColor
-    onVisibleChanged: if (!visible) lockAll()
+    // The list opens on its first page.
+    onVisibleChanged: {
+        if (visible)
+            pageList.currentIndex = 0
+        else
+            lockAll()
+    }
+    onCurrentPageChanged: pageBecameCurrent()
+    onMovingChanged: if (!moving) pageBecameCurrent()
 
     MouseArea2 {
         anchors.fill: parent
@@ -224,11 +272,6 @@ Rectangle {
             startY: pageList.height / 2
             PathLine { x: 2 * pageList.width; y: pageList.height / 2 }
         }
-        onCurrentItemChanged: {
-            for (var i = 0; i < pages.count; ++i)
-                pages.get(i).itemActive = (pages.get(i) === currentItem)
-        }
-        Component.onCompleted: currentItem.itemActive = true
     }
 
     Row {
@@ -248,6 +291,12 @@ Rectangle {
                 color: index === pageList.currentIndex ? uiSkin.pageDotsFill : "transparent"
             }
         }
+    }
+
+    Timer {
+        id: errorLogRefreshGuard
+        objectName: "errorLogRefreshGuard"
+        interval: 30
     }
 
     ScreenHost {

@@ -395,7 +395,14 @@ Window {
             id: settingsPanel
             name: "settingsPanel"
             signal close()
-            ServiceListView { onClose: settingsPanel.close() }
+            ServiceListView {
+                busyIndicator: bwi
+                questionDialog: acceptCancelDialog
+                rightToLeft: kivDisplay.isLanguageRightToLeft()
+                colorTestPanel: screenColorTestPanel
+                skinPanel: uiSkinPanel
+                onClose: settingsPanel.close()
+            }
         }
         ScreenHost {
             id: productsListPanel

@@ -74,7 +74,7 @@ const QList<Stand> &stands()
         {"languagesModelNew", &LanguageModel::staticMetaObject, {}, {}},
         {"soundManager", &SoundManager::staticMetaObject, {}, {}},
         {"haccpController", &HaccpController::staticMetaObject, {}, {}},
-        {"kivErrorController", &KivErrorControllerT::staticMetaObject, {}, {"exportErrorLog"}},
+        {"kivErrorController", &KivErrorControllerT::staticMetaObject, {}, {}},
         {"MockTray.qml", &TrayBarSc::staticMetaObject, {}, {}},
         {"MockZone.qml", &ZoneManager::staticMetaObject, {}, {}},
     };

@@ -72,6 +72,25 @@ TestCase {
         verify(false, "no host for " + name)
     }
 
+    // Opens the service list from the holding view and waits until the
+    // busy wheel of its first page has gone and its rows are laid out.
+    function showServiceList() {
+        child("mainPanel").showHomeScreen()
+        child("homeScreen").showSettingsPanel()
+        tryCompare(host("bwi"), "visible", false, 2000)
+        tryVerify(function () { return findChild(window.contentItem, "languageRow2") !== null })
+        return child("settingsPanel")
+    }
+    // Swipes the service list to a page and waits until it stands still.
+    function showPage(objectName) {
+        var list = child("pageList")
+        for (var i = 0; i < list.count; ++i)
+            if (list.model.get(i).objectName === objectName)
+                list.currentIndex = i
+        compare(list.currentItem.objectName, objectName)
+        tryVerify(function () { return Math.abs(list.currentItem.x) < 0.5 }, 2000, "the page did not come into place")
+        return list.currentItem
+    }
     property Component signalSpy: Component {
         SignalSpy {}
     }

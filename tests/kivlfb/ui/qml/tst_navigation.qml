@@ -94,10 +94,7 @@ MainWindowTestCase {
 
     function openServiceList() {
         createWindow()
-        goTo("settingsPanel")
-        // The language rows are laid out at the next frame.
-        tryVerify(function () { return findChild(window.contentItem, "languageRow2") !== null })
-        return child("settingsPanel")
+        return showServiceList()
     }
     function enterPin(page, code) {
         page.askForPinPad()
@@ -206,7 +203,7 @@ MainWindowTestCase {
     function test_languagePageLockedElsewhere() {
         cabinetManager.iAmMaster = false
         openServiceList()
-        var page = child("languagesPanel")
+        var page = showPage("languagesPanel")
         compare(page.lockLevel, -1)
         mouseClick(page, 50, 50)
         verify(!host("numericInputPanel").visible)
@@ -219,7 +216,7 @@ MainWindowTestCase {
 
     function openLanguagePage() {
         openServiceList()
-        var page = child("languagesPanel")
+        var page = showPage("languagesPanel")
         enterPin(page, "9157")
         verify(!page.itemLocked)
         return page
@@ -258,7 +255,7 @@ MainWindowTestCase {
         cabinetManager.hasSecondaryDisplay = data.secondary
         configManager.usedLanguages = 0x1
         openServiceList()
-        var page = child("languagesPanel")
+        var page = showPage("languagesPanel")
         enterPin(page, "9157")
         tap("languageCheck1")
         var accept = findChild(page, "acceptButton")
@@ -280,7 +277,8 @@ MainWindowTestCase {
             { tag: "updates", quadrant: "updatesQuadrant", page: "updatesListView", calls: ["vki.aKeyWasPressed"] },
             { tag: "updates while holding", quadrant: "updatesQuadrant", holding: true, page: "homeScreen", calls: [],
               message: "Tavolen Import Unavailable<br>while timers are active!" },
-            { tag: "service", quadrant: "settingsQuadrant", page: "settingsPanel", calls: ["vki.aKeyWasPressed"] },
+            { tag: "service, opening on the error log", quadrant: "settingsQuadrant", page: "settingsPanel",
+              calls: ["vki.aKeyWasPressed", "kivErrorController.clearErrorLogList", "kivErrorController.retrieveAllErrorLogs"] },
         ]
     }
     function test_homeQuadrants(data) {

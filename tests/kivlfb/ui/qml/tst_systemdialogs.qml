@@ -237,8 +237,7 @@ MainWindowTestCase {
         cabinetManager.flashDriveMounted = data.mounted
         cabinetManager.haccpEnabled = data.haccp
         createWindow()
-        child("mainPanel").showHomeScreen()
-        child("homeScreen").showSettingsPanel()
+        showServiceList()
         tap("filesButton")
         var files = child("filesImportExportItem")
         verify(files.visible)

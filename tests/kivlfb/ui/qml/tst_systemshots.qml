@@ -19,14 +19,14 @@ MainWindowTestCase {
         case "settingsPanel":
         case "settingsPanelPin":
         case "settingsPanelRtl":
-            panel.showHomeScreen()
-            child("homeScreen").showSettingsPanel()
+            showServiceList()
             if (screen === "settingsPanelPin")
-                child("languagesPanel").askForPinPad()
+                showPage("languagesPanel").askForPinPad()
+            else if (screen === "settingsPanelRtl")
+                showPage("languagesPanel")
             break
         case "filesImportExportItem":
-            panel.showHomeScreen()
-            child("homeScreen").showSettingsPanel()
+            showServiceList()
             tap("filesButton")
             break
         case "restorHoldingDialog":
