@@ -7,7 +7,7 @@ import "filesExport"
 import "errorControl"
 
 // The service list: the settings pages in a circular list swiped sideways,
-// with a return button, the current page's title and the logo. A locked
+// under a bar with the return button, the file export button and the logo. A locked
 // page asks for the access code; a code of level n opens a page locked at
 // 1 to n, and a level-3 code opens every page. Swiping and the return
 // button wait while the current page holds changes.
@@ -26,8 +26,6 @@ Rectangle {
     readonly property int maxFailedAttempts: 5
     readonly property int logoTapsToResetPin: 12
     readonly property int logoTapGapMs: 500
-    // The access codes by level; a match grants that level.
-    readonly property var accessLevels: [1, 2, 3, 4]
 
     property int failedAttempts: 0
     property int logoTaps: 0
@@ -85,10 +83,11 @@ Rectangle {
     // The level an entered code grants, 0 for none.
     function grantedLevel(code) {
         var held = cabinetManager.customerId === KivDefines.CUSTOMER_ID_DEZ ? code : configManager.encryptString(code)
+        // The stored codes of levels 1 to 4, in order.
         var stored = [configManager.passwdL1, configManager.passwdL2, configManager.passwdL3, configManager.passwdL4]
         for (var i = 0; i < stored.length; ++i) {
             if (stored[i] !== "" && stored[i] === held) {
-                var level = accessLevels[i]
+                var level = i + 1
                 // A mirror display never grants the level that opens everything.
                 if (level === 3 && cabinetManager.orientationId === CabmgrDefs.UIID_4x2_MIRROR)
                     return 0
