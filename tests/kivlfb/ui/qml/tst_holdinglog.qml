@@ -21,15 +21,6 @@ TestCase {
             height: 480
         }
     }
-    // The page as the service list shows it: on the list's background.
-    Component {
-        id: listBackground
-        Rectangle {
-            anchors.fill: parent
-            z: 5000
-            color: uiSkin.generalPanelBackgroundColor
-        }
-    }
     Component {
         id: busyHost
         ScreenHost {
@@ -244,18 +235,88 @@ TestCase {
         compare(page.scrollActive, false)
     }
 
-    // In the main window, turned upright, for a person to look at.
     property var window: null
-    property var pageOnWindow: null
     function cleanup() {
-        // The page goes first, so that it never outlives its place.
-        if (pageOnWindow)
-            pageOnWindow.destroy()
-        pageOnWindow = null
         if (window)
             window.destroy()
         window = null
     }
+    // ------------------------------------------------------------------
+    // In the service list of the main window.
+
+    function openServiceList(portrait) {
+        cabinetManager.orientationPortrait = portrait
+        var component = Qt.createComponent("qrc:///qml/main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        window = component.createObject(null)
+        verify(window)
+        tryCompare(window.contentItem, "width", window.width)
+        child(window.contentItem, "mainPanel").showHomeScreen()
+        child(window.contentItem, "homeScreen").showSettingsPanel()
+        tryCompare(host("bwi"), "visible", false, 2000)
+        return child(window.contentItem, "settingsPanel")
+    }
+    function host(name) {
+        var panel = child(window.contentItem, "mainPanel")
+        for (var i = 0; i < panel.children.length; ++i)
+            if (panel.children[i].name === name)
+                return panel.children[i]
+        verify(false, "no host for " + name)
+    }
+    function listedPages() {
+        var list = child(window.contentItem, "pageList")
+        var names = []
+        for (var i = 0; i < list.count; ++i)
+            names.push(list.model.get(i).objectName)
+        return names
+    }
+    function showHoldingLog() {
+        var list = child(window.contentItem, "pageList")
+        list.currentIndex = listedPages().indexOf("haccpLogPanel")
+        compare(list.currentItem.objectName, "haccpLogPanel")
+        tryVerify(function () { return Math.abs(list.currentItem.x) < 0.5 }, 2000, "the page did not come into place")
+        return list.currentItem
+    }
+
+    function test_listedOnlyWhileLogging() {
+        var serviceList = openServiceList(false)
+        verify(listedPages().indexOf("haccpLogPanel") < 0)
+        cabinetManager.haccpEnabled = true
+        compare(listedPages().slice(0, 2), ["errorLogPanel", "haccpLogPanel"])
+        compare(serviceList.haccpLogPanel.itemName, "HaccpLogPanel")
+        cabinetManager.haccpEnabled = false
+        verify(listedPages().indexOf("haccpLogPanel") < 0)
+        verify(!serviceList.haccpLogPanel.visible)
+        compare(callLog.count("haccpController.retrieveAllHaccpData"), 0)
+    }
+
+    function test_readEachTimeItComesIntoView() {
+        cabinetManager.haccpEnabled = true
+        giveRows(holds(250), 300)
+        var serviceList = openServiceList(false)
+        compare(callLog.count("haccpController.retrieveAllHaccpData"), 0)
+        var page = showHoldingLog()
+        compare(callLog.argsOf("haccpController.retrieveAllHaccpData"), [[false]])
+        verify(host("bwi").visible)
+        compare(host("bwi").item.maxTime, 120000)
+        completeRead(page)
+        verify(!host("bwi").visible)
+        compare(child(page, "haccpLogList").count, 250)
+
+        // After Show All the list can still be left: the page shows no changes.
+        child(page, "haccpLogList").positionViewAtEnd()
+        tryCompare(child(page, "showAllButton"), "visible", true)
+        tap(child(page, "showAllButton"))
+        verify(page.itemModified)
+        verify(child(window.contentItem, "returnButton").enabled)
+        // Hidden, it is no longer modified; shown again on it, it reads anew.
+        host("settingsPanel").visible = false
+        verify(!page.itemModified)
+        host("settingsPanel").visible = true
+        showHoldingLog()
+        compare(callLog.argsOf("haccpController.retrieveAllHaccpData"), [[false], [true], [false]])
+    }
+
     function test_screenshots_data() {
         return [
             { tag: "landscape", portrait: false },
@@ -263,23 +324,17 @@ TestCase {
         ]
     }
     function test_screenshots(data) {
-        cabinetManager.orientationPortrait = data.portrait
+        cabinetManager.haccpEnabled = true
         cabinetManager.traysPerZone = 4
         cabinetManager.zonesPerRow = 1
         cabinetManager.numberOfRows = 5
         giveRows(holds(250), 1300)
-        var component = Qt.createComponent("qrc:///qml/main.qml")
-        compare(component.status, Component.Ready, component.errorString())
-        window = component.createObject(null)
-        verify(window)
-        tryCompare(window.contentItem, "width", window.width)
-        var panel = child(window.contentItem, "mainPanel")
-        pageOnWindow = listBackground.createObject(panel)
-        var page = pageComponent.createObject(pageOnWindow, { width: panel.width, height: panel.height })
+        openServiceList(data.portrait)
+        var page = showHoldingLog()
         completeRead(page)
         child(page, "haccpLogList").positionViewAtEnd()
         tryCompare(child(page, "showAllButton"), "visible", true)
         waitForRendering(window.contentItem)
-        verify(screenshots.saveUpright(panel, "holdinglog-" + data.tag) !== "")
+        verify(screenshots.saveUpright(child(window.contentItem, "mainPanel"), "holdinglog-" + data.tag) !== "")
     }
 }

@@ -33,6 +33,8 @@ QtObject {
     // What isCoolingDownDone() and getCoolingDownTemp() answer.
     property bool coolingDownDone: false
     property int coolingDownTemp: 250
+    // What isFlashDriveMounted() answers.
+    property bool flashDriveMounted: false
 
     // The holding screen.
     property int numberOfZones: 0
@@ -64,6 +66,8 @@ QtObject {
     signal noUserInteraction()
     signal stopAmbientTempAlarm()
     signal showProductTransferList()
+    signal screenshotsExported()
+    signal noScreenShotsToExport()
 
     onStopAmbientTempAlarm: log.record("cabinetManager.stopAmbientTempAlarm", [])
 
@@ -138,4 +142,10 @@ QtObject {
         zonesModelList = zones
     }
     function sendClearAmbientTempAlarm() { log.record("cabinetManager.sendClearAmbientTempAlarm", arguments) }
+    function isFlashDriveMounted() { return flashDriveMounted }
+    function exportMenuFiles() { log.record("cabinetManager.exportMenuFiles", arguments) }
+    function importMenuFiles() { log.record("cabinetManager.importMenuFiles", arguments) }
+    function exportScreenShots() { log.record("cabinetManager.exportScreenShots", arguments) }
+    function exportKernelLog() { log.record("cabinetManager.exportKernelLog", arguments) }
+    function exportIotLog() { log.record("cabinetManager.exportIotLog", arguments) }
 }
