@@ -398,18 +398,20 @@ TestCase {
     // Ended on another display, the panel is only hidden and keeps the last
     // reading; shown again, it must still draw inside the bevel.
     function test_reentryAfterExitElsewhere() {
-        var panel = showCleaningPanel(false)
+        createWindow()
+        cabinetManager.cleaningStarted()
+        var panel = host("cleaningPanel").item
+        verify(panel && panel.visible)
         var bevel = childOf(panel, "cleaningBevel")
         cabinetManager.coolingDownTemp = 100
         cabinetManager.coolingDownDone = true
         panel.pollTimer.triggered()
         verify(panel.coolDownDone)
-        host("cleaningPanel").visible = false
+        cabinetManager.cleaningStopped()
+        verify(!host("cleaningPanel").visible)
         verify(!panel.pollTimer.running)
-        // Shown anew, as the window does on cleaningStarted.
-        panel.coolDownDone = false
-        host("cleaningPanel").visible = true
-        verify(panel.pollTimer.running)
+        cabinetManager.cleaningStarted()
+        verify(panel.visible && panel.pollTimer.running)
         compare(panel.coolDownTemp, 100)
         verify(panel.barWidth <= bevel.width && panel.barWidth >= 0)
         compare(childOf(panel, "cleaningStateText").text, "Cooling Down")
