@@ -10,4 +10,8 @@ QtObject {
 
     function getProductGroupPList(group) { return groups[group] !== undefined ? groups[group] : [] }
     function getProductName(productId) { return "Product " + productId }
+    // Edit names by product id; the edit row of a product is its id here.
+    property var editNames: ({})
+    function getGroupEditProductIndex(id) { return Number(id) }
+    function getProductEditName(row) { return editNames[row] !== undefined ? editNames[row] : "Product " + row }
 }
