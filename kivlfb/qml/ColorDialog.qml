@@ -13,6 +13,8 @@ DialogFrame {
     property real saturation: 0
     property real lightness: 0
     property bool changed: false
+    // Placing the knobs for a loaded colour is not an edit.
+    property bool loading: false
     readonly property string newColorText: configManager.colorFromHsv(hue, saturation, lightness)
 
     signal closeButtonPressed()
@@ -30,10 +32,21 @@ DialogFrame {
         console.debug("HueF: " + hue)
         console.debug("SatF: " + saturation)
         console.debug("LumF: " + lightness)
-        hSlider.setSliderPositionValue(hue * hSlider.maxVal)
-        sSlider.setSliderPositionValue(saturation * sSlider.maxVal)
-        vSlider.setSliderPositionValue(lightness * vSlider.maxVal)
+        loading = true
+        for (var i = 0; i < sliderRows.count; ++i)
+            sliderRows.itemAt(i).showPart()
+        loading = false
         changed = false
+    }
+    // The edited component of slider i (hue, saturation, value).
+    function part(i) { return [hue, saturation, lightness][i] }
+    function setPart(i, fraction) {
+        if (loading)
+            return
+        if (i === 0) hue = fraction
+        else if (i === 1) saturation = fraction
+        else lightness = fraction
+        changed = true
     }
     function close() {
         visible = false
@@ -63,13 +76,20 @@ DialogFrame {
         spacing: 40
 
         Repeater {
+            id: sliderRows
             model: [
                 { label: "H", max: 359 },
                 { label: "S", max: 100 },
                 { label: "V", max: 100 }
             ]
             delegate: Row {
+                function showPart() { slider.setSliderPositionValue(dialog.part(index) * slider.maxVal) }
                 spacing: 12
+                Component.onCompleted: {
+                    dialog.loading = true
+                    showPart()
+                    dialog.loading = false
+                }
                 Text {
                     width: 20
                     anchors.verticalCenter: parent.verticalCenter
@@ -84,34 +104,19 @@ DialogFrame {
                     width: 250
                     minVal: 0
                     maxVal: modelData.max
-                    Component.onCompleted: {
-                        if (index === 0) hSlider = slider
-                        else if (index === 1) sSlider = slider
-                        else vSlider = slider
-                    }
-                    onNewValue: {
-                        var part = v / (maxVal - minVal)
-                        if (index === 0) dialog.hue = part
-                        else if (index === 1) dialog.saturation = part
-                        else dialog.lightness = part
-                        dialog.changed = true
-                    }
+                    onNewValue: dialog.setPart(index, v / (maxVal - minVal))
                 }
                 Text {
                     objectName: "sliderValue" + modelData.label
                     width: 40
                     anchors.verticalCenter: parent.verticalCenter
-                    text: Math.round(slider.value)
+                    text: Math.round(dialog.part(index) * modelData.max)
                     font.pixelSize: 20
                     color: "black"
                 }
             }
         }
     }
-    property Item hSlider: null
-    property Item sSlider: null
-    property Item vSlider: null
-
     Column {
         parent: dialog.box
         anchors.right: parent.right
