@@ -69,6 +69,7 @@ TestCase {
     function init() {
         verify(harness.reset())
         spy.target = null
+        spy.signalName = ""
         spy.clear()
         cabinetManager.traysPerZone = 3
         cabinetManager.hasFan = true
