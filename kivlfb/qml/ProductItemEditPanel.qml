@@ -10,13 +10,13 @@ Rectangle {
     id: form
 
     property int savedProductId: 0
-    property int currentInputLangId: 0
+    property alias currentInputLangId: nameField.currentInputLangId
     property string timerColorValue: Rules.noTimerColor
     property bool noColor: true
 
     // The product being edited (0: a new one) and its names by language.
     property int productId: 0
-    property var namesList: []
+    property alias namesList: nameField.namesList
 
     // Given by the host: the letter keyboard's host (names per input
     // language follow it) and how messages are shown.
@@ -44,12 +44,10 @@ Rectangle {
 
     function loadProductData(pid, nameList, holdTime, warningTime, lowerTemp, upperTemp, resetTime,
                              lidType, bottomType, panSizeX, fanSpeed, timerColor) {
-        currentInputLangId = tro.getLanguage()
         productId = pid
-        namesList = nameList ? nameList.slice() : []
+        nameField.load(nameList)
         noColor = timerColor === Rules.noTimerColor
         timerColorValue = timerColor
-        nameField.value = nameIn(currentInputLangId)
         // Each field is cleared first, so that a change is always announced.
         holdField.value = "00:00:00"
         holdField.value = Rules.hhmmss(holdTime)
@@ -66,31 +64,6 @@ Rectangle {
         fractionSelector.choices = Rules.fractionChoices(cabinetManager.traysPerZone)
         // A new product starts on the cabinet's smallest fraction.
         fractionSelector.currentIndex = Math.max(0, fractionSelector.choices.indexOf(panSizeX))
-    }
-
-    function nameIn(lang) {
-        return namesList[lang] !== undefined ? namesList[lang] : ""
-    }
-    function storeName() {
-        var names = namesList.slice()
-        while (names.length <= currentInputLangId)
-            names.push("")
-        names[currentInputLangId] = nameField.value
-        namesList = names
-    }
-    // The keyboard's input language changed: the typed name stays with the
-    // language it was typed in and fills the empty ones.
-    function inputLanguageChosen(lang) {
-        storeName()
-        namesList = Rules.fillEmptyNames(namesList, nameField.value)
-        currentInputLangId = lang
-        nameField.value = nameIn(lang)
-        nameField.selectAll()
-    }
-    function keyboardClosed() {
-        storeName()
-        currentInputLangId = tro.getLanguage()
-        nameField.value = nameIn(currentInputLangId)
     }
 
     // The values as the menu keeps them, and the first failing check.
@@ -110,12 +83,10 @@ Rectangle {
     }
     function accept() {
         var p = entered()
-        storeName()
+        var names = nameField.namesToSave()
         var message = ""
         if (menuManager.checkProductInGroups(productId, p.lowerF, p.upperF, p.lid, p.fraction, p.fanSpeed))
             message = qsTr("Product will be removed from group(s)<br>products list")
-        if (nameField.value !== "")
-            namesList = Rules.fillEmptyNames(namesList, nameIn(currentInputLangId))
         var error = Rules.productError(p, cabinetManager.customerId, cabinetManager.hasFan)
         if (error !== "") {
             showMessage(qsTr(error))
@@ -124,25 +95,12 @@ Rectangle {
         if (message !== "")
             showMessage(message)
         var wasNew = productId === 0
-        savedProductId = menuManager.saveProductEdit(productId, namesList, p.hold, p.warning, p.lowerF, p.upperF,
+        savedProductId = menuManager.saveProductEdit(productId, names, p.hold, p.warning, p.lowerF, p.upperF,
                                                      p.reset, p.lid, p.bottom, p.fraction, p.fanSpeed,
                                                      timerColorValue)
         productModified(wasNew)
         editAccepted()
         return true
-    }
-
-    Connections {
-        target: form.letterKeyboard && form.letterKeyboard.item ? form.letterKeyboard.item : null
-        ignoreUnknownSignals: true
-        function onInputLanguageIdChanged() {
-            if (nameField.valueBox.activeFocus)
-                form.inputLanguageChosen(form.letterKeyboard.item.inputLanguageId)
-        }
-        function onVisibleChanged() {
-            if (!form.letterKeyboard.item.visible && nameField.valueBox.activeFocus)
-                form.keyboardClosed()
-        }
     }
 
     // Close and accept, top left.
@@ -181,23 +139,12 @@ Rectangle {
             id: column
             spacing: 8
 
-            FieldEditStr {
+            NameFieldMultilingual {
                 id: nameField
                 objectName: "nameField"
-                label: qsTr("Name") + tro.emptyStr
-                maxLength: 32
+                letterKeyboard: form.letterKeyboard
                 inputFieldWidth: 220
                 labelFieldWidth: form.portrait ? 220 : 200
-                onCallKeyboard: {
-                    if (form.letterKeyboard) {
-                        form.letterKeyboard.show().kbmode = 0
-                        form.letterKeyboard.item.multilingualSupport = true
-                    }
-                }
-                onHideKeyboard: {
-                    if (form.letterKeyboard)
-                        form.letterKeyboard.visible = false
-                }
             }
             FieldEditInt {
                 id: upperField

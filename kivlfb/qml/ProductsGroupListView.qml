@@ -65,9 +65,11 @@ Item {
                 onPressAndHold: {
                     if (!view.showSelection)
                         return
-                    view.theSelectedIndex = index
-                    view.defaultModified(index)
-                    list.positionViewAtIndex(index, ListView.Center)
+                    // The owner's answer may rebuild the rows, this one too.
+                    var row = index
+                    view.theSelectedIndex = row
+                    list.positionViewAtIndex(row, ListView.Center)
+                    view.defaultModified(row)
                 }
             }
         }

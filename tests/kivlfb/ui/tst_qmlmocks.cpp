@@ -61,7 +61,7 @@ const QList<Stand> &stands()
         {"masterIOmanager", &MasterIoManager::staticMetaObject, {}, {}},
         {"nfcm", &NFCmanager::staticMetaObject, {}, {}},
         {"daypartManager", &DayPartManager::staticMetaObject, {"dayPartsToUse", "dayPartsCount", "dayPartNames"}, {}},
-        {"menuManager", &MenuManager::staticMetaObject, {"groups", "editNames", "productInGroups", "nextProductId"}, {}},
+        {"menuManager", &MenuManager::staticMetaObject, {"groups", "editNames", "productInGroups", "nextProductId", "editGroups", "editProductRows", "groupAt"}, {}},
         {"kivIot", &KivIotAgentAdapter::staticMetaObject, {},
          {"systemBackupActive", "systemBackupProgress", "forcedPackageActive"}},
         {"kivnm", &DADazodaru::staticMetaObject, {},

@@ -191,11 +191,11 @@ TestCase {
         compare(field("nameField").value, "")
         field("nameField").value = "Papas"
         form.currentInputLangId = 1
-        form.inputLanguageChosen(2)
+        field("nameField").inputLanguageChosen(2)
         compare(field("nameField").value, "Frites")
-        form.inputLanguageChosen(1)
+        field("nameField").inputLanguageChosen(1)
         compare(field("nameField").value, "Papas")
-        form.keyboardClosed()
+        field("nameField").keyboardClosed()
         compare(form.currentInputLangId, 0)
         compare(form.namesList[0], "Papas")
         compare(form.namesList[2], "Frites", "a filled entry is kept")
