@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import KivDefs 1.0
 import "errorControl"
 
 // Stand-in for the service list until it is built. It holds the pages that
@@ -51,6 +52,20 @@ Item {
         visible: itemActive
         questionDialog: serviceList.questionDialog
         rightToLeft: serviceList.rightToLeft
+    }
+
+    // "Day-Parts", after "Language" in the full list; every customer but DEZ
+    // has it. It opens at level 1 on the primary display and never on the
+    // others.
+    Loader {
+        id: dayPartsPage
+        objectName: "dayPartsPage"
+        anchors.fill: parent
+        active: cabinetManager.customerId !== KivDefines.CUSTOMER_ID_DEZ
+        visible: item !== null && item.itemActive
+        sourceComponent: DaypartsToUsePanel {
+            itemActive: serviceList.currentPage === this
+        }
     }
 
     // Entering the page twice in quick succession reads the logs once.

@@ -228,6 +228,29 @@ TestCase {
         compare(ticks(), [true, false, true, false])
     }
 
+    function test_serviceListHasThePage_data() {
+        return [
+            { tag: "GM", customer: 0, master: true, level: 1 },
+            { tag: "ZuZ on another display", customer: 1, master: false, level: -1 },
+            { tag: "DEZ", customer: 3, master: true, level: 0 },
+        ]
+    }
+    function test_serviceListHasThePage(data) {
+        cabinetManager.customerId = data.customer
+        cabinetManager.iAmMaster = data.master
+        make("ServiceListView.qml")
+        var page = find(screen, "dayPartsPage")
+        verify(page)
+        if (data.level === 0) {
+            compare(page.item, null)
+            return
+        }
+        verify(page.item)
+        compare(page.item.itemName, "Day-Parts")
+        compare(page.item.lockLevel, data.level)
+        verify(page.item.itemLocked)
+    }
+
     function test_pagePictures_data() {
         return [ { tag: "landscape", w: 800, h: 480 }, { tag: "portrait", w: 480, h: 800 } ]
     }
