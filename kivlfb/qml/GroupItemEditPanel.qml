@@ -50,7 +50,10 @@ Rectangle {
     function tempText(f) {
         return Rules.tempText(f, celsius, function (v) { return cabinetManager.convertToCelsius(v) })
     }
+    // The menu keeps temperatures as texts; "0" is no value.
     function setTemps(lower, upper) {
+        lower = Number(lower)
+        upper = Number(upper)
         lowerTemp = lower
         upperTemp = upper
         filterLowerTemp = lower !== 0 ? String(lower) : ""
@@ -71,10 +74,10 @@ Rectangle {
         setTemps(lower, upper)
         lidText = lidType
         setFraction(panSizeX)
-        fanSpeed = fan
+        fanSpeed = Number(fan)
         // The fan-speed filter follows the group as loaded, so that a filter
         // from the previous edit never lingers.
-        filterFanSpeed = memberCount() > 0 && cabinetManager.hasFan ? fan : 0
+        filterFanSpeed = memberCount() > 0 && cabinetManager.hasFan ? fanSpeed : 0
         productList.theSelectedIndex = -1
     }
     // Re-reads the bound member list and default.

@@ -19,8 +19,10 @@ Rectangle {
     property alias namesList: nameField.namesList
 
     // Given by the host: the letter keyboard's host (names per input
-    // language follow it) and how messages are shown.
+    // language follow it), the numeric keypad's host for the number and
+    // time fields, and how messages are shown.
     property var letterKeyboard: null
+    property var numberKeypad: null
     property var showMessage: function (text) { console.info("Product form: " + text) }
 
     readonly property bool dez: cabinetManager.customerId === KivDefines.CUSTOMER_ID_DEZ
@@ -39,6 +41,10 @@ Rectangle {
     height: portrait ? 710 : 480
     color: uiSkin.generalPanelBackgroundColor
 
+    function showKeypad(shown) {
+        if (numberKeypad)
+            numberKeypad.visible = shown
+    }
     function toShown(f) { return celsius ? cabinetManager.convertToCelsius(f) : f }
     function toFahrenheit(v) { return celsius ? cabinetManager.convertToFahrenheit(v) : v }
 
@@ -148,6 +154,8 @@ Rectangle {
             }
             FieldEditInt {
                 id: upperField
+                onCallKeyboard: form.showKeypad(true)
+                onHideKeyboard: form.showKeypad(false)
                 objectName: "upperField"
                 label: (form.dez ? qsTr("Hold Temp") : qsTr("Upper temperature")) + tro.emptyStr
                 units: "T"
@@ -159,6 +167,8 @@ Rectangle {
             }
             FieldEditInt {
                 id: lowerField
+                onCallKeyboard: form.showKeypad(true)
+                onHideKeyboard: form.showKeypad(false)
                 objectName: "lowerField"
                 label: (form.dez ? qsTr("Product temp") : qsTr("Lower temperature")) + tro.emptyStr
                 units: "T"
@@ -170,6 +180,8 @@ Rectangle {
             }
             FieldEditTime {
                 id: holdField
+                onCallKeyboard: form.showKeypad(true)
+                onHideKeyboard: form.showKeypad(false)
                 objectName: "holdField"
                 label: qsTr("Holding time") + tro.emptyStr
                 labelFieldWidth: nameField.labelFieldWidth
@@ -177,6 +189,8 @@ Rectangle {
             }
             FieldEditTime {
                 id: warningField
+                onCallKeyboard: form.showKeypad(true)
+                onHideKeyboard: form.showKeypad(false)
                 objectName: "warningField"
                 label: qsTr("Cook more alert time") + tro.emptyStr
                 labelFieldWidth: nameField.labelFieldWidth
@@ -184,6 +198,8 @@ Rectangle {
             }
             FieldEditTime {
                 id: resetField
+                onCallKeyboard: form.showKeypad(true)
+                onHideKeyboard: form.showKeypad(false)
                 objectName: "resetField"
                 visible: form.resetShown
                 label: qsTr("Reset time") + tro.emptyStr
@@ -192,6 +208,8 @@ Rectangle {
             }
             FieldEditInt {
                 id: fanField
+                onCallKeyboard: form.showKeypad(true)
+                onHideKeyboard: form.showKeypad(false)
                 objectName: "fanField"
                 visible: cabinetManager.hasFan
                 label: qsTr("Fan speed") + tro.emptyStr

@@ -164,7 +164,9 @@ TestCase {
         make()
         menuManager.editGroups.push({ id: 1073741826, members: ["18"], def: 0, lowerTemp: 165, upperTemp: 200,
                                       lidType: "None", panSizeX: "1/3", targetFanSpeed: 60 })
-        form.loadGroupData(1073741826, names15("Sides"), 165, 200, "None", "1/3", 60, false)
+        // As the menu keeps them: texts.
+        form.loadGroupData(1073741826, names15("Sides"), "165", "200", "None", "1/3", 60, false)
+        compare([form.filterLowerTemp, form.filterUpperTemp], ["165", "200"])
         compare(form.filterFanSpeed, 60)
         verify(fits(8) && !fits(1))
         // A new group after it starts with no fan filter.
@@ -211,7 +213,8 @@ TestCase {
     function test_closeExistingGroupChecks() {
         make()
         menuManager.editGroups.push({ id: 5, members: [], def: -1 })
-        form.loadGroupData(5, names15("Sides"), 0, 0, "", "", 0, false)
+        form.loadGroupData(5, names15("Sides"), "0", "0", "", "", 0, false)
+        compare([form.filterLowerTemp, form.filterUpperTemp, part("setting0").text], ["", "", "Upper temperature: 0"])
         mouseClick(part("closeButton"))
         compare(messages, ["No products added to the group!"])
         compare(questions, [])

@@ -183,6 +183,17 @@ TestCase {
         compare(saves().length, 0)
     }
 
+    function test_numberFieldsOpenTheKeypad() {
+        make()
+        var keypad = { visible: false }
+        form.numberKeypad = keypad
+        loadGood()
+        mouseClick(field("holdField").valueBox)
+        verify(keypad.visible)
+        mouseClick(field("holdField").valueBox)
+        verify(!keypad.visible)
+    }
+
     function test_namesPerLanguage() {
         make()
         var names = names15("")
