@@ -239,16 +239,21 @@ TestCase {
         cabinetManager.customerId = data.customer
         cabinetManager.iAmMaster = data.master
         make("ServiceListView.qml")
-        var page = find(screen, "dayPartsPage")
-        verify(page)
+        var list = find(screen, "pageList")
+        verify(list)
+        var names = []
+        for (var i = 0; i < list.model.count; ++i)
+            names.push(list.model.get(i).objectName)
+        var at = names.indexOf("dayPartsPage")
         if (data.level === 0) {
-            compare(page.item, null)
+            compare(at, -1, names.join())
             return
         }
-        verify(page.item)
-        compare(page.item.itemName, "Day-Parts")
-        compare(page.item.lockLevel, data.level)
-        verify(page.item.itemLocked)
+        compare(names[at - 1], "languagesPanel", "after Language")
+        var page = list.model.get(at)
+        compare(page.itemName, "Day-Parts")
+        compare(page.lockLevel, data.level)
+        verify(page.itemLocked)
     }
 
     function test_pagePictures_data() {
