@@ -210,8 +210,6 @@ Rectangle {
             haccpLogPanel.itemModified = false
         }
     }
-    Component.onCompleted: placeHoldingLog()
-
     Connections {
         target: cabinetManager
         function onHaccpEnabledChanged() { serviceList.placeHoldingLog() }
@@ -238,6 +236,7 @@ Rectangle {
     }
     onCurrentPageChanged: pageBecameCurrent()
     Component.onCompleted: {
+        placeHoldingLog()
         if (cabinetManager.customerId === KivDefines.CUSTOMER_ID_DEZ) {
             for (var i = 0; i < pages.count; ++i) {
                 if (pages.get(i) === dayPartsPage) {
