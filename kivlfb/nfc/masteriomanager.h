@@ -175,6 +175,9 @@ public:
     Q_INVOKABLE bool getNfcErrorDetected() const;
     Q_INVOKABLE int getFirstChannel() const { return tagType(m_currentUIDs[0]); }
     Q_INVOKABLE qulonglong get_currentUID(int bin) const;
+    // The same as lower-case hexadecimal: a script number holds only 53
+    // bits of a 64-bit UID.
+    Q_INVOKABLE QString currentUidText(int bin) const;
     Q_INVOKABLE bool isNumPollsEqualToOne() const;
     Q_INVOKABLE bool isNumPollsNotEqualToOne() const { return !isNumPollsEqualToOne(); }
 

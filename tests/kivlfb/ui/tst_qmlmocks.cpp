@@ -51,14 +51,14 @@ const QList<Stand> &stands()
 {
     static const QList<Stand> all = {
         {"cabinetManager", &CabinetManager::staticMetaObject,
-         {"isConfigured", "uiidValid", "uiTrayHeight", "transferTimers", "buildCabinet"}, {}},
+         {"isConfigured", "uiidValid", "uiTrayHeight", "transferTimers", "buildCabinet", "nothingHeld"}, {}},
         {"configManager", &ConfigurationManager::staticMetaObject, {"numberOfLanguages"}, {}},
         {"tro", &Translator::staticMetaObject, {"languageCodes"}, {}},
         {"vki", &VirtualKeyInput::staticMetaObject, {}, {}},
         {"cbm", &CanbusManager::staticMetaObject, {}, {}},
         {"syncMgr", &MasterSync::staticMetaObject, {}, {}},
         {"eolTest", &EolTesting::staticMetaObject, {}, {}},
-        {"masterIOmanager", &MasterIoManager::staticMetaObject, {}, {}},
+        {"masterIOmanager", &MasterIoManager::staticMetaObject, {"firstChannel", "uidTexts", "makeBins"}, {}},
         {"nfcm", &NFCmanager::staticMetaObject, {}, {}},
         {"daypartManager", &DayPartManager::staticMetaObject, {"dayPartsToUse"}, {}},
         {"menuManager", &MenuManager::staticMetaObject, {"groups"}, {}},

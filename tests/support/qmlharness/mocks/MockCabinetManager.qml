@@ -42,6 +42,16 @@ QtObject {
     property bool touchBasedTransfer: false
     property bool timerColorEnable: false
     property bool nfcEnabled: false
+    // The heater screens.
+    property int tempHandling: 0
+    property int tempLayout: 0
+    property bool hasFan: false
+    property int controlBoardType: 1
+    property bool perBinTemps: false
+    property bool singleColumnUnit: false
+    property int zoneNumberingOrder: 0
+    // What nothingBeingHeld() answers.
+    property bool nothingHeld: true
     // What getUiTrayHeight() answers; 0: an even share of the screen's height.
     property int uiTrayHeight: 0
     // What the transfer-timer getters answer: { name, holdTime, warningTime, remainingTime }.
@@ -130,5 +140,9 @@ QtObject {
         traysModelList = trays
         zonesModelList = zones
     }
+    function nothingBeingHeld() { log.record("cabinetManager.nothingBeingHeld", arguments); return nothingHeld }
+    function reStateTraysHoldTemps() { log.record("cabinetManager.reStateTraysHoldTemps", arguments) }
+    function convertToFahrenheit(valueC) { return Math.round(valueC * 9 / 5) + 32 }
+    onHeatersTestEnabledChanged: log.record("cabinetManager.heatersTestEnabled", [heatersTestEnabled])
     function sendClearAmbientTempAlarm() { log.record("cabinetManager.sendClearAmbientTempAlarm", arguments) }
 }
