@@ -50,6 +50,7 @@ QtObject {
     property bool perBinTemps: false
     property bool singleColumnUnit: false
     property int zoneNumberingOrder: 0
+    property bool powerSourceChoice: false
     // What nothingBeingHeld() answers.
     property bool nothingHeld: true
     // What getUiTrayHeight() answers; 0: an even share of the screen's height.
@@ -71,6 +72,9 @@ QtObject {
     signal noUserInteraction()
     signal stopAmbientTempAlarm()
     signal showProductTransferList()
+    signal configSettingsUpdated()
+    signal screenshotsExported()
+    signal noScreenShotsToExport()
 
     onStopAmbientTempAlarm: log.record("cabinetManager.stopAmbientTempAlarm", [])
 
@@ -141,6 +145,7 @@ QtObject {
         zonesModelList = zones
     }
     function nothingBeingHeld() { log.record("cabinetManager.nothingBeingHeld", arguments); return nothingHeld }
+    function clearHoldingHistory() { log.record("cabinetManager.clearHoldingHistory", arguments) }
     function reStateTraysHoldTemps() { log.record("cabinetManager.reStateTraysHoldTemps", arguments) }
     function convertToFahrenheit(valueC) { return Math.round(valueC * 9 / 5) + 32 }
     onHeatersTestEnabledChanged: log.record("cabinetManager.heatersTestEnabled", [heatersTestEnabled])
