@@ -37,9 +37,6 @@ const int kZoneMonitorValues = 21; // operation mode, then 20 temperature inputs
 const int kFanChannels = 10;
 const int kNoConfiguration = 255;
 const int kStatusFault = 2;
-const int kTempHandlingAveraged = 0;
-const int kTempHandlingIndividual = 1;
-const int kConfigLinear20 = 10;
 
 // Retries per request (repetitions after the first attempt).
 const quint8 kRetriesConfig = 5;

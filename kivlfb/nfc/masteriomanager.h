@@ -100,6 +100,12 @@ public:
     static constexpr int kHoldingListNoticeMs = 5000;
     static const quint8 kUniversalTagType = 0x65;
 
+    // The cabinet's temperature handling and the paired configuration, as
+    // the personality numbers them.
+    static constexpr int kTempHandlingAveraged = 0;
+    static constexpr int kTempHandlingIndividual = 1;
+    static constexpr int kConfigLinear20 = 10;
+
     // Heater tests: set points, and the thermocouple readings that mean an
     // open or a shorted sensor.
     static constexpr int kHeaterTestTemp = 225;

@@ -16,8 +16,6 @@ const char kNoError[] = "NO ERROR";
 const char kTcOpen[] = "TC OPEN";
 const char kTcShorted[] = "TC SHORTED";
 
-const int kTempHandlingAveraged = 0;
-const int kConfigLinear20 = 10;
 const int kHeatersPerZone = 2;
 const int kMasterFrameId = 1;
 

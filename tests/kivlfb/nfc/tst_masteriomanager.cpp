@@ -73,6 +73,22 @@ class TestMasterIoManager : public QObject
         return io;
     }
 
+    // Both set-point blocks as 20 channels; fill() marks untouched ones.
+    static void fillSetPoints(MasterIoManager &io, quint16 value)
+    {
+        io.pollInfo(QStringLiteral("tempSetpointsInfo"))->values().fill(value);
+        io.pollInfo(QStringLiteral("tempSetpoints2Info"))->values().fill(value);
+    }
+    static QList<int> setPoints(MasterIoManager &io)
+    {
+        QList<int> got;
+        for (quint16 v : io.pollInfo(QStringLiteral("tempSetpointsInfo"))->values())
+            got << v;
+        for (quint16 v : io.pollInfo(QStringLiteral("tempSetpoints2Info"))->values())
+            got << v;
+        return got;
+    }
+
     static void setZoneMonitor(MasterIoManager &io, int mode, const QList<int> &temps)
     {
         QVector<quint16> &v = io.pollInfo(QStringLiteral("allZonesMonitorInfo"))->values();
@@ -340,24 +356,16 @@ private slots:
         auto io = makeIo(layout, tempHandling);
         for (int b = 0; b < 20; ++b)
             io->setBinTargetTemp(b, 100 + b);
-        QModbusPollInfo *block1 = io->pollInfo(QStringLiteral("tempSetpointsInfo"));
-        QModbusPollInfo *block2 = io->pollInfo(QStringLiteral("tempSetpoints2Info"));
-        block1->values().fill(999);
-        block2->values().fill(999);
+        fillSetPoints(*io, 999);
 
         qInstallMessageHandler(captureLog);
         io->sendAllSetpointsRequest();
         qInstallMessageHandler(nullptr);
 
-        QList<int> got;
-        for (quint16 v : block1->values())
-            got << v;
-        for (quint16 v : block2->values())
-            got << v;
         for (int &v : expected)
             if (v == -1)
                 v = 999;
-        QCOMPARE(got, expected);
+        QCOMPARE(setPoints(*io), expected);
         QCOMPARE(g_log.filter(QStringLiteral("sendAllSetpointsRequest() ERROR")).size(), skipped);
     }
 
@@ -940,7 +948,7 @@ private slots:
         QTest::addColumn<QList<int>>("mio2uit");
         QTest::addColumn<QList<int>>("binTestTemps");
         QTest::addColumn<QList<int>>("targets");   // bins 0..5
-        QTest::addColumn<QList<int>>("setPoints"); // channels 0..19; -1 untouched
+        QTest::addColumn<QList<int>>("channels"); // channels 0..19; -1 untouched
         QTest::addColumn<int>("skipped");
 
         const QList<int> mio{0, 1, 2, 3, 4, 5};
@@ -989,7 +997,7 @@ private slots:
         QFETCH(QList<int>, mio2uit);
         QFETCH(QList<int>, binTestTemps);
         QFETCH(QList<int>, targets);
-        QFETCH(QList<int>, setPoints);
+        QFETCH(QList<int>, channels);
         QFETCH(int, skipped);
 
         IoBoardLayout layout;
@@ -1004,8 +1012,7 @@ private slots:
         auto io = makeIo(layout, tempHandling, nullptr, nullptr, nullptr, 25);
         for (int b = 0; b < 20; ++b)
             io->get_binInfoList().at(b)->set_targetTemp(b < 6 ? 77 : 55);
-        io->pollInfo(QStringLiteral("tempSetpointsInfo"))->values().fill(999);
-        io->pollInfo(QStringLiteral("tempSetpoints2Info"))->values().fill(999);
+        fillSetPoints(*io, 999);
         QSignalSpy sendRequests(io.get(), &MasterIoManager::ttSendRequestSignal);
 
         qInstallMessageHandler(captureLog);
@@ -1022,15 +1029,10 @@ private slots:
             gotTargets << io->get_binInfoList().at(b)->get_targetTemp();
         QCOMPARE(gotTargets, targets);
         QCOMPARE(io->get_binInfoList().at(6)->get_targetTemp(), 55); // outside the cabinet
-        QList<int> got;
-        for (quint16 v : io->pollInfo(QStringLiteral("tempSetpointsInfo"))->values())
-            got << v;
-        for (quint16 v : io->pollInfo(QStringLiteral("tempSetpoints2Info"))->values())
-            got << v;
-        for (int &v : setPoints)
+        for (int &v : channels)
             if (v == -1)
                 v = 999;
-        QCOMPARE(got, setPoints);
+        QCOMPARE(setPoints(*io), channels);
         QCOMPARE(g_log.filter(QStringLiteral("ERROR")).size(), skipped);
         // The zone-map set points must not follow and overwrite the test.
         QCOMPARE(sendRequests.count(), 0);
