@@ -295,8 +295,8 @@ Item {
                         label_color: "black"
                         width: 100
                         height: 36
-                        normal_image: "images/radioButton_unselected.png"
-                        pressed_image: "images/radioButton_selected.png"
+                        normal_image: "../widgets/images/radioButton_unselected.png"
+                        pressed_image: "../widgets/images/radioButton_selected.png"
                         is_checked: page.powerSource === modelData
                         onChecked: page.change(function () { page.powerSource = modelData })
                     }
