@@ -79,7 +79,7 @@ TestCase {
         var component = Qt.createComponent("qrc:///qml/heaters/" + file)
         compare(component.status, Component.Ready, component.errorString())
         var all = { width: stage.width, height: stage.height }
-        if (file === "HeatersDiagnosticsItem.qml" || file === "HeatersTestingItem.qml")
+        if (file !== "RfidAccsTesting.qml" && file !== "MasterIoRawDebugItem.qml")
             all.enterNumber = entry.enter
         for (var key in props)
             all[key] = props[key]
@@ -250,6 +250,27 @@ TestCase {
         verify(!screen.modified)
         compare(calls("cabinetManager.reStateTraysHoldTemps"), data.modified ? 1 : 0)
         compare(messages, data.modified ? ["Tests cancelled. Active timers."] : [])
+    }
+
+    // The page holds the idle return while modified and locks itself when
+    // holding starts; on a display that is not primary it never unlocks.
+    function test_zoneDiagnosticsPage() {
+        cabinet(20, 3, 2, {})
+        make("ZonesHeatersServiceItem.qml", { display: display })
+        compare(screen.lockLevel, 2)
+        verify(screen.itemLocked)
+        verify(!child(screen, "serviceTestButton").visible)
+        screen.itemLocked = false
+        tap(child(screen, "serviceTestButton"))
+        verify(screen.itemModified)
+        verify(display.ignoreNoUserInteraction)
+        cabinetManager.activelyHolding = true
+        verify(!screen.itemModified)
+        verify(!display.ignoreNoUserInteraction)
+        verify(screen.itemLocked)
+        compare(messages, ["Tests cancelled. Active timers."])
+        cabinetManager.iAmMaster = false
+        compare(screen.lockLevel, -1)
     }
 
     // ------------------------------------------------------------------
