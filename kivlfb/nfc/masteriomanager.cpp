@@ -19,7 +19,6 @@
 #include <QtMath>
 
 namespace {
-
 // I/O board registers (slave 1) that the link reads and writes.
 const quint16 kRegSelectedConfiguration = 1;
 const quint16 kRegZoneSetPoints = 2;
