@@ -30,6 +30,8 @@ QtObject {
     // What get_isConfigured() and uiidIsValid() answer.
     property bool isConfigured: true
     property bool uiidValid: true
+    // What isFlashDriveMounted() answers.
+    property bool flashDriveMounted: false
 
     // The holding screen.
     property int numberOfZones: 0
@@ -150,4 +152,10 @@ QtObject {
     function convertToFahrenheit(valueC) { return Math.round(valueC * 9 / 5) + 32 }
     onHeatersTestEnabledChanged: log.record("cabinetManager.heatersTestEnabled", [heatersTestEnabled])
     function sendClearAmbientTempAlarm() { log.record("cabinetManager.sendClearAmbientTempAlarm", arguments) }
+    function isFlashDriveMounted() { return flashDriveMounted }
+    function exportMenuFiles() { log.record("cabinetManager.exportMenuFiles", arguments) }
+    function importMenuFiles() { log.record("cabinetManager.importMenuFiles", arguments) }
+    function exportScreenShots() { log.record("cabinetManager.exportScreenShots", arguments) }
+    function exportKernelLog() { log.record("cabinetManager.exportKernelLog", arguments) }
+    function exportIotLog() { log.record("cabinetManager.exportIotLog", arguments) }
 }
