@@ -2,9 +2,14 @@
 
 #include "config/configurationmanager.h"
 #include "core/cabinetmanager.h"
+#include "menus/daypartmanager.h"
 #include "menus/menumanager.h"
+#include "network/wifimonitor.h"
+#include "nfc/bininfo.h"
+#include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
 #include "nfc/nfctagitem2.h"
+#include "ui/translator.h"
 
 CabinetIotServices::CabinetIotServices(CabinetManager *cabinet, ConfigurationManager *config,
                                        MenuManager *menus, NFCmanager *nfc, QObject *parent)
@@ -21,6 +26,70 @@ QString CabinetIotServices::modelNumber() const { return m_config ? m_config->ge
 QString CabinetIotServices::serialNumber() const { return m_config ? m_config->get_serialNumber() : QString(); }
 QString CabinetIotServices::storeNumber() const { return m_config ? m_config->get_storeNumber() : QString(); }
 QString CabinetIotServices::uuidNumber() const { return m_config ? m_config->get_uuidNumber() : QString(); }
+QString CabinetIotServices::languageId() const { return m_config ? m_config->get_languageId() : QString(); }
+QString CabinetIotServices::passwdL1() const { return m_config ? m_config->get_passwdL1() : QString(); }
+
+QString CabinetIotServices::iotSoftwareVersion() const
+{
+    return m_config ? m_config->get_iotSoftwareVersion() : QString();
+}
+
+QString CabinetIotServices::ioBoardFirmwareVersion() const
+{
+    return m_config ? m_config->get_ioBoardFirmwareVersion0() : QString();
+}
+
+QString CabinetIotServices::readerFirmwareVersion() const
+{
+    return m_config ? m_config->get_readerFirmwareVersion1() : QString();
+}
+
+QString CabinetIotServices::importedMenu() const { return m_config ? m_config->get_importedMenu() : QString(); }
+
+IotServices::NetworkSettings CabinetIotServices::networkSettings() const
+{
+    NetworkSettings settings;
+    if (!m_config)
+        return settings;
+    settings.mode = m_config->get_networkMode();
+    settings.wifiSSID = m_config->get_wifiSSID();
+    settings.wifiPassword = m_config->get_wifiPassword();
+    settings.wifiIdentity = m_config->get_wifiIdentity();
+    settings.wpaEnabled = m_config->get_wpaEnabled();
+    settings.wifiStaticIp = m_config->get_wifiStaticIp();
+    settings.wifiIpAddr = m_config->get_wifiIpAddr();
+    settings.wifiGateway = m_config->get_wifiGateway();
+    settings.wifiBroadcast = m_config->get_wifiBroadcast();
+    settings.wifiNetmask = m_config->get_wifiNetmask();
+    settings.staticIPEnabled = m_config->get_staticIPEnabled();
+    settings.ipAddress = m_config->get_ipAddress();
+    settings.gateway = m_config->get_gateway();
+    settings.ethBroadcast = m_config->get_ethBroadcast();
+    settings.netmask = m_config->get_netmask();
+    return settings;
+}
+
+bool CabinetIotServices::networkSettingsUpdated() const { return m_config && m_config->get_networkSettingsUpdated(); }
+
+void CabinetIotServices::setNetworkSettingsUpdated(bool updated)
+{
+    if (m_config)
+        m_config->set_networkSettingsUpdated(updated);
+}
+
+void CabinetIotServices::setWifiCredentials(const QString &ssid, const QString &password)
+{
+    if (!m_config)
+        return;
+    m_config->set_wifiSSID(ssid);
+    m_config->set_wifiPassword(password);
+}
+
+void CabinetIotServices::setStaticIPEnabled(bool enabled)
+{
+    if (m_config)
+        m_config->set_staticIPEnabled(enabled);
+}
 
 void CabinetIotServices::setPerformanceDataInterval(int seconds)
 {
@@ -76,7 +145,11 @@ void CabinetIotServices::checkFirmwareUpdateDone()
         m_config->checkFirmwareUpdateDone();
 }
 
+int CabinetIotServices::customerId() const { return m_cabinet ? m_cabinet->get_customerId() : 0; }
 bool CabinetIotServices::nfcEnabled() const { return m_cabinet && m_cabinet->get_nfcEnabled(); }
+bool CabinetIotServices::systemBackupInProgress() const { return m_cabinet && m_cabinet->getSystemBackupInProgress(); }
+int CabinetIotServices::traysPerCabinet() const { return m_cabinet ? m_cabinet->get_traysPerCabinet() : 0; }
+int CabinetIotServices::trayState(int bin) const { return m_cabinet ? m_cabinet->get_trayState(bin) : 0; }
 
 trayInfo CabinetIotServices::getTrayInfo(int bin) const
 {
@@ -116,12 +189,126 @@ void CabinetIotServices::sendHoldStartedEvent(int bin, quint64 panId, const QStr
         m_cabinet->sendHoldStartedEventToDbus(uchar(bin), panId, method);
 }
 
+quint64 CabinetIotServices::misMatchedPanId(int bin) const
+{
+    return m_cabinet ? quint64(m_cabinet->get_misMatchedPanId(bin)) : 0;
+}
+
+QString CabinetIotServices::misMatchId(int bin) const { return m_cabinet ? m_cabinet->get_misMatchId(bin) : QString(); }
+
+void CabinetIotServices::stopBinTimer(int bin)
+{
+    if (m_cabinet && bin >= 0 && bin <= 0xff)
+        m_cabinet->stopBinTimer(uchar(bin));
+}
+
+void CabinetIotServices::reportHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId,
+                                           int bin, const QString &method, int timeRemaining)
+{
+    if (m_cabinet)
+        emit m_cabinet->event_holdStopped(timeStamp, productName, panId, bin, method, timeRemaining);
+}
+
+QVector<IotServices::BinTemperatures> CabinetIotServices::binInfos() const
+{
+    QVector<BinTemperatures> bins;
+    const MasterIoManager *io = m_cabinet ? m_cabinet->findChild<MasterIoManager *>() : nullptr;
+    if (!io)
+        return bins;
+    const QList<BinInfo *> list = io->get_binInfoList();
+    for (const BinInfo *info : list) {
+        BinTemperatures bin;
+        bin.binNumber = info->get_binNumber();
+        bin.actualTemp = info->get_actualTemp();
+        bin.targetTemp = info->get_targetTemp();
+        bins.append(bin);
+    }
+    return bins;
+}
+
+// The Wi-Fi monitor publishes its level as a property; until it does, the
+// level reads as 0.
+double CabinetIotServices::wifiSignalLevel() const
+{
+    const WifiMonitor *wifi = m_cabinet ? m_cabinet->findChild<WifiMonitor *>() : nullptr;
+    return wifi ? wifi->property("signalLevel").toDouble() : 0;
+}
+
+int CabinetIotServices::menuRowCount() const { return m_menus ? m_menus->getRowCount() : 0; }
+
+IotServices::MenuRowValues CabinetIotServices::menuRowValues(int row) const
+{
+    MenuRowValues values;
+    if (!m_menus)
+        return values;
+    values.id = m_menus->getProductId(row);
+    values.groupId = m_menus->getProductGroupId(row);
+    values.holdTime = m_menus->getProductHoldTime(row);
+    values.warningTime = m_menus->getProductWarningTime(row);
+    values.lowerTemp = m_menus->getProductLowerTemp(row);
+    values.upperTemp = m_menus->getProductUpperTemp(row);
+    values.panSizeX = m_menus->getProductPanSizeX(row);
+    values.lidType = m_menus->getProductLidType(row);
+    values.bottomType = m_menus->getProductBottomType(row);
+    return values;
+}
+
+int CabinetIotServices::productIndex(int productId) const { return m_menus ? m_menus->getProductIndex(productId) : 0; }
+
+QString CabinetIotServices::productName(int productId) const
+{
+    return m_menus ? m_menus->getProductName(productId).toString() : QString();
+}
+
+QString CabinetIotServices::productName(int language, int productId) const
+{
+    return m_menus ? m_menus->getProductName(language, productId).toString() : QString();
+}
+
+QList<int> CabinetIotServices::groupProducts(int groupId) const
+{
+    QList<int> ids;
+    if (!m_menus)
+        return ids;
+    const QVariantList list = m_menus->getProductGroupPList(groupId).toList();
+    for (const QVariant &id : list)
+        ids.append(id.toInt());
+    return ids;
+}
+
+int CabinetIotServices::dayPartsCount() const { return m_dayParts ? m_dayParts->getDayPartsCount() : 0; }
+int CabinetIotServices::currentDayPart() const { return m_dayParts ? m_dayParts->get_partOfDay() : -1; }
+
+QString CabinetIotServices::dayPartName(int dayPart) const
+{
+    return m_dayParts ? m_dayParts->getDayPartName(dayPart) : QString();
+}
+
+QString CabinetIotServices::dayPartName(int language, int dayPart) const
+{
+    return m_dayParts ? m_dayParts->getDayPartName(language, dayPart) : QString();
+}
+
+int CabinetIotServices::productIdOnBin(int dayPart, int bin) const
+{
+    return m_dayParts ? m_dayParts->getProdIdOnBin(dayPart, bin) : 0;
+}
+
+QString CabinetIotServices::languageCode(int language) const { return Translator::languageCode(language); }
+
 // The pan-tag registry of this cabinet; every setter acts only on a pan it
 // knows.
 NfcTagItem2 *CabinetIotServices::panTag(quint64 uid) const
 {
     return m_nfc ? m_nfc->viewTagInfo2(uid) : nullptr;
 }
+
+QList<quint64> CabinetIotServices::registeredPanIds() const
+{
+    return m_nfc ? m_nfc->registeredUids() : QList<quint64>();
+}
+
+quint64 CabinetIotServices::binTagUid(int bin) const { return m_nfc ? m_nfc->getBinTagUid(bin) : 0; }
 
 bool CabinetIotServices::findPanTag(quint64 uid, PanTag *tag) const
 {
@@ -130,9 +317,12 @@ bool CabinetIotServices::findPanTag(quint64 uid, PanTag *tag) const
         return false;
     if (tag) {
         tag->uid = item->getUid();
+        tag->holdStatus = item->getHoldStatus();
         tag->position = item->getPosition();
         tag->seenInCabinet = item->getSeenInCabinet();
         tag->expTime = item->getExpTime();
+        tag->activationTimeStamp = item->getActivationTimeStamp();
+        tag->crc32 = item->getCrc32();
         tag->batchId = item->getBatchId();
         tag->restartRequested = item->getRestartRequested();
     }
@@ -173,4 +363,36 @@ void CabinetIotServices::savePanTags()
 {
     if (m_nfc)
         m_nfc->saveNFC2();
+}
+
+void CabinetIotServices::deregisterPanTag(quint64 uid)
+{
+    if (m_nfc)
+        m_nfc->deregisterTag2(uid);
+}
+
+void CabinetIotServices::removePanTagAndStopTimer(quint64 uid)
+{
+    if (m_nfc)
+        m_nfc->removeTagAndStopTimer(uid);
+}
+
+void CabinetIotServices::replaceOthersList(const QString &key, const QList<PanTag> &records)
+{
+    if (!m_nfc)
+        return;
+    QList<NfcTagItem2 *> items;
+    for (const PanTag &record : records) {
+        auto *item = new NfcTagItem2();
+        item->setUid(record.uid);
+        item->setHoldStatus(quint8(record.holdStatus));
+        item->setPosition(quint8(record.position));
+        item->setSeenInCabinet(record.seenInCabinet);
+        item->setCrc32(record.crc32);
+        item->setBatchId(record.batchId);
+        item->setExpTime(record.expTime);
+        item->setActivationTimeStamp(record.activationTimeStamp);
+        items.append(item);
+    }
+    m_nfc->replaceOthersList(key, items);
 }

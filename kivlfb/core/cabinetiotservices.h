@@ -7,12 +7,16 @@
 
 class CabinetManager;
 class ConfigurationManager;
+class DayPartManager;
+class MasterIoManager;
 class MenuManager;
 class NFCmanager;
 class NfcTagItem2;
 
 // The cloud back-ends' view of a running cabinet: every call goes straight
-// to the component that owns the value.
+// to the component that owns the value. A component that is missing reads
+// as zero or empty. The I/O board and the Wi-Fi monitor are the cabinet's
+// own children and are found through it.
 class CabinetIotServices : public QObject, public IotServices
 {
     Q_OBJECT
@@ -21,11 +25,24 @@ public:
     CabinetIotServices(CabinetManager *cabinet, ConfigurationManager *config, MenuManager *menus,
                        NFCmanager *nfc, QObject *parent);
 
+    void setDayPartManager(DayPartManager *dayParts) { m_dayParts = dayParts; }
+
     QString iotType() const override;
     QString modelNumber() const override;
     QString serialNumber() const override;
     QString storeNumber() const override;
     QString uuidNumber() const override;
+    QString languageId() const override;
+    QString passwdL1() const override;
+    QString iotSoftwareVersion() const override;
+    QString ioBoardFirmwareVersion() const override;
+    QString readerFirmwareVersion() const override;
+    QString importedMenu() const override;
+    NetworkSettings networkSettings() const override;
+    bool networkSettingsUpdated() const override;
+    void setNetworkSettingsUpdated(bool updated) override;
+    void setWifiCredentials(const QString &ssid, const QString &password) override;
+    void setStaticIPEnabled(bool enabled) override;
     void setPerformanceDataInterval(int seconds) override;
     void setPanMessagesEnable(bool enable) override;
     void setIotConnected(bool connected) override;
@@ -36,13 +53,40 @@ public:
     void restartWifiNetworkRIoT() override;
     void checkFirmwareUpdateDone() override;
 
+    int customerId() const override;
     bool nfcEnabled() const override;
+    bool systemBackupInProgress() const override;
+    int traysPerCabinet() const override;
     trayInfo getTrayInfo(int bin) const override;
+    int trayState(int bin) const override;
     int productIdFromBin(int bin) const override;
     int productPanSizeFromBin(int bin) const override;
     int productHoldTime(int productId) const override;
     void startBinTimer(int bin, int holdSeconds, quint64 panId) override;
     void sendHoldStartedEvent(int bin, quint64 panId, const QString &method) override;
+    quint64 misMatchedPanId(int bin) const override;
+    QString misMatchId(int bin) const override;
+    void stopBinTimer(int bin) override;
+    void reportHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId, int bin,
+                           const QString &method, int timeRemaining) override;
+    QVector<BinTemperatures> binInfos() const override;
+    double wifiSignalLevel() const override;
+
+    int menuRowCount() const override;
+    MenuRowValues menuRowValues(int row) const override;
+    int productIndex(int productId) const override;
+    QString productName(int productId) const override;
+    QString productName(int language, int productId) const override;
+    QList<int> groupProducts(int groupId) const override;
+    int dayPartsCount() const override;
+    int currentDayPart() const override;
+    QString dayPartName(int dayPart) const override;
+    QString dayPartName(int language, int dayPart) const override;
+    int productIdOnBin(int dayPart, int bin) const override;
+    QString languageCode(int language) const override;
+
+    QList<quint64> registeredPanIds() const override;
+    quint64 binTagUid(int bin) const override;
 
     bool findPanTag(quint64 uid, PanTag *tag) const override;
     void setPanBatchId(quint64 uid, const QString &batchId) override;
@@ -51,11 +95,15 @@ public:
     void setPanActivationTimeStamp(quint64 uid, qint64 msecs) override;
     void setPanRestartRequested(quint64 uid, bool requested) override;
     void savePanTags() override;
+    void deregisterPanTag(quint64 uid) override;
+    void removePanTagAndStopTimer(quint64 uid) override;
+    void replaceOthersList(const QString &key, const QList<PanTag> &records) override;
 
 private:
     NfcTagItem2 *panTag(quint64 uid) const;
     QPointer<CabinetManager> m_cabinet;
     QPointer<ConfigurationManager> m_config;
     QPointer<MenuManager> m_menus;
+    QPointer<DayPartManager> m_dayParts;
     QPointer<NFCmanager> m_nfc;
 };

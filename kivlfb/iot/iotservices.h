@@ -2,7 +2,10 @@
 
 #include "core/trayinfo.h"
 
+#include <QList>
 #include <QString>
+#include <QVariant>
+#include <QVector>
 #include <QtGlobal>
 
 // What the cloud back-ends need of the cabinet: identity and settings from
@@ -16,11 +19,57 @@ public:
     struct PanTag
     {
         quint64 uid = 0;
+        int holdStatus = 0;        // 4: the hold was ended by a reset
         int position = 0;          // 0-based bin index
         bool seenInCabinet = false;
         qint64 expTime = 0;        // ms since the epoch
+        qint64 activationTimeStamp = 0; // ms since the epoch
+        quint32 crc32 = 0;
         QString batchId;
         bool restartRequested = false;
+    };
+
+    // One bin's temperatures as the I/O board reports them.
+    struct BinTemperatures
+    {
+        int binNumber = 0; // 0-based
+        int actualTemp = 0;
+        int targetTemp = 0;
+    };
+
+    // One row of the menu model as the model gives it; the values stay
+    // variants so that a reader can tell a value that is not a number.
+    struct MenuRowValues
+    {
+        QVariant id;
+        QVariant groupId;     // 0 for a product, non-zero for a group row
+        QVariant holdTime;    // seconds
+        QVariant warningTime; // seconds
+        QVariant lowerTemp;
+        QVariant upperTemp;
+        QVariant panSizeX;    // the pan size as a fraction text
+        QVariant lidType;
+        QVariant bottomType;
+    };
+
+    // The stored network settings, Wi-Fi and Ethernet side by side.
+    struct NetworkSettings
+    {
+        int mode = 0; // 1: Wi-Fi, anything else: Ethernet
+        QString wifiSSID;
+        QString wifiPassword;
+        QString wifiIdentity;
+        bool wpaEnabled = false;
+        bool wifiStaticIp = false;
+        QString wifiIpAddr;
+        QString wifiGateway;
+        QString wifiBroadcast;
+        QString wifiNetmask;
+        bool staticIPEnabled = false;
+        QString ipAddress;
+        QString gateway;
+        QString ethBroadcast;
+        QString netmask;
     };
 
     virtual ~IotServices() = default;
@@ -31,6 +80,17 @@ public:
     virtual QString serialNumber() const = 0;
     virtual QString storeNumber() const = 0;
     virtual QString uuidNumber() const = 0;
+    virtual QString languageId() const = 0;     // the language code text
+    virtual QString passwdL1() const = 0;       // as stored
+    virtual QString iotSoftwareVersion() const = 0;
+    virtual QString ioBoardFirmwareVersion() const = 0;
+    virtual QString readerFirmwareVersion() const = 0;
+    virtual QString importedMenu() const = 0;
+    virtual NetworkSettings networkSettings() const = 0;
+    virtual bool networkSettingsUpdated() const = 0;
+    virtual void setNetworkSettingsUpdated(bool updated) = 0;
+    virtual void setWifiCredentials(const QString &ssid, const QString &password) = 0;
+    virtual void setStaticIPEnabled(bool enabled) = 0;
     virtual void setPerformanceDataInterval(int seconds) = 0;
     virtual void setPanMessagesEnable(bool enable) = 0;
     virtual void setIotConnected(bool connected) = 0;
@@ -41,17 +101,47 @@ public:
     virtual void restartWifiNetworkRIoT() = 0;
     virtual void checkFirmwareUpdateDone() = 0;
 
-    // Cabinet core and menu.
+    // Cabinet core.
+    virtual int customerId() const = 0;
     virtual bool nfcEnabled() const = 0;
+    virtual bool systemBackupInProgress() const = 0;
+    virtual int traysPerCabinet() const = 0;
     virtual trayInfo getTrayInfo(int bin) const = 0;
+    virtual int trayState(int bin) const = 0;
     virtual int productIdFromBin(int bin) const = 0;
     virtual int productPanSizeFromBin(int bin) const = 0;
     virtual int productHoldTime(int productId) const = 0; // seconds, from the menu
     virtual void startBinTimer(int bin, int holdSeconds, quint64 panId) = 0;
     virtual void sendHoldStartedEvent(int bin, quint64 panId, const QString &method) = 0;
+    virtual quint64 misMatchedPanId(int bin) const = 0;
+    virtual QString misMatchId(int bin) const = 0;
+    virtual void stopBinTimer(int bin) = 0;
+    // Raises the cabinet's own hold-stopped event.
+    virtual void reportHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId,
+                                   int bin, const QString &method, int timeRemaining) = 0;
+    // The I/O board's bin list, in bin order.
+    virtual QVector<BinTemperatures> binInfos() const = 0;
+    virtual double wifiSignalLevel() const = 0; // 0 to 100
+
+    // Menu, day parts and languages. Names are in the current language
+    // unless a language index is given.
+    virtual int menuRowCount() const = 0;
+    virtual MenuRowValues menuRowValues(int row) const = 0;
+    virtual int productIndex(int productId) const = 0;  // 0 when no row has it
+    virtual QString productName(int productId) const = 0;
+    virtual QString productName(int language, int productId) const = 0;
+    virtual QList<int> groupProducts(int groupId) const = 0;
+    virtual int dayPartsCount() const = 0;
+    virtual int currentDayPart() const = 0;
+    virtual QString dayPartName(int dayPart) const = 0;
+    virtual QString dayPartName(int language, int dayPart) const = 0;
+    virtual int productIdOnBin(int dayPart, int bin) const = 0;
+    virtual QString languageCode(int language) const = 0; // empty past the table
 
     // Pan-tag registry. findPanTag fills tag and answers true when the pan
     // has a record; the setters change one field of an existing record.
+    virtual QList<quint64> registeredPanIds() const = 0; // the registry's order
+    virtual quint64 binTagUid(int bin) const = 0;        // the pan registered for the bin
     virtual bool findPanTag(quint64 uid, PanTag *tag) const = 0;
     virtual void setPanBatchId(quint64 uid, const QString &batchId) = 0;
     virtual void setPanExpTime(quint64 uid, qint64 msecs) = 0;
@@ -59,4 +149,8 @@ public:
     virtual void setPanActivationTimeStamp(quint64 uid, qint64 msecs) = 0;
     virtual void setPanRestartRequested(quint64 uid, bool requested) = 0;
     virtual void savePanTags() = 0;
+    virtual void deregisterPanTag(quint64 uid) = 0;
+    virtual void removePanTagAndStopTimer(quint64 uid) = 0;
+    // Replaces the holding list kept for another cabinet of the restaurant.
+    virtual void replaceOthersList(const QString &key, const QList<PanTag> &records) = 0;
 };
