@@ -433,11 +433,17 @@ Window {
         ScreenHost { id: lockScreen; name: "lockScreen"; releasedWhenHidden: true; LockScreen { } }
         ScreenHost { id: screenColorTestPanel; name: "screenColorTestPanel"; releasedWhenHidden: true; ScreenColorTestPanel { } }
         ScreenHost { id: progressDialog; name: "progressDialog"; releasedWhenHidden: true; ProgressNotificationDialog { } }
+        // Shown while the IoT agent applies a system backup, unless a forced
+        // package is being applied.
         ScreenHost {
             id: systemBackupProgressDialog
             name: "systemBackupProgressDialog"
             releasedWhenHidden: true
-            ProgressNotificationDialog { }
+            visible: kivIot.systemBackupActive && !kivIot.forcedPackageActive
+            ProgressNotificationDialog {
+                theText: "System backup in progress.<br>DO NOT unplug USB or power off the unit"
+                percentComplete: kivIot.systemBackupProgress
+            }
         }
         ScreenHost {
             id: firmwareUpdateStartDialog
