@@ -9,6 +9,8 @@ packages=(
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
   qml-module-qtquick-layouts qml-module-qttest qml-module-qtmultimedia
   libmodbus-dev dbus
+  # The IoT agent's menu packages are unpacked with it.
+  unzip
   # Glyphs for the Chinese, Japanese and Korean screens in headless runs
   # (Arabic comes with the DejaVu fonts).
   fonts-wqy-microhei fonts-dejavu-core

@@ -150,7 +150,7 @@ bool KivIotAgentAdapter::ready(int needs, const char *operation) const
     if (needs == 0)
         return true;
     if (!m_services) {
-        qWarning() << "KivIotAgentAdapter:" << operation << "ignored: no cabinet components set";
+        qWarning().noquote() << "KivIotAgentAdapter:" << operation << "ignored: no cabinet components set";
         return false;
     }
     if (m_servicesGiven)
@@ -168,7 +168,7 @@ bool KivIotAgentAdapter::ready(int needs, const char *operation) const
         missing << QStringLiteral("translator");
     if (missing.isEmpty())
         return true;
-    qWarning() << "KivIotAgentAdapter:" << operation << "ignored: not set:" << missing.join(QStringLiteral(", "));
+    qWarning().noquote() << "KivIotAgentAdapter:" << operation << "ignored: not set:" << missing.join(QStringLiteral(", "));
     return false;
 }
 
