@@ -6,12 +6,23 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kRowLabels = 130;
+constexpr int kRowLabels = 130; // the I/O board's map, whatever the row count
 constexpr int kDescriptionWidth = 360;
 constexpr int kValueColumn = 1;
 } // namespace
 
 FakeModbusWidget::FakeModbusWidget(int numRows, QStringList descriptions, QWidget *parent)
+    : FakeModbusWidget(numRows, kRowLabels, descriptions, true, parent)
+{
+}
+
+FakeModbusWidget::FakeModbusWidget(QWidget *parent)
+    : FakeModbusWidget(kPlainRows, kPlainRows, {}, false, parent)
+{
+}
+
+FakeModbusWidget::FakeModbusWidget(int numRows, int numLabels, const QStringList &descriptions,
+                                   bool simulationButton, QWidget *parent)
     : QWidget(parent)
     , m_table(new QTableWidget(qMax(numRows, 0), 2, this))
 {
@@ -21,7 +32,7 @@ FakeModbusWidget::FakeModbusWidget(int numRows, QStringList descriptions, QWidge
 
     m_table->setHorizontalHeaderLabels({QStringLiteral("Description"), QStringLiteral("Value")});
     QStringList rowLabels;
-    for (int i = 0; i < kRowLabels; ++i)
+    for (int i = 0; i < numLabels; ++i)
         rowLabels << QString::number(i);
     m_table->setVerticalHeaderLabels(rowLabels);
     m_table->setColumnWidth(0, kDescriptionWidth);
@@ -48,8 +59,10 @@ FakeModbusWidget::FakeModbusWidget(int numRows, QStringList descriptions, QWidge
             &FakeModbusWidget::requestWrongNode);
     connect(addButton(QStringLiteral("Timeout")), &QPushButton::clicked, this,
             &FakeModbusWidget::requestTimeout);
-    connect(addButton(QStringLiteral("Simulation toggle")), &QPushButton::clicked, this,
-            &FakeModbusWidget::simulationToggle);
+    if (simulationButton) {
+        connect(addButton(QStringLiteral("Simulation toggle")), &QPushButton::clicked, this,
+                &FakeModbusWidget::simulationToggle);
+    }
 
     connect(m_table, &QTableWidget::cellChanged, this, &FakeModbusWidget::processUserInput);
 }

@@ -12,7 +12,12 @@ class FakeModbusWidget : public QWidget
     Q_OBJECT
 
 public:
+    static constexpr int kPlainRows = 1410;
+
     FakeModbusWidget(int numRows, QStringList descriptions, QWidget *parent = nullptr);
+    // The plain window of the update utility's build: kPlainRows rows, every
+    // one numbered, no descriptions and no simulation toggle.
+    explicit FakeModbusWidget(QWidget *parent = nullptr);
 
     QTableWidget *table() const { return m_table; }
     bool simulationState() const { return m_simulation; }
@@ -31,6 +36,9 @@ signals:
     void simulationOnOff(bool onOff);
 
 private:
+    FakeModbusWidget(int numRows, int numLabels, const QStringList &descriptions,
+                     bool simulationButton, QWidget *parent);
+
     QTableWidget *m_table;
     bool m_simulation = false;
     bool m_updating = false; // set while the program fills a cell

@@ -52,6 +52,16 @@ ModbusFakeSlave::ModbusFakeSlave(int slaveId, int numRegisters, QObject *parent)
     b.action(t, "processSerialFrame");
 }
 
+ModbusFakeSlave::ModbusFakeSlave(int slaveId, QObject *parent)
+    : ModbusFakeSlave(slaveId, FakeModbusWidget::kPlainRows, parent)
+{
+    m_plainForm = true;
+    auto *simulationTimer = new QTimer(this);
+    simulationTimer->setObjectName(QStringLiteral("simulationTimer"));
+    connect(simulationTimer, &QTimer::timeout, this, &ModbusFakeSlave::simulationUpdate);
+    simulationTimer->start(kSimulationIntervalMs);
+}
+
 void ModbusFakeSlave::set_slaveId(int value)
 {
     m_slaveId = value;
@@ -295,9 +305,11 @@ QStringList ModbusFakeSlave::registerDescriptions() const
 
 void ModbusFakeSlave::showView()
 {
-    auto *view = new FakeModbusWidget(m_registers.size(), registerDescriptions());
+    auto *view = m_plainForm ? new FakeModbusWidget()
+                             : new FakeModbusWidget(m_registers.size(), registerDescriptions());
     view->setAttribute(Qt::WA_DeleteOnClose);
-    view->setWindowTitle(objectName());
+    if (!objectName().isEmpty()) // an unnamed slave keeps the window's own title
+        view->setWindowTitle(objectName());
     connect(view, &FakeModbusWidget::newRegisterValue, this, &ModbusFakeSlave::setHoldingRegister);
     connect(this, &ModbusFakeSlave::holdingRegisterUpdated, view, &FakeModbusWidget::updateRegister);
     connect(view, &FakeModbusWidget::requestBadCrc, this, &ModbusFakeSlave::fakeCrcErrorSetTrue);

@@ -24,8 +24,13 @@ public:
     static constexpr int kRespondDelayMs = 5;
     static constexpr int kReplyBufferSize = 256;
     static constexpr int kMaxReadRegisters = 125; // the protocol's limit per read
+    static constexpr int kSimulationIntervalMs = 2000; // plain form only
 
     ModbusFakeSlave(int slaveId, int numRegisters, QObject *parent = nullptr);
+    // The plain form: as many registers as the plain window has rows, so
+    // that every row it shows can be edited, and simulationUpdate() called
+    // every 2 s by the timer "simulationTimer".
+    ModbusFakeSlave(int slaveId, QObject *parent);
 
     int get_slaveId() const { return m_slaveId; }
     int get_startAddr() const { return m_startAddr; }
@@ -60,6 +65,8 @@ public slots:
     void setSimulationOnOff(bool onOff) { m_simulationOn = onOff; }
 
     void showView();
+    // Periodic change of the registers; the plain slave changes nothing.
+    virtual void simulationUpdate() {}
 
     void disabledState_onEntry() {}
     void disabledState_onExit() {}
@@ -96,6 +103,7 @@ private:
     int m_startAddr = 0;
     int m_numOfRegs = 0;
     int m_mbOperation = 0;
+    bool m_plainForm = false;
     bool m_simulationOn = true;
     QVector<quint16> m_registers;
     QByteArray m_frame;

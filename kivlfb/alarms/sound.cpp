@@ -21,7 +21,7 @@ Sound::Sound(QObject *parent)
 Sound::~Sound()
 {
     killRun();
-    // Mixer runs still going die with the player, quietly.
+    // A mixer run still going dies with the player, quietly.
     for (QProcess *process : findChildren<QProcess *>()) {
         process->disconnect(this);
         process->kill();
@@ -67,14 +67,28 @@ void Sound::stop(bool clip)
 void Sound::setVolume(float volume)
 {
     m_volume = double(volume) * 100.0;
-    const QString level = QString::number(m_volume, 'g', 6) + QLatin1Char('%');
+    m_mixerLevels.append(QString::number(m_volume, 'g', 6) + QLatin1Char('%'));
+    if (!m_mixer)
+        runMixer();
+}
+
+// Two mixer runs side by side may end in either order, and a mute followed
+// at once by a play would then leave the wrong level: each run starts only
+// when the one before it has ended. Nothing waits for them otherwise.
+void Sound::runMixer()
+{
+    if (m_mixerLevels.isEmpty())
+        return;
     QProcess *mixer = ToolRunner::start(kAmixer,
-                                         {QStringLiteral("-q"), QStringLiteral("set"),
-                                          QStringLiteral("'DAC2 Digital Fine'"), level},
-                                         this);
-    // Not awaited: the process only has to be cleaned up once it is done.
-    connect(mixer, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), mixer,
-            &QObject::deleteLater);
+                                        {QStringLiteral("-q"), QStringLiteral("set"),
+                                         QStringLiteral("'DAC2 Digital Fine'"), m_mixerLevels.takeFirst()},
+                                        this);
+    m_mixer = mixer;
+    connect(mixer, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this, [this, mixer]() {
+        mixer->deleteLater();
+        m_mixer = nullptr;
+        runMixer();
+    });
 }
 
 void Sound::startRun()

@@ -34,7 +34,9 @@ public slots:
     bool isPlaying() const;
     // Ends the repetition; with clip the running sound is cut at once.
     void stop(bool clip);
-    // volume 0.0 to 1.0
+    // volume 0.0 to 1.0. The mixer runs in the background, one level at a
+    // time in the order asked, so the level left on the device is the last
+    // one asked for.
     void setVolume(float volume);
     float getVolume() const { return float(m_volume / 100.0); }
 
@@ -46,10 +48,13 @@ private:
     void startRun();
     void killRun();
     void runFinished(QProcess *run, int exitCode, QProcess::ExitStatus status);
+    void runMixer();
 
     QProcess *m_run = nullptr; // the run whose end counts; killed runs are forgotten
     QString m_file;
     int m_repeatCount = 0;
     double m_volume = 100.0;
+    QProcess *m_mixer = nullptr;  // the mixer run going on, if any
+    QStringList m_mixerLevels;    // levels waiting for it to end, oldest first
     const QObject *m_owner = nullptr;
 };

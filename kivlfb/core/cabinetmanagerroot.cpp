@@ -13,10 +13,12 @@
 #include "core/commandline.h"
 #include "core/holdingexchange.h"
 #include "core/kivdefs.h"
+#include "core/kivmetatypes.h"
 #include "core/mastersync.h"
 #include "core/systemmaintenance.h"
 #include "core/tempprobestatemanager.h"
 #include "core/traybarsc.h"
+#include "core/wiring.h"
 #include "core/zonemanager.h"
 
 #include "alarms/alarmssetup.h"
@@ -165,6 +167,10 @@ QString joinNumbers(const QList<int> &list)
 
 } // namespace
 
+// Every connection below goes through Wiring: one that cannot be made is
+// logged with both of its ends, never passed over.
+using Wiring::link;
+
 QObject *CabinetManager::get_configManager() const
 {
     return m_configManager;
@@ -177,12 +183,15 @@ CabinetManager::CabinetManager(int simulationFlags, int idConnector, QWidget *pa
     , m_userInteractionTimer(new QTimer(this))
 {
     const CommandLine commandLine = CommandLine::parse(QCoreApplication::arguments());
+    // A queued connection to an unregistered argument type is accepted and
+    // fails only when its signal fires: the types go in before any component.
+    KivMetaTypes::registerAll();
 
     // 1-2. Member timers exist but run only where started; the watchdog runs
     // from the first turn of the event loop.
     m_userInteractionTimer->setObjectName(QStringLiteral("userInteractionTimer"));
     m_watchdogTimer.setInterval(kWatchdogIntervalMs);
-    connect(&m_watchdogTimer, SIGNAL(timeout()), this, SLOT(kickWdtTimerTO()));
+    link(&m_watchdogTimer, SIGNAL(timeout()), this, SLOT(kickWdtTimerTO()));
     m_watchdogTimer.start();
 
     // 3-5. Who this display is.
@@ -352,13 +361,13 @@ void CabinetManager::createHoldingRecords()
     m_holdingSaveDelayTimer.setInterval(kHoldingSaveDelayMs);
     m_holdingSavePeriodTimer.setInterval(kHoldingSavePeriodMs);
     m_holdingWriter = new SafeFileWriter(KivRoot::appFile(QStringLiteral("trayBarInfo.json")), this);
-    connect(m_holdingWriter, SIGNAL(saveFinished(SafeFileWriter::Result)), this,
-            SLOT(writeTrayBarHoldingInfoWrapUp(SafeFileWriter::Result)));
+    link(m_holdingWriter, SIGNAL(saveFinished(SafeFileWriter::Result)), this,
+         SLOT(writeTrayBarHoldingInfoWrapUp(SafeFileWriter::Result)));
     m_useMapTimer.setInterval(kUseMapDelayMs);
     m_useMapTimer.setSingleShot(true);
-    connect(&m_holdingSaveDelayTimer, SIGNAL(timeout()), this, SLOT(writeTrayBarHoldingInfo()));
-    connect(&m_holdingSavePeriodTimer, SIGNAL(timeout()), this, SLOT(writeTrayBarHoldingInfo()));
-    connect(&m_useMapTimer, SIGNAL(timeout()), this, SLOT(updateUseMap2()));
+    link(&m_holdingSaveDelayTimer, SIGNAL(timeout()), this, SLOT(writeTrayBarHoldingInfo()));
+    link(&m_holdingSavePeriodTimer, SIGNAL(timeout()), this, SLOT(writeTrayBarHoldingInfo()));
+    link(&m_useMapTimer, SIGNAL(timeout()), this, SLOT(updateUseMap2()));
 
     m_trayInfoList.clear();
     for (int bin = 0; bin < get_traysPerCabinet(); ++bin) {
@@ -375,15 +384,15 @@ void CabinetManager::createHoldingRecords()
 
     m_userInteractionTimer->setSingleShot(true);
     m_userInteractionTimer->setInterval(300000);
-    connect(m_userInteractionTimer, SIGNAL(timeout()), this, SLOT(userInteractionTimerTO()));
+    link(m_userInteractionTimer, SIGNAL(timeout()), this, SLOT(userInteractionTimerTO()));
 
-    connect(&m_restoreActionsTimer, SIGNAL(timeout()), this, SLOT(canRestoreActions()));
+    link(&m_restoreActionsTimer, SIGNAL(timeout()), this, SLOT(canRestoreActions()));
     m_sysTimeTimer.setInterval(kSysTimeIntervalMs);
-    connect(&m_sysTimeTimer, SIGNAL(timeout()), this, SLOT(sysTimeUpdate()));
+    link(&m_sysTimeTimer, SIGNAL(timeout()), this, SLOT(sysTimeUpdate()));
     m_holdingBroadcastTimer.setInterval(kHoldingBroadcastMs);
-    connect(&m_holdingBroadcastTimer, SIGNAL(timeout()), this, SLOT(broadCastHodlingInfo()));
+    link(&m_holdingBroadcastTimer, SIGNAL(timeout()), this, SLOT(broadCastHodlingInfo()));
     m_remoteTimesTimer.setInterval(kRemoteTimesMs);
-    connect(&m_remoteTimesTimer, SIGNAL(timeout()), this, SLOT(sendRemainingTimesToRemoteDisplay()));
+    link(&m_remoteTimesTimer, SIGNAL(timeout()), this, SLOT(sendRemainingTimesToRemoteDisplay()));
 }
 
 void CabinetManager::createComponents(const CommandLine &commandLine)
@@ -438,7 +447,7 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     // 24. Screen cleaning scan.
     m_screenCleanTimer = new QTimer(nullptr);
     m_screenCleanTimer->setInterval(kScreenCleanScanMs);
-    connect(m_screenCleanTimer, SIGNAL(timeout()), this, SLOT(autoScreenCleanScan()));
+    link(m_screenCleanTimer, SIGNAL(timeout()), this, SLOT(autoScreenCleanScan()));
     m_screenCleanCountdown = -1;
     if (get_screenCleanModeEnable())
         m_screenCleanTimer->start();
@@ -553,7 +562,7 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
         if (KivRoot::isRerooted())
             m_ntpServerName.clear();
         m_ntpSocket = new QUdpSocket(this);
-        connect(this, SIGNAL(ntpServerTimeRead()), this, SLOT(ntpServerTimeRequest()), Qt::QueuedConnection);
+        link(this, SIGNAL(ntpServerTimeRead()), this, SLOT(ntpServerTimeRequest()), Qt::QueuedConnection);
         if (m_configManager->get_ntpOn())
             m_clockTick.startNtpCycle();
     }
@@ -580,9 +589,9 @@ void CabinetManager::createPerformanceDataTimer()
 {
     m_performanceDataTimer = new QTimer(this);
     m_performanceDataTimer->setObjectName(QStringLiteral("performanceDataTimer"));
-    connect(m_performanceDataTimer, SIGNAL(timeout()), this, SLOT(performanceData()), Qt::QueuedConnection);
-    connect(m_configManager, SIGNAL(performanceDataIntervalChanged(int)), this,
-            SLOT(setPerformanceDataInterval(int)), Qt::QueuedConnection);
+    link(m_performanceDataTimer, SIGNAL(timeout()), this, SLOT(performanceData()), Qt::QueuedConnection);
+    link(m_configManager, SIGNAL(performanceDataIntervalChanged(int)), this,
+         SLOT(setPerformanceDataInterval(int)), Qt::QueuedConnection);
     const int interval = m_configManager->get_performanceDataInterval();
     if (interval > 0) {
         m_performanceDataTimer->setInterval(int(qMin<qint64>(qint64(interval) * 1000, INT_MAX)));
@@ -669,7 +678,7 @@ void CabinetManager::startMachines(const CommandLine &commandLine)
             tray->start();
     // 4.
     if (primary)
-        connect(m_masterSync, SIGNAL(startNfcSubSystem()), m_masterIoManager, SIGNAL(nfcReadingStart()));
+        link(m_masterSync, SIGNAL(startNfcSubSystem()), m_masterIoManager, SIGNAL(nfcReadingStart()), Qt::QueuedConnection);
     // 5. An unconfigured display stays off the CAN bus.
     if (m_isConfigured)
         m_canbusManager->start();
@@ -757,92 +766,92 @@ void CabinetManager::wireCabinetCore()
     const bool primary = get_iAmMaster();
     const bool role1WithRemote = get_uiRole() == 1 && hasRemoteDisplay();
     if (primary)
-        connect(this, SIGNAL(processSlaveErrors()), this, SLOT(processSlaveErrorsSlot()), Qt::QueuedConnection);
-    connect(this, SIGNAL(slaveUIRequestsDayPart(int)), this, SLOT(processSlaveUIDayPartRequest(int)));
-    connect(this, SIGNAL(stopAmbientTempAlarm()), this, SLOT(stopAmbientTempAlarmSlot()), Qt::QueuedConnection);
+        link(this, SIGNAL(processSlaveErrors()), this, SLOT(processSlaveErrorsSlot()), Qt::QueuedConnection);
+    link(this, SIGNAL(slaveUIRequestsDayPart(int)), this, SLOT(processSlaveUIDayPartRequest(int)));
+    link(this, SIGNAL(stopAmbientTempAlarm()), this, SLOT(stopAmbientTempAlarmSlot()), Qt::QueuedConnection);
     if (role1WithRemote) {
-        connect(this, SIGNAL(heatersTestEnabledChanged(bool)), this, SLOT(sendHeatersTestEnabled(bool)), Qt::QueuedConnection);
-        connect(m_masterIoManager, SIGNAL(ambientTemperatureAlarm()), this, SLOT(sendAmbientTempAlarm()), Qt::QueuedConnection);
-        connect(m_masterIoManager, SIGNAL(ambientTemperatureChanged(int)), this, SLOT(sendAmbientTempValue(int)), Qt::QueuedConnection);
-        connect(m_masterIoManager, SIGNAL(heaterHighTempAlarm()), this, SLOT(sendHeaterHighTempAlarm()), Qt::QueuedConnection);
+        link(this, SIGNAL(heatersTestEnabledChanged(bool)), this, SLOT(sendHeatersTestEnabled(bool)), Qt::QueuedConnection);
+        link(m_masterIoManager, SIGNAL(ambientTemperatureAlarm()), this, SLOT(sendAmbientTempAlarm()), Qt::QueuedConnection);
+        link(m_masterIoManager, SIGNAL(ambientTemperatureChanged(int)), this, SLOT(sendAmbientTempValue(int)), Qt::QueuedConnection);
+        link(m_masterIoManager, SIGNAL(heaterHighTempAlarm()), this, SLOT(sendHeaterHighTempAlarm()), Qt::QueuedConnection);
     }
     if (get_uiRole() == 1)
-        connect(this, SIGNAL(activelyHoldingChanged(bool)), this, SLOT(sendActivelyHoldingProperty(bool)), Qt::QueuedConnection);
+        link(this, SIGNAL(activelyHoldingChanged(bool)), this, SLOT(sendActivelyHoldingProperty(bool)), Qt::QueuedConnection);
     // Another cabinet's list, or the use-first setting, changes the use maps
     // like a record change does.
-    connect(m_holdingExchange, SIGNAL(otherCabinetsChanged()), &m_useMapTimer, SLOT(start()));
-    connect(m_configManager, SIGNAL(useFirstEnabledChanged(bool)), &m_useMapTimer, SLOT(start()));
-    connect(m_holdingExchange, SIGNAL(showProductTransferList()), this, SIGNAL(showProductTransferList()));
+    link(m_holdingExchange, SIGNAL(otherCabinetsChanged()), &m_useMapTimer, SLOT(start()));
+    link(m_configManager, SIGNAL(useFirstEnabledChanged(bool)), &m_useMapTimer, SLOT(start()));
+    link(m_holdingExchange, SIGNAL(showProductTransferList()), this, SIGNAL(showProductTransferList()));
 }
 
 void CabinetManager::wireCanbus()
 {
-    connect(m_canbusManager, SIGNAL(canIdRecErrorChanged(bool)), this, SLOT(canIdConflictDetected(bool)), Qt::QueuedConnection);
-    connect(m_canbusManager, SIGNAL(receivedMpm(int,QByteArray*)), this, SLOT(processMpm(int,QByteArray*)), Qt::DirectConnection);
-    connect(m_canbusManager, SIGNAL(receivedFileMpm(int)), this, SLOT(processFileMpm(int)), Qt::DirectConnection);
-    connect(m_canbusManager, SIGNAL(receivedSinglePacket(QByteArray*)), this, SLOT(processSinglePacket(QByteArray*)), Qt::DirectConnection);
-    connect(m_canbusManager, SIGNAL(secsSinceLastRcvPktChanged(quint32)), m_masterSync, SLOT(set_canbusSilenceSeconds(quint32)), Qt::QueuedConnection);
+    link(m_canbusManager, SIGNAL(canIdRecErrorChanged(bool)), this, SLOT(canIdConflictDetected(bool)), Qt::QueuedConnection);
+    link(m_canbusManager, SIGNAL(receivedMpm(int,QByteArray*)), this, SLOT(processMpm(int,QByteArray*)), Qt::DirectConnection);
+    link(m_canbusManager, SIGNAL(receivedFileMpm(int)), this, SLOT(processFileMpm(int)), Qt::DirectConnection);
+    link(m_canbusManager, SIGNAL(receivedSinglePacket(QByteArray*)), this, SLOT(processSinglePacket(QByteArray*)), Qt::DirectConnection);
+    link(m_canbusManager, SIGNAL(secsSinceLastRcvPktChanged(quint32)), m_masterSync, SLOT(set_canbusSilenceSeconds(quint32)), Qt::QueuedConnection);
 }
 
 void CabinetManager::wireConfiguration()
 {
     const bool primary = get_iAmMaster();
     ConfigurationManager *config = m_configManager;
-    connect(config, SIGNAL(languageIdChanged(QString)), m_translator, SLOT(setLanguageByString(QString)));
-    connect(m_translator, SIGNAL(languageIdStringChanged(QString)), config, SLOT(set_languageId(QString)));
-    connect(config, SIGNAL(screenCleanTimeoutChanged(int)), this, SLOT(cancelSuggetCleanMode()), Qt::QueuedConnection);
-    connect(config, SIGNAL(verticalFlipChanged(bool)), this, SLOT(set_verticalFlip(bool)));
-    connect(config, SIGNAL(requestNmScanWifi()), m_systemNetworkManager, SLOT(scanWifi()));
-    connect(config, SIGNAL(requestReconfigureNetworkDevices()), m_systemNetworkManager, SIGNAL(reconfigureNetworkDevicesSignal()), Qt::QueuedConnection);
+    link(config, SIGNAL(languageIdChanged(QString)), m_translator, SLOT(setLanguageByString(QString)));
+    link(m_translator, SIGNAL(languageIdStringChanged(QString)), config, SLOT(set_languageId(QString)));
+    link(config, SIGNAL(screenCleanTimeoutChanged(int)), this, SLOT(cancelSuggetCleanMode()), Qt::QueuedConnection);
+    link(config, SIGNAL(verticalFlipChanged(bool)), this, SLOT(set_verticalFlip(bool)));
+    link(config, SIGNAL(requestNmScanWifi()), m_systemNetworkManager, SLOT(scanWifi()));
+    link(config, SIGNAL(requestReconfigureNetworkDevices()), m_systemNetworkManager, SIGNAL(reconfigureNetworkDevicesSignal()), Qt::QueuedConnection);
 
     SystemNetworkManager *snm = m_systemNetworkManager;
-    connect(snm, SIGNAL(wifiScanString(QString)), config, SLOT(set_wifiScanString(QString)), Qt::QueuedConnection);
-    connect(snm, SIGNAL(wifiConnectionNameChanged(QString)), config, SLOT(set_wifiSSID(QString)), Qt::QueuedConnection);
-    connect(snm, SIGNAL(wifiPasswordChanged(QString)), config, SLOT(set_wifiPassword(QString)), Qt::QueuedConnection);
-    connect(snm, SIGNAL(wifiDeviceChanged(QString)), config, SLOT(set_wifiInterfaceName(QString)), Qt::QueuedConnection);
-    connect(snm, SIGNAL(wifiIpAddrChanged(QString)), config, SLOT(set_wifiIpAddr(QString)), Qt::QueuedConnection);
-    connect(snm, SIGNAL(wifiNetmaskChanged(QString)), config, SLOT(set_wifiNetmask(QString)), Qt::QueuedConnection);
-    connect(snm, SIGNAL(wifiBroadcastAddrChanged(QString)), config, SLOT(set_wifiBroadcast(QString)), Qt::QueuedConnection);
-    connect(snm, SIGNAL(wifiGatewayChanged(QString)), config, SLOT(set_wifiGateway(QString)), Qt::QueuedConnection);
-    connect(snm, SIGNAL(wifiMacAddrChanged(QString)), this, SLOT(updateMacAddress(QString)), Qt::QueuedConnection);
-    connect(snm, SIGNAL(refreshNetworkInfo()), this, SLOT(updateBroadcastAddr()), Qt::QueuedConnection);
+    link(snm, SIGNAL(wifiScanString(QString)), config, SLOT(set_wifiScanString(QString)), Qt::QueuedConnection);
+    link(snm, SIGNAL(wifiConnectionNameChanged(QString)), config, SLOT(set_wifiSSID(QString)), Qt::QueuedConnection);
+    link(snm, SIGNAL(wifiPasswordChanged(QString)), config, SLOT(set_wifiPassword(QString)), Qt::QueuedConnection);
+    link(snm, SIGNAL(wifiDeviceChanged(QString)), config, SLOT(set_wifiInterfaceName(QString)), Qt::QueuedConnection);
+    link(snm, SIGNAL(wifiIpAddrChanged(QString)), config, SLOT(set_wifiIpAddr(QString)), Qt::QueuedConnection);
+    link(snm, SIGNAL(wifiNetmaskChanged(QString)), config, SLOT(set_wifiNetmask(QString)), Qt::QueuedConnection);
+    link(snm, SIGNAL(wifiBroadcastAddrChanged(QString)), config, SLOT(set_wifiBroadcast(QString)), Qt::QueuedConnection);
+    link(snm, SIGNAL(wifiGatewayChanged(QString)), config, SLOT(set_wifiGateway(QString)), Qt::QueuedConnection);
+    link(snm, SIGNAL(wifiMacAddrChanged(QString)), this, SLOT(updateMacAddress(QString)), Qt::QueuedConnection);
+    link(snm, SIGNAL(refreshNetworkInfo()), this, SLOT(updateBroadcastAddr()), Qt::QueuedConnection);
 
-    connect(this, SIGNAL(dateTimeUpdated()), config, SLOT(saveConfigFile()), Qt::QueuedConnection);
-    connect(this, SIGNAL(timeFormatAMPM(bool)), config, SLOT(set_timeFormatAMPM(bool)), Qt::QueuedConnection);
-    connect(this, SIGNAL(dstEnabled(bool)), config, SLOT(set_dstEnabled(bool)), Qt::QueuedConnection);
-    connect(this, SIGNAL(ntpOnChanged(bool)), config, SLOT(set_ntpOn(bool)), Qt::QueuedConnection);
-    connect(this, SIGNAL(timeZoneIndexChanged(int)), config, SLOT(set_timeZoneIndex(int)), Qt::QueuedConnection);
+    link(this, SIGNAL(dateTimeUpdated()), config, SLOT(saveConfigFile()), Qt::QueuedConnection);
+    link(this, SIGNAL(timeFormatAMPM(bool)), config, SLOT(set_timeFormatAMPM(bool)), Qt::QueuedConnection);
+    link(this, SIGNAL(dstEnabled(bool)), config, SLOT(set_dstEnabled(bool)), Qt::QueuedConnection);
+    link(this, SIGNAL(ntpOnChanged(bool)), config, SLOT(set_ntpOn(bool)), Qt::QueuedConnection);
+    link(this, SIGNAL(timeZoneIndexChanged(int)), config, SLOT(set_timeZoneIndex(int)), Qt::QueuedConnection);
     if (primary)
-        connect(config, SIGNAL(ntpOnChanged(bool)), this, SLOT(requestSysTimeUpdate(bool)), Qt::QueuedConnection);
+        link(config, SIGNAL(ntpOnChanged(bool)), this, SLOT(requestSysTimeUpdate(bool)), Qt::QueuedConnection);
     if (!(primary && !hasRemoteDisplay()))
-        connect(config, SIGNAL(ntpOnChanged(bool)), this, SLOT(sendNtpOn(bool)), Qt::QueuedConnection);
+        link(config, SIGNAL(ntpOnChanged(bool)), this, SLOT(sendNtpOn(bool)), Qt::QueuedConnection);
 
-    connect(this, SIGNAL(mcUpdateReloadFiles()), m_menuManager, SLOT(menuLoadJsonDocFile()), Qt::DirectConnection);
-    connect(this, SIGNAL(mcUpdateReloadFiles()), m_dayPartManager, SLOT(dayPartsLoadJsonDocFile()), Qt::DirectConnection);
-    connect(this, SIGNAL(mcUpdateReloadFiles()), config, SLOT(readConfigFile()), Qt::DirectConnection);
-    connect(m_menuManager, SIGNAL(productsMD5(QString)), config, SLOT(set_productsHashCode(QString)), Qt::QueuedConnection);
-    connect(config, SIGNAL(productsHashCodeChanged(QString)), config, SLOT(saveProductsHashCodeTs(QString)), Qt::DirectConnection);
+    link(this, SIGNAL(mcUpdateReloadFiles()), m_menuManager, SLOT(menuLoadJsonDocFile()), Qt::DirectConnection);
+    link(this, SIGNAL(mcUpdateReloadFiles()), m_dayPartManager, SLOT(dayPartsLoadJsonDocFile()), Qt::DirectConnection);
+    link(this, SIGNAL(mcUpdateReloadFiles()), config, SLOT(readConfigFile()), Qt::DirectConnection);
+    link(m_menuManager, SIGNAL(productsMD5(QString)), config, SLOT(set_productsHashCode(QString)), Qt::QueuedConnection);
+    link(config, SIGNAL(productsHashCodeChanged(QString)), config, SLOT(saveProductsHashCodeTs(QString)), Qt::DirectConnection);
     if (get_nfcEnabled())
-        connect(config, SIGNAL(readerFirmwareVersion1Changed(QString)), this, SIGNAL(powerOn()), Qt::QueuedConnection);
+        link(config, SIGNAL(readerFirmwareVersion1Changed(QString)), this, SIGNAL(powerOn()), Qt::QueuedConnection);
     else
-        connect(config, SIGNAL(ioBoardFirmwareVersion0Changed(QString)), this, SIGNAL(powerOn()), Qt::QueuedConnection);
+        link(config, SIGNAL(ioBoardFirmwareVersion0Changed(QString)), this, SIGNAL(powerOn()), Qt::QueuedConnection);
     if (primary) {
-        connect(config, SIGNAL(networkInfoRefreshed()), this, SLOT(updateBroadcastAddr()), Qt::DirectConnection);
-        connect(config, SIGNAL(wifiGatewayChanged(QString)), m_cabinetNetwork, SLOT(set_wifiGateway(QString)), Qt::QueuedConnection);
-        connect(config, SIGNAL(wifiGatewayChanged(QString)), m_wifiMonitor, SLOT(set_wifiGateway(QString)), Qt::QueuedConnection);
+        link(config, SIGNAL(networkInfoRefreshed()), this, SLOT(updateBroadcastAddr()), Qt::DirectConnection);
+        link(config, SIGNAL(wifiGatewayChanged(QString)), m_cabinetNetwork, SLOT(set_wifiGateway(QString)), Qt::QueuedConnection);
+        link(config, SIGNAL(wifiGatewayChanged(QString)), m_wifiMonitor, SLOT(set_wifiGateway(QString)), Qt::QueuedConnection);
     }
-    connect(config, SIGNAL(demoModeEnabled()), m_masterIoManager, SIGNAL(ttSendRequestSignal()), Qt::QueuedConnection);
-    connect(config, SIGNAL(demoModeDisabled()), m_masterIoManager, SLOT(requestExitPreheat()), Qt::QueuedConnection);
-    connect(config, SIGNAL(demoModeDisabled()), m_masterIoManager, SIGNAL(ttSendRequestSignal()), Qt::QueuedConnection);
+    link(config, SIGNAL(demoModeEnabled()), m_masterIoManager, SIGNAL(ttSendRequestSignal()), Qt::QueuedConnection);
+    link(config, SIGNAL(demoModeDisabled()), m_masterIoManager, SLOT(requestExitPreheat()), Qt::QueuedConnection);
+    link(config, SIGNAL(demoModeDisabled()), m_masterIoManager, SIGNAL(ttSendRequestSignal()), Qt::QueuedConnection);
 }
 
 void CabinetManager::wireLanguages()
 {
-    connect(m_translator, SIGNAL(retranslate()), m_errorController, SLOT(createDefinitionsList()), Qt::QueuedConnection);
+    link(m_translator, SIGNAL(retranslate()), m_errorController, SLOT(createDefinitionsList()), Qt::QueuedConnection);
     for (ZoneManager *zone : qAsConst(m_zoneList))
-        connect(m_translator, SIGNAL(retranslate()), zone, SLOT(reEmitErrorFlags()), Qt::QueuedConnection);
+        link(m_translator, SIGNAL(retranslate()), zone, SLOT(reEmitErrorFlags()), Qt::QueuedConnection);
     for (TrayBarSc *tray : qAsConst(m_trayList))
-        connect(m_translator, SIGNAL(languageChanged(int)), tray, SLOT(languageChanged(int)));
+        link(m_translator, SIGNAL(languageChanged(int)), tray, SLOT(languageChanged(int)));
 }
 
 void CabinetManager::wireErrors()
@@ -850,112 +859,112 @@ void CabinetManager::wireErrors()
     KivErrorControllerT *errors = m_errorController;
     const char *report = SLOT(errorCodesDataProcess(int,int,int,int));
     const char *clear = SLOT(errorCodesClearDataProcess(int,int,int,int));
-    connect(m_masterSync, SIGNAL(syncErrorInfo(int,int,int,int)), errors, report, Qt::QueuedConnection);
-    connect(m_masterSync, SIGNAL(syncErrorClearInfo(int,int,int,int)), errors, clear, Qt::QueuedConnection);
+    link(m_masterSync, SIGNAL(syncErrorInfo(int,int,int,int)), errors, report, Qt::QueuedConnection);
+    link(m_masterSync, SIGNAL(syncErrorClearInfo(int,int,int,int)), errors, clear, Qt::QueuedConnection);
     for (ZoneManager *zone : qAsConst(m_zoneList)) {
-        connect(zone, SIGNAL(zoneErrorInfo(int,int,int,int)), errors, report, Qt::QueuedConnection);
-        connect(zone, SIGNAL(zoneErrorClearInfo(int,int,int,int)), errors, clear, Qt::QueuedConnection);
+        link(zone, SIGNAL(zoneErrorInfo(int,int,int,int)), errors, report, Qt::QueuedConnection);
+        link(zone, SIGNAL(zoneErrorClearInfo(int,int,int,int)), errors, clear, Qt::QueuedConnection);
     }
-    connect(m_masterIoManager, SIGNAL(errorInfo(int,int,int,int)), errors, report, Qt::QueuedConnection);
-    connect(m_masterIoManager, SIGNAL(errorClearInfo(int,int,int,int)), errors, clear, Qt::QueuedConnection);
+    link(m_masterIoManager, SIGNAL(errorInfo(int,int,int,int)), errors, report, Qt::QueuedConnection);
+    link(m_masterIoManager, SIGNAL(errorClearInfo(int,int,int,int)), errors, clear, Qt::QueuedConnection);
     if (get_iAmMaster())
-        connect(m_cabinetNetwork, SIGNAL(logErrorSignal(int,int,int,int)), errors, report, Qt::QueuedConnection);
-    connect(m_nfcManager, SIGNAL(logErrorSignal(int,int,int,int)), errors, report, Qt::QueuedConnection);
-    connect(m_riot, SIGNAL(riotSdkErrorInfo(int,int,int,int)), errors, report, Qt::QueuedConnection);
+        link(m_cabinetNetwork, SIGNAL(logErrorSignal(int,int,int,int)), errors, report, Qt::QueuedConnection);
+    link(m_nfcManager, SIGNAL(logErrorSignal(int,int,int,int)), errors, report, Qt::QueuedConnection);
+    link(m_riot, SIGNAL(riotSdkErrorInfo(int,int,int,int)), errors, report, Qt::QueuedConnection);
     for (TempProbeStateManager *probe : qAsConst(m_tpsmList))
-        connect(errors, SIGNAL(zoneErrorStatusTcUpdate(quint16,quint16)), probe,
-                SLOT(processTcErrorState(quint16,quint16)), Qt::QueuedConnection);
+        link(errors, SIGNAL(zoneErrorStatusTcUpdate(quint16,quint16)), probe,
+             SLOT(processTcErrorState(quint16,quint16)), Qt::QueuedConnection);
 }
 
 void CabinetManager::wireSynchronisation()
 {
     MasterSync *sync = m_masterSync;
     const bool primary = get_iAmMaster();
-    connect(sync, SIGNAL(syncMenuFiles()), this, SLOT(sendMenuFilesUpdate()), Qt::QueuedConnection);
-    connect(sync, SIGNAL(syncMenuFiles()), this, SLOT(sendSystemTimeCanbus()), Qt::QueuedConnection);
+    link(sync, SIGNAL(syncMenuFiles()), this, SLOT(sendMenuFilesUpdate()), Qt::QueuedConnection);
+    link(sync, SIGNAL(syncMenuFiles()), this, SLOT(sendSystemTimeCanbus()), Qt::QueuedConnection);
     if (!primary)
-        connect(sync, SIGNAL(syncSlaveErrorsFile()), this, SLOT(sendSlaveErrorsFile()), Qt::QueuedConnection);
+        link(sync, SIGNAL(syncSlaveErrorsFile()), this, SLOT(sendSlaveErrorsFile()), Qt::QueuedConnection);
     wireSyncSound();
     for (TrayBarSc *tray : qAsConst(m_trayList))
-        connect(sync, SIGNAL(systemReadyForTrayHoldUpdates()), tray, SLOT(updateTrayInfo()), Qt::QueuedConnection);
-    connect(sync, SIGNAL(systemReadyForTrayHoldUpdates()), this, SLOT(set_holdRestoreReadyTrue()), Qt::QueuedConnection);
+        link(sync, SIGNAL(systemReadyForTrayHoldUpdates()), tray, SLOT(updateTrayInfo()), Qt::QueuedConnection);
+    link(sync, SIGNAL(systemReadyForTrayHoldUpdates()), this, SLOT(set_holdRestoreReadyTrue()), Qt::QueuedConnection);
     if (primary && get_nfcEnabled())
-        connect(sync, SIGNAL(systemReadyForTrayHoldUpdates()), m_masterIoManager, SLOT(initPreviousUIDs()), Qt::QueuedConnection);
-    connect(sync, SIGNAL(doSlavePostSyncUpdate()), m_masterIoManager, SLOT(slaveEmitBinsTargetTemp()), Qt::QueuedConnection);
+        link(sync, SIGNAL(systemReadyForTrayHoldUpdates()), m_masterIoManager, SLOT(initPreviousUIDs()), Qt::QueuedConnection);
+    link(sync, SIGNAL(doSlavePostSyncUpdate()), m_masterIoManager, SLOT(slaveEmitBinsTargetTemp()), Qt::QueuedConnection);
     for (ZoneManager *zone : qAsConst(m_zoneList))
-        connect(sync, SIGNAL(forceDayPartLoad()), zone, SLOT(nextDayPartForced()), Qt::DirectConnection);
-    connect(sync, SIGNAL(canLinkBrokenChanged(bool)), this, SLOT(notifyZonesOfBrokenCanLinkStatus(bool)), Qt::QueuedConnection);
-    connect(sync, SIGNAL(doMenuImportSignal()), m_menuImport, SLOT(start()), Qt::QueuedConnection);
-    connect(sync, SIGNAL(doDefaultDayPartSignal()), m_dayPartManager, SLOT(loadDefaultDayPart()), Qt::QueuedConnection);
+        link(sync, SIGNAL(forceDayPartLoad()), zone, SLOT(nextDayPartForced()), Qt::DirectConnection);
+    link(sync, SIGNAL(canLinkBrokenChanged(bool)), this, SLOT(notifyZonesOfBrokenCanLinkStatus(bool)), Qt::QueuedConnection);
+    link(sync, SIGNAL(doMenuImportSignal()), m_menuImport, SLOT(start()), Qt::QueuedConnection);
+    link(sync, SIGNAL(doDefaultDayPartSignal()), m_dayPartManager, SLOT(loadDefaultDayPart()), Qt::QueuedConnection);
     if (primary) {
         if (get_nfcEnabled())
-            connect(sync, SIGNAL(doHoldRestorationSignal()), m_nfcManager, SLOT(restoreNFC2()), Qt::DirectConnection);
-        connect(sync, SIGNAL(doHoldRestorationSignal()), this, SLOT(readTrayBarHoldingInfo()), Qt::QueuedConnection);
+            link(sync, SIGNAL(doHoldRestorationSignal()), m_nfcManager, SLOT(restoreNFC2()), Qt::DirectConnection);
+        link(sync, SIGNAL(doHoldRestorationSignal()), this, SLOT(readTrayBarHoldingInfo()), Qt::QueuedConnection);
     }
-    connect(sync, SIGNAL(doRollCall()), this, SLOT(sendRequestRollCallMsg()), Qt::QueuedConnection);
-    connect(this, SIGNAL(slaveUiWasFound()), sync, SLOT(set_slaveUIFoundTrue()), Qt::QueuedConnection);
-    connect(this, SIGNAL(masterUiWasFound()), sync, SIGNAL(masterMsgRcvd()), Qt::QueuedConnection);
-    connect(this, SIGNAL(resyncSignal()), sync, SIGNAL(resyncSignal()), Qt::QueuedConnection);
-    connect(sync, SIGNAL(slaveReadyForMasterChanged(bool)), this, SLOT(set_slaveReadyForMaster(bool)), Qt::QueuedConnection);
-    connect(sync, SIGNAL(requestResyncSignal()), this, SLOT(sendResyncRequest()), Qt::QueuedConnection);
-    connect(sync, SIGNAL(setRestoreHoldingFlagSig(bool)), this, SLOT(set_restoreHoldingFlag(bool)), Qt::QueuedConnection);
-    connect(sync, SIGNAL(setHoldRestoreReadySig(bool)), this, SLOT(set_holdRestoreReady(bool)), Qt::QueuedConnection);
-    connect(sync, SIGNAL(refreshMirror()), this, SLOT(refreshMirror()), Qt::QueuedConnection);
+    link(sync, SIGNAL(doRollCall()), this, SLOT(sendRequestRollCallMsg()), Qt::QueuedConnection);
+    link(this, SIGNAL(slaveUiWasFound()), sync, SLOT(set_slaveUIFoundTrue()), Qt::QueuedConnection);
+    link(this, SIGNAL(masterUiWasFound()), sync, SIGNAL(masterMsgRcvd()), Qt::QueuedConnection);
+    link(this, SIGNAL(resyncSignal()), sync, SIGNAL(resyncSignal()), Qt::QueuedConnection);
+    link(sync, SIGNAL(slaveReadyForMasterChanged(bool)), this, SLOT(set_slaveReadyForMaster(bool)), Qt::QueuedConnection);
+    link(sync, SIGNAL(requestResyncSignal()), this, SLOT(sendResyncRequest()), Qt::QueuedConnection);
+    link(sync, SIGNAL(setRestoreHoldingFlagSig(bool)), this, SLOT(set_restoreHoldingFlag(bool)), Qt::QueuedConnection);
+    link(sync, SIGNAL(setHoldRestoreReadySig(bool)), this, SLOT(set_holdRestoreReady(bool)), Qt::QueuedConnection);
+    link(sync, SIGNAL(refreshMirror()), this, SLOT(refreshMirror()), Qt::QueuedConnection);
 }
 
 void CabinetManager::wireMenus()
 {
     DayPartManager *dayParts = m_dayPartManager;
-    connect(dayParts, SIGNAL(nextDayPartChanged(int)), this, SLOT(processDayPartChange(int)), Qt::QueuedConnection);
+    link(dayParts, SIGNAL(nextDayPartChanged(int)), this, SLOT(processDayPartChange(int)), Qt::QueuedConnection);
     for (ZoneManager *zone : qAsConst(m_zoneList)) {
-        connect(dayParts, SIGNAL(nextDayPartChanged(int)), zone, SLOT(set_nextDayPart(int)), Qt::QueuedConnection);
-        connect(dayParts, SIGNAL(newDayPartDefinition(int)), zone, SLOT(processDaypartUpdate(int)), Qt::QueuedConnection);
+        link(dayParts, SIGNAL(nextDayPartChanged(int)), zone, SLOT(set_nextDayPart(int)), Qt::QueuedConnection);
+        link(dayParts, SIGNAL(newDayPartDefinition(int)), zone, SLOT(processDaypartUpdate(int)), Qt::QueuedConnection);
     }
-    connect(dayParts, SIGNAL(sendDayPartsFileViaCanbus(QString,int)), this, SLOT(sendFileViaCanbus(QString,int)), Qt::DirectConnection);
-    connect(m_menuManager, SIGNAL(sendProductsFileViaCanbus(QString,int)), this, SLOT(sendFileViaCanbus(QString,int)), Qt::DirectConnection);
+    link(dayParts, SIGNAL(sendDayPartsFileViaCanbus(QString,int)), this, SLOT(sendFileViaCanbus(QString,int)), Qt::DirectConnection);
+    link(m_menuManager, SIGNAL(sendProductsFileViaCanbus(QString,int)), this, SLOT(sendFileViaCanbus(QString,int)), Qt::DirectConnection);
 
     TavolenProxy *import = m_menuImport;
-    connect(import, SIGNAL(importedMenu(QString,QString,QString)), m_configManager,
-            SLOT(processImportedMenu(QString,QString,QString)), Qt::DirectConnection);
-    connect(import, SIGNAL(newConfigData(Configuration_t)), m_configManager, SLOT(processTavolenConfigData(Configuration_t)));
-    connect(import, SIGNAL(newDayPartData(DayPart_t,int)), dayParts, SLOT(processTavolenDayPart(DayPart_t,int)));
-    connect(import, SIGNAL(saveNewDayPartsToJson()), dayParts, SLOT(saveNewDayPartsToJson()));
-    connect(import, SIGNAL(newProductsDataList(QList<Product_t>)), m_menuManager, SLOT(processTavolenProductsList(QList<Product_t>)));
-    connect(import, SIGNAL(newProductsDataJsonDoc(QString)), dayParts, SLOT(processTavolenJsonDayParts(QString)), Qt::QueuedConnection);
-    connect(import, SIGNAL(newProductsDataJsonDoc(QString)), m_menuManager, SLOT(processTavolenJsonProducts(QString)), Qt::QueuedConnection);
-    connect(import, SIGNAL(askForSlaveSignal()), this, SLOT(sendRequestRollCallMsg()), Qt::QueuedConnection);
-    connect(this, SIGNAL(slaveUiFoundChanged(bool)), import, SLOT(processSlaveFoundSignal(bool)), Qt::QueuedConnection);
+    link(import, SIGNAL(importedMenu(QString,QString,QString)), m_configManager,
+         SLOT(processImportedMenu(QString,QString,QString)), Qt::DirectConnection);
+    link(import, SIGNAL(newConfigData(Configuration_t)), m_configManager, SLOT(processTavolenConfigData(Configuration_t)));
+    link(import, SIGNAL(newDayPartData(DayPart_t,int)), dayParts, SLOT(processTavolenDayPart(DayPart_t,int)));
+    link(import, SIGNAL(saveNewDayPartsToJson()), dayParts, SLOT(saveNewDayPartsToJson()));
+    link(import, SIGNAL(newProductsDataList(QList<Product_t>)), m_menuManager, SLOT(processTavolenProductsList(QList<Product_t>)));
+    link(import, SIGNAL(newProductsDataJsonDoc(QString)), dayParts, SLOT(processTavolenJsonDayParts(QString)), Qt::QueuedConnection);
+    link(import, SIGNAL(newProductsDataJsonDoc(QString)), m_menuManager, SLOT(processTavolenJsonProducts(QString)), Qt::QueuedConnection);
+    link(import, SIGNAL(askForSlaveSignal()), this, SLOT(sendRequestRollCallMsg()), Qt::QueuedConnection);
+    link(this, SIGNAL(slaveUiFoundChanged(bool)), import, SLOT(processSlaveFoundSignal(bool)), Qt::QueuedConnection);
 }
 
 void CabinetManager::wireZone(ZoneManager *zone)
 {
-    connect(this, SIGNAL(zoneRestoreDayPartSignal(int,int)), zone, SLOT(restoreZoneDayPart(int,int)), Qt::QueuedConnection);
-    connect(zone, SIGNAL(nextDayPartChanged(int)), this, SLOT(writeNewDaypartRestoreInfo()), Qt::QueuedConnection);
-    connect(zone, SIGNAL(currentDayPartChanged(int)), this, SLOT(sendZoneDaypartChanged(int)), Qt::QueuedConnection);
+    link(this, SIGNAL(zoneRestoreDayPartSignal(int,int)), zone, SLOT(restoreZoneDayPart(int,int)), Qt::QueuedConnection);
+    link(zone, SIGNAL(nextDayPartChanged(int)), this, SLOT(writeNewDaypartRestoreInfo()), Qt::QueuedConnection);
+    link(zone, SIGNAL(currentDayPartChanged(int)), this, SLOT(sendZoneDaypartChanged(int)), Qt::QueuedConnection);
     if (get_advancedZoneOptionsEnable() && get_iAmMaster())
-        connect(zone, SIGNAL(nextDayPartChanged(int)), this, SLOT(sendZoneDayPartInfo(int)), Qt::QueuedConnection);
+        link(zone, SIGNAL(nextDayPartChanged(int)), this, SLOT(sendZoneDayPartInfo(int)), Qt::QueuedConnection);
     if (get_uiRole() == 1 && get_hasMirrorDisplay()) {
-        connect(zone, SIGNAL(zStateChanged(int)), this, SLOT(sendZoneState(int)), Qt::QueuedConnection);
-        connect(zone, SIGNAL(disabledFlagChanged(bool)), this, SLOT(sendDisabledFlagToRemoteDisplay(bool)), Qt::DirectConnection);
-        connect(zone, SIGNAL(tempStatusChanged(int)), this, SLOT(sendTempStatusToRemoteDisplay(int)), Qt::DirectConnection);
-        connect(zone, SIGNAL(tempErrorChanged(bool)), this, SLOT(sendTempErrorToRemoteDisplay(bool)), Qt::DirectConnection);
-        connect(zone, SIGNAL(errorFlagsChanged(uint)), this, SLOT(sendErrorFlagsToRemoteDisplay(uint)), Qt::DirectConnection);
-        connect(zone, SIGNAL(currentDayPartChanged(int)), this, SLOT(sendZoneCurrentDayPartToMirror(int)), Qt::DirectConnection);
+        link(zone, SIGNAL(zStateChanged(int)), this, SLOT(sendZoneState(int)), Qt::QueuedConnection);
+        link(zone, SIGNAL(disabledFlagChanged(bool)), this, SLOT(sendDisabledFlagToRemoteDisplay(bool)), Qt::DirectConnection);
+        link(zone, SIGNAL(tempStatusChanged(int)), this, SLOT(sendTempStatusToRemoteDisplay(int)), Qt::DirectConnection);
+        link(zone, SIGNAL(tempErrorChanged(bool)), this, SLOT(sendTempErrorToRemoteDisplay(bool)), Qt::DirectConnection);
+        link(zone, SIGNAL(errorFlagsChanged(uint)), this, SLOT(sendErrorFlagsToRemoteDisplay(uint)), Qt::DirectConnection);
+        link(zone, SIGNAL(currentDayPartChanged(int)), this, SLOT(sendZoneCurrentDayPartToMirror(int)), Qt::DirectConnection);
     }
 }
 
 void CabinetManager::wireTray(TrayBarSc *tray)
 {
     const bool nfc = get_nfcEnabled();
-    connect(tray, SIGNAL(productIdChanged(int)), this, SLOT(updateTiListProdId(int)));
-    connect(tray, SIGNAL(enterPreheat()), this, SLOT(sendZoneEnterPreheatInfo()));
-    connect(tray, SIGNAL(exitPreheat()), this, SLOT(sendZoneExitPreheatInfo()));
-    connect(tray, SIGNAL(holdingStopped(QString,QString,QString,int,QString,int)), this,
-            SLOT(emitHoldStoppedEvent(QString,QString,QString,int,QString,int)), Qt::DirectConnection);
-    connect(tray, SIGNAL(requestHoldExpiredEvent(uchar,qulonglong)), this,
-            SLOT(sendHoldExpiredEventToDbus(uchar,qulonglong)), Qt::DirectConnection);
-    connect(this, SIGNAL(userChangedDateTime(qlonglong)), tray, SLOT(adjustForClockChange(qlonglong)),
-            Qt::DirectConnection);
+    link(tray, SIGNAL(productIdChanged(int)), this, SLOT(updateTiListProdId(int)));
+    link(tray, SIGNAL(enterPreheat()), this, SLOT(sendZoneEnterPreheatInfo()));
+    link(tray, SIGNAL(exitPreheat()), this, SLOT(sendZoneExitPreheatInfo()));
+    link(tray, SIGNAL(holdingStopped(QString,QString,QString,int,QString,int)), this,
+         SLOT(emitHoldStoppedEvent(QString,QString,QString,int,QString,int)), Qt::DirectConnection);
+    link(tray, SIGNAL(requestHoldExpiredEvent(uchar,qulonglong)), this,
+         SLOT(sendHoldExpiredEventToDbus(uchar,qulonglong)), Qt::DirectConnection);
+    link(this, SIGNAL(userChangedDateTime(qlonglong)), tray, SLOT(adjustForClockChange(qlonglong)),
+         Qt::DirectConnection);
 
     const char *const holdingSignals[] = {SIGNAL(holdingStartedSignal(trayInfo)),
                                           SIGNAL(holdingStoppedSignal(trayInfo)),
@@ -967,71 +976,71 @@ void CabinetManager::wireTray(TrayBarSc *tray)
         Q_FALLTHROUGH();
     case 0:
         if (nfc) {
-            connect(tray, SIGNAL(deregisterTag(quint64)), m_nfcManager, SLOT(deregisterTag2(quint64)), Qt::QueuedConnection);
-            connect(m_nfcManager, SIGNAL(requestingTagInfo(int)), tray, SLOT(disableGroupSelection(int)), Qt::QueuedConnection);
-            connect(tray, SIGNAL(userRequestsManualTimerStart(quint8)), m_nfcManager,
-                    SLOT(userRequestsManualTimerStart(quint8)), Qt::QueuedConnection);
+            link(tray, SIGNAL(deregisterTag(quint64)), m_nfcManager, SLOT(deregisterTag2(quint64)), Qt::QueuedConnection);
+            link(m_nfcManager, SIGNAL(requestingTagInfo(int)), tray, SLOT(disableGroupSelection(int)), Qt::QueuedConnection);
+            link(tray, SIGNAL(userRequestsManualTimerStart(quint8)), m_nfcManager,
+                 SLOT(userRequestsManualTimerStart(quint8)), Qt::QueuedConnection);
         }
         wireTrayAlarm(tray);
         for (const char *holding : holdingSignals)
-            connect(tray, holding, this, SLOT(updateTrayBarHoldingInfo(trayInfo)), Qt::QueuedConnection);
-        connect(this, SIGNAL(restoreTrayInfoSignal(trayInfo)), tray, SLOT(restoreTrayBarHoldingInfo(trayInfo)), Qt::QueuedConnection);
-        connect(tray, SIGNAL(trayStateChanged(int)), this, SLOT(updateTrayStates(int)), Qt::DirectConnection);
+            link(tray, holding, this, SLOT(updateTrayBarHoldingInfo(trayInfo)), Qt::QueuedConnection);
+        link(this, SIGNAL(restoreTrayInfoSignal(trayInfo)), tray, SLOT(restoreTrayBarHoldingInfo(trayInfo)), Qt::QueuedConnection);
+        link(tray, SIGNAL(trayStateChanged(int)), this, SLOT(updateTrayStates(int)), Qt::DirectConnection);
         break;
     case 2:
         if (nfc)
             wireTrayNfcForwarding(tray);
-        connect(tray, SIGNAL(requestAlarm(int,bool)), this, SLOT(sendRequestAlarm(int,bool)), Qt::QueuedConnection);
+        link(tray, SIGNAL(requestAlarm(int,bool)), this, SLOT(sendRequestAlarm(int,bool)), Qt::QueuedConnection);
         for (const char *holding : holdingSignals)
-            connect(tray, holding, this, SLOT(sendTrayBarHoldingInfo(trayInfo)), Qt::QueuedConnection);
+            link(tray, holding, this, SLOT(sendTrayBarHoldingInfo(trayInfo)), Qt::QueuedConnection);
         break;
     case 3:
         if (nfc)
             wireTrayNfcForwarding(tray);
-        connect(tray, SIGNAL(mirrorClicked()), this, SLOT(sendMirrorClick()), Qt::DirectConnection);
-        connect(tray, SIGNAL(mirrorCancelHolding()), this, SLOT(sendMirrorCancelHolding()), Qt::DirectConnection);
+        link(tray, SIGNAL(mirrorClicked()), this, SLOT(sendMirrorClick()), Qt::DirectConnection);
+        link(tray, SIGNAL(mirrorCancelHolding()), this, SLOT(sendMirrorCancelHolding()), Qt::DirectConnection);
         break;
     default:
         break;
     }
 
     if (get_iAmMaster() && get_haccpEnabled()) {
-        connect(tray, SIGNAL(holdingStopped(QString,QString,QString,int,QString,int)), this,
-                SLOT(logHaccpTimerStopInfo(QString,QString,QString,int,QString,int)), Qt::QueuedConnection);
-        connect(tray, SIGNAL(holdingStarted(QString,QString,QString,int,QString)), this,
-                SLOT(logHaccpTimerStartInfo(QString,QString,QString,int,QString)), Qt::QueuedConnection);
+        link(tray, SIGNAL(holdingStopped(QString,QString,QString,int,QString,int)), this,
+             SLOT(logHaccpTimerStopInfo(QString,QString,QString,int,QString,int)), Qt::QueuedConnection);
+        link(tray, SIGNAL(holdingStarted(QString,QString,QString,int,QString)), this,
+             SLOT(logHaccpTimerStartInfo(QString,QString,QString,int,QString)), Qt::QueuedConnection);
         if (get_hasMirrorDisplay()) {
-            connect(tray, SIGNAL(holdingStopped(QString,QString,QString,int,QString,int)), this,
-                    SLOT(sendHaccpLogToRemoteDisplay(QString,QString,QString,int,QString,int)), Qt::QueuedConnection);
-            connect(tray, SIGNAL(holdingStarted(QString,QString,QString,int,QString)), this,
-                    SLOT(sendHaccpLogToRemoteDisplay(QString,QString,QString,int,QString)), Qt::QueuedConnection);
+            link(tray, SIGNAL(holdingStopped(QString,QString,QString,int,QString,int)), this,
+                 SLOT(sendHaccpLogToRemoteDisplay(QString,QString,QString,int,QString,int)), Qt::QueuedConnection);
+            link(tray, SIGNAL(holdingStarted(QString,QString,QString,int,QString)), this,
+                 SLOT(sendHaccpLogToRemoteDisplay(QString,QString,QString,int,QString)), Qt::QueuedConnection);
         }
     }
 }
 
 void CabinetManager::wireTrayNfcForwarding(TrayBarSc *tray)
 {
-    connect(tray, SIGNAL(deregisterTag(quint64)), this, SLOT(sendDeregisterTag(quint64)), Qt::QueuedConnection);
-    connect(tray, SIGNAL(userRequestsManualTimerStart(quint8)), this, SLOT(sendUserRequestsManualTimerStart(quint8)), Qt::QueuedConnection);
+    link(tray, SIGNAL(deregisterTag(quint64)), this, SLOT(sendDeregisterTag(quint64)), Qt::QueuedConnection);
+    link(tray, SIGNAL(userRequestsManualTimerStart(quint8)), this, SLOT(sendUserRequestsManualTimerStart(quint8)), Qt::QueuedConnection);
 }
 
 void CabinetManager::wireTrayToMirror(TrayBarSc *tray)
 {
-    connect(tray, SIGNAL(productIdChanged(int)), this, SLOT(sendProductIdToRemoteDisplay(int)), Qt::DirectConnection);
-    connect(tray, SIGNAL(holdingChanged(bool)), this, SLOT(sendHoldingToRemoteDisplay(bool)), Qt::DirectConnection);
-    connect(tray, SIGNAL(holdTimeChanged(int)), this, SLOT(sendHoldTimeToRemoteDisplay(int)), Qt::DirectConnection);
-    connect(tray, SIGNAL(useBinChanged(bool)), this, SLOT(sendUseBinToRemoteDisplay(bool)), Qt::DirectConnection);
-    connect(tray, SIGNAL(groupIndexChanged(int)), this, SLOT(sendGroupIndexToRemoteDisplay(int)), Qt::DirectConnection);
-    connect(tray, SIGNAL(groupIDChanged(int)), this, SLOT(sendGroupIdToMirror(int)), Qt::DirectConnection);
-    connect(tray, SIGNAL(trayStateChanged(int)), this, SLOT(sendTrayStateToRemoteDisplay(int)), Qt::DirectConnection);
-    connect(tray, SIGNAL(holdTemperatureChanged(int)), this, SLOT(sendHoldTempToRemoteDisplay(int)), Qt::QueuedConnection);
-    connect(tray, SIGNAL(upperTemperatureChanged(int)), this, SLOT(sendUpperTempToRemoteDisplay(int)), Qt::QueuedConnection);
-    connect(tray, SIGNAL(lowerTemperatureChanged(int)), this, SLOT(sendLowerTempToRemoteDisplay(int)), Qt::QueuedConnection);
-    connect(tray, SIGNAL(closeCancelPanel()), this, SLOT(sendCloseCancelPanel()), Qt::DirectConnection);
-    connect(tray, SIGNAL(sendActionTrayLoadProduct(int,bool)), this, SLOT(sendActionTrayLoadProduct(int,bool)), Qt::DirectConnection);
-    connect(tray, SIGNAL(targetFanSpeedChanged(int)), this, SLOT(sendTargetFanSpeedRemoteDisplay(int)), Qt::DirectConnection);
-    connect(tray, SIGNAL(panIdChanged(quint64)), this, SLOT(sendPanIdToRemoteDisplay(quint64)), Qt::DirectConnection);
-    connect(tray, SIGNAL(holdTimePreSetChanged(int)), this, SLOT(sendHoldTimePreSetToRemoteDisplay(int)), Qt::DirectConnection);
+    link(tray, SIGNAL(productIdChanged(int)), this, SLOT(sendProductIdToRemoteDisplay(int)), Qt::DirectConnection);
+    link(tray, SIGNAL(holdingChanged(bool)), this, SLOT(sendHoldingToRemoteDisplay(bool)), Qt::DirectConnection);
+    link(tray, SIGNAL(holdTimeChanged(int)), this, SLOT(sendHoldTimeToRemoteDisplay(int)), Qt::DirectConnection);
+    link(tray, SIGNAL(useBinChanged(bool)), this, SLOT(sendUseBinToRemoteDisplay(bool)), Qt::DirectConnection);
+    link(tray, SIGNAL(groupIndexChanged(int)), this, SLOT(sendGroupIndexToRemoteDisplay(int)), Qt::DirectConnection);
+    link(tray, SIGNAL(groupIDChanged(int)), this, SLOT(sendGroupIdToMirror(int)), Qt::DirectConnection);
+    link(tray, SIGNAL(trayStateChanged(int)), this, SLOT(sendTrayStateToRemoteDisplay(int)), Qt::DirectConnection);
+    link(tray, SIGNAL(holdTemperatureChanged(int)), this, SLOT(sendHoldTempToRemoteDisplay(int)), Qt::QueuedConnection);
+    link(tray, SIGNAL(upperTemperatureChanged(int)), this, SLOT(sendUpperTempToRemoteDisplay(int)), Qt::QueuedConnection);
+    link(tray, SIGNAL(lowerTemperatureChanged(int)), this, SLOT(sendLowerTempToRemoteDisplay(int)), Qt::QueuedConnection);
+    link(tray, SIGNAL(closeCancelPanel()), this, SLOT(sendCloseCancelPanel()), Qt::DirectConnection);
+    link(tray, SIGNAL(sendActionTrayLoadProduct(int,bool)), this, SLOT(sendActionTrayLoadProduct(int,bool)), Qt::DirectConnection);
+    link(tray, SIGNAL(targetFanSpeedChanged(int)), this, SLOT(sendTargetFanSpeedRemoteDisplay(int)), Qt::DirectConnection);
+    link(tray, SIGNAL(panIdChanged(quint64)), this, SLOT(sendPanIdToRemoteDisplay(quint64)), Qt::DirectConnection);
+    link(tray, SIGNAL(holdTimePreSetChanged(int)), this, SLOT(sendHoldTimePreSetToRemoteDisplay(int)), Qt::DirectConnection);
 }
 
 void CabinetManager::wireNfc()
@@ -1039,35 +1048,35 @@ void CabinetManager::wireNfc()
     const bool primary = get_iAmMaster();
     NFCmanager *nfc = m_nfcManager;
     if (hasRemoteDisplay())
-        connect(nfc, SIGNAL(requestingTagInfo(int)), this, SLOT(sendDisableGroupSelection(int)), Qt::QueuedConnection);
+        link(nfc, SIGNAL(requestingTagInfo(int)), this, SLOT(sendDisableGroupSelection(int)), Qt::QueuedConnection);
     if (!primary)
         return;
-    connect(nfc, SIGNAL(startBinTimer(quint8,qint32,quint64)), this, SLOT(startBinTimer(quint8,qint32,quint64)), Qt::QueuedConnection);
+    link(nfc, SIGNAL(startBinTimer(quint8,qint32,quint64)), this, SLOT(startBinTimer(quint8,qint32,quint64)), Qt::QueuedConnection);
     if (get_nfcEnabled()) {
-        connect(nfc, SIGNAL(stopBinTimer(quint8)), this, SLOT(stopBinTimer(quint8)), Qt::QueuedConnection);
-        connect(nfc, SIGNAL(registerTagAtTimerUsingBin(quint64,int)), this, SLOT(registerTagAtTimerUsingBin(quint64,int)), Qt::DirectConnection);
-        connect(this, SIGNAL(userChangedDateTime(qint64)), nfc, SLOT(adjustTagExpirations(qint64)), Qt::DirectConnection);
+        link(nfc, SIGNAL(stopBinTimer(quint8)), this, SLOT(stopBinTimer(quint8)), Qt::QueuedConnection);
+        link(nfc, SIGNAL(registerTagAtTimerUsingBin(quint64,int)), this, SLOT(registerTagAtTimerUsingBin(quint64,int)), Qt::DirectConnection);
+        link(this, SIGNAL(userChangedDateTime(qint64)), nfc, SLOT(adjustTagExpirations(qint64)), Qt::DirectConnection);
     }
-    connect(nfc, SIGNAL(notifyHoldListUpdateReceived(QString)), m_cabinetNetwork, SLOT(updateHostOnNetwork(QString)), Qt::QueuedConnection);
+    link(nfc, SIGNAL(notifyHoldListUpdateReceived(QString)), m_cabinetNetwork, SLOT(updateHostOnNetwork(QString)), Qt::QueuedConnection);
     // A pan handed to another cabinet ends its hold here: its HACCP record
     // is closed as a stopped hold's is.
     if (get_haccpEnabled())
-        connect(nfc, SIGNAL(event_transferFrom(QString,QString,QString,int,QString,int,QString,QString)), this,
-                SLOT(logHaccpTimerStopInfo(QString,QString,QString,int,QString,int)), Qt::QueuedConnection);
+        link(nfc, SIGNAL(event_transferFrom(QString,QString,QString,int,QString,int,QString,QString)), this,
+             SLOT(logHaccpTimerStopInfo(QString,QString,QString,int,QString,int)), Qt::QueuedConnection);
 }
 
 void CabinetManager::wireIoBoard()
 {
     MasterIoManager *io = m_masterIoManager;
-    connect(io, SIGNAL(iobGenStatusChanged(int,int)), this, SLOT(processIobStatusChange(int,int)), Qt::QueuedConnection);
-    connect(this, SIGNAL(heatersTestEnabledChanged(bool)), io, SLOT(set_heatersTestEnabled(bool)), Qt::DirectConnection);
+    link(io, SIGNAL(iobGenStatusChanged(int,int)), this, SLOT(processIobStatusChange(int,int)), Qt::QueuedConnection);
+    link(this, SIGNAL(heatersTestEnabledChanged(bool)), io, SLOT(set_heatersTestEnabled(bool)), Qt::DirectConnection);
     wireIoBoardAlarms();
     const bool forwards = (get_uiRole() == 1 && hasRemoteDisplay()) || get_uiRole() == 2;
     if (forwards)
-        connect(io, SIGNAL(binTargetTempChanged(int,int)), this, SLOT(sendBinTargetTemp(int,int)), Qt::DirectConnection);
+        link(io, SIGNAL(binTargetTempChanged(int,int)), this, SLOT(sendBinTargetTemp(int,int)), Qt::DirectConnection);
     if (get_uiRole() == 1 && hasRemoteDisplay() && get_hasFan()) {
-        connect(io, SIGNAL(binActualFanSpeedChanged(int,int)), this, SLOT(sendBinActualFanSpeed(int,int)), Qt::DirectConnection);
-        connect(io, SIGNAL(binTargetFanSpeedChanged(int,int)), this, SLOT(sendBinTargetFanSpeed(int,int)), Qt::DirectConnection);
+        link(io, SIGNAL(binActualFanSpeedChanged(int,int)), this, SLOT(sendBinActualFanSpeed(int,int)), Qt::DirectConnection);
+        link(io, SIGNAL(binTargetFanSpeedChanged(int,int)), this, SLOT(sendBinTargetFanSpeed(int,int)), Qt::DirectConnection);
     }
 }
 
@@ -1076,66 +1085,74 @@ void CabinetManager::wireNetworkAndCloud()
     // The cabinet network object exists on every display but speaks only
     // for the primary one.
     if (get_iAmMaster()) {
-        connect(m_cabinetNetwork, SIGNAL(wifiState(int,int)), this, SLOT(processWifiState(int,int)), Qt::QueuedConnection);
+        link(m_cabinetNetwork, SIGNAL(wifiState(int,int)), this, SLOT(processWifiState(int,int)), Qt::QueuedConnection);
         // The holding exchange reaches other cabinets only through the
         // cabinet network: its datagrams and transfer requests go out here.
         DADazodaru *network = m_cabinetNetwork;
-        connect(m_holdingExchange, &HoldingExchange::holdingInfoReady, network, [network](QByteArray datagram) {
-            network->broadcastMessage(datagram.data(), datagram.size());
-        });
-        connect(m_holdingExchange, &HoldingExchange::transferRequestReady, network,
-                &DADazodaru::tcpConnectToOtherCabinet);
+        const QMetaObject::Connection broadcast = connect(
+            m_holdingExchange, &HoldingExchange::holdingInfoReady, network, [network](QByteArray datagram) {
+                network->broadcastMessage(datagram.data(), datagram.size());
+            });
+        Wiring::check(bool(broadcast), Wiring::describe(m_holdingExchange), QStringLiteral("holdingInfoReady(QByteArray)"),
+                      network, QStringLiteral("broadcastMessage(char*,qint64)"));
+        link(m_holdingExchange, SIGNAL(transferRequestReady(QByteArray,QHostAddress)), network,
+             SLOT(tcpConnectToOtherCabinet(QByteArray,QHostAddress)));
     }
-    connect(m_dbusAdapter, SIGNAL(screenShotRequested()), this, SLOT(screenShot()));
-    connect(m_riot, SIGNAL(sendRiotInfo(QString)), m_dbusAdapter, SIGNAL(riotEvent(QString)), Qt::QueuedConnection);
+    link(m_dbusAdapter, SIGNAL(screenShotRequested()), this, SLOT(screenShot()));
+    link(m_riot, SIGNAL(sendRiotInfo(QString)), m_dbusAdapter, SIGNAL(riotEvent(QString)), Qt::QueuedConnection);
     if (!get_iAmMaster())
         return;
 
     // The cloud hears cabinet events only from the primary display.
     KivRiot *riot = m_riot;
     if (m_performanceDataTimer)
-        connect(m_performanceDataTimer, SIGNAL(timeout()), riot, SLOT(handle_event_performanceData()), Qt::QueuedConnection);
-    connect(this, SIGNAL(powerOn()), riot, SLOT(handle_event_powerOn()), Qt::QueuedConnection);
-    connect(this, SIGNAL(event_holdStarted(QString,QString,QString,int,QString)), riot,
-            SLOT(handle_event_holdStart(QString,QString,QString,int,QString)), Qt::QueuedConnection);
-    connect(this, SIGNAL(event_holdStopped(QString,QString,QString,int,QString,int)), riot,
-            SLOT(handle_event_holdStop(QString,QString,QString,int,QString,int)), Qt::QueuedConnection);
-    connect(this, SIGNAL(event_holdExpired(QString,QString,QString,int)), riot,
-            SLOT(handle_event_holdExpired(QString,QString,QString,int)), Qt::QueuedConnection);
-    connect(this, SIGNAL(notifyBinMismatchAlert(QString,QString,QString,int,QString)), riot,
-            SLOT(handle_event_binMisMatchAlert(QString,QString,QString,int,QString)), Qt::QueuedConnection);
-    connect(this, SIGNAL(notifyBinMismatchClear(QString,QString,QString,int,QString)), riot,
-            SLOT(handle_event_binMisMatchClear(QString,QString,QString,int,QString)), Qt::QueuedConnection);
-    connect(this, SIGNAL(holdingListChanged(QString)), riot, SLOT(handle_event_holdingListChange(QString)), Qt::QueuedConnection);
-    connect(this, SIGNAL(zoneDaypartChanged(QString,int,int,int)), riot,
-            SLOT(handle_event_daypartChange(QString,int,int,int)), Qt::QueuedConnection);
-    connect(this, SIGNAL(zonePreheatExited(QString,int,int)), riot, SLOT(handle_event_preheatComplete(QString,int,int)), Qt::QueuedConnection);
+        link(m_performanceDataTimer, SIGNAL(timeout()), riot, SLOT(handle_event_performanceData()), Qt::QueuedConnection);
+    link(this, SIGNAL(powerOn()), riot, SLOT(handle_event_powerOn()), Qt::QueuedConnection);
+    link(this, SIGNAL(event_holdStarted(QString,QString,QString,int,QString)), riot,
+         SLOT(handle_event_holdStart(QString,QString,QString,int,QString)), Qt::QueuedConnection);
+    link(this, SIGNAL(event_holdStopped(QString,QString,QString,int,QString,int)), riot,
+         SLOT(handle_event_holdStop(QString,QString,QString,int,QString,int)), Qt::QueuedConnection);
+    link(this, SIGNAL(event_holdExpired(QString,QString,QString,int)), riot,
+         SLOT(handle_event_holdExpired(QString,QString,QString,int)), Qt::QueuedConnection);
+    link(this, SIGNAL(notifyBinMismatchAlert(QString,QString,QString,int,QString)), riot,
+         SLOT(handle_event_binMisMatchAlert(QString,QString,QString,int,QString)), Qt::QueuedConnection);
+    link(this, SIGNAL(notifyBinMismatchClear(QString,QString,QString,int,QString)), riot,
+         SLOT(handle_event_binMisMatchClear(QString,QString,QString,int,QString)), Qt::QueuedConnection);
+    link(this, SIGNAL(holdingListChanged(QString)), riot, SLOT(handle_event_holdingListChange(QString)), Qt::QueuedConnection);
+    link(this, SIGNAL(zoneDaypartChanged(QString,int,int,int)), riot,
+         SLOT(handle_event_daypartChange(QString,int,int,int)), Qt::QueuedConnection);
+    link(this, SIGNAL(zonePreheatExited(QString,int,int)), riot, SLOT(handle_event_preheatComplete(QString,int,int)), Qt::QueuedConnection);
     if (get_customerId() == KivDefs::CUSTOMER_ID_DEZ)
-        connect(this, SIGNAL(zonePreheatEntered(QString,int)), riot, SLOT(handle_event_zonePreheatStart(QString,int)), Qt::QueuedConnection);
+        link(this, SIGNAL(zonePreheatEntered(QString,int)), riot, SLOT(handle_event_zonePreheatStart(QString,int)), Qt::QueuedConnection);
     ConfigurationManager *config = m_configManager;
-    connect(config, SIGNAL(passcodeChanged(QString)), riot, SLOT(handle_event_passcodeChange(QString)), Qt::QueuedConnection);
-    connect(config, SIGNAL(passcodeEntered(QString,int,bool)), riot, SLOT(handle_event_passcodeEntered(QString,int,bool)), Qt::QueuedConnection);
-    connect(config, SIGNAL(programModeExited(QString,int)), riot, SLOT(handle_event_programModeExit(QString,int)), Qt::QueuedConnection);
-    connect(config, SIGNAL(storeNumberChanged(QString,QString)), riot, SLOT(handle_event_restaurantNumberUpdated(QString,QString)), Qt::QueuedConnection);
-    connect(config, SIGNAL(notifyFirmwareUpdateDone(QString,QString,QString,int,bool)), riot,
-            SLOT(handle_event_firmwareUpdated(QString,QString,QString,int,bool)), Qt::QueuedConnection);
-    connect(config, SIGNAL(performanceDataIntervalChanged(int)), riot, SLOT(handle_event_performanceDataInterval(int)), Qt::QueuedConnection);
-    connect(config, SIGNAL(notifyIotTypeChanged(QString)), riot, SLOT(handle_event_iotSettings(QString)), Qt::DirectConnection);
-    connect(m_nfcManager, SIGNAL(panRemoved(qint64,int,quint64,int)), riot, SLOT(handle_event_panRemoved(qint64,int,quint64,int)), Qt::QueuedConnection);
-    connect(m_nfcManager, SIGNAL(panReturned(qint64,int,quint64,int)), riot, SLOT(handle_event_panReturned(qint64,int,quint64,int)), Qt::QueuedConnection);
-    connect(m_nfcManager, SIGNAL(panTransfered(qint64,int,quint64,int)), riot, SLOT(handle_event_transfer(qint64,int,quint64,int)), Qt::QueuedConnection);
-    connect(m_translator, SIGNAL(languageChanged(int)), riot, SLOT(handle_event_languageChange(int)), Qt::QueuedConnection);
-    connect(m_masterIoManager, SIGNAL(systemEnteredPreheat(QString)), riot, SLOT(handle_event_preheatStart(QString)), Qt::QueuedConnection);
-    connect(m_menuManager, SIGNAL(notifyMenuUpdated(QString,int,bool)), riot, SLOT(handle_event_menuUpdated(QString,int,bool)), Qt::QueuedConnection);
-    connect(m_errorController, SIGNAL(notifyError(QString,QString,QString,QString)), riot,
-            SLOT(handle_event_error(QString,QString,QString,QString)), Qt::QueuedConnection);
+    link(config, SIGNAL(passcodeChanged(QString)), riot, SLOT(handle_event_passcodeChange(QString)), Qt::QueuedConnection);
+    link(config, SIGNAL(passcodeEntered(QString,int,bool)), riot, SLOT(handle_event_passcodeEntered(QString,int,bool)), Qt::QueuedConnection);
+    link(config, SIGNAL(programModeExited(QString,int)), riot, SLOT(handle_event_programModeExit(QString,int)), Qt::QueuedConnection);
+    link(config, SIGNAL(storeNumberChanged(QString,QString)), riot, SLOT(handle_event_restaurantNumberUpdated(QString,QString)), Qt::QueuedConnection);
+    link(config, SIGNAL(notifyFirmwareUpdateDone(QString,QString,QString,int,bool)), riot,
+         SLOT(handle_event_firmwareUpdated(QString,QString,QString,int,bool)), Qt::QueuedConnection);
+    link(config, SIGNAL(performanceDataIntervalChanged(int)), riot, SLOT(handle_event_performanceDataInterval(int)), Qt::QueuedConnection);
+    link(config, SIGNAL(notifyIotTypeChanged(QString)), riot, SLOT(handle_event_iotSettings(QString)), Qt::DirectConnection);
+    link(m_nfcManager, SIGNAL(panRemoved(qint64,int,quint64,int)), riot, SLOT(handle_event_panRemoved(qint64,int,quint64,int)), Qt::QueuedConnection);
+    link(m_nfcManager, SIGNAL(panReturned(qint64,int,quint64,int)), riot, SLOT(handle_event_panReturned(qint64,int,quint64,int)), Qt::QueuedConnection);
+    link(m_nfcManager, SIGNAL(panTransfered(qint64,int,quint64,int)), riot, SLOT(handle_event_transfer(qint64,int,quint64,int)), Qt::QueuedConnection);
+    link(m_translator, SIGNAL(languageChanged(int)), riot, SLOT(handle_event_languageChange(int)), Qt::QueuedConnection);
+    link(m_masterIoManager, SIGNAL(systemEnteredPreheat(QString)), riot, SLOT(handle_event_preheatStart(QString)), Qt::QueuedConnection);
+    link(m_menuManager, SIGNAL(notifyMenuUpdated(QString,int,bool)), riot, SLOT(handle_event_menuUpdated(QString,int,bool)), Qt::QueuedConnection);
+    link(m_errorController, SIGNAL(notifyError(QString,QString,QString,QString)), riot,
+         SLOT(handle_event_error(QString,QString,QString,QString)), Qt::QueuedConnection);
 
     // Inbound cloud commands and the update utility's announcement.
     QDBusConnection bus = QDBusConnection::systemBus();
-    bus.connect(QString(), QString::fromLatin1(kDbusPath), QString::fromLatin1(kDbusInterface),
-                QStringLiteral("riotCmd"), riot, SLOT(handleReceivedRiotInfo(QString)));
-    bus.connect(QString(), QString::fromLatin1(kDbusPath), QString::fromLatin1(kDbusInterface),
-                QStringLiteral("firmwareUpdateStarted"), this, SIGNAL(firmwareUpdateStarted()));
+    const auto listen = [&bus](const QString &name, QObject *receiver, const char *method) {
+        Wiring::check(bus.connect(QString(), QString::fromLatin1(kDbusPath), QString::fromLatin1(kDbusInterface),
+                                  name, receiver, method),
+                      QStringLiteral("the system bus"),
+                      QStringLiteral("%1 %2.%3").arg(QLatin1String(kDbusPath), QLatin1String(kDbusInterface), name),
+                      receiver, Wiring::signatureOf(method));
+    };
+    listen(QStringLiteral("riotCmd"), riot, SLOT(handleReceivedRiotInfo(QString)));
+    listen(QStringLiteral("firmwareUpdateStarted"), this, SIGNAL(firmwareUpdateStarted()));
 }
 
 // ---------------------------------------------------------------------------
@@ -1187,11 +1204,11 @@ void CabinetManager::wireModbus()
     if (get_nfcEnabled())
         simulated << m_nfcSimulator1 << m_nfcSimulator2;
     ModbusSetup::wire(m_modbusMaster, simulated, false, false);
-    connect(m_modbusMaster, SIGNAL(brokenLinkChanged(bool)), this, SLOT(recordErrorModbusBrokenLink(bool)), Qt::QueuedConnection);
-    connect(m_modbusMaster, SIGNAL(brokenLinkChanged(bool)), this, SLOT(notifyZonesOfBrokenLinkStatus(bool)), Qt::QueuedConnection);
+    link(m_modbusMaster, SIGNAL(brokenLinkChanged(bool)), this, SLOT(recordErrorModbusBrokenLink(bool)), Qt::QueuedConnection);
+    link(m_modbusMaster, SIGNAL(brokenLinkChanged(bool)), this, SLOT(notifyZonesOfBrokenLinkStatus(bool)), Qt::QueuedConnection);
     if (hasRemoteDisplay())
-        connect(m_modbusMaster, SIGNAL(brokenLinkChanged(bool)), this, SLOT(sendModbusBrokenLinkProperty(bool)), Qt::QueuedConnection);
-    connect(m_configManager, SIGNAL(demoModeFlagChanged(bool)), m_modbusMaster, SLOT(set_fakeModeOn(bool)));
+        link(m_modbusMaster, SIGNAL(brokenLinkChanged(bool)), this, SLOT(sendModbusBrokenLinkProperty(bool)), Qt::QueuedConnection);
+    link(m_configManager, SIGNAL(demoModeFlagChanged(bool)), m_modbusMaster, SLOT(set_fakeModeOn(bool)));
 }
 
 void CabinetManager::enterSimulation()
@@ -1257,19 +1274,19 @@ void CabinetManager::muteAlarmsUntilSynchronised()
 
 void CabinetManager::wireSyncSound()
 {
-    connect(m_masterSync, SIGNAL(systemReadyForTrayHoldUpdates()), m_soundManager, SLOT(delayedUnMute()), Qt::QueuedConnection);
-    connect(m_masterSync, SIGNAL(syncNotNeeded()), m_soundManager, SLOT(delayedUnMute()), Qt::QueuedConnection);
-    connect(m_vki, SIGNAL(aKeyWasPressed()), m_soundManager, SLOT(playKeystroke()), Qt::QueuedConnection);
-    connect(m_configManager, SIGNAL(soundLevelChanged(int)), m_soundManager, SLOT(setAllAlarmsVolume(int)), Qt::QueuedConnection);
+    link(m_masterSync, SIGNAL(systemReadyForTrayHoldUpdates()), m_soundManager, SLOT(delayedUnMute()), Qt::QueuedConnection);
+    link(m_masterSync, SIGNAL(syncNotNeeded()), m_soundManager, SLOT(delayedUnMute()), Qt::QueuedConnection);
+    link(m_vki, SIGNAL(aKeyWasPressed()), m_soundManager, SLOT(playKeystroke()), Qt::QueuedConnection);
+    link(m_configManager, SIGNAL(soundLevelChanged(int)), m_soundManager, SLOT(setAllAlarmsVolume(int)), Qt::QueuedConnection);
 }
 
 void CabinetManager::wireTrayAlarm(TrayBarSc *tray)
 {
-    connect(tray, SIGNAL(requestAlarm(int,bool)), m_soundManager, SLOT(processAlarmReq(int,bool)), Qt::QueuedConnection);
+    link(tray, SIGNAL(requestAlarm(int,bool)), m_soundManager, SLOT(processAlarmReq(int,bool)), Qt::QueuedConnection);
 }
 
 void CabinetManager::wireIoBoardAlarms()
 {
-    connect(m_masterIoManager, SIGNAL(ambientTemperatureAlarm()), m_soundManager, SLOT(playProductChangeAlarm()), Qt::QueuedConnection);
-    connect(m_masterIoManager, SIGNAL(heaterHighTempAlarm()), m_soundManager, SLOT(playProductChangeAlarm()), Qt::QueuedConnection);
+    link(m_masterIoManager, SIGNAL(ambientTemperatureAlarm()), m_soundManager, SLOT(playProductChangeAlarm()), Qt::QueuedConnection);
+    link(m_masterIoManager, SIGNAL(heaterHighTempAlarm()), m_soundManager, SLOT(playProductChangeAlarm()), Qt::QueuedConnection);
 }

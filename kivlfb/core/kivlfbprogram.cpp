@@ -4,7 +4,6 @@
 #include "core/commandline.h"
 #include "core/loghandler.h"
 #include "core/signalquit.h"
-#include "core/kivmetatypes.h"
 #include "platform/brelplusidreader.h"
 
 #include <QApplication>
@@ -18,8 +17,6 @@ int KivlfbProgram::run(int argc, char *argv[], const std::function<void(CabinetM
     SignalQuit signalQuit;
     signalQuit.install();
     qInstallMessageHandler(messageHandler);
-
-    KivMetaTypes::registerAll();
 
     BrelPlusIDReader idReader;
     const CommandLine commandLine = CommandLine::parse(QCoreApplication::arguments());

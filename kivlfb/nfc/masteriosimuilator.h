@@ -27,7 +27,7 @@ signals:
     void perChanelTempsChanged(bool value);
 
 public slots:
-    void simulationUpdate();
+    void simulationUpdate() override;
     void set_perChanelTemps(bool value);
     bool get_perChanelTemps() const { return m_perChanelTemps; }
 

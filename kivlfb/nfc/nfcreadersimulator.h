@@ -19,7 +19,7 @@ public:
 
 public slots:
     // The reader's registers change only when a pan is placed or taken.
-    void simulationUpdate() {}
+    void simulationUpdate() override {}
 
 protected:
     QStringList registerDescriptions() const override;

@@ -2,7 +2,10 @@
 #include "modbus/modbusfakeslave.h"
 #include "modbus/modbusrtu.h"
 
+#include <QAbstractTransition>
 #include <QApplication>
+#include <QDir>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QState>
@@ -15,6 +18,44 @@ QStringList g_log;
 void captureLog(QtMsgType, const QMessageLogContext &, const QString &msg) { g_log << msg; }
 
 QByteArray hex(const char *text) { return QByteArray::fromHex(QByteArray(text).replace(' ', "")); }
+
+// A simulator built on the plain slave: counts its periodic updates.
+class CountingSlave : public ModbusFakeSlave
+{
+public:
+    using ModbusFakeSlave::ModbusFakeSlave;
+    void simulationUpdate() override { ++updates; }
+    int updates = 0;
+};
+
+// The names of a slave's states and transitions, sorted.
+QStringList chartOf(const ModbusFakeSlave &slave)
+{
+    QStringList names;
+    for (const QAbstractState *state : slave.findChildren<QAbstractState *>())
+        names << state->objectName();
+    for (const QAbstractTransition *transition : slave.findChildren<QAbstractTransition *>())
+        names << transition->objectName();
+    names.sort();
+    return names;
+}
+
+FakeModbusWidget *openWindow()
+{
+    FakeModbusWidget *view = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *v = qobject_cast<FakeModbusWidget *>(w))
+            view = v;
+    return view;
+}
+
+QStringList buttonTexts(const QWidget *view)
+{
+    QStringList texts;
+    for (const QPushButton *b : view->findChildren<QPushButton *>())
+        texts << b->text();
+    return texts;
+}
 
 } // namespace
 
@@ -262,10 +303,7 @@ private slots:
         slave.setObjectName(QStringLiteral("ioBoardSim"));
         startSlave(slave);
         slave.showView();
-        FakeModbusWidget *view = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *v = qobject_cast<FakeModbusWidget *>(w))
-                view = v;
+        FakeModbusWidget *view = openWindow();
         QVERIFY(view);
         QCOMPARE(view->windowTitle(), QStringLiteral("ioBoardSim"));
         QTableWidget *table = view->table();
@@ -303,6 +341,120 @@ private slots:
         QCOMPARE(toggled.at(0).at(0).toBool(), true);
         QCOMPARE(toggled.at(1).at(0).toBool(), false);
         QCOMPARE(slave.get_simulationOnOff(), false);
+        delete view;
+    }
+
+    // The update utility's plain slave: the same answering chart over a
+    // file as large as the plain window, and a periodic update that a
+    // simulator fills and the plain slave leaves empty.
+    void plainSlave()
+    {
+        ModbusFakeSlave plain(1, nullptr);
+        ModbusFakeSlave full(1, 10);
+        QCOMPARE(chartOf(plain), chartOf(full));
+        QCOMPARE(plain.registerCount(), FakeModbusWidget::kPlainRows);
+        startSlave(plain);
+        plain.userSetHoldingRegister(1409, 0xBEEF);
+        QCOMPARE(exchange(plain, ModbusRtu::withCrc(hex("01 03 0581 0001"))),
+                 QList<QByteArray>{ModbusRtu::withCrc(hex("01 03 02 BEEF"))});
+        QCOMPARE(exchange(plain, ModbusRtu::withCrc(hex("01 03 0582 0001"))),
+                 QList<QByteArray>{ModbusRtu::withCrc(hex("01 83 02"))});
+
+        // Only the plain form runs an update timer: the controller's
+        // simulators run their own.
+        QVERIFY(!full.findChild<QTimer *>(QStringLiteral("simulationTimer")));
+        auto *timer = plain.findChild<QTimer *>(QStringLiteral("simulationTimer"));
+        QVERIFY(timer);
+        QCOMPARE(timer->interval(), 2000);
+        QVERIFY(!timer->isSingleShot());
+        QVERIFY(timer->isActive());
+
+        // Ticks sped up so the test need not wait 2 s for each.
+        for (int i = 0; i < plain.registerCount(); ++i)
+            plain.userSetHoldingRegister(i, uint16_t(i * 7));
+        QSignalSpy updated(&plain, &ModbusFakeSlave::holdingRegisterUpdated);
+        QSignalSpy ticks(timer, &QTimer::timeout);
+        timer->setInterval(5);
+        QTRY_VERIFY(ticks.count() >= 3);
+        QCOMPARE(updated.count(), 0);
+        for (int i = 0; i < plain.registerCount(); ++i)
+            QCOMPARE(plain.getHoldingRegister(i), uint16_t(i * 7));
+
+        CountingSlave counting(2, nullptr);
+        auto *countingTimer = counting.findChild<QTimer *>(QStringLiteral("simulationTimer"));
+        QSignalSpy countingTicks(countingTimer, &QTimer::timeout);
+        countingTimer->setInterval(5);
+        QTRY_VERIFY(countingTicks.count() >= 3);
+        QCOMPARE(counting.updates, countingTicks.count());
+    }
+
+    // The plain slave's window: every one of its rows numbered, nothing
+    // described, the four error buttons and no simulation toggle.
+    void plainWindow()
+    {
+        ModbusFakeSlave slave(1, nullptr);
+        startSlave(slave);
+        slave.showView();
+        FakeModbusWidget *view = openWindow();
+        QVERIFY(view);
+        QCOMPARE(view->objectName(), QStringLiteral("fakeModbusWidget"));
+        QCOMPARE(view->windowTitle(), QStringLiteral("Fake modbus registers"));
+        QTableWidget *table = view->table();
+        QCOMPARE(table->rowCount(), 1410);
+        QCOMPARE(table->columnCount(), 2);
+        QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Description"));
+        QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Value"));
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QCOMPARE(table->verticalHeaderItem(row)->text(), QString::number(row));
+            QVERIFY(!table->item(row, 0));
+        }
+        QCOMPARE(table->columnWidth(0), 360);
+        QCOMPARE(table->maximumSize(), QSize(1920, 1200));
+        QCOMPARE(buttonTexts(view), (QStringList{"Bad CRC", "Nack", "Wrong Node", "Timeout"}));
+
+        // Each button emits its own request and no other.
+        QSignalSpy badCrc(view, &FakeModbusWidget::requestBadCrc);
+        QSignalSpy nack(view, &FakeModbusWidget::requestNack);
+        QSignalSpy wrongNode(view, &FakeModbusWidget::requestWrongNode);
+        QSignalSpy timeout(view, &FakeModbusWidget::requestTimeout);
+        const QList<QSignalSpy *> spies{&badCrc, &nack, &wrongNode, &timeout};
+        const QList<QPushButton *> buttons = view->findChildren<QPushButton *>();
+        for (int i = 0; i < buttons.size(); ++i) {
+            buttons.at(i)->click();
+            for (int j = 0; j < spies.size(); ++j)
+                QCOMPARE(spies.at(j)->count(), j <= i ? 1 : 0);
+        }
+        // All four reach the slave: the next reply is an exception with a
+        // bad CRC, the one after it comes from the wrong node, and then
+        // the slave is silent.
+        const QByteArray read = hex("01 03 0000 0002 C40B");
+        QByteArray spoiled = ModbusRtu::withCrc(hex("01 83 04 0000 0000"));
+        spoiled[spoiled.size() - 1] = char(~quint8(spoiled.back()));
+        QByteArray otherNode = ModbusRtu::withCrc(hex("01 03 04 0000 0000"));
+        otherNode[0] = char(0x7E);
+        QCOMPARE(exchange(slave, read), QList<QByteArray>{spoiled});
+        QCOMPARE(exchange(slave, read), QList<QByteArray>{otherNode});
+        QCOMPARE(exchange(slave, read).size(), 0);
+
+        // An edit of the last row lands in the last register and comes back.
+        table->setItem(1409, 1, new QTableWidgetItem(QStringLiteral("65537")));
+        QCOMPARE(slave.getHoldingRegister(1409), uint16_t(1));
+        QCOMPARE(table->item(1409, 1)->text(), QStringLiteral("1"));
+
+        // Pictures for people to look at: the top of the table in
+        // landscape, its last rows in portrait.
+        QDir().mkpath(QStringLiteral(KIV_SCREENSHOT_DIR));
+        for (const QSize &size : {QSize(1280, 800), QSize(800, 1280)}) {
+            view->resize(size);
+            if (size.height() > size.width())
+                table->scrollToBottom();
+            QVERIFY(QTest::qWaitForWindowExposed(view));
+            QCoreApplication::processEvents();
+            const QPixmap shot = view->grab();
+            QCOMPARE(shot.size(), size);
+            const QString name = size.width() > size.height() ? "plain-landscape" : "plain-portrait";
+            QVERIFY(shot.save(QStringLiteral(KIV_SCREENSHOT_DIR "/") + name + ".png"));
+        }
         delete view;
     }
 };

@@ -269,6 +269,27 @@ private slots:
         QCOMPARE(sound.getVolume(), volume);
     }
 
+    // Mixer runs that overlap may end in either order; the level left on the
+    // device must be the last one asked for. The first run is held until
+    // the test lets it go.
+    void volumeLevelsApplyInTheOrderAsked()
+    {
+        TempRoot root;
+        QVERIFY(root.addFakeTool(kAmixer, "case \"$4\" in 70%) while [ ! -e \"$0.go\" ]; do sleep 0.01; done;; esac\n"
+                                          "printf '%s\\n' \"$4\" >> \"$0.applied\""));
+        Sound sound;
+        sound.setVolume(0.7f);
+        sound.setVolume(1.0f);
+        QTRY_COMPARE(calls(root, kAmixer).size(), 1);
+        // Nothing marks a run that did not start: a short look is all there is.
+        QVERIFY(!QTest::qWaitFor([&] { return calls(root, kAmixer).size() > 1; }, 300));
+        QVERIFY(root.writeFile(kAmixer + QStringLiteral(".go"), QByteArray()));
+        QTRY_COMPARE(root.readFile(kAmixer + QStringLiteral(".applied")), QByteArray("70%\n100%\n"));
+        QCOMPARE(calls(root, kAmixer),
+                 (QList<QStringList>{{"-q", "set", "'DAC2 Digital Fine'", "70%"},
+                                     {"-q", "set", "'DAC2 Digital Fine'", "100%"}}));
+    }
+
     // --- effects sharing the player -----------------------------------------
 
     void effectsShareOnePlayer()
@@ -295,8 +316,9 @@ private slots:
         b.play(); // already playing: neither restarted nor cut
         QVERIFY(b.isPlaying());
         QTRY_COMPARE(calls(root, kAmixer).size(), 3);
-        QCOMPARE(calls(root, kAplay),
-                 (QList<QStringList>{{"-q", "/s/a.wav"}, {"-q", "/s/b.wav"}}));
+        // b's player was started above; it logs once it is under way.
+        QTRY_COMPARE(calls(root, kAplay),
+                     (QList<QStringList>{{"-q", "/s/a.wav"}, {"-q", "/s/b.wav"}}));
         QCOMPARE(calls(root, kAmixer).at(0).last(), QStringLiteral("70%"));
         QCOMPARE(calls(root, kAmixer).at(1).last(), QStringLiteral("100%"));
 
@@ -436,13 +458,18 @@ private slots:
         emit rig.manager->nfcChimeUniSig(); // universal sound off: an ordinary chime
         QVERIFY(isIn(rig, "nfcChiming"));
         QCOMPARE(rig.manager->get_chimeReqCount(), 2);
+        // The kick-out runs long after the chime has ended; fired early, it
+        // would find the chime still playing, which then just plays on.
         QTRY_COMPARE(calls(rig.root, kAplay).size(), 2);
+        QTRY_COMPARE(playing(rig), QString());
         fire(rig.manager, "nfcChimeKickoutTimer");
         QTRY_COMPARE(calls(rig.root, kAplay).size(), 3);
+        QTRY_COMPARE(playing(rig), QString());
         fire(rig.manager, "nfcChimeKickoutTimer");
         QTRY_COMPARE(calls(rig.root, kAplay).size(), 4);
         QCOMPARE(rig.manager->get_chimeReqCount(), 0);
         QVERIFY(isIn(rig, "nfcChiming"));
+        QTRY_COMPARE(playing(rig), QString());
         fire(rig.manager, "nfcChimeKickoutTimer");
         QVERIFY(isIn(rig, "discard"));
         QCOMPARE(playing(rig), QStringLiteral("discardAlarm2.wav"));

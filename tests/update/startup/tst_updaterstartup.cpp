@@ -57,6 +57,22 @@ QList<QQuickItem *> itemsNamed(QQuickItem *item, const QString &name)
     return found;
 }
 
+// The environment of the program run on a desktop in a test root: CAN on
+// the root's virtual bus, screens offscreen, the system bus nowhere.
+QProcessEnvironment utilityEnvironment(const TempRoot &root)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("KIV_ROOT", root.path());
+    env.insert("KIV_CAN", "virtual");
+    env.insert("KIV_VCAN_DIR", root.filePath("/run/vcan/can0"));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_QUICK_BACKEND", "software");
+    env.remove("KIV_SERIAL_PORT");
+    // An update that ends reports on the system bus: never the machine's.
+    env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + root.filePath("/run/no-bus"));
+    return env;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(UpdateUtilOptions)
@@ -399,16 +415,7 @@ private slots:
         QVERIFY(QDir(package.path()).mkpath("help"));
 
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("KIV_ROOT", root.path());
-        env.insert("KIV_CAN", "virtual");
-        env.insert("KIV_VCAN_DIR", root.filePath("/run/vcan/can0"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("QT_QUICK_BACKEND", "software");
-        env.remove("KIV_SERIAL_PORT");
-        // An update that ends reports on the system bus: never the machine's.
-        env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + root.filePath("/run/no-bus"));
-        p.setProcessEnvironment(env);
+        p.setProcessEnvironment(utilityEnvironment(root));
         p.setWorkingDirectory(package.path());
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.start(UPDATE_UTIL_BINARY, {"-tp=/media/usb0/pkg", "-sp" + pty.devicePath(), "-autoinstall"});
@@ -436,6 +443,61 @@ private slots:
                  out.constData());
         QVERIFY2(out.contains("traysPerCabinet") == false, out.constData());
         QVERIFY2(!out.contains("Main screen not loaded"), out.constData());
+    }
+
+    void traceOption_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("namesLine");
+        QTest::addColumn<QStringList>("traced");
+        QTest::newRow("the three machines") << QStringList{"-trace(upd,cbm,mbm)"}
+            << R"(objects to trace:  ("upd", "cbm", "mbm"))" << QStringList{"upd", "cbm", "mbm"};
+        QTest::newRow("no such machine") << QStringList{"-trace(nosuch)"}
+            << R"(objects to trace:  ("nosuch"))" << QStringList{};
+        QTest::newRow("no trace option") << QStringList{} << QString() << QStringList{};
+    }
+
+    // The program traces the machines "-trace(...)" names, wherever they
+    // sit below the application: each traced machine lists its properties
+    // once, and steps are logged in the utility's form (entries, no exits).
+    void traceOption()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, namesLine);
+        QFETCH(QStringList, traced);
+        TempRoot root;
+        QVERIFY(root.writeFile("/root/display.hcc", personality(R"("nfcEnabled": false)")));
+        QTemporaryDir package;
+        QProcess p;
+        p.setProcessEnvironment(utilityEnvironment(root));
+        p.setWorkingDirectory(package.path());
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(UPDATE_UTIL_BINARY, arguments);
+        QVERIFY(p.waitForStarted(10000));
+
+        // "No update found" is logged on entry to the update chart's idle
+        // state: by then a tracer of that chart has logged the entry too.
+        QByteArray out;
+        QVERIFY2(QTest::qWaitFor([&] {
+            out += p.readAll();
+            return out.contains("No update found") || p.state() != QProcess::Running;
+        }, 20000), out.constData());
+        QVERIFY2(!p.waitForFinished(500), out.constData());
+        out += p.readAll();
+        p.kill();
+        p.waitForFinished(5000);
+        const QStringList lines = QString::fromUtf8(out).split('\n');
+
+        QCOMPARE(lines.filter("objects to trace: "),
+                 namesLine.isEmpty() ? QStringList() : QStringList{namesLine});
+        for (const char *name : {"upd", "cbm", "mbm"}) {
+            const QString property = QStringLiteral("QString\t%1::objectName,objectNameChanged(QString)").arg(name);
+            QVERIFY2(lines.count(property) == (traced.contains(name) ? 1 : 0), name);
+        }
+        const QRegularExpression entered(R"(^"\d\d:\d\d:\d\d:\d{3} - Entered : \.upd\.idleState"$)");
+        QCOMPARE(!lines.filter(entered).isEmpty(), traced.contains("upd"));
+        QCOMPARE(lines.filter(" - Entered ").isEmpty(), traced.isEmpty());
+        QVERIFY2(lines.filter(" - Exited").isEmpty(), out.constData());
     }
 
     // Help needs no screen: it is printed before anything else starts, on a
