@@ -73,7 +73,8 @@ QString trayMode(int trayState)
 
 bool countsToExpectedEnd(int trayState)
 {
-    return trayState == TrayBarSc::TRAY_STATE_STANDARD || trayState == TrayBarSc::TRAY_STATE_WARNING || trayState == TrayBarSc::TRAY_STATE_DISCARD;
+    return trayState == TrayBarSc::TRAY_STATE_STANDARD || trayState == TrayBarSc::TRAY_STATE_WARNING ||
+           trayState == TrayBarSc::TRAY_STATE_DISCARD;
 }
 
 int firstNumber(const QString &text)

@@ -168,7 +168,8 @@ bool KivIotAgentAdapter::ready(int needs, const char *operation) const
         missing << QStringLiteral("translator");
     if (missing.isEmpty())
         return true;
-    qWarning().noquote() << "KivIotAgentAdapter:" << operation << "ignored: not set:" << missing.join(QStringLiteral(", "));
+    qWarning().noquote() << "KivIotAgentAdapter:" << operation
+                         << "ignored: not set:" << missing.join(QStringLiteral(", "));
     return false;
 }
 
@@ -228,8 +229,7 @@ void KivIotAgentAdapter::addIdentity(QJsonObject *event, bool withLocation) cons
     event->insert(QStringLiteral("cabinetUuid"), m_services->uuidNumber());
 }
 
-void KivIotAgentAdapter::sendCommandError(QString command, qlonglong cmdTimeStamp, QString batchId,
-                                          QString description)
+void KivIotAgentAdapter::sendCommandError(QString command, qlonglong cmdTimeStamp, QString batchId, QString description)
 {
     QJsonObject event;
     event.insert(QStringLiteral("event"), QStringLiteral("commandError"));
@@ -296,7 +296,8 @@ void KivIotAgentAdapter::handleReceivedIoTInfo(QString iotJsonInfo)
             m_services->setIotSoftwareVersion(version);
     } else if (event == QLatin1String("IoTConnectionStatus")) {
         if (ready(NeedConfig, "IoTConnectionStatus"))
-            m_services->setIotConnected(object.value(QStringLiteral("status")).toString() == QLatin1String("connected"));
+            m_services->setIotConnected(object.value(QStringLiteral("status")).toString() ==
+                                        QLatin1String("connected"));
     } else {
         handleUnkownIoTCommand(object);
     }
@@ -343,9 +344,8 @@ void KivIotAgentAdapter::handleResetHoldCycleCommand(QJsonObject iotJsonObj)
             // cabinet's bins cannot be the pan's bin, so the pan counts as
             // not in its bin.
             const int position = tag.position;
-            const bool inOwnBin = position >= 0 && position < kMaxBins
-                                  && position < m_services->traysPerCabinet()
-                                  && m_services->binTagUid(position) == tag.uid;
+            const bool inOwnBin = position >= 0 && position < kMaxBins && position < m_services->traysPerCabinet() &&
+                                  m_services->binTagUid(position) == tag.uid;
             if (inOwnBin) {
                 m_services->stopBinTimer(position);
                 m_services->setPanHoldStatus(uid, kHoldStatusEnded);
@@ -437,8 +437,8 @@ void KivIotAgentAdapter::handleMenuUpdateCommand(QJsonObject)
     const QDir dir(KivRoot::path(platformDir));
     if (!dir.exists())
         return;
-    const QStringList files = dir.entryList(QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot,
-                                            QDir::Name | QDir::IgnoreCase);
+    const QStringList files =
+        dir.entryList(QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     const auto zip = std::find_if(files.cbegin(), files.cend(), [](const QString &name) {
         return name.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive);
     });
@@ -447,9 +447,10 @@ void KivIotAgentAdapter::handleMenuUpdateCommand(QJsonObject)
     // The paths go to the tool as separate arguments, so a name with a space
     // stays one name.
     const QString zipPath = KivRoot::path(platformDir + *zip);
-    ToolRunner::run(QStringLiteral("/usr/bin/unzip"),
-                    {QStringLiteral("-o"), zipPath, QStringLiteral("-d"), KivRoot::path(platformDir + QLatin1String("menu/"))},
-                    nullptr, 2 * kUnzipTimeoutMs);
+    ToolRunner::run(
+        QStringLiteral("/usr/bin/unzip"),
+        {QStringLiteral("-o"), zipPath, QStringLiteral("-d"), KivRoot::path(platformDir + QLatin1String("menu/"))},
+        nullptr, 2 * kUnzipTimeoutMs);
     ToolRunner::startDetached(QStringLiteral("/bin/sync"), {});
     QFile::remove(zipPath);
 }
@@ -566,9 +567,10 @@ void KivIotAgentAdapter::sendDaypartChanged(QString, int zoneIndex, int newDaypa
     event.insert(QStringLiteral("event"), QStringLiteral("daypartChange"));
     event.insert(QStringLiteral("timestamp"), nowText());
     addIdentity(&event);
-    event.insert(QStringLiteral("daypart"), QJsonObject{{QStringLiteral("zone"), zoneIndex + 1},
-                                                        {QStringLiteral("new"), m_services->dayPartName(newDaypart)},
-                                                        {QStringLiteral("prev"), m_services->dayPartName(prevDaypart)}});
+    event.insert(QStringLiteral("daypart"),
+                 QJsonObject{{QStringLiteral("zone"), zoneIndex + 1},
+                             {QStringLiteral("new"), m_services->dayPartName(newDaypart)},
+                             {QStringLiteral("prev"), m_services->dayPartName(prevDaypart)}});
     send(event);
 }
 
@@ -623,21 +625,20 @@ QJsonObject KivIotAgentAdapter::mismatchEvent(const QString &name, const QString
                              {QStringLiteral("productName"), binProductType},
                              {QStringLiteral("productId"), m_services->productIdFromBin(binIndex)}});
     const quint64 pan = m_services->misMatchedPanId(binIndex);
-    event.insert(QStringLiteral("pan"), QJsonObject{{QStringLiteral("panId"), hex(pan)},
-                                                    {QStringLiteral("productName"), m_services->productName(productOfPan(pan))},
-                                                    {QStringLiteral("productId"), productOfPan(pan)}});
+    event.insert(QStringLiteral("pan"),
+                 QJsonObject{{QStringLiteral("panId"), hex(pan)},
+                             {QStringLiteral("productName"), m_services->productName(productOfPan(pan))},
+                             {QStringLiteral("productId"), productOfPan(pan)}});
     return event;
 }
 
-void KivIotAgentAdapter::sendBinMismatchAlert(QString timeStamp, QString, QString, int binIndex,
-                                              QString binProductType)
+void KivIotAgentAdapter::sendBinMismatchAlert(QString timeStamp, QString, QString, int binIndex, QString binProductType)
 {
     if (ready(NeedConfig | NeedCabinet | NeedMenu, "sendBinMismatchAlert"))
         send(mismatchEvent(QStringLiteral("binMisMatchAlert"), timeStamp, binIndex, binProductType));
 }
 
-void KivIotAgentAdapter::sendBinMismatchClear(QString timeStamp, QString, QString, int binIndex,
-                                              QString binProductType)
+void KivIotAgentAdapter::sendBinMismatchClear(QString timeStamp, QString, QString, int binIndex, QString binProductType)
 {
     if (ready(NeedConfig | NeedCabinet | NeedMenu, "sendBinMismatchClear"))
         send(mismatchEvent(QStringLiteral("binMisMatchClear"), timeStamp, binIndex, binProductType));
@@ -665,8 +666,8 @@ void KivIotAgentAdapter::sendSystemUpdated(QString timeStamp, bool result)
     send(event);
 }
 
-void KivIotAgentAdapter::sendFirmwareUpdated(QString timeStamp, QString newVersion, QString prevVersion,
-                                             int method, bool result)
+void KivIotAgentAdapter::sendFirmwareUpdated(QString timeStamp, QString newVersion, QString prevVersion, int method,
+                                             bool result)
 {
     if (!ready(NeedConfig, "sendFirmwareUpdated"))
         return;
@@ -717,10 +718,10 @@ QJsonArray KivIotAgentAdapter::dayPartsInfoToJsonArray()
         for (int bin = 0; bin < bins; ++bin)
             locations.append(QJsonObject{{QStringLiteral("bin"), bin + 1},
                                          {QStringLiteral("productId"), m_services->productIdOnBin(dayPart, bin)}});
-        dayParts.append(QJsonObject{
-            {QStringLiteral("daypartName"),
-             languageNames([&](int language) { return m_services->dayPartName(language, dayPart); })},
-            {QStringLiteral("productLocations"), locations}});
+        dayParts.append(QJsonObject{{QStringLiteral("daypartName"), languageNames([&](int language) {
+                                         return m_services->dayPartName(language, dayPart);
+                                     })},
+                                    {QStringLiteral("productLocations"), locations}});
     }
     return dayParts;
 }
@@ -837,9 +838,8 @@ void KivIotAgentAdapter::sendPerformanceData()
                                   {QStringLiteral("temperature"), temperatures.actualTemp}});
         const trayInfo record = m_services->getTrayInfo(bin);
         const int state = m_services->trayState(bin);
-        const qint64 remaining = IotAgentWire::countsToExpectedEnd(state)
-                                     ? nearestSecond(record.expectedTime) - now
-                                     : qint64(record.remainingTime);
+        const qint64 remaining = IotAgentWire::countsToExpectedEnd(state) ? nearestSecond(record.expectedTime) - now
+                                                                          : qint64(record.remainingTime);
         // The record's id is unsigned; one past the int range reads as 0.
         const int productId = record.groupId > quint32(std::numeric_limits<int>::max()) ? 0 : int(record.groupId);
         const int row = m_services->productIndex(productId);
@@ -874,8 +874,8 @@ void KivIotAgentAdapter::sendMenuUpdated(QString timeStamp, int method, bool res
     send(event);
 }
 
-QJsonObject KivIotAgentAdapter::errorEvent(const QString &timeStamp, const QString &errorCode,
-                                           const QString &errorDesc, const QString &value, int status) const
+QJsonObject KivIotAgentAdapter::errorEvent(const QString &timeStamp, const QString &errorCode, const QString &errorDesc,
+                                           const QString &value, int status) const
 {
     QJsonObject event;
     event.insert(QStringLiteral("event"), QStringLiteral("error"));
@@ -883,9 +883,9 @@ QJsonObject KivIotAgentAdapter::errorEvent(const QString &timeStamp, const QStri
     addIdentity(&event);
     event.insert(QStringLiteral("firmware"),
                  QJsonObject{{QStringLiteral("firmwareVersion"), QLatin1String(kFirmwareVersionUI)}});
-    event.insert(QStringLiteral("menu"),
-                 QJsonObject{{QStringLiteral("menuVersion"), QString()},
-                             {QStringLiteral("menuDescription"), IotAgentWire::menuDescription(m_services->importedMenu())}});
+    event.insert(QStringLiteral("menu"), QJsonObject{{QStringLiteral("menuVersion"), QString()},
+                                                     {QStringLiteral("menuDescription"),
+                                                      IotAgentWire::menuDescription(m_services->importedMenu())}});
     event.insert(QStringLiteral("error"), QJsonObject{{QStringLiteral("errorCode"), errorCode},
                                                       {QStringLiteral("errorDesc"), errorDesc.left(kErrorDescLength)},
                                                       {QStringLiteral("errorValue"), value},
@@ -952,8 +952,9 @@ void KivIotAgentAdapter::sendHoldStart(QString timeStamp, QString productType, Q
     const quint64 pan = parseHex(panID);
     IotServices::PanTag tag;
     const bool known = m_services->findPanTag(pan, &tag);
-    QJsonObject event = panEvent(QStringLiteral("holdStart"), timeStamp, panID, m_services->productIdFromBin(zone & 0xff),
-                                 productType, adjustedBin(zone, m_services->nfcEnabled()), known && tag.seenInCabinet);
+    QJsonObject event =
+        panEvent(QStringLiteral("holdStart"), timeStamp, panID, m_services->productIdFromBin(zone & 0xff), productType,
+                 adjustedBin(zone, m_services->nfcEnabled()), known && tag.seenInCabinet);
     QJsonObject batch;
     if (known) {
         // The batch id names this holding cycle for every later event of
@@ -988,9 +989,9 @@ void KivIotAgentAdapter::sendHoldStop(QString timeStamp, QString productType, QS
     if (tray.isGroup == 1 && tray.groupId != 0)
         productName = m_services->productName(int(tray.groupId));
 
-    QJsonObject event = panEvent(QStringLiteral("holdStop"), timeStamp, hex(pan), m_services->productIdFromBin(zone & 0xff),
-                                 productName, adjustedBin(zone, m_services->nfcEnabled()),
-                                 haveRecord && record.seenInCabinet);
+    QJsonObject event =
+        panEvent(QStringLiteral("holdStop"), timeStamp, hex(pan), m_services->productIdFromBin(zone & 0xff),
+                 productName, adjustedBin(zone, m_services->nfcEnabled()), haveRecord && record.seenInCabinet);
     QJsonObject batch;
     if (haveRecord) {
         batch.insert(QStringLiteral("id"), record.batchId);
@@ -1024,8 +1025,9 @@ void KivIotAgentAdapter::sendHoldExpired(QString timeStamp, QString productType,
     const quint64 pan = parseHex(panID);
     IotServices::PanTag tag;
     const bool known = m_services->findPanTag(pan, &tag);
-    QJsonObject event = panEvent(QStringLiteral("holdExpired"), timeStamp, panID, m_services->productIdFromBin(bin & 0xff),
-                                 productType, adjustedBin(bin, m_services->nfcEnabled()), known && tag.seenInCabinet);
+    QJsonObject event =
+        panEvent(QStringLiteral("holdExpired"), timeStamp, panID, m_services->productIdFromBin(bin & 0xff), productType,
+                 adjustedBin(bin, m_services->nfcEnabled()), known && tag.seenInCabinet);
     QJsonObject batch;
     if (known) {
         batch.insert(QStringLiteral("id"), tag.batchId);
@@ -1046,9 +1048,9 @@ void KivIotAgentAdapter::sendPanEvent(const QString &name, qlonglong timeStamp, 
     IotServices::PanTag tag;
     const bool known = m_services->findPanTag(panID, &tag);
     const int productId = productFromPan ? productOfPan(panID) : m_services->productIdFromBin(whichBin & 0xff);
-    QJsonObject event = panEvent(name, QString::number(nearestSecond(timeStamp)), hex(panID), productId,
-                                 m_services->productName(productId),
-                                 adjustedBin(whichBin, adjustAlways || m_services->nfcEnabled()), known && tag.seenInCabinet);
+    QJsonObject event = panEvent(
+        name, QString::number(nearestSecond(timeStamp)), hex(panID), productId, m_services->productName(productId),
+        adjustedBin(whichBin, adjustAlways || m_services->nfcEnabled()), known && tag.seenInCabinet);
     QJsonObject batch;
     if (known) {
         batch.insert(QStringLiteral("id"), tag.batchId);

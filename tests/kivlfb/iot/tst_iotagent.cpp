@@ -31,14 +31,14 @@ struct Agent
     Agent()
     {
         adapter.setServices(&services);
-        adapter.setSender([this](const QString &path, const QString &interface, const QString &member,
-                                 const QString &json) {
-            QCOMPARE(path, QStringLiteral("/iotproxy"));
-            QCOMPARE(interface, QStringLiteral("org.orbanta.IoTProxy"));
-            QCOMPARE(member, QStringLiteral("iotproxy"));
-            texts << json;
-            sent << QJsonDocument::fromJson(json.toUtf8()).object();
-        });
+        adapter.setSender(
+            [this](const QString &path, const QString &interface, const QString &member, const QString &json) {
+                QCOMPARE(path, QStringLiteral("/iotproxy"));
+                QCOMPARE(interface, QStringLiteral("org.orbanta.IoTProxy"));
+                QCOMPARE(member, QStringLiteral("iotproxy"));
+                texts << json;
+                sent << QJsonDocument::fromJson(json.toUtf8()).object();
+            });
     }
 
     QJsonObject last() const { return sent.isEmpty() ? QJsonObject() : sent.last(); }
@@ -57,26 +57,56 @@ QJsonObject parse(const char *json)
 // unpacking tool.
 QByteArray storedZip(const QByteArray &name, const QByteArray &content)
 {
-    auto le16 = [](QByteArray *out, quint16 v) { v = qToLittleEndian(v); out->append(reinterpret_cast<const char *>(&v), 2); };
-    auto le32 = [](QByteArray *out, quint32 v) { v = qToLittleEndian(v); out->append(reinterpret_cast<const char *>(&v), 4); };
+    auto le16 = [](QByteArray *out, quint16 v) {
+        v = qToLittleEndian(v);
+        out->append(reinterpret_cast<const char *>(&v), 2);
+    };
+    auto le32 = [](QByteArray *out, quint32 v) {
+        v = qToLittleEndian(v);
+        out->append(reinterpret_cast<const char *>(&v), 4);
+    };
     const quint32 crc = Crc32().calculateFromByteArray(content);
     QByteArray zip;
     le32(&zip, 0x04034b50);
-    le16(&zip, 10); le16(&zip, 0); le16(&zip, 0); le16(&zip, 0); le16(&zip, 0x21);
-    le32(&zip, crc); le32(&zip, quint32(content.size())); le32(&zip, quint32(content.size()));
-    le16(&zip, quint16(name.size())); le16(&zip, 0);
+    le16(&zip, 10);
+    le16(&zip, 0);
+    le16(&zip, 0);
+    le16(&zip, 0);
+    le16(&zip, 0x21);
+    le32(&zip, crc);
+    le32(&zip, quint32(content.size()));
+    le32(&zip, quint32(content.size()));
+    le16(&zip, quint16(name.size()));
+    le16(&zip, 0);
     zip += name + content;
     const quint32 directory = quint32(zip.size());
     le32(&zip, 0x02014b50);
-    le16(&zip, 20); le16(&zip, 10); le16(&zip, 0); le16(&zip, 0); le16(&zip, 0); le16(&zip, 0x21);
-    le32(&zip, crc); le32(&zip, quint32(content.size())); le32(&zip, quint32(content.size()));
-    le16(&zip, quint16(name.size())); le16(&zip, 0); le16(&zip, 0); le16(&zip, 0); le16(&zip, 0);
-    le32(&zip, 0); le32(&zip, 0);
+    le16(&zip, 20);
+    le16(&zip, 10);
+    le16(&zip, 0);
+    le16(&zip, 0);
+    le16(&zip, 0);
+    le16(&zip, 0x21);
+    le32(&zip, crc);
+    le32(&zip, quint32(content.size()));
+    le32(&zip, quint32(content.size()));
+    le16(&zip, quint16(name.size()));
+    le16(&zip, 0);
+    le16(&zip, 0);
+    le16(&zip, 0);
+    le16(&zip, 0);
+    le32(&zip, 0);
+    le32(&zip, 0);
     zip += name;
     const quint32 directorySize = quint32(zip.size()) - directory;
     le32(&zip, 0x06054b50);
-    le16(&zip, 0); le16(&zip, 0); le16(&zip, 1); le16(&zip, 1);
-    le32(&zip, directorySize); le32(&zip, directory); le16(&zip, 0);
+    le16(&zip, 0);
+    le16(&zip, 0);
+    le16(&zip, 1);
+    le16(&zip, 1);
+    le32(&zip, directorySize);
+    le32(&zip, directory);
+    le16(&zip, 0);
     return zip;
 }
 
@@ -147,12 +177,14 @@ private slots:
 
         QTest::newRow("location") << QByteArray(R"({"event":"locationUpdate","value":"77"})")
                                   << QStringList{"store 77", "save"} << QString();
-        QTest::newRow("empty location") << QByteArray(R"({"event":"locationUpdate","value":""})") << QStringList() << QString();
+        QTest::newRow("empty location") << QByteArray(R"({"event":"locationUpdate","value":""})") << QStringList()
+                                        << QString();
         QTest::newRow("no location") << QByteArray(R"({"event":"locationUpdate"})") << QStringList() << QString();
         QTest::newRow("interval") << QByteArray(R"({"command":"performanceDataIntervalCmd","value":30})")
                                   << QStringList{"interval 30", "save"} << QString();
-        QTest::newRow("interval as text") << QByteArray(R"({"event":"x","command":"performanceDataIntervalCmd","value":"30"})")
-                                          << QStringList{"interval 0", "save"} << QString();
+        QTest::newRow("interval as text")
+            << QByteArray(R"({"event":"x","command":"performanceDataIntervalCmd","value":"30"})")
+            << QStringList{"interval 0", "save"} << QString();
         QTest::newRow("reset wins over interval")
             << QByteArray(R"({"event":"reset","command":"performanceDataIntervalCmd","value":30,"cabinet":{}})")
             << QStringList() << "Serial number error";
@@ -160,11 +192,14 @@ private slots:
                                    << QStringList{"connected 1"} << QString();
         QTest::newRow("Connected") << QByteArray(R"({"event":"IoTConnectionStatus","status":"Connected"})")
                                    << QStringList{"connected 0"} << QString();
-        QTest::newRow("no status") << QByteArray(R"({"event":"IoTConnectionStatus"})") << QStringList{"connected 0"} << QString();
+        QTest::newRow("no status") << QByteArray(R"({"event":"IoTConnectionStatus"})") << QStringList{"connected 0"}
+                                   << QString();
         QTest::newRow("sw version") << QByteArray(R"({"event":"iotSwVersion","value":"2.1"})")
                                     << QStringList{"swVersion 2.1"} << QString();
-        QTest::newRow("firmware offer logs") << QByteArray(R"({"event":"firmwareUpdateAvailable"})") << QStringList() << QString();
-        QTest::newRow("menu offer logs") << QByteArray(R"({"event":"menuUpdateAvailable"})") << QStringList() << QString();
+        QTest::newRow("firmware offer logs")
+            << QByteArray(R"({"event":"firmwareUpdateAvailable"})") << QStringList() << QString();
+        QTest::newRow("menu offer logs") << QByteArray(R"({"event":"menuUpdateAvailable"})") << QStringList()
+                                         << QString();
         QTest::newRow("unknown") << QByteArray(R"({"event":"Reset"})") << QStringList() << "Unkown IoT Event";
         QTest::newRow("no event") << QByteArray(R"({"value":1})") << QStringList() << "Unkown IoT Event";
         QTest::newRow("array") << QByteArray(R"([{"event":"foo"}])") << QStringList() << QString();
@@ -207,9 +242,12 @@ private slots:
         QTest::addColumn<QByteArray>("command");
         QTest::addColumn<qint64>("commandTs");
         QTest::addColumn<QString>("batchId");
-        QTest::newRow("past 2038") << QByteArray(R"({"event":"foo","timestamp":4102444800})") << qint64(4102444800) << "";
-        QTest::newRow("batch not an object") << QByteArray(R"({"event":"foo","timestamp":5,"batch":"x"})") << qint64(5) << "";
-        QTest::newRow("time as text") << QByteArray(R"({"event":"foo","timestamp":"5","batch":{"id":"b"}})") << qint64(0) << "b";
+        QTest::newRow("past 2038") << QByteArray(R"({"event":"foo","timestamp":4102444800})") << qint64(4102444800)
+                                   << "";
+        QTest::newRow("batch not an object")
+            << QByteArray(R"({"event":"foo","timestamp":5,"batch":"x"})") << qint64(5) << "";
+        QTest::newRow("time as text") << QByteArray(R"({"event":"foo","timestamp":"5","batch":{"id":"b"}})")
+                                      << qint64(0) << "b";
         QTest::newRow("time too large") << QByteArray(R"({"event":"foo","timestamp":1e300})") << qint64(0) << "";
     }
     void commandErrorReply()
@@ -258,25 +296,41 @@ private slots:
         QTest::addColumn<QString>("uuid");
         QTest::addColumn<QString>("batch");
         QTest::addColumn<int>("position");
-        QTest::addColumn<quint64>("inBin");     // the pan the bin holds
+        QTest::addColumn<quint64>("inBin"); // the pan the bin holds
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QString>("reply");
 
         const QString stopped = "holdStopped 1700000000 Chicken 1f0000001234 %1 auto 0";
-        QTest::newRow("in its bin") << "reset" << "SN1" << "uuid-1" << "b1" << 3 << kPan
-                                    << QStringList{"stopBinTimer 3", stopped.arg(3)} << QString();
-        QTest::newRow("left its bin") << "reset" << "SN1" << "uuid-1" << "b1" << 3 << quint64(0)
+        QTest::newRow("in its bin") << "reset"
+                                    << "SN1"
+                                    << "uuid-1"
+                                    << "b1" << 3 << kPan << QStringList{"stopBinTimer 3", stopped.arg(3)} << QString();
+        QTest::newRow("left its bin") << "reset"
+                                      << "SN1"
+                                      << "uuid-1"
+                                      << "b1" << 3 << quint64(0)
                                       << QStringList{"deregister 1f0000001234", stopped.arg(3)} << QString();
-        QTest::newRow("position past the cabinet") << "reset" << "SN1" << "uuid-1" << "b1" << 25 << kPan
-                                                   << QStringList{"deregister 1f0000001234", stopped.arg(25)} << QString();
-        QTest::newRow("restart") << "restart" << "SN1" << "uuid-1" << "b1" << 3 << kPan
-                                 << QStringList{"stopBinTimer 3", stopped.arg(3)} << QString();
-        QTest::newRow("other batch") << "reset" << "SN1" << "uuid-1" << "b2" << 3 << kPan << QStringList()
-                                     << "Hold record not found";
-        QTest::newRow("other serial") << "reset" << "SN2" << "uuid-1" << "b1" << 3 << kPan << QStringList()
-                                      << "Serial number error";
-        QTest::newRow("other cabinet") << "restart" << "SN1" << "uuid-2" << "b1" << 3 << kPan << QStringList()
-                                       << "Cabinet UUID error";
+        QTest::newRow("position past the cabinet")
+            << "reset"
+            << "SN1"
+            << "uuid-1"
+            << "b1" << 25 << kPan << QStringList{"deregister 1f0000001234", stopped.arg(25)} << QString();
+        QTest::newRow("restart") << "restart"
+                                 << "SN1"
+                                 << "uuid-1"
+                                 << "b1" << 3 << kPan << QStringList{"stopBinTimer 3", stopped.arg(3)} << QString();
+        QTest::newRow("other batch") << "reset"
+                                     << "SN1"
+                                     << "uuid-1"
+                                     << "b2" << 3 << kPan << QStringList() << "Hold record not found";
+        QTest::newRow("other serial") << "reset"
+                                      << "SN2"
+                                      << "uuid-1"
+                                      << "b1" << 3 << kPan << QStringList() << "Serial number error";
+        QTest::newRow("other cabinet") << "restart"
+                                       << "SN1"
+                                       << "uuid-2"
+                                       << "b1" << 3 << kPan << QStringList() << "Cabinet UUID error";
     }
     void resetHoldCycle()
     {
@@ -299,7 +353,9 @@ private slots:
         agent.services.tags.insert(kPan, tag);
         agent.services.binTags.insert(position, inBin);
 
-        QJsonObject command{{"event", event}, {"timestamp", 99}, {"panId", "1F0000001234"},
+        QJsonObject command{{"event", event},
+                            {"timestamp", 99},
+                            {"panId", "1F0000001234"},
                             {"cabinet", QJsonObject{{"serialNumber", serial}, {"cabinetUuid", uuid}}},
                             {"batch", QJsonObject{{"id", batch}}}};
         agent.command(command);
@@ -324,8 +380,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("command");
         QTest::addColumn<QStringList>("calls");
-        QTest::newRow("wifi") << QByteArray(R"({"event":"networkSettings","networkMode":"wifi","SSID":"Kitchen","password":"pw"})")
-                              << QStringList{"wifi Kitchen pw", "staticIp 0", "save"};
+        QTest::newRow("wifi")
+            << QByteArray(R"({"event":"networkSettings","networkMode":"wifi","SSID":"Kitchen","password":"pw"})")
+            << QStringList{"wifi Kitchen pw", "staticIp 0", "save"};
         QTest::newRow("Wifi") << QByteArray(R"({"event":"networkSettings","networkMode":"Wifi","SSID":"Kitchen"})")
                               << QStringList();
         QTest::newRow("no mode") << QByteArray(R"({"event":"networkSettings","timestamp":7})") << QStringList();
@@ -461,10 +518,14 @@ private slots:
         QTest::addColumn<bool>("wpa");
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("security");
-        QTest::newRow("wpa") << 1 << true << "pw" << "WPA2-EAP";
-        QTest::newRow("psk") << 1 << false << "pw" << "WPA2-PSK";
-        QTest::newRow("open") << 1 << false << "" << "None";
-        QTest::newRow("ethernet") << 0 << false << "pw" << "";
+        QTest::newRow("wpa") << 1 << true << "pw"
+                             << "WPA2-EAP";
+        QTest::newRow("psk") << 1 << false << "pw"
+                             << "WPA2-PSK";
+        QTest::newRow("open") << 1 << false << ""
+                              << "None";
+        QTest::newRow("ethernet") << 0 << false << "pw"
+                                  << "";
     }
     void networkSettingsEvent()
     {
@@ -475,8 +536,9 @@ private slots:
         KivClock::freezeAt(1700000000700);
         Agent agent;
         IotServices::NetworkSettings &network = agent.services.network;
-        network = {mode, "Kitchen", password, "cook", wpa, false, "10.0.0.5", "10.0.0.1", "10.0.0.255",
-                   "255.255.255.0", false, "192.168.1.5", "192.168.1.1", "192.168.1.255", "255.255.0.0"};
+        network = {mode,  "Kitchen",     password,      "cook",          wpa,
+                   false, "10.0.0.5",    "10.0.0.1",    "10.0.0.255",    "255.255.255.0",
+                   false, "192.168.1.5", "192.168.1.1", "192.168.1.255", "255.255.0.0"};
         agent.adapter.sendNetworkSettings();
         QVERIFY(agent.sent.isEmpty());
         agent.services.networkUpdated = true;
@@ -520,8 +582,12 @@ private slots:
         const QString rounded = "1700000001";
 
         agent.adapter.sendPreheatStarted("5");
-        QCOMPARE(agent.last(), QJsonObject({{"event", "preheatStart"}, {"timestamp", now}, {"modelNumber", "TBV40KWL3E"},
-                                            {"serialNumber", "SN1"}, {"location", "Store 9"}, {"cabinetUuid", "uuid-1"},
+        QCOMPARE(agent.last(), QJsonObject({{"event", "preheatStart"},
+                                            {"timestamp", now},
+                                            {"modelNumber", "TBV40KWL3E"},
+                                            {"serialNumber", "SN1"},
+                                            {"location", "Store 9"},
+                                            {"cabinetUuid", "uuid-1"},
                                             {"daypart", "Lunch"}}));
         agent.adapter.sendPreheatCompleted("5", 0, 100);
         QCOMPARE(agent.last().value("bin").toInt(), 1);
@@ -562,7 +628,8 @@ private slots:
         QCOMPARE(event.value("event").toString(), QString("binMisMatchAlert"));
         QCOMPARE(event.value("timestamp").toString(), QString("77"));
         QCOMPARE(event.value("eventId").toString(), QString("mm-7"));
-        QCOMPARE(event.value("timer").toObject(), QJsonObject({{"bin", 3}, {"productName", "Patty"}, {"productId", 5}}));
+        QCOMPARE(event.value("timer").toObject(),
+                 QJsonObject({{"bin", 3}, {"productName", "Patty"}, {"productId", 5}}));
         QCOMPARE(event.value("pan").toObject(),
                  QJsonObject({{"panId", "1f0000001234"}, {"productName", "Chicken"}, {"productId", 31}}));
         agent.adapter.sendBinMismatchClear("78", "", "", 2, "Patty");
@@ -592,11 +659,21 @@ private slots:
         agent.services.dayPartSlots.insert(20 + 5, 31);
         agent.services.dayPartSlots.insert(20 + 6, 99); // past the configured bins
         IotServices::MenuRowValues product;
-        product.id = 31; product.groupId = 0; product.holdTime = "n/a"; product.warningTime = 60;
-        product.lowerTemp = 150; product.upperTemp = QVariant(); product.panSizeX = "1/3";
-        product.lidType = "solid"; product.bottomType = "flat";
+        product.id = 31;
+        product.groupId = 0;
+        product.holdTime = "n/a";
+        product.warningTime = 60;
+        product.lowerTemp = 150;
+        product.upperTemp = QVariant();
+        product.panSizeX = "1/3";
+        product.lidType = "solid";
+        product.bottomType = "flat";
         IotServices::MenuRowValues group;
-        group.id = 12; group.groupId = 1; group.lowerTemp = "hot"; group.upperTemp = 180; group.panSizeX = "2";
+        group.id = 12;
+        group.groupId = 1;
+        group.lowerTemp = "hot";
+        group.upperTemp = 180;
+        group.panSizeX = "2";
         group.lidType = "vented";
         IotServices::MenuRowValues badGroup = group;
         badGroup.id = 0;
@@ -631,7 +708,8 @@ private slots:
         QCOMPARE(first.value("productTemp").toInt(), 180);
         QCOMPARE(first.value("zoneSplits"), QJsonValue(2));
         QCOMPARE(first.value("products").toArray(),
-                 QJsonArray({QJsonObject{{"productId", 31}}, QJsonObject{{"productId", 32}}, QJsonObject{{"productId", 33}}}));
+                 QJsonArray(
+                     {QJsonObject{{"productId", 31}}, QJsonObject{{"productId", 32}}, QJsonObject{{"productId", 33}}}));
 
         agent.services.dayParts.clear();
         QVERIFY(agent.adapter.dayPartsInfoToJsonArray().isEmpty());
@@ -663,9 +741,10 @@ private slots:
         QCOMPARE(event.value("dataMode").toString(), QString("realtime"));
         QCOMPARE(event.value("language").toString(), QString("eng_USA"));
         QCOMPARE(event.value("passcode").toString(), QString("1234"));
-        QCOMPARE(event.value("firmware").toObject(),
-                 QJsonObject({{"firmwareVersionUI", "QZ-7318"}, {"firmwareVersionIoT", "iot-3"},
-                              {"firmwareVersionIO", "io-2"}, {"firmwareVersionReaderBoard", "rd-1"}}));
+        QCOMPARE(event.value("firmware").toObject(), QJsonObject({{"firmwareVersionUI", "QZ-7318"},
+                                                                  {"firmwareVersionIoT", "iot-3"},
+                                                                  {"firmwareVersionIO", "io-2"},
+                                                                  {"firmwareVersionReaderBoard", "rd-1"}}));
         QCOMPARE(event.value("menu").toObject(), QJsonObject({{"menuVersion", "current menu version"},
                                                               {"menuDescriptionId", "current menu description id"}}));
         QCOMPARE(event.value("layout").toArray().size(), 1);
@@ -714,8 +793,9 @@ private slots:
         QCOMPARE(heater.size(), 20);
         QCOMPARE(timer.size(), 20);
         QCOMPARE(heater.at(19).toObject(), QJsonObject({{"bin", 20}, {"setpoint", 160}, {"temperature", 169}}));
-        QCOMPARE(timer.at(0).toObject(), QJsonObject({{"bin", 1}, {"productId", 31}, {"mode", "discard"},
-                                                      {"timeRemaining", -90}, {"panSize", "1/3"}}));
+        QCOMPARE(timer.at(0).toObject(),
+                 QJsonObject(
+                     {{"bin", 1}, {"productId", 31}, {"mode", "discard"}, {"timeRemaining", -90}, {"panSize", "1/3"}}));
         QCOMPARE(timer.at(1).toObject().value("mode").toString(), QString("idle"));
         QCOMPARE(timer.at(1).toObject().value("timeRemaining").toInt(), 300);
         QCOMPARE(timer.at(1).toObject().value("productId").toInt(), 0);
@@ -749,8 +829,10 @@ private slots:
         agent.adapter.sendError("60", "5.0.0.0", desc40, " ");
         event = agent.last();
         QCOMPARE(event.value("event").toString(), QString("error"));
-        QCOMPARE(event.value("error").toObject(), QJsonObject({{"errorCode", "5.0.0.0"}, {"errorDesc", QString(32, 'd')},
-                                                               {"errorValue", " "}, {"errorStatus", 1}}));
+        QCOMPARE(
+            event.value("error").toObject(),
+            QJsonObject(
+                {{"errorCode", "5.0.0.0"}, {"errorDesc", QString(32, 'd')}, {"errorValue", " "}, {"errorStatus", 1}}));
         QCOMPARE(event.value("menu").toObject(), QJsonObject({{"menuVersion", ""}, {"menuDescription", "plain"}}));
         QCOMPARE(event.value("firmware").toObject(), QJsonObject({{"firmwareVersion", "QZ-7318"}}));
         agent.adapter.sendErrorClear("60", "5.0.0.0", desc40, " ");
@@ -784,7 +866,8 @@ private slots:
         QJsonObject event = agent.last();
         QCOMPARE(event.value("panId").toString(), QString("1F0000001234"));
         QCOMPARE(event.value("productId").toInt(), 31);
-        QCOMPARE(event.value("cabinet").toObject(), QJsonObject({{"serialNumber", "SN1"}, {"bin", 5}, {"inCabinet", true}}));
+        QCOMPARE(event.value("cabinet").toObject(),
+                 QJsonObject({{"serialNumber", "SN1"}, {"bin", 5}, {"inCabinet", true}}));
         QCOMPARE(event.value("batch").toObject(),
                  QJsonObject({{"id", "1f0000001234:1700000000"}, {"expiration", 1700000900}, {"active", true}}));
         QCOMPARE(agent.services.tags.value(kPan).batchId, QString("1f0000001234:1700000000"));
@@ -856,7 +939,8 @@ private slots:
         QCOMPARE(agent.services.holdStatus.value(kPan), 0);
         QCOMPARE(agent.services.activation.value(kPan), qint64(1700000000000));
         QVERIFY(!agent.services.tags.value(kPan).restartRequested);
-        QCOMPARE(agent.services.calls, QStringList({"startBinTimer 3 600 1f0000001234", "holdStarted 3 1f0000001234 auto"}));
+        QCOMPARE(agent.services.calls,
+                 QStringList({"startBinTimer 3 600 1f0000001234", "holdStarted 3 1f0000001234 auto"}));
 
         agent.services.nfc = false;
         agent.adapter.sendHoldStop("1700000000", "Chicken", "zz", 3, "auto", 0);
@@ -889,11 +973,16 @@ private slots:
                  QJsonObject({{"serialNumber", "SN1"}, {"location", "Store 9"}, {"cabinetUuid", "uuid-1"}}));
         const QJsonArray holdInfo = event.value("holdInfo").toArray();
         QCOMPARE(holdInfo.size(), 2);
-        QCOMPARE(holdInfo.at(0).toObject(),
-                 QJsonObject({{"panId", "a1"}, {"status", 0}, {"bin", 7}, {"activationTS", 1700000000},
-                              {"inCabinet", true}, {"crc32", 4294967295.0},
-                              {"batch", QJsonObject{{"id", "a1:1700000000"}, {"start", 1700000000},
-                                                    {"expiration", 1700000600}, {"active", true}}}}));
+        QCOMPARE(holdInfo.at(0).toObject(), QJsonObject({{"panId", "a1"},
+                                                         {"status", 0},
+                                                         {"bin", 7},
+                                                         {"activationTS", 1700000000},
+                                                         {"inCabinet", true},
+                                                         {"crc32", 4294967295.0},
+                                                         {"batch", QJsonObject{{"id", "a1:1700000000"},
+                                                                               {"start", 1700000000},
+                                                                               {"expiration", 1700000600},
+                                                                               {"active", true}}}}));
         QCOMPARE(holdInfo.at(1).toObject().value("batch").toObject().value("start").toInt(), 0);
         QCOMPARE(holdInfo.at(1).toObject().value("batch").toObject().value("active").toBool(), false);
 
@@ -921,8 +1010,10 @@ private slots:
     {
         KivIotAgentAdapter adapter;
         QStringList sent;
-        adapter.setSender([&](const QString &, const QString &, const QString &, const QString &json) { sent << json; });
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("KivIotAgentAdapter: .* ignored: no cabinet components set"));
+        adapter.setSender(
+            [&](const QString &, const QString &, const QString &, const QString &json) { sent << json; });
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("KivIotAgentAdapter: .* ignored: no cabinet components set"));
         adapter.handleReceivedIoTInfo("{\"event\":\"reset\"}");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ignored"));
         adapter.handleResetHoldCycleCommand(parse(R"({"event":"reset"})"));
