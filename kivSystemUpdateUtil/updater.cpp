@@ -1,9 +1,11 @@
 #include "updater.h"
 
+#include "bootloaderframe.h"
 #include "elfheader.h"
 #include "canbus/canbusmanager.h"
 #include "modbus/qmodbusmaster.h"
 #include "modbus/qmodbuspollinfo.h"
+#include "platform/boundedfile.h"
 #include "platform/durablefile.h"
 #include "platform/kivclock.h"
 #include "platform/kivroot.h"
@@ -141,7 +143,7 @@ struct TransitionRow
     const char *signal;
     const char *guard;
     const char *target; // null: the transition has no target
-    ActionRow actions[3];
+    ActionRow actions[4];
 };
 
 const char *const kThis = "this";
@@ -192,6 +194,8 @@ const TransitionRow kTransitions[] = {
      {call("processReceivedData")}},
     {"t_doSibUpdate", "sibUpdateAvailableState", kThis, "sibUpdateProceed()", nullptr,
      "requestBootloadState", {}},
+    {"t_sibFileRefused", "sibUpdateAvailableState", kThis, "sibFileIsNotGood()", nullptr, nullptr,
+     {call("sibFileError"), call("setSibPartDoneTrue"), emitting("startUpdateNextStep")}},
     {"t_bootl_confirmed", "requestBootloadState", kThis, "received_packet_OK()", nullptr,
      "sendFileState", {queued("logTransitionTriggered")}},
     {"t_bootlreq_noAck", "requestBootloadState", "&sibIoAckTimer", "timeout()", nullptr, nullptr,
@@ -199,11 +203,14 @@ const TransitionRow kTransitions[] = {
     {"t_sendSegPreWaitTimerTO", "sendSegmentPreWait", "&sendSegPreWaitTimer", "timeout()",
      nullptr, "packetSentState", {}},
     {"t_sibFileError", "sendSegmentPreWait", kThis, "sibFileIsNotGood()", nullptr, nullptr,
-     {call("sibFileError"), stop("sibIoAckTimer"), call("setSibPartDoneTrue")}},
+     {call("sibFileError"), stop("sibIoAckTimer"), call("setSibPartDoneTrue"),
+      emitting("startUpdateNextStep")}},
     {"t_sibIoAckTO", "packetSentState", "&sibIoAckTimer", "timeout()", "retryPossible",
      "packetWaitState", {call("incRetryCount")}},
     {"t_ackToNoRetry", "packetSentState", "&sibIoAckTimer", "timeout()", "noRetryPossible",
-     nullptr, {call("nodeTooManyRetries"), stop("sibIoAckTimer"), call("setSibPartDoneTrue")}},
+     nullptr,
+     {call("nodeTooManyRetries"), stop("sibIoAckTimer"), call("setSibPartDoneTrue"),
+      emitting("startUpdateNextStep")}},
     {"t_packetOK", "packetSentState", kThis, "received_packet_OK()", "moreToSend",
      "packetWaitState", {call("incFwOffset"), call("clearRetryCount")}},
     {"t_pktOK_noMore", "packetSentState", kThis, "received_packet_OK()", "noMoreToSend",
@@ -212,8 +219,11 @@ const TransitionRow kTransitions[] = {
      "packetSentState", {}},
     {"t_waitToStartAppTO", "mainPhuUpdateFinishedState", "&packetWaitTimer", "timeout()", nullptr,
      nullptr, {call("requestStartApp")}},
-    {"t_finished_noAck", "mainPhuUpdateFinishedState", "&sibIoAckTimer", "timeout()", nullptr,
-     nullptr, {call("sendStartAppMsg")}},
+    {"t_finished_noAck", "mainPhuUpdateFinishedState", "&sibIoAckTimer", "timeout()",
+     "startAppRetryPossible", nullptr,
+     {call("requestStartApp"), emitting("sibUpdateGo2NextStep")}},
+    {"t_finished_noAckAgain", "mainPhuUpdateFinishedState", "&sibIoAckTimer", "timeout()",
+     "noStartAppRetryPossible", "slavePHusUpdate", {call("startAppNotAcknowledged")}},
     {"t_finished_ok", "mainPhuUpdateFinishedState", kThis, "received_packet_OK()", nullptr,
      "slavePHusUpdate", {}},
     {"t_ns_after_phus", "slavePHusUpdate", kThis, "sibUpdateGo2NextStep()", nullptr,
@@ -221,7 +231,7 @@ const TransitionRow kTransitions[] = {
     {"t_waitedForApp", "waitForMainPhuApp", "&sibUpdateStepTimer", "timeout()", nullptr,
      "secondaryBoardsUpdate", {}},
     {"t_periodicStatusCheck", "secondaryBoardsUpdate", "&sibUpdateStepTimer", "timeout()",
-     nullptr, nullptr, {call("sendGetPhuOperationMode")}},
+     nullptr, nullptr, {call("sendGetPhuOperationMode"), call("countUnansweredStatusPoll")}},
     {"t_statusCheckOK", "secondaryBoardsUpdate", "m_phuOperationModePollInfo", "pollReplyGood()",
      nullptr, nullptr, {call("processPhuOperationMode")}},
     {"t_updating", "secondaryBoardsUpdate", kThis, "getFwUpdateDetailsSignal()", nullptr,
@@ -229,7 +239,7 @@ const TransitionRow kTransitions[] = {
     {"t_notUpdatingPhusDontWait", "secondaryBoardsUpdate", kThis, "notProgrammingPhusSignal()",
      "noRetryPossible", nullptr, {emitting("sibUpdateGo2NextStep")}},
     {"t_periodicStatusCheck2", "waitForAllPhus", "&sibUpdateStepTimer", "timeout()", nullptr,
-     nullptr, {call("sendGetPhuOperationMode")}},
+     nullptr, {call("sendGetPhuOperationMode"), call("countUnansweredStatusPoll")}},
     {"t_statusCheckOK2", "waitForAllPhus", "m_phuOperationModePollInfo", "pollReplyGood()",
      nullptr, nullptr, {call("processPhuOperationMode")}},
     {"t_getFwUpdateDetails", "waitForAllPhus", kThis, "getFwUpdateDetailsSignal()", nullptr,
@@ -244,6 +254,8 @@ const TransitionRow kTransitions[] = {
      {call("processReceivedData")}},
     {"t_doNfcUpdate", "nfcUpdateAvailableState", kThis, "nfcUpdateProceed()", nullptr,
      "nfcRequestBootloadState", {}},
+    {"t_nfcFileRefused", "nfcUpdateAvailableState", kThis, "nfcFileIsNotGood()", nullptr, nullptr,
+     {call("nfcFileError"), call("setNfcNodesDoneTrue")}},
     {"t_nfc_bootl_confirmed", "nfcRequestBootloadState", kThis, "received_packet_OK()", nullptr,
      "nfcSendFileState", {queued("logTransitionTriggered")}},
     {"t_nfc_bootlreq_noAck", "nfcRequestBootloadState", "&sibIoAckTimer", "timeout()", nullptr,
@@ -286,14 +298,6 @@ const TransitionRow kTransitions[] = {
      "updateDoneState", {}},
 };
 
-// (Re)starts a timer with its interval and mode for this use.
-void restartTimer(QTimer &timer, int ms, bool singleShot)
-{
-    timer.stop();
-    timer.setSingleShot(singleShot);
-    timer.start(ms);
-}
-
 constexpr int kAckMs = 3000;
 constexpr int kNfcBootloadAckMs = 6000;
 constexpr int kPreWaitMs = 3000;
@@ -306,9 +310,37 @@ constexpr int kStatusPollMs = 1000;
 constexpr int kPartsDoneCheckMs = 1000;
 constexpr int kMaxRetries = 30;
 constexpr int kMaxRollCalls = 30;
-constexpr int kMaxPacketBytes = 128;
+constexpr int kMaxPacketBytes = BootloaderFrame::MaxWriteLength;
+// The start-application frame is sent a second time before the I/O board is
+// taken to have started its application unacknowledged.
+constexpr int kStartAppFrames = 2;
+// Status polls of the secondary heater boards without a good answer from
+// the I/O board before they are given up.
+constexpr int kMaxUnansweredStatusPolls = 30;
+
+// Holding registers of the I/O board (Modbus slave 1) that drive and follow
+// the programming of the secondary heater boards.
+enum IoBoardRegister : quint16 {
+    OperationModeCommandRegister = 12,
+    OperationModeRegister = 13,
+    FirmwareUpdateStatusRegister = 74,
+};
+// Written to the command register: program the secondary heater boards.
+constexpr quint16 kProgramSecondaryBoards = 8;
+// Bit of the operation mode that is set while they are being programmed.
+constexpr quint16 kProgrammingModeBit = 8;
+// High byte of the update status once every secondary board is done.
+constexpr int kAllSecondaryBoardsDone = 5;
 
 } // namespace
+
+// (Re)starts a timer with its interval and mode for this use.
+void Updater::restartTimer(QTimer &timer, int ms, bool singleShot)
+{
+    timer.stop();
+    timer.setSingleShot(singleShot);
+    timer.start(qMax(1, qRound(ms * m_timerScale)));
+}
 
 QObject *Updater::triggerSender(const char *senderName)
 {
@@ -566,9 +598,33 @@ void Updater::syncFileSystemForce()
 // done map counts as done.
 bool Updater::uiAndSibPartsDone()
 {
-    if (!m_uiPartDone || !m_configPartDone || !m_splashScreenDone)
-        return false;
+    return m_uiPartDone && m_configPartDone && m_splashScreenDone && allNodesUpdateDone();
+}
+
+// Every board the package updates has ended, well or not.
+bool Updater::allNodesUpdateDone()
+{
     return std::all_of(m_nodeDone.cbegin(), m_nodeDone.cend(), [](bool done) { return done; });
+}
+
+// The transfer has reached the last NFC board of this cabinet.
+bool Updater::nfcAllNodesDone()
+{
+    if (m_nfcBoardCount == 1)
+        return m_currentNode >= FirstNfcNode;
+    if (m_nfcBoardCount == 2)
+        return m_currentNode >= SecondNfcNode;
+    return true;
+}
+
+bool Updater::startAppRetryPossible()
+{
+    return m_startAppFramesSent < kStartAppFrames;
+}
+
+bool Updater::noStartAppRetryPossible()
+{
+    return !startAppRetryPossible();
 }
 
 bool Updater::retryPossible()
@@ -707,6 +763,9 @@ void Updater::requestBootloadStart()
     set_updateFailed(true);
     set_progressDialogVisible(false);
     setSibPartDoneTrue();
+    // The secondary heater boards need the new I/O application: straight
+    // on to the NFC boards.
+    emit startUpdateNextStep();
 }
 
 void Updater::nodeTooManyRetries()
@@ -763,74 +822,195 @@ void Updater::logTransitionTriggered()
 {
 }
 
-// ---- wire work of the board and secondary-display transfers ----
-//
-// The bootloader protocol, the follow-up of the secondary heater boards and
-// the exchange with the secondary display over CAN are not part of this
-// build yet. These send nothing and load no image, so a board never
-// acknowledges and is given up (recorded in updateFailed), and a secondary
-// display is never found and is given up after its roll calls.
+// The NFC image failed its check before any board was asked to take it:
+// every NFC board is done, and none has left its application.
+void Updater::setNfcNodesDoneTrue()
+{
+    m_nodeDone[FirstNfcNode] = true;
+    if (m_nfcBoardCount >= 2)
+        m_nodeDone[SecondNfcNode] = true;
+    set_nfcProgressDialogVisible(false);
+}
 
+// The image went in; a board that starts its application at once may not
+// answer the frame. Whether it runs shows in its answers on Modbus.
+void Updater::startAppNotAcknowledged()
+{
+    qWarning().noquote() << "Update: the I/O board did not acknowledge the start-application frame;"
+                            " following its secondary heater boards all the same";
+}
+
+// A tick of the status poll. An I/O board that gives no good answer to 30
+// of them in a row is given up, and with it its secondary heater boards.
+void Updater::countUnansweredStatusPoll()
+{
+    if (++m_unansweredStatusPolls < kMaxUnansweredStatusPolls)
+        return;
+    qWarning().noquote() << "Update: no answer from the I/O board to" << m_unansweredStatusPolls
+                         << "status polls; its secondary heater boards are given up";
+    set_updaterDialogMsg(m_updaterDialogMsg
+                         + QStringLiteral("<br><b>Secondary heater boards update FAILED! No answer from IO board.</b><br>"));
+    set_updateFailed(true);
+    emit sibUpdateGo2NextStep();
+}
+
+// ---- wire work of the board transfers ----
+
+void Updater::set_serialPort(QSerialPort *port)
+{
+    m_serialPort = port;
+    for (const char *name : {"t_serialDataRcved", "t_nfcSerialDataRcved"}) {
+        if (auto *t = findChild<QSignalTransition *>(QLatin1String(name)))
+            t->setSenderObject(port);
+    }
+}
+
+void Updater::sendFrame(const QByteArray &frame)
+{
+    m_receiveBuffer.clear();
+    if (!m_serialPort || !m_serialPort->isOpen())
+        return; // no line: the acknowledge timer takes the failure path
+    m_serialPort->readAll();
+    if (m_serialPort->write(frame) != frame.size())
+        qWarning().noquote() << "Update: frame to board" << m_currentNode << "not written:"
+                             << m_serialPort->errorString();
+}
+
+// Runs for every readyRead while a board transfer is active; the reply
+// builds up over reads.
 void Updater::processReceivedData()
 {
-    if (m_serialPort)
-        m_serialPort->readAll();
+    if (!m_serialPort)
+        return;
+    const QByteArray bytes = m_serialPort->readAll();
+    // A reply is a few bytes: what does not fit the buffer cannot make one.
+    m_receiveBuffer.append(bytes.left(BootloaderFrame::BufferSize - m_receiveBuffer.size()));
+    if (!BootloaderFrame::isAcknowledge(m_receiveBuffer, quint8(m_currentNode)))
+        return;
+    m_sibIoAckTimer.stop();
+    emit received_packet_OK();
 }
 
 void Updater::sendStartAppMsg()
 {
+    ++m_startAppFramesSent;
+    qInfo().noquote() << "Update: board" << m_currentNode << "asked to start its application";
+    sendFrame(BootloaderFrame::buildStartAppFrame(quint8(m_currentNode)));
 }
 
 void Updater::requestMasterIoBootloadMode()
 {
+    qInfo().noquote() << "Update: I/O board asked to start its bootloader";
+    sendFrame(BootloaderFrame::buildStartBootFrame(IoBoardNode));
 }
 
 void Updater::requestNfcBootloadMode(int node)
 {
-    Q_UNUSED(node)
+    qInfo().noquote() << "Update: NFC board" << node << "asked to start its bootloader";
+    sendFrame(BootloaderFrame::buildStartBootFrame(quint8(node)));
 }
 
 void Updater::sendFwPacket()
 {
+    sendFrame(BootloaderFrame::buildWriteFlashFrame(quint8(m_currentNode), m_fwImage, m_fwOffset,
+                                                    m_fwPacketLength));
 }
 
 void Updater::sendNfcFwPacket()
 {
+    sendFrame(BootloaderFrame::buildWriteFlashFrame(quint8(m_currentNode), m_nfcImage, m_nfcOffset,
+                                                    m_nfcPacketLength));
+}
+
+QByteArray Updater::loadFirmwareImage(const QString &path, bool *good)
+{
+    *good = false;
+    QByteArray file;
+    switch (BoundedFile::read(path, BoundedFile::LargeFileLimit, &file)) {
+    case BoundedFile::Read:
+        break;
+    case BoundedFile::Missing:
+        qWarning().noquote() << "Update: firmware" << path << "is missing; nothing is installed or sent";
+        return QByteArray();
+    case BoundedFile::Unreadable:
+    case BoundedFile::TooLarge:
+        qWarning().noquote() << "Update: firmware" << path << "cannot be read; nothing is installed or sent";
+        return QByteArray();
+    }
+    const BootloaderFrame::FirmwareImage checked = BootloaderFrame::checkFirmwareFile(file);
+    *good = checked.good;
+    if (!checked.good)
+        qWarning().noquote() << "Update: firmware" << path << "fails its CRC check; nothing is installed or sent";
+    return checked.image;
 }
 
 void Updater::loadSibFirmwareImage()
 {
-    qDebug() << "Board firmware transfer is not available; I/O board image not loaded";
-    m_fwImage.clear();
-    m_fwImageGood = false;
+    m_fwImage = loadFirmwareImage(m_packageRoot + QStringLiteral("/sibfirmware/") + m_sibFwFileName,
+                                  &m_fwImageGood);
+    if (m_fwImageGood)
+        set_fwUpdateBytes(m_fwImage.size());
 }
 
 void Updater::loadNfcFirmwareImage()
 {
-    qDebug() << "Board firmware transfer is not available; NFC image not loaded";
-    m_nfcImage.clear();
-    m_nfcImageGood = false;
+    m_nfcImage = loadFirmwareImage(m_packageRoot + QStringLiteral("/nfcapp/") + m_nfcFwFileName,
+                                   &m_nfcImageGood);
+    if (m_nfcImageGood)
+        set_nfcUpdateBytes(m_nfcImage.size());
 }
+
+// ---- the secondary heater boards, over Modbus through the I/O board ----
 
 void Updater::sendGetPhuOperationMode()
 {
+    if (m_modbusMaster)
+        m_modbusMaster->holdingRegistersRead(IoBoardNode, OperationModeRegister, 1, 0,
+                                             m_phuOperationModePollInfo);
 }
 
+// Programming shows as 0 or 8; anything else is counted, and enough of it
+// before programming was seen ends the follow-up.
 void Updater::processPhuOperationMode()
 {
+    m_unansweredStatusPolls = 0;
+    const quint16 mode = m_phuOperationModePollInfo->values().value(0);
+    if (mode & ~kProgrammingModeBit) {
+        emit notProgrammingPhusSignal();
+        incRetryCount();
+    } else {
+        emit getFwUpdateDetailsSignal();
+        set_retryCount(0);
+    }
 }
 
 void Updater::sendGetFwUpdateStatus()
 {
+    if (m_modbusMaster)
+        m_modbusMaster->holdingRegistersRead(IoBoardNode, FirmwareUpdateStatusRegister, 1, 0,
+                                             m_phuFwUpdateStatusPollInfo);
 }
 
 void Updater::processFwUpdateStatus()
 {
+    m_unansweredStatusPolls = 0;
+    const quint16 status = m_phuFwUpdateStatusPollInfo->values().value(0);
+    set_slavePhuId(status >> 8);
+    set_slaveUpdateProgress(status & 0xFF);
+    if ((status >> 8) == kAllSecondaryBoardsDone)
+        emit finishedUpdatingSlaves();
 }
 
 void Updater::sendProgramSlavesCommand()
 {
+    if (!m_modbusMaster)
+        return;
+    m_phuProgramCommandPollInfo->values()[0] = kProgramSecondaryBoards;
+    m_modbusMaster->holdingRegistersWrite(IoBoardNode, OperationModeCommandRegister, 1, 0,
+                                          m_phuProgramCommandPollInfo, false, false);
 }
+
+// ---- the secondary display over CAN ----
 
 void Updater::sendRequestRollCallMsg()
 {
@@ -1088,10 +1268,17 @@ void Updater::install_applicationUpdate()
         emit uiAppPartFinished();
 }
 
-// The firmware images are copied into the cabinet's file system ahead of
-// their transfer.
+// The firmware images are checked in the package and copied into the
+// cabinet's file system ahead of their transfer; the image checked is the
+// one sent. One that fails its check is not installed, so the files in
+// place stay as they were, and the transfer step reports it without asking
+// any board to leave its application. One that cannot be installed is not
+// sent either.
 void Updater::install_sibUpdate()
 {
+    loadSibFirmwareImage();
+    if (!m_fwImageGood)
+        return;
     const QString folder = KivRoot::path(m_targetPath) + QStringLiteral("/sibfirmware/");
     QDir().mkpath(folder);
     if (copyIntoPlace(m_packageRoot + QStringLiteral("/sibfirmware/") + m_sibFwFileName,
@@ -1099,12 +1286,16 @@ void Updater::install_sibUpdate()
         syncFileSystemForce();
         emit fwupdate_copied();
     } else {
+        m_fwImageGood = false;
         emit sibUpdateGo2NextStep();
     }
 }
 
 void Updater::install_nfcUpdate()
 {
+    loadNfcFirmwareImage();
+    if (!m_nfcImageGood)
+        return;
     const QString folder = KivRoot::path(m_targetPath) + QStringLiteral("/nfcfirmware/");
     QDir().mkpath(folder);
     if (copyIntoPlace(m_packageRoot + QStringLiteral("/nfcapp/") + m_nfcFwFileName,
@@ -1112,6 +1303,7 @@ void Updater::install_nfcUpdate()
         syncFileSystemForce();
         emit nfcfwupdate_copied();
     } else {
+        m_nfcImageGood = false;
         emit nfcUpdateGo2NextStep();
     }
 }
@@ -1572,12 +1764,18 @@ void Updater::sibUpdateState_onExit()
     set_progressDialogVisible(false);
 }
 
+// The image was checked as it was installed, before the board is asked to
+// leave its application: a bad file leaves the board running what it ran.
 void Updater::sibUpdateAvailableState_onEntry()
 {
-    if (m_sibUpdateAvailable)
+    if (!m_sibUpdateAvailable) {
+        emit sibUpdateGo2NextStep();
+        return;
+    }
+    if (m_fwImageGood)
         emit sibUpdateProceed();
     else
-        emit sibUpdateGo2NextStep();
+        emit sibFileIsNotGood();
 }
 
 void Updater::sibUpdateAvailableState_onExit() {}
@@ -1594,11 +1792,12 @@ void Updater::requestBootloadState_onExit()
     m_sibIoAckTimer.stop();
 }
 
+// The bootloader request's retries do not eat into the first packet's.
 void Updater::sendFileState_onEntry()
 {
-    loadSibFirmwareImage();
     m_fwOffset = 0;
     m_fwPacketLength = 0;
+    set_retryCount(0);
 }
 
 void Updater::sendFileState_onExit() {}
@@ -1638,6 +1837,7 @@ void Updater::packetWaitState_onExit() {}
 
 void Updater::mainPhuUpdateFinishedState_onEntry()
 {
+    m_startAppFramesSent = 0;
     restartTimer(m_packetWaitTimer, kStartAppWaitMs, true);
 }
 
@@ -1651,9 +1851,11 @@ void Updater::slavePHusUpdate_onEntry()
     set_slavePhuUpdateFlag(true);
 }
 
+// From here on the bootloader receiver has the line to itself again. A
+// master still starting stops as soon as it has.
 void Updater::slavePHusUpdate_onExit()
 {
-    if (m_modbusMaster && m_modbusMaster->isRunning())
+    if (m_modbusMaster)
         m_modbusMaster->stop();
     set_slavePhuUpdateFlag(false);
 }
@@ -1672,8 +1874,9 @@ void Updater::secondaryBoardsUpdate_onEntry()
 {
     if (m_modbusMaster) {
         m_modbusMaster->logDataEnable();
-        m_modbusMaster->startModbusStateMachine();
+        m_modbusMaster->start();
     }
+    m_unansweredStatusPolls = 0;
     set_retryCount(0);
     sendGetPhuOperationMode();
     sendProgramSlavesCommand();
@@ -1711,19 +1914,28 @@ void Updater::nfcUpdateState_onExit()
     set_nfcProgressDialogVisible(false);
 }
 
+// As for the I/O board, the image was checked before any NFC board is
+// asked to leave its application; every NFC board takes the same image.
 void Updater::nfcUpdateAvailableState_onEntry()
 {
-    if (m_nfcAppUpdateAvailable)
+    if (!m_nfcAppUpdateAvailable) {
+        emit nfcUpdateGo2NextStep();
+        return;
+    }
+    if (m_nfcImageGood)
         emit nfcUpdateProceed();
     else
-        emit nfcUpdateGo2NextStep();
+        emit nfcFileIsNotGood();
 }
 
 void Updater::nfcUpdateAvailableState_onExit() {}
 
+// Each NFC board starts with its full 30 retries, whatever the I/O board
+// or the secondary heater boards left in the count.
 void Updater::nfcRequestBootloadState_onEntry()
 {
     set_totalTimeouts(0);
+    set_retryCount(0);
     requestNfcBootloadMode(m_currentNode);
     set_nfcProgressDialogVisible(true);
     restartTimer(m_sibIoAckTimer, kNfcBootloadAckMs, true);
@@ -1736,7 +1948,6 @@ void Updater::nfcRequestBootloadState_onExit()
 
 void Updater::nfcSendFileState_onEntry()
 {
-    loadNfcFirmwareImage();
     m_nfcOffset = 0;
     m_nfcPacketLength = 0;
 }

@@ -188,6 +188,10 @@ public:
     // Null once its owner has deleted it.
     QModbusMaster *modbusMaster() const;
 
+    // Runs every timer of the chart at scale times its interval, so that a
+    // test of 30 retries takes milliseconds. 1 (the default) everywhere else.
+    void setTimerScale(double scale) { m_timerScale = scale; }
+
 public slots:
     void set_applicationUpdateAvailable(bool value);
     void set_configUpdateAvailable(bool value);
@@ -264,6 +268,10 @@ public slots:
     bool noMoreToSend();
     bool nfcMoreToSend();
     bool nfcNoMoreToSend();
+    bool nfcAllNodesDone();
+    bool allNodesUpdateDone();
+    bool startAppRetryPossible();
+    bool noStartAppRetryPossible();
 
     // ---- transition actions ----
     void setUiPartDoneTrue();
@@ -284,10 +292,14 @@ public slots:
     void notifyUserOfSlaveUpdateFailure();
     void notifyUserSlaveUpdateConfTimeout();
     void logTransitionTriggered();
+    void setNfcNodesDoneTrue();
+    void startAppNotAcknowledged();
+    void countUnansweredStatusPoll();
 
-    // Wire work of the board and secondary-display transfers. Until those
-    // transfers are built these send nothing, so every board and the
-    // secondary display end by their give-up paths.
+    // Wire work of the board transfers (bootloader frames, then Modbus for
+    // the secondary heater boards) and of the secondary display over CAN.
+    // Until the CAN exchange is built the secondary display is never found
+    // and is given up after its roll calls.
     void processReceivedData();
     void sendStartAppMsg();
     void requestMasterIoBootloadMode();
@@ -528,8 +540,20 @@ signals:
     void fwupdate_succeeded();
     void raise_this_window();
 
+private slots:
+    // The RS-485 line of the bootloader replies; the Modbus master keeps the
+    // port it was created on.
+    void set_serialPort(QSerialPort *port);
+
 private:
     void buildMachine();
+    void restartTimer(QTimer &timer, int ms, bool singleShot);
+    // Writes one bootloader frame after dropping what the line and the
+    // receive buffer held: nothing received before a frame answers it.
+    void sendFrame(const QByteArray &frame);
+    // Reads and checks a firmware file; a file that cannot be read gives an
+    // empty image that is not good.
+    QByteArray loadFirmwareImage(const QString &path, bool *good);
     QObject *triggerSender(const char *senderName);
     // Appends "<br>", the phrase and the text to updaterDialogMsg.
     void appendDialogLine(const QString &phrase, const QString &text);
@@ -578,6 +602,14 @@ private:
     int m_nfcOffset = 0;
     int m_nfcPacketLength = 0;
     bool m_nfcImageGood = false;
+    // Bytes received since the last frame was sent.
+    QByteArray m_receiveBuffer;
+    // Start-application frames sent to the I/O board since its last packet.
+    int m_startAppFramesSent = 0;
+    // Status polls of the secondary heater boards since the I/O board last
+    // gave a good answer.
+    int m_unansweredStatusPolls = 0;
+    double m_timerScale = 1.0;
 
     bool m_updateCanceled = false;
     QString m_packageRoot;

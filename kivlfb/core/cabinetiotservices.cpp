@@ -1,7 +1,9 @@
 #include "cabinetiotservices.h"
 
+#include "alarms/kiverrorcontrollert.h"
 #include "config/configurationmanager.h"
 #include "core/cabinetmanager.h"
+#include "core/zonemanager.h"
 #include "menus/daypartmanager.h"
 #include "menus/menumanager.h"
 #include "network/wifimonitor.h"
@@ -11,13 +13,16 @@
 #include "nfc/nfctagitem2.h"
 #include "ui/translator.h"
 
-CabinetIotServices::CabinetIotServices(CabinetManager *cabinet, ConfigurationManager *config,
-                                       MenuManager *menus, NFCmanager *nfc, QObject *parent)
+CabinetIotServices::CabinetIotServices(const Components &components, QObject *parent)
     : QObject(parent)
-    , m_cabinet(cabinet)
-    , m_config(config)
-    , m_menus(menus)
-    , m_nfc(nfc)
+    , m_cabinet(components.cabinet)
+    , m_config(components.config)
+    , m_menus(components.menus)
+    , m_dayParts(components.dayParts)
+    , m_nfc(components.nfc)
+    , m_io(components.io)
+    , m_errors(components.errors)
+    , m_wifi(components.wifi)
 {
 }
 
@@ -26,8 +31,13 @@ QString CabinetIotServices::modelNumber() const { return m_config ? m_config->ge
 QString CabinetIotServices::serialNumber() const { return m_config ? m_config->get_serialNumber() : QString(); }
 QString CabinetIotServices::storeNumber() const { return m_config ? m_config->get_storeNumber() : QString(); }
 QString CabinetIotServices::uuidNumber() const { return m_config ? m_config->get_uuidNumber() : QString(); }
+QString CabinetIotServices::macAddress() const { return m_config ? m_config->get_macAddress() : QString(); }
 QString CabinetIotServices::languageId() const { return m_config ? m_config->get_languageId() : QString(); }
+QString CabinetIotServices::prevLanguageId() const { return m_config ? m_config->get_prevLanguageId() : QString(); }
 QString CabinetIotServices::passwdL1() const { return m_config ? m_config->get_passwdL1() : QString(); }
+QString CabinetIotServices::prevPasswdL1() const { return m_config ? m_config->get_prevPasswdL1() : QString(); }
+int CabinetIotServices::tempUnit() const { return m_config ? m_config->get_tempUnit() : 0; }
+QString CabinetIotServices::iotSdkVersion() const { return m_config ? m_config->get_iotSdkVersion() : QString(); }
 
 QString CabinetIotServices::iotSoftwareVersion() const
 {
@@ -45,6 +55,19 @@ QString CabinetIotServices::readerFirmwareVersion() const
 }
 
 QString CabinetIotServices::importedMenu() const { return m_config ? m_config->get_importedMenu() : QString(); }
+bool CabinetIotServices::panMessagesEnable() const { return m_config && m_config->get_panMessagesEnable(); }
+
+IotServices::EcoSettings CabinetIotServices::ecoSettings() const
+{
+    EcoSettings eco;
+    if (m_config) {
+        eco.shelfHeatMode = m_config->get_ecoShelfHeatMode();
+        eco.shelfHeatTemp = m_config->get_ecoShelfHeatTemp();
+        eco.activateMode = m_config->get_ecoActivateMode();
+        eco.activateTimeout = m_config->get_ecoActivateTimeout();
+    }
+    return eco;
+}
 
 IotServices::NetworkSettings CabinetIotServices::networkSettings() const
 {
@@ -149,7 +172,16 @@ int CabinetIotServices::customerId() const { return m_cabinet ? m_cabinet->get_c
 bool CabinetIotServices::nfcEnabled() const { return m_cabinet && m_cabinet->get_nfcEnabled(); }
 bool CabinetIotServices::systemBackupInProgress() const { return m_cabinet && m_cabinet->getSystemBackupInProgress(); }
 int CabinetIotServices::traysPerCabinet() const { return m_cabinet ? m_cabinet->get_traysPerCabinet() : 0; }
+int CabinetIotServices::traysPerZone() const { return m_cabinet ? m_cabinet->get_traysPerZone() : 0; }
+int CabinetIotServices::pluggedInMinutes() const { return m_cabinet ? m_cabinet->get_pluggedInMinutes() : 0; }
 int CabinetIotServices::trayState(int bin) const { return m_cabinet ? m_cabinet->get_trayState(bin) : 0; }
+
+quint64 CabinetIotServices::misMatchedPanId(int bin) const
+{
+    return m_cabinet ? quint64(m_cabinet->get_misMatchedPanId(bin)) : 0;
+}
+
+QString CabinetIotServices::misMatchId(int bin) const { return m_cabinet ? m_cabinet->get_misMatchId(bin) : QString(); }
 
 trayInfo CabinetIotServices::getTrayInfo(int bin) const
 {
@@ -189,13 +221,6 @@ void CabinetIotServices::sendHoldStartedEvent(int bin, quint64 panId, const QStr
         m_cabinet->sendHoldStartedEventToDbus(uchar(bin), panId, method);
 }
 
-quint64 CabinetIotServices::misMatchedPanId(int bin) const
-{
-    return m_cabinet ? quint64(m_cabinet->get_misMatchedPanId(bin)) : 0;
-}
-
-QString CabinetIotServices::misMatchId(int bin) const { return m_cabinet ? m_cabinet->get_misMatchId(bin) : QString(); }
-
 void CabinetIotServices::stopBinTimer(int bin)
 {
     if (m_cabinet && bin >= 0 && bin <= 0xff)
@@ -212,10 +237,10 @@ void CabinetIotServices::reportHoldStopped(const QString &timeStamp, const QStri
 QVector<IotServices::BinTemperatures> CabinetIotServices::binInfos() const
 {
     QVector<BinTemperatures> bins;
-    const MasterIoManager *io = m_cabinet ? m_cabinet->findChild<MasterIoManager *>() : nullptr;
-    if (!io)
+    if (!m_io)
         return bins;
-    const QList<BinInfo *> list = io->get_binInfoList();
+    const QList<BinInfo *> list = m_io->get_binInfoList();
+    bins.reserve(list.size());
     for (const BinInfo *info : list) {
         BinTemperatures bin;
         bin.binNumber = info->get_binNumber();
@@ -226,12 +251,34 @@ QVector<IotServices::BinTemperatures> CabinetIotServices::binInfos() const
     return bins;
 }
 
-// The Wi-Fi monitor publishes its level as a property; until it does, the
-// level reads as 0.
+bool CabinetIotServices::zoneTemperatures(int zone, QList<int> *targets, QList<int> *actuals) const
+{
+    if (!m_cabinet || zone < 0 || zone > 0xff)
+        return false;
+    const ZoneManager *manager = m_cabinet->getZonePtr(uchar(zone));
+    if (!manager)
+        return false;
+    *targets = manager->get_targetTempsList();
+    *actuals = manager->get_actualTempsList();
+    return true;
+}
+
+// The error log's length and the Wi-Fi level are read as the properties the
+// error controller and the Wi-Fi monitor publish to the screens; until they
+// publish them, both read as 0.
+int CabinetIotServices::errorLogCount() const
+{
+    return m_errors ? m_errors->property("errorsLogListCount").toInt() : 0;
+}
+
 double CabinetIotServices::wifiSignalLevel() const
 {
-    const WifiMonitor *wifi = m_cabinet ? m_cabinet->findChild<WifiMonitor *>() : nullptr;
-    return wifi ? wifi->property("signalLevel").toDouble() : 0;
+    return m_wifi ? m_wifi->property("signalLevel").toDouble() : 0;
+}
+
+double CabinetIotServices::wifiSignalLevelDecibel() const
+{
+    return m_wifi ? m_wifi->property("signalLevelDecibel").toDouble() : 0;
 }
 
 int CabinetIotServices::menuRowCount() const { return m_menus ? m_menus->getRowCount() : 0; }
@@ -247,10 +294,28 @@ IotServices::MenuRowValues CabinetIotServices::menuRowValues(int row) const
     values.warningTime = m_menus->getProductWarningTime(row);
     values.lowerTemp = m_menus->getProductLowerTemp(row);
     values.upperTemp = m_menus->getProductUpperTemp(row);
+    values.panSize = m_menus->getProductPanSize(row);
     values.panSizeX = m_menus->getProductPanSizeX(row);
     values.lidType = m_menus->getProductLidType(row);
     values.bottomType = m_menus->getProductBottomType(row);
     return values;
+}
+
+IotServices::MenuRow CabinetIotServices::menuRow(int row) const
+{
+    const MenuRowValues values = menuRowValues(row);
+    MenuRow result;
+    result.id = values.id.toInt();
+    result.groupId = values.groupId.toInt();
+    result.holdTime = values.holdTime.toInt();
+    result.warningTime = values.warningTime.toInt();
+    result.lowerTemp = values.lowerTemp.toInt();
+    result.upperTemp = values.upperTemp.toInt();
+    result.panSize = values.panSize.toInt();
+    result.panSizeX = values.panSizeX.toString();
+    result.lidType = values.lidType.toString();
+    result.bottomType = values.bottomType.toString();
+    return result;
 }
 
 int CabinetIotServices::productIndex(int productId) const { return m_menus ? m_menus->getProductIndex(productId) : 0; }
@@ -267,13 +332,13 @@ QString CabinetIotServices::productName(int language, int productId) const
 
 QList<int> CabinetIotServices::groupProducts(int groupId) const
 {
-    QList<int> ids;
-    if (!m_menus)
-        return ids;
-    const QVariantList list = m_menus->getProductGroupPList(groupId).toList();
-    for (const QVariant &id : list)
-        ids.append(id.toInt());
-    return ids;
+    QList<int> products;
+    if (m_menus) {
+        const QVariantList list = m_menus->getProductGroupPList(groupId).toList();
+        for (const QVariant &entry : list)
+            products.append(entry.toInt());
+    }
+    return products;
 }
 
 int CabinetIotServices::dayPartsCount() const { return m_dayParts ? m_dayParts->getDayPartsCount() : 0; }
@@ -296,19 +361,21 @@ int CabinetIotServices::productIdOnBin(int dayPart, int bin) const
 
 QString CabinetIotServices::languageCode(int language) const { return Translator::languageCode(language); }
 
+QList<quint64> CabinetIotServices::registeredPanIds() const { return m_nfc ? m_nfc->registeredUids() : QList<quint64>(); }
+
+quint64 CabinetIotServices::uidInBin(int bin) const
+{
+    return m_nfc && bin >= 0 && bin <= 0xff ? m_nfc->getUidInBin(quint8(bin)) : 0;
+}
+
+quint64 CabinetIotServices::binTagUid(int bin) const { return m_nfc ? m_nfc->getBinTagUid(bin) : 0; }
+
 // The pan-tag registry of this cabinet; every setter acts only on a pan it
 // knows.
 NfcTagItem2 *CabinetIotServices::panTag(quint64 uid) const
 {
     return m_nfc ? m_nfc->viewTagInfo2(uid) : nullptr;
 }
-
-QList<quint64> CabinetIotServices::registeredPanIds() const
-{
-    return m_nfc ? m_nfc->registeredUids() : QList<quint64>();
-}
-
-quint64 CabinetIotServices::binTagUid(int bin) const { return m_nfc ? m_nfc->getBinTagUid(bin) : 0; }
 
 bool CabinetIotServices::findPanTag(quint64 uid, PanTag *tag) const
 {

@@ -580,7 +580,16 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     // 44-45. D-Bus and the cloud back-ends.
     registerOnDbus();
     m_riot = new KivRiot(this);
-    m_riot->setServices(new CabinetIotServices(this, m_configManager, m_menuManager, m_nfcManager, m_riot));
+    CabinetIotServices::Components cloudView;
+    cloudView.cabinet = this;
+    cloudView.config = m_configManager;
+    cloudView.menus = m_menuManager;
+    cloudView.dayParts = m_dayPartManager;
+    cloudView.nfc = m_nfcManager;
+    cloudView.io = m_masterIoManager;
+    cloudView.errors = m_errorController;
+    cloudView.wifi = m_wifiMonitor;
+    m_riot->setServices(new CabinetIotServices(cloudView, m_riot));
     m_iotAgent = new KivIotAgentAdapter(nullptr);
     m_riot->checkModelSerialUpdates();
 }

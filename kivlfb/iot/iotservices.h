@@ -15,6 +15,10 @@
 class IotServices
 {
 public:
+    // The cabinet's per-bin tables (the I/O board's bin list, the day-part
+    // slots) hold this many bins whatever the configured bin count says.
+    static constexpr int MaxBins = 20;
+
     // One pan's tag record, as the back-ends read it.
     struct PanTag
     {
@@ -37,17 +41,34 @@ public:
         int targetTemp = 0;
     };
 
-    // One row of the menu model as the model gives it; the values stay
-    // variants so that a reader can tell a value that is not a number.
+    // One row of the menu: a product, or a group of products when groupId is
+    // not 0.
+    struct MenuRow
+    {
+        int id = 0;
+        int groupId = 0;
+        int holdTime = 0;    // seconds
+        int warningTime = 0; // seconds
+        int lowerTemp = 0;
+        int upperTemp = 0;
+        int panSize = 0;
+        QString panSizeX;    // the pan size as a fraction text
+        QString lidType;
+        QString bottomType;
+    };
+
+    // The same row as the model gives it: the values stay variants, so that
+    // a reader can tell a value that is not a number.
     struct MenuRowValues
     {
         QVariant id;
-        QVariant groupId;     // 0 for a product, non-zero for a group row
-        QVariant holdTime;    // seconds
-        QVariant warningTime; // seconds
+        QVariant groupId;
+        QVariant holdTime;
+        QVariant warningTime;
         QVariant lowerTemp;
         QVariant upperTemp;
-        QVariant panSizeX;    // the pan size as a fraction text
+        QVariant panSize;
+        QVariant panSizeX;
         QVariant lidType;
         QVariant bottomType;
     };
@@ -72,6 +93,14 @@ public:
         QString netmask;
     };
 
+    struct EcoSettings
+    {
+        int shelfHeatMode = 0;
+        int shelfHeatTemp = 0;
+        int activateMode = 0;
+        int activateTimeout = 0;
+    };
+
     virtual ~IotServices() = default;
 
     // Configuration store.
@@ -80,12 +109,19 @@ public:
     virtual QString serialNumber() const = 0;
     virtual QString storeNumber() const = 0;
     virtual QString uuidNumber() const = 0;
+    virtual QString macAddress() const = 0;
     virtual QString languageId() const = 0;     // the language code text
+    virtual QString prevLanguageId() const = 0;
     virtual QString passwdL1() const = 0;       // as stored
+    virtual QString prevPasswdL1() const = 0;
+    virtual int tempUnit() const = 0;           // 1: Celsius
+    virtual QString iotSdkVersion() const = 0;
     virtual QString iotSoftwareVersion() const = 0;
     virtual QString ioBoardFirmwareVersion() const = 0;
     virtual QString readerFirmwareVersion() const = 0;
     virtual QString importedMenu() const = 0;
+    virtual bool panMessagesEnable() const = 0;
+    virtual EcoSettings ecoSettings() const = 0;
     virtual NetworkSettings networkSettings() const = 0;
     virtual bool networkSettingsUpdated() const = 0;
     virtual void setNetworkSettingsUpdated(bool updated) = 0;
@@ -106,26 +142,36 @@ public:
     virtual bool nfcEnabled() const = 0;
     virtual bool systemBackupInProgress() const = 0;
     virtual int traysPerCabinet() const = 0;
+    virtual int traysPerZone() const = 0;
+    virtual int pluggedInMinutes() const = 0;
     virtual trayInfo getTrayInfo(int bin) const = 0;
     virtual int trayState(int bin) const = 0;
     virtual int productIdFromBin(int bin) const = 0;
     virtual int productPanSizeFromBin(int bin) const = 0;
     virtual int productHoldTime(int productId) const = 0; // seconds, from the menu
-    virtual void startBinTimer(int bin, int holdSeconds, quint64 panId) = 0;
-    virtual void sendHoldStartedEvent(int bin, quint64 panId, const QString &method) = 0;
     virtual quint64 misMatchedPanId(int bin) const = 0;
     virtual QString misMatchId(int bin) const = 0;
+    virtual void startBinTimer(int bin, int holdSeconds, quint64 panId) = 0;
+    virtual void sendHoldStartedEvent(int bin, quint64 panId, const QString &method) = 0;
     virtual void stopBinTimer(int bin) = 0;
     // Raises the cabinet's own hold-stopped event.
     virtual void reportHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId,
                                    int bin, const QString &method, int timeRemaining) = 0;
     // The I/O board's bin list, in bin order.
     virtual QVector<BinTemperatures> binInfos() const = 0;
-    virtual double wifiSignalLevel() const = 0; // 0 to 100
+    // A zone's lower and upper heater values; false when there is no such
+    // zone.
+    virtual bool zoneTemperatures(int zone, QList<int> *targets, QList<int> *actuals) const = 0;
+
+    // Neighbours: the error log and the Wi-Fi link.
+    virtual int errorLogCount() const = 0;
+    virtual double wifiSignalLevel() const = 0;         // 0 to 100
+    virtual double wifiSignalLevelDecibel() const = 0;  // dBm
 
     // Menu, day parts and languages. Names are in the current language
     // unless a language index is given.
     virtual int menuRowCount() const = 0;
+    virtual MenuRow menuRow(int row) const = 0;
     virtual MenuRowValues menuRowValues(int row) const = 0;
     virtual int productIndex(int productId) const = 0;  // 0 when no row has it
     virtual QString productName(int productId) const = 0;
@@ -141,6 +187,7 @@ public:
     // Pan-tag registry. findPanTag fills tag and answers true when the pan
     // has a record; the setters change one field of an existing record.
     virtual QList<quint64> registeredPanIds() const = 0; // the registry's order
+    virtual quint64 uidInBin(int bin) const = 0;         // 0: no pan seen
     virtual quint64 binTagUid(int bin) const = 0;        // the pan registered for the bin
     virtual bool findPanTag(quint64 uid, PanTag *tag) const = 0;
     virtual void setPanBatchId(quint64 uid, const QString &batchId) = 0;

@@ -1,10 +1,13 @@
 #include "kiviotagentadapter.h"
 
 #include "core/cabinetiotservices.h"
+#include "alarms/kiverrorcontrollert.h"
 #include "config/configurationmanager.h"
 #include "core/cabinetmanager.h"
 #include "menus/daypartmanager.h"
 #include "menus/menumanager.h"
+#include "network/wifimonitor.h"
+#include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
 #include "ui/translator.h"
 #include "iot/iotagentwire.h"
@@ -35,8 +38,6 @@ const char kFirmwareVersionUI[] = "QZ-7318";
 const char kUpdatesDir[] = "/home/orbanta/updates/";
 const int kUnzipTimeoutMs = 30000;
 const int kErrorDescLength = 32;
-// The cabinet's per-bin tables never hold more than this many bins.
-const int kMaxBins = 20;
 const int kHoldStatusEnded = 4;
 const int kWifiMode = 1;
 const int kCustomerBrandedA = 1;
@@ -132,9 +133,18 @@ void KivIotAgentAdapter::set_translator(Translator *translator)
 void KivIotAgentAdapter::rebuildServices()
 {
     delete m_cabinetServices;
-    NFCmanager *nfc = m_cabinetManager ? m_cabinetManager->findChild<NFCmanager *>() : nullptr;
-    m_cabinetServices = new CabinetIotServices(m_cabinetManager, m_configManager, m_menuManager, nfc, this);
-    m_cabinetServices->setDayPartManager(m_dayPartManager);
+    // The cabinet's own components are found through it.
+    CabinetManager *cabinet = m_cabinetManager;
+    CabinetIotServices::Components components;
+    components.cabinet = cabinet;
+    components.config = m_configManager;
+    components.menus = m_menuManager;
+    components.dayParts = m_dayPartManager;
+    components.nfc = cabinet ? cabinet->findChild<NFCmanager *>() : nullptr;
+    components.io = cabinet ? cabinet->findChild<MasterIoManager *>() : nullptr;
+    components.errors = cabinet ? cabinet->findChild<KivErrorControllerT *>() : nullptr;
+    components.wifi = cabinet ? cabinet->findChild<WifiMonitor *>() : nullptr;
+    m_cabinetServices = new CabinetIotServices(components, this);
     m_services = m_cabinetServices;
     m_servicesGiven = false;
 }
@@ -344,7 +354,8 @@ void KivIotAgentAdapter::handleResetHoldCycleCommand(QJsonObject iotJsonObj)
             // cabinet's bins cannot be the pan's bin, so the pan counts as
             // not in its bin.
             const int position = tag.position;
-            const bool inOwnBin = position >= 0 && position < kMaxBins && position < m_services->traysPerCabinet() &&
+            const bool inOwnBin = position >= 0 && position < IotServices::MaxBins &&
+                                  position < m_services->traysPerCabinet() &&
                                   m_services->binTagUid(position) == tag.uid;
             if (inOwnBin) {
                 m_services->stopBinTimer(position);
@@ -711,8 +722,8 @@ QJsonArray KivIotAgentAdapter::dayPartsInfoToJsonArray()
     if (!ready(NeedCabinet | NeedDayParts | NeedTranslator, "dayPartsInfoToJsonArray"))
         return dayParts;
     const int count = m_services->dayPartsCount();
-    // The slot table holds kMaxBins bins per day part.
-    const int bins = qBound(0, m_services->traysPerCabinet(), kMaxBins);
+    // The slot table holds IotServices::MaxBins bins per day part.
+    const int bins = qBound(0, m_services->traysPerCabinet(), IotServices::MaxBins);
     for (int dayPart = 0; dayPart < count; ++dayPart) {
         QJsonArray locations;
         for (int bin = 0; bin < bins; ++bin)
@@ -828,7 +839,7 @@ void KivIotAgentAdapter::sendPerformanceData()
     event.insert(QStringLiteral("wifiLevel"), m_services->wifiSignalLevel());
 
     const QVector<IotServices::BinTemperatures> bins = m_services->binInfos();
-    const int count = std::min({m_services->traysPerCabinet(), int(bins.size()), kMaxBins});
+    const int count = std::min({m_services->traysPerCabinet(), int(bins.size()), IotServices::MaxBins});
     QJsonArray heater;
     QJsonArray timer;
     for (int bin = 0; bin < count; ++bin) {

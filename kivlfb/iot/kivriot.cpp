@@ -11,18 +11,6 @@
 namespace {
 
 const char kRiotType[] = "DEZ_RIOT";
-const int kProductNameLength = 32;
-
-// Events round their own times to the nearest second.
-qint64 nearestSecond(qint64 msecs)
-{
-    return (msecs + 500) / 1000;
-}
-
-QString hex(quint64 value)
-{
-    return QString::number(value, 16);
-}
 
 } // namespace
 
@@ -53,6 +41,15 @@ void KivRiot::addIdentity(QJsonObject *event) const
 void KivRiot::send(const QJsonObject &event)
 {
     emit sendRiotInfo(serialise(event));
+}
+
+void KivRiot::sendAfterPowerOn(const QJsonObject &event)
+{
+    const QString text = serialise(event);
+    if (m_powerOnReported)
+        emit sendRiotInfo(text);
+    else
+        m_pendingEvents.append(text);
 }
 
 // ---------------------------------------------------------------------------
@@ -92,7 +89,7 @@ QJsonObject KivRiot::holdEventBase(const QString &event, const QString &timeStam
     // The product is looked up under the bin as reported, before a
     // double-size pan moves the bin to the even one of its pair.
     object.insert(QStringLiteral("productId"), m_services->productIdFromBin(*bin) & 0xff);
-    object.insert(QStringLiteral("productName"), productType.left(kProductNameLength));
+    object.insert(QStringLiteral("productName"), productType.left(NameLength));
     if (m_services->nfcEnabled() && m_services->productPanSizeFromBin(*bin) == 2)
         *bin &= ~1;
     return object;
@@ -420,32 +417,12 @@ void KivRiot::handleCertificateState(const QString &state)
 }
 
 // ---------------------------------------------------------------------------
-// The other event families, the hold-cycle and holding-list handlers, the
+// The update reports, the hold-cycle and holding-list handlers, the
 // connection messages and the update offers come with their own work; until
 // then these have no effect, and a cycle reset finds no cycle.
 
-void KivRiot::handle_event_powerOn() {}
-void KivRiot::handle_event_ecoModeSettings() {}
-void KivRiot::handle_event_preheatStart(QString) {}
-void KivRiot::handle_event_zonePreheatStart(QString, int) {}
-void KivRiot::handle_event_preheatComplete(QString, int, int) {}
-void KivRiot::handle_event_daypartChange(QString, int, int, int) {}
-void KivRiot::handle_event_languageChange(int) {}
-void KivRiot::handle_event_passcodeChange(QString) {}
-void KivRiot::handle_event_passcodeEntered(QString, int, bool) {}
-void KivRiot::handle_event_programModeExit(QString, int) {}
-void KivRiot::handle_event_binMisMatchAlert(QString, QString, QString, int, QString) {}
-void KivRiot::handle_event_binMisMatchClear(QString, QString, QString, int, QString) {}
-void KivRiot::handle_event_error(QString, QString, QString, QString) {}
-void KivRiot::handle_event_restaurantNumberUpdated(QString, QString) {}
 void KivRiot::handle_event_menuUpdated(QString, int, bool) {}
 void KivRiot::handle_event_firmwareUpdated(QString, QString, QString, int, bool) {}
-void KivRiot::handle_event_performanceDataInterval(int) {}
-void KivRiot::handle_event_performanceData() {}
-void KivRiot::handle_event_holdingListChange(QString) {}
-void KivRiot::handle_event_panRemoved(qlonglong, int, qulonglong, int) {}
-void KivRiot::handle_event_panReturned(qlonglong, int, qulonglong, int) {}
-void KivRiot::handle_event_transfer(qlonglong, int, qulonglong, int) {}
 void KivRiot::handle_event_resetHoldCycle(QJsonObject) {}
 bool KivRiot::handle_event_resetDezHoldCycle(QString, bool) { return false; }
 void KivRiot::handle_event_holdingListReceived(QJsonObject) {}

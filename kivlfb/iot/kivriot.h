@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class IotServices;
 
@@ -72,12 +76,36 @@ public slots:
     void writeTempSerialNumber(QString serialNumber);
     void checkModelSerialUpdates();
     void handleReceivedRiotInfo(QString riotJsonString);
+    // The menu as the cloud sees it: each day part's product per bin, every
+    // product, every product group.
+    QJsonArray getHoldingLayout();
+    QJsonArray getProducts();
+    QJsonArray getGroups();
     void checkMenuUpdateDone();
 
 private:
+    // Product, day-part and menu names are cut to this many characters.
+    static constexpr int NameLength = 32;
+    // Events round their own times to the nearest second.
+    static qint64 nearestSecond(qint64 msecs) { return (msecs + 500) / 1000; }
+    // Pan ids travel as lowercase hexadecimal without leading zeros.
+    static QString hex(quint64 value) { return QString::number(value, 16); }
+
     bool riotLayout() const;
     void addIdentity(QJsonObject *event) const;
     void send(const QJsonObject &event);
+    // Sends, or keeps the text until the power-on report has gone out.
+    void sendAfterPowerOn(const QJsonObject &event);
+    QString currentDayPartName() const;
+    // A menu item's names under the rules of the customer and the layout.
+    void addNames(QJsonObject *item, const QString &prefix, const QString &namesKey,
+                  const std::function<QString(int)> &nameIn) const;
+    // The members a bin's preheat event reads from the bin list; false for a
+    // bin the list does not have.
+    bool binTemperatures(int bin, int *actual, int *target, const char *event) const;
+    enum class PanMove { Removed, Returned, Transferred };
+    void sendPanEvent(PanMove move, qlonglong timeStamp, int whichBin, qulonglong panID, int timeRemaining);
+    void sendMismatchEvent(bool alert, const QString &timeStamp, int binIndex);
 
     void handleCommand(const QJsonObject &message);
     void handleProvisioningState(const QString &state);
@@ -90,4 +118,8 @@ private:
 
     IotServices *m_services = nullptr;
     bool m_certificateRequestTimedOut = false;
+    // Set by the first power-on report of the run; until then the preheat,
+    // day-part and error events wait in pendingEvents, oldest first.
+    bool m_powerOnReported = false;
+    QStringList m_pendingEvents;
 };

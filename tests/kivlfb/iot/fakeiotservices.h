@@ -4,10 +4,12 @@
 
 #include <QHash>
 #include <QPair>
-#include <QVector>
 #include <QStringList>
+#include <QVector>
 
-// A cabinet for the cloud back-ends: settings, bins and tags in plain
+#include <functional>
+
+// A cabinet for the cloud back-ends: settings, bins, menu and tags in plain
 // members, and every call that changes something written to a log.
 class FakeIotServices : public IotServices
 {
@@ -17,47 +19,87 @@ public:
     QString serial = QStringLiteral("SN1");
     QString store = QStringLiteral("Store 9");
     QString uuid = QStringLiteral("uuid-1");
+    QString mac = QStringLiteral("00:11:22:33:44:55");
+    QString language = QStringLiteral("eng_USA");
+    QString prevLanguage = QStringLiteral("spa");
+    QString passcode = QStringLiteral("1234");
+    QString prevPasscode = QStringLiteral("0000");
+    int unit = 0;
+    QString sdkVersion = QStringLiteral("3.1.0");
+    QString iotVersion = QStringLiteral("2.4.1");
+    QString ioVersion = QStringLiteral("IO-21");
+    QString readerVersion = QStringLiteral("RD-7");
+    QString menuFile = QStringLiteral("lunch.menu.json");
+    bool panMessages = true;
+    EcoSettings eco;
+    NetworkSettings network;
+    bool networkUpdated = false;
+    bool backupInProgress = false;
+    int customer = 3;
     bool nfc = true;
+    int binCount = 6;
+    int perZone = 3;
+    int minutes = 0;
+    int errorCount = 0;
+    double signalLevel = 0;
+    double signalDecibel = 0;
     QHash<int, trayInfo> trays;
+    QHash<int, int> states;
     QHash<int, int> productOfBin;
     QHash<int, int> panSizeOfBin;
     QHash<int, int> holdTimeOfProduct;
+    QHash<int, quint64> mismatchPan;
+    QHash<int, QString> mismatchId;
+    QVector<BinTemperatures> bins;
+    // A zone's lower and upper set points and temperatures; a zone not here
+    // does not exist.
+    QHash<int, QPair<QList<int>, QList<int>>> zones;
+    QVector<MenuRow> menu;
+    QVector<MenuRowValues> menuValues; // when set, the rows as the model gives them
+    QHash<int, QStringList> names; // product id: name per language
+    QHash<int, QList<int>> groups;
+    QStringList dayParts;          // English names; other languages add "/<index>"
+    int dayPart = 0;
+    QHash<int, int> layoutProduct; // day part * 100 + bin: product
+    QList<quint64> order;          // the registry's order; tags not listed follow
     QHash<quint64, PanTag> tags;
-    QHash<quint64, int> holdStatus;
-    QHash<quint64, qint64> activation;
+    QHash<int, quint64> binUids;
+    QHash<int, quint64> binTags; // the pan registered for a bin
+    QHash<QString, QList<PanTag>> othersLists;
     int tagSaves = 0;
     QStringList calls;
+    // Reads the cabinet's 20-bin tables would not survive.
+    mutable QStringList overReads;
 
-    QString language = QStringLiteral("eng_USA");
-    QString passcode = QStringLiteral("1234");
-    QString iotVersion, ioVersion, readerVersion, menuFile;
-    NetworkSettings network;
-    bool networkUpdated = false;
-    int customer = 0;
-    bool backupInProgress = false;
-    int binCount = 4;
-    QHash<int, int> trayStates;
-    QHash<int, quint64> misMatchedPans;
-    QHash<int, QString> misMatchIds;
-    QVector<BinTemperatures> bins;
-    double wifiLevel = 0;
-    QVector<MenuRowValues> menuRows;
-    QHash<int, QString> productNames;             // current language
-    QHash<QPair<int, int>, QString> productNamesIn; // (language, id)
-    QHash<int, QList<int>> groups;
-    QStringList dayParts;                         // names in the current language
-    int partOfDay = -1;
-    QHash<int, int> dayPartSlots;                 // d * 20 + t
-    QList<quint64> panOrder;                      // registry order; tags' keys when empty
-    QHash<int, quint64> binTags;
-    QHash<QString, QList<PanTag>> othersLists;
+    FakeIotServices()
+    {
+        for (int bin = 0; bin < MaxBins; ++bin) {
+            BinTemperatures b;
+            b.binNumber = bin;
+            b.actualTemp = 150 + bin;
+            b.targetTemp = 170;
+            bins.append(b);
+        }
+    }
 
+    QString iotType() const override { return type; }
+    QString modelNumber() const override { return model; }
+    QString serialNumber() const override { return serial; }
+    QString storeNumber() const override { return store; }
+    QString uuidNumber() const override { return uuid; }
+    QString macAddress() const override { return mac; }
     QString languageId() const override { return language; }
+    QString prevLanguageId() const override { return prevLanguage; }
     QString passwdL1() const override { return passcode; }
+    QString prevPasswdL1() const override { return prevPasscode; }
+    int tempUnit() const override { return unit; }
+    QString iotSdkVersion() const override { return sdkVersion; }
     QString iotSoftwareVersion() const override { return iotVersion; }
     QString ioBoardFirmwareVersion() const override { return ioVersion; }
     QString readerFirmwareVersion() const override { return readerVersion; }
     QString importedMenu() const override { return menuFile; }
+    bool panMessagesEnable() const override { return panMessages; }
+    EcoSettings ecoSettings() const override { return eco; }
     NetworkSettings networkSettings() const override { return network; }
     bool networkSettingsUpdated() const override { return networkUpdated; }
     void setNetworkSettingsUpdated(bool updated) override { networkUpdated = updated; }
@@ -66,62 +108,6 @@ public:
         calls << "wifi " + ssid + " " + password;
     }
     void setStaticIPEnabled(bool enabled) override { calls << QStringLiteral("staticIp %1").arg(enabled); }
-
-    int customerId() const override { return customer; }
-    bool systemBackupInProgress() const override { return backupInProgress; }
-    int traysPerCabinet() const override { return binCount; }
-    int trayState(int bin) const override { return trayStates.value(bin); }
-    quint64 misMatchedPanId(int bin) const override { return misMatchedPans.value(bin); }
-    QString misMatchId(int bin) const override { return misMatchIds.value(bin); }
-    void stopBinTimer(int bin) override { calls << QStringLiteral("stopBinTimer %1").arg(bin); }
-    void reportHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId, int bin,
-                           const QString &method, int timeRemaining) override
-    {
-        calls << QStringLiteral("holdStopped %1 %2 %3 %4 %5 %6")
-                     .arg(timeStamp, productName, panId).arg(bin).arg(method).arg(timeRemaining);
-    }
-    QVector<BinTemperatures> binInfos() const override { return bins; }
-    double wifiSignalLevel() const override { return wifiLevel; }
-
-    int menuRowCount() const override { return menuRows.size(); }
-    MenuRowValues menuRowValues(int row) const override { return menuRows.value(row); }
-    int productIndex(int productId) const override
-    {
-        for (int row = 0; row < menuRows.size(); ++row) {
-            if (menuRows.at(row).id.toInt() == productId)
-                return row;
-        }
-        return 0;
-    }
-    QString productName(int productId) const override { return productNames.value(productId); }
-    QString productName(int language, int productId) const override
-    {
-        return productNamesIn.value(qMakePair(language, productId));
-    }
-    QList<int> groupProducts(int groupId) const override { return groups.value(groupId); }
-    int dayPartsCount() const override { return dayParts.size(); }
-    int currentDayPart() const override { return partOfDay; }
-    QString dayPartName(int dayPart) const override { return dayParts.value(dayPart); }
-    QString dayPartName(int language, int dayPart) const override
-    {
-        return QStringLiteral("%1/%2").arg(languageCode(language), dayParts.value(dayPart));
-    }
-    int productIdOnBin(int dayPart, int bin) const override { return dayPartSlots.value(dayPart * 20 + bin); }
-    QString languageCode(int language) const override
-    {
-        static const char *const codes[] = {"eng_USA", "spa", "fra", "spa_mx", "fra_ca", "deu", "ita", "nld",
-                                            "pol", "por", "rus", "ara", "kor", "zh_cn", "jpn"};
-        return language >= 0 && language < 15 ? QString::fromLatin1(codes[language]) : QString();
-    }
-
-    QList<quint64> registeredPanIds() const override { return panOrder.isEmpty() ? tags.keys() : panOrder; }
-    quint64 binTagUid(int bin) const override { return binTags.value(bin); }
-
-    QString iotType() const override { return type; }
-    QString modelNumber() const override { return model; }
-    QString serialNumber() const override { return serial; }
-    QString storeNumber() const override { return store; }
-    QString uuidNumber() const override { return uuid; }
     void setPerformanceDataInterval(int seconds) override { calls << QStringLiteral("interval %1").arg(seconds); }
     void setPanMessagesEnable(bool enable) override { calls << QStringLiteral("panMessages %1").arg(enable); }
     void setIotConnected(bool connected) override { calls << QStringLiteral("connected %1").arg(connected); }
@@ -130,13 +116,27 @@ public:
     void saveConfigFile() override { calls << QStringLiteral("save"); }
     void restartWifiNetwork() override { calls << QStringLiteral("restartWifi"); }
     void restartWifiNetworkRIoT() override { calls << QStringLiteral("restartWifiRIoT"); }
-    void checkFirmwareUpdateDone() override { calls << QStringLiteral("checkFirmware"); }
+    void checkFirmwareUpdateDone() override
+    {
+        calls << QStringLiteral("checkFirmware");
+        if (onCheckFirmware)
+            onCheckFirmware();
+    }
+    std::function<void()> onCheckFirmware;
 
+    int customerId() const override { return customer; }
     bool nfcEnabled() const override { return nfc; }
+    bool systemBackupInProgress() const override { return backupInProgress; }
+    int traysPerCabinet() const override { return binCount; }
+    int traysPerZone() const override { return perZone; }
+    int pluggedInMinutes() const override { return minutes; }
     trayInfo getTrayInfo(int bin) const override { return trays.value(bin); }
+    int trayState(int bin) const override { return states.value(bin); }
     int productIdFromBin(int bin) const override { return productOfBin.value(bin); }
     int productPanSizeFromBin(int bin) const override { return panSizeOfBin.value(bin, 1); }
     int productHoldTime(int productId) const override { return holdTimeOfProduct.value(productId); }
+    quint64 misMatchedPanId(int bin) const override { return mismatchPan.value(bin); }
+    QString misMatchId(int bin) const override { return mismatchId.value(bin); }
     void startBinTimer(int bin, int holdSeconds, quint64 panId) override
     {
         calls << QStringLiteral("startBinTimer %1 %2 %3").arg(bin).arg(holdSeconds).arg(panId, 0, 16);
@@ -145,22 +145,106 @@ public:
     {
         calls << QStringLiteral("holdStarted %1 %2 %3").arg(bin).arg(panId, 0, 16).arg(method);
     }
+    void stopBinTimer(int bin) override { calls << QStringLiteral("stopBinTimer %1").arg(bin); }
+    void reportHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId, int bin,
+                           const QString &method, int timeRemaining) override
+    {
+        calls << QStringLiteral("holdStopped %1 %2 %3 %4 %5 %6")
+                     .arg(timeStamp, productName, panId)
+                     .arg(bin)
+                     .arg(method)
+                     .arg(timeRemaining);
+    }
+    QVector<BinTemperatures> binInfos() const override { return bins; }
+    bool zoneTemperatures(int zone, QList<int> *targets, QList<int> *actuals) const override
+    {
+        if (!zones.contains(zone))
+            return false;
+        *targets = zones.value(zone).first;
+        *actuals = zones.value(zone).second;
+        return true;
+    }
 
+    int errorLogCount() const override { return errorCount; }
+    double wifiSignalLevel() const override { return signalLevel; }
+    double wifiSignalLevelDecibel() const override { return signalDecibel; }
+
+    int menuRowCount() const override { return menuValues.isEmpty() ? menu.size() : menuValues.size(); }
+    MenuRow menuRow(int row) const override { return menu.value(row); }
+    MenuRowValues menuRowValues(int row) const override
+    {
+        if (!menuValues.isEmpty())
+            return menuValues.value(row);
+        const MenuRow plain = menu.value(row);
+        MenuRowValues values;
+        values.id = plain.id;
+        values.groupId = plain.groupId;
+        values.holdTime = plain.holdTime;
+        values.warningTime = plain.warningTime;
+        values.lowerTemp = plain.lowerTemp;
+        values.upperTemp = plain.upperTemp;
+        values.panSize = plain.panSize;
+        values.panSizeX = plain.panSizeX;
+        values.lidType = plain.lidType;
+        values.bottomType = plain.bottomType;
+        return values;
+    }
+    int productIndex(int productId) const override
+    {
+        for (int row = 0; row < menu.size(); ++row)
+            if (menu.at(row).id == productId)
+                return row;
+        return 0;
+    }
+    QString productName(int productId) const override { return productName(0, productId); }
+    QString productName(int language, int productId) const override
+    {
+        return names.value(productId).value(language);
+    }
+    QList<int> groupProducts(int groupId) const override { return groups.value(groupId); }
+    int dayPartsCount() const override { return dayParts.size(); }
+    int currentDayPart() const override { return dayPart; }
+    QString dayPartName(int part) const override { return dayPartName(0, part); }
+    QString dayPartName(int language, int part) const override
+    {
+        if (part < 0 || part >= dayParts.size())
+            return QString();
+        return language == 0 ? dayParts.at(part) : dayParts.at(part) + QStringLiteral("/%1").arg(language);
+    }
+    int productIdOnBin(int part, int bin) const override
+    {
+        if (bin < 0 || bin >= MaxBins)
+            overReads << QStringLiteral("day-part slot %1").arg(bin);
+        return layoutProduct.value(part * 100 + bin);
+    }
+    QString languageCode(int index) const override
+    {
+        static const QStringList codes = {"eng_USA", "spa", "fra", "spa_mx", "fra_ca", "deu", "ita", "nld",
+                                          "pol", "por", "rus", "ara", "kor", "zh_cn", "jpn"};
+        return codes.value(index);
+    }
+
+    QList<quint64> registeredPanIds() const override
+    {
+        QList<quint64> ids = order;
+        for (auto it = tags.cbegin(); it != tags.cend(); ++it)
+            if (!ids.contains(it.key()))
+                ids.append(it.key());
+        return ids;
+    }
+    quint64 uidInBin(int bin) const override { return binUids.value(bin); }
+    quint64 binTagUid(int bin) const override { return binTags.value(bin); }
     bool findPanTag(quint64 uid, PanTag *tag) const override
     {
         if (!tags.contains(uid))
             return false;
         *tag = tags.value(uid);
-        if (holdStatus.contains(uid))
-            tag->holdStatus = holdStatus.value(uid);
-        if (activation.contains(uid))
-            tag->activationTimeStamp = activation.value(uid);
         return true;
     }
     void setPanBatchId(quint64 uid, const QString &batchId) override { tags[uid].batchId = batchId; }
     void setPanExpTime(quint64 uid, qint64 msecs) override { tags[uid].expTime = msecs; }
-    void setPanHoldStatus(quint64 uid, int status) override { holdStatus[uid] = status; }
-    void setPanActivationTimeStamp(quint64 uid, qint64 msecs) override { activation[uid] = msecs; }
+    void setPanHoldStatus(quint64 uid, int status) override { tags[uid].holdStatus = status; }
+    void setPanActivationTimeStamp(quint64 uid, qint64 msecs) override { tags[uid].activationTimeStamp = msecs; }
     void setPanRestartRequested(quint64 uid, bool requested) override { tags[uid].restartRequested = requested; }
     void savePanTags() override { ++tagSaves; }
     void deregisterPanTag(quint64 uid) override

@@ -345,7 +345,7 @@ private slots:
         KivClock::freezeAt(1700000000400);
         Agent agent;
         agent.services.binCount = 8;
-        agent.services.productNames.insert(31, "Chicken");
+        agent.services.names.insert(31, {"Chicken"});
         IotServices::PanTag tag;
         tag.uid = kPan;
         tag.position = position;
@@ -361,8 +361,9 @@ private slots:
         agent.command(command);
         QCOMPARE(agent.services.calls, calls);
         const bool stayed = calls.value(0).startsWith("stopBinTimer");
-        QCOMPARE(agent.services.holdStatus.value(kPan, -1), stayed ? 4 : -1);
-        QCOMPARE(agent.services.activation.value(kPan, -1), stayed ? qint64(1700000000400) : qint64(-1));
+        QCOMPARE(agent.services.tags.contains(kPan), !calls.value(0).startsWith("deregister"));
+        QCOMPARE(agent.services.tags.value(kPan).holdStatus, stayed ? 4 : 0);
+        QCOMPARE(agent.services.tags.value(kPan).activationTimeStamp, stayed ? qint64(1700000000400) : qint64(0));
         if (stayed)
             QCOMPARE(agent.services.tags.value(kPan).restartRequested, event == "restart");
         if (reply.isEmpty()) {
@@ -577,7 +578,7 @@ private slots:
         KivClock::freezeAt(1700000000600);
         Agent agent;
         agent.services.dayParts = QStringList{"Breakfast", "Lunch"};
-        agent.services.partOfDay = 1;
+        agent.services.dayPart = 1;
         const QString now = "1700000000";
         const QString rounded = "1700000001";
 
@@ -619,10 +620,10 @@ private slots:
     void mismatchEvent()
     {
         Agent agent;
-        agent.services.misMatchIds.insert(2, "mm-7");
-        agent.services.misMatchedPans.insert(2, kPan);
+        agent.services.mismatchId.insert(2, "mm-7");
+        agent.services.mismatchPan.insert(2, kPan);
         agent.services.productOfBin.insert(2, 5);
-        agent.services.productNames.insert(31, "Chicken");
+        agent.services.names.insert(31, {"Chicken"});
         agent.adapter.sendBinMismatchAlert("77", "ignored", "ignored", 2, "Patty");
         QJsonObject event = agent.last();
         QCOMPARE(event.value("event").toString(), QString("binMisMatchAlert"));
@@ -656,8 +657,8 @@ private slots:
         agent.services.customer = customer;
         agent.services.binCount = 6;
         agent.services.dayParts = QStringList{"Breakfast", "Lunch"};
-        agent.services.dayPartSlots.insert(20 + 5, 31);
-        agent.services.dayPartSlots.insert(20 + 6, 99); // past the configured bins
+        agent.services.layoutProduct.insert(100 + 5, 31);
+        agent.services.layoutProduct.insert(100 + 6, 99); // past the configured bins
         IotServices::MenuRowValues product;
         product.id = 31;
         product.groupId = 0;
@@ -677,9 +678,9 @@ private slots:
         group.lidType = "vented";
         IotServices::MenuRowValues badGroup = group;
         badGroup.id = 0;
-        agent.services.menuRows = {product, group, badGroup};
+        agent.services.menuValues = {product, group, badGroup};
         agent.services.groups.insert(12, {31, 32, 33});
-        agent.services.productNamesIn.insert(qMakePair(1, 31), "Pollo");
+        agent.services.names.insert(31, {"Chicken", "Pollo"});
 
         const QJsonArray dayParts = agent.adapter.dayPartsInfoToJsonArray();
         QCOMPARE(dayParts.size(), 2);
@@ -688,7 +689,7 @@ private slots:
         QCOMPARE(locations.at(5).toObject(), QJsonObject({{"bin", 6}, {"productId", 31}}));
         const QJsonObject names = dayParts.at(0).toObject().value("daypartName").toObject();
         QCOMPARE(names.size(), languages);
-        QCOMPARE(names.value("spa").toString(), QString("spa/Breakfast"));
+        QCOMPARE(names.value("spa").toString(), QString("Breakfast/1"));
 
         const QJsonArray products = agent.adapter.productsInfoToJsonArray();
         QCOMPARE(products.size(), 1);
@@ -761,27 +762,28 @@ private slots:
         const qint64 now = 1700000000;
         Agent agent;
         agent.services.binCount = 25;
-        agent.services.wifiLevel = 62.5;
-        agent.services.partOfDay = 0;
+        agent.services.signalLevel = 62.5;
+        agent.services.dayPart = 0;
+        agent.services.bins.clear();
         for (int bin = 0; bin < 20; ++bin)
             agent.services.bins.append({bin, 150 + bin, 160});
-        IotServices::MenuRowValues row;
+        IotServices::MenuRow row;
         row.id = 31;
         row.panSizeX = "1/3";
-        agent.services.menuRows = {IotServices::MenuRowValues(), row};
+        agent.services.menu = {IotServices::MenuRow(), row};
         trayInfo discard;
         discard.binNumber = 0;
         discard.groupId = 31;
         discard.expectedTime = (now - 90) * 1000;
         discard.remainingTime = 5;
         agent.services.trays.insert(0, discard);
-        agent.services.trayStates.insert(0, 8);
+        agent.services.states.insert(0, 8);
         trayInfo holding;
         holding.binNumber = 1;
         holding.groupId = 0x80000000u;
         holding.remainingTime = 300;
         agent.services.trays.insert(1, holding);
-        agent.services.trayStates.insert(1, 5);
+        agent.services.states.insert(1, 5);
 
         agent.adapter.sendPerformanceData();
         const QJsonObject event = agent.last();
@@ -854,7 +856,7 @@ private slots:
         agent.services.productOfBin.insert(4, 31);
         agent.services.productOfBin.insert(5, 31);
         agent.services.panSizeOfBin.insert(5, 2);
-        agent.services.productNames.insert(31, "Chicken");
+        agent.services.names.insert(31, {"Chicken"});
         IotServices::PanTag tag;
         tag.uid = kPan;
         tag.position = 5;
@@ -885,7 +887,7 @@ private slots:
         QCOMPARE(event.value("productId").toInt(), 31);
         QCOMPARE(event.value("productName").toString(), QString("Chicken"));
         QCOMPARE(event.value("batch").toObject().value("active").toBool(), true);
-        agent.services.holdStatus.insert(kPan, 4);
+        agent.services.tags[kPan].holdStatus = 4;
         agent.adapter.sendPanRemoved(1700000000000, 5, kPan, 10);
         QCOMPARE(agent.last().value("batch").toObject().value("active").toBool(), false);
         agent.adapter.sendPanReturned(1700000000000, 5, kPan, 10);
@@ -912,7 +914,7 @@ private slots:
         Agent agent;
         agent.services.productOfBin.insert(3, 31);
         agent.services.holdTimeOfProduct.insert(31, 600);
-        agent.services.productNames.insert(12, "Breakfast sandwiches");
+        agent.services.names.insert(12, {"Breakfast sandwiches"});
         trayInfo group;
         group.isGroup = 1;
         group.groupId = 12;
@@ -936,8 +938,8 @@ private slots:
         QCOMPARE(event.value("batch").toObject().value("id").toString(), tag.batchId);
         // The restart asked for by the command begins at once.
         QCOMPARE(agent.services.tags.value(kPan).expTime, qint64(1700000600000));
-        QCOMPARE(agent.services.holdStatus.value(kPan), 0);
-        QCOMPARE(agent.services.activation.value(kPan), qint64(1700000000000));
+        QCOMPARE(agent.services.tags.value(kPan).holdStatus, 0);
+        QCOMPARE(agent.services.tags.value(kPan).activationTimeStamp, qint64(1700000000000));
         QVERIFY(!agent.services.tags.value(kPan).restartRequested);
         QCOMPARE(agent.services.calls,
                  QStringList({"startBinTimer 3 600 1f0000001234", "holdStarted 3 1f0000001234 auto"}));
@@ -963,8 +965,8 @@ private slots:
         tag.uid = 0xa2;
         tag.batchId = "a2:1:2";
         agent.services.tags.insert(0xa2, tag);
-        agent.services.holdStatus.insert(0xa2, 4);
-        agent.services.panOrder = {0xa1, 0xa2};
+        agent.services.tags[0xa2].holdStatus = 4;
+        agent.services.order = {0xa1, 0xa2};
 
         agent.adapter.sendHoldingList("123");
         const QJsonObject event = agent.last();
@@ -987,7 +989,7 @@ private slots:
         QCOMPARE(holdInfo.at(1).toObject().value("batch").toObject().value("active").toBool(), false);
 
         agent.services.tags.clear();
-        agent.services.panOrder.clear();
+        agent.services.order.clear();
         agent.adapter.sendHoldingList("124");
         QCOMPARE(agent.last().value("holdInfo").toArray(), QJsonArray());
     }

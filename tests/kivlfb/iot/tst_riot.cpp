@@ -463,6 +463,7 @@ private slots:
         seedKnownPan();
         m_services->tags[0x4a1f].position = 4;
         m_services->tags[0x4a1f].restartRequested = true;
+        m_services->tags[0x4a1f].holdStatus = 4;
         m_services->productOfBin[4] = 9;
         m_services->holdTimeOfProduct[9] = 3000000;
         m_riot->handle_event_holdStop("1700000200", "P", "4a1f", 4, "auto", 0);
@@ -472,8 +473,8 @@ private slots:
         const IotServices::PanTag tag = m_services->tags.value(0x4a1f);
         QCOMPARE(tag.expTime, kNow + qint64(3000000) * 1000);
         QCOMPARE(tag.restartRequested, false);
-        QCOMPARE(m_services->holdStatus.value(0x4a1f, -1), 0);
-        QCOMPARE(m_services->activation.value(0x4a1f), kNow);
+        QCOMPARE(tag.holdStatus, 0);
+        QCOMPARE(tag.activationTimeStamp, kNow);
 
         // Without tags the same stop never restarts.
         m_services->calls.clear();

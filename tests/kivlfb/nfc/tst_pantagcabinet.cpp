@@ -9,7 +9,10 @@
 #include "core/traybarsc.h"
 #include "core/zonemanager.h"
 #include "iot/kiviotagentadapter.h"
+#include "iot/kivriot.h"
 #include "menus/daypartmanager.h"
+#include "nfc/bininfo.h"
+#include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
 #include "nfc/pantagcodec.h"
 #include "platform/kivclock.h"
@@ -139,9 +142,12 @@ private slots:
     {
         auto *item = new NfcTagItem2(0x0c0000000003, 1, 3, kNoon + 1800000, kNoon);
         m_nfc->registerTag2(item);
-        CabinetIotServices services(m_cabinet.get(),
-                                    m_cabinet->findChild<ConfigurationManager *>(QStringLiteral("configManager")),
-                                    m_cabinet->findChild<MenuManager *>(QStringLiteral("menuManager")), m_nfc, nullptr);
+        CabinetIotServices::Components parts;
+        parts.cabinet = m_cabinet.get();
+        parts.config = m_cabinet->findChild<ConfigurationManager *>(QStringLiteral("configManager"));
+        parts.menus = m_cabinet->findChild<MenuManager *>(QStringLiteral("menuManager"));
+        parts.nfc = m_nfc;
+        CabinetIotServices services(parts, nullptr);
         IotServices::PanTag tag;
         QVERIFY(services.findPanTag(0x0c0000000003, &tag));
         QCOMPARE(tag.position, 3);
@@ -211,6 +217,81 @@ private slots:
         QCOMPARE(entry.value("batch").toObject().value("active").toBool(), false);
         QCOMPARE(entry.value("batch").toObject().value("start").toDouble(), 1704109800.0);
         QCOMPARE(sent.first().value("cabinet").toObject().value("location").toString(), QStringLiteral("Store 4"));
+    }
+
+    // The cabinet's own cloud back-end builds its reports from this
+    // cabinet: the registry's pans, the menu's products, each bin's product,
+    // pan and temperatures; and a new reader firmware version brings the
+    // power-on report, once.
+    void cloudReportsReadTheCabinet()
+    {
+        auto *riot = m_cabinet->findChild<KivRiot *>();
+        QVERIFY(riot);
+        QSignalSpy sent(riot, &KivRiot::sendRiotInfo);
+        auto events = [&sent](const QString &name) {
+            QList<QJsonObject> list;
+            for (const QList<QVariant> &args : sent) {
+                const QJsonObject event = QJsonDocument::fromJson(args.at(0).toString().toUtf8()).object();
+                if (event.value("event").toString() == name)
+                    list << event;
+            }
+            return list;
+        };
+
+        auto *config = m_cabinet->findChild<ConfigurationManager *>(QStringLiteral("configManager"));
+        QVERIFY(config);
+        config->set_readerFirmwareVersion1(QStringLiteral("7.1.0"));
+        QTRY_COMPARE(events("powerOn").size(), 1);
+        config->set_readerFirmwareVersion1(QStringLiteral("7.2.0"));
+        QCoreApplication::processEvents();
+        QCOMPARE(events("powerOn").size(), 1);
+
+        TrayBarSc *bar = assignedBar(2, kPatty);
+        QVERIFY(bar);
+        const quint64 pan = 0x0c0000000002;
+        auto *item = new NfcTagItem2(pan, 0, 2, kNoon + 1800000, kNoon);
+        item->setBatchId(QStringLiteral("c0000000002-1704110400"));
+        m_nfc->registerTag2(item);
+        m_nfc->setUidInBin(2, pan);
+        auto *io = m_cabinet->findChild<MasterIoManager *>(QStringLiteral("masterIoManager"));
+        QVERIFY(io && io->get_binInfoList().size() > 2);
+        io->get_binInfoList().at(2)->set_actualTemp(151);
+        io->get_binInfoList().at(2)->set_targetTemp(170);
+        sent.clear();
+        riot->handle_event_holdingListChange(QStringLiteral("1704110400"));
+        riot->handle_event_performanceData();
+
+        const QJsonArray holdInfo = events("holdingList").value(0).value("holdInfo").toArray();
+        QCOMPARE(holdInfo.size(), 1);
+        QCOMPARE(holdInfo.at(0).toObject().value("panId"), QJsonValue("c0000000002"));
+        QCOMPARE(holdInfo.at(0).toObject().value("bin"), QJsonValue(2));
+        QCOMPARE(holdInfo.at(0).toObject().value("batch").toObject().value("start"), QJsonValue(1704110400));
+
+        const QJsonArray zones = events("performanceData").value(0).value("zone").toArray();
+        QCOMPARE(zones.size(), m_cabinet->get_traysPerCabinet());
+        const QJsonObject zone = zones.at(2).toObject();
+        QCOMPARE(zone.value("zoneNumber"), QJsonValue(3));
+        QCOMPARE(zone.value("productId"), QJsonValue(kPatty));
+        QCOMPARE(zone.value("productName"), QJsonValue("Patty"));
+        QCOMPARE(zone.value("eventUuid"), QJsonValue("c0000000002-1704110400"));
+        QCOMPARE(zone.value("temperatureMeasured"), QJsonValue(151));
+        QCOMPARE(zone.value("temperatureSetpoint"), QJsonValue(170));
+        QCOMPARE(zones.at(3).toObject().value("eventUuid"), QJsonValue("null"));
+
+        QList<int> products;
+        QJsonObject patty;
+        for (const QJsonValue &product : riot->getProducts()) {
+            products << product.toObject().value("productId").toInt();
+            if (products.last() == kPatty)
+                patty = product.toObject();
+        }
+        QCOMPARE(products, QList<int>({kPatty, kNuggets}));
+        QCOMPARE(patty.value("productNameEngUSA"), QJsonValue("Patty"));
+        QCOMPARE(patty.value("holdTime"), QJsonValue(1800));
+        QCOMPARE(patty.value("warningTime"), QJsonValue(300));
+        const QJsonArray locations = riot->getHoldingLayout().at(0).toObject().value("productLocations").toArray();
+        QCOMPARE(locations.size(), m_cabinet->get_traysPerCabinet());
+        QCOMPARE(locations.at(2).toObject(), QJsonObject({{"zoneNumber", 3}, {"productId", kPatty}}));
     }
 
     // A pan put on the simulated reader for a bin lands at the reading

@@ -1,3 +1,4 @@
+#include "bootloaderframe.h"
 #include "updater.h"
 
 #include "filetree.h"
@@ -42,6 +43,21 @@ class TestUpdateSteps : public QObject
             bytes[offset] = value;
         return bytes;
     }
+    // A firmware file as the build makes it: an image, then its CRC high
+    // byte first.
+    void putFirmware(const QString &path, const QByteArray &image, bool crcRight = true)
+    {
+        const quint16 crc = BootloaderFrame::crc(image) ^ (crcRight ? 0 : 1);
+        QFile file(pkg() + '/' + path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(file.write(image + char(crc >> 8) + char(crc & 0xFF)) == image.size() + 2);
+    }
+    static QByteArray firmware(const QByteArray &image)
+    {
+        const quint16 crc = BootloaderFrame::crc(image);
+        return image + char(crc >> 8) + char(crc & 0xFF);
+    }
+
     void putApplication(const QString &name, const QByteArray &bytes)
     {
         QFile file(pkg() + "/app/" + name);
@@ -106,26 +122,52 @@ private slots:
     // cannot replace what lies there is reported twice and fails the update.
     void firmwareCopies()
     {
-        check({"sibfirmware/io_5.bin", "nfcapp/nfc_2.bin"});
+        QVERIFY(writeFileTree(pkg(), {"sibfirmware/", "nfcapp/"}));
+        putFirmware("sibfirmware/io_5.bin", "I/O image");
+        putFirmware("nfcapp/nfc_2.bin", "NFC image");
+        check({});
         QSignalSpy sibCopied(m_updater.get(), &Updater::fwupdate_copied);
         QSignalSpy nfcCopied(m_updater.get(), &Updater::nfcfwupdate_copied);
         m_updater->install_sibUpdate();
         m_updater->install_nfcUpdate();
-        QCOMPARE(m_root->readFile("/root/sibfirmware/io_5.bin"), QByteArray("sibfirmware/io_5.bin"));
-        QCOMPARE(m_root->readFile("/root/nfcfirmware/nfc_2.bin"), QByteArray("nfcapp/nfc_2.bin"));
+        QCOMPARE(m_root->readFile("/root/sibfirmware/io_5.bin"), firmware("I/O image"));
+        QCOMPARE(m_root->readFile("/root/nfcfirmware/nfc_2.bin"), firmware("NFC image"));
         QCOMPARE(sibCopied.count(), 1);
         QCOMPARE(nfcCopied.count(), 1);
+        QCOMPARE(m_updater->get_fwUpdateBytes(), 9);
+        QCOMPARE(m_updater->get_nfcUpdateBytes(), 9);
         QVERIFY(!m_updater->get_updateFailed());
 
         // Copied again over an older file: replaced.
         QVERIFY(m_root->writeFile("/root/sibfirmware/io_5.bin", "older"));
         m_updater->install_sibUpdate();
-        QCOMPARE(m_root->readFile("/root/sibfirmware/io_5.bin"), QByteArray("sibfirmware/io_5.bin"));
+        QCOMPARE(m_root->readFile("/root/sibfirmware/io_5.bin"), firmware("I/O image"));
+    }
+
+    // An image that fails its check is not installed: what lies in place
+    // stays, and the transfer step reports the failure.
+    void badFirmwareIsNotInstalled()
+    {
+        QVERIFY(writeFileTree(pkg(), {"sibfirmware/", "nfcapp/"}));
+        putFirmware("sibfirmware/io_5.bin", "I/O image", false);
+        putFirmware("nfcapp/nfc_2.bin", "NFC image", false);
+        check({});
+        QVERIFY(m_root->writeFile("/root/sibfirmware/io_5.bin", "older"));
+        QSignalSpy sibCopied(m_updater.get(), &Updater::fwupdate_copied);
+        QSignalSpy nfcCopied(m_updater.get(), &Updater::nfcfwupdate_copied);
+        m_updater->install_sibUpdate();
+        m_updater->install_nfcUpdate();
+        QCOMPARE(m_root->readFile("/root/sibfirmware/io_5.bin"), QByteArray("older"));
+        QVERIFY(!QFile::exists(m_root->filePath("/root/nfcfirmware/nfc_2.bin")));
+        QCOMPARE(sibCopied.count() + nfcCopied.count(), 0);
+        QCOMPARE(m_updater->get_updaterDialogMsg(), QString());
     }
 
     void firmwareTargetCannotBeRemoved()
     {
-        check({"sibfirmware/io_5.bin"});
+        QVERIFY(writeFileTree(pkg(), {"sibfirmware/"}));
+        putFirmware("sibfirmware/io_5.bin", "I/O image");
+        check({});
         const QString target = m_root->filePath("/root/sibfirmware/io_5.bin");
         QVERIFY(QDir().mkpath(target + "/in-the-way"));
         QSignalSpy next(m_updater.get(), &Updater::sibUpdateGo2NextStep);
