@@ -10,7 +10,7 @@
 #include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
 #include "ui/translator.h"
-#include "iot/iotagentwire.h"
+#include "iot/iotwire.h"
 #include "iot/iotservices.h"
 #include "iot/kivriot.h"
 #include "platform/kivclock.h"
@@ -34,7 +34,6 @@ const char KivIotAgentAdapter::kMember[] = "iotproxy";
 
 namespace {
 
-const char kFirmwareVersionUI[] = "QZ-7318";
 const char kUpdatesDir[] = "/home/orbanta/updates/";
 const int kUnzipTimeoutMs = 30000;
 const int kErrorDescLength = 32;
@@ -317,7 +316,7 @@ void KivIotAgentAdapter::handleUnkownIoTCommand(QJsonObject iotJsonObj)
 {
     const QJsonValue batch = iotJsonObj.value(QStringLiteral("batch"));
     sendCommandError(iotJsonObj.value(QStringLiteral("event")).toString(),
-                     IotAgentWire::wholeNumber(iotJsonObj.value(QStringLiteral("timestamp"))),
+                     IotWire::wholeNumber(iotJsonObj.value(QStringLiteral("timestamp"))),
                      batch.isObject() ? batch.toObject().value(QStringLiteral("id")).toString() : QString(),
                      QStringLiteral("Unkown IoT Event"));
 }
@@ -325,7 +324,7 @@ void KivIotAgentAdapter::handleUnkownIoTCommand(QJsonObject iotJsonObj)
 void KivIotAgentAdapter::handleSdkErrorReceivedCommand(QJsonObject iotJsonObj)
 {
     const int code = iotJsonObj.value(QStringLiteral("errorCode")).toString().toInt();
-    const QPair<int, int> group = IotAgentWire::sdkErrorGroup(code);
+    const QPair<int, int> group = IotWire::sdkErrorGroup(code);
     emit iotSdkErrorInfo(8, group.first, group.second, 0);
 }
 
@@ -334,7 +333,7 @@ void KivIotAgentAdapter::handleResetHoldCycleCommand(QJsonObject iotJsonObj)
     if (!ready(NeedConfig | NeedCabinet | NeedMenu, "handleResetHoldCycleCommand"))
         return;
     const QString command = iotJsonObj.value(QStringLiteral("event")).toString();
-    const qint64 commandTs = IotAgentWire::wholeNumber(iotJsonObj.value(QStringLiteral("timestamp")));
+    const qint64 commandTs = IotWire::wholeNumber(iotJsonObj.value(QStringLiteral("timestamp")));
     const QJsonObject cabinet = iotJsonObj.value(QStringLiteral("cabinet")).toObject();
     const QString batchId = iotJsonObj.value(QStringLiteral("batch")).toObject().value(QStringLiteral("id")).toString();
 
@@ -378,7 +377,7 @@ void KivIotAgentAdapter::handleNetworkSettingsCommand(QJsonObject iotJsonObj)
 {
     if (!ready(NeedConfig, "handleNetworkSettingsCommand"))
         return;
-    const qint64 commandTs = IotAgentWire::wholeNumber(iotJsonObj.value(QStringLiteral("timestamp")));
+    const qint64 commandTs = IotWire::wholeNumber(iotJsonObj.value(QStringLiteral("timestamp")));
     if (iotJsonObj.value(QStringLiteral("networkMode")).toString() != QLatin1String("wifi")) {
         sendCommandError(QStringLiteral("networkSettings"), commandTs, QString(),
                          QStringLiteral("Invalid network mode!"));
@@ -394,7 +393,7 @@ void KivIotAgentAdapter::handleHoldingListCommand(QJsonObject iotJsonObj)
 {
     if (!ready(NeedConfig | NeedCabinet, "handleHoldingListCommand"))
         return;
-    const qint64 commandTs = IotAgentWire::wholeNumber(iotJsonObj.value(QStringLiteral("timestamp")));
+    const qint64 commandTs = IotWire::wholeNumber(iotJsonObj.value(QStringLiteral("timestamp")));
     const QJsonObject cabinet = iotJsonObj.value(QStringLiteral("cabinet")).toObject();
     if (cabinet.value(QStringLiteral("location")).toString() != m_services->storeNumber()) {
         sendCommandError(QStringLiteral("holdingList"), commandTs, QString(), QStringLiteral("Invalid location!"));
@@ -417,15 +416,15 @@ void KivIotAgentAdapter::handleHoldingListCommand(QJsonObject iotJsonObj)
             continue;
         IotServices::PanTag record;
         record.uid = uid;
-        record.holdStatus = int(IotAgentWire::wholeNumber(entry.value(QStringLiteral("status"))) & 0xff);
-        record.position = int(IotAgentWire::wholeNumber(entry.value(QStringLiteral("bin"))) & 0xff);
+        record.holdStatus = int(IotWire::wholeNumber(entry.value(QStringLiteral("status"))) & 0xff);
+        record.position = int(IotWire::wholeNumber(entry.value(QStringLiteral("bin"))) & 0xff);
         record.seenInCabinet = entry.value(QStringLiteral("inCabinet")).toBool();
-        record.crc32 = quint32(IotAgentWire::wholeNumber(entry.value(QStringLiteral("crc32"))));
+        record.crc32 = quint32(IotWire::wholeNumber(entry.value(QStringLiteral("crc32"))));
         record.batchId = entry.value(QStringLiteral("batch")).toObject().value(QStringLiteral("id")).toString();
         // Seconds on the wire, milliseconds in the record; a value too large
         // to become milliseconds is not a time.
-        const qint64 expiration = IotAgentWire::wholeNumber(entry.value(QStringLiteral("expiration")));
-        const qint64 activation = IotAgentWire::wholeNumber(entry.value(QStringLiteral("activationTS")));
+        const qint64 expiration = IotWire::wholeNumber(entry.value(QStringLiteral("expiration")));
+        const qint64 activation = IotWire::wholeNumber(entry.value(QStringLiteral("activationTS")));
         const qint64 limit = std::numeric_limits<qint64>::max() / 1000;
         record.expTime = qAbs(expiration) <= limit ? expiration * 1000 : 0;
         record.activationTimeStamp = qAbs(activation) <= limit ? activation * 1000 : 0;
@@ -494,7 +493,7 @@ void KivIotAgentAdapter::packageUpdateState(QString, QString packageState)
         qDebug() << "System Update Started !!!!!!!!!!!!!!";
         set_systemBackupActive(false);
     } else {
-        const int progress = IotAgentWire::firstNumber(packageState);
+        const int progress = IotWire::firstNumber(packageState);
         if (progress < 0)
             return;
         set_systemBackupProgress(progress);
@@ -812,7 +811,7 @@ void KivIotAgentAdapter::sendPowerOn()
     event.insert(QStringLiteral("language"), m_services->languageId());
     event.insert(QStringLiteral("passcode"), m_services->passwdL1());
     event.insert(QStringLiteral("firmware"),
-                 QJsonObject{{QStringLiteral("firmwareVersionUI"), QLatin1String(kFirmwareVersionUI)},
+                 QJsonObject{{QStringLiteral("firmwareVersionUI"), QLatin1String(ConfigurationManager::kFirmwareVersion)},
                              {QStringLiteral("firmwareVersionIoT"), m_services->iotSoftwareVersion()},
                              {QStringLiteral("firmwareVersionIO"), m_services->ioBoardFirmwareVersion()},
                              {QStringLiteral("firmwareVersionReaderBoard"), m_services->readerFirmwareVersion()}});
@@ -849,14 +848,14 @@ void KivIotAgentAdapter::sendPerformanceData()
                                   {QStringLiteral("temperature"), temperatures.actualTemp}});
         const trayInfo record = m_services->getTrayInfo(bin);
         const int state = m_services->trayState(bin);
-        const qint64 remaining = IotAgentWire::countsToExpectedEnd(state) ? nearestSecond(record.expectedTime) - now
+        const qint64 remaining = IotWire::countsToExpectedEnd(state) ? nearestSecond(record.expectedTime) - now
                                                                           : qint64(record.remainingTime);
         // The record's id is unsigned; one past the int range reads as 0.
         const int productId = record.groupId > quint32(std::numeric_limits<int>::max()) ? 0 : int(record.groupId);
         const int row = m_services->productIndex(productId);
         timer.append(QJsonObject{{QStringLiteral("bin"), record.binNumber + 1},
                                  {QStringLiteral("productId"), productId},
-                                 {QStringLiteral("mode"), IotAgentWire::trayMode(state)},
+                                 {QStringLiteral("mode"), IotWire::trayMode(state)},
                                  {QStringLiteral("timeRemaining"), remaining},
                                  {QStringLiteral("panSize"), m_services->menuRowValues(row).panSizeX.toString()}});
     }
@@ -876,7 +875,7 @@ void KivIotAgentAdapter::sendMenuUpdated(QString timeStamp, int method, bool res
     event.insert(QStringLiteral("success"), result);
     event.insert(QStringLiteral("method"), method);
     event.insert(QStringLiteral("menu"),
-                 QJsonObject{{QStringLiteral("new"), IotAgentWire::menuDescription(m_services->importedMenu())},
+                 QJsonObject{{QStringLiteral("new"), IotWire::menuDescription(m_services->importedMenu())},
                              {QStringLiteral("prev"), QString()}});
     event.insert(QStringLiteral("menuVersion"), QStringLiteral("0"));
     event.insert(QStringLiteral("layout"), dayPartsInfoToJsonArray());
@@ -893,10 +892,10 @@ QJsonObject KivIotAgentAdapter::errorEvent(const QString &timeStamp, const QStri
     event.insert(QStringLiteral("timestamp"), timeStamp);
     addIdentity(&event);
     event.insert(QStringLiteral("firmware"),
-                 QJsonObject{{QStringLiteral("firmwareVersion"), QLatin1String(kFirmwareVersionUI)}});
+                 QJsonObject{{QStringLiteral("firmwareVersion"), QLatin1String(ConfigurationManager::kFirmwareVersion)}});
     event.insert(QStringLiteral("menu"), QJsonObject{{QStringLiteral("menuVersion"), QString()},
                                                      {QStringLiteral("menuDescription"),
-                                                      IotAgentWire::menuDescription(m_services->importedMenu())}});
+                                                      IotWire::menuDescription(m_services->importedMenu())}});
     event.insert(QStringLiteral("error"), QJsonObject{{QStringLiteral("errorCode"), errorCode},
                                                       {QStringLiteral("errorDesc"), errorDesc.left(kErrorDescLength)},
                                                       {QStringLiteral("errorValue"), value},
@@ -1110,7 +1109,7 @@ void KivIotAgentAdapter::sendHoldingList(QString timeStamp)
         if (!m_services->findPanTag(uid, &tag))
             continue;
         QJsonObject batch{{QStringLiteral("id"), tag.batchId},
-                          {QStringLiteral("start"), IotAgentWire::batchStart(tag.batchId)},
+                          {QStringLiteral("start"), IotWire::batchStart(tag.batchId)},
                           {QStringLiteral("expiration"), nearestSecond(tag.expTime)},
                           {QStringLiteral("active"), tag.holdStatus != kHoldStatusEnded}};
         holdInfo.append(QJsonObject{{QStringLiteral("panId"), hex(tag.uid)},

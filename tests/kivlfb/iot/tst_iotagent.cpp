@@ -1,7 +1,7 @@
 #include "fakeiotservices.h"
 
 #include "crc/crc32.h"
-#include "iot/iotagentwire.h"
+#include "iot/iotwire.h"
 #include "iot/kiviotagentadapter.h"
 #include "platform/kivclock.h"
 #include "privatebus.h"
@@ -996,14 +996,14 @@ private slots:
 
     void wireHelpers()
     {
-        QCOMPARE(IotAgentWire::batchStart("a:12"), qint64(12));
-        QCOMPARE(IotAgentWire::batchStart("a:12:3"), qint64(0));
-        QCOMPARE(IotAgentWire::batchStart("a-12"), qint64(0));
-        QCOMPARE(IotAgentWire::batchStart("a:x"), qint64(0));
-        QCOMPARE(IotAgentWire::wholeNumber(QJsonValue(-4102444800.0)), qint64(-4102444800));
-        QCOMPARE(IotAgentWire::wholeNumber(QJsonValue(9.3e18)), qint64(0));
-        QCOMPARE(IotAgentWire::wholeNumber(QJsonValue(12.9)), qint64(12));
-        QCOMPARE(IotAgentWire::firstNumber("Progress 99999999999%"), -1);
+        QCOMPARE(IotWire::batchStart("a:12"), qint64(12));
+        QCOMPARE(IotWire::batchStart("a:12:3"), qint64(0));
+        QCOMPARE(IotWire::batchStart("a-12"), qint64(0));
+        QCOMPARE(IotWire::batchStart("a:x"), qint64(0));
+        QCOMPARE(IotWire::wholeNumber(QJsonValue(-4102444800.0)), qint64(-4102444800));
+        QCOMPARE(IotWire::wholeNumber(QJsonValue(9.3e18)), qint64(0));
+        QCOMPARE(IotWire::wholeNumber(QJsonValue(12.9)), qint64(12));
+        QCOMPARE(IotWire::firstNumber("Progress 99999999999%"), -1);
     }
 
     // A fresh adapter has no cabinet: what needs one logs and does nothing,

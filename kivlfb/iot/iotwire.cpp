@@ -1,4 +1,4 @@
-#include "iotagentwire.h"
+#include "iotwire.h"
 
 #include "core/traybarsc.h"
 
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <initializer_list>
 
-namespace IotAgentWire {
+namespace IotWire {
 
 QPair<int, int> sdkErrorGroup(int code)
 {
@@ -88,4 +88,4 @@ int firstNumber(const QString &text)
     return ok ? value : -1;
 }
 
-} // namespace IotAgentWire
+} // namespace IotWire

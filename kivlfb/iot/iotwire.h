@@ -5,12 +5,12 @@
 #include <QString>
 #include <QtGlobal>
 
-// Pure pieces of the IoT agent's wire vocabulary, kept apart from the
-// adapter so that they can be checked on their own.
-namespace IotAgentWire {
+// Pure pieces of the cloud back-ends' wire vocabulary, kept apart from the
+// back-ends so that they can be checked on their own.
+namespace IotWire {
 
-// The (group, index) that an SDK error code of the agent is reported under;
-// (0, 0) for a code outside the known groups.
+// The (group, index) that an SDK error code of the IoT agent is reported
+// under; (0, 0) for a code outside the known groups.
 QPair<int, int> sdkErrorGroup(int code);
 
 // A JSON number as a whole 64-bit value: 0 when the value is not a number or
@@ -34,4 +34,4 @@ bool countsToExpectedEnd(int trayState);
 // is none (or it does not fit an int).
 int firstNumber(const QString &text);
 
-} // namespace IotAgentWire
+} // namespace IotWire
