@@ -6,6 +6,7 @@
 #include "cabinetmanager.h"
 
 #include "core/builtinlayout.h"
+#include "core/cabineterrorcontrolhost.h"
 #include "core/cabinetholdingexchangehost.h"
 #include "core/cabinetiotservices.h"
 #include "core/cabinetmenuimporthost.h"
@@ -235,6 +236,10 @@ CabinetManager::~CabinetManager()
     delete m_nfcSimulatorView;
     delete m_engine;
     m_engine = nullptr;
+    // The error worker reads the cabinet and polls through the Modbus
+    // master from its own thread: it stops before either goes.
+    delete m_errorController;
+    m_errorController = nullptr;
     delete m_canbusManager;
     delete m_canThread;
     delete m_modbusMaster;
@@ -434,7 +439,7 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     createModbusComponents();
 
     // 21. Error controller.
-    m_errorController = new KivErrorControllerT(m_modbusMaster, this);
+    m_errorController = new KivErrorControllerT(m_modbusMaster, this, new CabinetErrorControlHost(this));
     m_errorController->setObjectName(QStringLiteral("kivErrorController"));
 
     createHaccpController();

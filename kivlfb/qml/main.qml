@@ -359,7 +359,15 @@ Window {
         ScreenHost { id: cleaningPanel; name: "cleaningPanel"; CleaningPanel { } }
         ScreenHost { id: rowManagementPanel; name: "rowManagementPanel"; ZoneAdvancedOptionsPanel { } }
         ScreenHost { id: homeScreen; name: "homeScreen"; HomeScreen { } }
-        ScreenHost { id: settingsPanel; name: "settingsPanel"; ServiceListView { } }
+        ScreenHost {
+            id: settingsPanel
+            name: "settingsPanel"
+            ServiceListView {
+                busyIndicator: bwi
+                questionDialog: acceptCancelDialog
+                rightToLeft: kivDisplay.isLanguageRightToLeft()
+            }
+        }
         ScreenHost { id: productsListPanel; name: "productsListPanel"; ProductsListPanel { } }
         ScreenHost { id: updatesListView; name: "updatesListView"; UpdatesListView { } }
         ScreenHost { id: wifiNetworkConfig; name: "wifiNetworkConfig"; WifiSettingsDialog { } }

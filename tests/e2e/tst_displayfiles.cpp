@@ -14,6 +14,7 @@
 #include "temproot.h"
 #include "vcantap.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTemporaryDir>
@@ -75,7 +76,9 @@ private slots:
                                cabinetPersonality("secondary", [](QJsonObject &p) { p["syncNeeded"] = false; })));
         QVERIFY(root.writeFile("/root/menu.json", KitchenFiles::menu()));
         QVERIFY(root.writeFile("/root/dayParts.json", eggsEverywhere()));
-        const QByteArray errors = "2024/01/01 10:00:00,4,0,1,0\n";
+        // A report this display never sends over CAN: the primary display
+        // learns of it only from the buffer.
+        const QByteArray errors = "1;2024/01/01 10:00:00;4\t4\t1\t0\n";
         QVERIFY(root.writeFile("/root/errorsBuff.txt", errors));
 
         VcanTap tap(m_canBus.path());
@@ -98,9 +101,17 @@ private slots:
                                   30000);
         QTRY_COMPARE_WITH_TIMEOUT(menus->getProductName(KitchenMenu::kNuggets).toString(), QStringLiteral("Nuggets"), 30000);
 
-        // The error buffer: stored by the primary display, then deleted
-        // here on its request.
-        QTRY_COMPARE_WITH_TIMEOUT(primary.root().readFile("/root/errorsBuff.txt"), errors, 30000);
+        // The error buffer: taken into the primary display's log under its
+        // own time and deleted there, then deleted here on its request.
+        auto primaryLogs = [&primary] {
+            QByteArray all;
+            const QDir dir(primary.root().filePath("/root/errorLogs"));
+            for (const QString &name : dir.entryList(QDir::Files))
+                all += primary.root().readFile("/root/errorLogs/" + name);
+            return all;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(primaryLogs().contains(errors), 30000);
+        QVERIFY(!QFile::exists(primary.root().filePath("/root/errorsBuff.txt")));
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(root.filePath("/root/errorsBuff.txt")), 30000);
         QVERIFY(tap.singleFrames(1).contains(bytes({CanbusManager::KIVMSGSINGLE_CLEAR_ERRORS_BUFF})));
     }

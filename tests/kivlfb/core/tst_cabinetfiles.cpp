@@ -245,8 +245,9 @@ private slots:
     }
 
     // The primary display stores a secondary display's error buffer, hands
-    // it to the error controller and asks for the copy to be deleted; the
-    // secondary display deletes it on that request.
+    // it to the error controller, which logs its reports under their own
+    // time and deletes it, and asks for the secondary's copy to be deleted;
+    // the secondary display deletes it on that request.
     void errorBufferHandBack()
     {
         const QString bus = m_env.newCanBus();
@@ -254,16 +255,59 @@ private slots:
         Display d = build(cabinetPersonality("primaryWithSecondary"), bus);
         CanTestNode secondary(2);
         QSignalSpy handedOn(d.errors(), SIGNAL(callProcessSlaveErrors()));
+        QSignalSpy notified(d.errors(), SIGNAL(notifyError(QString,QString,QString,QString)));
+        const QByteArray buffered = "1;2024/01/14 08:00:00;4\t4\t1\t0\n";
         secondary.sendMulti(M::KIV_MULTI_FILE_TRANSFER_UI_ERR,
-                            ClockFileCodec::encodeFile("/root/errorsBuff.txt", "4,4,1,0\n"));
+                            ClockFileCodec::encodeFile("/root/errorsBuff.txt", buffered));
         QTRY_COMPARE_WITH_TIMEOUT(handedOn.count(), 1, 20000);
-        QCOMPARE(d.root->readFile("/root/errorsBuff.txt"), QByteArray("4,4,1,0\n"));
         QTRY_VERIFY(tap.singleFrames(1).contains(bytes({M::KIVMSGSINGLE_CLEAR_ERRORS_BUFF})));
+        QTRY_VERIFY(notified.contains(QVariantList{notified.value(0).value(0), "4.4.1.0",
+                                                   "Communication bus voltage not detected.", " "}));
+        QTRY_VERIFY(!QFile::exists(d.root->filePath("/root/errorsBuff.txt")));
+        const QStringList logs = filesIn(*d.root, "/root/errorLogs");
+        QCOMPARE(logs.size(), 1);
+        QVERIFY(d.root->readFile("/root/errorLogs/" + logs.first()).endsWith(buffered));
 
         Display other = build(cabinetPersonality("secondary"), m_env.newCanBus());
         other.root->writeFile("/root/errorsBuff.txt", "4,4,1,0\n");
         other.cabinet->processSinglePacket(new QByteArray(bytes({M::KIVMSGSINGLE_CLEAR_ERRORS_BUFF})));
         QVERIFY(!QFile::exists(other.root->filePath("/root/errorsBuff.txt")));
+    }
+
+    // A secondary display's reports travel as single message 49 with its
+    // sender id; the reports it keeps for the primary go to its buffer. On
+    // the primary display of a cabinet with a mirror, deleting the logs asks
+    // the other displays to do the same (message 50), and a display that is
+    // asked deletes its own.
+    void errorMessagesOnTheBus()
+    {
+        const QString bus = m_env.newCanBus();
+        VcanTap tap(bus);
+        Display d = build(cabinetPersonality("secondary"), bus);
+        d.errors()->errorCodesDataProcess(2, 0, 3, 0);
+        d.errors()->errorCodesDataProcess(4, 1, 0, 0);
+        d.errors()->errorCodesClearDataProcess(2, 0, 3, 0);
+        QTRY_VERIFY(tap.singleFrames(2).contains(bytes({M::KIVMSGSINGLE_ERROR_CLEAR_INFO, 2, 0, 3, 0})));
+        QCOMPARE(tap.singleFrames(2).count(bytes({M::KIVMSGSINGLE_ERROR_INFO, 2, 0, 3, 0})), 1);
+        for (const QByteArray &frame : tap.singleFrames(2))
+            QVERIFY2(frame != bytes({M::KIVMSGSINGLE_ERROR_INFO, 4, 1, 0, 0}), "a kept report went out");
+        QTRY_VERIFY(d.root->readFile("/root/errorsBuff.txt").endsWith("4\t1\t0\t0\n"));
+
+        d.cabinet->processSinglePacket(new QByteArray(bytes({M::KIVMSGSINGLE_DELETE_ERROR_INFO})));
+        QTRY_COMPARE(filesIn(*d.root, "/root/errorLogs"), QStringList());
+        QTRY_COMPARE(d.errors()->get_errorsLogListCount(), 0);
+        QVERIFY(tap.singleFrames(2).count(bytes({M::KIVMSGSINGLE_DELETE_ERROR_INFO})) == 0);
+        // One display at a time: the working directory is the process's.
+        d.cabinet.reset();
+
+        const QString primaryBus = m_env.newCanBus();
+        VcanTap primaryTap(primaryBus);
+        Display p = build(cabinetPersonality("primaryWithMirror"), primaryBus);
+        p.errors()->errorCodesDataProcess(3, 0, 2, 0);
+        QTRY_VERIFY(primaryTap.singleFrames(1).contains(bytes({M::KIVMSGSINGLE_ERROR_INFO, 3, 0, 2, 0})));
+        p.errors()->deleteAllErrorLogs();
+        QTRY_VERIFY(primaryTap.singleFrames(1).contains(bytes({M::KIVMSGSINGLE_DELETE_ERROR_INFO})));
+        QTRY_COMPARE(filesIn(*p.root, "/root/errorLogs"), QStringList());
     }
 
     // A received application is installed by pointing "kivlfb" at it; a

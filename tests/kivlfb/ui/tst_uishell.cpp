@@ -1,5 +1,7 @@
-// The QML tests of the interface shell, run by Qt Quick Test against the
-// harness's mock cabinet; the test files are in qml/.
+// The QML tests of the interface shell and the service pages, run by Qt
+// Quick Test against the harness's mock cabinet; the test files are in qml/.
+// Tests of screens leave screenshots in the build's "screenshots" folder for
+// a person to look at.
 #include "qmlharness.h"
 
 #include <QtQuickTest>
