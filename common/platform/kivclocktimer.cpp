@@ -7,6 +7,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 // Longest sleep between two looks at the running system clock: a clock
@@ -64,6 +65,13 @@ void KivClockTimer::stop()
 {
     setActive(false);
     m_wake.stop();
+}
+
+int KivClockTimer::remainingTime() const
+{
+    if (!m_active)
+        return -1;
+    return int(qBound<qint64>(0, m_deadline - KivClock::msecsSinceEpoch(), std::numeric_limits<int>::max()));
 }
 
 void KivClockTimer::check()

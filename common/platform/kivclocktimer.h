@@ -21,6 +21,9 @@ public:
     void setInterval(int msecs) { m_interval = msecs; }
     int interval() const { return m_interval; }
     bool isActive() const { return m_active; }
+    // Milliseconds left on KivClock until the timer fires (0 when due), or
+    // -1 when it is not running, as QTimer::remainingTime() answers.
+    int remainingTime() const;
 
     // KivClock calls this after every move: timers of the calling thread
     // that are due fire before it returns; those of other threads look at

@@ -4,10 +4,13 @@
 #include "platform/kivroot.h"
 #include "platform/toolrunner.h"
 
+#include "messagecatcher.h"
 #include "temproot.h"
 
 #include <QSignalSpy>
 #include <QtTest>
+
+using PinTree = QHash<int, QByteArray>;
 
 class TestPlatform : public QObject
 {
@@ -189,6 +192,20 @@ private slots:
         KivClock::useSystemClock();
     }
 
+    void clockTimerTellsTimeLeftOnTheClock()
+    {
+        KivClock::freezeAt(1700000000000);
+        KivClockTimer timer;
+        QCOMPARE(timer.remainingTime(), -1);
+        timer.start(5000);
+        KivClock::advance(1200);
+        QCOMPARE(timer.remainingTime(), 3800);
+        KivClock::advance(3800);
+        QVERIFY(!timer.isActive());
+        QCOMPARE(timer.remainingTime(), -1);
+        KivClock::useSystemClock();
+    }
+
     void idReaderStaysZeroAndEmitsOnEverySet()
     {
         BrelPlusIDReader reader;
@@ -198,6 +215,98 @@ private slots:
         reader.set_displayId(0);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toInt(), 0);
+    }
+
+    // The pin tree: every listed pin's value file holds the given text; a pin
+    // left out has no file. Active low: "0" sets the pin's bit.
+    void idReaderReadsStrappingPins_data()
+    {
+        QTest::addColumn<PinTree>("pins");
+        QTest::addColumn<int>("displayId");
+        QTest::addColumn<int>("orientationId");
+
+        QHash<int, QByteArray> allHigh;
+        for (int pin : BrelPlusIDReader::displayIdPins() + BrelPlusIDReader::orientationIdPins())
+            allHigh.insert(pin, "1\n");
+        QTest::newRow("all high") << allHigh << 0 << 0;
+
+        QHash<int, QByteArray> corners = allHigh;
+        corners[44] = "0\n";
+        corners[62] = "0\n";
+        QTest::newRow("orientation bits 0 and 5") << corners << 0 << 33;
+
+        QHash<int, QByteArray> display = allHigh;
+        for (int pin : BrelPlusIDReader::displayIdPins())
+            display[pin] = "0\n";
+        QTest::newRow("all display pins low") << display << 15 << 0;
+
+        QHash<int, QByteArray> odd = allHigh;
+        odd[22] = "x\n";      // not a number: bit stays clear
+        odd[23] = " 0 junk";   // first word counts
+        odd[26] = "-1";        // below 1 is active
+        odd[27] = "";          // empty: bit stays clear
+        QTest::newRow("odd contents") << odd << 6 << 0;
+
+        QHash<int, QByteArray> partial;
+        partial.insert(27, "0");
+        partial.insert(47, "0");
+        QTest::newRow("missing files leave bits clear") << partial << 8 << 8;
+    }
+
+    void idReaderReadsStrappingPins()
+    {
+        QFETCH(PinTree, pins);
+        QFETCH(int, displayId);
+        QFETCH(int, orientationId);
+        TempRoot root;
+        for (auto it = pins.cbegin(); it != pins.cend(); ++it)
+            QVERIFY(root.writeFile(BrelPlusIDReader::pinValuePath(it.key()), it.value()));
+
+        MessageCatcher log;
+        BrelPlusIDReader reader(BrelPlusIDReader::GpioPins);
+        QCOMPARE(reader.get_displayId(), displayId);
+        QCOMPARE(reader.get_orientationId(), orientationId);
+        QVERIFY(log.contains(QStringLiteral("BREL display id = %1").arg(displayId)));
+        QVERIFY(log.contains(QStringLiteral("BREL orientation id = %1").arg(orientationId)));
+        if (pins.contains(22))
+            QVERIFY(log.contains("Gpio /sys/class/gpio/gpio22/value says: " + pins.value(22).simplified().split(' ').value(0)));
+    }
+
+    void idReaderWithoutPinFilesLogsEachPin()
+    {
+        TempRoot root;
+        MessageCatcher log;
+        BrelPlusIDReader reader(BrelPlusIDReader::GpioPins);
+        QCOMPARE(reader.get_displayId(), 0);
+        QCOMPARE(reader.get_orientationId(), 0);
+        const QStringList missing = log.messages().filter(" doesn't exist!");
+        QCOMPARE(missing.size(), 10);
+        QVERIFY(missing.contains("brelplusidreader.cpp - file: /sys/class/gpio/gpio63/value doesn't exist!"));
+    }
+
+    void idReaderUnreadablePinIsLoggedAndClear()
+    {
+        TempRoot root;
+        // A directory where the value file should be cannot be read as one.
+        QVERIFY(QDir().mkpath(root.filePath(BrelPlusIDReader::pinValuePath(22))));
+        QVERIFY(root.writeFile(BrelPlusIDReader::pinValuePath(23), "0"));
+        MessageCatcher log;
+        BrelPlusIDReader reader(BrelPlusIDReader::GpioPins);
+        QCOMPARE(reader.get_displayId(), 2);
+        QVERIFY(log.contains("brelplusidreader.cpp- couldn't open file: /sys/class/gpio/gpio22/value"));
+    }
+
+    void controllerReaderReadsNoPin()
+    {
+        TempRoot root;
+        for (int pin : BrelPlusIDReader::displayIdPins() + BrelPlusIDReader::orientationIdPins())
+            QVERIFY(root.writeFile(BrelPlusIDReader::pinValuePath(pin), "0"));
+        MessageCatcher log;
+        BrelPlusIDReader reader;
+        QCOMPARE(reader.get_displayId(), 0);
+        QCOMPARE(reader.get_orientationId(), 0);
+        QVERIFY(log.messages().filter("gpio").isEmpty());
+        QVERIFY(!log.contains("BREL"));
     }
 };
 
