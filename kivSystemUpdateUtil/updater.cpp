@@ -3,6 +3,7 @@
 #include "bootloaderframe.h"
 #include "elfheader.h"
 #include "canbus/canbusmanager.h"
+#include "canbus/cansendrequest.h"
 #include "modbus/qmodbusmaster.h"
 #include "modbus/qmodbuspollinfo.h"
 #include "platform/boundedfile.h"
@@ -160,6 +161,8 @@ const TransitionRow kTransitions[] = {
      {emitting("slaveNotFound"), call("retryCheckForSlaveUi")}},
     {"t_fileXfrFinished", "uiSlaveUpdateState", kThis, "fileXfrFinished()", nullptr,
      "uiSlaveUpdateConfirmState", {}},
+    {"t_slaveAppPartFinished", "uiSlaveUpdateState", kThis, "uiAppPartFinished()", nullptr,
+     "uiConfigUpdateState", {call("setUiPartDoneTrue")}},
     {"t_slaveUpdateSucceeded", "uiSlaveUpdateConfirmState", kThis, "newAppInstallSucceeded()",
      nullptr, nullptr, {call("setUiPartDoneTrue"), emitting("uiAppPartFinished")}},
     {"t_slaveUpdateFailed", "uiSlaveUpdateConfirmState", kThis, "newAppInstallFailed()", nullptr,
@@ -714,6 +717,14 @@ void Updater::clearRetryCount()
 void Updater::retryCheckForSlaveUi()
 {
     if (m_rollCallTries >= kMaxRollCalls) {
+        // Where the personality says the display exists, a transfer that
+        // never happened is a failed update, not a successful one.
+        if (m_slaveUiNeeded) {
+            qWarning().noquote() << "Update: the secondary display did not answer" << kMaxRollCalls << "roll calls";
+            set_updaterDialogMsg(m_updaterDialogMsg
+                                 + QStringLiteral("<br><b>Secondary UI not found! </b><br>No answer to roll call."));
+            set_updateFailed(true);
+        }
         set_uiPartDone(true);
         set_configPartDone(true);
         set_splashScreenDone(true);
@@ -1012,30 +1023,121 @@ void Updater::sendProgramSlavesCommand()
 
 // ---- the secondary display over CAN ----
 
-void Updater::sendRequestRollCallMsg()
+namespace {
+
+// Every request of the utility goes out under its own sender id.
+constexpr int kUtilitySenderId = 3;
+
+// The receiver keeps only the last component of the name it gets.
+const QString kSecondaryRoot = QStringLiteral("/root/");
+
+} // namespace
+
+QByteArray Updater::fileTransferNameField(const QString &targetFilename)
 {
+    QByteArray name = targetFilename.toUtf8();
+    if (name.size() >= kFileNameFieldBytes)
+        name = (kSecondaryRoot + QFileInfo(targetFilename).fileName()).toUtf8();
+    if (name.size() >= kFileNameFieldBytes || name.isEmpty())
+        return QByteArray();
+    return name + QByteArray(kFileNameFieldBytes - name.size(), '\0');
 }
 
-void Updater::sendFileViaCanbus(QString filename, QString targetFilename, int fileTxfId)
+void Updater::sendRequestRollCallMsg()
 {
-    Q_UNUSED(filename)
-    Q_UNUSED(targetFilename)
-    Q_UNUSED(fileTxfId)
+    if (!m_canbusManager)
+        return;
+    auto *request = new CanSendRequest;
+    request->set_frameId(kUtilitySenderId);
+    request->set_data(QByteArray(1, char(CanbusManager::KIVMSGSINGLE_ROLLCALL_REQUEST)));
+    m_canbusManager->enqueueSendRequest(request);
+}
+
+// Queues the file as one multi-packet message: the 64-byte name field, then
+// the bytes. Returns false, and queues nothing, when the file cannot be read
+// or its name cannot be carried; the caller then reports the part failed
+// instead of waiting for a transfer that never comes.
+bool Updater::sendFileViaCanbus(QString filename, QString targetFilename, int fileTxfId)
+{
+    QString problem;
+    QByteArray payload = fileTransferNameField(targetFilename);
+    QFile file(filename);
+    if (!m_canbusManager)
+        problem = QStringLiteral("no CAN link");
+    else if (filename.isEmpty() || !file.open(QIODevice::ReadOnly))
+        problem = QStringLiteral("cannot be read");
+    else if (payload.isEmpty())
+        problem = QStringLiteral("name does not fit the transfer: ") + targetFilename;
+    if (problem.isEmpty()) {
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            problem = QStringLiteral("cannot be read");
+        payload += bytes;
+    }
+    if (!problem.isEmpty()) {
+        qWarning().noquote() << "Update: file" << filename << "not sent to the secondary display:" << problem;
+        set_updaterDialogMsg(m_updaterDialogMsg + QStringLiteral("<br><b>Secondary UI file transfer FAILED! </b><br>")
+                             + (filename.isEmpty() ? QStringLiteral("(no file)") : filename));
+        set_updateFailed(true);
+        return false;
+    }
+    auto *request = new CanSendRequest;
+    request->set_frameId(kUtilitySenderId);
+    request->set_multi(true);
+    request->set_multiId(fileTxfId);
+    request->set_data(payload);
+    set_fileXfrRequestId(request->get_requestNumber());
+    qInfo().noquote() << "Update: sending" << filename << "to the secondary display as"
+                      << QString::fromUtf8(payload.left(kFileNameFieldBytes).constData());
+    m_canbusManager->enqueueSendRequest(request);
+    return true;
 }
 
 void Updater::sendInstallAppMsg(QString appName)
 {
-    Q_UNUSED(appName)
+    if (!m_canbusManager)
+        return;
+    auto *request = new CanSendRequest;
+    request->set_frameId(kUtilitySenderId);
+    request->set_multi(true);
+    request->set_multiId(CanbusManager::KIV_MULTI_INSTALL_APP);
+    request->set_data(appName.toUtf8());
+    m_canbusManager->enqueueSendRequest(request);
 }
 
 void Updater::processCanMsg(QByteArray msg)
 {
-    Q_UNUSED(msg)
+    if (msg.size() < 2)
+        return;
+    switch (quint8(msg.at(0))) {
+    case CanbusManager::KIVMSGSINGLE_SLAVE_REPORTING:
+        processSlaveReporting(quint8(msg.at(1)));
+        break;
+    case CanbusManager::KIVMSGSINGLE_APP_INSTALL_STATUS:
+        if (msg.at(1) != 0)
+            emit newAppInstallSucceeded();
+        else
+            emit newAppInstallFailed();
+        break;
+    default:
+        break;
+    }
+}
+
+void Updater::processSlaveReporting(int id)
+{
+    if (id < 1)
+        return;
+    const bool wasFound = m_slaveFound;
+    set_slaveFound(true);
+    if (!wasFound)
+        emit slaveFound();
 }
 
 void Updater::requestServedSlot(quint32 rid)
 {
-    Q_UNUSED(rid)
+    if (rid == m_fileXfrRequestId)
+        emit fileXfrFinished();
 }
 
 // ---- install steps ----
@@ -1232,7 +1334,9 @@ void Updater::install_applicationUpdate()
         appendDialogLine(tr("Failed to install application: "),
                          m_newAppFileName + QStringLiteral(": cannot be made executable"));
         failure = QStringLiteral("cannot be made executable");
-    } else if ((QFile::exists(targetFile) && !QFile::remove(targetFile)) || !QFile::rename(incoming, targetFile)) {
+    } else if (std::rename(QFile::encodeName(incoming).constData(), QFile::encodeName(targetFile).constData()) != 0) {
+        // Renamed over any file of that name in one step: a package that
+        // reinstalls the running version never leaves the link dangling.
         appendDialogLine(tr("Failed to copy file: "), source + QStringLiteral("\n>\n") + targetFile);
         failure = QStringLiteral("cannot replace ") + targetFile;
     } else {
@@ -1591,12 +1695,16 @@ void Updater::idleState_onEntry()
 {
     checkUpdateFiles(QStringLiteral("./"));
     logPackageCheck(QStringLiteral("./"));
+    m_idleStateActive = true;
+    emit idleStateActiveChanged(true);
     if (m_autoInstall)
         emit startUpdateNextStep();
 }
 
 void Updater::idleState_onExit()
 {
+    m_idleStateActive = false;
+    emit idleStateActiveChanged(false);
     set_updaterDialogMsg(QStringLiteral("<b>Firmware Update In Progress</b><br>"));
     set_updaterDialogMsg(m_updaterDialogMsg + QStringLiteral("<b>Do Not Turn Equipment Off</b><br>"));
 }
@@ -1661,7 +1769,10 @@ void Updater::findSlaveState_onExit()
 
 void Updater::sendApp2SlaveState_onEntry()
 {
-    sendFileViaCanbus(m_newAppFilePath, m_newAppFilePath, 10);
+    // No application to send (the local install failed): no install
+    // request either; the display branch goes on to the personality file.
+    if (!sendFileViaCanbus(m_newAppFilePath, m_newAppFilePath, CanbusManager::KIV_MULTI_FILE_TRANSFER))
+        emit uiAppPartFinished();
 }
 
 void Updater::sendApp2SlaveState_onExit() {}
@@ -1704,8 +1815,9 @@ void Updater::configFindSlaveState_onExit()
 
 void Updater::sendConfig2SlaveState_onEntry()
 {
-    sendFileViaCanbus(m_packageRoot + QStringLiteral("/config/") + m_configFileName,
-                      QStringLiteral("/root/") + m_configFileName, 10);
+    if (!sendFileViaCanbus(m_packageRoot + QStringLiteral("/config/") + m_configFileName,
+                           kSecondaryRoot + m_configFileName, CanbusManager::KIV_MULTI_FILE_TRANSFER))
+        emit uiConfigPartFinished();
 }
 
 void Updater::sendConfig2SlaveState_onExit() {}
@@ -1738,8 +1850,9 @@ void Updater::splashScreenFindSlaveState_onExit()
 void Updater::splashScreen2SlaveState_onEntry()
 {
     set_canFileXfrActive(true);
-    sendFileViaCanbus(m_packageRoot + QStringLiteral("/splashScreen/splash-screen"),
-                      QStringLiteral("/root/splash-screen"), 10);
+    if (!sendFileViaCanbus(m_packageRoot + QStringLiteral("/splashScreen/splash-screen"),
+                           kSecondaryRoot + QStringLiteral("splash-screen"), CanbusManager::KIV_MULTI_FILE_TRANSFER))
+        emit uiSplashScreenPartFinished();
 }
 
 void Updater::splashScreen2SlaveState_onExit()

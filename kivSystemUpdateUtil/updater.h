@@ -86,6 +86,10 @@ class Updater : public TarnStateMachine
     Q_PROPERTY(int targetDisplaySelection READ get_targetDisplaySelection WRITE set_targetDisplaySelection NOTIFY targetDisplaySelectionChanged)
     Q_PROPERTY(bool slaveUiNeeded READ get_slaveUiNeeded WRITE set_slaveUiNeeded NOTIFY slaveUiNeededChanged)
     Q_PROPERTY(int nfcBoardCount READ get_nfcBoardCount WRITE set_nfcBoardCount NOTIFY nfcBoardCountChanged)
+    // True while the chart waits in idleState for the update to be started:
+    // the screen's GO acts only then, so that a second press cannot reach
+    // the running update as its next-step signal.
+    Q_PROPERTY(bool idleStateActive READ get_idleStateActive NOTIFY idleStateActiveChanged)
 
 public:
     // Bus addresses in the per-node done map.
@@ -158,6 +162,7 @@ public:
     int get_targetDisplaySelection() const { return m_targetDisplaySelection; }
     bool get_slaveUiNeeded() const { return m_slaveUiNeeded; }
     int get_nfcBoardCount() const { return m_nfcBoardCount; }
+    bool get_idleStateActive() const { return m_idleStateActive; }
 
     // Values the check remembers for the install steps.
     QString packageRoot() const { return m_packageRoot; }
@@ -182,6 +187,12 @@ public:
     static QByteArray firmwareUpdatedEvent(bool result, qint64 timestampMs);
     // The failures an update listed in its dialog text, as one plain line.
     static QString failureReasons(const QString &dialogMsg);
+    // The name field that opens a file transfer to the other display: the
+    // UTF-8 name zero-padded to 64 bytes. A name that does not fit goes as
+    // "/root/" and its last component (all the receiver keeps); empty when
+    // even that does not fit.
+    static constexpr int kFileNameFieldBytes = 64;
+    static QByteArray fileTransferNameField(const QString &targetFilename);
 
     QSerialPort *serialPort() const { return m_serialPort; }
     CanbusManager *canbusManager() const { return m_canbusManager; }
@@ -298,8 +309,6 @@ public slots:
 
     // Wire work of the board transfers (bootloader frames, then Modbus for
     // the secondary heater boards) and of the secondary display over CAN.
-    // Until the CAN exchange is built the secondary display is never found
-    // and is given up after its roll calls.
     void processReceivedData();
     void sendStartAppMsg();
     void requestMasterIoBootloadMode();
@@ -314,9 +323,10 @@ public slots:
     void processFwUpdateStatus();
     void sendProgramSlavesCommand();
     void sendRequestRollCallMsg();
-    void sendFileViaCanbus(QString filename, QString targetFilename, int fileTxfId);
+    bool sendFileViaCanbus(QString filename, QString targetFilename, int fileTxfId);
     void sendInstallAppMsg(QString appName);
     void processCanMsg(QByteArray msg);
+    void processSlaveReporting(int id);
     void requestServedSlot(quint32 rid);
 
     // ---- install steps ----
@@ -496,6 +506,7 @@ signals:
     void targetDisplaySelectionChanged(int value);
     void slaveUiNeededChanged(bool value);
     void nfcBoardCountChanged(int value);
+    void idleStateActiveChanged(bool value);
 
     void updateChangeDetected();
     void requestRestart();
@@ -681,4 +692,5 @@ private:
     int m_targetDisplaySelection = 0;
     bool m_slaveUiNeeded = false;
     int m_nfcBoardCount = 0;
+    bool m_idleStateActive = false;
 };

@@ -171,8 +171,9 @@ private slots:
         }
         // The chart's 68, and three more: a firmware file that fails its
         // check before any board is asked to leave its application (I/O and
-        // NFC), and an I/O board that never acknowledges starting it.
-        QCOMPARE(transitions, 71);
+        // NFC), an I/O board that never acknowledges starting it, and an
+        // application that cannot be sent to the secondary display.
+        QCOMPARE(transitions, 72);
 
         auto *parallel = updater.findChild<QState *>("\"uiSibParallelState\"");
         QVERIFY(parallel);

@@ -296,7 +296,13 @@ private slots:
         QCOMPARE(startup.engine()->rootContext()->contextProperty("appPortraitFlag").toBool(), portrait);
         auto *window = qobject_cast<QQuickWindow *>(startup.engine()->rootObjects().value(0));
         QVERIFY(window);
-        QCOMPARE(window->height() > window->width(), portrait);
+        // The panel is mounted landscape; a portrait installer is laid out
+        // upright and turned onto it.
+        QCOMPARE(window->size(), QSize(800, 480));
+        auto *installer = window->findChild<QQuickItem *>("installer");
+        QVERIFY(installer);
+        QCOMPARE(installer->height() > installer->width(), portrait);
+        QCOMPARE(installer->rotation() != 0, portrait);
     }
 
     // The whole start-up in this process: what it creates, how it names and
@@ -377,7 +383,7 @@ private slots:
         auto *screen = qobject_cast<QQuickWindow *>(startup->engine()->rootObjects().first());
         QVERIFY(screen);
         QStringList shown;
-        for (QQuickItem *text : itemsNamed(screen->contentItem(), "partText")) {
+        for (QQuickItem *text : itemsNamed(screen->contentItem(), "infoText")) {
             if (text->isVisible())
                 shown << text->property("text").toString();
         }

@@ -279,18 +279,22 @@ private slots:
     void applicationInstall_data()
     {
         QTest::addColumn<bool>("secondary");
-        QTest::newRow("single display") << false;
-        QTest::newRow("with a secondary display") << true;
+        QTest::addColumn<QString>("running"); // the binary "kivlfb" links to before
+        QTest::newRow("single display") << false << "kivlfb_1.9.0";
+        QTest::newRow("with a secondary display") << true << "kivlfb_1.9.0";
+        // Put in place by one rename over the old file of that name.
+        QTest::newRow("the running version again") << false << "kivlfb_2.0.1";
     }
 
     void applicationInstall()
     {
         QFETCH(bool, secondary);
+        QFETCH(QString, running);
         check({"app/kivlfb_2.0.1"});
         putApplication("kivlfb_2.0.1", program());
-        QVERIFY(m_root->writeFile("/root/kivlfb_1.9.0", "old"));
+        QVERIFY(m_root->writeFile("/root/" + running, "old"));
         QVERIFY(m_root->writeFile("/root/config.txt", "kept"));
-        QVERIFY(QFile::link(m_root->filePath("/root/kivlfb_1.9.0"), m_root->filePath("/root/kivlfb")));
+        QVERIFY(QFile::link(m_root->filePath("/root/" + running), m_root->filePath("/root/kivlfb")));
         m_updater->set_slaveUiNeeded(secondary);
         QSignalSpy finished(m_updater.get(), &Updater::uiAppPartFinished);
         QSignalSpy toSlave(m_updater.get(), &Updater::sendAppFileToSlave);
@@ -299,6 +303,8 @@ private slots:
 
         const QString target = m_root->filePath("/root/kivlfb_2.0.1");
         QVERIFY(!QFile::exists(m_root->filePath("/root/kivlfb_1.9.0")));
+        QCOMPARE(m_root->readFile("/root/kivlfb_2.0.1"), program());
+        QVERIFY(!QFile::exists(target + ".New"));
         QCOMPARE(m_root->readFile("/root/config.txt"), QByteArray("kept"));
         QCOMPARE(QFileInfo(m_root->filePath("/root/kivlfb")).symLinkTarget(), target);
         QVERIFY(QFileInfo(target).isExecutable());
