@@ -6,6 +6,7 @@
 #include "core/zonemanager.h"
 #include "menus/daypartmanager.h"
 #include "menus/menumanager.h"
+#include "network/dadazodaru.h"
 #include "network/wifimonitor.h"
 #include "nfc/bininfo.h"
 #include "nfc/masteriomanager.h"
@@ -23,6 +24,7 @@ CabinetIotServices::CabinetIotServices(const Components &components, QObject *pa
     , m_io(components.io)
     , m_errors(components.errors)
     , m_wifi(components.wifi)
+    , m_network(components.network)
 {
 }
 
@@ -98,14 +100,6 @@ void CabinetIotServices::setNetworkSettingsUpdated(bool updated)
 {
     if (m_config)
         m_config->set_networkSettingsUpdated(updated);
-}
-
-void CabinetIotServices::setWifiCredentials(const QString &ssid, const QString &password)
-{
-    if (!m_config)
-        return;
-    m_config->set_wifiSSID(ssid);
-    m_config->set_wifiPassword(password);
 }
 
 void CabinetIotServices::setStaticIPEnabled(bool enabled)
@@ -219,19 +213,6 @@ void CabinetIotServices::sendHoldStartedEvent(int bin, quint64 panId, const QStr
 {
     if (m_cabinet && bin >= 0 && bin <= 0xff)
         m_cabinet->sendHoldStartedEventToDbus(uchar(bin), panId, method);
-}
-
-void CabinetIotServices::stopBinTimer(int bin)
-{
-    if (m_cabinet && bin >= 0 && bin <= 0xff)
-        m_cabinet->stopBinTimer(uchar(bin));
-}
-
-void CabinetIotServices::reportHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId,
-                                           int bin, const QString &method, int timeRemaining)
-{
-    if (m_cabinet)
-        emit m_cabinet->event_holdStopped(timeStamp, productName, panId, bin, method, timeRemaining);
 }
 
 QVector<IotServices::BinTemperatures> CabinetIotServices::binInfos() const
@@ -368,8 +349,6 @@ quint64 CabinetIotServices::uidInBin(int bin) const
     return m_nfc && bin >= 0 && bin <= 0xff ? m_nfc->getUidInBin(quint8(bin)) : 0;
 }
 
-quint64 CabinetIotServices::binTagUid(int bin) const { return m_nfc ? m_nfc->getBinTagUid(bin) : 0; }
-
 // The pan-tag registry of this cabinet; every setter acts only on a pan it
 // knows.
 NfcTagItem2 *CabinetIotServices::panTag(quint64 uid) const
@@ -432,6 +411,8 @@ void CabinetIotServices::savePanTags()
         m_nfc->saveNFC2();
 }
 
+quint64 CabinetIotServices::binTagUid(int bin) const { return m_nfc ? m_nfc->getBinTagUid(bin) : 0; }
+
 void CabinetIotServices::deregisterPanTag(quint64 uid)
 {
     if (m_nfc)
@@ -444,14 +425,29 @@ void CabinetIotServices::removePanTagAndStopTimer(quint64 uid)
         m_nfc->removeTagAndStopTimer(uid);
 }
 
-void CabinetIotServices::replaceOthersList(const QString &key, const QList<PanTag> &records)
+void CabinetIotServices::stopBinTimer(int bin)
+{
+    if (m_cabinet && bin >= 0 && bin <= 0xff)
+        m_cabinet->stopBinTimer(uchar(bin));
+}
+
+void CabinetIotServices::emitHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId,
+                                         int bin, const QString &method, int timeRemaining)
+{
+    if (m_cabinet)
+        emit m_cabinet->event_holdStopped(timeStamp, productName, panId, bin, method, timeRemaining);
+}
+
+void CabinetIotServices::replaceRemoteHoldingList(const QString &cabinet, const QList<PanTag> &records)
 {
     if (!m_nfc)
         return;
     QList<NfcTagItem2 *> items;
+    items.reserve(records.size());
     for (const PanTag &record : records) {
-        auto *item = new NfcTagItem2();
+        auto *item = new NfcTagItem2;
         item->setUid(record.uid);
+        item->setProductId(quint8(record.uid >> 40));
         item->setHoldStatus(quint8(record.holdStatus));
         item->setPosition(quint8(record.position));
         item->setSeenInCabinet(record.seenInCabinet);
@@ -461,5 +457,57 @@ void CabinetIotServices::replaceOthersList(const QString &key, const QList<PanTa
         item->setActivationTimeStamp(record.activationTimeStamp);
         items.append(item);
     }
-    m_nfc->replaceOthersList(key, items);
+    m_nfc->replaceOthersList(cabinet, items);
+}
+
+QString CabinetIotServices::wifiSSID() const { return m_config ? m_config->get_wifiSSID() : QString(); }
+QString CabinetIotServices::wifiPassword() const { return m_config ? m_config->get_wifiPassword() : QString(); }
+
+// Read as the property the cabinet network publishes; until it publishes it,
+// the access point reads as not connected.
+bool CabinetIotServices::wifiApConnected() const
+{
+    return m_network && m_network->property("wifiApConnected").toBool();
+}
+
+void CabinetIotServices::setWifiSSID(const QString &ssid)
+{
+    if (m_config)
+        m_config->set_wifiSSID(ssid);
+}
+
+void CabinetIotServices::setWifiPassword(const QString &password)
+{
+    if (m_config)
+        m_config->set_wifiPassword(password);
+}
+
+void CabinetIotServices::setWifiStaticIp(bool enabled)
+{
+    if (m_config)
+        m_config->set_wifiStaticIp(enabled);
+}
+
+void CabinetIotServices::reconfigureNetworkDevices()
+{
+    if (m_config)
+        m_config->reconfigureNetworkDevices();
+}
+
+void CabinetIotServices::setModelNumber(const QString &modelNumber)
+{
+    if (m_config)
+        m_config->set_modelNumber(modelNumber);
+}
+
+void CabinetIotServices::setSerialNumber(const QString &serialNumber)
+{
+    if (m_config)
+        m_config->set_serialNumber(serialNumber);
+}
+
+void CabinetIotServices::saveCabinetSerialModelNumbers()
+{
+    if (m_config)
+        m_config->saveCabinetSerialModelNumbers();
 }

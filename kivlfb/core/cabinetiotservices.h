@@ -7,6 +7,7 @@
 
 class CabinetManager;
 class ConfigurationManager;
+class DADazodaru;
 class DayPartManager;
 class KivErrorControllerT;
 class MasterIoManager;
@@ -33,6 +34,7 @@ public:
         MasterIoManager *io = nullptr;
         KivErrorControllerT *errors = nullptr;
         WifiMonitor *wifi = nullptr;
+        DADazodaru *network = nullptr;
     };
 
     CabinetIotServices(const Components &components, QObject *parent);
@@ -58,7 +60,6 @@ public:
     NetworkSettings networkSettings() const override;
     bool networkSettingsUpdated() const override;
     void setNetworkSettingsUpdated(bool updated) override;
-    void setWifiCredentials(const QString &ssid, const QString &password) override;
     void setStaticIPEnabled(bool enabled) override;
     void setPerformanceDataInterval(int seconds) override;
     void setPanMessagesEnable(bool enable) override;
@@ -85,9 +86,6 @@ public:
     QString misMatchId(int bin) const override;
     void startBinTimer(int bin, int holdSeconds, quint64 panId) override;
     void sendHoldStartedEvent(int bin, quint64 panId, const QString &method) override;
-    void stopBinTimer(int bin) override;
-    void reportHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId, int bin,
-                           const QString &method, int timeRemaining) override;
     QVector<BinTemperatures> binInfos() const override;
     bool zoneTemperatures(int zone, QList<int> *targets, QList<int> *actuals) const override;
 
@@ -111,7 +109,6 @@ public:
 
     QList<quint64> registeredPanIds() const override;
     quint64 uidInBin(int bin) const override;
-    quint64 binTagUid(int bin) const override;
     bool findPanTag(quint64 uid, PanTag *tag) const override;
     void setPanBatchId(quint64 uid, const QString &batchId) override;
     void setPanExpTime(quint64 uid, qint64 msecs) override;
@@ -119,9 +116,25 @@ public:
     void setPanActivationTimeStamp(quint64 uid, qint64 msecs) override;
     void setPanRestartRequested(quint64 uid, bool requested) override;
     void savePanTags() override;
+
+    quint64 binTagUid(int bin) const override;
     void deregisterPanTag(quint64 uid) override;
     void removePanTagAndStopTimer(quint64 uid) override;
-    void replaceOthersList(const QString &key, const QList<PanTag> &records) override;
+    void stopBinTimer(int bin) override;
+    void emitHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId, int bin,
+                         const QString &method, int timeRemaining) override;
+    void replaceRemoteHoldingList(const QString &cabinet, const QList<PanTag> &records) override;
+
+    QString wifiSSID() const override;
+    QString wifiPassword() const override;
+    bool wifiApConnected() const override;
+    void setWifiSSID(const QString &ssid) override;
+    void setWifiPassword(const QString &password) override;
+    void setWifiStaticIp(bool enabled) override;
+    void reconfigureNetworkDevices() override;
+    void setModelNumber(const QString &modelNumber) override;
+    void setSerialNumber(const QString &serialNumber) override;
+    void saveCabinetSerialModelNumbers() override;
 
 private:
     NfcTagItem2 *panTag(quint64 uid) const;
@@ -133,4 +146,5 @@ private:
     QPointer<MasterIoManager> m_io;
     QPointer<KivErrorControllerT> m_errors;
     QPointer<WifiMonitor> m_wifi;
+    QPointer<DADazodaru> m_network;
 };

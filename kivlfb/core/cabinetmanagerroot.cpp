@@ -594,6 +594,7 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     cloudView.io = m_masterIoManager;
     cloudView.errors = m_errorController;
     cloudView.wifi = m_wifiMonitor;
+    cloudView.network = m_cabinetNetwork;
     m_riot->setServices(new CabinetIotServices(cloudView, m_riot));
     m_iotAgent = new KivIotAgentAdapter(nullptr);
     m_riot->checkModelSerialUpdates();

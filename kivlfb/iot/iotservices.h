@@ -125,8 +125,7 @@ public:
     virtual NetworkSettings networkSettings() const = 0;
     virtual bool networkSettingsUpdated() const = 0;
     virtual void setNetworkSettingsUpdated(bool updated) = 0;
-    virtual void setWifiCredentials(const QString &ssid, const QString &password) = 0;
-    virtual void setStaticIPEnabled(bool enabled) = 0;
+    virtual void setStaticIPEnabled(bool enabled) = 0; // the Ethernet side's
     virtual void setPerformanceDataInterval(int seconds) = 0;
     virtual void setPanMessagesEnable(bool enable) = 0;
     virtual void setIotConnected(bool connected) = 0;
@@ -153,10 +152,6 @@ public:
     virtual QString misMatchId(int bin) const = 0;
     virtual void startBinTimer(int bin, int holdSeconds, quint64 panId) = 0;
     virtual void sendHoldStartedEvent(int bin, quint64 panId, const QString &method) = 0;
-    virtual void stopBinTimer(int bin) = 0;
-    // Raises the cabinet's own hold-stopped event.
-    virtual void reportHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId,
-                                   int bin, const QString &method, int timeRemaining) = 0;
     // The I/O board's bin list, in bin order.
     virtual QVector<BinTemperatures> binInfos() const = 0;
     // A zone's lower and upper heater values; false when there is no such
@@ -188,7 +183,6 @@ public:
     // has a record; the setters change one field of an existing record.
     virtual QList<quint64> registeredPanIds() const = 0; // the registry's order
     virtual quint64 uidInBin(int bin) const = 0;         // 0: no pan seen
-    virtual quint64 binTagUid(int bin) const = 0;        // the pan registered for the bin
     virtual bool findPanTag(quint64 uid, PanTag *tag) const = 0;
     virtual void setPanBatchId(quint64 uid, const QString &batchId) = 0;
     virtual void setPanExpTime(quint64 uid, qint64 msecs) = 0;
@@ -196,8 +190,29 @@ public:
     virtual void setPanActivationTimeStamp(quint64 uid, qint64 msecs) = 0;
     virtual void setPanRestartRequested(quint64 uid, bool requested) = 0;
     virtual void savePanTags() = 0;
+
+    // The cloud's hold-cycle commands and the holding lists it hands over.
+    virtual quint64 binTagUid(int bin) const = 0; // the pan registered for the bin; 0: none
+    // Ends the pan's hold; the record stays, marked as ended.
     virtual void deregisterPanTag(quint64 uid) = 0;
     virtual void removePanTagAndStopTimer(quint64 uid) = 0;
-    // Replaces the holding list kept for another cabinet of the restaurant.
-    virtual void replaceOthersList(const QString &key, const QList<PanTag> &records) = 0;
+    virtual void stopBinTimer(int bin) = 0;
+    // The cabinet's hold-stopped signal, as the cabinet itself raises it.
+    virtual void emitHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId, int bin,
+                                 const QString &method, int timeRemaining) = 0;
+    // Replaces the holding list kept for another cabinet.
+    virtual void replaceRemoteHoldingList(const QString &cabinet, const QList<PanTag> &records) = 0;
+
+    // Wi-Fi settings pushed by the cloud, and identity numbers parked until
+    // the next start.
+    virtual QString wifiSSID() const = 0;
+    virtual QString wifiPassword() const = 0;
+    virtual bool wifiApConnected() const = 0;
+    virtual void setWifiSSID(const QString &ssid) = 0;
+    virtual void setWifiPassword(const QString &password) = 0;
+    virtual void setWifiStaticIp(bool enabled) = 0;
+    virtual void reconfigureNetworkDevices() = 0;
+    virtual void setModelNumber(const QString &modelNumber) = 0;
+    virtual void setSerialNumber(const QString &serialNumber) = 0;
+    virtual void saveCabinetSerialModelNumbers() = 0;
 };

@@ -363,7 +363,7 @@ void KivIotAgentAdapter::handleResetHoldCycleCommand(QJsonObject iotJsonObj)
             } else {
                 m_services->deregisterPanTag(uid);
             }
-            m_services->reportHoldStopped(QString::number(now / 1000), m_services->productName(productOfPan(tag.uid)),
+            m_services->emitHoldStopped(QString::number(now / 1000), m_services->productName(productOfPan(tag.uid)),
                                           hex(uid), position, QStringLiteral("auto"), 0);
             if (command == QLatin1String("restart"))
                 m_services->setPanRestartRequested(uid, true);
@@ -383,8 +383,8 @@ void KivIotAgentAdapter::handleNetworkSettingsCommand(QJsonObject iotJsonObj)
                          QStringLiteral("Invalid network mode!"));
         return;
     }
-    m_services->setWifiCredentials(iotJsonObj.value(QStringLiteral("SSID")).toString(),
-                                   iotJsonObj.value(QStringLiteral("password")).toString());
+    m_services->setWifiSSID(iotJsonObj.value(QStringLiteral("SSID")).toString());
+    m_services->setWifiPassword(iotJsonObj.value(QStringLiteral("password")).toString());
     m_services->setStaticIPEnabled(false);
     m_services->saveConfigFile();
 }
@@ -430,7 +430,7 @@ void KivIotAgentAdapter::handleHoldingListCommand(QJsonObject iotJsonObj)
         record.activationTimeStamp = qAbs(activation) <= limit ? activation * 1000 : 0;
         records.append(record);
     }
-    m_services->replaceOthersList(uuid, records);
+    m_services->replaceRemoteHoldingList(uuid, records);
 
     // A pan started again in the other cabinet after its start here has
     // moved there.

@@ -64,8 +64,6 @@ public:
     QList<quint64> order;          // the registry's order; tags not listed follow
     QHash<quint64, PanTag> tags;
     QHash<int, quint64> binUids;
-    QHash<int, quint64> binTags; // the pan registered for a bin
-    QHash<QString, QList<PanTag>> othersLists;
     int tagSaves = 0;
     QStringList calls;
     // Reads the cabinet's 20-bin tables would not survive.
@@ -103,11 +101,7 @@ public:
     NetworkSettings networkSettings() const override { return network; }
     bool networkSettingsUpdated() const override { return networkUpdated; }
     void setNetworkSettingsUpdated(bool updated) override { networkUpdated = updated; }
-    void setWifiCredentials(const QString &ssid, const QString &password) override
-    {
-        calls << "wifi " + ssid + " " + password;
-    }
-    void setStaticIPEnabled(bool enabled) override { calls << QStringLiteral("staticIp %1").arg(enabled); }
+    void setStaticIPEnabled(bool enabled) override { calls << QStringLiteral("staticIPEnabled %1").arg(enabled); }
     void setPerformanceDataInterval(int seconds) override { calls << QStringLiteral("interval %1").arg(seconds); }
     void setPanMessagesEnable(bool enable) override { calls << QStringLiteral("panMessages %1").arg(enable); }
     void setIotConnected(bool connected) override { calls << QStringLiteral("connected %1").arg(connected); }
@@ -144,16 +138,6 @@ public:
     void sendHoldStartedEvent(int bin, quint64 panId, const QString &method) override
     {
         calls << QStringLiteral("holdStarted %1 %2 %3").arg(bin).arg(panId, 0, 16).arg(method);
-    }
-    void stopBinTimer(int bin) override { calls << QStringLiteral("stopBinTimer %1").arg(bin); }
-    void reportHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId, int bin,
-                           const QString &method, int timeRemaining) override
-    {
-        calls << QStringLiteral("holdStopped %1 %2 %3 %4 %5 %6")
-                     .arg(timeStamp, productName, panId)
-                     .arg(bin)
-                     .arg(method)
-                     .arg(timeRemaining);
     }
     QVector<BinTemperatures> binInfos() const override { return bins; }
     bool zoneTemperatures(int zone, QList<int> *targets, QList<int> *actuals) const override
@@ -233,7 +217,6 @@ public:
         return ids;
     }
     quint64 uidInBin(int bin) const override { return binUids.value(bin); }
-    quint64 binTagUid(int bin) const override { return binTags.value(bin); }
     bool findPanTag(quint64 uid, PanTag *tag) const override
     {
         if (!tags.contains(uid))
@@ -247,18 +230,48 @@ public:
     void setPanActivationTimeStamp(quint64 uid, qint64 msecs) override { tags[uid].activationTimeStamp = msecs; }
     void setPanRestartRequested(quint64 uid, bool requested) override { tags[uid].restartRequested = requested; }
     void savePanTags() override { ++tagSaves; }
+
+    // Hold-cycle commands and other cabinets' lists. A deregistered pan keeps
+    // its record, marked as ended; removal drops it.
+    QHash<QString, QList<PanTag>> remoteLists;
+    quint64 binTagUid(int bin) const override { return binUids.value(bin); }
     void deregisterPanTag(quint64 uid) override
     {
         calls << QStringLiteral("deregister %1").arg(uid, 0, 16);
-        tags.remove(uid);
+        if (tags.contains(uid))
+            tags[uid].holdStatus = 4;
     }
     void removePanTagAndStopTimer(quint64 uid) override
     {
         calls << QStringLiteral("removeAndStop %1").arg(uid, 0, 16);
         tags.remove(uid);
     }
-    void replaceOthersList(const QString &key, const QList<PanTag> &records) override
+    void stopBinTimer(int bin) override { calls << QStringLiteral("stopBinTimer %1").arg(bin); }
+    void emitHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId, int bin,
+                         const QString &method, int timeRemaining) override
     {
-        othersLists.insert(key, records);
+        calls << QStringLiteral("holdStopped %1 %2 %3 %4 %5 %6")
+                     .arg(timeStamp, productName, panId)
+                     .arg(bin)
+                     .arg(method)
+                     .arg(timeRemaining);
     }
+    void replaceRemoteHoldingList(const QString &cabinet, const QList<PanTag> &records) override
+    {
+        remoteLists.insert(cabinet, records);
+    }
+
+    QString ssid = QStringLiteral("site-net");
+    QString wifiPass = QStringLiteral("secret");
+    bool apConnected = true;
+    QString wifiSSID() const override { return ssid; }
+    QString wifiPassword() const override { return wifiPass; }
+    bool wifiApConnected() const override { return apConnected; }
+    void setWifiSSID(const QString &value) override { calls << "ssid " + value; }
+    void setWifiPassword(const QString &value) override { calls << "password " + value; }
+    void setWifiStaticIp(bool enabled) override { calls << QStringLiteral("staticIp %1").arg(enabled); }
+    void reconfigureNetworkDevices() override { calls << QStringLiteral("reconfigureNetwork"); }
+    void setModelNumber(const QString &value) override { calls << "model " + value; }
+    void setSerialNumber(const QString &value) override { calls << "serial " + value; }
+    void saveCabinetSerialModelNumbers() override { calls << QStringLiteral("saveIdentity"); }
 };

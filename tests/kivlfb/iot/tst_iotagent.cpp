@@ -351,7 +351,7 @@ private slots:
         tag.position = position;
         tag.batchId = "b1";
         agent.services.tags.insert(kPan, tag);
-        agent.services.binTags.insert(position, inBin);
+        agent.services.binUids.insert(position, inBin);
 
         QJsonObject command{{"event", event},
                             {"timestamp", 99},
@@ -361,8 +361,8 @@ private slots:
         agent.command(command);
         QCOMPARE(agent.services.calls, calls);
         const bool stayed = calls.value(0).startsWith("stopBinTimer");
-        QCOMPARE(agent.services.tags.contains(kPan), !calls.value(0).startsWith("deregister"));
-        QCOMPARE(agent.services.tags.value(kPan).holdStatus, stayed ? 4 : 0);
+        const bool deregistered = calls.value(0).startsWith("deregister");
+        QCOMPARE(agent.services.tags.value(kPan).holdStatus, stayed || deregistered ? 4 : 0);
         QCOMPARE(agent.services.tags.value(kPan).activationTimeStamp, stayed ? qint64(1700000000400) : qint64(0));
         if (stayed)
             QCOMPARE(agent.services.tags.value(kPan).restartRequested, event == "restart");
@@ -383,7 +383,7 @@ private slots:
         QTest::addColumn<QStringList>("calls");
         QTest::newRow("wifi")
             << QByteArray(R"({"event":"networkSettings","networkMode":"wifi","SSID":"Kitchen","password":"pw"})")
-            << QStringList{"wifi Kitchen pw", "staticIp 0", "save"};
+            << QStringList{"ssid Kitchen", "password pw", "staticIPEnabled 0", "save"};
         QTest::newRow("Wifi") << QByteArray(R"({"event":"networkSettings","networkMode":"Wifi","SSID":"Kitchen"})")
                               << QStringList();
         QTest::newRow("no mode") << QByteArray(R"({"event":"networkSettings","timestamp":7})") << QStringList();
@@ -422,7 +422,7 @@ private slots:
               {"panId":"zz"}, {"bin":3}, 5]})");
         agent.command(list);
         QVERIFY(agent.sent.isEmpty());
-        const QList<IotServices::PanTag> stored = agent.services.othersLists.value("uuid-7");
+        const QList<IotServices::PanTag> stored = agent.services.remoteLists.value("uuid-7");
         QCOMPARE(stored.size(), 2);
         QCOMPARE(stored.at(0).uid, quint64(0xa1));
         QCOMPARE(stored.at(0).holdStatus, 4);
@@ -439,13 +439,13 @@ private slots:
         QJsonObject own = list;
         own["cabinet"] = QJsonObject{{"location", "Store 9"}, {"cabinetUuid", "uuid-1"}};
         agent.command(own);
-        QVERIFY(!agent.services.othersLists.contains("uuid-1"));
+        QVERIFY(!agent.services.remoteLists.contains("uuid-1"));
 
         QJsonObject noArray = list;
         noArray["cabinet"] = QJsonObject{{"location", "Store 9"}, {"cabinetUuid", "uuid-8"}};
         noArray["holdInfo"] = QJsonObject();
         agent.command(noArray);
-        QVERIFY(!agent.services.othersLists.contains("uuid-8"));
+        QVERIFY(!agent.services.remoteLists.contains("uuid-8"));
         QVERIFY(agent.sent.isEmpty());
 
         QJsonObject elsewhere = list;
@@ -454,7 +454,7 @@ private slots:
         QCOMPARE(agent.sent.size(), 1);
         QCOMPARE(agent.last().value("errorDesc").toString(), QString("Invalid location!"));
         QCOMPARE(agent.last().value("commandTs").toInt(), 3);
-        QVERIFY(!agent.services.othersLists.contains("uuid-9"));
+        QVERIFY(!agent.services.remoteLists.contains("uuid-9"));
     }
 
     // The first zip by name is unpacked into "menu/" and deleted; a name
