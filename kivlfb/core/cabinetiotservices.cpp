@@ -244,9 +244,8 @@ bool CabinetIotServices::zoneTemperatures(int zone, QList<int> *targets, QList<i
     return true;
 }
 
-// The error log's length and the Wi-Fi level are read as the properties the
-// error controller and the Wi-Fi monitor publish to the screens; until they
-// publish them, both read as 0.
+// The error log's length is read as the property the error controller
+// publishes to the screens; until it publishes it, it reads as 0.
 int CabinetIotServices::errorLogCount() const
 {
     return m_errors ? m_errors->property("errorsLogListCount").toInt() : 0;
@@ -254,12 +253,12 @@ int CabinetIotServices::errorLogCount() const
 
 double CabinetIotServices::wifiSignalLevel() const
 {
-    return m_wifi ? m_wifi->property("signalLevel").toDouble() : 0;
+    return m_wifi ? m_wifi->get_signalLevel() : 0;
 }
 
 double CabinetIotServices::wifiSignalLevelDecibel() const
 {
-    return m_wifi ? m_wifi->property("signalLevelDecibel").toDouble() : 0;
+    return m_wifi ? m_wifi->get_signalLevelDecibel() : 0;
 }
 
 int CabinetIotServices::menuRowCount() const { return m_menus ? m_menus->getRowCount() : 0; }

@@ -1,6 +1,8 @@
 #include "qmlharness.h"
 
+#include "alarms/haccpcontroller.h"
 #include "alarms/kiverrorcontrollert.h"
+#include "alarms/soundmanager.h"
 #include "canbus/canbusmanager.h"
 #include "config/configurationmanager.h"
 #include "config/eoltesting.h"
@@ -15,6 +17,7 @@
 #include "network/wifimonitor.h"
 #include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
+#include "ui/languagemodel.h"
 #include "ui/translator.h"
 #include "ui/virtualkeyinput.h"
 
@@ -51,8 +54,8 @@ const QList<Stand> &stands()
 {
     static const QList<Stand> all = {
         {"cabinetManager", &CabinetManager::staticMetaObject,
-         {"isConfigured", "uiidValid", "uiTrayHeight", "transferTimers", "buildCabinet"}, {}},
-        {"configManager", &ConfigurationManager::staticMetaObject, {"numberOfLanguages"}, {}},
+         {"isConfigured", "uiidValid", "uiTrayHeight", "transferTimers", "buildCabinet", "flashDriveMounted"}, {}},
+        {"configManager", &ConfigurationManager::staticMetaObject, {"numberOfLanguages", "preloaded"}, {}},
         {"tro", &Translator::staticMetaObject, {"languageCodes"}, {}},
         {"vki", &VirtualKeyInput::staticMetaObject, {}, {}},
         {"cbm", &CanbusManager::staticMetaObject, {}, {}},
@@ -63,10 +66,11 @@ const QList<Stand> &stands()
         {"daypartManager", &DayPartManager::staticMetaObject, {"dayPartsToUse"}, {}},
         {"menuManager", &MenuManager::staticMetaObject, {"groups"}, {}},
         {"kivIot", &KivIotAgentAdapter::staticMetaObject, {}, {}},
-        {"kivnm", &DADazodaru::staticMetaObject, {},
-         {"wifiApConnected", "wifiLink", "wifiLevel", "wifiNoise", "numCabinetsOnNetworkChanged",
-          "networkConnectionChanged"}},
-        {"wifiMon", &WifiMonitor::staticMetaObject, {}, {"signalLevelChanged", "saveWifiStats"}},
+        {"kivnm", &DADazodaru::staticMetaObject, {}, {}},
+        {"wifiMon", &WifiMonitor::staticMetaObject, {}, {}},
+        {"languagesModelNew", &LanguageModel::staticMetaObject, {}, {}},
+        {"soundManager", &SoundManager::staticMetaObject, {}, {}},
+        {"haccpController", &HaccpController::staticMetaObject, {}, {}},
         {"kivErrorController", &KivErrorControllerT::staticMetaObject, {}, {}},
         {"MockTray.qml", &TrayBarSc::staticMetaObject, {}, {}},
         {"MockZone.qml", &ZoneManager::staticMetaObject, {}, {}},

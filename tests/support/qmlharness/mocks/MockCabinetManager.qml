@@ -30,6 +30,8 @@ QtObject {
     // What get_isConfigured() and uiidIsValid() answer.
     property bool isConfigured: true
     property bool uiidValid: true
+    // What isFlashDriveMounted() answers.
+    property bool flashDriveMounted: false
 
     // The holding screen.
     property int numberOfZones: 0
@@ -61,6 +63,8 @@ QtObject {
     signal noUserInteraction()
     signal stopAmbientTempAlarm()
     signal showProductTransferList()
+    signal screenshotsExported()
+    signal noScreenShotsToExport()
 
     onStopAmbientTempAlarm: log.record("cabinetManager.stopAmbientTempAlarm", [])
 
@@ -131,4 +135,10 @@ QtObject {
         zonesModelList = zones
     }
     function sendClearAmbientTempAlarm() { log.record("cabinetManager.sendClearAmbientTempAlarm", arguments) }
+    function isFlashDriveMounted() { return flashDriveMounted }
+    function exportMenuFiles() { log.record("cabinetManager.exportMenuFiles", arguments) }
+    function importMenuFiles() { log.record("cabinetManager.importMenuFiles", arguments) }
+    function exportScreenShots() { log.record("cabinetManager.exportScreenShots", arguments) }
+    function exportKernelLog() { log.record("cabinetManager.exportKernelLog", arguments) }
+    function exportIotLog() { log.record("cabinetManager.exportIotLog", arguments) }
 }

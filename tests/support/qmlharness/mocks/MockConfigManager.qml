@@ -21,6 +21,15 @@ QtObject {
     property bool productDiscardFlash: false
     property bool groupDotsEnabled: true
     property bool splitViewEnabled: false
+    // The access codes as the store holds them (MD5 of the digits).
+    property string passwdL1: Qt.md5("9157")
+    property string passwdL2: Qt.md5("527184")
+    property string passwdL3: Qt.md5("306749")
+    property string passwdL4: Qt.md5("841926")
+    // Preloaded configurations: { setName: { modelNumber: displays } },
+    // displays 1 (one display), 2 (mirror) or 3 (left and right).
+    property var preloaded: ({})
+    property string selectedCustomConfig: ""
 
     signal showSerialModelNumbersDialog()
     signal hideSerialModelNumbersDialog()
@@ -29,6 +38,11 @@ QtObject {
     signal resetConfigurationFileCompleted()
     signal eolUsbConfigComplete(string message)
     signal eolUsbConfigFailed(string message)
+    signal passcodeEntered(string screen, int userLevel, bool authenticated)
+    signal programModeExited(string screen, int userLevel)
+
+    onPasscodeEntered: log.record("configManager.passcodeEntered", [screen, userLevel, authenticated])
+    onProgramModeExited: log.record("configManager.programModeExited", [screen, userLevel])
 
     // The next language in use after `id`, cycling through all of them;
     // after a full turn without one in use, the id reached.
@@ -54,4 +68,27 @@ QtObject {
     function set_doubleSided(v) { log.record("configManager.set_doubleSided", arguments) }
     function set_selectedDisplaySide(v) { log.record("configManager.set_selectedDisplaySide", arguments) }
     function setConfigurationFile() { log.record("configManager.setConfigurationFile", arguments) }
+    function encryptString(text) { return Qt.md5(text) }
+    function resetPasswdL1() { log.record("configManager.resetPasswdL1", arguments); passwdL1 = Qt.md5("9157") }
+    // The store's setter does not signal: the page saves and reloads itself.
+    function setLanguageIsUsed(id, used) { log.record("configManager.setLanguageIsUsed", arguments) }
+    function set_selectedCustomConfig(v) { log.record("configManager.set_selectedCustomConfig", arguments); selectedCustomConfig = v }
+    function get_customConfigs() { return Object.keys(preloaded) }
+    function get_customConfigModels() {
+        return preloaded[selectedCustomConfig] ? Object.keys(preloaded[selectedCustomConfig]) : []
+    }
+    function get_configDisplaysCount(model) {
+        var set = preloaded[selectedCustomConfig]
+        return set && set[model] > 1 ? 2 : 1
+    }
+    function get_configDisplaysLeftRight(model) {
+        var set = preloaded[selectedCustomConfig]
+        return !!set && set[model] === 3
+    }
+    function validateModelNumber(model) {
+        log.record("configManager.validateModelNumber", arguments)
+        var set = preloaded[selectedCustomConfig]
+        return !!set && set[model] !== undefined
+    }
+    function resetConfiguration() { log.record("configManager.resetConfiguration", arguments) }
 }
