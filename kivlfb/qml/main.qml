@@ -369,7 +369,16 @@ Window {
             }
         }
         ScreenHost { id: productsListPanel; name: "productsListPanel"; ProductsListPanel { } }
-        ScreenHost { id: updatesListView; name: "updatesListView"; UpdatesListView { } }
+        ScreenHost {
+            id: updatesListView
+            name: "updatesListView"
+            UpdatesListView {
+                pinPanel: numericInputPanel
+                messageBox: messageDialog
+                resultBox: menuUpdateDialog
+                screenshotsEnabled: kivDisplay.screenshotsEnabled
+            }
+        }
         ScreenHost { id: wifiNetworkConfig; name: "wifiNetworkConfig"; WifiSettingsDialog { } }
         MouseArea2 {
             // While the keyboard is up, a touch beside it reaches nothing.

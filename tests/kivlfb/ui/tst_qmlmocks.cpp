@@ -11,7 +11,9 @@
 #include "iot/kiviotagentadapter.h"
 #include "menus/daypartmanager.h"
 #include "menus/menumanager.h"
+#include "menus/tavolenproxy.h"
 #include "network/dadazodaru.h"
+#include "network/platforminfo.h"
 #include "network/wifimonitor.h"
 #include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
@@ -51,7 +53,8 @@ const QList<Stand> &stands()
 {
     static const QList<Stand> all = {
         {"cabinetManager", &CabinetManager::staticMetaObject,
-         {"isConfigured", "uiidValid", "uiTrayHeight", "transferTimers", "buildCabinet"}, {}},
+         {"isConfigured", "uiidValid", "uiTrayHeight", "transferTimers", "buildCabinet",
+          "flashDriveAnswer", "systemDate"}, {}},
         {"configManager", &ConfigurationManager::staticMetaObject, {"numberOfLanguages"}, {}},
         {"tro", &Translator::staticMetaObject, {"languageCodes"}, {}},
         {"vki", &VirtualKeyInput::staticMetaObject, {}, {}},
@@ -69,6 +72,8 @@ const QList<Stand> &stands()
           "networkConnectionChanged"}},
         {"wifiMon", &WifiMonitor::staticMetaObject, {}, {"signalLevelChanged", "saveWifiStats"}},
         {"kivErrorController", &KivErrorControllerT::staticMetaObject, {}, {}},
+        {"mcp", &TavolenProxy::staticMetaObject, {}, {}},
+        {"platformInfo", &PlatformInfo::staticMetaObject, {}, {}},
         {"MockTray.qml", &TrayBarSc::staticMetaObject, {}, {}},
         {"MockZone.qml", &ZoneManager::staticMetaObject, {}, {}},
     };

@@ -46,6 +46,11 @@ QtObject {
     property int uiTrayHeight: 0
     // What the transfer-timer getters answer: { name, holdTime, warningTime, remainingTime }.
     property var transferTimers: []
+    property bool flashDriveMounted: false
+    // What isFlashDriveMounted() answers.
+    property bool flashDriveAnswer: false
+    // What getSystemDateString() answers ("yyyy-MM-dd").
+    property string systemDate: "2025-03-15"
 
     signal cleaningStarted()
     signal cleaningStopped()
@@ -68,6 +73,9 @@ QtObject {
     function uiidIsValid() { return uiidValid }
     function setBinToTray(bin, productId, trayId) { log.record("cabinetManager.setBinToTray", arguments) }
     function screenShot() { log.record("cabinetManager.screenShot", arguments) }
+    function isFlashDriveMounted() { log.record("cabinetManager.isFlashDriveMounted", arguments); return flashDriveAnswer }
+    function set_flashDriveMounted(v) { log.record("cabinetManager.set_flashDriveMounted", arguments); flashDriveMounted = v }
+    function getSystemDateString() { return systemDate }
     function sendDayPartRequest(dayPart) { log.record("cabinetManager.sendDayPartRequest", arguments) }
     function sendConfigSettingsData() { log.record("cabinetManager.sendConfigSettingsData", arguments) }
     function sendLanguageSettingsData() { log.record("cabinetManager.sendLanguageSettingsData", arguments) }

@@ -21,6 +21,10 @@ QtObject {
     property bool productDiscardFlash: false
     property bool groupDotsEnabled: true
     property bool splitViewEnabled: false
+    property string passwdL1: ""
+    property string passwdL2: ""
+    property string passwdL3: ""
+    property string passwdL4: ""
 
     signal showSerialModelNumbersDialog()
     signal hideSerialModelNumbersDialog()
@@ -29,6 +33,9 @@ QtObject {
     signal resetConfigurationFileCompleted()
     signal eolUsbConfigComplete(string message)
     signal eolUsbConfigFailed(string message)
+    signal passcodeChanged(string passcode)
+    signal passcodeEntered(string screen, int userLevel, bool authenticated)
+    signal programModeExited(string screen, int userLevel)
 
     // The next language in use after `id`, cycling through all of them;
     // after a full turn without one in use, the id reached.
@@ -44,6 +51,9 @@ QtObject {
     }
     function get_languageId() { return languageId }
     function getIsLanguageUsed(id) { return id < 32 && (usedLanguages & (1 << id)) !== 0 }
+    // A visible stand-in for the cipher: tests compare against it.
+    function encryptString(text) { return "enc:" + text }
+    function set_passwdL1(v) { log.record("configManager.set_passwdL1", arguments); passwdL1 = v }
     function saveConfigFile() { log.record("configManager.saveConfigFile", arguments) }
     function set_serialNumber(v) { log.record("configManager.set_serialNumber", arguments); serialNumber = v }
     function set_modelNumber(v) { log.record("configManager.set_modelNumber", arguments); modelNumber = v }

@@ -18,5 +18,7 @@ QtObject {
     property QtObject kivnm: MockCabinetNetwork {}
     property QtObject wifiMon: MockWifiMonitor { log: callLog }
     property QtObject kivErrorController: MockErrorController { log: callLog }
+    property QtObject mcp: MockMenuProxy { log: callLog }
+    property QtObject platformInfo: MockPlatformInfo { log: callLog }
     property QtObject uiSkin: UiSkinDefaults {}
 }
