@@ -8,6 +8,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools qtdeclarative5-dev qtmultimedia5-dev libqt5serialport5-dev
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
   qml-module-qtquick-layouts qml-module-qttest qml-module-qtmultimedia
+  qml-module-qtqml-statemachine
   libmodbus-dev dbus
   # Glyphs for the Chinese, Japanese and Korean screens in headless runs
   # (Arabic comes with the DejaVu fonts).

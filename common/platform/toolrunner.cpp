@@ -83,7 +83,7 @@ QProcess *ToolRunner::start(const QString &program, const QStringList &arguments
 }
 
 int ToolRunner::run(const QString &program, const QStringList &arguments, QByteArray *output,
-                    int timeoutMs)
+                    int timeoutMs, const QString &workingDirectory)
 {
     const QString resolved = resolve(program);
     if (resolved.isEmpty()) {
@@ -92,6 +92,8 @@ int ToolRunner::run(const QString &program, const QStringList &arguments, QByteA
     }
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(KivRoot::path(workingDirectory));
     process.start(resolved, arguments);
     if (!process.waitForStarted(timeoutMs))
         return -1;

@@ -31,9 +31,11 @@ public:
 
     // Runs the tool to completion. Returns its exit code, or -1 when it could
     // not start, crashed or ran past the time-out (then it is killed).
-    // Standard output and error are merged into *output when given.
+    // Standard output and error are merged into *output when given. The
+    // working directory, when given, is a platform path (re-rooted here).
     static int run(const QString &program, const QStringList &arguments,
-                   QByteArray *output = nullptr, int timeoutMs = 30000);
+                   QByteArray *output = nullptr, int timeoutMs = 30000,
+                   const QString &workingDirectory = QString());
 
     // Starts the tool on its own: nobody waits for it and its result is not
     // seen. False when it could not be started (or must not run here).

@@ -829,6 +829,16 @@ QString ConfigurationManager::encryptString(const QString &text) const
     return md5Hex(text);
 }
 
+void ConfigurationManager::resetPasswdL1()
+{
+    const int customer = cabinetFact("customerId").toInt();
+    const AccessCodes &codes = customer == KivDefs::CUSTOMER_ID_ZuZ ? kZuzCodes : kStandardCodes;
+    const QString digits = QString::fromLatin1(codes.level1);
+    set_passwdL1(customer == KivDefs::CUSTOMER_ID_DEZ ? digits : md5Hex(digits));
+    saveConfigFile();
+    emit passcodeChanged(m_passwdL1);
+}
+
 double ConfigurationManager::colorGetHueF(const QString &colorName) const
 {
     return QColor(colorName).hsvHueF();

@@ -403,6 +403,9 @@ public slots:
 
     // Access codes, colours, languages and time zones for the settings screens.
     QString encryptString(const QString &text) const;
+    // Puts the manager's PIN back to the customer's default, saves it and
+    // reports it with passcodeChanged.
+    void resetPasswdL1();
     double colorGetHueF(const QString &colorName) const;
     double colorGetSatF(const QString &colorName) const;
     double colorGetLumF(const QString &colorName) const;

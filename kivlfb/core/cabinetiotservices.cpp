@@ -6,6 +6,7 @@
 #include "core/zonemanager.h"
 #include "menus/daypartmanager.h"
 #include "menus/menumanager.h"
+#include "network/dadazodaru.h"
 #include "network/wifimonitor.h"
 #include "nfc/bininfo.h"
 #include "nfc/masteriomanager.h"
@@ -23,6 +24,7 @@ CabinetIotServices::CabinetIotServices(const Components &components, QObject *pa
     , m_io(components.io)
     , m_errors(components.errors)
     , m_wifi(components.wifi)
+    , m_network(components.network)
 {
 }
 
@@ -204,9 +206,8 @@ bool CabinetIotServices::zoneTemperatures(int zone, QList<int> *targets, QList<i
     return true;
 }
 
-// The error log's length and the Wi-Fi level are read as the properties the
-// error controller and the Wi-Fi monitor publish to the screens; until they
-// publish them, both read as 0.
+// The error log's length is read as the property the error controller
+// publishes to the screens; until it publishes it, it reads as 0.
 int CabinetIotServices::errorLogCount() const
 {
     return m_errors ? m_errors->property("errorsLogListCount").toInt() : 0;
@@ -214,12 +215,12 @@ int CabinetIotServices::errorLogCount() const
 
 double CabinetIotServices::wifiSignalLevel() const
 {
-    return m_wifi ? m_wifi->property("signalLevel").toDouble() : 0;
+    return m_wifi ? m_wifi->get_signalLevel() : 0;
 }
 
 double CabinetIotServices::wifiSignalLevelDecibel() const
 {
-    return m_wifi ? m_wifi->property("signalLevelDecibel").toDouble() : 0;
+    return m_wifi ? m_wifi->get_signalLevelDecibel() : 0;
 }
 
 int CabinetIotServices::menuRowCount() const { return m_menus ? m_menus->getRowCount() : 0; }
@@ -352,4 +353,105 @@ void CabinetIotServices::savePanTags()
 {
     if (m_nfc)
         m_nfc->saveNFC2();
+}
+
+quint64 CabinetIotServices::binTagUid(int bin) const { return m_nfc ? m_nfc->getBinTagUid(bin) : 0; }
+
+void CabinetIotServices::deregisterPanTag(quint64 uid)
+{
+    if (m_nfc)
+        m_nfc->deregisterTag2(uid);
+}
+
+void CabinetIotServices::removePanTagAndStopTimer(quint64 uid)
+{
+    if (m_nfc)
+        m_nfc->removeTagAndStopTimer(uid);
+}
+
+void CabinetIotServices::stopBinTimer(int bin)
+{
+    if (m_cabinet && bin >= 0 && bin <= 0xff)
+        m_cabinet->stopBinTimer(uchar(bin));
+}
+
+void CabinetIotServices::emitHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId,
+                                         int bin, const QString &method, int timeRemaining)
+{
+    if (m_cabinet)
+        emit m_cabinet->event_holdStopped(timeStamp, productName, panId, bin, method, timeRemaining);
+}
+
+void CabinetIotServices::replaceRemoteHoldingList(const QString &cabinet, const QList<PanTag> &records)
+{
+    if (!m_nfc)
+        return;
+    QList<NfcTagItem2 *> items;
+    items.reserve(records.size());
+    for (const PanTag &record : records) {
+        auto *item = new NfcTagItem2;
+        item->setUid(record.uid);
+        item->setProductId(quint8(record.uid >> 40));
+        item->setHoldStatus(quint8(record.holdStatus));
+        item->setPosition(quint8(record.position));
+        item->setSeenInCabinet(record.seenInCabinet);
+        item->setCrc32(record.crc32);
+        item->setBatchId(record.batchId);
+        item->setExpTime(record.expTime);
+        item->setActivationTimeStamp(record.activationTimeStamp);
+        items.append(item);
+    }
+    m_nfc->replaceOthersList(cabinet, items);
+}
+
+QString CabinetIotServices::wifiSSID() const { return m_config ? m_config->get_wifiSSID() : QString(); }
+QString CabinetIotServices::wifiPassword() const { return m_config ? m_config->get_wifiPassword() : QString(); }
+
+// Read as the property the cabinet network publishes; until it publishes it,
+// the access point reads as not connected.
+bool CabinetIotServices::wifiApConnected() const
+{
+    return m_network && m_network->property("wifiApConnected").toBool();
+}
+
+void CabinetIotServices::setWifiSSID(const QString &ssid)
+{
+    if (m_config)
+        m_config->set_wifiSSID(ssid);
+}
+
+void CabinetIotServices::setWifiPassword(const QString &password)
+{
+    if (m_config)
+        m_config->set_wifiPassword(password);
+}
+
+void CabinetIotServices::setWifiStaticIp(bool enabled)
+{
+    if (m_config)
+        m_config->set_wifiStaticIp(enabled);
+}
+
+void CabinetIotServices::reconfigureNetworkDevices()
+{
+    if (m_config)
+        m_config->reconfigureNetworkDevices();
+}
+
+void CabinetIotServices::setModelNumber(const QString &modelNumber)
+{
+    if (m_config)
+        m_config->set_modelNumber(modelNumber);
+}
+
+void CabinetIotServices::setSerialNumber(const QString &serialNumber)
+{
+    if (m_config)
+        m_config->set_serialNumber(serialNumber);
+}
+
+void CabinetIotServices::saveCabinetSerialModelNumbers()
+{
+    if (m_config)
+        m_config->saveCabinetSerialModelNumbers();
 }

@@ -7,6 +7,7 @@
 
 class CabinetManager;
 class ConfigurationManager;
+class DADazodaru;
 class DayPartManager;
 class KivErrorControllerT;
 class MasterIoManager;
@@ -33,6 +34,7 @@ public:
         MasterIoManager *io = nullptr;
         KivErrorControllerT *errors = nullptr;
         WifiMonitor *wifi = nullptr;
+        DADazodaru *network = nullptr;
     };
 
     CabinetIotServices(const Components &components, QObject *parent);
@@ -109,6 +111,25 @@ public:
     void setPanRestartRequested(quint64 uid, bool requested) override;
     void savePanTags() override;
 
+    quint64 binTagUid(int bin) const override;
+    void deregisterPanTag(quint64 uid) override;
+    void removePanTagAndStopTimer(quint64 uid) override;
+    void stopBinTimer(int bin) override;
+    void emitHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId, int bin,
+                         const QString &method, int timeRemaining) override;
+    void replaceRemoteHoldingList(const QString &cabinet, const QList<PanTag> &records) override;
+
+    QString wifiSSID() const override;
+    QString wifiPassword() const override;
+    bool wifiApConnected() const override;
+    void setWifiSSID(const QString &ssid) override;
+    void setWifiPassword(const QString &password) override;
+    void setWifiStaticIp(bool enabled) override;
+    void reconfigureNetworkDevices() override;
+    void setModelNumber(const QString &modelNumber) override;
+    void setSerialNumber(const QString &serialNumber) override;
+    void saveCabinetSerialModelNumbers() override;
+
 private:
     NfcTagItem2 *panTag(quint64 uid) const;
     QPointer<CabinetManager> m_cabinet;
@@ -119,4 +140,5 @@ private:
     QPointer<MasterIoManager> m_io;
     QPointer<KivErrorControllerT> m_errors;
     QPointer<WifiMonitor> m_wifi;
+    QPointer<DADazodaru> m_network;
 };

@@ -246,6 +246,8 @@ public:
     CabinetManager(int simulationFlags, int idConnector, QWidget *parent);
 
     QObject *get_configManager() const;
+    // The cabinet network; on every display, speaking only for the primary one.
+    DADazodaru *get_cabinetNetwork() const { return m_cabinetNetwork; }
     ~CabinetManager() override;
 
     int simulationFlags() const { return m_simulationFlags; }

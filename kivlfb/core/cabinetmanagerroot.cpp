@@ -8,6 +8,7 @@
 #include "core/builtinlayout.h"
 #include "core/cabineterrorcontrolhost.h"
 #include "core/cabinetholdingexchangehost.h"
+#include "core/cabinetnetworkhost.h"
 #include "core/cabinetiotservices.h"
 #include "core/cabinetmenuimporthost.h"
 #include "core/cabinetpantaghost.h"
@@ -460,7 +461,7 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
         m_screenCleanTimer->stop();
 
     // 25. Wi-Fi monitor.
-    m_wifiMonitor = new WifiMonitor(m_configManager, this);
+    m_wifiMonitor = new WifiMonitor(m_configManager, this, std::make_unique<CabinetNetworkHost>(this, m_configManager));
     m_wifiMonitor->setObjectName(QStringLiteral("wifiMon"));
 
     // 26. Simulation on the primary display.
@@ -523,7 +524,8 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     m_nfcManager = new NFCmanager(m_dayPartManager, &m_zoneList, m_menuManager, this);
     m_nfcManager->setObjectName(QStringLiteral("nfcManager"));
     m_nfcManager->set_configManager(m_configManager);
-    m_cabinetNetwork = new DADazodaru(m_configManager, this);
+    m_cabinetNetwork = new DADazodaru(m_configManager, this,
+                                       std::make_unique<CabinetNetworkHost>(this, m_configManager));
     m_holdingExchange = new HoldingExchange(
         std::make_unique<CabinetHoldingExchangeHost>(this, m_configManager, m_menuManager), this);
     m_holdingExchange->setObjectName(QStringLiteral("holdingExchange"));
@@ -594,6 +596,7 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     cloudView.io = m_masterIoManager;
     cloudView.errors = m_errorController;
     cloudView.wifi = m_wifiMonitor;
+    cloudView.network = m_cabinetNetwork;
     m_riot->setServices(new CabinetIotServices(cloudView, m_riot));
     m_iotAgent = new KivIotAgentAdapter(nullptr);
     m_riot->checkModelSerialUpdates();

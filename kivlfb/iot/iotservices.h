@@ -147,4 +147,29 @@ public:
     virtual void setPanActivationTimeStamp(quint64 uid, qint64 msecs) = 0;
     virtual void setPanRestartRequested(quint64 uid, bool requested) = 0;
     virtual void savePanTags() = 0;
+
+    // The cloud's hold-cycle commands and the holding lists it hands over.
+    virtual quint64 binTagUid(int bin) const = 0; // the pan registered for the bin; 0: none
+    // Ends the pan's hold; the record stays, marked as ended.
+    virtual void deregisterPanTag(quint64 uid) = 0;
+    virtual void removePanTagAndStopTimer(quint64 uid) = 0;
+    virtual void stopBinTimer(int bin) = 0;
+    // The cabinet's hold-stopped signal, as the cabinet itself raises it.
+    virtual void emitHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId, int bin,
+                                 const QString &method, int timeRemaining) = 0;
+    // Replaces the holding list kept for another cabinet.
+    virtual void replaceRemoteHoldingList(const QString &cabinet, const QList<PanTag> &records) = 0;
+
+    // Wi-Fi settings pushed by the cloud, and identity numbers parked until
+    // the next start.
+    virtual QString wifiSSID() const = 0;
+    virtual QString wifiPassword() const = 0;
+    virtual bool wifiApConnected() const = 0;
+    virtual void setWifiSSID(const QString &ssid) = 0;
+    virtual void setWifiPassword(const QString &password) = 0;
+    virtual void setWifiStaticIp(bool enabled) = 0;
+    virtual void reconfigureNetworkDevices() = 0;
+    virtual void setModelNumber(const QString &modelNumber) = 0;
+    virtual void setSerialNumber(const QString &serialNumber) = 0;
+    virtual void saveCabinetSerialModelNumbers() = 0;
 };

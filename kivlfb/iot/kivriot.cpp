@@ -1,16 +1,115 @@
 #include "kivriot.h"
 
 #include "iot/iotservices.h"
+#include "iot/keyvaluelines.h"
+#include "platform/boundedfile.h"
 #include "platform/kivclock.h"
+#include "platform/kivroot.h"
+#include "platform/toolrunner.h"
 #include "property/keyvaluetext.h"
 
 #include <QDebug>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonValue>
+
+#include <limits>
 
 namespace {
 
 const char kRiotType[] = "DEZ_RIOT";
+
+// A tag record's hold status once a reset ended its hold.
+constexpr int HoldEndedStatus = 4;
+// Another cabinet's start of the same pan must be this much later than ours
+// before the pan counts as taken over there.
+constexpr qint64 TakeOverMarginMs = 500;
+// The error catalogue's main code of the cloud software's own errors.
+constexpr int SdkErrorMainCode = 8;
+
+// Files in the application directory that carry update offers, outcomes and
+// new identity numbers across runs.
+const char kFirmwareInfoFile[] = "updates/firmwareUpdateInfo.txt";
+const char kFirmwareResultFile[] = "updates/firmwareUpdateResult.txt";
+const char kMenuInfoFile[] = "updates/menuUpdateInfo.txt";
+const char kMenuStatusFile[] = "updates/menuUpdateStatus.txt";
+const char kModelFile[] = "newModelInfo.txt";
+const char kSerialFile[] = "newSerialInfo.txt";
+const char kModelKey[] = "modelNumber";
+const char kSerialKey[] = "serialNumber";
+// The cloud process's credentials, tied to the cabinet's identity.
+const char kCredentialsFile[] = "/creds.cfg";
+
+QStringList offerKeys()
+{
+    return {QStringLiteral("fileName"), QStringLiteral("fileVersion"), QStringLiteral("attemptedAt"),
+            QStringLiteral("checksumExpected")};
+}
+
+// A JSON number as a 64-bit integer, the fraction dropped; anything else,
+// and a number no 64-bit integer holds, reads as 0.
+qint64 jsonInteger(const QJsonValue &value)
+{
+    const double number = value.toDouble();
+    if (!value.isDouble() || !(number > -9.2e18 && number < 9.2e18))
+        return 0;
+    return qint64(number);
+}
+
+// Seconds since the epoch as milliseconds; 0 for a time no 64-bit count of
+// milliseconds holds.
+qint64 jsonSecondsAsMsecs(const QJsonValue &value)
+{
+    const qint64 seconds = jsonInteger(value);
+    constexpr qint64 limit = std::numeric_limits<qint64>::max() / 1000;
+    if (seconds > limit || seconds < -limit)
+        return 0;
+    return seconds * 1000;
+}
+
+// Writes a parked file whole. It is emptied first: its readers take the last
+// line of a key, so an old line left behind a shorter new content would win.
+void writeParkedFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    const bool written = file.open(QIODevice::ReadWrite | QIODevice::Truncate) && file.write(content) == content.size()
+        && file.flush() && file.error() == QFileDevice::NoError;
+    file.close();
+    if (!written)
+        qWarning().noquote() << QStringLiteral("RIOT: could not write %1: %2").arg(path, file.errorString());
+    ToolRunner::startDetached(QStringLiteral("/bin/sync"), {});
+}
+
+// The content of a report's file; false, logged, when it cannot be read.
+bool readReportFile(const QString &path, QByteArray *content)
+{
+    if (BoundedFile::read(path, BoundedFile::SmallFileLimit, content) == BoundedFile::Read)
+        return true;
+    qDebug().noquote() << "Unable to Open File !!!" << path;
+    return false;
+}
+
+enum class ParkedNumber { Absent, Read, Unreadable };
+
+// Takes a parked identity number: the value of the last "key=value" line
+// whose value holds no further "=" (empty when there is none). The file is
+// deleted once read; one that cannot be read stays for the next start.
+ParkedNumber takeParkedNumber(const char *name, const char *key, QString *value)
+{
+    const QString path = KivRoot::appFile(QLatin1String(name));
+    if (!QFile::exists(path))
+        return ParkedNumber::Absent;
+    QByteArray text;
+    if (!readReportFile(path, &text))
+        return ParkedNumber::Unreadable;
+    value->clear();
+    for (const KeyValueLines::Entry &entry : KeyValueLines::decode(text))
+        if (entry.first == QLatin1String(key) && !entry.second.contains(QLatin1Char('=')))
+            *value = entry.second;
+    QFile::remove(path);
+    return ParkedNumber::Read;
+}
 
 } // namespace
 
@@ -417,21 +516,385 @@ void KivRiot::handleCertificateState(const QString &state)
 }
 
 // ---------------------------------------------------------------------------
-// The update reports, the hold-cycle and holding-list handlers, the
-// connection messages and the update offers come with their own work; until
-// then these have no effect, and a cycle reset finds no cycle.
+// Hold cycles and other cabinets' holding lists.
 
-void KivRiot::handle_event_menuUpdated(QString, int, bool) {}
-void KivRiot::handle_event_firmwareUpdated(QString, QString, QString, int, bool) {}
-void KivRiot::handle_event_resetHoldCycle(QJsonObject) {}
-bool KivRiot::handle_event_resetDezHoldCycle(QString, bool) { return false; }
-void KivRiot::handle_event_holdingListReceived(QJsonObject) {}
-void KivRiot::handle_event_sdkErrorReceived(QJsonObject) {}
-void KivRiot::handle_event_wifiSettingsReceived(QJsonObject) {}
-void KivRiot::handle_event_pingResponse(QJsonObject) {}
-void KivRiot::handle_event_firmwareUpdateInfo(QJsonObject) {}
-void KivRiot::handle_event_menuUpdateInfo(QJsonObject) {}
-void KivRiot::writeTempModelNumber(QString) {}
-void KivRiot::writeTempSerialNumber(QString) {}
-void KivRiot::checkModelSerialUpdates() {}
-void KivRiot::checkMenuUpdateDone() {}
+void KivRiot::resetPanHoldCycle(const IotServices::PanTag &tag, bool newCycle)
+{
+    const int bin = tag.position;
+    if (m_services->binTagUid(bin) == tag.uid) {
+        // Still in its bin: the bin's timer ends the hold there.
+        m_services->stopBinTimer(bin);
+        m_services->setPanHoldStatus(tag.uid, HoldEndedStatus);
+        m_services->setPanActivationTimeStamp(tag.uid, KivClock::msecsSinceEpoch());
+    } else {
+        m_services->deregisterPanTag(tag.uid);
+    }
+    m_services->emitHoldStopped(QString::number(KivClock::msecsSinceEpoch() / 1000),
+                                m_services->productName(int((tag.uid >> 40) & 0xff)), hex(tag.uid), bin,
+                                QStringLiteral("auto"), 0);
+    if (newCycle)
+        m_services->setPanRestartRequested(tag.uid, true);
+    m_services->savePanTags();
+}
+
+bool KivRiot::handle_event_resetDezHoldCycle(QString eventUuid, bool restart)
+{
+    if (!m_services)
+        return false;
+    const QStringList parts = eventUuid.split(QLatin1Char('-'));
+    const quint64 uid = parts.size() == 2 ? parts.first().toULongLong(nullptr, 16) : 0;
+    IotServices::PanTag tag;
+    if (!m_services->findPanTag(uid, &tag) || tag.batchId != eventUuid)
+        return false;
+    resetPanHoldCycle(tag, restart);
+    return true;
+}
+
+void KivRiot::handle_event_resetHoldCycle(QJsonObject message)
+{
+    if (!m_services)
+        return;
+    const QString event = message.value(QStringLiteral("event")).toString();
+    const QJsonObject cabinet = message.value(QStringLiteral("cabinet")).toObject();
+    const QString batchId = message.value(QStringLiteral("batch")).toObject().value(QStringLiteral("id")).toString();
+
+    QString error;
+    IotServices::PanTag tag;
+    if (cabinet.value(QStringLiteral("serialNumber")).toString() != m_services->serialNumber()) {
+        error = QStringLiteral("Serial number error");
+    } else if (cabinet.value(QStringLiteral("cabinetUuid")).toString() != m_services->uuidNumber()) {
+        error = QStringLiteral("Cabinet UUID error");
+    } else {
+        const quint64 uid = message.value(QStringLiteral("panId")).toString().toULongLong(nullptr, 16);
+        if (!m_services->findPanTag(uid, &tag) || tag.batchId != batchId)
+            error = QStringLiteral("Hold record not found");
+    }
+    if (!error.isEmpty()) {
+        handle_event_commandError(event, jsonInteger(message.value(QStringLiteral("timestamp"))), batchId, error);
+        return;
+    }
+    resetPanHoldCycle(tag, event == QLatin1String("restart"));
+}
+
+void KivRiot::handle_event_holdingListReceived(QJsonObject message)
+{
+    if (!m_services)
+        return;
+    const qint64 timeStamp = jsonInteger(message.value(QStringLiteral("timestamp")));
+    const QJsonObject sender =
+        riotLayout() ? message : message.value(QStringLiteral("cabinet")).toObject();
+    const QString serialNumber = sender.value(QStringLiteral("serialNumber")).toString();
+    if (sender.value(QStringLiteral("location")).toString() != m_services->storeNumber()) {
+        handle_event_commandError(QStringLiteral("holdingList"), timeStamp, QString(),
+                                  QStringLiteral("Invalid location!"));
+        return;
+    }
+    if (serialNumber == m_services->serialNumber())
+        return;
+    const QJsonValue holdInfo = message.value(QStringLiteral("holdInfo"));
+    if (!holdInfo.isArray())
+        return;
+
+    QList<IotServices::PanTag> records;
+    const QJsonArray elements = holdInfo.toArray();
+    for (const QJsonValue &element : elements) {
+        const QJsonObject item = element.toObject();
+        bool readable = false;
+        IotServices::PanTag record;
+        record.uid = item.value(QStringLiteral("panId")).toString().toULongLong(&readable, 16);
+        if (!readable)
+            continue;
+        const QJsonObject batch = item.value(QStringLiteral("batch")).toObject();
+        record.holdStatus = quint8(jsonInteger(item.value(QStringLiteral("status"))));
+        record.position = quint8(jsonInteger(item.value(QStringLiteral("bin"))));
+        record.seenInCabinet = item.value(QStringLiteral("inCabinet")).toBool();
+        record.crc32 = quint32(jsonInteger(item.value(QStringLiteral("crc32"))));
+        record.batchId = batch.value(QStringLiteral("id")).toString();
+        record.expTime = jsonSecondsAsMsecs(batch.value(QStringLiteral("expiration")));
+        record.activationTimeStamp = jsonSecondsAsMsecs(item.value(QStringLiteral("activationTS")));
+        records.append(record);
+    }
+    m_services->replaceRemoteHoldingList(serialNumber, records);
+
+    // A pan that the other cabinet started later than this one did has been
+    // taken over there. Half a second covers the two cabinets' clocks.
+    for (const IotServices::PanTag &record : qAsConst(records)) {
+        IotServices::PanTag local;
+        if (!m_services->findPanTag(record.uid, &local))
+            continue;
+        if (local.activationTimeStamp + TakeOverMarginMs < record.activationTimeStamp) {
+            m_services->removePanTagAndStopTimer(record.uid);
+            qDebug().noquote() << QStringLiteral("%3:Removed and cancelled holding for #%1. Cabinet %2 has it!")
+                                      .arg(hex(record.uid), serialNumber)
+                                      .arg(nearestSecond(KivClock::msecsSinceEpoch()));
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The link to the cloud service: ping, Wi-Fi settings, SDK errors.
+
+void KivRiot::handle_event_pingResponse(QJsonObject)
+{
+    if (!riotLayout())
+        return;
+    QJsonObject event;
+    event.insert(QStringLiteral("event"), QStringLiteral("pingResponse"));
+    event.insert(QStringLiteral("timestamp"), QString::number(nearestSecond(KivClock::msecsSinceEpoch())));
+    addIdentity(&event);
+    event.insert(QStringLiteral("errorCount"), m_services->errorLogCount());
+    event.insert(QStringLiteral("macAddress"), m_services->macAddress());
+    event.insert(QStringLiteral("menuVersion"), riotMenuVersion());
+    event.insert(QStringLiteral("softwareVersion"), riotSoftwareVersion());
+    send(event);
+}
+
+void KivRiot::handle_event_wifiSettingsReceived(QJsonObject message)
+{
+    if (!m_services)
+        return;
+    const bool riot = riotLayout();
+    const QString password = message.value(QStringLiteral("password")).toString();
+    const QString ssid = message.value(riot ? QStringLiteral("ssid") : QStringLiteral("SSID")).toString();
+    if (ssid == m_services->wifiSSID() && password == m_services->wifiPassword() && m_services->wifiApConnected())
+        return;
+    m_services->setWifiSSID(ssid);
+    m_services->setWifiPassword(password);
+    m_services->setWifiStaticIp(false);
+    m_services->saveConfigFile();
+    // The cloud's own process restarts the network with a later
+    // "networkReset"; other back-ends expect the cabinet to do it.
+    if (!riot)
+        m_services->reconfigureNetworkDevices();
+}
+
+void KivRiot::handle_event_sdkErrorReceived(QJsonObject message)
+{
+    struct SdkError
+    {
+        int code;
+        int subCode1;
+        int subCode2;
+    };
+    static const SdkError table[] = {
+        {-100, 1, 0},   {-110, 1, 1},   {-150, 1, 2},   {-160, 1, 3},   {-161, 1, 4},   {-162, 1, 5},
+        {-163, 1, 6},   {-164, 1, 7},   {-165, 1, 8},   {-166, 1, 9},   {-167, 1, 10},  {-200, 2, 0},
+        {-201, 2, 1},   {-202, 2, 2},   {-203, 2, 3},   {-204, 2, 4},   {-299, 2, 5},   {-2100, 3, 0},
+        {-2101, 3, 1},  {-2102, 3, 2},  {-2103, 3, 3},  {-2200, 3, 4},  {-2201, 3, 5},  {-2202, 3, 6},
+        {-2210, 3, 7},  {-3000, 3, 8},  {-3005, 3, 9},  {-3010, 3, 10}, {-8512, 4, 0},  {-8513, 4, 1},
+        {-8514, 4, 2},  {-8515, 4, 3},  {-8599, 4, 4},
+    };
+    // Only a text carries the code; anything else reads as 0, which no
+    // entry has.
+    const int code = message.value(QStringLiteral("errorCode")).toString().toInt(nullptr, 10);
+    int subCode1 = 4;
+    int subCode2 = 5;
+    for (const SdkError &entry : table) {
+        if (entry.code == code) {
+            subCode1 = entry.subCode1;
+            subCode2 = entry.subCode2;
+            break;
+        }
+    }
+    emit riotSdkErrorInfo(SdkErrorMainCode, subCode1, subCode2, 0);
+}
+
+// ---------------------------------------------------------------------------
+// Update offers, parked identity numbers and the update reports.
+
+void KivRiot::recordUpdateOffer(const QJsonObject &message, const QString &kind)
+{
+    const QString fileName = message.value(QStringLiteral("fileName")).toString();
+    const QString version = message.value(QStringLiteral("version")).toString();
+    const QString noEarlierThan = message.value(QStringLiteral("noEarlierThan")).toString();
+    const QString checksum = message.value(QStringLiteral("checksum")).toString();
+    if (!QFileInfo(KivRoot::appFile(QStringLiteral("updates/%1").arg(kind))).isDir()) {
+        qDebug().noquote() << QStringLiteral("updates/%1 directory is missing!").arg(kind);
+        return;
+    }
+    // A line break in a value would end its line and start one of the
+    // sender's choosing.
+    for (const QString &value : {fileName, version, noEarlierThan, checksum}) {
+        if (!isKeyValueText(value)) {
+            qWarning().noquote() << QStringLiteral("RIOT %1 update offer refused: a value holds a line break or "
+                                                   "another control character")
+                                        .arg(kind);
+            return;
+        }
+    }
+    writeParkedFile(KivRoot::appFile(QStringLiteral("updates/%1UpdateInfo.txt").arg(kind)),
+                    KeyValueLines::encode({{QStringLiteral("fileName"), fileName},
+                                           {QStringLiteral("fileVersion"), version},
+                                           {QStringLiteral("attemptedAt"), noEarlierThan},
+                                           {QStringLiteral("checksumExpected"), checksum}}));
+}
+
+void KivRiot::handle_event_firmwareUpdateInfo(QJsonObject message)
+{
+    recordUpdateOffer(message, QStringLiteral("firmware"));
+}
+
+void KivRiot::handle_event_menuUpdateInfo(QJsonObject message)
+{
+    recordUpdateOffer(message, QStringLiteral("menu"));
+}
+
+void KivRiot::writeTempModelNumber(QString modelNumber)
+{
+    writeParkedFile(KivRoot::appFile(QLatin1String(kModelFile)),
+                    KeyValueLines::encode({{QLatin1String(kModelKey), modelNumber}}));
+}
+
+void KivRiot::writeTempSerialNumber(QString serialNumber)
+{
+    writeParkedFile(KivRoot::appFile(QLatin1String(kSerialFile)),
+                    KeyValueLines::encode({{QLatin1String(kSerialKey), serialNumber}}));
+}
+
+void KivRiot::checkModelSerialUpdates()
+{
+    if (!m_services)
+        return;
+    QString modelNumber;
+    const ParkedNumber model = takeParkedNumber(kModelFile, kModelKey, &modelNumber);
+    if (model == ParkedNumber::Unreadable)
+        return;
+    if (model == ParkedNumber::Read) {
+        m_services->setModelNumber(modelNumber);
+        m_services->saveCabinetSerialModelNumbers();
+    }
+    QString serialNumber;
+    const ParkedNumber serial = takeParkedNumber(kSerialFile, kSerialKey, &serialNumber);
+    if (serial == ParkedNumber::Unreadable)
+        return;
+    if (serial == ParkedNumber::Read) {
+        m_services->setSerialNumber(serialNumber);
+        m_services->saveCabinetSerialModelNumbers();
+    }
+    // The cloud's process must provision the cabinet again under its new
+    // identity.
+    if (model == ParkedNumber::Read || serial == ParkedNumber::Read)
+        QFile::remove(KivRoot::path(QLatin1String(kCredentialsFile)));
+}
+
+void KivRiot::sendUpdateStatus(const QHash<QString, QString> &offer, const QString &type, const QString &status,
+                               const QString &detail)
+{
+    const QString fileName = offer.value(QStringLiteral("fileName"));
+    const QString version = offer.value(QStringLiteral("fileVersion"));
+    const QString checksum = offer.value(QStringLiteral("checksumExpected"));
+    QJsonObject event;
+    event.insert(QStringLiteral("event"), QStringLiteral("updateStatus"));
+    event.insert(QStringLiteral("timestamp"), QString::number(nearestSecond(KivClock::msecsSinceEpoch())));
+    addIdentity(&event);
+    event.insert(QStringLiteral("updateType"), type);
+    event.insert(QStringLiteral("status"), status);
+    event.insert(QStringLiteral("statusDetail"), detail);
+    event.insert(QStringLiteral("fileName"), fileName);
+    event.insert(QStringLiteral("version"), version);
+    event.insert(QStringLiteral("checksumExpected"), checksum);
+    // No checksum of the installed file is computed here: the report
+    // repeats the offered one.
+    event.insert(QStringLiteral("checksumCalculated"), checksum);
+    event.insert(QStringLiteral("updateEventId"), fileName + version + m_services->serialNumber()
+                                                      + offer.value(QStringLiteral("attemptedAt")));
+    send(event);
+}
+
+void KivRiot::handle_event_menuUpdated(QString timestamp, int method, bool success)
+{
+    if (!m_services)
+        return;
+    if (riotLayout()) {
+        // The report waits for the next connection of the cloud's process.
+        if (!QFileInfo(KivRoot::appFile(QStringLiteral("updates/menu"))).isDir())
+            return;
+        const QString status = success ? QStringLiteral("updated") : QStringLiteral("update failed");
+        const QString detail = success ? QStringLiteral("updated") : QStringLiteral("Invalid menu file");
+        writeParkedFile(KivRoot::appFile(QLatin1String(kMenuStatusFile)),
+                        KeyValueLines::encode({{QStringLiteral("status"), status},
+                                               {QStringLiteral("statusDetail"), detail}}));
+        return;
+    }
+    QJsonObject event;
+    event.insert(QStringLiteral("event"), QStringLiteral("menuUpdated"));
+    event.insert(QStringLiteral("timestamp"), timestamp);
+    addIdentity(&event);
+    event.insert(QStringLiteral("cabinetUuid"), m_services->uuidNumber());
+    event.insert(QStringLiteral("groups"), getGroups());
+    event.insert(QStringLiteral("layout"), getHoldingLayout());
+    event.insert(QStringLiteral("products"), getProducts());
+    event.insert(QStringLiteral("menu"), QJsonObject{{QStringLiteral("new"), QString()}, {QStringLiteral("prev"), QString()}});
+    event.insert(QStringLiteral("menuVersion"), QStringLiteral("0"));
+    event.insert(QStringLiteral("method"), method);
+    event.insert(QStringLiteral("success"), success);
+    sendAfterPowerOn(event);
+}
+
+void KivRiot::handle_event_firmwareUpdated(QString timestamp, QString newVersion, QString prevVersion, int method,
+                                           bool success)
+{
+    if (!m_services)
+        return;
+    if (!riotLayout()) {
+        QJsonObject event;
+        event.insert(QStringLiteral("event"), QStringLiteral("firmwareUpdated"));
+        event.insert(QStringLiteral("timestamp"), timestamp);
+        addIdentity(&event);
+        event.insert(QStringLiteral("cabinetUuid"), m_services->uuidNumber());
+        event.insert(QStringLiteral("firmware"),
+                     QJsonObject{{QStringLiteral("new"), newVersion}, {QStringLiteral("prev"), prevVersion}});
+        event.insert(QStringLiteral("method"), method);
+        event.insert(QStringLiteral("success"), success);
+        send(event);
+        return;
+    }
+
+    const QString infoPath = KivRoot::appFile(QLatin1String(kFirmwareInfoFile));
+    QByteArray info;
+    if (!readReportFile(infoPath, &info))
+        return; // the result file waits for a later report
+    QFile::remove(infoPath);
+
+    bool successful = false;
+    QString detail = QStringLiteral("Firmware update did not start");
+    const QString resultPath = KivRoot::appFile(QLatin1String(kFirmwareResultFile));
+    QByteArray result;
+    if (readReportFile(resultPath, &result)) {
+        for (const KeyValueLines::Entry &entry : KeyValueLines::decode(result)) {
+            if (entry.first == QLatin1String("updateResult") && entry.second == QLatin1String("successful"))
+                successful = true;
+            else if (entry.first == QLatin1String("resultDetail"))
+                detail = entry.second;
+        }
+        QFile::remove(resultPath);
+    }
+    ToolRunner::startDetached(QStringLiteral("/bin/sync"), {});
+    sendUpdateStatus(KeyValueLines::lastValues(info, offerKeys()), QStringLiteral("firmware"),
+                     successful ? QStringLiteral("updated") : QStringLiteral("update failed"), detail);
+}
+
+void KivRiot::checkMenuUpdateDone()
+{
+    if (!m_services)
+        return;
+    const QString infoPath = KivRoot::appFile(QLatin1String(kMenuInfoFile));
+    QByteArray info;
+    if (!readReportFile(infoPath, &info))
+        return;
+    const QString statusPath = KivRoot::appFile(QLatin1String(kMenuStatusFile));
+    QString status = QStringLiteral("update failed");
+    QString detail = QStringLiteral("Menu update did not start");
+    QByteArray statusText;
+    if (readReportFile(statusPath, &statusText)) {
+        const QHash<QString, QString> values =
+            KeyValueLines::lastValues(statusText, {QStringLiteral("status"), QStringLiteral("statusDetail")});
+        status = values.value(QStringLiteral("status"));
+        detail = values.value(QStringLiteral("statusDetail"));
+    }
+    QFile::remove(infoPath);
+    QFile::remove(statusPath);
+    ToolRunner::startDetached(QStringLiteral("/bin/sync"), {});
+    qDebug() << "RIOT Event Received:\n";
+    sendUpdateStatus(KeyValueLines::lastValues(info, offerKeys()), QStringLiteral("menu"), status, detail);
+}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "iot/iotservices.h"
+
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
@@ -7,8 +10,6 @@
 #include <QStringList>
 
 #include <functional>
-
-class IotServices;
 
 // Back-end for the cloud service: cabinet events become JSON events sent
 // through the D-Bus adaptor, and inbound JSON commands act on the cabinet.
@@ -106,6 +107,22 @@ private:
     enum class PanMove { Removed, Returned, Transferred };
     void sendPanEvent(PanMove move, qlonglong timeStamp, int whichBin, qulonglong panID, int timeRemaining);
     void sendMismatchEvent(bool alert, const QString &timeStamp, int binIndex);
+
+    // The identity, version and menu members of the power-on and ping
+    // reports in the cloud service's own layout.
+    QJsonObject riotSoftwareVersion() const;
+    QJsonObject riotMenuVersion() const;
+    // The imported menu's file name without its extension.
+    static QString menuName(const QString &imported);
+
+    // Ends the hold cycle of a registered pan whose batch id matched, and
+    // marks it for a new cycle when one is asked for.
+    void resetPanHoldCycle(const IotServices::PanTag &tag, bool newCycle);
+    // Parks an update offer for the update machinery and the later report.
+    void recordUpdateOffer(const QJsonObject &message, const QString &kind);
+    // Sends the report that pairs a parked offer with its outcome.
+    void sendUpdateStatus(const QHash<QString, QString> &offer, const QString &type, const QString &status,
+                          const QString &detail);
 
     void handleCommand(const QJsonObject &message);
     void handleProvisioningState(const QString &state);

@@ -76,14 +76,6 @@ QString timerMode(int trayState)
     }
 }
 
-// The imported menu's file name without its extension.
-QString menuName(const QString &imported)
-{
-    if (imported.contains(QLatin1String(".kiv")) || imported.contains(QLatin1String(".json")))
-        return imported.left(imported.lastIndexOf(QLatin1Char('.')));
-    return imported;
-}
-
 // One piece of a dotted error code; a missing or unreadable piece reads 0.
 int codePiece(const QStringList &pieces, int index)
 {
@@ -94,6 +86,27 @@ int codePiece(const QStringList &pieces, int index)
 
 // ---------------------------------------------------------------------------
 // Shared by the families below.
+
+QString KivRiot::menuName(const QString &imported)
+{
+    if (imported.contains(QLatin1String(".kiv")) || imported.contains(QLatin1String(".json")))
+        return imported.left(imported.lastIndexOf(QLatin1Char('.')));
+    return imported;
+}
+
+QJsonObject KivRiot::riotSoftwareVersion() const
+{
+    return QJsonObject{{QStringLiteral("firmwareIO"), m_services->ioBoardFirmwareVersion()},
+                       {QStringLiteral("firmwareIoT"), m_services->iotSoftwareVersion()},
+                       {QStringLiteral("firmwareReaderBoard"), m_services->readerFirmwareVersion()},
+                       {QStringLiteral("firmwareUI"), firmwareVersion()},
+                       {QStringLiteral("riotSdk"), m_services->iotSdkVersion()}};
+}
+
+QJsonObject KivRiot::riotMenuVersion() const
+{
+    return QJsonObject{{QStringLiteral("menu"), menuName(m_services->importedMenu())}};
+}
 
 QString KivRiot::currentDayPartName() const
 {
@@ -289,7 +302,6 @@ void KivRiot::handle_event_powerOn()
     event.insert(QStringLiteral("layout"), getHoldingLayout());
     event.insert(QStringLiteral("products"), getProducts());
     event.insert(QStringLiteral("productGroups"), getGroups());
-    const QString menu = menuName(m_services->importedMenu());
     if (riot) {
         event.insert(QStringLiteral("state"), QStringLiteral("unready"));
         event.insert(QStringLiteral("macAddress"), m_services->macAddress());
@@ -301,13 +313,8 @@ void KivRiot::handle_event_powerOn()
         const int hours = (m_services->pluggedInMinutes() + 30) / 60;
         event.insert(QStringLiteral("pluggedInHours"), hours);
         event.insert(QStringLiteral("heatedHours"), hours);
-        event.insert(QStringLiteral("softwareVersion"),
-                     QJsonObject{{QStringLiteral("firmwareIO"), m_services->ioBoardFirmwareVersion()},
-                                 {QStringLiteral("firmwareIoT"), m_services->iotSoftwareVersion()},
-                                 {QStringLiteral("firmwareReaderBoard"), m_services->readerFirmwareVersion()},
-                                 {QStringLiteral("firmwareUI"), firmwareVersion()},
-                                 {QStringLiteral("riotSdk"), m_services->iotSdkVersion()}});
-        event.insert(QStringLiteral("menuVersion"), QJsonObject{{QStringLiteral("menu"), menu}});
+        event.insert(QStringLiteral("softwareVersion"), riotSoftwareVersion());
+        event.insert(QStringLiteral("menuVersion"), riotMenuVersion());
     } else {
         event.insert(QStringLiteral("cabinetUuid"), m_services->uuidNumber());
         event.insert(QStringLiteral("passcode"), m_services->passwdL1());
@@ -316,7 +323,8 @@ void KivRiot::handle_event_powerOn()
                                  {QStringLiteral("firmwareVersionIoT"), m_services->iotSoftwareVersion()},
                                  {QStringLiteral("firmwareVersionReaderBoard"), m_services->readerFirmwareVersion()},
                                  {QStringLiteral("firmwareVersionUI"), firmwareVersion()}});
-        event.insert(QStringLiteral("menu"), QJsonObject{{QStringLiteral("menuDescription"), menu},
+        event.insert(QStringLiteral("menu"), QJsonObject{{QStringLiteral("menuDescription"),
+                                                          menuName(m_services->importedMenu())},
                                                          {QStringLiteral("menuVersion"), QString()}});
     }
     send(event);

@@ -1,7 +1,26 @@
 import QtQuick 2.15
 
-// Stand-in until this screen is built: it carries the identifiers,
-// properties and signals that its callers use, and shows nothing.
-Item {
-    anchors.fill: parent
+// Second step: the cabinet model among those the chosen set offers. A
+// model without a usable personality file is refused here.
+ConfigurationPage {
+    id: models
+
+    property QtObject selection: null
+
+    title: qsTr("Select Model") + tro.emptyStr
+    onVisibleChanged: if (visible) choices = configManager.get_customConfigModels()
+    onNext: {
+        var model = choices[choice]
+        if (!configManager.validateModelNumber(model)) {
+            configFileNotExist.visible = true
+            return
+        }
+        selection.modelNumber = model
+        models.visible = false
+        configurationDialog.visible = true
+    }
+    onBack: {
+        models.visible = false
+        configurationScanItem.visible = true
+    }
 }

@@ -113,9 +113,22 @@ Window {
                 cabinetManager.sendDayPartRequest(aValue)
         }
         // One shared question dialog serves every caller: the handlers are
-        // attached for this question only and detached when it ends.
+        // attached for this question only and detached when it ends. One
+        // question stands at a time: asking it again while it is shown does
+        // nothing, and a new question takes the place of the old one, whose
+        // handlers and time-out go with it unanswered.
+        property var pendingQuestion: null
+        // The long timers, for the tests.
+        property alias questionTimer: questionTimer
+        property alias restoreTimer: restoreTimer
         function askQuestion(text, timeoutMs, onAccept, onCancel) {
+            if (pendingQuestion) {
+                if (pendingQuestion.text === text && acceptCancelDialog.visible)
+                    return
+                pendingQuestion.finish()
+            }
             var dialog = acceptCancelDialog.show()
+            var question = { text: text }
             var finish = function () {
                 // A dialog hidden by someone else is gone with its handlers.
                 if (acceptCancelDialog.item === dialog) {
@@ -124,7 +137,10 @@ Window {
                 }
                 questionTimer.triggered.disconnect(timeout)
                 questionTimer.stop()
+                if (mainPanel.pendingQuestion === question)
+                    mainPanel.pendingQuestion = null
             }
+            question.finish = finish
             var accept = function () { finish(); onAccept() }
             var cancel = function () { finish(); onCancel() }
             var timeout = function () { finish(); acceptCancelDialog.visible = false }
@@ -132,6 +148,7 @@ Window {
             dialog.cancelled.connect(cancel)
             dialog.theTitle = ""
             dialog.theText = text
+            pendingQuestion = question
             if (timeoutMs > 0) {
                 questionTimer.interval = timeoutMs
                 questionTimer.triggered.connect(timeout)
@@ -358,25 +375,51 @@ Window {
         ScreenHost { id: tagsNotInCabinet; name: "tagsNotInCabinet"; HiddenTagsView { } }
         ScreenHost { id: cleaningPanel; name: "cleaningPanel"; CleaningPanel { } }
         ScreenHost { id: rowManagementPanel; name: "rowManagementPanel"; ZoneAdvancedOptionsPanel { } }
-        ScreenHost { id: homeScreen; name: "homeScreen"; HomeScreen { } }
+        // The pages of the navigation machine; their hosts carry the signals
+        // it follows, so that it can listen before a page is first built.
+        ScreenHost {
+            id: homeScreen
+            name: "homeScreen"
+            signal showPressAndGo()
+            signal showCookBook()
+            signal showUpdatesListView()
+            signal showSettingsPanel()
+            HomeScreen {
+                onShowPressAndGo: homeScreen.showPressAndGo()
+                onShowCookBook: homeScreen.showCookBook()
+                onShowUpdatesListView: homeScreen.showUpdatesListView()
+                onShowSettingsPanel: homeScreen.showSettingsPanel()
+            }
+        }
         ScreenHost {
             id: settingsPanel
             name: "settingsPanel"
+            signal close()
             ServiceListView {
                 busyIndicator: bwi
                 questionDialog: acceptCancelDialog
                 rightToLeft: kivDisplay.isLanguageRightToLeft()
+                colorTestPanel: screenColorTestPanel
+                skinPanel: uiSkinPanel
+                onClose: settingsPanel.close()
             }
         }
-        ScreenHost { id: productsListPanel; name: "productsListPanel"; ProductsListPanel { } }
+        ScreenHost {
+            id: productsListPanel
+            name: "productsListPanel"
+            signal close()
+            ProductsListPanel { onClose: productsListPanel.close() }
+        }
         ScreenHost {
             id: updatesListView
             name: "updatesListView"
+            signal close()
             UpdatesListView {
                 pinPanel: numericInputPanel
                 messageBox: messageDialog
                 resultBox: menuUpdateDialog
                 screenshotsEnabled: kivDisplay.screenshotsEnabled
+                onClose: updatesListView.close()
             }
         }
         ScreenHost { id: wifiNetworkConfig; name: "wifiNetworkConfig"; WifiSettingsDialog { } }
@@ -385,28 +428,35 @@ Window {
             anchors.fill: parent
             visible: alphakb.visible
         }
-        ScreenHost { id: serialModelNumbersDialog; name: "serialModelNumbersDialog"; SerialModelNumbersDialog { } }
-        ScreenHost { id: configurationScanItem; name: "configurationScanItem"; ConfigurationScanItem { } }
-        ScreenHost { id: selectTargetModelGroup; name: "selectTargetModelGroup"; SelectTargetModelGroup { } }
-        ScreenHost { id: configurationDialog; name: "configurationDialog"; ConfigurationDialog { } }
+        ScreenHost {
+            id: serialModelNumbersDialog
+            name: "serialModelNumbersDialog"
+            SerialModelNumbersDialog { onAccepted: mainPanel.saveSerialModelNumbers(serialNumber, modelNumber, storeNumber) }
+        }
+        ScreenHost { id: configurationScanItem; name: "configurationScanItem"; ConfigurationScanItem { selection: configSelection } }
+        ScreenHost { id: selectTargetModelGroup; name: "selectTargetModelGroup"; SelectTargetModelGroup { selection: configSelection } }
+        ScreenHost { id: configurationDialog; name: "configurationDialog"; ConfigurationDialog { selection: configSelection } }
         ScreenHost {
             id: configConfirmation
             name: "configConfirmation"
             releasedWhenHidden: true
-            ConfigurationConfirmDialog { text: "Save selected configuration?" }
+            ConfigurationConfirmDialog {
+                text: qsTr("Save selected configuration?") + tro.emptyStr
+                onAccepted: mainPanel.saveConfiguration()
+            }
         }
         ScreenHost {
             id: configurationCyclePower
             name: "configurationCyclePower"
             releasedWhenHidden: true
             z: 10002
-            MessageDialog { theText: "Reboot the unit"; showCloseButton: false }
+            MessageDialog { theText: qsTr("Reboot the unit") + tro.emptyStr; showCloseButton: false }
         }
         ScreenHost {
             id: configFileNotExist
             name: "configFileNotExist"
             releasedWhenHidden: true
-            MessageDialog { theText: "Invalid configuration selection" }
+            MessageDialog { theText: qsTr("Invalid configuration selection") + tro.emptyStr }
         }
         // The keyboards; one shows at a time (keyboardShown). To type in a
         // field:
@@ -442,25 +492,85 @@ Window {
         ScreenHost { id: messageDialog; name: "messageDialog"; releasedWhenHidden: true; MessageDialog { } }
         ScreenHost { id: holdRestorationDialog; name: "holdRestorationDialog"; releasedWhenHidden: true; MessageDialog { } }
         ScreenHost { id: menuUpdateDialog; name: "menuUpdateDialog"; releasedWhenHidden: true; MessageDialog { } }
-        ScreenHost { id: ambientTempAlarmDialog; name: "ambientTempAlarmDialog"; releasedWhenHidden: true; z: 10000; MessageDialog { } }
-        ScreenHost { id: heaterTempAlarmDialog; name: "heaterTempAlarmDialog"; releasedWhenHidden: true; z: 10000; MessageDialog { } }
-        ScreenHost { id: startUpOrientationDialog; name: "startUpOrientationDialog"; OrientationDialog { } }
-        ScreenHost { id: restorHoldingDialog; name: "restorHoldingDialog"; releasedWhenHidden: true; RestoreHoldingDialog { } }
+        ScreenHost {
+            id: ambientTempAlarmDialog
+            name: "ambientTempAlarmDialog"
+            releasedWhenHidden: true
+            z: 10000
+            MessageDialog {
+                theText: qsTr("<b>System Error</b><br>System over temperature error! Check surrounding area for heat source.") + tro.emptyStr
+                showCloseButton: true
+                showDisableAlarmButton: false
+                onCloseButtonPressed: {
+                    cabinetManager.stopAmbientTempAlarm()
+                    cabinetManager.sendClearAmbientTempAlarm()
+                }
+            }
+        }
+        ScreenHost {
+            id: heaterTempAlarmDialog
+            name: "heaterTempAlarmDialog"
+            releasedWhenHidden: true
+            z: 10000
+            MessageDialog {
+                theText: qsTr("<b>System Error</b><br>Heater over temperature error! Power off the cabinet.") + tro.emptyStr
+                showCloseButton: false
+                showDisableAlarmButton: false
+            }
+        }
+        ScreenHost { id: startUpOrientationDialog; name: "startUpOrientationDialog"; OrientationDialog { selection: configSelection } }
+        ScreenHost {
+            id: restorHoldingDialog
+            name: "restorHoldingDialog"
+            releasedWhenHidden: true
+            RestoreHoldingDialog {
+                theTitle: qsTr("Power Interrupted") + tro.emptyStr
+                theAcceptText: qsTr("Keep active timers") + tro.emptyStr
+                theCancelText: qsTr("Clear active timers") + tro.emptyStr
+                onAccepted: mainPanel.keepRestoredTimers()
+                onCancelled: mainPanel.clearRestoredTimers()
+            }
+        }
         ScreenHost { id: acceptCancelDialog; name: "acceptCancelDialog"; releasedWhenHidden: true; AcceptCancelDialog { } }
         ScreenHost { id: lockScreen; name: "lockScreen"; releasedWhenHidden: true; LockScreen { } }
         ScreenHost { id: screenColorTestPanel; name: "screenColorTestPanel"; releasedWhenHidden: true; ScreenColorTestPanel { } }
-        ScreenHost { id: progressDialog; name: "progressDialog"; releasedWhenHidden: true; ProgressNotificationDialog { } }
+        ScreenHost {
+            id: progressDialog
+            name: "progressDialog"
+            releasedWhenHidden: true
+            visible: cbm.fileTxfrActive === true
+            onVisibleChanged: if (visible) mainPanel.fileTxfrPercent = mainPanel.fileTxfrStartPercent
+            ProgressNotificationDialog {
+                theText: (String(cbm.fileTxfrName).indexOf("kivlfb") >= 0 ? qsTr("Firmware update in progress...")
+                                                                           : qsTr("Menu update in progress...")) + tro.emptyStr
+                percentComplete: mainPanel.fileTxfrPercent
+            }
+        }
+        Timer {
+            interval: 1000
+            repeat: true
+            running: progressDialog.visible
+            onTriggered: mainPanel.fileTxfrPercent = mainPanel.transferPercent(cbm.fileTxfrRcvd, cbm.fileTxfrSize,
+                                                                                mainPanel.fileTxfrPercent)
+        }
         ScreenHost {
             id: systemBackupProgressDialog
             name: "systemBackupProgressDialog"
             releasedWhenHidden: true
-            ProgressNotificationDialog { }
+            visible: kivIot.systemBackupActive === true && kivIot.forcedPackageActive !== true
+            ProgressNotificationDialog {
+                theText: qsTr("System backup in progress.<br>DO NOT unplug USB or power off the unit") + tro.emptyStr
+                percentComplete: kivIot.systemBackupProgress
+            }
         }
         ScreenHost {
             id: firmwareUpdateStartDialog
             name: "firmwareUpdateStartDialog"
             releasedWhenHidden: true
-            ProgressNotificationDialog { waitIndicator: true }
+            ProgressNotificationDialog {
+                waitIndicator: true
+                theText: qsTr("Copying firmware update files...<br>DO NOT unplug USB or power off the unit") + tro.emptyStr
+            }
         }
         // Show it with bwi.show().start(maxTimeMs); it hides itself.
         ScreenHost { id: bwi; name: "bwi"; releasedWhenHidden: true; z: 30000; BusyWaitIndicator { } }
@@ -543,13 +653,6 @@ Window {
         }
 
         Connections {
-            target: configManager
-            ignoreUnknownSignals: true
-            function onLanguageIdChanged() {
-                mainPanel.selectedLanguageId = tro.getLanguageId(configManager.get_languageId())
-            }
-        }
-        Connections {
             target: kivnm
             ignoreUnknownSignals: true
             function onNumCabinetsOnNetworkChanged(numCabinets) {
@@ -566,13 +669,105 @@ Window {
                 mainPanel.wifiLevelImage = mainPanel.wifiImageForLevel(value)
             }
         }
-        Connections {
-            target: eolTest
-            ignoreUnknownSignals: true
-            function onUdpBroadcastStarted() {
-                eolDetectionDialog.visible = true
+
+        // What the start-up configuration screens choose, saved on the
+        // confirmation.
+        QtObject {
+            id: configSelection
+            objectName: "configSelection"
+            property string customConfig: ""
+            property string modelNumber: ""
+            property string serialNumber: ""
+            property int doubleSided: 1
+            property int displaySide: 0
+        }
+        function saveConfiguration() {
+            configManager.set_modelNumber(configSelection.modelNumber)
+            configManager.set_serialNumber(configSelection.serialNumber)
+            configManager.set_customerIdStr(configSelection.customConfig)
+            configManager.set_doubleSided(configSelection.doubleSided)
+            configManager.set_selectedDisplaySide(configSelection.displaySide)
+            configManager.saveCabinetSerialModelNumbers()
+            configManager.setConfigurationFile()
+        }
+        function saveSerialModelNumbers(serial, model, store) {
+            configManager.set_serialNumber(serial)
+            configManager.set_modelNumber(model)
+            configManager.set_storeNumber(store)
+            configManager.saveCabinetSerialModelNumbers()
+            configManager.initializeRiotWifiConnection()
+            configManager.saveConfigFile()
+        }
+        function showRebootMessage(text) {
+            configurationCyclePower.show().theText = text
+        }
+
+        // The CAN file transfer's progress. A start that announced no size
+        // keeps the last figure; whole packets may overshoot the size.
+        readonly property int fileTxfrStartPercent: 50
+        property int fileTxfrPercent: fileTxfrStartPercent
+        function transferPercent(received, size, last) {
+            if (!(size > 0))
+                return last
+            return Math.max(0, Math.min(100, Math.floor(received / size * 100)))
+        }
+
+        // Restore after a power loss, asked on the primary display only; the
+        // other displays wait meanwhile.
+        readonly property int restoreAnswerMs: 3600000
+        function askRestore() {
+            restorHoldingDialog.visible = true
+            restoreTimer.restart()
+            cabinetManager.sendRestorationDialogBlockEnable(true)
+        }
+        function keepRestoredTimers() {
+            restoreTimer.stop()
+            cabinetManager.sendRestorationDialogBlockEnable(false)
+            cabinetManager.restoreNewDaypartIfo()
+        }
+        function clearRestoredTimers() {
+            cabinetManager.cancelAllHolding()
+            restoreTimer.stop()
+            cabinetManager.sendRestorationDialogBlockEnable(false)
+            cabinetManager.restoreNewDaypartIfo()
+        }
+        Timer {
+            id: restoreTimer
+            objectName: "restoreTimer"
+            interval: mainPanel.restoreAnswerMs
+            onTriggered: {
+                restorHoldingDialog.visible = false
+                mainPanel.clearRestoredTimers()
             }
         }
+
+        function showMessage(text, showClose) {
+            var dialog = messageDialog.show()
+            dialog.theText = text
+            dialog.showCloseButton = showClose
+        }
+        // A message of its own, over the others, gone when closed.
+        function createMessage(text, zOrder, showClose) {
+            var component = Qt.createComponent("widgets/MessageDialog.qml")
+            var dialog = component.createObject(mainPanel, { theText: text, showCloseButton: showClose, z: zOrder })
+            if (!dialog) {
+                console.warn("Message could not be created:", component.errorString())
+                return null
+            }
+            dialog.closeButtonPressed.connect(function () { dialog.destroy() })
+            return dialog
+        }
+        // The factory test and the display tests take the whole screen.
+        function clearForTest() {
+            homeScreen.visible = false
+            screenColorTestPanel.visible = false
+            productsListPanel.visible = false
+            alphakb.visible = false
+            numericInputPanel.visible = false
+            uiSkinPanel.visible = false
+            wifiNetworkConfig.visible = false
+        }
+
         Connections {
             target: cabinetManager
             ignoreUnknownSignals: true
@@ -580,6 +775,117 @@ Window {
                 screenshotFlash.visible = true
                 screenshotFlashTimer.restart()
             }
+            function onCleaningStarted() {
+                cleaningPanel.show().coolDownDone = false
+            }
+            function onCleaningStopped() { cleaningPanel.visible = false }
+            function onScreenCleaningTimeOutChanged() { kivDisplay.confirmScreenCleaningStart() }
+            function onRestoreHoldingFlagChanged() {
+                if (cabinetManager.restoreHoldingFlag === true && cabinetManager.iAmMaster === true)
+                    mainPanel.askRestore()
+            }
+            function onHoldRestorationDialogBlockEnabled(value) {
+                if (value) {
+                    var dialog = holdRestorationDialog.show()
+                    dialog.theText = qsTr("<b>Waiting for hold<br>restoration confirmation</b>") + tro.emptyStr
+                    dialog.showCloseButton = false
+                } else {
+                    holdRestorationDialog.visible = false
+                }
+            }
+            function onStopAmbientTempAlarm() { ambientTempAlarmDialog.visible = false }
+            function onHeatersTestEnabledChanged() {
+                if (cabinetManager.iAmMaster === true)
+                    return
+                if (cabinetManager.heatersTestEnabled === true)
+                    mainPanel.showMessage(qsTr("Heaters testing is started") + tro.emptyStr, false)
+                else
+                    messageDialog.visible = false
+            }
+            function onUnexpectedRebootDetected() {
+                mainPanel.createMessage(qsTr("<b>UI ERROR!</b><br>Unexpected UI reboot detected!") + tro.emptyStr, 10000, true)
+            }
+            function onCommBusVoltageMissing() {
+                mainPanel.createMessage(qsTr("<b>System Error!</b><br>Communication bus voltage not detected!<br>Check UI to IO cable")
+                                        + tro.emptyStr, 10000, true)
+            }
+            function onFirmwareUpdateStarted() { firmwareUpdateStartDialog.visible = true }
+            function onDisplayTestStart() { screenColorTestPanel.visible = true }
+            function onDisplayTestStop() { screenColorTestPanel.visible = false }
+            function onNfcTestStart() { mainPanel.clearForTest() }
+        }
+        Connections {
+            target: eolTest
+            ignoreUnknownSignals: true
+            function onUdpBroadcastStarted() { eolDetectionDialog.visible = true }
+            function onDisplayTestStart() { screenColorTestPanel.visible = true }
+            function onSystemInfoTestStart() { screenColorTestPanel.visible = false }
+            function onSoundTestStart() { screenColorTestPanel.visible = false }
+            function onHeatingTestCommand() { screenColorTestPanel.visible = false }
+            function onNfcTestStart() { mainPanel.clearForTest() }
+            function onEolTestStartedChanged() { mainPanel.clearForTest() }
+        }
+        Connections {
+            target: masterIOmanager
+            ignoreUnknownSignals: true
+            function onAmbientTemperatureAlarm() { ambientTempAlarmDialog.visible = true }
+            function onHeaterHighTempAlarm() { heaterTempAlarmDialog.visible = true }
+            function onInvokeSimpleDialog(msg, showClose) { mainPanel.showMessage(msg, showClose) }
+        }
+        Connections {
+            target: kivErrorController
+            ignoreUnknownSignals: true
+            function onSibLinkBrokenChanged() {
+                if (kivErrorController.sibLinkBroken === true)
+                    mainPanel.showMessage(qsTr("<b>System Error:</b><br>Modbus Link Broken.") + tro.emptyStr, true)
+            }
+        }
+        Connections {
+            target: syncMgr
+            ignoreUnknownSignals: true
+            function onSyncStatusChanged() {
+                if (syncMgr.syncStatus !== "")
+                    mainPanel.showMessage(syncMgr.syncStatus, syncMgr.showCloseButton === true)
+                else
+                    messageDialog.visible = false
+            }
+            function onDisplayErrorMsg(text, showCloseButtonFlag, showHide) {
+                if (showHide)
+                    mainPanel.showMessage(text, showCloseButtonFlag)
+                else
+                    messageDialog.visible = false
+            }
+        }
+        Connections {
+            target: cbm
+            ignoreUnknownSignals: true
+            function onFileTxFailed(dispMessage) { mainPanel.createMessage(dispMessage, 999, true) }
+            function onCanIdRecErrorChanged() {
+                if (cbm.canIdRecError !== true || !cabinetManager.get_isConfigured())
+                    return
+                var which = cabinetManager.iAmMaster === true
+                        ? qsTr("Two PRIMARY touchscreens detected. Change configuration of the SECONDARY touchscreen.")
+                        : qsTr("Two SECONDARY touchscreens detected. Change configuration of the PRIMARY touchscreen.")
+                mainPanel.createMessage("<b>" + qsTr("System Error") + "</b>" + "<br><br>" + which + tro.emptyStr, 10000, false)
+            }
+        }
+        Connections {
+            target: configManager
+            ignoreUnknownSignals: true
+            function onLanguageIdChanged() {
+                mainPanel.selectedLanguageId = tro.getLanguageId(configManager.get_languageId())
+            }
+            function onInvokeSimpleDialog(msg, showClose) { mainPanel.showMessage(msg, showClose) }
+            function onShowSerialModelNumbersDialog() { serialModelNumbersDialog.show().editing = true }
+            function onHideSerialModelNumbersDialog() { serialModelNumbersDialog.visible = false }
+            function onCopyConfigurationFileCompleted() {
+                mainPanel.showRebootMessage(qsTr("Unit configuration successful.<br>Reboot the unit.") + tro.emptyStr)
+            }
+            function onResetConfigurationFileCompleted() {
+                mainPanel.showRebootMessage(qsTr("Unit configuration reset successful.<br>Reboot the unit.") + tro.emptyStr)
+            }
+            function onEolUsbConfigComplete(message) { mainPanel.showRebootMessage(message) }
+            function onEolUsbConfigFailed(message) { mainPanel.showRebootMessage(message) }
         }
     }
 

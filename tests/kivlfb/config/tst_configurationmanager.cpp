@@ -433,6 +433,16 @@ private slots:
                               store->get_passwdL4()}),
                  codes);
         QVERIFY(store->get_verticalFlip());
+
+        // A changed manager's PIN goes back to this customer's default,
+        // saved and reported.
+        store->set_passwdL1(store->encryptString(QStringLiteral("1111")));
+        QSignalSpy changed(store.get(), SIGNAL(passcodeChanged(QString)));
+        store->resetPasswdL1();
+        QCOMPARE(store->get_passwdL1(), codes.first());
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.first().first().toString(), codes.first());
+        QVERIFY(configFile().contains("\npasswdL1=" + codes.first().toUtf8() + "\n"));
     }
 
     void settersFollowTheirRules()

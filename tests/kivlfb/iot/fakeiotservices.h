@@ -203,4 +203,48 @@ public:
     void setPanActivationTimeStamp(quint64 uid, qint64 msecs) override { tags[uid].activationTimeStamp = msecs; }
     void setPanRestartRequested(quint64 uid, bool requested) override { tags[uid].restartRequested = requested; }
     void savePanTags() override { ++tagSaves; }
+
+    // Hold-cycle commands and other cabinets' lists. A deregistered pan keeps
+    // its record, marked as ended; removal drops it.
+    QHash<QString, QList<PanTag>> remoteLists;
+    quint64 binTagUid(int bin) const override { return binUids.value(bin); }
+    void deregisterPanTag(quint64 uid) override
+    {
+        calls << QStringLiteral("deregister %1").arg(uid, 0, 16);
+        if (tags.contains(uid))
+            tags[uid].holdStatus = 4;
+    }
+    void removePanTagAndStopTimer(quint64 uid) override
+    {
+        calls << QStringLiteral("removeAndStop %1").arg(uid, 0, 16);
+        tags.remove(uid);
+    }
+    void stopBinTimer(int bin) override { calls << QStringLiteral("stopBinTimer %1").arg(bin); }
+    void emitHoldStopped(const QString &timeStamp, const QString &productName, const QString &panId, int bin,
+                         const QString &method, int timeRemaining) override
+    {
+        calls << QStringLiteral("holdStopped %1 %2 %3 %4 %5 %6")
+                     .arg(timeStamp, productName, panId)
+                     .arg(bin)
+                     .arg(method)
+                     .arg(timeRemaining);
+    }
+    void replaceRemoteHoldingList(const QString &cabinet, const QList<PanTag> &records) override
+    {
+        remoteLists.insert(cabinet, records);
+    }
+
+    QString ssid = QStringLiteral("site-net");
+    QString wifiPass = QStringLiteral("secret");
+    bool apConnected = true;
+    QString wifiSSID() const override { return ssid; }
+    QString wifiPassword() const override { return wifiPass; }
+    bool wifiApConnected() const override { return apConnected; }
+    void setWifiSSID(const QString &value) override { calls << "ssid " + value; }
+    void setWifiPassword(const QString &value) override { calls << "password " + value; }
+    void setWifiStaticIp(bool enabled) override { calls << QStringLiteral("staticIp %1").arg(enabled); }
+    void reconfigureNetworkDevices() override { calls << QStringLiteral("reconfigureNetwork"); }
+    void setModelNumber(const QString &value) override { calls << "model " + value; }
+    void setSerialNumber(const QString &value) override { calls << "serial " + value; }
+    void saveCabinetSerialModelNumbers() override { calls << QStringLiteral("saveIdentity"); }
 };

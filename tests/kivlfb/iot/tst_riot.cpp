@@ -2,11 +2,14 @@
 #include "platform/kivclock.h"
 
 #include "fakeiotservices.h"
+#include "temproot.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -25,6 +28,7 @@ class TestRiot : public QObject
 
     FakeIotServices *m_services = nullptr;
     KivRiot *m_riot = nullptr;
+    std::unique_ptr<TempRoot> m_root;
     QSignalSpy *m_sent = nullptr;
 
     QStringList sent() const
@@ -53,6 +57,8 @@ class TestRiot : public QObject
 private slots:
     void init()
     {
+        // Some commands park files in the application directory.
+        m_root = std::make_unique<TempRoot>();
         KivClock::freezeAt(kNow);
         m_services = new FakeIotServices;
         m_riot = new KivRiot;
@@ -65,6 +71,7 @@ private slots:
         delete m_riot;
         delete m_services;
         KivClock::useSystemClock();
+        m_root.reset();
     }
 
     // The back-end's own events: members in key order whatever the order

@@ -3,6 +3,7 @@
 #include "platform/kivclock.h"
 
 #include "fakeiotservices.h"
+#include "temproot.h"
 #include "privatebus.h"
 
 #include <QDBusConnection>
@@ -11,6 +12,8 @@
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -77,6 +80,7 @@ class TestRiotReports : public QObject
 
     FakeIotServices *m_services = nullptr;
     KivRiot *m_riot = nullptr;
+    std::unique_ptr<TempRoot> m_root;
     QSignalSpy *m_sent = nullptr;
 
     QStringList sent() const
@@ -104,6 +108,8 @@ class TestRiotReports : public QObject
 private slots:
     void init()
     {
+        // Some commands park files in the application directory.
+        m_root = std::make_unique<TempRoot>();
         KivClock::freezeAt(kNow);
         m_services = new FakeIotServices;
         m_riot = new KivRiot;
@@ -116,6 +122,7 @@ private slots:
         delete m_riot;
         delete m_services;
         KivClock::useSystemClock();
+        m_root.reset();
     }
 
     // ------------------------------------------------------------------

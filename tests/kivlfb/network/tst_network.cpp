@@ -1,4 +1,5 @@
 #include "network/dadazodaru.h"
+#include "network/networkhost.h"
 #include "network/platforminfo.h"
 #include "network/systemnetworkmanager.h"
 #include "network/wifimonitor.h"
@@ -11,13 +12,22 @@
 #include <QStandardItemModel>
 #include <QtTest>
 
+namespace {
+class RoleHost : public NetworkHost
+{
+public:
+    bool iAmMaster() const override { return master; }
+    bool master = false;
+};
+} // namespace
+
 class TestNetwork : public QObject
 {
     Q_OBJECT
 
 private slots:
     // Only the primary display keeps the table of cabinets it hears; the
-    // role is read from the cabinet core that parents the object.
+    // role is read from the cabinet it serves.
     void namesModelOnlyOnThePrimaryDisplay_data()
     {
         QTest::addColumn<QVariant>("iAmMaster");
@@ -32,9 +42,9 @@ private slots:
         QFETCH(QVariant, iAmMaster);
         QFETCH(bool, hasModel);
 
-        QObject cabinet;
-        cabinet.setProperty("iAmMaster", iAmMaster);
-        DADazodaru kivnm(nullptr, &cabinet);
+        auto *host = new RoleHost;
+        host->master = iAmMaster.toBool();
+        DADazodaru kivnm(nullptr, nullptr, std::unique_ptr<NetworkHost>(host));
         QCOMPARE(kivnm.get_namesModel() != nullptr, hasModel);
         QCOMPARE(kivnm.getNumCabsConnected(), 0);
         if (hasModel) {

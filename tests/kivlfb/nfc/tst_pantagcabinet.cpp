@@ -233,6 +233,56 @@ private slots:
         QCOMPARE(locations.at(2).toObject(), QJsonObject({{"zoneNumber", 3}, {"productId", kPatty}}));
     }
 
+    // The cloud's commands act on this cabinet's registry: a reset of a pan
+    // whose record places it outside the bins deregisters it and reports
+    // the stop; a holding list in which another cabinet started a pan later
+    // takes that pan off this cabinet and is kept under its serial number.
+    void cloudCommandsActOnTheRegistry()
+    {
+        auto *riot = m_cabinet->findChild<KivRiot *>();
+        auto *config = m_cabinet->findChild<ConfigurationManager *>(QStringLiteral("configManager"));
+        QVERIFY(riot && config);
+        config->set_iotType(QStringLiteral("DEZ_RIOT"));
+        config->set_serialNumber(QStringLiteral("SN1"));
+        config->set_uuidNumber(QStringLiteral("uuid-1"));
+        config->set_storeNumber(QStringLiteral("Store 9"));
+        QSignalSpy sent(riot, &KivRiot::sendRiotInfo);
+        QSignalSpy stopped(m_cabinet.get(), SIGNAL(event_holdStopped(QString,QString,QString,int,QString,int)));
+
+        const quint64 stray = 0x0c0000000019;
+        auto *item = new NfcTagItem2(stray, 0, 25, kNoon + 1800000, kNoon - 60000);
+        item->setBatchId(QStringLiteral("c0000000019-1704110340"));
+        m_nfc->registerTag2(item);
+        riot->handleReceivedRiotInfo(QStringLiteral(
+            R"({"event":"reset","timestamp":1704110400,"panId":"c0000000019",)"
+            R"("cabinet":{"serialNumber":"SN1","cabinetUuid":"uuid-1"},"batch":{"id":"c0000000019-1704110340"}})"));
+        QCOMPARE(stopped.size(), 1);
+        QCOMPARE(stopped.first(), QVariantList({"1704110400", "Patty", "c0000000019", 25, "auto", 0}));
+        QVERIFY(m_nfc->doWeOwnThisTag2(stray));
+        QCOMPARE(int(m_nfc->viewTagInfo2(stray)->getHoldStatus()), int(NfcTagItem2::HoldEnded));
+        // The stop reaches the back-end's own hold-stop report.
+        QTRY_COMPARE(sent.size(), 1);
+        const QJsonObject stop = QJsonDocument::fromJson(sent.first().at(0).toString().toUtf8()).object();
+        QCOMPARE(stop.value("event").toString(), QStringLiteral("holdStop"));
+
+        const quint64 pan = 0x0c0000000002;
+        m_nfc->registerTag2(new NfcTagItem2(pan, 0, 2, kNoon + 1800000, kNoon - 600));
+        m_nfc->setUidInBin(2, pan);
+        riot->handleReceivedRiotInfo(QStringLiteral(
+            R"({"event":"holdingList","serialNumber":"SN2","location":"Store 9","holdInfo":[)"
+            R"({"panId":"c0000000002","bin":5,"activationTS":1704110400,"batch":{"expiration":1704112200}}]})"));
+        QVERIFY(!m_nfc->doWeOwnThisTag2(pan));
+        const QList<const NfcTagItem2 *> list = m_nfc->othersList(QStringLiteral("SN2"));
+        QCOMPARE(list.size(), 1);
+        QCOMPARE(list.first()->getUid(), pan);
+        QCOMPARE(int(list.first()->getPosition()), 5);
+        QCOMPARE(int(list.first()->getProductId()), kPatty);
+        QCOMPARE(list.first()->getActivationTimeStamp(), kNoon);
+        QCOMPARE(list.first()->getExpTime(), kNoon + 1800000);
+        QCoreApplication::processEvents();
+        QCOMPARE(sent.size(), 1); // no command error
+    }
+
     // A pan put on the simulated reader for a bin lands at the reading
     // position the NFC map gives that bin, where the polling looks for it.
     void simulatedPanLandsWhereTheBinIsRead()

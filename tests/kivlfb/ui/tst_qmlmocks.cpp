@@ -1,6 +1,8 @@
 #include "qmlharness.h"
 
+#include "alarms/haccpcontroller.h"
 #include "alarms/kiverrorcontrollert.h"
+#include "alarms/soundmanager.h"
 #include "canbus/canbusmanager.h"
 #include "config/configurationmanager.h"
 #include "config/eoltesting.h"
@@ -17,6 +19,7 @@
 #include "network/wifimonitor.h"
 #include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
+#include "ui/languagemodel.h"
 #include "ui/translator.h"
 #include "ui/virtualkeyinput.h"
 
@@ -53,9 +56,9 @@ const QList<Stand> &stands()
 {
     static const QList<Stand> all = {
         {"cabinetManager", &CabinetManager::staticMetaObject,
-         {"isConfigured", "uiidValid", "uiTrayHeight", "transferTimers", "buildCabinet",
+         {"isConfigured", "uiidValid", "uiTrayHeight", "transferTimers", "buildCabinet", "flashDriveMounted",
           "flashDriveAnswer", "systemDate"}, {}},
-        {"configManager", &ConfigurationManager::staticMetaObject, {"numberOfLanguages"}, {}},
+        {"configManager", &ConfigurationManager::staticMetaObject, {"numberOfLanguages", "preloaded"}, {}},
         {"tro", &Translator::staticMetaObject, {"languageCodes"}, {}},
         {"vki", &VirtualKeyInput::staticMetaObject, {}, {}},
         {"cbm", &CanbusManager::staticMetaObject, {}, {}},
@@ -67,10 +70,11 @@ const QList<Stand> &stands()
         {"menuManager", &MenuManager::staticMetaObject, {"groups"}, {}},
         {"kivIot", &KivIotAgentAdapter::staticMetaObject, {},
          {"systemBackupActive", "systemBackupProgress", "forcedPackageActive"}},
-        {"kivnm", &DADazodaru::staticMetaObject, {},
-         {"wifiApConnected", "wifiLink", "wifiLevel", "wifiNoise", "numCabinetsOnNetworkChanged",
-          "networkConnectionChanged"}},
-        {"wifiMon", &WifiMonitor::staticMetaObject, {}, {"signalLevelChanged", "saveWifiStats"}},
+        {"kivnm", &DADazodaru::staticMetaObject, {}, {}},
+        {"wifiMon", &WifiMonitor::staticMetaObject, {}, {}},
+        {"languagesModelNew", &LanguageModel::staticMetaObject, {}, {}},
+        {"soundManager", &SoundManager::staticMetaObject, {}, {}},
+        {"haccpController", &HaccpController::staticMetaObject, {}, {}},
         {"kivErrorController", &KivErrorControllerT::staticMetaObject, {}, {}},
         {"mcp", &TavolenProxy::staticMetaObject, {}, {}},
         {"platformInfo", &PlatformInfo::staticMetaObject, {}, {}},

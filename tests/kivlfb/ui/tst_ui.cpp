@@ -1,8 +1,12 @@
+#include "core/kivdefs.h"
 #include "ui/languagemodel.h"
+#include "ui/translator.h"
 #include "ui/screenresources.h"
 #include "ui/virtualkeyinput.h"
 
 #include <QDirIterator>
+#include <QPointer>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QQmlComponent>
 #include <QRegularExpression>
@@ -103,12 +107,64 @@ private slots:
         QCOMPARE(pressed.count(), 1);
     }
 
-    void languageModelStartsEmpty()
+    // The rows a cabinet offers follow its customer; the row is the
+    // language id.
+    void languageModelRows_data()
     {
-        LanguageModel model(nullptr);
-        QVERIFY(!model.translator());
-        QVERIFY(model.getLanguageList().isEmpty());
-        QCOMPARE(model.property("languageList").value<QList<QObject *>>().size(), 0);
+        QTest::addColumn<int>("customer");
+        QTest::addColumn<int>("rows");
+        using K = KivDefs;
+        QTest::newRow("GM") << int(K::CUSTOMER_ID_GM) << 15;
+        QTest::newRow("ZuZ") << int(K::CUSTOMER_ID_ZuZ) << 15;
+        QTest::newRow("RIVEV") << int(K::CUSTOMER_ID_RIVEV) << 3;
+        QTest::newRow("DEZ") << int(K::CUSTOMER_ID_DEZ) << 3;
+        QTest::newRow("X") << int(K::CUSTOMER_ID_X) << 15;
+        QTest::newRow("VADEV") << int(K::CUSTOMER_ID_VADEV) << 2;
+    }
+
+    void languageModelRows()
+    {
+        QFETCH(int, customer);
+        QFETCH(int, rows);
+        QObject cabinet;
+        cabinet.setProperty("customerId", customer);
+        auto *translator = new Translator(&cabinet);
+        auto *model = new LanguageModel(translator);
+        const QList<QObject *> list = model->property("languageList").value<QList<QObject *>>();
+        QCOMPARE(list.size(), rows);
+        for (int row = 0; row < list.size(); ++row) {
+            QCOMPARE(list.at(row)->property("id").toInt(), row);
+            QCOMPARE(list.at(row)->property("name").toString(), translator->getLanguageName(row));
+        }
+    }
+
+    // A missing translation keeps its row, marked unavailable; a second
+    // setup builds new items and says so once.
+    void languageModelAvailability()
+    {
+        QObject cabinet;
+        cabinet.setProperty("customerId", int(KivDefs::CUSTOMER_ID_RIVEV));
+        auto *translator = new Translator(&cabinet);
+        auto *model = new LanguageModel(translator);
+        QPointer<QObject> oldItem = model->getLanguageItems().first();
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const char *name : {"kivtr_eng_USA.qm", "kivtr_fra.qm"}) {
+            QFile file(dir.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        model->setTranslationPrefix(dir.path() + QLatin1Char('/'));
+        QSignalSpy changed(model, &LanguageModel::changed);
+        model->setup();
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(oldItem.isNull());
+
+        const QList<QObject *> list = model->getLanguageItems();
+        QCOMPARE(list.size(), 3);
+        QCOMPARE(list.at(0)->property("isAvailable").toBool(), true);
+        QCOMPARE(list.at(1)->property("isAvailable").toBool(), false);
+        QCOMPARE(list.at(2)->property("isAvailable").toBool(), true);
     }
 };
 

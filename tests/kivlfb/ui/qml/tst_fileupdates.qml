@@ -38,10 +38,10 @@ TestCase {
 
     function init() {
         verify(harness.reset())
-        configManager.passwdL1 = "enc:1111"
-        configManager.passwdL2 = "enc:2222"
-        configManager.passwdL3 = "enc:3333"
-        configManager.passwdL4 = "enc:4444"
+        configManager.passwdL1 = Qt.md5("1111")
+        configManager.passwdL2 = Qt.md5("2222")
+        configManager.passwdL3 = Qt.md5("3333")
+        configManager.passwdL4 = Qt.md5("4444")
     }
     function findChild(item, objectName) {
         if (item.objectName === objectName)
@@ -175,10 +175,10 @@ TestCase {
 
     function test_logoTapsResetManagerPin_data() {
         return [
-            { tag: "twelve taps, ZuZ", taps: 12, customer: KivDefines.CUSTOMER_ID_ZuZ, pin: "enc:8603" },
+            { tag: "twelve taps, ZuZ", taps: 12, customer: KivDefines.CUSTOMER_ID_ZuZ, pin: Qt.md5("8603") },
             { tag: "twelve taps, DEZ", taps: 12, customer: KivDefines.CUSTOMER_ID_DEZ, pin: "9157" },
-            { tag: "twelve taps, others", taps: 12, customer: 0, pin: "enc:9157" },
-            { tag: "eleven taps", taps: 11, customer: 0, pin: "enc:1111" },
+            { tag: "twelve taps, others", taps: 12, customer: 0, pin: Qt.md5("9157") },
+            { tag: "eleven taps", taps: 11, customer: 0, pin: Qt.md5("1111") },
         ]
     }
     function test_logoTapsResetManagerPin(data) {

@@ -1,50 +1,9 @@
 import QtQuick 2.15
 import QtTest 1.15
 
-TestCase {
+MainWindowTestCase {
     id: testCase
     name: "MainWindow"
-    when: windowShown
-
-    property var window: null
-
-    function findChild(item, objectName) {
-        if (!item)
-            return null
-        if (item.objectName === objectName)
-            return item
-        var kids = item.children
-        for (var i = 0; i < kids.length; ++i) {
-            var found = findChild(kids[i], objectName)
-            if (found)
-                return found
-        }
-        return null
-    }
-    function child(objectName) {
-        var found = findChild(window.contentItem, objectName)
-        verify(found, "no item named " + objectName)
-        return found
-    }
-    function createWindow() {
-        var component = Qt.createComponent("qrc:///qml/main.qml")
-        compare(component.status, Component.Ready, component.errorString())
-        window = component.createObject(null)
-        verify(window)
-        // The content follows the window's size once the window is shown.
-        tryCompare(window.contentItem, "width", window.width)
-        tryCompare(window.contentItem, "height", window.height)
-        return window
-    }
-    function init() {
-        verify(harness.reset())
-        harness.setScaling(1.0, 1.0)
-    }
-    function cleanup() {
-        if (window)
-            window.destroy()
-        window = null
-    }
 
     function test_loadsFromResources() {
         createWindow()
@@ -54,12 +13,6 @@ TestCase {
         compare(window.height, 480)
         verify(window.visible)
     }
-
-    function tap(objectName) {
-        var item = child(objectName)
-        mouseClick(item, item.width / 2, item.height / 2)
-    }
-    function log() { return callLog }
 
     function test_rotation_data() {
         return [
@@ -172,25 +125,6 @@ TestCase {
         cabinetManager.pressGoDockPosition = 0
         compare(findChild(window.contentItem, "portraitDock"), null)
         compare(child("landscapeDock").height, panel.height)
-    }
-
-    // The hosts of the panel's hidden screens and dialogs, in stacking order.
-    function screenHosts() {
-        var panel = child("mainPanel")
-        var hosts = []
-        for (var i = 0; i < panel.children.length; ++i) {
-            var c = panel.children[i]
-            if (c.screen !== undefined && c.releasedWhenHidden !== undefined)
-                hosts.push(c)
-        }
-        return hosts
-    }
-    function host(name) {
-        var hosts = screenHosts()
-        for (var i = 0; i < hosts.length; ++i)
-            if (hosts[i].name === name)
-                return hosts[i]
-        verify(false, "no host for " + name)
     }
 
     // Nothing hidden is created with the window. Each screen appears under
@@ -631,10 +565,5 @@ TestCase {
         compare(dialog.theText, "Invalid time value")
         verify(dialog.showCloseButton)
         verify(host("numericInputPanel").visible)
-    }
-
-    Component {
-        id: signalSpy
-        SignalSpy {}
     }
 }

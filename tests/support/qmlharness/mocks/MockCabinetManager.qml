@@ -30,6 +30,8 @@ QtObject {
     // What get_isConfigured() and uiidIsValid() answer.
     property bool isConfigured: true
     property bool uiidValid: true
+    // What isFlashDriveMounted() answers.
+    property bool flashDriveMounted: false
 
     // The holding screen.
     property int numberOfZones: 0
@@ -46,9 +48,9 @@ QtObject {
     property int uiTrayHeight: 0
     // What the transfer-timer getters answer: { name, holdTime, warningTime, remainingTime }.
     property var transferTimers: []
-    property bool flashDriveMounted: false
-    // What isFlashDriveMounted() answers.
-    property bool flashDriveAnswer: false
+    // When set, what isFlashDriveMounted() answers instead: a drive that
+    // went away since the last check.
+    property var flashDriveAnswer: undefined
     // What getSystemDateString() answers ("yyyy-MM-dd").
     property string systemDate: "2025-03-15"
 
@@ -66,6 +68,8 @@ QtObject {
     signal noUserInteraction()
     signal stopAmbientTempAlarm()
     signal showProductTransferList()
+    signal screenshotsExported()
+    signal noScreenShotsToExport()
 
     onStopAmbientTempAlarm: log.record("cabinetManager.stopAmbientTempAlarm", [])
 
@@ -73,7 +77,6 @@ QtObject {
     function uiidIsValid() { return uiidValid }
     function setBinToTray(bin, productId, trayId) { log.record("cabinetManager.setBinToTray", arguments) }
     function screenShot() { log.record("cabinetManager.screenShot", arguments) }
-    function isFlashDriveMounted() { log.record("cabinetManager.isFlashDriveMounted", arguments); return flashDriveAnswer }
     function set_flashDriveMounted(v) { log.record("cabinetManager.set_flashDriveMounted", arguments); flashDriveMounted = v }
     function getSystemDateString() { return systemDate }
     function sendDayPartRequest(dayPart) { log.record("cabinetManager.sendDayPartRequest", arguments) }
@@ -139,4 +142,10 @@ QtObject {
         zonesModelList = zones
     }
     function sendClearAmbientTempAlarm() { log.record("cabinetManager.sendClearAmbientTempAlarm", arguments) }
+    function isFlashDriveMounted() { return flashDriveAnswer === undefined ? flashDriveMounted : flashDriveAnswer }
+    function exportMenuFiles() { log.record("cabinetManager.exportMenuFiles", arguments) }
+    function importMenuFiles() { log.record("cabinetManager.importMenuFiles", arguments) }
+    function exportScreenShots() { log.record("cabinetManager.exportScreenShots", arguments) }
+    function exportKernelLog() { log.record("cabinetManager.exportKernelLog", arguments) }
+    function exportIotLog() { log.record("cabinetManager.exportIotLog", arguments) }
 }

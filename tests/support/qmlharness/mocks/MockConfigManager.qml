@@ -21,10 +21,15 @@ QtObject {
     property bool productDiscardFlash: false
     property bool groupDotsEnabled: true
     property bool splitViewEnabled: false
-    property string passwdL1: ""
-    property string passwdL2: ""
-    property string passwdL3: ""
-    property string passwdL4: ""
+    // The access codes as the store holds them (MD5 of the digits).
+    property string passwdL1: Qt.md5("9157")
+    property string passwdL2: Qt.md5("527184")
+    property string passwdL3: Qt.md5("306749")
+    property string passwdL4: Qt.md5("841926")
+    // Preloaded configurations: { setName: { modelNumber: displays } },
+    // displays 1 (one display), 2 (mirror) or 3 (left and right).
+    property var preloaded: ({})
+    property string selectedCustomConfig: ""
 
     signal showSerialModelNumbersDialog()
     signal hideSerialModelNumbersDialog()
@@ -36,6 +41,9 @@ QtObject {
     signal passcodeChanged(string passcode)
     signal passcodeEntered(string screen, int userLevel, bool authenticated)
     signal programModeExited(string screen, int userLevel)
+
+    onPasscodeEntered: log.record("configManager.passcodeEntered", [screen, userLevel, authenticated])
+    onProgramModeExited: log.record("configManager.programModeExited", [screen, userLevel])
 
     // The next language in use after `id`, cycling through all of them;
     // after a full turn without one in use, the id reached.
@@ -51,8 +59,6 @@ QtObject {
     }
     function get_languageId() { return languageId }
     function getIsLanguageUsed(id) { return id < 32 && (usedLanguages & (1 << id)) !== 0 }
-    // A visible stand-in for the cipher: tests compare against it.
-    function encryptString(text) { return "enc:" + text }
     function set_passwdL1(v) { log.record("configManager.set_passwdL1", arguments); passwdL1 = v }
     function saveConfigFile() { log.record("configManager.saveConfigFile", arguments) }
     function set_serialNumber(v) { log.record("configManager.set_serialNumber", arguments); serialNumber = v }
@@ -64,4 +70,27 @@ QtObject {
     function set_doubleSided(v) { log.record("configManager.set_doubleSided", arguments) }
     function set_selectedDisplaySide(v) { log.record("configManager.set_selectedDisplaySide", arguments) }
     function setConfigurationFile() { log.record("configManager.setConfigurationFile", arguments) }
+    function encryptString(text) { return Qt.md5(text) }
+    function resetPasswdL1() { log.record("configManager.resetPasswdL1", arguments); passwdL1 = Qt.md5("9157") }
+    // The store's setter does not signal: the page saves and reloads itself.
+    function setLanguageIsUsed(id, used) { log.record("configManager.setLanguageIsUsed", arguments) }
+    function set_selectedCustomConfig(v) { log.record("configManager.set_selectedCustomConfig", arguments); selectedCustomConfig = v }
+    function get_customConfigs() { return Object.keys(preloaded) }
+    function get_customConfigModels() {
+        return preloaded[selectedCustomConfig] ? Object.keys(preloaded[selectedCustomConfig]) : []
+    }
+    function get_configDisplaysCount(model) {
+        var set = preloaded[selectedCustomConfig]
+        return set && set[model] > 1 ? 2 : 1
+    }
+    function get_configDisplaysLeftRight(model) {
+        var set = preloaded[selectedCustomConfig]
+        return !!set && set[model] === 3
+    }
+    function validateModelNumber(model) {
+        log.record("configManager.validateModelNumber", arguments)
+        var set = preloaded[selectedCustomConfig]
+        return !!set && set[model] !== undefined
+    }
+    function resetConfiguration() { log.record("configManager.resetConfiguration", arguments) }
 }

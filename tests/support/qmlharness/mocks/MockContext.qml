@@ -20,5 +20,8 @@ QtObject {
     property QtObject kivErrorController: MockErrorController { log: callLog }
     property QtObject mcp: MockMenuProxy { log: callLog }
     property QtObject platformInfo: MockPlatformInfo { log: callLog }
+    property QtObject languagesModelNew: MockLanguageModel {}
+    property QtObject soundManager: MockSoundManager { log: callLog }
+    property QtObject haccpController: MockHaccpController { log: callLog }
     property QtObject uiSkin: UiSkinDefaults {}
 }

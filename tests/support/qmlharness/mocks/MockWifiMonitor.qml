@@ -7,4 +7,5 @@ QtObject {
     signal signalLevelChanged(int value)
 
     function saveWifiStats() { log.record("wifiMon.saveWifiStats", arguments) }
+    function exportWifiLogs() { log.record("wifiMon.exportWifiLogs", arguments) }
 }
