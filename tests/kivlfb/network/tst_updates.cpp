@@ -23,6 +23,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -71,11 +72,8 @@ protected:
             socket = new QTcpSocket(this);
             socket->setSocketDescriptor(descriptor);
         }
-        auto *buffer = new QByteArray;
-        connect(socket, &QTcpSocket::disconnected, socket, [socket, buffer] {
-            delete buffer;
-            socket->deleteLater();
-        });
+        auto buffer = std::make_shared<QByteArray>();
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QTcpSocket::readyRead, socket, [this, socket, buffer] {
             buffer->append(socket->readAll());
             if (!buffer->contains("\r\n\r\n"))
