@@ -160,8 +160,10 @@ Item {
         function onAcceptVal(value) { screen.pinEntered(value) }
         function onCancelled() { screen.closePinPad() }
     }
+    // Only the results of what was started here: the proxy also imports at
+    // start-up and for the cloud agent.
     Connections {
-        target: mcp
+        target: screen.visible ? mcp : null
         function onTavolenDataImported() {
             screen.showMessage(screen.resultBox, qsTr("Tavolen file imported: ") + tro.emptyStr + mcp.mcImportFilename)
         }

@@ -302,6 +302,18 @@ TestCase {
         verify(s.resultHost.item.showCloseButton)
     }
 
+    // An import the screen did not start (at start-up, for the cloud agent)
+    // is not reported here.
+    function test_hiddenScreenReportsNothing() {
+        var s = makeStage()
+        s.screen.visible = false
+        mcp.tavolenDataImported()
+        verify(!s.resultHost.visible)
+        s.screen.visible = true
+        mcp.tavolenDataImported()
+        verify(s.resultHost.visible)
+    }
+
     function test_systemUpdateScreenImportsOnTouch() {
         mcp.dirContent = ["a.kiv", "b.kiv"]
         var screen = createTemporaryObject(systemScreen, testCase)
