@@ -44,6 +44,7 @@ QtObject {
     property bool touchBasedTransfer: false
     property bool timerColorEnable: false
     property bool nfcEnabled: false
+    property bool hasFan: false
     // What getUiTrayHeight() answers; 0: an even share of the screen's height.
     property int uiTrayHeight: 0
     // What the transfer-timer getters answer: { name, holdTime, warningTime, remainingTime }.
@@ -100,6 +101,7 @@ QtObject {
         return Math.floor((height - 5 * rows) / rows)
     }
     function convertToCelsius(valueF) { return Math.round((valueF - 32) * 5 / 9) }
+    function convertToFahrenheit(valueC) { return Math.round(valueC * 9 / 5) + 32 }
     function showProductTransferWindow(bin, groupIndex, productId) {
         log.record("cabinetManager.showProductTransferWindow", arguments)
     }

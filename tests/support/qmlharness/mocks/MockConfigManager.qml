@@ -58,6 +58,11 @@ QtObject {
         return next
     }
     function get_languageId() { return languageId }
+    // HSV parts as fractions; a grey's hue is -1, as Qt gives it.
+    function colorGetHueF(name) { return Qt.darker(name, 1.0).hsvHue }
+    function colorGetSatF(name) { return Qt.darker(name, 1.0).hsvSaturation }
+    function colorGetLumF(name) { return Qt.darker(name, 1.0).hsvValue }
+    function colorFromHsv(h, s, v) { return Qt.hsva(h, s, v, 1).toString() }
     function getIsLanguageUsed(id) { return id < 32 && (usedLanguages & (1 << id)) !== 0 }
     function set_passwdL1(v) { log.record("configManager.set_passwdL1", arguments); passwdL1 = v }
     function saveConfigFile() { log.record("configManager.saveConfigFile", arguments) }
