@@ -416,7 +416,13 @@ Window {
             id: updatesListView
             name: "updatesListView"
             signal close()
-            UpdatesListView { onClose: updatesListView.close() }
+            UpdatesListView {
+                pinPanel: numericInputPanel
+                messageBox: messageDialog
+                resultBox: menuUpdateDialog
+                screenshotsEnabled: kivDisplay.screenshotsEnabled
+                onClose: updatesListView.close()
+            }
         }
         ScreenHost { id: wifiNetworkConfig; name: "wifiNetworkConfig"; WifiSettingsDialog { } }
         MouseArea2 {
