@@ -5,6 +5,7 @@ import KivDefs 1.0
 import "widgets"
 import "filesExport"
 import "errorControl"
+import "heaters"
 
 // The service list: the settings pages in a circular list swiped sideways,
 // under a bar with the return button, the file export button and the logo. A locked
@@ -42,6 +43,26 @@ Rectangle {
     ObjectModel {
         id: pages
 
+        UtilitiesSettingsItem {
+            id: utilitiesFirst
+            objectName: "utilitiesFirst"
+            width: pageList.width
+            height: pageList.height
+            display: kivDisplay
+            dialogParent: serviceList
+            enterNumber: mainPanel.enterNumber
+            onAskForPinPad: serviceList.askForPin(this)
+        }
+        ZonesHeatersServiceItem {
+            id: zoneDiagnostics
+            objectName: "zoneDiagnostics"
+            width: pageList.width
+            height: pageList.height
+            display: kivDisplay
+            enterNumber: mainPanel.enterNumber
+            onAskForPinPad: serviceList.askForPin(this)
+            onMessageRequested: serviceList.showMessage(text, showClose)
+        }
         ErrorLogPanel {
             id: errorLogPanel
             objectName: "errorLogPanel"
@@ -86,6 +107,19 @@ Rectangle {
                 skinPanel: serviceList.skinPanel
             }
         }
+        // The same page again, so that it is one swipe away from either
+        // end; only the first reports the screenshot export.
+        UtilitiesSettingsItem {
+            id: utilitiesLast
+            objectName: "utilitiesLast"
+            width: pageList.width
+            height: pageList.height
+            display: kivDisplay
+            dialogParent: serviceList
+            enterNumber: mainPanel.enterNumber
+            reportsScreenshotExport: false
+            onAskForPinPad: serviceList.askForPin(this)
+        }
     }
 
     // The level an entered code grants, 0 for none.
@@ -104,12 +138,30 @@ Rectangle {
         }
         return 0
     }
-    function showMessage(text) {
+    function showMessage(text, showClose) {
         var dialog = messageDialog.show()
         dialog.theText = text
-        dialog.showCloseButton = true
+        dialog.showCloseButton = showClose !== false
+    }
+    // The Utilities page's tools open over the list.
+    function hookUtilities(utilities) {
+        utilities.messageRequested.connect(showMessage)
+        utilities.screenTestRequested.connect(function () {
+            if (colorTestPanel)
+                colorTestPanel.visible = true
+        })
+        utilities.skinPanelRequested.connect(function () {
+            if (skinPanel)
+                skinPanel.visible = true
+        })
+        utilities.filesDialogRequested.connect(function () { filesExport.visible = true })
     }
     function askForPin(page) {
+        // The heater tests would fight the holding timers for the heaters.
+        if (page === zoneDiagnostics && cabinetManager.activelyHolding) {
+            showMessage(qsTr("Heater test unavailable<br>while timers are active!") + tro.emptyStr)
+            return
+        }
         if (failedAttempts > maxFailedAttempts) {
             showMessage(qsTr("Too many failed attempts.\nCall service.") + tro.emptyStr)
             return
@@ -187,6 +239,8 @@ Rectangle {
     }
     onCurrentPageChanged: pageBecameCurrent()
     Component.onCompleted: {
+        hookUtilities(utilitiesFirst.page)
+        hookUtilities(utilitiesLast.page)
         if (cabinetManager.customerId === KivDefines.CUSTOMER_ID_DEZ) {
             for (var i = 0; i < pages.count; ++i) {
                 if (pages.get(i) === dayPartsPage) {
