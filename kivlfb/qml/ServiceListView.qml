@@ -197,8 +197,12 @@ Rectangle {
     // A page that reads its data when it comes into view. The error log is
     // read once however often it is entered within the guard's time.
     function pageBecameCurrent() {
-        for (var i = 0; i < pages.count; ++i)
+        // The current page stands above the others: a page the list has not
+        // yet laid out may still stand where the current one is.
+        for (var i = 0; i < pages.count; ++i) {
             pages.get(i).itemActive = (pages.get(i) === currentPage)
+            pages.get(i).z = pages.get(i) === currentPage ? 1 : 0
+        }
         if (currentPage === errorLogPanel && !moving && !errorLogRefreshGuard.running) {
             if (busyIndicator)
                 busyIndicator.show().start(refreshBusyMs)

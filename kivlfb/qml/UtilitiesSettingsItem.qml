@@ -22,6 +22,11 @@ GenericSettingsItem {
 
     onItemActiveChanged: if (itemActive) utilities.load()
 
+    Rectangle {
+        anchors.fill: parent
+        z: -2
+        color: uiSkin.generalPanelBackgroundColor
+    }
     DemoModeItem {
         id: utilities
         anchors.fill: parent

@@ -23,6 +23,11 @@ GenericSettingsItem {
 
     onItemModifiedChanged: if (display) display.ignoreNoUserInteraction = itemModified
 
+    Rectangle {
+        anchors.fill: parent
+        z: -2
+        color: uiSkin.generalPanelBackgroundColor
+    }
     HeatersDiagnosticsItem {
         id: diags
         objectName: "heatersDiagnostics"
