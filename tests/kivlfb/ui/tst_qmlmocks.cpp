@@ -64,7 +64,7 @@ const QList<Stand> &stands()
         {"masterIOmanager", &MasterIoManager::staticMetaObject, {}, {}},
         {"nfcm", &NFCmanager::staticMetaObject, {}, {}},
         {"daypartManager", &DayPartManager::staticMetaObject, {"dayPartsToUse", "dayPartsCount", "dayPartNames"}, {}},
-        {"menuManager", &MenuManager::staticMetaObject, {"groups", "editNames", "productInGroups", "nextProductId", "editGroups", "editProductRows", "groupAt"}, {}},
+        {"menuManager", &MenuManager::staticMetaObject, {"groups", "editNames", "productInGroups", "nextProductId", "editGroups", "editProductRows", "groupAt", "productAt"}, {}},
         {"kivIot", &KivIotAgentAdapter::staticMetaObject, {},
          {"systemBackupActive", "systemBackupProgress", "forcedPackageActive"}},
         {"kivnm", &DADazodaru::staticMetaObject, {}, {}},
@@ -79,8 +79,11 @@ const QList<Stand> &stands()
     return all;
 }
 
-// Context objects of the harness that stand for nothing of the program.
-const QStringList kHarnessObjects = {QStringLiteral("callLog"), QStringLiteral("uiSkin")};
+// Context objects of the harness that are not checked against a class:
+// the call log, the skin, and the two edit row models (plain list models;
+// screens read only their rows).
+const QStringList kHarnessObjects = {QStringLiteral("callLog"), QStringLiteral("uiSkin"), QStringLiteral("productsEditModel"),
+                                     QStringLiteral("groupsEditModel")};
 
 QList<int> argumentCounts(const QMetaObject *meta, const QByteArray &name, bool signal)
 {

@@ -45,6 +45,7 @@ QtObject {
     property bool timerColorEnable: false
     property bool nfcEnabled: false
     property bool hasFan: false
+    property bool productIdDisplayEnable: false
     // What getUiTrayHeight() answers; 0: an even share of the screen's height.
     property int uiTrayHeight: 0
     // What the transfer-timer getters answer: { name, holdTime, warningTime, remainingTime }.
