@@ -54,14 +54,14 @@ const QList<Stand> &stands()
 {
     static const QList<Stand> all = {
         {"cabinetManager", &CabinetManager::staticMetaObject,
-         {"isConfigured", "uiidValid", "uiTrayHeight", "transferTimers", "buildCabinet", "flashDriveMounted"}, {}},
+         {"isConfigured", "uiidValid", "uiTrayHeight", "transferTimers", "buildCabinet", "flashDriveMounted", "nothingHeld"}, {}},
         {"configManager", &ConfigurationManager::staticMetaObject, {"numberOfLanguages", "preloaded"}, {}},
         {"tro", &Translator::staticMetaObject, {"languageCodes"}, {}},
         {"vki", &VirtualKeyInput::staticMetaObject, {}, {}},
         {"cbm", &CanbusManager::staticMetaObject, {}, {}},
         {"syncMgr", &MasterSync::staticMetaObject, {}, {}},
         {"eolTest", &EolTesting::staticMetaObject, {}, {}},
-        {"masterIOmanager", &MasterIoManager::staticMetaObject, {}, {}},
+        {"masterIOmanager", &MasterIoManager::staticMetaObject, {"firstChannel", "uidTexts", "makeBins"}, {}},
         {"nfcm", &NFCmanager::staticMetaObject, {}, {}},
         {"daypartManager", &DayPartManager::staticMetaObject, {"dayPartsToUse", "dayPartsCount", "dayPartNames"}, {}},
         {"menuManager", &MenuManager::staticMetaObject, {"groups", "editNames", "productInGroups", "nextProductId", "editGroups", "editProductRows", "groupAt", "productAt"}, {}},

@@ -22,6 +22,16 @@ QtObject {
     property bool productDiscardFlash: false
     property bool groupDotsEnabled: true
     property bool splitViewEnabled: false
+    // The Utilities page.
+    property bool demoModeFlag: false
+    property int powerSource: 240
+    property bool productsEditEnabled: false
+    property bool verticalFlip: false
+    property string wifiSSID: ""
+    property string wifiPassword: ""
+    property string wifiSSIDRestore: ""
+    property string wifiPasswordRestore: ""
+    property bool wifiStaticIp: false
     // The access codes as the store holds them (MD5 of the digits).
     property string passwdL1: Qt.md5("9157")
     property string passwdL2: Qt.md5("527184")
@@ -74,6 +84,16 @@ QtObject {
     function set_doubleSided(v) { log.record("configManager.set_doubleSided", arguments) }
     function set_selectedDisplaySide(v) { log.record("configManager.set_selectedDisplaySide", arguments) }
     function setConfigurationFile() { log.record("configManager.setConfigurationFile", arguments) }
+    function set_demoModeFlag(v) { log.record("configManager.set_demoModeFlag", arguments); demoModeFlag = v }
+    function set_powerSource(v) { log.record("configManager.set_powerSource", arguments); powerSource = v }
+    function sendPowerSource() { log.record("configManager.sendPowerSource", arguments) }
+    function set_productDiscardFlash(v) { log.record("configManager.set_productDiscardFlash", arguments); productDiscardFlash = v }
+    function set_productsEditEnabled(v) { log.record("configManager.set_productsEditEnabled", arguments); productsEditEnabled = v }
+    function set_verticalFlip(v) { log.record("configManager.set_verticalFlip", arguments); verticalFlip = v }
+    signal notifyIotTypeChanged(string iotType)
+    onNotifyIotTypeChanged: log.record("configManager.notifyIotTypeChanged", [iotType])
+    function reconfigureNetworkDevices() { log.record("configManager.reconfigureNetworkDevices", arguments) }
+    function readIotConfigFile() { log.record("configManager.readIotConfigFile", arguments) }
     function encryptString(text) { return Qt.md5(text) }
     function resetPasswdL1() { log.record("configManager.resetPasswdL1", arguments); passwdL1 = Qt.md5("9157") }
     // The store's setter does not signal: the page saves and reloads itself.
