@@ -92,6 +92,7 @@ Rectangle {
         showPage(false)
         editorLoader.active = false
         groupEditorLoader.active = false
+        menuManager.initializeDayPartEditModel()
     }
     function showPage(groups) {
         groupsPage = groups

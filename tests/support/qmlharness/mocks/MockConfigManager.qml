@@ -16,7 +16,6 @@ QtObject {
     // Bit n set: language n is offered on this cabinet.
     property int usedLanguages: 0x7fff
     property bool timerColorStatus: false
-    property bool productsEditEnabled: false
     property int labelFontSize: 20
     property int tempUnit: 1
     property bool productDiscardFlash: false
