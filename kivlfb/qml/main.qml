@@ -302,6 +302,8 @@ Window {
             id: dayPartOverlay
             name: "dayPartOverlay"
             visible: mainPanel.dayPartSelectorOpen
+            // The row management panel opens the selector over itself.
+            z: rowManagementPanel.visible ? 1 : 0
             Item {
                 id: dayPartLayer
                 x: mainPanel.dockLeft ? mainPanel.dockThickness : 0
@@ -423,7 +425,13 @@ Window {
             id: updatesListView
             name: "updatesListView"
             signal close()
-            UpdatesListView { onClose: updatesListView.close() }
+            UpdatesListView {
+                pinPanel: numericInputPanel
+                messageBox: messageDialog
+                resultBox: menuUpdateDialog
+                screenshotsEnabled: kivDisplay.screenshotsEnabled
+                onClose: updatesListView.close()
+            }
         }
         ScreenHost { id: wifiNetworkConfig; name: "wifiNetworkConfig"; WifiSettingsDialog { } }
         MouseArea2 {

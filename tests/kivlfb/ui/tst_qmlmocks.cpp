@@ -13,7 +13,9 @@
 #include "iot/kiviotagentadapter.h"
 #include "menus/daypartmanager.h"
 #include "menus/menumanager.h"
+#include "menus/tavolenproxy.h"
 #include "network/dadazodaru.h"
+#include "network/platforminfo.h"
 #include "network/wifimonitor.h"
 #include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
@@ -54,7 +56,8 @@ const QList<Stand> &stands()
 {
     static const QList<Stand> all = {
         {"cabinetManager", &CabinetManager::staticMetaObject,
-         {"isConfigured", "uiidValid", "uiTrayHeight", "transferTimers", "buildCabinet", "flashDriveMounted", "nothingHeld"}, {}},
+         {"isConfigured", "uiidValid", "coolingDownDone", "coolingDownTemp", "uiTrayHeight", "transferTimers",
+          "buildCabinet", "flashDriveMounted", "nothingHeld", "flashDriveAnswer", "systemDate"}, {}},
         {"configManager", &ConfigurationManager::staticMetaObject, {"numberOfLanguages", "preloaded"}, {}},
         {"tro", &Translator::staticMetaObject, {"languageCodes"}, {}},
         {"vki", &VirtualKeyInput::staticMetaObject, {}, {}},
@@ -72,6 +75,8 @@ const QList<Stand> &stands()
         {"soundManager", &SoundManager::staticMetaObject, {}, {}},
         {"haccpController", &HaccpController::staticMetaObject, {}, {}},
         {"kivErrorController", &KivErrorControllerT::staticMetaObject, {}, {}},
+        {"mcp", &TavolenProxy::staticMetaObject, {}, {}},
+        {"platformInfo", &PlatformInfo::staticMetaObject, {}, {}},
         {"MockTray.qml", &TrayBarSc::staticMetaObject, {}, {}},
         {"MockZone.qml", &ZoneManager::staticMetaObject, {}, {}},
     };

@@ -30,6 +30,9 @@ QtObject {
     // What get_isConfigured() and uiidIsValid() answer.
     property bool isConfigured: true
     property bool uiidValid: true
+    // What isCoolingDownDone() and getCoolingDownTemp() answer.
+    property bool coolingDownDone: false
+    property int coolingDownTemp: 250
     // What isFlashDriveMounted() answers.
     property bool flashDriveMounted: false
 
@@ -60,6 +63,11 @@ QtObject {
     property int uiTrayHeight: 0
     // What the transfer-timer getters answer: { name, holdTime, warningTime, remainingTime }.
     property var transferTimers: []
+    // When set, what isFlashDriveMounted() answers instead: a drive that
+    // went away since the last check.
+    property var flashDriveAnswer: undefined
+    // What getSystemDateString() answers ("yyyy-MM-dd").
+    property string systemDate: "2025-03-15"
 
     signal cleaningStarted()
     signal cleaningStopped()
@@ -85,11 +93,17 @@ QtObject {
     function uiidIsValid() { return uiidValid }
     function setBinToTray(bin, productId, trayId) { log.record("cabinetManager.setBinToTray", arguments) }
     function screenShot() { log.record("cabinetManager.screenShot", arguments) }
+    function set_flashDriveMounted(v) { log.record("cabinetManager.set_flashDriveMounted", arguments); flashDriveMounted = v }
+    function getSystemDateString() { return systemDate }
     function sendDayPartRequest(dayPart) { log.record("cabinetManager.sendDayPartRequest", arguments) }
     function sendConfigSettingsData() { log.record("cabinetManager.sendConfigSettingsData", arguments) }
     function sendLanguageSettingsData() { log.record("cabinetManager.sendLanguageSettingsData", arguments) }
     function startCleaningMode() { log.record("cabinetManager.startCleaningMode", arguments) }
     function sendCleaningModeToRemoteDisplay(value) { log.record("cabinetManager.sendCleaningModeToRemoteDisplay", arguments) }
+    function exitCleaningMode() { log.record("cabinetManager.exitCleaningMode", arguments) }
+    function isCoolingDownDone() { return coolingDownDone }
+    function getCoolingDownTemp() { return coolingDownTemp }
+    function sendZoneDayPartRequest(zone, dayPart) { log.record("cabinetManager.sendZoneDayPartRequest", arguments) }
     function cancelSuggetCleanMode() { log.record("cabinetManager.cancelSuggetCleanMode", arguments) }
     function sendRestorationDialogBlockEnable(value) { log.record("cabinetManager.sendRestorationDialogBlockEnable", arguments) }
     function restoreNewDaypartIfo() { log.record("cabinetManager.restoreNewDaypartIfo", arguments) }
@@ -153,7 +167,7 @@ QtObject {
     function reStateTraysHoldTemps() { log.record("cabinetManager.reStateTraysHoldTemps", arguments) }
     onHeatersTestEnabledChanged: log.record("cabinetManager.heatersTestEnabled", [heatersTestEnabled])
     function sendClearAmbientTempAlarm() { log.record("cabinetManager.sendClearAmbientTempAlarm", arguments) }
-    function isFlashDriveMounted() { return flashDriveMounted }
+    function isFlashDriveMounted() { return flashDriveAnswer === undefined ? flashDriveMounted : flashDriveAnswer }
     function exportMenuFiles() { log.record("cabinetManager.exportMenuFiles", arguments) }
     function importMenuFiles() { log.record("cabinetManager.importMenuFiles", arguments) }
     function exportScreenShots() { log.record("cabinetManager.exportScreenShots", arguments) }

@@ -22,6 +22,8 @@ QtObject {
     property QtObject kivnm: MockCabinetNetwork {}
     property QtObject wifiMon: MockWifiMonitor { log: callLog }
     property QtObject kivErrorController: MockErrorController { log: callLog }
+    property QtObject mcp: MockMenuProxy { log: callLog }
+    property QtObject platformInfo: MockPlatformInfo { log: callLog }
     property QtObject languagesModelNew: MockLanguageModel {}
     property QtObject soundManager: MockSoundManager { log: callLog }
     property QtObject haccpController: MockHaccpController { log: callLog }
