@@ -410,7 +410,16 @@ Window {
             id: productsListPanel
             name: "productsListPanel"
             signal close()
-            ProductsListPanel { onClose: productsListPanel.close() }
+            ProductsListPanel {
+                productModel: productsEditModel
+                groupModel: groupsEditModel
+                questionDialog: acceptCancelDialog
+                numberEntry: numericInputPanel
+                messageHost: messageDialog
+                letterKeyboard: alphakb
+                numberKeypad: numericKeypad
+                onClose: productsListPanel.close()
+            }
         }
         ScreenHost {
             id: updatesListView

@@ -67,7 +67,7 @@ const QList<Stand> &stands()
         {"masterIOmanager", &MasterIoManager::staticMetaObject, {"firstChannel", "uidTexts", "makeBins"}, {}},
         {"nfcm", &NFCmanager::staticMetaObject, {}, {}},
         {"daypartManager", &DayPartManager::staticMetaObject, {"dayPartsToUse", "dayPartsCount", "dayPartNames"}, {}},
-        {"menuManager", &MenuManager::staticMetaObject, {"groups", "editNames", "productInGroups", "nextProductId", "editGroups", "editProductRows", "groupAt"}, {}},
+        {"menuManager", &MenuManager::staticMetaObject, {"groups", "editNames", "productInGroups", "nextProductId", "editGroups", "editProductRows", "groupAt", "productAt"}, {}},
         {"kivIot", &KivIotAgentAdapter::staticMetaObject, {}, {}},
         {"kivnm", &DADazodaru::staticMetaObject, {}, {}},
         {"wifiMon", &WifiMonitor::staticMetaObject, {}, {}},
@@ -83,8 +83,11 @@ const QList<Stand> &stands()
     return all;
 }
 
-// Context objects of the harness that stand for nothing of the program.
-const QStringList kHarnessObjects = {QStringLiteral("callLog"), QStringLiteral("uiSkin")};
+// Context objects of the harness that are not checked against a class:
+// the call log, the skin, and the two edit row models (plain list models;
+// screens read only their rows).
+const QStringList kHarnessObjects = {QStringLiteral("callLog"), QStringLiteral("uiSkin"), QStringLiteral("productsEditModel"),
+                                     QStringLiteral("groupsEditModel")};
 
 QList<int> argumentCounts(const QMetaObject *meta, const QByteArray &name, bool signal)
 {

@@ -337,7 +337,9 @@ MainWindowTestCase {
         return [
             { tag: "holding view", quadrant: "pressAndGoQuadrant", page: "pgMainGrid", calls: ["vki.aKeyWasPressed"] },
             { tag: "cook book", quadrant: "cookbookQuadrant", page: "productsListPanel",
-              calls: ["vki.aKeyWasPressed", "daypartManager.dayPartEditInitialize", "menuManager.initializeEditDataModels"] },
+              calls: ["vki.aKeyWasPressed", "daypartManager.dayPartEditInitialize", "menuManager.initializeEditDataModels",
+                      "menuManager.sortProductEditModel", "menuManager.sortGroupEditModel",
+                      "menuManager.initializeDayPartEditModel"] },
             { tag: "updates", quadrant: "updatesQuadrant", page: "updatesListView", calls: ["vki.aKeyWasPressed"] },
             { tag: "updates while holding", quadrant: "updatesQuadrant", holding: true, page: "homeScreen", calls: [],
               message: "Tavolen Import Unavailable<br>while timers are active!" },

@@ -51,6 +51,7 @@ QtObject {
     property int tempHandling: 0
     property int tempLayout: 0
     property bool hasFan: false
+    property bool productIdDisplayEnable: false
     property int controlBoardType: 1
     property bool perBinTemps: false
     property bool singleColumnUnit: false
