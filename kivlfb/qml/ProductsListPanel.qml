@@ -148,7 +148,7 @@ Rectangle {
     // Add, edit, delete.
     function addEntry() {
         if (menuManager.getGroupEditRowCount() + menuManager.getProductEditRowCount() >= maxEntries) {
-            message("Max products/groups reached. Can't add new products/groups!")
+            message(qsTr("Max products/groups reached. Can't add new products/groups!") + tro.emptyStr)
             return
         }
         var names = namesForNew()

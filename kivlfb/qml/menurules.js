@@ -136,23 +136,24 @@ function hhmmss(seconds) {
 }
 
 // The product form's checks, in the order the user is told about them: the
-// first failing one's message, or "" when the product may be saved.
+// first failing one's message (untranslated; the form shows it through
+// qsTr), or "" when the product may be saved.
 // p: hold, warning, reset (seconds, -1 = not a time), name, lowerF, upperF,
 // fanSpeed (checked only when hasFan).
 function productError(p, customerId, hasFan) {
     if (p.hold < 6 * 60 || p.hold > 480 * 60)
-        return "Invalid hold time value!"
+        return QT_TRANSLATE_NOOP("ProductItemEditPanel", "Invalid hold time value!")
     if (p.warning < 60 || p.warning >= p.hold)
-        return "Invalid warning time value!"
+        return QT_TRANSLATE_NOOP("ProductItemEditPanel", "Invalid warning time value!")
     if (String(p.name).trim() === "")
-        return "Invalid product name!"
+        return QT_TRANSLATE_NOOP("ProductItemEditPanel", "Invalid product name!")
     if (p.reset < 0 || p.reset >= 3600)
-        return "Invalid reset time value!"
+        return QT_TRANSLATE_NOOP("ProductItemEditPanel", "Invalid reset time value!")
     var limits = tempLimits(customerId)
     if (p.lowerF < limits.lowF || p.lowerF > limits.highF || p.upperF < limits.lowF || p.upperF > limits.highF)
-        return "Invalid hold temperature!"
+        return QT_TRANSLATE_NOOP("ProductItemEditPanel", "Invalid hold temperature!")
     if (hasFan && !fanSpeedValid(p.fanSpeed))
-        return "Invalid fan speed value!"
+        return QT_TRANSLATE_NOOP("ProductItemEditPanel", "Invalid fan speed value!")
     return ""
 }
 

@@ -38,7 +38,7 @@ Item {
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 20
             visible: dialog.showCloseButton
-            label: "Close" + tro.emptyStr
+            label: qsTr("Close") + tro.emptyStr
             labelSize: 18
             keycode: ""
             onClicked: {
@@ -55,7 +55,7 @@ Item {
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 20
             visible: dialog.showDisableAlarmButton
-            label: "Silence Alarm" + tro.emptyStr
+            label: qsTr("Silence Alarm") + tro.emptyStr
             labelSize: 18
             keycode: ""
             onClicked: {

@@ -63,7 +63,7 @@ Item {
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 20
             visible: dialog.showCloseButton
-            label: "Close" + tro.emptyStr
+            label: qsTr("Close") + tro.emptyStr
             labelSize: 18
             keycode: ""
             onClicked: {
