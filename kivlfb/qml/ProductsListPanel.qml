@@ -358,7 +358,7 @@ Rectangle {
             dropCodeEntry(true)
             message(qsTr("Too many failed attempts.\nCall service.") + tro.emptyStr)
         } else {
-            codeHandlers.entry.input_text = "ERROR"
+            codeHandlers.entry.input_text = qsTr("ERROR") + tro.emptyStr
             codeHandlers.entry.edit_started = false
         }
         configManager.passcodeEntered("MenuEditPanel", 1, false)

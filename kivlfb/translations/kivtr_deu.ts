@@ -5,474 +5,475 @@
     <name>CabinetManager</name>
     <message>
         <source>&lt;b&gt;NFC ERROR!&lt;/b&gt;&lt;br&gt;Auto tray detection disabled!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;NFC-FEHLER!&lt;/b&gt;&lt;br&gt;Automatische Behältererkennung deaktiviert!</translation>
     </message>
     <message>
         <source>Invalid ID connector!
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger ID-Stecker!
+%1</translation>
     </message>
 </context>
 <context>
     <name>CalendarWidget</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Januar</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Februar</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>März</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezember</translation>
     </message>
     <message>
         <source>Su</source>
-        <translation type="unfinished"></translation>
+        <translation>So</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>Tu</source>
-        <translation type="unfinished"></translation>
+        <translation>Di</translation>
     </message>
     <message>
         <source>We</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>Th</source>
-        <translation type="unfinished"></translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>Fr</source>
-        <translation type="unfinished"></translation>
+        <translation>Fr</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa</translation>
     </message>
 </context>
 <context>
     <name>CleaningOptionsPanel</name>
     <message>
         <source>Cannot start clean mode with active timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinigungsmodus nicht möglich, solange ein Timer läuft</translation>
     </message>
 </context>
 <context>
     <name>CleaningPanel</name>
     <message>
         <source>Exit Cleaning Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinigungsmodus beenden?</translation>
     </message>
     <message>
         <source>Safe to Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinigung möglich</translation>
     </message>
     <message>
         <source>Cooling Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Abkühlen</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationDialog</name>
     <message>
         <source>Select Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Display wählen</translation>
     </message>
     <message>
         <source>PRIMARY display</source>
-        <translation type="unfinished"></translation>
+        <translation>PRIMÄRES Display</translation>
     </message>
     <message>
         <source>SECONDARY display</source>
-        <translation type="unfinished"></translation>
+        <translation>SEKUNDÄRES Display</translation>
     </message>
     <message>
         <source>MIRROR display</source>
-        <translation type="unfinished"></translation>
+        <translation>SPIEGEL-Display</translation>
     </message>
     <message>
         <source>Single display</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzeldisplay</translation>
     </message>
     <message>
         <source>Serial #</source>
-        <translation type="unfinished"></translation>
+        <translation>Serien-Nr.</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveschrank #%1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeschrank #%1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Name festgelegt</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationPage</name>
     <message>
         <source>No configurations found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Konfigurationen gefunden</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationScanItem</name>
     <message>
         <source>Select Configuration Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationssatz wählen</translation>
     </message>
 </context>
 <context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tageszeiten</translation>
     </message>
 </context>
 <context>
     <name>DemoModeItem</name>
     <message>
         <source>Platform Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Plattform-Info</translation>
     </message>
     <message>
         <source>All holding timers canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Warmhalte-Timer abgebrochen!</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienstprogramme</translation>
     </message>
     <message>
         <source>Demo mode enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Demomodus aktiviert</translation>
     </message>
     <message>
         <source>Enable screen shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshots aktivieren</translation>
     </message>
     <message>
         <source>Products Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktbearbeitung</translation>
     </message>
     <message>
         <source>DEZ RIOT Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>DEZ RIOT aktiviert</translation>
     </message>
     <message>
         <source>Discard flash enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsorgungsblinken aktiv</translation>
     </message>
     <message>
         <source>Vertical flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikal spiegeln</translation>
     </message>
     <message>
         <source>Power Source: </source>
-        <translation type="unfinished"></translation>
+        <translation>Stromquelle: </translation>
     </message>
     <message>
         <source>Sound test</source>
-        <translation type="unfinished"></translation>
+        <translation>Tontest</translation>
     </message>
     <message>
         <source>Screen test</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmtest</translation>
     </message>
     <message>
         <source>Cancel All Holding</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles Warmhalten abbrechen</translation>
     </message>
     <message>
         <source>UI customization</source>
-        <translation type="unfinished"></translation>
+        <translation>UI-Anpassung</translation>
     </message>
     <message>
         <source>Files Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien Import/Export</translation>
     </message>
     <message>
         <source>RFID ACCS. TESTING</source>
-        <translation type="unfinished"></translation>
+        <translation>RFID-ZUBEHÖRTEST</translation>
     </message>
     <message>
         <source>HEATERS TESTING</source>
-        <translation type="unfinished"></translation>
+        <translation>HEIZUNGSTEST</translation>
     </message>
     <message>
         <source>Kernel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kernel:</translation>
     </message>
     <message>
         <source>Screen-shots exported to flash drive!</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshots auf USB-Stick exportiert!</translation>
     </message>
     <message>
         <source>No screen-shots to export!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Screenshots zum Exportieren!</translation>
     </message>
 </context>
 <context>
     <name>ErrorLogPanel</name>
     <message>
         <source>Clearing All Error Logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Fehlerprotokolle löschen</translation>
     </message>
     <message>
         <source>Continue or Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortfahren oder abbrechen</translation>
     </message>
     <message>
         <source>Errors Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerprotokoll</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum/Uhrzeit</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Error name</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlername</translation>
     </message>
     <message>
         <source>Number of records: </source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Einträge: </translation>
     </message>
     <message>
         <source>First record: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Eintrag: </translation>
     </message>
     <message>
         <source>Last record: </source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Eintrag: </translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle löschen</translation>
     </message>
 </context>
 <context>
     <name>FilesImportExportItem</name>
     <message>
         <source>Files Import / Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien Import / Export</translation>
     </message>
     <message>
         <source>Insert a USB flash drive</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Stick einstecken</translation>
     </message>
     <message>
         <source>Export Menu Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüdateien exportieren</translation>
     </message>
     <message>
         <source>Import Menu Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüdateien importieren</translation>
     </message>
     <message>
         <source>Export Screenshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshots exportieren</translation>
     </message>
     <message>
         <source>Export Error Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerprotokoll exportieren</translation>
     </message>
     <message>
         <source>Export Holding Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Warmhalteprotokoll exportieren</translation>
     </message>
     <message>
         <source>Export Wifi Logs</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Protokolle exportieren</translation>
     </message>
     <message>
         <source>Export Kernel Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Kernel-Protokoll exportieren</translation>
     </message>
     <message>
         <source>Export IoT Logs</source>
-        <translation type="unfinished"></translation>
+        <translation>IoT-Protokolle exportieren</translation>
     </message>
     <message>
         <source>Holding Log files exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Warmhalteprotokolle exportiert!</translation>
     </message>
     <message>
         <source>Holding Log export failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Export des Warmhalteprotokolls fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Screenshots exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshots exportiert!</translation>
     </message>
     <message>
         <source>No screenshots to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Screenshots zum Exportieren.</translation>
     </message>
 </context>
 <context>
     <name>GroupItemEditPanel</name>
     <message>
         <source>No products added to the group!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Produkte in der Gruppe!</translation>
     </message>
     <message>
         <source>Group has invalid name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Gruppenname!</translation>
     </message>
     <message>
         <source>Cancel?</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen?</translation>
     </message>
     <message>
         <source>Product temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Produkttemp.</translation>
     </message>
     <message>
         <source>Upper temperature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Temperatur:</translation>
     </message>
     <message>
         <source>Lower temperature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Temperatur:</translation>
     </message>
     <message>
         <source>Lid Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckeltyp:</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonenaufteilung:</translation>
     </message>
     <message>
         <source>Fan speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lüfterdrehzahl:</translation>
     </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Warmhalteprotokoll</translation>
     </message>
     <message>
         <source>Product Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktname</translation>
     </message>
     <message>
         <source>Shelf Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebene</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <source>Discarded</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsorgt</translation>
     </message>
     <message>
         <source>Holding Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Warmhaltedauer</translation>
     </message>
     <message>
         <source>Number of records: </source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Einträge: </translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle anzeigen</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
     <name>HeaterZoneGrid</name>
     <message>
         <source>Invalid fan speed.&lt;br&gt;0 ≤ speed ≥ 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Lüfterdrehzahl.&lt;br&gt;0 ≤ Drehzahl ≥ 100</translation>
     </message>
     <message>
         <source>Zone </source>
-        <translation type="unfinished"></translation>
+        <translation>Zone </translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>EIN</translation>
     </message>
     <message>
         <source>+++</source>
-        <translation type="unfinished"></translation>
+        <translation>+++</translation>
     </message>
 </context>
 <context>
@@ -480,53 +481,56 @@
     <message>
         <source>Temperature test disabled
 while actively holding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturtest gesperrt,
+solange warmgehalten wird.</translation>
     </message>
     <message>
         <source>V: </source>
-        <translation type="unfinished"></translation>
+        <translation>U: </translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>I: </source>
-        <translation type="unfinished"></translation>
+        <translation>I: </translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>F: </source>
-        <translation type="unfinished"></translation>
+        <translation>f: </translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Tests cancelled. Active timers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests abgebrochen. Timer aktiv.</translation>
     </message>
     <message>
         <source>Zone Diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonendiagnose</translation>
     </message>
     <message>
         <source>&lt;b&gt;Control Temperature:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Regeltemperatur:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Cancel
 Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test
+abbrechen</translation>
     </message>
     <message>
         <source>Service
 Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Service-
+test</translation>
     </message>
 </context>
 <context>
@@ -534,1202 +538,1245 @@ Test</source>
     <message>
         <source>Temperature test disabled
 while actively holding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturtest gesperrt,
+solange warmgehalten wird.</translation>
     </message>
     <message>
         <source>Heaters Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Heizungstest</translation>
     </message>
     <message>
         <source>Cancel
 Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test
+abbrechen</translation>
     </message>
     <message>
         <source>Heaters
 Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Heizungs-
+test</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>HiddenTagsView</name>
     <message>
         <source>Tags Not Found In Bins</source>
-        <translation type="unfinished"></translation>
+        <translation>Tags nicht in Fächern gefunden</translation>
     </message>
     <message>
         <source>Tag #</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag-Nr.</translation>
     </message>
     <message>
         <source>Bin #</source>
-        <translation type="unfinished"></translation>
+        <translation>Fach-Nr.</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Produkt</translation>
     </message>
     <message>
         <source>De-Register Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag abmelden</translation>
     </message>
 </context>
 <context>
     <name>HomeScreen</name>
     <message>
         <source>Tavolen Import Unavailable&lt;br&gt;while timers are active!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolen-Import nicht möglich,&lt;br&gt;solange Timer aktiv sind!</translation>
     </message>
 </context>
 <context>
     <name>KivErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsverlust Master-I/O.</translation>
     </message>
     <message>
         <source>Master I/O sys config timeout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung Systemkonfig. Master-I/O.</translation>
     </message>
     <message>
         <source>Master I/O sys config error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Systemkonfig. Master-I/O.</translation>
     </message>
     <message>
         <source>Temperature sensor \3 shorted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatursensor \3 kurzgeschlossen.</translation>
     </message>
     <message>
         <source>Temperature sensor \3 open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatursensor \3 offen.</translation>
     </message>
     <message>
         <source>Heater \3 low temp error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heizung \3: Temperatur zu niedrig.</translation>
     </message>
     <message>
         <source>Heater \3 high temp error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heizung \3: Temperatur zu hoch.</translation>
     </message>
     <message>
         <source>Temperature sensor \3 reference error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatursensor \3 Referenzfehler.</translation>
     </message>
     <message>
         <source>Cold junction \3 error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Vergleichsstelle \3.</translation>
     </message>
     <message>
         <source>System over temperature error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertemperatur im System.</translation>
     </message>
     <message>
         <source>Heater \3 over temperature error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heizung \3: Übertemperatur.</translation>
     </message>
     <message>
         <source>Power monitor ZX error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulldurchgangsfehler Leistungsmessung.</translation>
     </message>
     <message>
         <source>Power monitor communication error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsfehler Leistungsmessung.</translation>
     </message>
     <message>
         <source>Zone \3 Disabled. Temperature too low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone \3 deaktiviert. Temperatur zu niedrig.</translation>
     </message>
     <message>
         <source>Zone \3 Disabled. Temperature too high.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone \3 deaktiviert. Temperatur zu hoch.</translation>
     </message>
     <message>
         <source>Secondary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsverlust sekundäre UI.</translation>
     </message>
     <message>
         <source>Primary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsverlust primäre UI.</translation>
     </message>
     <message>
         <source>I/O board \3 communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsverlust I/O-Platine \3.</translation>
     </message>
     <message>
         <source>Unexpected UI reboot detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Neustart der UI erkannt.</translation>
     </message>
     <message>
         <source>Communication bus voltage not detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannung des Kommunikationsbusses nicht erkannt.</translation>
     </message>
     <message>
         <source>NFC board \2 communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsverlust NFC-Platine \2.</translation>
     </message>
     <message>
         <source>Connection refused error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung abgelehnt. \3</translation>
     </message>
     <message>
         <source>Remote host closed error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegenstelle hat Verbindung geschlossen. \3</translation>
     </message>
     <message>
         <source>Host not found error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Host nicht gefunden. \3</translation>
     </message>
     <message>
         <source>Socket access error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Socket-Zugriffsfehler. \3</translation>
     </message>
     <message>
         <source>Socket resource error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Socket-Ressourcenfehler. \3</translation>
     </message>
     <message>
         <source>Socket timeout error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Socket-Zeitüberschreitung.</translation>
     </message>
     <message>
         <source>Datagram too large error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Datagramm zu groß. \3</translation>
     </message>
     <message>
         <source>Network error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkfehler. \3</translation>
     </message>
     <message>
         <source>Address in use error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse bereits belegt. \3</translation>
     </message>
     <message>
         <source>Socket address not available error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Socket-Adresse nicht verfügbar. \3</translation>
     </message>
     <message>
         <source>Unsupported socket operation error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Socket-Operation nicht unterstützt. \3</translation>
     </message>
     <message>
         <source>Proxy authentication required error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy-Authentifizierung erforderlich. \3</translation>
     </message>
     <message>
         <source>Ssl handshake failed error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL-Handshake fehlgeschlagen. \3</translation>
     </message>
     <message>
         <source>Unfinished socket operation error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Socket-Operation nicht abgeschlossen. \3</translation>
     </message>
     <message>
         <source>Proxy connection refused error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy-Verbindung abgelehnt. \3</translation>
     </message>
     <message>
         <source>Proxy connection closed error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy-Verbindung geschlossen. \3</translation>
     </message>
     <message>
         <source>Proxy connection timeout error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung der Proxy-Verbindung. \3</translation>
     </message>
     <message>
         <source>Proxy not found error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy nicht gefunden. \3</translation>
     </message>
     <message>
         <source>Proxy protocol error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy-Protokollfehler. \3</translation>
     </message>
     <message>
         <source>Operation error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Operationsfehler. \3</translation>
     </message>
     <message>
         <source>Ssl internal error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Interner SSL-Fehler. \3</translation>
     </message>
     <message>
         <source>Ssl invalid user data error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige SSL-Benutzerdaten. \3</translation>
     </message>
     <message>
         <source>Temporary error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorübergehender Fehler. \3</translation>
     </message>
     <message>
         <source>RIOT SDK Error.</source>
-        <translation type="unfinished"></translation>
+        <translation>RIOT-SDK-Fehler.</translation>
     </message>
     <message>
         <source>Event handler is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis-Handler nicht gesetzt.</translation>
     </message>
     <message>
         <source>Domain name is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Domänenname nicht gesetzt.</translation>
     </message>
     <message>
         <source>Root CA file is  null.</source>
-        <translation type="unfinished"></translation>
+        <translation>Root-CA-Datei fehlt.</translation>
     </message>
     <message>
         <source>Manufacturer name is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Herstellername fehlt.</translation>
     </message>
     <message>
         <source>Model number is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellnummer fehlt.</translation>
     </message>
     <message>
         <source>Serial number is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer fehlt.</translation>
     </message>
     <message>
         <source>Device descriptor is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätebeschreibung fehlt.</translation>
     </message>
     <message>
         <source>Location number is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Standortnummer fehlt.</translation>
     </message>
     <message>
         <source>Serial number is not alpha-numeric.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer ist nicht alphanumerisch.</translation>
     </message>
     <message>
         <source>Device descriptor format is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Format der Gerätebeschreibung falsch.</translation>
     </message>
     <message>
         <source>Device software Id is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software-ID des Geräts fehlt.</translation>
     </message>
     <message>
         <source>Failed to initialize RIoT.</source>
-        <translation type="unfinished"></translation>
+        <translation>RIoT-Initialisierung fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Failed to publish due to unauthorized topic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichen fehlgeschlagen: Thema nicht erlaubt.</translation>
     </message>
     <message>
         <source>Failed to subscribe due to unauthorized topic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnieren fehlgeschlagen: Thema nicht erlaubt.</translation>
     </message>
     <message>
         <source>Client ID and client secret key is expired or revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Client-ID und Client-Schlüssel abgelaufen oder widerrufen.</translation>
     </message>
     <message>
         <source>Refresh token is expired or revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierungstoken abgelaufen oder widerrufen.</translation>
     </message>
     <message>
         <source>Unexpected unclassified error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter, nicht zugeordneter Fehler.</translation>
     </message>
     <message>
         <source>General underlying TCP/IP error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeiner TCP/IP-Fehler.</translation>
     </message>
     <message>
         <source>Error connecting to TCP/IP socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Verbinden mit TCP/IP-Socket.</translation>
     </message>
     <message>
         <source>Error reading from TCP/IP socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen vom TCP/IP-Socket.</translation>
     </message>
     <message>
         <source>Error writing to TCP/IP socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben auf TCP/IP-Socket.</translation>
     </message>
     <message>
         <source>General underlying HTTP error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeiner HTTP-Fehler.</translation>
     </message>
     <message>
         <source>Error on HTTP GET.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei HTTP GET.</translation>
     </message>
     <message>
         <source>Error on HTTP POST.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei HTTP POST.</translation>
     </message>
     <message>
         <source>MQTT connect failed due to SSL hostname error.</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT-Verbindung fehlgeschlagen: SSL-Hostnamenfehler.</translation>
     </message>
     <message>
         <source>Checksum of the downloaded file does not match with the specified checksum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfsumme der geladenen Datei stimmt nicht mit der angegebenen überein.</translation>
     </message>
     <message>
         <source>Signature of the checksum cannot be validated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatur der Prüfsumme kann nicht geprüft werden.</translation>
     </message>
     <message>
         <source>Error is returned when the kid does not reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Schlüssel-ID (kid) verweist auf nichts.</translation>
     </message>
     <message>
         <source>Publish or subscribe failed due ping request failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichen oder Abonnieren fehlgeschlagen: Ping-Anfrage gescheitert.</translation>
     </message>
     <message>
         <source>Device init return failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteinitialisierung fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Trying to connect to MQTT when there is already a connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT-Verbindungsversuch bei bestehender Verbindung.</translation>
     </message>
     <message>
         <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT-Veröffentlichen/Abonnieren fehlgeschlagen: keine Verbindung.</translation>
     </message>
     <message>
         <source>Unknown underlying MQTT error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter MQTT-Fehler.</translation>
     </message>
     <message>
         <source>Unknown error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler.</translation>
     </message>
 </context>
 <context>
     <name>KivRiot</name>
     <message>
         <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Not provisioned</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bereitstellungsstatus:&lt;/b&gt; Nicht bereitgestellt</translation>
     </message>
     <message>
         <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Provisioning</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bereitstellungsstatus:&lt;/b&gt; Wird bereitgestellt</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout, retrying...</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zertifikatsstatus:&lt;/b&gt; Zeitüberschreitung, neuer Versuch...</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate requested</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zertifikatsstatus:&lt;/b&gt; Zertifikat angefordert</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate received</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zertifikatsstatus:&lt;/b&gt; Zertifikat erhalten</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zertifikatsstatus:&lt;/b&gt; Zeitüberschreitung der Anforderung</translation>
     </message>
 </context>
 <context>
     <name>LanguagesPanel</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
 </context>
 <context>
     <name>MasterIoManager</name>
     <message>
         <source>I/O Configuration set timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung beim Setzen der I/O-Konfiguration</translation>
     </message>
     <message>
         <source>I/O Configuration set error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Setzen der I/O-Konfiguration</translation>
     </message>
     <message>
         <source>Power monitor communication error</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsfehler Leistungsmessung</translation>
     </message>
     <message>
         <source>Power monitor ZX error</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulldurchgangsfehler Leistungsmessung</translation>
     </message>
 </context>
 <context>
     <name>MasterIoRawDebugItem</name>
     <message>
         <source>Raw Temp and NFC Tag Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohtemperaturen und NFC-Tags</translation>
     </message>
 </context>
 <context>
     <name>MasterSync</name>
     <message>
         <source>Communicating with Secondary UI</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung mit sekundärer UI</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error&lt;/b&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Systemfehler&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>Secondary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsverlust sekundäre UI.</translation>
     </message>
     <message>
         <source>Primary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsverlust primäre UI.</translation>
     </message>
     <message>
         <source>Checking for Tavolen import</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Tavolen-Import</translation>
     </message>
     <message>
         <source>Default Day-Part loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Tageszeit wird geladen</translation>
     </message>
     <message>
         <source>Checking for Holding Restoration</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung auf Wiederherstellung</translation>
     </message>
     <message>
         <source>Waiting for Primary UI.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten auf primäre UI.</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error&lt;/b&gt;&lt;br&gt;Secondary UI NOT FOUND!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Systemfehler&lt;/b&gt;&lt;br&gt;Sekundäre UI NICHT GEFUNDEN!</translation>
     </message>
 </context>
 <context>
     <name>McUsbExportItem</name>
     <message>
         <source>Tavolen Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolen-Export</translation>
     </message>
     <message>
         <source>Export Menu Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüdateien exportieren</translation>
     </message>
     <message>
         <source>Check Flash Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Stick prüfen</translation>
     </message>
 </context>
 <context>
     <name>McUsbUpdateItem</name>
     <message>
         <source>&lt;b&gt;Tavolen&lt;/b&gt; Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Tavolen&lt;/b&gt;-Update</translation>
     </message>
     <message>
         <source>No Tavolen files found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tavolen-Dateien gefunden!</translation>
     </message>
 </context>
 <context>
     <name>MessageDialog</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Silence Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm aus</translation>
     </message>
 </context>
 <context>
     <name>NameFieldMultilingual</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Zeit</translation>
     </message>
 </context>
 <context>
     <name>OrientationDialog</name>
     <message>
         <source>&lt;b&gt;Display not configured&lt;/b&gt;&lt;br&gt;Select the configuration of this unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Display nicht konfiguriert&lt;/b&gt;&lt;br&gt;Konfiguration dieses Geräts wählen.</translation>
     </message>
     <message>
         <source>Select Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wählen</translation>
     </message>
 </context>
 <context>
     <name>ProductItemEditPanel</name>
     <message>
         <source>Product will be removed from group(s)&lt;br&gt;products list</source>
-        <translation type="unfinished"></translation>
+        <translation>Produkt wird aus der Produktliste&lt;br&gt;der Gruppe(n) entfernt</translation>
     </message>
     <message>
         <source>Hold Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Warmhaltetemp.</translation>
     </message>
     <message>
         <source>Upper temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Temperatur</translation>
     </message>
     <message>
         <source>Product temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Produkttemp.</translation>
     </message>
     <message>
         <source>Lower temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Temperatur</translation>
     </message>
     <message>
         <source>Holding time</source>
-        <translation type="unfinished"></translation>
+        <translation>Warmhaltezeit</translation>
     </message>
     <message>
         <source>Cook more alert time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachkoch-Hinweis</translation>
     </message>
     <message>
         <source>Reset time</source>
-        <translation type="unfinished"></translation>
+        <translation>Rücksetzzeit</translation>
     </message>
     <message>
         <source>Fan speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lüfterdrehzahl</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonenaufteilung:</translation>
     </message>
     <message>
         <source>Lid type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckeltyp:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlossen</translation>
     </message>
     <message>
         <source>Vented</source>
-        <translation type="unfinished"></translation>
+        <translation>Belüftet</translation>
     </message>
     <message>
         <source>Bottom type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bodentyp:</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>False</source>
-        <translation type="unfinished"></translation>
+        <translation>Einlegeboden</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe:</translation>
     </message>
     <message>
         <source>Invalid hold time value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Warmhaltezeit!</translation>
     </message>
     <message>
         <source>Invalid warning time value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Warnzeit!</translation>
     </message>
     <message>
         <source>Invalid product name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Produktname!</translation>
     </message>
     <message>
         <source>Invalid reset time value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Rücksetzzeit!</translation>
     </message>
     <message>
         <source>Invalid hold temperature!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Warmhaltetemperatur!</translation>
     </message>
     <message>
         <source>Invalid fan speed value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Lüfterdrehzahl!</translation>
     </message>
 </context>
 <context>
     <name>ProductTransferWindow</name>
     <message>
         <source>Select Timer To Transfer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer zum Übertragen wählen:</translation>
     </message>
 </context>
 <context>
     <name>ProductsListPanel</name>
     <message>
         <source>Vented</source>
-        <translation type="unfinished"></translation>
+        <translation>Belüftet</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlossen</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein</translation>
     </message>
     <message>
         <source>False</source>
-        <translation type="unfinished"></translation>
+        <translation>Einlegeboden</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Delete group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe löschen</translation>
     </message>
     <message>
         <source>Delete product</source>
-        <translation type="unfinished"></translation>
+        <translation>Produkt löschen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Empty groups are deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Leere Gruppen werden gelöscht</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen speichern?</translation>
     </message>
     <message>
         <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktbearbeitung nicht möglich,&lt;br&gt;solange Timer aktiv sind!</translation>
     </message>
     <message>
         <source>Too many failed attempts.
 Call service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Fehlversuche.
+Service anrufen.</translation>
     </message>
     <message>
         <source>PIN #</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktbearbeitung abgebrochen,&lt;br&gt;da Timer aktiv sind.</translation>
     </message>
     <message>
         <source>id:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Hold Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Warmhaltetemp.</translation>
     </message>
     <message>
         <source>Upper Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Temperatur</translation>
     </message>
     <message>
         <source>Product temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Produkttemp.</translation>
     </message>
     <message>
         <source>Lower Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Temperatur</translation>
     </message>
     <message>
         <source>Hold time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Warmhaltezeit:</translation>
     </message>
     <message>
         <source>Warning time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnzeit:</translation>
     </message>
     <message>
         <source>Fan Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lüfterdrehzahl:</translation>
     </message>
     <message>
         <source>Reset time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rücksetzzeit:</translation>
     </message>
     <message>
         <source>Lid type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckeltyp:</translation>
     </message>
     <message>
         <source>Bottom type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bodentyp:</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonenaufteilung:</translation>
     </message>
     <message>
         <source>Items:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente:</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe:</translation>
     </message>
     <message>
         <source>Max products/groups reached. Can&apos;t add new products/groups!</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstzahl an Produkten/Gruppen erreicht. Keine weiteren möglich!</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
     </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
     <message>
         <source>&lt;b&gt;Reset unit configuration?&lt;/b&gt;&lt;br&gt;The unit must be restarted afterwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Gerätekonfiguration zurücksetzen?&lt;/b&gt;&lt;br&gt;Das Gerät muss danach neu gestartet werden.</translation>
     </message>
 </context>
 <context>
     <name>RfidAccsTesting</name>
     <message>
         <source>RFID Accessory Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>RFID-Zubehörtest</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Universal Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Universal-Tag</translation>
     </message>
 </context>
 <context>
     <name>SelectTargetModelGroup</name>
     <message>
         <source>Select Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell wählen</translation>
     </message>
 </context>
 <context>
     <name>SerialModelNumbersDialog</name>
     <message>
         <source>Serial #</source>
-        <translation type="unfinished"></translation>
+        <translation>Serien-Nr.</translation>
     </message>
     <message>
         <source>Model #</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell-Nr.</translation>
     </message>
     <message>
         <source>Store #</source>
-        <translation type="unfinished"></translation>
+        <translation>Filial-Nr.</translation>
     </message>
 </context>
 <context>
     <name>ServiceListView</name>
     <message>
         <source>Heater test unavailable&lt;br&gt;while timers are active!</source>
-        <translation type="unfinished"></translation>
+        <translation>Heizungstest nicht möglich,&lt;br&gt;solange Timer aktiv sind!</translation>
     </message>
     <message>
         <source>Too many failed attempts.
 Call service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Fehlversuche.
+Service anrufen.</translation>
     </message>
     <message>
         <source>PIN #</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>All service panels unlocked!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Servicebereiche entsperrt!</translation>
     </message>
     <message>
         <source>Manager&apos;s PIN# was reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN des Managers wurde zurückgesetzt.</translation>
     </message>
 </context>
 <context>
     <name>SoundTestItem</name>
     <message>
         <source>Sound &amp; Screen Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton- &amp; Bildschirmtests</translation>
     </message>
     <message>
         <source>UI customization</source>
-        <translation type="unfinished"></translation>
+        <translation>UI-Anpassung</translation>
     </message>
 </context>
 <context>
     <name>SystemUpdateScreen</name>
     <message>
         <source>Tavolen file imported: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolen-Datei importiert: </translation>
     </message>
     <message>
         <source>File version is not supported: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiversion wird nicht unterstützt: </translation>
     </message>
     <message>
         <source>Tavolen file import failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Import der Tavolen-Datei fehlgeschlagen: </translation>
     </message>
     <message>
         <source>Tavolen Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolen-Import</translation>
     </message>
     <message>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <source>Local</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokal</translation>
     </message>
     <message>
         <source>No Tavolen files found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tavolen-Dateien gefunden!</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Update</translation>
     </message>
 </context>
 <context>
     <name>TrayBar</name>
     <message>
         <source>Product Mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Produkt passt nicht</translation>
     </message>
     <message>
         <source>Menu Mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü passt nicht</translation>
     </message>
     <message>
         <source>Invalid product definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Produktdefinition</translation>
     </message>
     <message>
         <source>Reset?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen?</translation>
     </message>
     <message>
         <source>DISCARD!</source>
-        <translation type="unfinished"></translation>
+        <translation>ENTSORGEN!</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartet</translation>
     </message>
 </context>
 <context>
     <name>UiSkinItem</name>
     <message>
         <source>UI customization</source>
-        <translation type="unfinished"></translation>
+        <translation>UI-Anpassung</translation>
     </message>
 </context>
 <context>
     <name>UpdatesListView</name>
     <message>
         <source>Changes pending. Please accept or cancel before re-locking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen offen. Vor dem Sperren bitte übernehmen oder verwerfen.</translation>
     </message>
     <message>
         <source>Too many failed attempts.
 Call service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Fehlversuche.
+Service anrufen.</translation>
     </message>
     <message>
         <source>PIN #</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>All update panels unlocked!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Update-Bereiche entsperrt!</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER</translation>
     </message>
     <message>
         <source>Manager&apos;s PIN# was reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN des Managers wurde zurückgesetzt.</translation>
     </message>
     <message>
         <source>Tavolen file imported: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolen-Datei importiert: </translation>
     </message>
     <message>
         <source>File version is not supported: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiversion wird nicht unterstützt: </translation>
     </message>
     <message>
         <source>Tavolen file import failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Import der Tavolen-Datei fehlgeschlagen: </translation>
     </message>
     <message>
         <source>Tavolen file exported: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolen-Datei exportiert: </translation>
     </message>
     <message>
         <source>Tavolen file export failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Export der Tavolen-Datei fehlgeschlagen!</translation>
     </message>
 </context>
 <context>
     <name>VscrollMessageDialog</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
-        <translation type="unfinished"></translation>
+        <translation>Über das Diagramm ziehen, um einen Messwert zu lesen</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>verbunden</translation>
     </message>
     <message>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht verbunden</translation>
     </message>
     <message>
         <source>Wi-Fi monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Monitor</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Link quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsqualität</translation>
     </message>
     <message>
         <source>Signal level</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalstärke</translation>
     </message>
     <message>
         <source>Auto save</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Speichern</translation>
     </message>
     <message>
         <source>No save</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht speichern</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>checks</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen</translation>
     </message>
 </context>
 <context>
     <name>ZoneAdvancedOptionsPanel</name>
     <message>
         <source>Exit Row Management?</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenverwaltung beenden?</translation>
     </message>
 </context>
 <context>
     <name>ZoneManager</name>
     <message>
         <source>Zone error: temperature sensor error</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonenfehler: Temperatursensor</translation>
     </message>
     <message>
         <source>Primary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsverlust primäre UI.</translation>
     </message>
     <message>
         <source>Primary I/O board comm lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikation mit primärer I/O-Platine verloren.</translation>
     </message>
     <message>
         <source>I/O board comm loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikation mit I/O-Platine verloren.</translation>
     </message>
     <message>
         <source>Zone error: temp. B too high</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonenfehler: Temp. B zu hoch</translation>
     </message>
     <message>
         <source>Zone error: temp. B too low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonenfehler: Temp. B zu niedrig.</translation>
     </message>
     <message>
         <source>Zone error: temperature too high</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonenfehler: Temperatur zu hoch</translation>
     </message>
     <message>
         <source>Zone error: temperature too low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonenfehler: Temperatur zu niedrig.</translation>
     </message>
 </context>
 <context>
     <name>ZoneOptionsView</name>
     <message>
         <source>Eco Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Eco-Modus</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS</translation>
     </message>
 </context>
 <context>
     <name>ZoneView</name>
     <message>
         <source>Cannot start timers until preheat is complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer erst nach dem Vorheizen möglich</translation>
     </message>
     <message>
         <source>Eco Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Eco-Modus</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS</translation>
     </message>
     <message>
         <source>Exit Eco Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eco-Modus beenden?</translation>
     </message>
     <message>
         <source>Power On?</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschalten?</translation>
     </message>
     <message>
         <source>Enter Eco Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eco-Modus starten?</translation>
+    </message>
+</context>
+<context>
+    <name>heaterDiagnostics</name>
+    <message>
+        <source>L: </source>
+        <comment>left side</comment>
+        <translation>L: </translation>
+    </message>
+    <message>
+        <source>R: </source>
+        <comment>right side</comment>
+        <translation>R: </translation>
+    </message>
+    <message>
+        <source>U: </source>
+        <comment>upper side</comment>
+        <translation>O: </translation>
+    </message>
+    <message>
+        <source>L: </source>
+        <comment>lower side</comment>
+        <translation>U: </translation>
+    </message>
+    <message>
+        <source>F: </source>
+        <comment>front side</comment>
+        <translation>V: </translation>
+    </message>
+    <message>
+        <source>B: </source>
+        <comment>back side</comment>
+        <translation>H: </translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Save selected configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Konfiguration speichern?</translation>
     </message>
     <message>
         <source>Reboot the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät neu starten</translation>
     </message>
     <message>
         <source>Invalid configuration selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Konfigurationsauswahl</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error&lt;/b&gt;&lt;br&gt;System over temperature error! Check surrounding area for heat source.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Systemfehler&lt;/b&gt;&lt;br&gt;Übertemperatur im System! Umgebung auf Wärmequellen prüfen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error&lt;/b&gt;&lt;br&gt;Heater over temperature error! Power off the cabinet.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Systemfehler&lt;/b&gt;&lt;br&gt;Übertemperatur der Heizung! Schrank ausschalten.</translation>
     </message>
     <message>
         <source>Power Interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromausfall</translation>
     </message>
     <message>
         <source>Keep active timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Timer behalten</translation>
     </message>
     <message>
         <source>Clear active timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Timer löschen</translation>
     </message>
     <message>
         <source>Firmware update in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Update läuft...</translation>
     </message>
     <message>
         <source>Menu update in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü-Update läuft...</translation>
     </message>
     <message>
         <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemsicherung läuft.&lt;br&gt;USB-Stick NICHT abziehen, Gerät NICHT ausschalten</translation>
     </message>
     <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Dateien werden kopiert...&lt;br&gt;USB-Stick NICHT abziehen, Gerät NICHT ausschalten</translation>
     </message>
     <message>
         <source>&lt;b&gt;Waiting for hold&lt;br&gt;restoration confirmation&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Warten auf Bestätigung&lt;br&gt;der Wiederherstellung&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Heaters testing is started</source>
-        <translation type="unfinished"></translation>
+        <translation>Heizungstest gestartet</translation>
     </message>
     <message>
         <source>&lt;b&gt;UI ERROR!&lt;/b&gt;&lt;br&gt;Unexpected UI reboot detected!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;UI-FEHLER!&lt;/b&gt;&lt;br&gt;Unerwarteter Neustart der UI erkannt!</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error!&lt;/b&gt;&lt;br&gt;Communication bus voltage not detected!&lt;br&gt;Check UI to IO cable</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Systemfehler!&lt;/b&gt;&lt;br&gt;Keine Spannung am Kommunikationsbus!&lt;br&gt;Kabel UI–I/O prüfen</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Systemfehler:&lt;/b&gt;&lt;br&gt;Modbus-Verbindung unterbrochen.</translation>
     </message>
     <message>
         <source>Two PRIMARY touchscreens detected. Change configuration of the SECONDARY touchscreen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei PRIMÄRE Touchscreens erkannt. Konfiguration des SEKUNDÄREN Touchscreens ändern.</translation>
     </message>
     <message>
         <source>Two SECONDARY touchscreens detected. Change configuration of the PRIMARY touchscreen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei SEKUNDÄRE Touchscreens erkannt. Konfiguration des PRIMÄREN Touchscreens ändern.</translation>
     </message>
     <message>
         <source>System Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemfehler</translation>
     </message>
     <message>
         <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät erfolgreich konfiguriert.&lt;br&gt;Gerät neu starten.</translation>
     </message>
     <message>
         <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätekonfiguration erfolgreich zurückgesetzt.&lt;br&gt;Gerät neu starten.</translation>
     </message>
     <message>
         <source>Enter Cleaning Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinigungsmodus starten?</translation>
     </message>
     <message>
         <source>Clean Screen Now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm jetzt reinigen?</translation>
     </message>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;EOL-Adresserkennung gestartet&lt;/b&gt;</translation>
     </message>
 </context>
 </TS>

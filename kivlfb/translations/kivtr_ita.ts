@@ -5,474 +5,475 @@
     <name>CabinetManager</name>
     <message>
         <source>&lt;b&gt;NFC ERROR!&lt;/b&gt;&lt;br&gt;Auto tray detection disabled!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ERRORE NFC!&lt;/b&gt;&lt;br&gt;Rilevamento automatico vaschette disattivato!</translation>
     </message>
     <message>
         <source>Invalid ID connector!
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Connettore ID non valido!
+%1</translation>
     </message>
 </context>
 <context>
     <name>CalendarWidget</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Gennaio</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Febbraio</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Marzo</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprile</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Maggio</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Giugno</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Luglio</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Agosto</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Settembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Ottobre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Novembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicembre</translation>
     </message>
     <message>
         <source>Su</source>
-        <translation type="unfinished"></translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation type="unfinished"></translation>
+        <translation>Lu</translation>
     </message>
     <message>
         <source>Tu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma</translation>
     </message>
     <message>
         <source>We</source>
-        <translation type="unfinished"></translation>
+        <translation>Me</translation>
     </message>
     <message>
         <source>Th</source>
-        <translation type="unfinished"></translation>
+        <translation>Gi</translation>
     </message>
     <message>
         <source>Fr</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa</translation>
     </message>
 </context>
 <context>
     <name>CleaningOptionsPanel</name>
     <message>
         <source>Cannot start clean mode with active timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare la pulizia con un timer attivo</translation>
     </message>
 </context>
 <context>
     <name>CleaningPanel</name>
     <message>
         <source>Exit Cleaning Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscire dalla modalità pulizia?</translation>
     </message>
     <message>
         <source>Safe to Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto per la pulizia</translation>
     </message>
     <message>
         <source>Cooling Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Raffreddamento</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationDialog</name>
     <message>
         <source>Select Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona display</translation>
     </message>
     <message>
         <source>PRIMARY display</source>
-        <translation type="unfinished"></translation>
+        <translation>Display PRIMARIO</translation>
     </message>
     <message>
         <source>SECONDARY display</source>
-        <translation type="unfinished"></translation>
+        <translation>Display SECONDARIO</translation>
     </message>
     <message>
         <source>MIRROR display</source>
-        <translation type="unfinished"></translation>
+        <translation>Display SPECCHIO</translation>
     </message>
     <message>
         <source>Single display</source>
-        <translation type="unfinished"></translation>
+        <translation>Display singolo</translation>
     </message>
     <message>
         <source>Serial #</source>
-        <translation type="unfinished"></translation>
+        <translation>N. di serie</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Armadio di riserva n. %1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Armadio di servizio n. %1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome non impostato</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationPage</name>
     <message>
         <source>No configurations found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna configurazione trovata</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationScanItem</name>
     <message>
         <source>Select Configuration Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona set di configurazione</translation>
     </message>
 </context>
 <context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Fasce orarie</translation>
     </message>
 </context>
 <context>
     <name>DemoModeItem</name>
     <message>
         <source>Platform Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info piattaforma</translation>
     </message>
     <message>
         <source>All holding timers canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i timer di mantenimento annullati!</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilità</translation>
     </message>
     <message>
         <source>Demo mode enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità demo attiva</translation>
     </message>
     <message>
         <source>Enable screen shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva screenshot</translation>
     </message>
     <message>
         <source>Products Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica prodotti</translation>
     </message>
     <message>
         <source>DEZ RIOT Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>DEZ RIOT attivo</translation>
     </message>
     <message>
         <source>Discard flash enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampeggio scarto attivo</translation>
     </message>
     <message>
         <source>Vertical flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Capovolgi verticalmente</translation>
     </message>
     <message>
         <source>Power Source: </source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentazione: </translation>
     </message>
     <message>
         <source>Sound test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test audio</translation>
     </message>
     <message>
         <source>Screen test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test schermo</translation>
     </message>
     <message>
         <source>Cancel All Holding</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla tutto il mantenimento</translation>
     </message>
     <message>
         <source>UI customization</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizza interfaccia</translation>
     </message>
     <message>
         <source>Files Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa/esporta file</translation>
     </message>
     <message>
         <source>RFID ACCS. TESTING</source>
-        <translation type="unfinished"></translation>
+        <translation>TEST ACCESSORI RFID</translation>
     </message>
     <message>
         <source>HEATERS TESTING</source>
-        <translation type="unfinished"></translation>
+        <translation>TEST RESISTENZE</translation>
     </message>
     <message>
         <source>Kernel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kernel:</translation>
     </message>
     <message>
         <source>Screen-shots exported to flash drive!</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshot esportati sulla chiavetta USB!</translation>
     </message>
     <message>
         <source>No screen-shots to export!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno screenshot da esportare!</translation>
     </message>
 </context>
 <context>
     <name>ErrorLogPanel</name>
     <message>
         <source>Clearing All Error Logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancellazione di tutti i registri errori</translation>
     </message>
     <message>
         <source>Continue or Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuare o annullare</translation>
     </message>
     <message>
         <source>Errors Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro errori</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data/ora</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Error name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome errore</translation>
     </message>
     <message>
         <source>Number of records: </source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di record: </translation>
     </message>
     <message>
         <source>First record: </source>
-        <translation type="unfinished"></translation>
+        <translation>Primo record: </translation>
     </message>
     <message>
         <source>Last record: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo record: </translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella tutto</translation>
     </message>
 </context>
 <context>
     <name>FilesImportExportItem</name>
     <message>
         <source>Files Import / Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa / esporta file</translation>
     </message>
     <message>
         <source>Insert a USB flash drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire una chiavetta USB</translation>
     </message>
     <message>
         <source>Export Menu Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta file menu</translation>
     </message>
     <message>
         <source>Import Menu Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa file menu</translation>
     </message>
     <message>
         <source>Export Screenshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta screenshot</translation>
     </message>
     <message>
         <source>Export Error Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta registro errori</translation>
     </message>
     <message>
         <source>Export Holding Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta registro mantenimento</translation>
     </message>
     <message>
         <source>Export Wifi Logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta registri Wi-Fi</translation>
     </message>
     <message>
         <source>Export Kernel Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta registro kernel</translation>
     </message>
     <message>
         <source>Export IoT Logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta registri IoT</translation>
     </message>
     <message>
         <source>Holding Log files exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Registri di mantenimento esportati!</translation>
     </message>
     <message>
         <source>Holding Log export failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione registro mantenimento non riuscita!</translation>
     </message>
     <message>
         <source>Screenshots exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshot esportati!</translation>
     </message>
     <message>
         <source>No screenshots to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno screenshot da esportare.</translation>
     </message>
 </context>
 <context>
     <name>GroupItemEditPanel</name>
     <message>
         <source>No products added to the group!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun prodotto nel gruppo!</translation>
     </message>
     <message>
         <source>Group has invalid name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome gruppo non valido!</translation>
     </message>
     <message>
         <source>Cancel?</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullare?</translation>
     </message>
     <message>
         <source>Product temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. prodotto</translation>
     </message>
     <message>
         <source>Upper temperature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura superiore:</translation>
     </message>
     <message>
         <source>Lower temperature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura inferiore:</translation>
     </message>
     <message>
         <source>Lid Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di coperchio:</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisione zona:</translation>
     </message>
     <message>
         <source>Fan speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità ventola:</translation>
     </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro mantenimento</translation>
     </message>
     <message>
         <source>Product Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome prodotto</translation>
     </message>
     <message>
         <source>Shelf Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripiano</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di inizio</translation>
     </message>
     <message>
         <source>Discarded</source>
-        <translation type="unfinished"></translation>
+        <translation>Scartato</translation>
     </message>
     <message>
         <source>Holding Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata mantenimento</translation>
     </message>
     <message>
         <source>Number of records: </source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di record: </translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra tutto</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
     <name>HeaterZoneGrid</name>
     <message>
         <source>Invalid fan speed.&lt;br&gt;0 ≤ speed ≥ 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità ventola non valida.&lt;br&gt;0 ≤ velocità ≥ 100</translation>
     </message>
     <message>
         <source>Zone </source>
-        <translation type="unfinished"></translation>
+        <translation>Zona </translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>+++</source>
-        <translation type="unfinished"></translation>
+        <translation>+++</translation>
     </message>
 </context>
 <context>
@@ -480,53 +481,56 @@
     <message>
         <source>Temperature test disabled
 while actively holding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Test temperatura disattivato
+durante il mantenimento.</translation>
     </message>
     <message>
         <source>V: </source>
-        <translation type="unfinished"></translation>
+        <translation>V: </translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>I: </source>
-        <translation type="unfinished"></translation>
+        <translation>I: </translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>F: </source>
-        <translation type="unfinished"></translation>
+        <translation>F: </translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Tests cancelled. Active timers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Test annullati. Timer attivi.</translation>
     </message>
     <message>
         <source>Zone Diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnostica zone</translation>
     </message>
     <message>
         <source>&lt;b&gt;Control Temperature:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Temperatura di controllo:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Cancel
 Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla
+test</translation>
     </message>
     <message>
         <source>Service
 Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test di
+servizio</translation>
     </message>
 </context>
 <context>
@@ -534,1202 +538,1245 @@ Test</source>
     <message>
         <source>Temperature test disabled
 while actively holding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Test temperatura disattivato
+durante il mantenimento.</translation>
     </message>
     <message>
         <source>Heaters Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Test resistenze</translation>
     </message>
     <message>
         <source>Cancel
 Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla
+test</translation>
     </message>
     <message>
         <source>Heaters
 Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test
+resistenze</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>HiddenTagsView</name>
     <message>
         <source>Tags Not Found In Bins</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag non trovati nei vani</translation>
     </message>
     <message>
         <source>Tag #</source>
-        <translation type="unfinished"></translation>
+        <translation>N. tag</translation>
     </message>
     <message>
         <source>Bin #</source>
-        <translation type="unfinished"></translation>
+        <translation>N. vano</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodotto</translation>
     </message>
     <message>
         <source>De-Register Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla registrazione tag</translation>
     </message>
 </context>
 <context>
     <name>HomeScreen</name>
     <message>
         <source>Tavolen Import Unavailable&lt;br&gt;while timers are active!</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione Tavolen non disponibile&lt;br&gt;con timer attivi!</translation>
     </message>
 </context>
 <context>
     <name>KivErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdita di comunicazione con I/O master.</translation>
     </message>
     <message>
         <source>Master I/O sys config timeout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Timeout config. sistema I/O master.</translation>
     </message>
     <message>
         <source>Master I/O sys config error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore config. sistema I/O master.</translation>
     </message>
     <message>
         <source>Temperature sensor \3 shorted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore di temperatura \3 in cortocircuito.</translation>
     </message>
     <message>
         <source>Temperature sensor \3 open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore di temperatura \3 aperto.</translation>
     </message>
     <message>
         <source>Heater \3 low temp error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistenza \3: temperatura bassa.</translation>
     </message>
     <message>
         <source>Heater \3 high temp error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistenza \3: temperatura alta.</translation>
     </message>
     <message>
         <source>Temperature sensor \3 reference error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di riferimento sensore \3.</translation>
     </message>
     <message>
         <source>Cold junction \3 error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore giunto freddo \3.</translation>
     </message>
     <message>
         <source>System over temperature error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovratemperatura del sistema.</translation>
     </message>
     <message>
         <source>Heater \3 over temperature error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistenza \3: sovratemperatura.</translation>
     </message>
     <message>
         <source>Power monitor ZX error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore passaggio per lo zero monitor alimentazione.</translation>
     </message>
     <message>
         <source>Power monitor communication error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di comunicazione monitor alimentazione.</translation>
     </message>
     <message>
         <source>Zone \3 Disabled. Temperature too low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona \3 disattivata. Temperatura troppo bassa.</translation>
     </message>
     <message>
         <source>Zone \3 Disabled. Temperature too high.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona \3 disattivata. Temperatura troppo alta.</translation>
     </message>
     <message>
         <source>Secondary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdita di comunicazione con l&apos;interfaccia secondaria.</translation>
     </message>
     <message>
         <source>Primary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdita di comunicazione con l&apos;interfaccia primaria.</translation>
     </message>
     <message>
         <source>I/O board \3 communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdita di comunicazione con la scheda I/O \3.</translation>
     </message>
     <message>
         <source>Unexpected UI reboot detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevato riavvio imprevisto dell&apos;interfaccia.</translation>
     </message>
     <message>
         <source>Communication bus voltage not detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione del bus di comunicazione non rilevata.</translation>
     </message>
     <message>
         <source>NFC board \2 communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdita di comunicazione con la scheda NFC \2.</translation>
     </message>
     <message>
         <source>Connection refused error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione rifiutata. \3</translation>
     </message>
     <message>
         <source>Remote host closed error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;host remoto ha chiuso la connessione. \3</translation>
     </message>
     <message>
         <source>Host not found error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Host non trovato. \3</translation>
     </message>
     <message>
         <source>Socket access error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di accesso al socket. \3</translation>
     </message>
     <message>
         <source>Socket resource error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di risorse del socket. \3</translation>
     </message>
     <message>
         <source>Socket timeout error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Timeout del socket.</translation>
     </message>
     <message>
         <source>Datagram too large error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Datagramma troppo grande. \3</translation>
     </message>
     <message>
         <source>Network error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di rete. \3</translation>
     </message>
     <message>
         <source>Address in use error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo già in uso. \3</translation>
     </message>
     <message>
         <source>Socket address not available error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo socket non disponibile. \3</translation>
     </message>
     <message>
         <source>Unsupported socket operation error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione socket non supportata. \3</translation>
     </message>
     <message>
         <source>Proxy authentication required error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Autenticazione proxy richiesta. \3</translation>
     </message>
     <message>
         <source>Ssl handshake failed error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Handshake SSL non riuscito. \3</translation>
     </message>
     <message>
         <source>Unfinished socket operation error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione socket non completata. \3</translation>
     </message>
     <message>
         <source>Proxy connection refused error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione al proxy rifiutata. \3</translation>
     </message>
     <message>
         <source>Proxy connection closed error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione al proxy chiusa. \3</translation>
     </message>
     <message>
         <source>Proxy connection timeout error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Timeout connessione al proxy. \3</translation>
     </message>
     <message>
         <source>Proxy not found error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy non trovato. \3</translation>
     </message>
     <message>
         <source>Proxy protocol error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di protocollo proxy. \3</translation>
     </message>
     <message>
         <source>Operation error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di operazione. \3</translation>
     </message>
     <message>
         <source>Ssl internal error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore interno SSL. \3</translation>
     </message>
     <message>
         <source>Ssl invalid user data error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati utente SSL non validi. \3</translation>
     </message>
     <message>
         <source>Temporary error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore temporaneo. \3</translation>
     </message>
     <message>
         <source>RIOT SDK Error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore SDK RIOT.</translation>
     </message>
     <message>
         <source>Event handler is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestore eventi non impostato.</translation>
     </message>
     <message>
         <source>Domain name is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome di dominio non impostato.</translation>
     </message>
     <message>
         <source>Root CA file is  null.</source>
-        <translation type="unfinished"></translation>
+        <translation>File CA radice mancante.</translation>
     </message>
     <message>
         <source>Manufacturer name is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del produttore mancante.</translation>
     </message>
     <message>
         <source>Model number is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di modello mancante.</translation>
     </message>
     <message>
         <source>Serial number is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di serie mancante.</translation>
     </message>
     <message>
         <source>Device descriptor is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrittore del dispositivo mancante.</translation>
     </message>
     <message>
         <source>Location number is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di sede mancante.</translation>
     </message>
     <message>
         <source>Serial number is not alpha-numeric.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di serie non è alfanumerico.</translation>
     </message>
     <message>
         <source>Device descriptor format is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato del descrittore del dispositivo errato.</translation>
     </message>
     <message>
         <source>Device software Id is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID software del dispositivo mancante.</translation>
     </message>
     <message>
         <source>Failed to initialize RIoT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizializzazione RIoT non riuscita.</translation>
     </message>
     <message>
         <source>Failed to publish due to unauthorized topic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pubblicazione non riuscita: argomento non autorizzato.</translation>
     </message>
     <message>
         <source>Failed to subscribe due to unauthorized topic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottoscrizione non riuscita: argomento non autorizzato.</translation>
     </message>
     <message>
         <source>Client ID and client secret key is expired or revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID client e chiave segreta scaduti o revocati.</translation>
     </message>
     <message>
         <source>Refresh token is expired or revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Token di aggiornamento scaduto o revocato.</translation>
     </message>
     <message>
         <source>Unexpected unclassified error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore imprevisto non classificato.</translation>
     </message>
     <message>
         <source>General underlying TCP/IP error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore TCP/IP generico.</translation>
     </message>
     <message>
         <source>Error connecting to TCP/IP socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di connessione al socket TCP/IP.</translation>
     </message>
     <message>
         <source>Error reading from TCP/IP socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di lettura dal socket TCP/IP.</translation>
     </message>
     <message>
         <source>Error writing to TCP/IP socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di scrittura sul socket TCP/IP.</translation>
     </message>
     <message>
         <source>General underlying HTTP error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore HTTP generico.</translation>
     </message>
     <message>
         <source>Error on HTTP GET.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore in HTTP GET.</translation>
     </message>
     <message>
         <source>Error on HTTP POST.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore in HTTP POST.</translation>
     </message>
     <message>
         <source>MQTT connect failed due to SSL hostname error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione MQTT non riuscita: errore nome host SSL.</translation>
     </message>
     <message>
         <source>Checksum of the downloaded file does not match with the specified checksum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il checksum del file scaricato non corrisponde a quello indicato.</translation>
     </message>
     <message>
         <source>Signature of the checksum cannot be validated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile convalidare la firma del checksum.</translation>
     </message>
     <message>
         <source>Error is returned when the kid does not reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: il kid non fa riferimento a nessuna chiave.</translation>
     </message>
     <message>
         <source>Publish or subscribe failed due ping request failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pubblicazione o sottoscrizione non riuscita: ping non riuscito.</translation>
     </message>
     <message>
         <source>Device init return failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizializzazione del dispositivo non riuscita.</translation>
     </message>
     <message>
         <source>Trying to connect to MQTT when there is already a connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativo di connessione MQTT con una connessione già attiva.</translation>
     </message>
     <message>
         <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pubblicazione/sottoscrizione MQTT non riuscita: nessuna connessione.</translation>
     </message>
     <message>
         <source>Unknown underlying MQTT error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore MQTT sconosciuto.</translation>
     </message>
     <message>
         <source>Unknown error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore sconosciuto.</translation>
     </message>
 </context>
 <context>
     <name>KivRiot</name>
     <message>
         <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Not provisioned</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Stato provisioning:&lt;/b&gt; Non eseguito</translation>
     </message>
     <message>
         <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Provisioning</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Stato provisioning:&lt;/b&gt; In corso</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout, retrying...</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Stato certificato:&lt;/b&gt; Timeout, nuovo tentativo...</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate requested</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Stato certificato:&lt;/b&gt; Certificato richiesto</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate received</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Stato certificato:&lt;/b&gt; Certificato ricevuto</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Stato certificato:&lt;/b&gt; Timeout richiesta</translation>
     </message>
 </context>
 <context>
     <name>LanguagesPanel</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
 </context>
 <context>
     <name>MasterIoManager</name>
     <message>
         <source>I/O Configuration set timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Timeout durante la configurazione I/O</translation>
     </message>
     <message>
         <source>I/O Configuration set error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore durante la configurazione I/O</translation>
     </message>
     <message>
         <source>Power monitor communication error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di comunicazione monitor alimentazione</translation>
     </message>
     <message>
         <source>Power monitor ZX error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore passaggio per lo zero monitor alimentazione</translation>
     </message>
 </context>
 <context>
     <name>MasterIoRawDebugItem</name>
     <message>
         <source>Raw Temp and NFC Tag Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature grezze e tag NFC</translation>
     </message>
 </context>
 <context>
     <name>MasterSync</name>
     <message>
         <source>Communicating with Secondary UI</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunicazione con l&apos;interfaccia secondaria</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error&lt;/b&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Errore di sistema&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>Secondary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdita di comunicazione con l&apos;interfaccia secondaria.</translation>
     </message>
     <message>
         <source>Primary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdita di comunicazione con l&apos;interfaccia primaria.</translation>
     </message>
     <message>
         <source>Checking for Tavolen import</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca importazione Tavolen</translation>
     </message>
     <message>
         <source>Default Day-Part loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento fascia oraria predefinita</translation>
     </message>
     <message>
         <source>Checking for Holding Restoration</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica ripristino mantenimento</translation>
     </message>
     <message>
         <source>Waiting for Primary UI.</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa dell&apos;interfaccia primaria.</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error&lt;/b&gt;&lt;br&gt;Secondary UI NOT FOUND!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Errore di sistema&lt;/b&gt;&lt;br&gt;Interfaccia secondaria NON TROVATA!</translation>
     </message>
 </context>
 <context>
     <name>McUsbExportItem</name>
     <message>
         <source>Tavolen Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione Tavolen</translation>
     </message>
     <message>
         <source>Export Menu Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta file menu</translation>
     </message>
     <message>
         <source>Check Flash Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllare la chiavetta USB</translation>
     </message>
 </context>
 <context>
     <name>McUsbUpdateItem</name>
     <message>
         <source>&lt;b&gt;Tavolen&lt;/b&gt; Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento &lt;b&gt;Tavolen&lt;/b&gt;</translation>
     </message>
     <message>
         <source>No Tavolen files found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file Tavolen trovato!</translation>
     </message>
 </context>
 <context>
     <name>MessageDialog</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Silence Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenzia allarme</translation>
     </message>
 </context>
 <context>
     <name>NameFieldMultilingual</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
 </context>
 <context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
-        <translation type="unfinished"></translation>
+        <translation>Orario non valido</translation>
     </message>
 </context>
 <context>
     <name>OrientationDialog</name>
     <message>
         <source>&lt;b&gt;Display not configured&lt;/b&gt;&lt;br&gt;Select the configuration of this unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Display non configurato&lt;/b&gt;&lt;br&gt;Selezionare la configurazione di questa unità.</translation>
     </message>
     <message>
         <source>Select Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona configurazione</translation>
     </message>
 </context>
 <context>
     <name>ProductItemEditPanel</name>
     <message>
         <source>Product will be removed from group(s)&lt;br&gt;products list</source>
-        <translation type="unfinished"></translation>
+        <translation>Il prodotto sarà rimosso dall&apos;elenco&lt;br&gt;prodotti del gruppo/dei gruppi</translation>
     </message>
     <message>
         <source>Hold Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. mantenimento</translation>
     </message>
     <message>
         <source>Upper temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura superiore</translation>
     </message>
     <message>
         <source>Product temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. prodotto</translation>
     </message>
     <message>
         <source>Lower temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura inferiore</translation>
     </message>
     <message>
         <source>Holding time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di mantenimento</translation>
     </message>
     <message>
         <source>Cook more alert time</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso cuocere altro</translation>
     </message>
     <message>
         <source>Reset time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di reset</translation>
     </message>
     <message>
         <source>Fan speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità ventola</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisione zona:</translation>
     </message>
     <message>
         <source>Lid type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di coperchio:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieno</translation>
     </message>
     <message>
         <source>Vented</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilato</translation>
     </message>
     <message>
         <source>Bottom type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di fondo:</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>False</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppio fondo</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore:</translation>
     </message>
     <message>
         <source>Invalid hold time value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di mantenimento non valido!</translation>
     </message>
     <message>
         <source>Invalid warning time value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di avviso non valido!</translation>
     </message>
     <message>
         <source>Invalid product name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome prodotto non valido!</translation>
     </message>
     <message>
         <source>Invalid reset time value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di reset non valido!</translation>
     </message>
     <message>
         <source>Invalid hold temperature!</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura di mantenimento non valida!</translation>
     </message>
     <message>
         <source>Invalid fan speed value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità ventola non valida!</translation>
     </message>
 </context>
 <context>
     <name>ProductTransferWindow</name>
     <message>
         <source>Select Timer To Transfer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona il timer da trasferire:</translation>
     </message>
 </context>
 <context>
     <name>ProductsListPanel</name>
     <message>
         <source>Vented</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilato</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieno</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>False</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppio fondo</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Delete group</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina gruppo</translation>
     </message>
     <message>
         <source>Delete product</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina prodotto</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Empty groups are deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>I gruppi vuoti vengono eliminati</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche?</translation>
     </message>
     <message>
         <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica prodotti non disponibile&lt;br&gt;con timer attivi!</translation>
     </message>
     <message>
         <source>Too many failed attempts.
 Call service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppi tentativi falliti.
+Chiamare l&apos;assistenza.</translation>
     </message>
     <message>
         <source>PIN #</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica prodotti annullata&lt;br&gt;per timer attivi.</translation>
     </message>
     <message>
         <source>id:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Hold Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. mantenimento</translation>
     </message>
     <message>
         <source>Upper Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura superiore</translation>
     </message>
     <message>
         <source>Product temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. prodotto</translation>
     </message>
     <message>
         <source>Lower Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura inferiore</translation>
     </message>
     <message>
         <source>Hold time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di mantenimento:</translation>
     </message>
     <message>
         <source>Warning time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di avviso:</translation>
     </message>
     <message>
         <source>Fan Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità ventola:</translation>
     </message>
     <message>
         <source>Reset time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di reset:</translation>
     </message>
     <message>
         <source>Lid type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di coperchio:</translation>
     </message>
     <message>
         <source>Bottom type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di fondo:</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisione zona:</translation>
     </message>
     <message>
         <source>Items:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementi:</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore:</translation>
     </message>
     <message>
         <source>Max products/groups reached. Can&apos;t add new products/groups!</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero massimo di prodotti/gruppi raggiunto. Impossibile aggiungerne altri!</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRORE</translation>
     </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
     <message>
         <source>&lt;b&gt;Reset unit configuration?&lt;/b&gt;&lt;br&gt;The unit must be restarted afterwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ripristinare la configurazione dell&apos;unità?&lt;/b&gt;&lt;br&gt;Successivamente l&apos;unità va riavviata.</translation>
     </message>
 </context>
 <context>
     <name>RfidAccsTesting</name>
     <message>
         <source>RFID Accessory Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Test accessori RFID</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Universal Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag universale</translation>
     </message>
 </context>
 <context>
     <name>SelectTargetModelGroup</name>
     <message>
         <source>Select Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona modello</translation>
     </message>
 </context>
 <context>
     <name>SerialModelNumbersDialog</name>
     <message>
         <source>Serial #</source>
-        <translation type="unfinished"></translation>
+        <translation>N. di serie</translation>
     </message>
     <message>
         <source>Model #</source>
-        <translation type="unfinished"></translation>
+        <translation>N. modello</translation>
     </message>
     <message>
         <source>Store #</source>
-        <translation type="unfinished"></translation>
+        <translation>N. punto vendita</translation>
     </message>
 </context>
 <context>
     <name>ServiceListView</name>
     <message>
         <source>Heater test unavailable&lt;br&gt;while timers are active!</source>
-        <translation type="unfinished"></translation>
+        <translation>Test resistenze non disponibile&lt;br&gt;con timer attivi!</translation>
     </message>
     <message>
         <source>Too many failed attempts.
 Call service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppi tentativi falliti.
+Chiamare l&apos;assistenza.</translation>
     </message>
     <message>
         <source>PIN #</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>All service panels unlocked!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i pannelli di servizio sbloccati!</translation>
     </message>
     <message>
         <source>Manager&apos;s PIN# was reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il PIN del responsabile è stato reimpostato.</translation>
     </message>
 </context>
 <context>
     <name>SoundTestItem</name>
     <message>
         <source>Sound &amp; Screen Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Test audio e schermo</translation>
     </message>
     <message>
         <source>UI customization</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizza interfaccia</translation>
     </message>
 </context>
 <context>
     <name>SystemUpdateScreen</name>
     <message>
         <source>Tavolen file imported: </source>
-        <translation type="unfinished"></translation>
+        <translation>File Tavolen importato: </translation>
     </message>
     <message>
         <source>File version is not supported: </source>
-        <translation type="unfinished"></translation>
+        <translation>Versione del file non supportata: </translation>
     </message>
     <message>
         <source>Tavolen file import failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione file Tavolen non riuscita: </translation>
     </message>
     <message>
         <source>Tavolen Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione Tavolen</translation>
     </message>
     <message>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <source>Local</source>
-        <translation type="unfinished"></translation>
+        <translation>Locale</translation>
     </message>
     <message>
         <source>No Tavolen files found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file Tavolen trovato!</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
 </context>
 <context>
     <name>TrayBar</name>
     <message>
         <source>Product Mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodotto non corrispondente</translation>
     </message>
     <message>
         <source>Menu Mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu non corrispondente</translation>
     </message>
     <message>
         <source>Invalid product definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Definizione prodotto non valida</translation>
     </message>
     <message>
         <source>Reset?</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzerare?</translation>
     </message>
     <message>
         <source>DISCARD!</source>
-        <translation type="unfinished"></translation>
+        <translation>SCARTARE!</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa</translation>
     </message>
 </context>
 <context>
     <name>UiSkinItem</name>
     <message>
         <source>UI customization</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizza interfaccia</translation>
     </message>
 </context>
 <context>
     <name>UpdatesListView</name>
     <message>
         <source>Changes pending. Please accept or cancel before re-locking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche in sospeso. Accettare o annullare prima di bloccare.</translation>
     </message>
     <message>
         <source>Too many failed attempts.
 Call service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppi tentativi falliti.
+Chiamare l&apos;assistenza.</translation>
     </message>
     <message>
         <source>PIN #</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>All update panels unlocked!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i pannelli di aggiornamento sbloccati!</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>ERRORE</translation>
     </message>
     <message>
         <source>Manager&apos;s PIN# was reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il PIN del responsabile è stato reimpostato.</translation>
     </message>
     <message>
         <source>Tavolen file imported: </source>
-        <translation type="unfinished"></translation>
+        <translation>File Tavolen importato: </translation>
     </message>
     <message>
         <source>File version is not supported: </source>
-        <translation type="unfinished"></translation>
+        <translation>Versione del file non supportata: </translation>
     </message>
     <message>
         <source>Tavolen file import failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione file Tavolen non riuscita: </translation>
     </message>
     <message>
         <source>Tavolen file exported: </source>
-        <translation type="unfinished"></translation>
+        <translation>File Tavolen esportato: </translation>
     </message>
     <message>
         <source>Tavolen file export failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione file Tavolen non riuscita!</translation>
     </message>
 </context>
 <context>
     <name>VscrollMessageDialog</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascinare sul grafico per leggere una misura</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>connesso</translation>
     </message>
     <message>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>non connesso</translation>
     </message>
     <message>
         <source>Wi-Fi monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor Wi-Fi</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Link quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità del collegamento</translation>
     </message>
     <message>
         <source>Signal level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello del segnale</translation>
     </message>
     <message>
         <source>Auto save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio automatico</translation>
     </message>
     <message>
         <source>No save</source>
-        <translation type="unfinished"></translation>
+        <translation>Non salvare</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>checks</source>
-        <translation type="unfinished"></translation>
+        <translation>misure</translation>
     </message>
 </context>
 <context>
     <name>ZoneAdvancedOptionsPanel</name>
     <message>
         <source>Exit Row Management?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscire dalla gestione file?</translation>
     </message>
 </context>
 <context>
     <name>ZoneManager</name>
     <message>
         <source>Zone error: temperature sensor error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore zona: sensore di temperatura</translation>
     </message>
     <message>
         <source>Primary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdita di comunicazione con l&apos;interfaccia primaria.</translation>
     </message>
     <message>
         <source>Primary I/O board comm lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunicazione persa con la scheda I/O primaria.</translation>
     </message>
     <message>
         <source>I/O board comm loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunicazione persa con la scheda I/O.</translation>
     </message>
     <message>
         <source>Zone error: temp. B too high</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore zona: temp. B troppo alta</translation>
     </message>
     <message>
         <source>Zone error: temp. B too low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore zona: temp. B troppo bassa.</translation>
     </message>
     <message>
         <source>Zone error: temperature too high</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore zona: temperatura troppo alta</translation>
     </message>
     <message>
         <source>Zone error: temperature too low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore zona: temperatura troppo bassa.</translation>
     </message>
 </context>
 <context>
     <name>ZoneOptionsView</name>
     <message>
         <source>Eco Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità Eco</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
 </context>
 <context>
     <name>ZoneView</name>
     <message>
         <source>Cannot start timers until preheat is complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare i timer prima della fine del preriscaldamento</translation>
     </message>
     <message>
         <source>Eco Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità Eco</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>Exit Eco Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscire dalla modalità Eco?</translation>
     </message>
     <message>
         <source>Power On?</source>
-        <translation type="unfinished"></translation>
+        <translation>Accendere?</translation>
     </message>
     <message>
         <source>Enter Eco Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivare la modalità Eco?</translation>
+    </message>
+</context>
+<context>
+    <name>heaterDiagnostics</name>
+    <message>
+        <source>L: </source>
+        <comment>left side</comment>
+        <translation>S: </translation>
+    </message>
+    <message>
+        <source>R: </source>
+        <comment>right side</comment>
+        <translation>D: </translation>
+    </message>
+    <message>
+        <source>U: </source>
+        <comment>upper side</comment>
+        <translation>S: </translation>
+    </message>
+    <message>
+        <source>L: </source>
+        <comment>lower side</comment>
+        <translation>I: </translation>
+    </message>
+    <message>
+        <source>F: </source>
+        <comment>front side</comment>
+        <translation>A: </translation>
+    </message>
+    <message>
+        <source>B: </source>
+        <comment>back side</comment>
+        <translation>P: </translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Save selected configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare la configurazione selezionata?</translation>
     </message>
     <message>
         <source>Reboot the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Riavviare l&apos;unità</translation>
     </message>
     <message>
         <source>Invalid configuration selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione configurazione non valida</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error&lt;/b&gt;&lt;br&gt;System over temperature error! Check surrounding area for heat source.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Errore di sistema&lt;/b&gt;&lt;br&gt;Sovratemperatura del sistema! Cercare fonti di calore nelle vicinanze.</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error&lt;/b&gt;&lt;br&gt;Heater over temperature error! Power off the cabinet.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Errore di sistema&lt;/b&gt;&lt;br&gt;Sovratemperatura resistenza! Spegnere l&apos;armadio.</translation>
     </message>
     <message>
         <source>Power Interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Interruzione di corrente</translation>
     </message>
     <message>
         <source>Keep active timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni i timer attivi</translation>
     </message>
     <message>
         <source>Clear active timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella i timer attivi</translation>
     </message>
     <message>
         <source>Firmware update in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento firmware in corso...</translation>
     </message>
     <message>
         <source>Menu update in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento menu in corso...</translation>
     </message>
     <message>
         <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup del sistema in corso.&lt;br&gt;NON scollegare l&apos;USB né spegnere l&apos;unità</translation>
     </message>
     <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia dei file firmware...&lt;br&gt;NON scollegare l&apos;USB né spegnere l&apos;unità</translation>
     </message>
     <message>
         <source>&lt;b&gt;Waiting for hold&lt;br&gt;restoration confirmation&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;In attesa di conferma&lt;br&gt;del ripristino&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Heaters testing is started</source>
-        <translation type="unfinished"></translation>
+        <translation>Test resistenze avviato</translation>
     </message>
     <message>
         <source>&lt;b&gt;UI ERROR!&lt;/b&gt;&lt;br&gt;Unexpected UI reboot detected!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ERRORE INTERFACCIA!&lt;/b&gt;&lt;br&gt;Rilevato riavvio imprevisto!</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error!&lt;/b&gt;&lt;br&gt;Communication bus voltage not detected!&lt;br&gt;Check UI to IO cable</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Errore di sistema!&lt;/b&gt;&lt;br&gt;Tensione del bus di comunicazione assente!&lt;br&gt;Controllare il cavo interfaccia–I/O</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Errore di sistema:&lt;/b&gt;&lt;br&gt;Collegamento Modbus interrotto.</translation>
     </message>
     <message>
         <source>Two PRIMARY touchscreens detected. Change configuration of the SECONDARY touchscreen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevati due touchscreen PRIMARI. Modificare la configurazione del touchscreen SECONDARIO.</translation>
     </message>
     <message>
         <source>Two SECONDARY touchscreens detected. Change configuration of the PRIMARY touchscreen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevati due touchscreen SECONDARI. Modificare la configurazione del touchscreen PRIMARIO.</translation>
     </message>
     <message>
         <source>System Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di sistema</translation>
     </message>
     <message>
         <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità configurata correttamente.&lt;br&gt;Riavviare l&apos;unità.</translation>
     </message>
     <message>
         <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione dell&apos;unità ripristinata.&lt;br&gt;Riavviare l&apos;unità.</translation>
     </message>
     <message>
         <source>Enter Cleaning Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviare la modalità pulizia?</translation>
     </message>
     <message>
         <source>Clean Screen Now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulire lo schermo ora?</translation>
     </message>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Rilevamento indirizzo EOL avviato&lt;/b&gt;</translation>
     </message>
 </context>
 </TS>

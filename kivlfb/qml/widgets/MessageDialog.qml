@@ -32,7 +32,7 @@ Item {
         NumericKeyboardButton {
             objectName: "closeButton"
             parent: frame.box
-            width: 110
+            width: Math.max(110, labelFitWidth)
             height: 48
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.bottom: parent.bottom
@@ -49,7 +49,7 @@ Item {
         NumericKeyboardButton {
             objectName: "silenceButton"
             parent: frame.box
-            width: 140
+            width: Math.max(140, labelFitWidth)
             height: 48
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.bottom: parent.bottom

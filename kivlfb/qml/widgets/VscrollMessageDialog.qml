@@ -57,7 +57,7 @@ Item {
             id: closeButton
             objectName: "closeButton"
             parent: frame.box
-            width: 120
+            width: Math.max(120, labelFitWidth)
             height: 48
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.bottom: parent.bottom

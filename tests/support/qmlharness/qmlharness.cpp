@@ -7,6 +7,7 @@
 #include "menus/menumanager.h"
 #include "ui/pinyintable.h"
 #include "ui/screenresources.h"
+#include "ui/translator.h"
 #include "ui/virtualkeyinput.h"
 
 #include <QDebug>
@@ -22,6 +23,7 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+
 #include <QtQml>
 
 static void initMockResources()
@@ -77,7 +79,17 @@ bool QmlHarness::reset()
     if (m_mocks)
         m_mocks->deleteLater();
     m_mocks = mocks;
+    // Later tests read the source texts.
+    delete m_translator;
     return true;
+}
+
+QObject *QmlHarness::useTranslator()
+{
+    if (!m_translator)
+        m_translator = new Translator(this);
+    m_engine->rootContext()->setContextProperty(QStringLiteral("tro"), m_translator.data());
+    return m_translator;
 }
 
 void QmlHarness::setScaling(qreal x, qreal y)
