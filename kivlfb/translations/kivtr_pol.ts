@@ -1306,6 +1306,10 @@ Wezwij serwis.</translation>
         <source>Max products/groups reached. Can&apos;t add new products/groups!</source>
         <translation>Osiągnięto limit produktów/grup. Nie można dodać nowych!</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>BŁĄD</translation>
+    </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
@@ -1637,6 +1641,39 @@ Wezwij serwis.</translation>
     <message>
         <source>Enter Eco Mode?</source>
         <translation>Włączyć tryb eko?</translation>
+    </message>
+</context>
+<context>
+    <name>heaterDiagnostics</name>
+    <message>
+        <source>L: </source>
+        <comment>left side</comment>
+        <translation>L: </translation>
+    </message>
+    <message>
+        <source>R: </source>
+        <comment>right side</comment>
+        <translation>P: </translation>
+    </message>
+    <message>
+        <source>U: </source>
+        <comment>upper side</comment>
+        <translation>G: </translation>
+    </message>
+    <message>
+        <source>L: </source>
+        <comment>lower side</comment>
+        <translation>D: </translation>
+    </message>
+    <message>
+        <source>F: </source>
+        <comment>front side</comment>
+        <translation>P: </translation>
+    </message>
+    <message>
+        <source>B: </source>
+        <comment>back side</comment>
+        <translation>T: </translation>
     </message>
 </context>
 <context>
