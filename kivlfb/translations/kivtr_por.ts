@@ -1306,6 +1306,10 @@ Contacte a assistência.</translation>
         <source>Max products/groups reached. Can&apos;t add new products/groups!</source>
         <translation>Limite de produtos/grupos atingido. Não é possível adicionar mais!</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
+    </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
@@ -1637,6 +1641,39 @@ Contacte a assistência.</translation>
     <message>
         <source>Enter Eco Mode?</source>
         <translation>Entrar no modo Eco?</translation>
+    </message>
+</context>
+<context>
+    <name>heaterDiagnostics</name>
+    <message>
+        <source>L: </source>
+        <comment>left side</comment>
+        <translation>E: </translation>
+    </message>
+    <message>
+        <source>R: </source>
+        <comment>right side</comment>
+        <translation>D: </translation>
+    </message>
+    <message>
+        <source>U: </source>
+        <comment>upper side</comment>
+        <translation>S: </translation>
+    </message>
+    <message>
+        <source>L: </source>
+        <comment>lower side</comment>
+        <translation>I: </translation>
+    </message>
+    <message>
+        <source>F: </source>
+        <comment>front side</comment>
+        <translation>F: </translation>
+    </message>
+    <message>
+        <source>B: </source>
+        <comment>back side</comment>
+        <translation>T: </translation>
     </message>
 </context>
 <context>
