@@ -1306,6 +1306,10 @@ Call service.</source>
         <source>Max products/groups reached. Can&apos;t add new products/groups!</source>
         <translation>بلغ عدد المنتجات/المجموعات الحد الأقصى. لا يمكن إضافة المزيد!</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>خطأ</translation>
+    </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
@@ -1637,6 +1641,39 @@ Call service.</source>
     <message>
         <source>Enter Eco Mode?</source>
         <translation>الدخول إلى الوضع الاقتصادي؟</translation>
+    </message>
+</context>
+<context>
+    <name>heaterDiagnostics</name>
+    <message>
+        <source>L: </source>
+        <comment>left side</comment>
+        <translation>يسار: </translation>
+    </message>
+    <message>
+        <source>R: </source>
+        <comment>right side</comment>
+        <translation>يمين: </translation>
+    </message>
+    <message>
+        <source>U: </source>
+        <comment>upper side</comment>
+        <translation>أعلى: </translation>
+    </message>
+    <message>
+        <source>L: </source>
+        <comment>lower side</comment>
+        <translation>أسفل: </translation>
+    </message>
+    <message>
+        <source>F: </source>
+        <comment>front side</comment>
+        <translation>أمام: </translation>
+    </message>
+    <message>
+        <source>B: </source>
+        <comment>back side</comment>
+        <translation>خلف: </translation>
     </message>
 </context>
 <context>
