@@ -1306,6 +1306,10 @@ Call service.</source>
         <source>Max products/groups reached. Can&apos;t add new products/groups!</source>
         <translation>제품/그룹 최대 개수에 도달했습니다. 더 추가할 수 없습니다!</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>오류</translation>
+    </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
@@ -1637,6 +1641,39 @@ Call service.</source>
     <message>
         <source>Enter Eco Mode?</source>
         <translation>에코 모드로 전환할까요?</translation>
+    </message>
+</context>
+<context>
+    <name>heaterDiagnostics</name>
+    <message>
+        <source>L: </source>
+        <comment>left side</comment>
+        <translation>좌: </translation>
+    </message>
+    <message>
+        <source>R: </source>
+        <comment>right side</comment>
+        <translation>우: </translation>
+    </message>
+    <message>
+        <source>U: </source>
+        <comment>upper side</comment>
+        <translation>상: </translation>
+    </message>
+    <message>
+        <source>L: </source>
+        <comment>lower side</comment>
+        <translation>하: </translation>
+    </message>
+    <message>
+        <source>F: </source>
+        <comment>front side</comment>
+        <translation>전: </translation>
+    </message>
+    <message>
+        <source>B: </source>
+        <comment>back side</comment>
+        <translation>후: </translation>
     </message>
 </context>
 <context>
