@@ -1306,6 +1306,10 @@ Call service.</source>
         <source>Max products/groups reached. Can&apos;t add new products/groups!</source>
         <translation>产品/分组已达上限，无法再添加！</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>错误</translation>
+    </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
@@ -1637,6 +1641,39 @@ Call service.</source>
     <message>
         <source>Enter Eco Mode?</source>
         <translation>进入节能模式？</translation>
+    </message>
+</context>
+<context>
+    <name>heaterDiagnostics</name>
+    <message>
+        <source>L: </source>
+        <comment>left side</comment>
+        <translation>左：</translation>
+    </message>
+    <message>
+        <source>R: </source>
+        <comment>right side</comment>
+        <translation>右：</translation>
+    </message>
+    <message>
+        <source>U: </source>
+        <comment>upper side</comment>
+        <translation>上：</translation>
+    </message>
+    <message>
+        <source>L: </source>
+        <comment>lower side</comment>
+        <translation>下：</translation>
+    </message>
+    <message>
+        <source>F: </source>
+        <comment>front side</comment>
+        <translation>前：</translation>
+    </message>
+    <message>
+        <source>B: </source>
+        <comment>back side</comment>
+        <translation>后：</translation>
     </message>
 </context>
 <context>
