@@ -1306,6 +1306,10 @@ Call service.</source>
         <source>Max products/groups reached. Can&apos;t add new products/groups!</source>
         <translation>商品/グループが上限に達しました。追加できません！</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>エラー</translation>
+    </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
@@ -1637,6 +1641,39 @@ Call service.</source>
     <message>
         <source>Enter Eco Mode?</source>
         <translation>エコモードにしますか？</translation>
+    </message>
+</context>
+<context>
+    <name>heaterDiagnostics</name>
+    <message>
+        <source>L: </source>
+        <comment>left side</comment>
+        <translation>左：</translation>
+    </message>
+    <message>
+        <source>R: </source>
+        <comment>right side</comment>
+        <translation>右：</translation>
+    </message>
+    <message>
+        <source>U: </source>
+        <comment>upper side</comment>
+        <translation>上：</translation>
+    </message>
+    <message>
+        <source>L: </source>
+        <comment>lower side</comment>
+        <translation>下：</translation>
+    </message>
+    <message>
+        <source>F: </source>
+        <comment>front side</comment>
+        <translation>前：</translation>
+    </message>
+    <message>
+        <source>B: </source>
+        <comment>back side</comment>
+        <translation>後：</translation>
     </message>
 </context>
 <context>
