@@ -518,7 +518,7 @@ durante a manutenção.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Control Temperature:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;Temperatura de controlo:&lt;/b&gt;</translation>
+        <translation>&lt;b&gt;Temp. de controlo:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Cancel
@@ -1704,11 +1704,11 @@ Contacte a assistência.</translation>
     </message>
     <message>
         <source>Keep active timers</source>
-        <translation>Manter temporizadores ativos</translation>
+        <translation>Manter temporizadores</translation>
     </message>
     <message>
         <source>Clear active timers</source>
-        <translation>Apagar temporizadores ativos</translation>
+        <translation>Apagar temporizadores</translation>
     </message>
     <message>
         <source>Firmware update in progress...</source>
