@@ -66,31 +66,31 @@
     </message>
     <message>
         <source>Su</source>
-        <translation>Do</translation>
+        <translation>Dom</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation>Se</translation>
+        <translation>Seg</translation>
     </message>
     <message>
         <source>Tu</source>
-        <translation>Te</translation>
+        <translation>Ter</translation>
     </message>
     <message>
         <source>We</source>
-        <translation>Qa</translation>
+        <translation>Qua</translation>
     </message>
     <message>
         <source>Th</source>
-        <translation>Qi</translation>
+        <translation>Qui</translation>
     </message>
     <message>
         <source>Fr</source>
-        <translation>Sx</translation>
+        <translation>Sex</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation>Sá</translation>
+        <translation>Sáb</translation>
     </message>
 </context>
 <context>
