@@ -64,6 +64,16 @@ Rectangle {
             height: pageList.height
             onAskForPinPad: serviceList.askForPin(this)
         }
+        NetworkSettingsItem {
+            id: networkSettingsItem
+            objectName: "networkSettingsItem"
+            itemName: "NetworkSettingsPanel"
+            rightToLeft: serviceList.rightToLeft
+            lockLevel: cabinetManager.iAmMaster && configManager.iotType !== "DEZ_RIOT" ? 2 : -1
+            width: pageList.width
+            height: pageList.height
+            onAskForPinPad: serviceList.askForPin(this)
+        }
         GenericSettingsItem {
             objectName: "soundTestPanel"
             itemName: "SoundTestPanel"

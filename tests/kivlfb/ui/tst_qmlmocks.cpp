@@ -11,9 +11,11 @@
 #include "core/traybarsc.h"
 #include "core/zonemanager.h"
 #include "iot/kiviotagentadapter.h"
+#include "iot/kivriot.h"
 #include "menus/daypartmanager.h"
 #include "menus/menumanager.h"
 #include "network/dadazodaru.h"
+#include "network/systemnetworkmanager.h"
 #include "network/wifimonitor.h"
 #include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
@@ -68,6 +70,8 @@ const QList<Stand> &stands()
         {"kivIot", &KivIotAgentAdapter::staticMetaObject, {},
          {"systemBackupActive", "systemBackupProgress", "forcedPackageActive"}},
         {"kivnm", &DADazodaru::staticMetaObject, {}, {}},
+        {"snm", &SystemNetworkManager::staticMetaObject, {}, {}},
+        {"_KivRiot", &KivRiot::staticMetaObject, {}, {}},
         {"wifiMon", &WifiMonitor::staticMetaObject, {}, {}},
         {"languagesModelNew", &LanguageModel::staticMetaObject, {}, {}},
         {"soundManager", &SoundManager::staticMetaObject, {}, {}},

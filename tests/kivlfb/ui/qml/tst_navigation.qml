@@ -278,7 +278,9 @@ MainWindowTestCase {
             { tag: "updates while holding", quadrant: "updatesQuadrant", holding: true, page: "homeScreen", calls: [],
               message: "Tavolen Import Unavailable<br>while timers are active!" },
             { tag: "service, opening on the error log", quadrant: "settingsQuadrant", page: "settingsPanel",
-              calls: ["vki.aKeyWasPressed", "kivErrorController.clearErrorLogList", "kivErrorController.retrieveAllErrorLogs"] },
+              // The network page reads the network set-up when the list is made.
+              calls: ["vki.aKeyWasPressed", "configManager.reLoadNetworkDeviceConfig",
+                      "kivErrorController.clearErrorLogList", "kivErrorController.retrieveAllErrorLogs"] },
         ]
     }
     function test_homeQuadrants(data) {

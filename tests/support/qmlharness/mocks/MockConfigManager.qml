@@ -7,6 +7,25 @@ QtObject {
     readonly property int numberOfLanguages: 15
     property bool advancedZoneOptionsEnable: false
     property bool wifiEnabled: false
+    // Network set-up as the store keeps it.
+    property bool staticIPEnabled: false
+    property string ipAddress: ""
+    property string netmask: ""
+    property string gateway: ""
+    property int networkMode: 1
+    property string wifiSSID: ""
+    property string wifiPassword: ""
+    property string wifiSSIDRestore: ""
+    property string wifiPasswordRestore: ""
+    property string wifiIdentity: ""
+    property bool wpaEnabled: false
+    property bool wifiStaticIp: false
+    property string wifiIpAddr: ""
+    property string wifiNetmask: ""
+    property string wifiGateway: ""
+    property bool ethEnabled: false
+    property bool networkSettingsUpdated: false
+    property string wifiScanString: ""
     property string iotType: ""
     property bool iotConnected: false
     property string serialNumber: ""
@@ -40,6 +59,7 @@ QtObject {
     signal eolUsbConfigFailed(string message)
     signal passcodeEntered(string screen, int userLevel, bool authenticated)
     signal programModeExited(string screen, int userLevel)
+    signal networkInfoRefreshed()
 
     onPasscodeEntered: log.record("configManager.passcodeEntered", [screen, userLevel, authenticated])
     onProgramModeExited: log.record("configManager.programModeExited", [screen, userLevel])
@@ -63,6 +83,11 @@ QtObject {
     function set_modelNumber(v) { log.record("configManager.set_modelNumber", arguments); modelNumber = v }
     function set_storeNumber(v) { log.record("configManager.set_storeNumber", arguments); storeNumber = v }
     function saveCabinetSerialModelNumbers() { log.record("configManager.saveCabinetSerialModelNumbers", arguments) }
+    function reLoadNetworkDeviceConfig() { log.record("configManager.reLoadNetworkDeviceConfig", arguments) }
+    function reconfigureNetworkDevices() { log.record("configManager.reconfigureNetworkDevices", arguments) }
+    function deleteNetworkCertificate() { log.record("configManager.deleteNetworkCertificate", arguments) }
+    function resetToDefaultNetwork() { log.record("configManager.resetToDefaultNetwork", arguments) }
+    function scanWifi() { log.record("configManager.scanWifi", arguments) }
     function initializeRiotWifiConnection() { log.record("configManager.initializeRiotWifiConnection", arguments) }
     function set_customerIdStr(v) { log.record("configManager.set_customerIdStr", arguments) }
     function set_doubleSided(v) { log.record("configManager.set_doubleSided", arguments) }

@@ -16,6 +16,8 @@ QtObject {
     property QtObject menuManager: MockMenuManager { log: callLog }
     property QtObject kivIot: MockKivIot {}
     property QtObject kivnm: MockCabinetNetwork {}
+    property QtObject snm: MockSystemNetworkManager {}
+    property QtObject _KivRiot: MockKivRiot {}
     property QtObject wifiMon: MockWifiMonitor { log: callLog }
     property QtObject kivErrorController: MockErrorController { log: callLog }
     property QtObject languagesModelNew: MockLanguageModel {}
