@@ -47,6 +47,11 @@ GenericSettingsItem {
     }
     readonly property bool acceptAllowed: itemModified && (!wifiEnabled || !wifiStaticIp || addressesValid)
 
+    // Landscape is too short for the column above the status and the
+    // buttons: they stand right of the column instead.
+    readonly property bool sideBySide: !cabinetManager.orientationPortrait
+    readonly property int sideCentre: settingsColumn.x + settingsColumn.width + (width - settingsColumn.x - settingsColumn.width) / 2
+
     lockLevel: 1
     itemLocked: true
     allowInteraction: true
@@ -249,7 +254,7 @@ GenericSettingsItem {
         id: settingsColumn
         anchors.top: title.bottom
         anchors.topMargin: 14
-        anchors.horizontalCenter: parent.horizontalCenter
+        x: networkSettingsItem.sideBySide ? 20 : (parent.width - width) / 2
         width: 460
         spacing: 10
         enabled: !networkSettingsItem.itemLocked
@@ -360,8 +365,8 @@ GenericSettingsItem {
         id: iotStatus
         visible: networkSettingsItem.rivevPrimary
         anchors.bottom: acceptCancel.top
-        anchors.bottomMargin: 6
-        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottomMargin: networkSettingsItem.sideBySide ? 80 : 6
+        x: (networkSettingsItem.sideBySide ? networkSettingsItem.sideCentre : parent.width / 2) - width / 2
         spacing: 2
         Text {
             id: certificateText
@@ -390,7 +395,7 @@ GenericSettingsItem {
         labelSize: 20
         anchors.right: parent.right
         anchors.rightMargin: 20
-        y: cabinetManager.orientationPortrait ? iotStatus.y - height - 10 : acceptCancel.y
+        y: networkSettingsItem.sideBySide ? acceptCancel.y - height - 10 : iotStatus.y - height - 10
         onClicked: networkSettingsItem.askDefaultPin()
     }
 
@@ -399,7 +404,7 @@ GenericSettingsItem {
         objectName: "acceptCancel"
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 40
-        anchors.horizontalCenter: parent.horizontalCenter
+        x: (networkSettingsItem.sideBySide ? networkSettingsItem.sideCentre : parent.width / 2) - width / 2
         enabled: networkSettingsItem.itemModified
         acceptEnabled: networkSettingsItem.acceptAllowed
         onUserAccepted: networkSettingsItem.acceptEdits()

@@ -213,6 +213,35 @@ TestCase {
         compare(child(page, "certificateText").text, "<b>Certificate Status:</b> valid")
     }
 
+    // The dialog answers and hides itself; Cancel leaves the page's values.
+    function test_wifiDialog_data() {
+        return [ { tag: "landscape", portrait: false }, { tag: "portrait", portrait: true } ]
+    }
+    function test_wifiDialog(data) {
+        var page = showPage(data.portrait)
+        tap(child(page, "ssidBox"))
+        var dialog = host("wifiNetworkConfig").item
+        tap(child(dialog, "ssidField"))
+        verify(host("alphakb").visible)
+        compare(host("alphakb").item.kbmode, 0)
+        shoot("wifidialog-keyboard-" + data.tag)
+        // Enter puts the keyboard away, uncovering the buttons.
+        keyClick(Qt.Key_Return)
+        verify(!host("alphakb").visible)
+        tap(child(dialog, "cancelButton"))
+        verify(!host("wifiNetworkConfig").visible)
+        verify(!page.itemModified)
+        compare(page.wifiSSID, "Kitchen")
+
+        tap(child(page, "ssidBox"))
+        child(child(dialog, "passwordField"), "input").text = "new pass"
+        tap(child(dialog, "acceptButton"))
+        verify(!host("wifiNetworkConfig").visible)
+        compare(page.wifiPassword, "new pass")
+        compare(page.wifiSSID, "Kitchen")
+        verify(page.itemModified)
+    }
+
     function test_screenshots_data() {
         return [
             { tag: "static-landscape", portrait: false, dhcp: false, rivev: false },
