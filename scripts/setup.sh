@@ -10,6 +10,8 @@ packages=(
   qml-module-qtquick-layouts qml-module-qttest qml-module-qtmultimedia
   qml-module-qtqml-statemachine
   libmodbus-dev dbus
+  # The IoT agent's menu packages are unpacked with it.
+  unzip
   # Glyphs for the Chinese, Japanese and Korean screens in headless runs
   # (Arabic comes with the DejaVu fonts).
   fonts-wqy-microhei fonts-dejavu-core

@@ -71,6 +71,43 @@ IotServices::EcoSettings CabinetIotServices::ecoSettings() const
     return eco;
 }
 
+IotServices::NetworkSettings CabinetIotServices::networkSettings() const
+{
+    NetworkSettings settings;
+    if (!m_config)
+        return settings;
+    settings.mode = m_config->get_networkMode();
+    settings.wifiSSID = m_config->get_wifiSSID();
+    settings.wifiPassword = m_config->get_wifiPassword();
+    settings.wifiIdentity = m_config->get_wifiIdentity();
+    settings.wpaEnabled = m_config->get_wpaEnabled();
+    settings.wifiStaticIp = m_config->get_wifiStaticIp();
+    settings.wifiIpAddr = m_config->get_wifiIpAddr();
+    settings.wifiGateway = m_config->get_wifiGateway();
+    settings.wifiBroadcast = m_config->get_wifiBroadcast();
+    settings.wifiNetmask = m_config->get_wifiNetmask();
+    settings.staticIPEnabled = m_config->get_staticIPEnabled();
+    settings.ipAddress = m_config->get_ipAddress();
+    settings.gateway = m_config->get_gateway();
+    settings.ethBroadcast = m_config->get_ethBroadcast();
+    settings.netmask = m_config->get_netmask();
+    return settings;
+}
+
+bool CabinetIotServices::networkSettingsUpdated() const { return m_config && m_config->get_networkSettingsUpdated(); }
+
+void CabinetIotServices::setNetworkSettingsUpdated(bool updated)
+{
+    if (m_config)
+        m_config->set_networkSettingsUpdated(updated);
+}
+
+void CabinetIotServices::setStaticIPEnabled(bool enabled)
+{
+    if (m_config)
+        m_config->set_staticIPEnabled(enabled);
+}
+
 void CabinetIotServices::setPerformanceDataInterval(int seconds)
 {
     if (m_config)
@@ -127,6 +164,7 @@ void CabinetIotServices::checkFirmwareUpdateDone()
 
 int CabinetIotServices::customerId() const { return m_cabinet ? m_cabinet->get_customerId() : 0; }
 bool CabinetIotServices::nfcEnabled() const { return m_cabinet && m_cabinet->get_nfcEnabled(); }
+bool CabinetIotServices::systemBackupInProgress() const { return m_cabinet && m_cabinet->getSystemBackupInProgress(); }
 int CabinetIotServices::traysPerCabinet() const { return m_cabinet ? m_cabinet->get_traysPerCabinet() : 0; }
 int CabinetIotServices::traysPerZone() const { return m_cabinet ? m_cabinet->get_traysPerZone() : 0; }
 int CabinetIotServices::pluggedInMinutes() const { return m_cabinet ? m_cabinet->get_pluggedInMinutes() : 0; }
@@ -225,21 +263,38 @@ double CabinetIotServices::wifiSignalLevelDecibel() const
 
 int CabinetIotServices::menuRowCount() const { return m_menus ? m_menus->getRowCount() : 0; }
 
+IotServices::MenuRowValues CabinetIotServices::menuRowValues(int row) const
+{
+    MenuRowValues values;
+    if (!m_menus)
+        return values;
+    values.id = m_menus->getProductId(row);
+    values.groupId = m_menus->getProductGroupId(row);
+    values.holdTime = m_menus->getProductHoldTime(row);
+    values.warningTime = m_menus->getProductWarningTime(row);
+    values.lowerTemp = m_menus->getProductLowerTemp(row);
+    values.upperTemp = m_menus->getProductUpperTemp(row);
+    values.panSize = m_menus->getProductPanSize(row);
+    values.panSizeX = m_menus->getProductPanSizeX(row);
+    values.lidType = m_menus->getProductLidType(row);
+    values.bottomType = m_menus->getProductBottomType(row);
+    return values;
+}
+
 IotServices::MenuRow CabinetIotServices::menuRow(int row) const
 {
+    const MenuRowValues values = menuRowValues(row);
     MenuRow result;
-    if (!m_menus)
-        return result;
-    result.id = m_menus->getProductId(row).toInt();
-    result.groupId = m_menus->getProductGroupId(row).toInt();
-    result.holdTime = m_menus->getProductHoldTime(row).toInt();
-    result.warningTime = m_menus->getProductWarningTime(row).toInt();
-    result.lowerTemp = m_menus->getProductLowerTemp(row).toInt();
-    result.upperTemp = m_menus->getProductUpperTemp(row).toInt();
-    result.panSize = m_menus->getProductPanSize(row).toInt();
-    result.panSizeX = m_menus->getProductPanSizeX(row).toString();
-    result.lidType = m_menus->getProductLidType(row).toString();
-    result.bottomType = m_menus->getProductBottomType(row).toString();
+    result.id = values.id.toInt();
+    result.groupId = values.groupId.toInt();
+    result.holdTime = values.holdTime.toInt();
+    result.warningTime = values.warningTime.toInt();
+    result.lowerTemp = values.lowerTemp.toInt();
+    result.upperTemp = values.upperTemp.toInt();
+    result.panSize = values.panSize.toInt();
+    result.panSizeX = values.panSizeX.toString();
+    result.lidType = values.lidType.toString();
+    result.bottomType = values.bottomType.toString();
     return result;
 }
 

@@ -57,6 +57,10 @@ public:
     QString importedMenu() const override;
     bool panMessagesEnable() const override;
     EcoSettings ecoSettings() const override;
+    NetworkSettings networkSettings() const override;
+    bool networkSettingsUpdated() const override;
+    void setNetworkSettingsUpdated(bool updated) override;
+    void setStaticIPEnabled(bool enabled) override;
     void setPerformanceDataInterval(int seconds) override;
     void setPanMessagesEnable(bool enable) override;
     void setIotConnected(bool connected) override;
@@ -69,6 +73,7 @@ public:
 
     int customerId() const override;
     bool nfcEnabled() const override;
+    bool systemBackupInProgress() const override;
     int traysPerCabinet() const override;
     int traysPerZone() const override;
     int pluggedInMinutes() const override;
@@ -90,6 +95,7 @@ public:
 
     int menuRowCount() const override;
     MenuRow menuRow(int row) const override;
+    MenuRowValues menuRowValues(int row) const override;
     int productIndex(int productId) const override;
     QString productName(int productId) const override;
     QString productName(int language, int productId) const override;

@@ -550,6 +550,9 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     ioLayout.numIOBoards = get_numIOBoards();
     ioLayout.zoneMap = m_zoneMap;
     ioLayout.mio2uitMap = m_mio2uitMap;
+    ioLayout.ui2mioZoneMap = m_ui2mioZoneMap;
+    ioLayout.binTestTemps = m_binTestTemps;
+    ioLayout.zoneNumberingOrder = get_zoneNumberingOrder();
     ioLayout.nfcReadersSimulated = get_iAmMaster() && (m_simulationFlags & 4);
     m_masterIoManager->set_layout(ioLayout);
     // The registry and the reader polling ask the cabinet through one adapter.

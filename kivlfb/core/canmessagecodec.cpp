@@ -400,10 +400,21 @@ QList<qint32> CanMessageCodec::decodeRemainingTimes(const QByteArray &payload)
     return times;
 }
 
+QByteArray CanMessageCodec::binsTargetTemps(const QList<qint16> &temps)
+{
+    Writer w(-1);
+    w.stream() << qint8(temps.size());
+    for (qint16 t : temps)
+        w.stream() << t;
+    return w.bytes();
+}
+
 QList<qint16> CanMessageCodec::decodeBinsTargetTemps(const QByteArray &payload)
 {
+    // A payload shorter than its count holds fewer targets: reading the
+    // missing ones as 0 would switch heaters off on the receiving display.
     QList<qint16> temps;
-    const int count = byteAt(payload, 0);
+    const int count = qMin(int(byteAt(payload, 0)), (payload.size() - 1) / 2);
     for (int i = 0; i < count; ++i)
         temps << qint16(uint16At(payload, 1 + 2 * i));
     return temps;

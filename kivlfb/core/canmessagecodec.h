@@ -125,6 +125,7 @@ public:
     static QByteArray remainingTimes(const QList<qint32> &times);      // 31
     static QList<qint32> decodeRemainingTimes(const QByteArray &payload);
     // Count (8) then count 16-bit temperatures (23).
+    static QByteArray binsTargetTemps(const QList<qint16> &temps);
     static QList<qint16> decodeBinsTargetTemps(const QByteArray &payload);
 
     struct NetworkConfig

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVariant>
 #include <QVector>
 #include <QtGlobal>
 
@@ -56,6 +57,42 @@ public:
         QString bottomType;
     };
 
+    // The same row as the model gives it: the values stay variants, so that
+    // a reader can tell a value that is not a number.
+    struct MenuRowValues
+    {
+        QVariant id;
+        QVariant groupId;
+        QVariant holdTime;
+        QVariant warningTime;
+        QVariant lowerTemp;
+        QVariant upperTemp;
+        QVariant panSize;
+        QVariant panSizeX;
+        QVariant lidType;
+        QVariant bottomType;
+    };
+
+    // The stored network settings, Wi-Fi and Ethernet side by side.
+    struct NetworkSettings
+    {
+        int mode = 0; // 1: Wi-Fi, anything else: Ethernet
+        QString wifiSSID;
+        QString wifiPassword;
+        QString wifiIdentity;
+        bool wpaEnabled = false;
+        bool wifiStaticIp = false;
+        QString wifiIpAddr;
+        QString wifiGateway;
+        QString wifiBroadcast;
+        QString wifiNetmask;
+        bool staticIPEnabled = false;
+        QString ipAddress;
+        QString gateway;
+        QString ethBroadcast;
+        QString netmask;
+    };
+
     struct EcoSettings
     {
         int shelfHeatMode = 0;
@@ -85,6 +122,10 @@ public:
     virtual QString importedMenu() const = 0;
     virtual bool panMessagesEnable() const = 0;
     virtual EcoSettings ecoSettings() const = 0;
+    virtual NetworkSettings networkSettings() const = 0;
+    virtual bool networkSettingsUpdated() const = 0;
+    virtual void setNetworkSettingsUpdated(bool updated) = 0;
+    virtual void setStaticIPEnabled(bool enabled) = 0; // the Ethernet side's
     virtual void setPerformanceDataInterval(int seconds) = 0;
     virtual void setPanMessagesEnable(bool enable) = 0;
     virtual void setIotConnected(bool connected) = 0;
@@ -98,6 +139,7 @@ public:
     // Cabinet core.
     virtual int customerId() const = 0;
     virtual bool nfcEnabled() const = 0;
+    virtual bool systemBackupInProgress() const = 0;
     virtual int traysPerCabinet() const = 0;
     virtual int traysPerZone() const = 0;
     virtual int pluggedInMinutes() const = 0;
@@ -125,6 +167,7 @@ public:
     // unless a language index is given.
     virtual int menuRowCount() const = 0;
     virtual MenuRow menuRow(int row) const = 0;
+    virtual MenuRowValues menuRowValues(int row) const = 0;
     virtual int productIndex(int productId) const = 0;  // 0 when no row has it
     virtual QString productName(int productId) const = 0;
     virtual QString productName(int language, int productId) const = 0;

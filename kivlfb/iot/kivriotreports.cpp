@@ -10,6 +10,7 @@
 #include "core/kivdefs.h"
 #include "core/traybarsc.h"
 #include "iot/iotservices.h"
+#include "iot/iotwire.h"
 #include "nfc/nfctagitem2.h"
 #include "platform/kivclock.h"
 
@@ -33,12 +34,6 @@ QString firmwareVersion()
     return QString::fromLatin1(ConfigurationManager::kFirmwareVersion);
 }
 
-bool holdingState(int trayState)
-{
-    return trayState == TrayBarSc::TRAY_STATE_STANDARD || trayState == TrayBarSc::TRAY_STATE_WARNING
-        || trayState == TrayBarSc::TRAY_STATE_DISCARD;
-}
-
 // What a bin is doing, as the cloud names it.
 QString binState(int trayState)
 {
@@ -56,23 +51,6 @@ QString binState(int trayState)
         return QStringLiteral("unready");
     default:
         return QStringLiteral("off");
-    }
-}
-
-// Which timer colour a bin shows.
-QString timerMode(int trayState)
-{
-    switch (trayState) {
-    case TrayBarSc::TRAY_STATE_STANDARD:
-        return QStringLiteral("standard");
-    case TrayBarSc::TRAY_STATE_WARNING:
-        return QStringLiteral("warning");
-    case TrayBarSc::TRAY_STATE_DISCARD:
-        return QStringLiteral("discard");
-    case TrayBarSc::TRAY_STATE_WAITING:
-        return QStringLiteral("waiting");
-    default:
-        return QStringLiteral("idle");
     }
 }
 
@@ -373,7 +351,7 @@ void KivRiot::handle_event_performanceData()
         const int state = m_services->trayState(i);
         // A running hold counts down to its end; a negative count says by
         // how much it is overdue.
-        const qint64 remaining = holdingState(state) ? nearestSecond(tray.expectedTime) - now : tray.remainingTime;
+        const qint64 remaining = IotWire::countsToExpectedEnd(state) ? nearestSecond(tray.expectedTime) - now : tray.remainingTime;
         const int productId = int(tray.groupId);
         const int productRow = m_services->productIndex(productId);
         if (riot) {
@@ -389,7 +367,7 @@ void KivRiot::handle_event_performanceData()
             zone.insert(QStringLiteral("state"), binState(state));
             zone.insert(QStringLiteral("temperatureMeasured"), bin.actualTemp);
             zone.insert(QStringLiteral("temperatureSetpoint"), bin.targetTemp);
-            zone.insert(QStringLiteral("timerMode"), timerMode(state));
+            zone.insert(QStringLiteral("timerMode"), IotWire::trayMode(state));
             zone.insert(QStringLiteral("zoneNumber"), bin.binNumber + 1);
             zones.append(zone);
             continue;
@@ -413,7 +391,7 @@ void KivRiot::handle_event_performanceData()
         heaters.append(heater);
         QJsonObject timer;
         timer.insert(QStringLiteral("bin"), tray.binNumber + 1);
-        timer.insert(QStringLiteral("mode"), timerMode(state));
+        timer.insert(QStringLiteral("mode"), IotWire::trayMode(state));
         timer.insert(QStringLiteral("panSize"), m_services->menuRow(productRow).panSizeX);
         timer.insert(QStringLiteral("productId"), tray.groupId > quint32(INT_MAX) ? 0 : productId);
         timer.insert(QStringLiteral("timeRemaining"), remaining);

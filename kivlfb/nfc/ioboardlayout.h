@@ -17,6 +17,12 @@ struct IoBoardLayout
     int numIOBoards = 1;
     QList<int> zoneMap;    // per zone: the board channel of its set point and fan
     QList<int> mio2uitMap; // per bin: the board temperature input of the bin
+    // The heater tests' view of the board: per zone the channel its heaters
+    // sit on, each bin's test set point, and 1 when the screens count zones
+    // from the other end.
+    QList<int> ui2mioZoneMap;
+    QList<int> binTestTemps;
+    int zoneNumberingOrder = 0;
     // The NFC readers are the in-process simulators: their traffic must not
     // be forced onto the serial line.
     bool nfcReadersSimulated = false;

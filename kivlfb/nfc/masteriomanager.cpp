@@ -9,6 +9,7 @@
 #include "modbus/qmodbusmaster.h"
 #include "modbus/qmodbuspollinfo.h"
 #include "nfc/bininfo.h"
+#include "nfc/mbhrinfo.h"
 #include "platform/kivclock.h"
 #include "statemachine/statemachinebuilder.h"
 
@@ -18,8 +19,6 @@
 #include <QtMath>
 
 namespace {
-const char kNoError[] = "NO ERROR";
-
 // I/O board registers (slave 1) that the link reads and writes.
 const quint16 kRegSelectedConfiguration = 1;
 const quint16 kRegZoneSetPoints = 2;
@@ -33,16 +32,15 @@ const quint16 kRegBoardTemp = 112;
 const quint16 kRegLineVoltage = 126;
 
 const int kSetPointChannels = 10; // per block; two blocks
+const int kZoneMonitorValues = 21; // operation mode, then 20 temperature inputs
 const int kFanChannels = 10;
 const int kNoConfiguration = 255;
 const int kStatusFault = 2;
-const int kTempHandlingAveraged = 0;
-const int kTempHandlingIndividual = 1;
-const int kConfigLinear20 = 10;
 
 // Retries per request (repetitions after the first attempt).
 const quint8 kRetriesConfig = 5;
 const quint8 kRetriesSetPoints = 2;
+const quint8 kRetriesTestSetPoints = 1;
 const quint8 kRetriesModeCommand = 1;
 const quint8 kRetriesFanTargets = 1;
 const quint8 kRetriesPolls = 0;
@@ -101,7 +99,7 @@ MasterIoManager::MasterIoManager(NFCmanager *nfc, QModbusMaster *modbus, CanbusM
         m_binInfoList.append(info);
     }
 
-    m_allZonesMonitorInfo = newPollInfo("allZonesMonitorInfo", 21);
+    m_allZonesMonitorInfo = newPollInfo("allZonesMonitorInfo", kZoneMonitorValues);
     m_tempSetpointsInfo = newPollInfo("tempSetpointsInfo", kSetPointChannels);
     m_tempSetpoints2Info = newPollInfo("tempSetpoints2Info", kSetPointChannels);
     m_operatingModeInfo = newPollInfo("operatingModeInfo", 1);
@@ -111,6 +109,17 @@ MasterIoManager::MasterIoManager(NFCmanager *nfc, QModbusMaster *modbus, CanbusM
     m_powerLineInfo = newPollInfo("m_powerLineInfo", 4);
     m_ioBoardsStatusPollInfo = newPollInfo("ioBoardsStatusPollInfo", kStatusWords);
     m_ioSysConfigPollInfo = newPollInfo("ioSysConfigPollInfo", 1);
+
+    // The raw monitoring page shows the zone-monitor block as it arrives:
+    // the operation mode, then two temperature inputs per channel.
+    if (m_allZonesMonitorInfo->values().size() >= kZoneMonitorValues) {
+        m_mbioRawInfoList.append(new MbHrInfo(kRegOperationMode, QStringLiteral("operationMode"), 0,
+                                              false, MbHrInfo::MBHR_FORMAT_DECIMAL, this));
+        for (int i = 0; i < kZoneMonitorValues - 1; ++i)
+            m_mbioRawInfoList.append(new MbHrInfo(
+                kRegOperationMode + 1 + i, QStringLiteral("actualTemp[%1][%2]").arg(i / 2).arg(i % 2),
+                0, false, MbHrInfo::MBHR_FORMAT_DECIMAL, this));
+    }
 
     // The zone monitor runs only once the board's configuration is settled
     // (entry to mphuModeUnknown sets it repeating).
@@ -370,6 +379,8 @@ void MasterIoManager::processAllZonesMonitorInfo()
     const QVector<quint16> &values = m_allZonesMonitorInfo->values();
     if (values.isEmpty())
         return;
+    for (int i = 0; i < values.size() && i < m_mbioRawInfoList.size(); ++i)
+        m_mbioRawInfoList.at(i)->set_value(values.at(i));
     set_operatingMode(values.at(0));
 
     // values 1..20 are the board's temperature inputs; mio2uitMap says which
@@ -647,12 +658,12 @@ bool MasterIoManager::binTarget(int bin, int *value) const
     return true;
 }
 
-bool MasterIoManager::setPointChannel(int channel, int value, int zone)
+bool MasterIoManager::setPointChannel(int channel, int value, int zone, const char *caller)
 {
     if (channel < 0 || channel >= 2 * kSetPointChannels) {
         qDebug().noquote() << QStringLiteral(
-            "sendAllSetpointsRequest() ERROR: channel %1 of zone %2 out of range, skipped")
-                                  .arg(channel).arg(zone);
+            "%1() ERROR: channel %2 of zone %3 out of range, skipped")
+                                  .arg(QLatin1String(caller)).arg(channel).arg(zone);
         return false;
     }
     if (channel < kSetPointChannels)
@@ -662,20 +673,29 @@ bool MasterIoManager::setPointChannel(int channel, int value, int zone)
     return true;
 }
 
-void MasterIoManager::sendAllSetpointsRequest()
+int MasterIoManager::pairedBin(int first, int entry) const
+{
+    const QList<int> &mio = m_layout.mio2uitMap;
+    if (entry < 0 || entry >= mio.size() || mio.at(entry) < 0)
+        return -1;
+    return first + mio.at(entry) % 2;
+}
+
+// Puts the bins' targets into the two set-point blocks. channelMap gives
+// each zone its board channel; with singleChannelPicksBin a zone driving one
+// channel takes the bin the personality puts on it instead of its first.
+void MasterIoManager::fillSetPoints(const QList<int> &channelMap, bool singleChannelPicksBin,
+                                    const char *caller)
 {
     const int tpz = m_layout.traysPerZone;
-    const QList<int> &zoneMap = m_layout.zoneMap;
-    const QList<int> &mio = m_layout.mio2uitMap;
-    auto skipBin = [](int zone, int bin) {
-        qDebug().noquote() << QStringLiteral(
-            "sendAllSetpointsRequest() ERROR: bin %1 of zone %2 out of range, skipped")
-                                  .arg(bin).arg(zone);
+    auto skipBin = [caller](int zone, int bin) {
+        qDebug().noquote() << QStringLiteral("%1() ERROR: bin %2 of zone %3 out of range, skipped")
+                                  .arg(QLatin1String(caller)).arg(bin).arg(zone);
     };
     for (int z = 0; z < m_layout.numberOfZones; ++z) {
-        if (z >= zoneMap.size()) {
-            qDebug().noquote() << QStringLiteral(
-                "sendAllSetpointsRequest() ERROR: zone %1 has no channel, skipped").arg(z);
+        if (z >= channelMap.size()) {
+            qDebug().noquote() << QStringLiteral("%1() ERROR: zone %2 has no channel, skipped")
+                                      .arg(QLatin1String(caller)).arg(z);
             continue;
         }
         const int first = z * tpz;
@@ -683,33 +703,47 @@ void MasterIoManager::sendAllSetpointsRequest()
         if (m_tempHandling == kTempHandlingIndividual) {
             for (int k = 0; k < tpz; ++k) {
                 if (binTarget(first + k, &value))
-                    setPointChannel(k + zoneMap.at(z) * tpz, value, z);
+                    setPointChannel(k + channelMap.at(z) * tpz, value, z, caller);
                 else
                     skipBin(z, first + k);
             }
         } else if (m_layout.cabinetConfiguration == kConfigLinear20) {
             // A zone drives a channel pair; the personality says which of
             // the zone's two bins sits on each input.
-            const int c = 2 * zoneMap.at(z);
+            const int c = 2 * channelMap.at(z);
             for (int k = 0; k < 2; ++k) {
-                const int entry = first + k;
-                const int bin = entry < mio.size() ? first + (mio.at(entry) % 2) : -1;
+                const int bin = pairedBin(first, first + k);
                 if (binTarget(bin, &value))
-                    setPointChannel(c + k, value, z);
+                    setPointChannel(c + k, value, z, caller);
                 else
                     skipBin(z, bin);
             }
         } else {
-            if (binTarget(first, &value))
-                setPointChannel(zoneMap.at(z), value, z);
+            const int bin = singleChannelPicksBin ? pairedBin(first, first) : first;
+            if (binTarget(bin, &value))
+                setPointChannel(channelMap.at(z), value, z, caller);
             else
-                skipBin(z, first);
+                skipBin(z, bin);
         }
     }
+}
+
+void MasterIoManager::sendAllSetpointsRequest()
+{
+    fillSetPoints(m_layout.zoneMap, false, "sendAllSetpointsRequest");
     if (!m_layout.iAmMaster)
         return;
     writeRegisters(kRegZoneSetPoints, kRetriesSetPoints, m_tempSetpointsInfo);
     writeRegisters(kRegZoneSetPoints2, kRetriesSetPoints, m_tempSetpoints2Info);
+}
+
+void MasterIoManager::sendAllBinsSetpoints()
+{
+    if (!m_layout.iAmMaster)
+        return;
+    fillSetPoints(m_layout.ui2mioZoneMap, true, "sendAllBinsSetpoints");
+    writeRegisters(kRegZoneSetPoints, kRetriesTestSetPoints, m_tempSetpointsInfo);
+    writeRegisters(kRegZoneSetPoints2, kRetriesTestSetPoints, m_tempSetpoints2Info);
 }
 
 void MasterIoManager::setBinTargetTemp(int bin, int value)
@@ -889,6 +923,14 @@ void MasterIoManager::emitPreheatEvent()
 // ---------------------------------------------------------------------------
 // Properties
 
+QList<QObject *> MasterIoManager::get_mbioRawInfoListProperty() const
+{
+    QList<QObject *> list;
+    for (MbHrInfo *row : m_mbioRawInfoList)
+        list.append(row);
+    return list;
+}
+
 QList<QObject *> MasterIoManager::get_binInfoListProperty() const
 {
     QList<QObject *> list;
@@ -951,10 +993,4 @@ void MasterIoManager::invokeSimpleDialogSignalEmiter(QString msg, bool showClose
     emit invokeSimpleDialog(msg, showClose);
 }
 
-// ---------------------------------------------------------------------------
-// Parts that come with the NFC reader polling and the heater tests.
 
-int MasterIoManager::eolGetActualTemp(int, int) const { return 0; }
-QString MasterIoManager::eolGetTempErrorDescription(int, int) const { return QLatin1String(kNoError); }
-bool MasterIoManager::eolTempTestSingleHeater(int, int) { return false; }
-void MasterIoManager::eolTempTestAllHeaters(bool) {}

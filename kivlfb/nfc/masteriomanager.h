@@ -10,6 +10,7 @@
 #include <QTimer>
 
 class BinInfo;
+class MbHrInfo;
 class CanbusManager;
 class NFCmanager;
 class NfcTagItem2;
@@ -35,6 +36,8 @@ class MasterIoManager : public TarnStateMachine
     Q_PROPERTY(int ambientTemperature READ get_ambientTemperature WRITE set_ambientTemperature NOTIFY ambientTemperatureChanged)
     Q_PROPERTY(int operatingMode READ get_operatingMode WRITE set_operatingMode NOTIFY operatingModeChanged)
     Q_PROPERTY(QList<QObject *> binInfoList READ get_binInfoListProperty CONSTANT)
+    Q_PROPERTY(QList<QObject *> zoneSetPointList READ get_zoneSetPointList CONSTANT)
+    Q_PROPERTY(QList<QObject *> mbioRawInfoList READ get_mbioRawInfoListProperty CONSTANT)
     Q_PROPERTY(int iobGenStatus1 READ get_iobGenStatus1 WRITE set_iobGenStatus1 NOTIFY iobGenStatus1Changed)
     Q_PROPERTY(int iobGenStatus2 READ get_iobGenStatus2 WRITE set_iobGenStatus2 NOTIFY iobGenStatus2Changed)
     Q_PROPERTY(int iobGenStatus3 READ get_iobGenStatus3 WRITE set_iobGenStatus3 NOTIFY iobGenStatus3Changed)
@@ -97,6 +100,20 @@ public:
     static constexpr int kHoldingListNoticeMs = 5000;
     static const quint8 kUniversalTagType = 0x65;
 
+    // The cabinet's temperature handling and the paired configuration, as
+    // the personality numbers them.
+    static constexpr int kTempHandlingAveraged = 0;
+    static constexpr int kTempHandlingIndividual = 1;
+    static constexpr int kConfigLinear20 = 10;
+
+    // Heater tests: set points, and the thermocouple readings that mean an
+    // open or a shorted sensor.
+    static constexpr int kHeaterTestTemp = 225;
+    static constexpr int kEolTestTemp = 300;
+    static constexpr int kTcOpenTemp = 3275;
+    static constexpr int kTcShortedBelow = 1;
+    static constexpr int kValidZoneTempLimit = 326;
+
     MasterIoManager(NFCmanager *nfc, QModbusMaster *modbus, CanbusManager *can, int uiId,
                     QList<ZoneManager *> *zones, QList<TrayBarSc *> *trays, int tempHandling,
                     QObject *parent);
@@ -128,6 +145,10 @@ public:
     int get_operatingMode() const { return m_operatingMode; }
     QList<BinInfo *> get_binInfoList() const { return m_binInfoList; }
     QList<QObject *> get_binInfoListProperty() const;
+    // Nothing fills the zone set-point list yet: screens read it empty.
+    QList<QObject *> get_zoneSetPointList() const { return {}; }
+    QList<MbHrInfo *> get_mbioRawInfoList() const { return m_mbioRawInfoList; }
+    QList<QObject *> get_mbioRawInfoListProperty() const;
     QList<TempProbeStateManager *> get_tpsmList() const { return m_tpsmList; }
     void set_tpsmList(const QList<TempProbeStateManager *> &list) { m_tpsmList = list; }
     int get_iobGenStatus1() const { return m_iobGenStatus[0]; }
@@ -160,12 +181,31 @@ public:
     Q_INVOKABLE bool getNfcErrorDetected() const;
     Q_INVOKABLE int getFirstChannel() const { return tagType(m_currentUIDs[0]); }
     Q_INVOKABLE qulonglong get_currentUID(int bin) const;
+    // The same as lower-case hexadecimal: a script number holds only 53
+    // bits of a 64-bit UID.
+    Q_INVOKABLE QString currentUidText(int bin) const;
     Q_INVOKABLE bool isNumPollsEqualToOne() const;
     Q_INVOKABLE bool isNumPollsNotEqualToOne() const { return !isNumPollsEqualToOne(); }
-    Q_INVOKABLE int eolGetActualTemp(int zone, int heater) const;
-    Q_INVOKABLE QString eolGetTempErrorDescription(int zone, int heater) const;
-    Q_INVOKABLE bool eolTempTestSingleHeater(int zone, int heater);
-    Q_INVOKABLE void eolTempTestAllHeaters(bool on);
+
+    // Heater tests (primary display only). Each sets the targets of the bins
+    // behind the heaters it tests, tells the other displays and writes the
+    // set points on the heaters' own channels.
+    Q_INVOKABLE void loadHeatersTempTest();
+    Q_INVOKABLE void loadBinTempTest();
+    Q_INVOKABLE void eolTempTestAllHeaters(bool heatOn);
+    // False, and nothing changed, for a zone outside the cabinet or a heater
+    // other than 0 and 1.
+    Q_INVOKABLE bool eolTempTestSingleHeater(int zoneIndex, int heaterIndex);
+    Q_INVOKABLE int eolGetActualTemp(int zoneIndex, int heaterIndex) const;
+    Q_INVOKABLE QString eolGetTempErrorDescription(int zoneIndex, int heaterIndex) const;
+    // The bin whose temperature input belongs to a heater of a zone as the
+    // screens number zones; -1 when there is none.
+    int heaterBin(int zoneIndex, int heaterIndex) const;
+    // The mean of two readings, ignoring one outside the valid range.
+    static bool recalcZoneTemp(int tempA, int tempB, int *calculatedTemp);
+    // The targets message to the other displays: bin count, then each
+    // bin's target.
+    static QByteArray binsTargetTempsPayload(const QList<BinInfo *> &bins);
 
     // Guards of the chart.
     Q_INVOKABLE bool isOperatingModePreheat() const { return m_operatingMode == PHU_MODE_PREHEAT; }
@@ -248,6 +288,8 @@ public slots:
 
     // Set points.
     void sendAllSetpointsRequest();
+    // The set points on the heaters' own channels, as the heater tests need.
+    void sendAllBinsSetpoints();
     void setBinTargetTemp(int bin, int value);
     void updateBinInfoTargetsForZone();
     void slaveEmitBinsTargetTemp();
@@ -348,7 +390,12 @@ private:
     // never runs, and a queued request would wait there for good.
     void readRegisters(quint16 start, quint8 retries, QModbusPollInfo *info, bool realLine = false);
     void writeRegisters(quint16 start, quint8 retries, QModbusPollInfo *info, bool realLine = false);
-    bool setPointChannel(int channel, int value, int zone);
+    bool setPointChannel(int channel, int value, int zone, const char *caller);
+    void fillSetPoints(const QList<int> &channelMap, bool singleChannelPicksBin, const char *caller);
+    int pairedBin(int first, int entry) const;
+    void setTestTarget(int bin, int value);
+    void setTargetsBehindHeaters(int value);
+    void finishHeaterTest();
     bool binTarget(int bin, int *value) const;
     ZoneManager *zonePtr(int zoneNumber) const;
     void sendZoneMonitorInfo();
@@ -365,6 +412,7 @@ private:
     double m_lineFrequency = 0;
     bool m_heatersTestEnabled = false;
     QList<BinInfo *> m_binInfoList;
+    QList<MbHrInfo *> m_mbioRawInfoList;
     QList<TempProbeStateManager *> m_tpsmList;
     IoBoardLayout m_layout;
 

@@ -145,6 +145,11 @@ qulonglong MasterIoManager::get_currentUID(int bin) const
     return bin >= 0 && bin < kBinCount ? m_currentUIDs[bin] : 0;
 }
 
+QString MasterIoManager::currentUidText(int bin) const
+{
+    return QString::number(get_currentUID(bin), 16);
+}
+
 quint64 MasterIoManager::get_previousUID(int bin) const
 {
     return bin >= 0 && bin < kBinCount ? m_previousUIDs[bin] : 0;

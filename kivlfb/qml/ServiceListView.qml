@@ -64,6 +64,14 @@ Rectangle {
             height: pageList.height
             onAskForPinPad: serviceList.askForPin(this)
         }
+        // Every customer but DEZ; taken out of the list below for DEZ.
+        DaypartsToUsePanel {
+            id: dayPartsPage
+            objectName: "dayPartsPage"
+            width: pageList.width
+            height: pageList.height
+            onAskForPinPad: serviceList.askForPin(this)
+        }
         NetworkSettingsItem {
             id: networkSettingsItem
             objectName: "networkSettingsItem"
@@ -188,6 +196,17 @@ Rectangle {
             lockAll()
     }
     onCurrentPageChanged: pageBecameCurrent()
+    Component.onCompleted: {
+        if (cabinetManager.customerId === KivDefines.CUSTOMER_ID_DEZ) {
+            for (var i = 0; i < pages.count; ++i) {
+                if (pages.get(i) === dayPartsPage) {
+                    pages.remove(i)
+                    break
+                }
+            }
+            dayPartsPage.visible = false
+        }
+    }
     onMovingChanged: if (!moving) pageBecameCurrent()
 
     MouseArea2 {

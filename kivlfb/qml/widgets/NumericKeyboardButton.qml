@@ -37,6 +37,7 @@ Item {
         id: keyLabel
         anchors.centerIn: parent
         text: key.label
+        horizontalAlignment: Text.AlignHCenter
         font.pixelSize: key.labelSize
         color: key.pressed ? "white" : key.textColor
     }

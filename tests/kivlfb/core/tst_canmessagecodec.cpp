@@ -194,6 +194,13 @@ private slots:
         QCOMPARE(Codec::decodeBinsTargetTemps(bytes({3, 0, 200, 0, 190, 0, 180, 0, 170, 0, 160})),
                  (QList<qint16>{200, 190, 180}));
         QVERIFY(Codec::decodeBinsTargetTemps(bytes({0, 0, 200})).isEmpty());
+        // A count past the payload's end gives only the targets it holds.
+        QCOMPARE(Codec::decodeBinsTargetTemps(bytes({20, 0, 225, 0, 224, 1, 44, 0, 0, 255, 255, 7})),
+                 (QList<qint16>{225, 224, 300, 0, -1}));
+        QVERIFY(Codec::decodeBinsTargetTemps(QByteArray()).isEmpty());
+        const QByteArray targets = Codec::binsTargetTemps({300, -2});
+        QCOMPARE(targets, bytes({2, 1, 44, 255, 254}));
+        QCOMPARE(Codec::decodeBinsTargetTemps(targets), (QList<qint16>{300, -2}));
 
         QCOMPARE(Codec::text(QByteArray("QZ-7318\0junk", 12)), QStringLiteral("QZ-7318"));
         QCOMPARE(Codec::text("1234"), QStringLiteral("1234"));

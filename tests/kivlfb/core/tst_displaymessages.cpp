@@ -5,6 +5,9 @@
 #include "core/zonemanager.h"
 
 #include "canbus/canbusmanager.h"
+#include "modbus/qmodbuspollinfo.h"
+#include "nfc/bininfo.h"
+#include "nfc/masteriomanager.h"
 
 #include "bytelist.h"
 #include "displayenvironment.h"
@@ -366,6 +369,51 @@ private slots:
         cm->processMpm(CanbusManager::KIV_MULTI_SERIAL_MODEL_INFO, new QByteArray("S123\nM9\n"));
         QCOMPARE(config->property("serialNumber").toString(), QStringLiteral("S123"));
         QCOMPARE(config->property("modelNumber").toString(), QStringLiteral("M9"));
+    }
+
+    // The heater-test targets reach a secondary display as one message; a
+    // message shorter than its count sets only the targets it holds.
+    void heaterTestTargetsOnASecondaryDisplay()
+    {
+        Display d = build("secondary", freshBus());
+        CabinetManager *cm = d.cabinet.get();
+        auto *io = cm->findChild<MasterIoManager *>();
+        QVERIFY(io);
+        auto target = [io](int bin) { return io->get_binInfoList().at(bin)->get_targetTemp(); };
+
+        QList<qint16> twenty;
+        for (int b = 0; b < 20; ++b)
+            twenty << qint16(200 + b);
+        cm->processMpm(CanbusManager::KIV_MULTI_BINS_TARGET_TEMPS,
+                       new QByteArray(CanMessageCodec::binsTargetTemps(twenty)));
+        for (int b = 0; b < 20; ++b)
+            QCOMPARE(target(b), 200 + b);
+
+        QByteArray five = CanMessageCodec::binsTargetTemps({300, 300, 300, 300, 300});
+        five[0] = 20;
+        cm->processMpm(CanbusManager::KIV_MULTI_BINS_TARGET_TEMPS, new QByteArray(five));
+        QCOMPARE(target(4), 300);
+        QCOMPARE(target(5), 205);
+        QCOMPARE(target(19), 219);
+
+        cm->processSinglePacket(new QByteArray(
+            CanMessageCodec::singleByteInt(CanbusManager::KIVMSGSINGLE_BIN_TARGET_TEMP, 3, 150)));
+        QCOMPARE(target(3), 150);
+    }
+
+    // A secondary display's request to leave preheat makes the primary
+    // display command mode 3.
+    void exitPreheatRequestReachesTheBoard()
+    {
+        Display d = build("primary", freshBus());
+        auto *io = d.cabinet->findChild<MasterIoManager *>();
+        QVERIFY(io);
+        QModbusPollInfo *command = io->pollInfo(QStringLiteral("operatingModeInfo"));
+        command->values()[0] = 0;
+        d.cabinet->processSinglePacket(new QByteArray(
+            CanMessageCodec::single(CanbusManager::KIVMSGSINGLE_EXIT_PREHEAT_REQUEST)));
+        QCOMPARE(int(command->values().at(0)), int(MasterIoManager::PHU_MODE_ACTIVE_HEATING));
+        QVERIFY(command->state() != QModbusPollInfo::QMBS_INITIAL_STATE);
     }
 };
 

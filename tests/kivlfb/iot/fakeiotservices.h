@@ -32,6 +32,9 @@ public:
     QString menuFile = QStringLiteral("lunch.menu.json");
     bool panMessages = true;
     EcoSettings eco;
+    NetworkSettings network;
+    bool networkUpdated = false;
+    bool backupInProgress = false;
     int customer = 3;
     bool nfc = true;
     int binCount = 6;
@@ -52,6 +55,7 @@ public:
     // does not exist.
     QHash<int, QPair<QList<int>, QList<int>>> zones;
     QVector<MenuRow> menu;
+    QVector<MenuRowValues> menuValues; // when set, the rows as the model gives them
     QHash<int, QStringList> names; // product id: name per language
     QHash<int, QList<int>> groups;
     QStringList dayParts;          // English names; other languages add "/<index>"
@@ -94,6 +98,10 @@ public:
     QString importedMenu() const override { return menuFile; }
     bool panMessagesEnable() const override { return panMessages; }
     EcoSettings ecoSettings() const override { return eco; }
+    NetworkSettings networkSettings() const override { return network; }
+    bool networkSettingsUpdated() const override { return networkUpdated; }
+    void setNetworkSettingsUpdated(bool updated) override { networkUpdated = updated; }
+    void setStaticIPEnabled(bool enabled) override { calls << QStringLiteral("staticIPEnabled %1").arg(enabled); }
     void setPerformanceDataInterval(int seconds) override { calls << QStringLiteral("interval %1").arg(seconds); }
     void setPanMessagesEnable(bool enable) override { calls << QStringLiteral("panMessages %1").arg(enable); }
     void setIotConnected(bool connected) override { calls << QStringLiteral("connected %1").arg(connected); }
@@ -112,6 +120,7 @@ public:
 
     int customerId() const override { return customer; }
     bool nfcEnabled() const override { return nfc; }
+    bool systemBackupInProgress() const override { return backupInProgress; }
     int traysPerCabinet() const override { return binCount; }
     int traysPerZone() const override { return perZone; }
     int pluggedInMinutes() const override { return minutes; }
@@ -144,8 +153,26 @@ public:
     double wifiSignalLevel() const override { return signalLevel; }
     double wifiSignalLevelDecibel() const override { return signalDecibel; }
 
-    int menuRowCount() const override { return menu.size(); }
+    int menuRowCount() const override { return menuValues.isEmpty() ? menu.size() : menuValues.size(); }
     MenuRow menuRow(int row) const override { return menu.value(row); }
+    MenuRowValues menuRowValues(int row) const override
+    {
+        if (!menuValues.isEmpty())
+            return menuValues.value(row);
+        const MenuRow plain = menu.value(row);
+        MenuRowValues values;
+        values.id = plain.id;
+        values.groupId = plain.groupId;
+        values.holdTime = plain.holdTime;
+        values.warningTime = plain.warningTime;
+        values.lowerTemp = plain.lowerTemp;
+        values.upperTemp = plain.upperTemp;
+        values.panSize = plain.panSize;
+        values.panSizeX = plain.panSizeX;
+        values.lidType = plain.lidType;
+        values.bottomType = plain.bottomType;
+        return values;
+    }
     int productIndex(int productId) const override
     {
         for (int row = 0; row < menu.size(); ++row)

@@ -2,11 +2,13 @@
 #include "core/zonemanager.h"
 #include "nfc/bininfo.h"
 #include "nfc/masteriomanager.h"
+#include "nfc/mbhrinfo.h"
 
 #include "modbus/modbusserialport.h"
 #include "modbus/modbussetup.h"
 #include "modbus/qmodbusmaster.h"
 #include "modbus/qmodbuspollinfo.h"
+#include "core/canmessagecodec.h"
 #include "platform/kivclock.h"
 
 #include "cantestnode.h"
@@ -69,6 +71,22 @@ class TestMasterIoManager : public QObject
                                                     tempHandling, nullptr);
         io->set_layout(layout);
         return io;
+    }
+
+    // Both set-point blocks as 20 channels; fill() marks untouched ones.
+    static void fillSetPoints(MasterIoManager &io, quint16 value)
+    {
+        io.pollInfo(QStringLiteral("tempSetpointsInfo"))->values().fill(value);
+        io.pollInfo(QStringLiteral("tempSetpoints2Info"))->values().fill(value);
+    }
+    static QList<int> setPoints(MasterIoManager &io)
+    {
+        QList<int> got;
+        for (quint16 v : io.pollInfo(QStringLiteral("tempSetpointsInfo"))->values())
+            got << v;
+        for (quint16 v : io.pollInfo(QStringLiteral("tempSetpoints2Info"))->values())
+            got << v;
+        return got;
     }
 
     static void setZoneMonitor(MasterIoManager &io, int mode, const QList<int> &temps)
@@ -338,24 +356,16 @@ private slots:
         auto io = makeIo(layout, tempHandling);
         for (int b = 0; b < 20; ++b)
             io->setBinTargetTemp(b, 100 + b);
-        QModbusPollInfo *block1 = io->pollInfo(QStringLiteral("tempSetpointsInfo"));
-        QModbusPollInfo *block2 = io->pollInfo(QStringLiteral("tempSetpoints2Info"));
-        block1->values().fill(999);
-        block2->values().fill(999);
+        fillSetPoints(*io, 999);
 
         qInstallMessageHandler(captureLog);
         io->sendAllSetpointsRequest();
         qInstallMessageHandler(nullptr);
 
-        QList<int> got;
-        for (quint16 v : block1->values())
-            got << v;
-        for (quint16 v : block2->values())
-            got << v;
         for (int &v : expected)
             if (v == -1)
                 v = 999;
-        QCOMPARE(got, expected);
+        QCOMPARE(setPoints(*io), expected);
         QCOMPARE(g_log.filter(QStringLiteral("sendAllSetpointsRequest() ERROR")).size(), skipped);
     }
 
@@ -804,6 +814,390 @@ private slots:
         }
         qunsetenv("KIV_VCAN_DIR");
         qunsetenv("KIV_CAN");
+    }
+
+    // ------------------------------------------------------------------
+    // Heater tests
+
+    // Which bin's reading belongs to a heater: the cabinet's board table,
+    // else the personality's heater channel of the zone; anything outside
+    // the cabinet, the table or the 20 bins reads 0 and "NO ERROR".
+    void heaterAddressing_data()
+    {
+        QTest::addColumn<int>("uiId");
+        QTest::addColumn<int>("iosyscfg");
+        QTest::addColumn<int>("zones");
+        QTest::addColumn<int>("numberingOrder");
+        QTest::addColumn<QList<int>>("ui2mio");
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<int>("heater");
+        QTest::addColumn<int>("bin"); // -1: no heater there
+
+        const QList<int> noMap;
+        QTest::newRow("5x4: zone 0 is board zone 4") << 1 << 3 << 10 << 0 << noMap << 0 << 1 << 9;
+        QTest::newRow("5x4: zone 9 is board zone 5") << 1 << 3 << 10 << 0 << noMap << 9 << 0 << 10;
+        QTest::newRow("5x4 counted from the other end") << 1 << 3 << 10 << 1 << noMap << 0 << 0 << 10;
+        QTest::newRow("2x4: zone 2 is board zone 0") << 9 << 3 << 4 << 0 << noMap << 2 << 1 << 1;
+        QTest::newRow("2x2: zone 0 is board zone 1") << 17 << 3 << 2 << 0 << noMap << 0 << 0 << 2;
+        QTest::newRow("5x2: zone 4 is board zone 0") << 32 << 3 << 5 << 0 << noMap << 4 << 1 << 1;
+        QTest::newRow("other layout: the personality's channel")
+            << 25 << 3 << 3 << 0 << QList<int>{2, 0, 1} << 0 << 1 << 5;
+        QTest::newRow("paired configuration ignores the table")
+            << 1 << 10 << 10 << 0 << QList<int>{3, 2} << 1 << 0 << 4;
+        QTest::newRow("more zones than the table holds") << 17 << 3 << 4 << 0 << noMap << 2 << 0 << -1;
+        QTest::newRow("short heater map") << 25 << 3 << 3 << 0 << QList<int>{2} << 1 << 0 << -1;
+        QTest::newRow("channel 12 lies past the 20 bins")
+            << 25 << 3 << 3 << 0 << QList<int>{12, 0, 1} << 0 << 0 << -1;
+        QTest::newRow("zone past the cabinet") << 1 << 3 << 10 << 0 << noMap << 10 << 0 << -1;
+        QTest::newRow("negative zone") << 1 << 3 << 10 << 0 << noMap << -1 << 0 << -1;
+        QTest::newRow("heater 2") << 1 << 3 << 10 << 0 << noMap << 0 << 2 << -1;
+        QTest::newRow("negative heater") << 1 << 3 << 10 << 0 << noMap << 0 << -1 << -1;
+    }
+
+    void heaterAddressing()
+    {
+        QFETCH(int, uiId);
+        QFETCH(int, iosyscfg);
+        QFETCH(int, zones);
+        QFETCH(int, numberingOrder);
+        QFETCH(QList<int>, ui2mio);
+        QFETCH(int, zone);
+        QFETCH(int, heater);
+        QFETCH(int, bin);
+
+        IoBoardLayout layout;
+        layout.iAmMaster = true;
+        layout.numberOfZones = zones;
+        layout.traysPerZone = 2;
+        layout.ui2mioZoneMap = ui2mio;
+        layout.zoneNumberingOrder = numberingOrder;
+        auto io = makeIo(layout, 0, nullptr, nullptr, nullptr, uiId);
+        io->set_iosyscfg(iosyscfg);
+        // Every bin reads as an open thermocouple, so a wrong bin or a
+        // verdict for a heater that is not there shows.
+        for (int b = 0; b < 20; ++b)
+            io->setBinInfoListItem(b, 3300 + b);
+
+        QCOMPARE(io->heaterBin(zone, heater), bin);
+        QCOMPARE(io->eolGetActualTemp(zone, heater), bin < 0 ? 0 : 3300 + bin);
+        QCOMPARE(io->eolGetTempErrorDescription(zone, heater),
+                 QLatin1String(bin < 0 ? "NO ERROR" : "TC OPEN"));
+
+        // A single-heater test drives only that bin, and nothing for a
+        // heater that is not there.
+        QCOMPARE(io->eolTempTestSingleHeater(zone, heater), bin >= 0);
+        for (int b = 0; b < 20; ++b)
+            QCOMPARE(io->get_binInfoList().at(b)->get_targetTemp(), b == bin ? 300 : 0);
+    }
+
+    void thermocoupleVerdicts_data()
+    {
+        QTest::addColumn<int>("temp");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("3275 is open") << 3275 << "TC OPEN";
+        QTest::newRow("above 3275 is open") << 4000 << "TC OPEN";
+        QTest::newRow("3274 is a reading") << 3274 << "NO ERROR";
+        QTest::newRow("1 is a reading") << 1 << "NO ERROR";
+        QTest::newRow("0 is shorted") << 0 << "TC SHORTED";
+        QTest::newRow("negative is shorted") << -40 << "TC SHORTED";
+    }
+
+    void thermocoupleVerdicts()
+    {
+        QFETCH(int, temp);
+        QFETCH(QString, verdict);
+        IoBoardLayout layout = smallCabinet();
+        auto io = makeIo(layout, 0, nullptr, nullptr, nullptr, 17); // zone 1 heater 1: bin 1
+        io->setBinInfoListItem(1, temp);
+        QCOMPARE(io->eolGetTempErrorDescription(1, 1), verdict);
+        QCOMPARE(io->eolGetActualTemp(1, 1), temp);
+    }
+
+    void zoneTempOfTwoReadings_data()
+    {
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("both valid: the mean") << 100 << 151 << 125;
+        QTest::newRow("mean truncates toward zero") << -3 << 0 << -1;
+        QTest::newRow("second out of range") << 100 << 400 << 100;
+        QTest::newRow("first out of range") << -327 << 90 << 90;
+        QTest::newRow("326 and -326 are valid") << 326 << -326 << 0;
+        QTest::newRow("neither valid: the mean anyway") << 400 << 3275 << 1837;
+    }
+
+    void zoneTempOfTwoReadings()
+    {
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(int, expected);
+        int out = 12345;
+        QVERIFY(MasterIoManager::recalcZoneTemp(a, b, &out));
+        QCOMPARE(out, expected);
+    }
+
+    // Each test's targets land in the bins behind the heaters and go to the
+    // board on the heaters' channels (the personality's heater map, not the
+    // zone map the normal set points use).
+    void heaterTestTargets_data()
+    {
+        QTest::addColumn<QString>("test");
+        QTest::addColumn<int>("tempHandling");
+        QTest::addColumn<int>("configuration");
+        QTest::addColumn<QList<int>>("ui2mio");
+        QTest::addColumn<QList<int>>("mio2uit");
+        QTest::addColumn<QList<int>>("binTestTemps");
+        QTest::addColumn<QList<int>>("targets");   // bins 0..5
+        QTest::addColumn<QList<int>>("channels"); // channels 0..19; -1 untouched
+        QTest::addColumn<int>("skipped");
+
+        const QList<int> mio{0, 1, 2, 3, 4, 5};
+        auto channels = [](std::initializer_list<std::pair<int, int>> set) {
+            QList<int> l = QVector<int>(20, -1).toList();
+            for (auto p : set)
+                l[p.first] = p.second;
+            return l;
+        };
+        QTest::newRow("225 behind every heater, averaged")
+            << "heaters" << 0 << 3 << QList<int>{4, 0, 7} << mio << QList<int>{}
+            << QList<int>{225, 225, 225, 225, 225, 225}
+            << channels({{4, 225}, {0, 225}, {7, 225}}) << 0;
+        QTest::newRow("single channel takes the bin on its input")
+            << "bins" << 0 << 3 << QList<int>{4, 0, 7} << QList<int>{1, 0, 2, 3, 5, 4}
+            << QList<int>{150, 160, 170, 180, 190, 200}
+            << QList<int>{150, 160, 170, 180, 190, 200}
+            << channels({{4, 160}, {0, 170}, {7, 200}}) << 0;
+        QTest::newRow("bin test temperatures, individual")
+            << "bins" << 1 << 3 << QList<int>{0, 2, 9} << mio
+            << QList<int>{150, 160, 170, 180, 190, 200}
+            << QList<int>{150, 160, 170, 180, 190, 200}
+            << channels({{0, 150}, {1, 160}, {4, 170}, {5, 180}, {18, 190}, {19, 200}}) << 0;
+        QTest::newRow("short bin test list leaves the rest")
+            << "bins" << 1 << 3 << QList<int>{0, 1, 2} << mio << QList<int>{150, 160}
+            << QList<int>{150, 160, 77, 77, 77, 77}
+            << channels({{0, 150}, {1, 160}, {2, 77}, {3, 77}, {4, 77}, {5, 77}}) << 4;
+        QTest::newRow("factory test on, paired")
+            << "eolOn" << 0 << 10 << QList<int>{0, 5, 3} << QList<int>{1, 0, 2, 3, 4, 5}
+            << QList<int>{} << QList<int>{300, 300, 300, 300, 300, 300}
+            << channels({{0, 300}, {1, 300}, {10, 300}, {11, 300}, {6, 300}, {7, 300}}) << 0;
+        QTest::newRow("factory test off")
+            << "eolOff" << 0 << 3 << QList<int>{0, 1, 2} << mio << QList<int>{}
+            << QList<int>{0, 0, 0, 0, 0, 0} << channels({{0, 0}, {1, 0}, {2, 0}}) << 0;
+        QTest::newRow("short heater map and channel 12: skipped with a log line")
+            << "heaters" << 1 << 3 << QList<int>{12, 3} << mio << QList<int>{}
+            << QList<int>{225, 225, 225, 225, 225, 225} << channels({{6, 225}, {7, 225}}) << 3;
+    }
+
+    void heaterTestTargets()
+    {
+        QFETCH(QString, test);
+        QFETCH(int, tempHandling);
+        QFETCH(int, configuration);
+        QFETCH(QList<int>, ui2mio);
+        QFETCH(QList<int>, mio2uit);
+        QFETCH(QList<int>, binTestTemps);
+        QFETCH(QList<int>, targets);
+        QFETCH(QList<int>, channels);
+        QFETCH(int, skipped);
+
+        IoBoardLayout layout;
+        layout.iAmMaster = true;
+        layout.numberOfZones = 3;
+        layout.traysPerZone = 2;
+        layout.cabinetConfiguration = configuration;
+        layout.zoneMap = {9, 8, 6}; // never used by the tests
+        layout.ui2mioZoneMap = ui2mio;
+        layout.mio2uitMap = mio2uit;
+        layout.binTestTemps = binTestTemps;
+        auto io = makeIo(layout, tempHandling, nullptr, nullptr, nullptr, 25);
+        for (int b = 0; b < 20; ++b)
+            io->get_binInfoList().at(b)->set_targetTemp(b < 6 ? 77 : 55);
+        fillSetPoints(*io, 999);
+        QSignalSpy sendRequests(io.get(), &MasterIoManager::ttSendRequestSignal);
+
+        qInstallMessageHandler(captureLog);
+        if (test == QLatin1String("heaters"))
+            io->loadHeatersTempTest();
+        else if (test == QLatin1String("bins"))
+            io->loadBinTempTest();
+        else
+            io->eolTempTestAllHeaters(test == QLatin1String("eolOn"));
+        qInstallMessageHandler(nullptr);
+
+        QList<int> gotTargets;
+        for (int b = 0; b < 6; ++b)
+            gotTargets << io->get_binInfoList().at(b)->get_targetTemp();
+        QCOMPARE(gotTargets, targets);
+        QCOMPARE(io->get_binInfoList().at(6)->get_targetTemp(), 55); // outside the cabinet
+        for (int &v : channels)
+            if (v == -1)
+                v = 999;
+        QCOMPARE(setPoints(*io), channels);
+        QCOMPARE(g_log.filter(QStringLiteral("ERROR")).size(), skipped);
+        // The zone-map set points must not follow and overwrite the test.
+        QCOMPARE(sendRequests.count(), 0);
+    }
+
+    void onlyThePrimaryDisplayRunsHeaterTests()
+    {
+        IoBoardLayout layout = smallCabinet(false);
+        layout.ui2mioZoneMap = {0, 1};
+        layout.binTestTemps = {1, 2, 3, 4};
+        auto io = makeIo(layout, 0, nullptr, nullptr, nullptr, 17);
+        io->loadHeatersTempTest();
+        io->loadBinTempTest();
+        io->eolTempTestAllHeaters(true);
+        QVERIFY(io->eolTempTestSingleHeater(0, 0));
+        for (BinInfo *bin : io->get_binInfoList())
+            QCOMPARE(bin->get_targetTemp(), 0);
+    }
+
+    // On the line: with a secondary display the targets go out as CAN
+    // multi 23 first, then both set-point blocks are written with one retry
+    // each; without another display nothing goes to CAN.
+    void heaterTestOnTheLineAndTheBus_data()
+    {
+        QTest::addColumn<bool>("secondary");
+        QTest::newRow("with a secondary display") << true;
+        QTest::newRow("single display") << false;
+    }
+
+    void heaterTestOnTheLineAndTheBus()
+    {
+        QFETCH(bool, secondary);
+        TempRoot root;
+        qputenv("KIV_CAN", "virtual");
+        qputenv("KIV_VCAN_DIR", root.filePath("/run/vcan/can0").toLocal8Bit());
+        QVERIFY(QDir().mkpath(root.filePath("/run/vcan/can0")));
+        PtyPair pty;
+        QVERIFY(pty.open());
+        ScriptedSlave slave(&pty);
+        QVector<quint16> regs(131, 0);
+        const ScriptedSlave::Responder board = ScriptedSlave::holdingRegisters(1, &regs);
+        // Every first write of a block goes unanswered, so its retry shows.
+        QList<QByteArray> seen;
+        slave.setResponder([&](const QByteArray &request) {
+            if (request.size() > 1 && quint8(request.at(1)) == 16 && !seen.contains(request)) {
+                seen << request;
+                return QByteArray();
+            }
+            return board(request);
+        });
+        qputenv("KIV_SERIAL_PORT", pty.devicePath().toLocal8Bit());
+        std::unique_ptr<QSerialPort> port(ModbusSerialPort::create());
+        QVERIFY(ModbusSerialPort::open(port.get()));
+        QModbusMaster master(port.get());
+        ModbusSetup::wire(&master, {}, false, false);
+        master.startModbusStateMachine();
+        QTRY_VERIFY(master.isRunning());
+        {
+            CanTestNode sender(1), receiver(2);
+            QSignalSpy got(receiver.manager(), SIGNAL(receivedMpm(int,QByteArray)));
+            IoBoardLayout layout = smallCabinet();
+            layout.hasSecondaryDisplay = secondary;
+            layout.ui2mioZoneMap = {1, 0};
+            auto io = makeIo(layout, 0, &master, nullptr, sender.manager(), 17);
+            io->loadHeatersTempTest();
+
+            // Zone 0 heats on channel 1, zone 1 on channel 0; block 2 all 0.
+            QTRY_COMPARE_WITH_TIMEOUT(slave.requests().size(), 4, 5000);
+            const QByteArray block1 = ScriptedSlave::withCrc(
+                hex("01 10 0002 000A 14  00E1 00E1 0000 0000 0000 0000 0000 0000 0000 0000"));
+            const QByteArray block2 = ScriptedSlave::withCrc(
+                hex("01 10 0066 000A 14") + QByteArray(20, '\0'));
+            QCOMPARE(slave.requests(), (QList<QByteArray>{block1, block1, block2, block2}));
+            QCOMPARE(regs.mid(2, 2), (QVector<quint16>{225, 225}));
+
+            if (secondary) {
+                QTRY_COMPARE(got.size(), 1);
+                QCOMPARE(got.first().at(0).toInt(), int(CanbusManager::KIV_MULTI_BINS_TARGET_TEMPS));
+                QByteArray expected("\x14", 1);
+                for (int b = 0; b < 20; ++b)
+                    expected += b < 4 ? QByteArray("\x00\xE1", 2) : QByteArray(2, '\0');
+                QCOMPARE(got.first().at(1).toByteArray(), expected);
+                QCOMPARE(expected.size(), 41);
+            } else {
+                QTest::qWait(200);
+                QCOMPARE(got.size(), 0);
+            }
+        }
+        qunsetenv("KIV_VCAN_DIR");
+        qunsetenv("KIV_CAN");
+    }
+
+    // The raw monitoring rows follow the zone-monitor block.
+    void rawRowsFollowTheZoneMonitor()
+    {
+        PtyPair pty;
+        QVERIFY(pty.open());
+        ScriptedSlave slave(&pty);
+        QVector<quint16> regs(131, 0);
+        regs[13] = MasterIoManager::PHU_MODE_ACTIVE_HEATING;
+        for (int i = 14; i < 34; ++i)
+            regs[i] = quint16(100 + i);
+        regs[33] = 0xFFFF; // shown as the unsigned register it is
+        slave.setResponder(ScriptedSlave::holdingRegisters(1, &regs));
+        qputenv("KIV_SERIAL_PORT", pty.devicePath().toLocal8Bit());
+        std::unique_ptr<QSerialPort> port(ModbusSerialPort::create());
+        QVERIFY(ModbusSerialPort::open(port.get()));
+        QModbusMaster master(port.get());
+        ModbusSetup::wire(&master, {}, false, false);
+        master.startModbusStateMachine();
+        QTRY_VERIFY(master.isRunning());
+
+        auto io = makeIo(smallCabinet(), 0, &master);
+        const QList<MbHrInfo *> rows = io->get_mbioRawInfoList();
+        QCOMPARE(rows.size(), 21);
+        QCOMPARE(io->property("mbioRawInfoList").value<QList<QObject *>>().size(), 21);
+        QVERIFY(io->property("zoneSetPointList").value<QList<QObject *>>().isEmpty());
+        QCOMPARE(rows.at(0)->get_regIdx(), 13);
+        QCOMPARE(rows.at(0)->get_regName(), QStringLiteral("operationMode"));
+        QCOMPARE(rows.at(1)->get_regName(), QStringLiteral("actualTemp[0][0]"));
+        QCOMPARE(rows.at(2)->get_regName(), QStringLiteral("actualTemp[0][1]"));
+        QCOMPARE(rows.at(20)->get_regIdx(), 33);
+        QCOMPARE(rows.at(20)->get_regName(), QStringLiteral("actualTemp[9][1]"));
+
+        QSignalSpy changed(rows.at(5), &MbHrInfo::valueChanged);
+        io->requestAllZonesMonitorInfo();
+        QModbusPollInfo *monitor = io->pollInfo(QStringLiteral("allZonesMonitorInfo"));
+        QTRY_COMPARE(int(monitor->state()), int(QModbusPollInfo::QMBS_GOOD_REPLY_FOUND));
+        io->processAllZonesMonitorInfo();
+        QCOMPARE(rows.at(0)->get_value(), QStringLiteral("3"));
+        for (int i = 1; i < 20; ++i)
+            QCOMPARE(rows.at(i)->get_value(), QString::number(100 + 13 + i));
+        QCOMPARE(rows.at(20)->get_value(), QStringLiteral("65535"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.first().at(0).toString(), QStringLiteral("118"));
+    }
+
+    void rawRowText_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("valueSigned");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unsigned decimal keeps the low 16 bits") << 0x1FFFF << false << 0 << "65535";
+        QTest::newRow("signed decimal") << -40 << true << 0 << "-40";
+        QTest::newRow("unsigned hex") << 0x12ABC << false << 1 << "0x2ABC";
+        QTest::newRow("signed hex shows 32 bits") << -1 << true << 1 << "0xFFFFFFFF";
+    }
+
+    void rawRowText()
+    {
+        QFETCH(int, value);
+        QFETCH(bool, valueSigned);
+        QFETCH(int, format);
+        QFETCH(QString, text);
+        MbHrInfo row(7, QStringLiteral("r"), 0, false, MbHrInfo::MBHR_FORMAT_DECIMAL);
+        QSignalSpy changed(&row, &MbHrInfo::valueChanged);
+        row.set_value(value);
+        row.set_valueSigned(valueSigned);
+        row.set_format(format);
+        QCOMPARE(row.get_value(), text);
+        QCOMPARE(changed.last().at(0).toString(), text);
+        const int before = changed.count();
+        row.set_value(value);
+        QCOMPARE(changed.count(), before);
     }
 };
 

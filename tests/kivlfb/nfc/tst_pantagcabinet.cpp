@@ -8,6 +8,7 @@
 #include "core/kivmetatypes.h"
 #include "core/traybarsc.h"
 #include "core/zonemanager.h"
+#include "iot/kiviotagentadapter.h"
 #include "iot/kivriot.h"
 #include "menus/daypartmanager.h"
 #include "nfc/bininfo.h"
@@ -15,6 +16,7 @@
 #include "nfc/nfcmanager.h"
 #include "nfc/pantagcodec.h"
 #include "platform/kivclock.h"
+#include "ui/translator.h"
 
 #include "kitchenmenu.h"
 #include "displayenvironment.h"
@@ -156,6 +158,65 @@ private slots:
         QVERIFY(m_nfc->viewTagInfo2(0x0c0000000003)->getRestartRequested());
         QVERIFY(!services.findPanTag(0x0c0000000099, &tag));
         services.setPanBatchId(0x0c0000000099, QStringLiteral("x")); // no effect, no crash
+    }
+
+    // The IoT agent given the cabinet's components: a reset ends the hold
+    // of a pan in its bin, another cabinet's list is kept, and the holding
+    // list reports the registry as the pans now stand.
+    void iotAgentOverTheCabinet()
+    {
+        auto *config = m_cabinet->findChild<ConfigurationManager *>(QStringLiteral("configManager"));
+        QVERIFY(config);
+        config->set_serialNumber(QStringLiteral("SN-4"));
+        config->set_uuidNumber(QStringLiteral("uuid-4"));
+        config->set_storeNumber(QStringLiteral("Store 4"));
+        KivIotAgentAdapter agent;
+        agent.set_cabinetManager(m_cabinet.get());
+        agent.set_configManager(config);
+        agent.set_menuManager(m_cabinet->findChild<MenuManager *>(QStringLiteral("menuManager")));
+        agent.set_dayPartManager(m_cabinet->findChild<DayPartManager *>(QStringLiteral("daypartManager")));
+        agent.set_translator(m_cabinet->findChild<Translator *>());
+        QList<QJsonObject> sent;
+        agent.setSender([&](const QString &, const QString &, const QString &, const QString &json) {
+            sent << QJsonDocument::fromJson(json.toUtf8()).object();
+        });
+
+        const quint64 pan = 0x0c0000000002;
+        auto *item = new NfcTagItem2(pan, 0, 2, kNoon + 1800000, kNoon - 600000);
+        item->setBatchId(QStringLiteral("c0000000002:1704109800"));
+        m_nfc->registerTag2(item);
+        m_nfc->setUidInBin(2, pan);
+        QSignalSpy stopped(m_cabinet.get(), SIGNAL(event_holdStopped(QString,QString,QString,int,QString,int)));
+        agent.handleReceivedIoTInfo(QStringLiteral(R"({"event":"reset","panId":"c0000000002",
+            "cabinet":{"serialNumber":"SN-4","cabinetUuid":"uuid-4"},"batch":{"id":"c0000000002:1704109800"}})"));
+        QVERIFY(sent.isEmpty());
+        QCOMPARE(stopped.count(), 1);
+        QCOMPARE(stopped.first(), QVariantList({QString::number(kNoon / 1000), QStringLiteral("Patty"),
+                                                QStringLiteral("c0000000002"), 2, QStringLiteral("auto"), 0}));
+        QCOMPARE(m_nfc->viewTagInfo2(pan)->getHoldStatus(), quint8(4));
+        QCOMPARE(m_nfc->viewTagInfo2(pan)->getActivationTimeStamp(), kNoon);
+
+        agent.handleReceivedIoTInfo(QStringLiteral(R"({"event":"holdingList","cabinet":{"location":"Store 4",
+            "cabinetUuid":"uuid-5"},"holdInfo":[{"panId":"70000000009","bin":6,"status":0,
+            "batch":{"id":"70000000009:1704110000"},"expiration":1704111000,"activationTS":1704110000}]})"));
+        const QList<const NfcTagItem2 *> others = m_nfc->othersList(QStringLiteral("uuid-5"));
+        QCOMPARE(others.size(), 1);
+        QCOMPARE(others.first()->getUid(), quint64(0x70000000009));
+        QCOMPARE(others.first()->getPosition(), quint8(6));
+        QCOMPARE(others.first()->getExpTime(), qint64(1704111000000));
+        QCOMPARE(others.first()->getBatchId(), QStringLiteral("70000000009:1704110000"));
+
+        agent.sendHoldingList(QStringLiteral("1704110400"));
+        QCOMPARE(sent.size(), 1);
+        const QJsonArray holdInfo = sent.first().value("holdInfo").toArray();
+        QCOMPARE(holdInfo.size(), 1);
+        const QJsonObject entry = holdInfo.first().toObject();
+        QCOMPARE(entry.value("panId").toString(), QStringLiteral("c0000000002"));
+        QCOMPARE(entry.value("status").toInt(), 4);
+        QCOMPARE(entry.value("bin").toInt(), 2);
+        QCOMPARE(entry.value("batch").toObject().value("active").toBool(), false);
+        QCOMPARE(entry.value("batch").toObject().value("start").toDouble(), 1704109800.0);
+        QCOMPARE(sent.first().value("cabinet").toObject().value("location").toString(), QStringLiteral("Store 4"));
     }
 
     // The cabinet's own cloud back-end builds its reports from this

@@ -4,6 +4,7 @@
 #include "core/cabinetmanager.h"
 #include "core/kivdefs.h"
 #include "core/traybarsc.h"
+#include "menus/menumanager.h"
 #include "ui/pinyintable.h"
 #include "ui/screenresources.h"
 #include "ui/virtualkeyinput.h"
@@ -34,6 +35,10 @@ QmlHarness::QmlHarness(QQmlEngine *engine)
     registerTypes();
     engine->rootContext()->setContextProperty(QStringLiteral("harness"), this);
     engine->rootContext()->setContextProperty(QStringLiteral("screenshots"), new Screenshots(this));
+    // The program's own 81 timer colours, for the colour picker.
+    auto *menu = new MenuManager(this);
+    engine->rootContext()->setContextProperty(QStringLiteral("timerColorsDataList"),
+                                              QVariant::fromValue(menu->timerColorsDataList()));
     setScaling(1.0, 1.0);
     reset();
 }

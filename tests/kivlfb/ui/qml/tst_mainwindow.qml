@@ -189,6 +189,27 @@ MainWindowTestCase {
         }
     }
 
+    // The backup overlay follows the IoT agent's properties while the
+    // window is open: shown during a backup, hidden by a forced package.
+    function test_systemBackupDialog() {
+        createWindow()
+        compare(findChild(window.contentItem, "systemBackupProgressDialog"), null)
+        kivIot.systemBackupProgress = 45
+        kivIot.systemBackupActive = true
+        var dialog = child("systemBackupProgressDialog")
+        verify(dialog.visible)
+        compare(dialog.percentComplete, 45)
+        compare(findChild(dialog, "progressText").text, "45%")
+        verify(dialog.theText.indexOf("DO NOT unplug USB") > 0)
+        kivIot.forcedPackageActive = true
+        verify(!dialog.visible)
+        tryVerify(function () { return findChild(window.contentItem, "systemBackupProgressDialog") === null })
+        kivIot.forcedPackageActive = false
+        verify(child("systemBackupProgressDialog").visible)
+        kivIot.systemBackupActive = false
+        tryVerify(function () { return findChild(window.contentItem, "systemBackupProgressDialog") === null })
+    }
+
     // The one hidden screen a cabinet shows at start: the orientation
     // question while it is not configured.
     function test_startUpDialog_data() {

@@ -44,6 +44,17 @@ QtObject {
     property bool touchBasedTransfer: false
     property bool timerColorEnable: false
     property bool nfcEnabled: false
+    // The heater screens.
+    property int tempHandling: 0
+    property int tempLayout: 0
+    property bool hasFan: false
+    property int controlBoardType: 1
+    property bool perBinTemps: false
+    property bool singleColumnUnit: false
+    property int zoneNumberingOrder: 0
+    property bool powerSourceChoice: false
+    // What nothingBeingHeld() answers.
+    property bool nothingHeld: true
     // What getUiTrayHeight() answers; 0: an even share of the screen's height.
     property int uiTrayHeight: 0
     // What the transfer-timer getters answer: { name, holdTime, warningTime, remainingTime }.
@@ -63,6 +74,7 @@ QtObject {
     signal noUserInteraction()
     signal stopAmbientTempAlarm()
     signal showProductTransferList()
+    signal configSettingsUpdated()
     signal screenshotsExported()
     signal noScreenShotsToExport()
 
@@ -94,6 +106,7 @@ QtObject {
         return Math.floor((height - 5 * rows) / rows)
     }
     function convertToCelsius(valueF) { return Math.round((valueF - 32) * 5 / 9) }
+    function convertToFahrenheit(valueC) { return Math.round(valueC * 9 / 5) + 32 }
     function showProductTransferWindow(bin, groupIndex, productId) {
         log.record("cabinetManager.showProductTransferWindow", arguments)
     }
@@ -135,6 +148,10 @@ QtObject {
         traysModelList = trays
         zonesModelList = zones
     }
+    function nothingBeingHeld() { log.record("cabinetManager.nothingBeingHeld", arguments); return nothingHeld }
+    function clearHoldingHistory() { log.record("cabinetManager.clearHoldingHistory", arguments) }
+    function reStateTraysHoldTemps() { log.record("cabinetManager.reStateTraysHoldTemps", arguments) }
+    onHeatersTestEnabledChanged: log.record("cabinetManager.heatersTestEnabled", [heatersTestEnabled])
     function sendClearAmbientTempAlarm() { log.record("cabinetManager.sendClearAmbientTempAlarm", arguments) }
     function isFlashDriveMounted() { return flashDriveMounted }
     function exportMenuFiles() { log.record("cabinetManager.exportMenuFiles", arguments) }

@@ -40,6 +40,16 @@ QtObject {
     property bool productDiscardFlash: false
     property bool groupDotsEnabled: true
     property bool splitViewEnabled: false
+    // The Utilities page.
+    property bool demoModeFlag: false
+    property int powerSource: 240
+    property bool productsEditEnabled: false
+    property bool verticalFlip: false
+    property string wifiSSID: ""
+    property string wifiPassword: ""
+    property string wifiSSIDRestore: ""
+    property string wifiPasswordRestore: ""
+    property bool wifiStaticIp: false
     // The access codes as the store holds them (MD5 of the digits).
     property string passwdL1: Qt.md5("9157")
     property string passwdL2: Qt.md5("527184")
@@ -77,6 +87,11 @@ QtObject {
         return next
     }
     function get_languageId() { return languageId }
+    // HSV parts as fractions; a grey's hue is -1, as Qt gives it.
+    function colorGetHueF(name) { return Qt.darker(name, 1.0).hsvHue }
+    function colorGetSatF(name) { return Qt.darker(name, 1.0).hsvSaturation }
+    function colorGetLumF(name) { return Qt.darker(name, 1.0).hsvValue }
+    function colorFromHsv(h, s, v) { return Qt.hsva(h, s, v, 1).toString() }
     function getIsLanguageUsed(id) { return id < 32 && (usedLanguages & (1 << id)) !== 0 }
     function saveConfigFile() { log.record("configManager.saveConfigFile", arguments) }
     function set_serialNumber(v) { log.record("configManager.set_serialNumber", arguments); serialNumber = v }
@@ -93,6 +108,16 @@ QtObject {
     function set_doubleSided(v) { log.record("configManager.set_doubleSided", arguments) }
     function set_selectedDisplaySide(v) { log.record("configManager.set_selectedDisplaySide", arguments) }
     function setConfigurationFile() { log.record("configManager.setConfigurationFile", arguments) }
+    function set_demoModeFlag(v) { log.record("configManager.set_demoModeFlag", arguments); demoModeFlag = v }
+    function set_powerSource(v) { log.record("configManager.set_powerSource", arguments); powerSource = v }
+    function sendPowerSource() { log.record("configManager.sendPowerSource", arguments) }
+    function set_productDiscardFlash(v) { log.record("configManager.set_productDiscardFlash", arguments); productDiscardFlash = v }
+    function set_productsEditEnabled(v) { log.record("configManager.set_productsEditEnabled", arguments); productsEditEnabled = v }
+    function set_verticalFlip(v) { log.record("configManager.set_verticalFlip", arguments); verticalFlip = v }
+    signal notifyIotTypeChanged(string iotType)
+    onNotifyIotTypeChanged: log.record("configManager.notifyIotTypeChanged", [iotType])
+    function reconfigureNetworkDevices() { log.record("configManager.reconfigureNetworkDevices", arguments) }
+    function readIotConfigFile() { log.record("configManager.readIotConfigFile", arguments) }
     function encryptString(text) { return Qt.md5(text) }
     function resetPasswdL1() { log.record("configManager.resetPasswdL1", arguments); passwdL1 = Qt.md5("9157") }
     // The store's setter does not signal: the page saves and reloads itself.

@@ -10,7 +10,7 @@ QtObject {
     property QtObject cbm: MockCanbusManager {}
     property QtObject syncMgr: MockSyncManager {}
     property QtObject eolTest: MockEolTest { log: callLog }
-    property QtObject masterIOmanager: MockMasterIoManager {}
+    property QtObject masterIOmanager: MockMasterIoManager { log: callLog }
     property QtObject nfcm: MockNfcManager { log: callLog }
     property QtObject daypartManager: MockDayPartManager { log: callLog }
     property QtObject menuManager: MockMenuManager { log: callLog }

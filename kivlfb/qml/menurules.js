@@ -1,0 +1,170 @@
+.pragma library
+
+// The rules of the menu and day-part screens that are not drawing: how many
+// bins a pan takes, which list rows fit a place, the temperature texts and
+// limits, and the product form's checks. They take plain values (never a
+// context object), so the screens and their tests share them as they are.
+
+// Customer ids, as the cabinet numbers them (KivDefines.CUSTOMER_ID_*).
+var customerZuZ = 1
+var customerDez = 3
+var customerX = 4
+
+// Room an upper temperature may differ by when a zone's temperatures are
+// handled per product (°F).
+var tempRangeF = 30
+
+var noTimerColor = "#fffffd"
+var fanSpeedMin = 50
+var fanSpeedMax = 100
+
+var lidTypes = ["None", "Solid", "Vented"]
+var bottomTypes = ["Normal", "False"]
+
+// The fractions a cabinet offers, smallest first, by bins per zone.
+function fractionChoices(traysPerZone) {
+    switch (traysPerZone) {
+    case 2: return ["1/2", "1/1"]
+    case 3: return ["1/3", "1/2", "2/3", "1/1"]
+    case 4: return ["1/4", "1/2", "3/4", "1/1"]
+    }
+    return []
+}
+
+// Bins a pan of this fraction takes in a zone of traysPerZone bins. A half
+// pan in a three-bin zone takes one and a half; anything unknown takes one.
+function traySize(fraction, traysPerZone) {
+    var sizes = {
+        2: { "1/2": 1, "1/1": 2 },
+        3: { "1/3": 1, "1/2": 1.5, "2/3": 2, "1/1": 3 },
+        4: { "1/4": 1, "1/2": 2, "3/4": 3, "1/1": 4 }
+    }
+    var table = sizes[traysPerZone]
+    if (table === undefined || table[fraction] === undefined)
+        return 1
+    return table[fraction]
+}
+
+// Whether a row of a product list fits the filter.
+// row: lowerTemp, upperTemp (°F), panSizeX, lidType, targetFanSpeed.
+// filter: active, lowerTemp, upperTemp (°F as text, "" = any), rangeFilter,
+//   panSize (0 = any), exact, lidType ("" = any), fanSpeed (0 = any).
+// cabinet: customerId, celsius, toCelsius(°F), traysPerZone, hasFan.
+function rowSelectable(row, filter, cabinet) {
+    if (!filter.active)
+        return true
+    var shown = function (f) { return cabinet.celsius ? cabinet.toCelsius(Number(f)) : Number(f) }
+
+    if (cabinet.customerId === customerDez) {
+        if (filter.upperTemp !== "") {
+            var upper = Number(filter.upperTemp)
+            var span = filter.rangeFilter ? tempRangeF : 0
+            var low = shown(upper - span)
+            var high = shown(upper + span)
+            var value = shown(row.upperTemp)
+            if (value < low || value > high)
+                return false
+        }
+    } else {
+        if (filter.lowerTemp !== "" && Math.floor(shown(row.lowerTemp)) !== Math.floor(shown(filter.lowerTemp)))
+            return false
+        if (filter.upperTemp !== "" && Math.floor(shown(row.upperTemp)) !== Math.floor(shown(filter.upperTemp)))
+            return false
+    }
+
+    if (filter.panSize !== 0) {
+        var size = traySize(row.panSizeX, cabinet.traysPerZone)
+        if (filter.exact) {
+            if (size !== filter.panSize)
+                return false
+        } else if (filter.panSize === 1.5) {
+            // In a three-bin zone a half pan goes only beside another half pan.
+            if (size !== 1.5)
+                return false
+        } else if (size > filter.panSize || (size === 1.5 && filter.panSize !== 3)) {
+            return false
+        }
+    }
+
+    if (cabinet.hasFan && filter.fanSpeed !== 0 && Number(row.targetFanSpeed) !== filter.fanSpeed)
+        return false
+    if (filter.lidType !== "" && row.lidType !== filter.lidType)
+        return false
+    return true
+}
+
+// A group's temperature as the group form shows it: "0" for no value, else
+// the value with its unit.
+function tempText(valueF, celsius, toCelsius) {
+    if (Number(valueF) === 0)
+        return "0"
+    return celsius ? toCelsius(Number(valueF)) + "\u00b0C" : Number(valueF) + "\u00b0F"
+}
+
+// The temperatures a customer's products may hold, in °F and in °C.
+function tempLimits(customerId) {
+    if (customerId === customerZuZ)
+        return { lowF: 165, highF: 200, lowC: 74, highC: 93 }
+    if (customerId === customerX)
+        return { lowF: 90, highF: 245, lowC: 32, highC: 118 }
+    return { lowF: 90, highF: 225, lowC: 32, highC: 107 }
+}
+
+function lidIndex(text) { return Math.max(0, lidTypes.indexOf(text)) }
+function bottomIndex(text) { return Math.max(0, bottomTypes.indexOf(text)) }
+
+function fanSpeedValid(percent) {
+    return percent >= fanSpeedMin && percent <= fanSpeedMax
+}
+
+// Seconds of an "hh:mm:ss" text; -1 when it is not one (hh up to 23, mm and
+// ss up to 59).
+function secondsOf(text) {
+    var m = /^(\d{1,2}):(\d{1,2}):(\d{1,2})$/.exec(String(text))
+    if (!m)
+        return -1
+    var h = Number(m[1]), min = Number(m[2]), s = Number(m[3])
+    if (h > 23 || min > 59 || s > 59)
+        return -1
+    return h * 3600 + min * 60 + s
+}
+
+function hhmmss(seconds) {
+    var pad = function (n) { return (n < 10 ? "0" : "") + n }
+    seconds = Math.max(0, Math.floor(seconds))
+    return pad(Math.floor(seconds / 3600)) + ":" + pad(Math.floor(seconds / 60) % 60) + ":" + pad(seconds % 60)
+}
+
+// The product form's checks, in the order the user is told about them: the
+// first failing one's message, or "" when the product may be saved.
+// p: hold, warning, reset (seconds, -1 = not a time), name, lowerF, upperF,
+// fanSpeed (checked only when hasFan).
+function productError(p, customerId, hasFan) {
+    if (p.hold < 6 * 60 || p.hold > 480 * 60)
+        return "Invalid hold time value!"
+    if (p.warning < 60 || p.warning >= p.hold)
+        return "Invalid warning time value!"
+    if (String(p.name).trim() === "")
+        return "Invalid product name!"
+    if (p.reset < 0 || p.reset >= 3600)
+        return "Invalid reset time value!"
+    var limits = tempLimits(customerId)
+    if (p.lowerF < limits.lowF || p.lowerF > limits.highF || p.upperF < limits.lowF || p.upperF > limits.highF)
+        return "Invalid hold temperature!"
+    if (hasFan && !fanSpeedValid(p.fanSpeed))
+        return "Invalid fan speed value!"
+    return ""
+}
+
+// Names per language: every empty entry takes the given name, when it is
+// not empty itself. Returns a new list.
+function fillEmptyNames(names, name) {
+    var out = names.slice()
+    if (String(name) === "")
+        return out
+    for (var i = 0; i < out.length; ++i) {
+        if (out[i] === undefined || out[i] === "")
+            out[i] = name
+    }
+    return out
+}
