@@ -45,11 +45,6 @@ QtObject {
     property int powerSource: 240
     property bool productsEditEnabled: false
     property bool verticalFlip: false
-    property string wifiSSID: ""
-    property string wifiPassword: ""
-    property string wifiSSIDRestore: ""
-    property string wifiPasswordRestore: ""
-    property bool wifiStaticIp: false
     // The access codes as the store holds them (MD5 of the digits).
     property string passwdL1: Qt.md5("9157")
     property string passwdL2: Qt.md5("527184")
@@ -116,7 +111,6 @@ QtObject {
     function set_verticalFlip(v) { log.record("configManager.set_verticalFlip", arguments); verticalFlip = v }
     signal notifyIotTypeChanged(string iotType)
     onNotifyIotTypeChanged: log.record("configManager.notifyIotTypeChanged", [iotType])
-    function reconfigureNetworkDevices() { log.record("configManager.reconfigureNetworkDevices", arguments) }
     function readIotConfigFile() { log.record("configManager.readIotConfigFile", arguments) }
     function encryptString(text) { return Qt.md5(text) }
     function resetPasswdL1() { log.record("configManager.resetPasswdL1", arguments); passwdL1 = Qt.md5("9157") }
