@@ -1,6 +1,7 @@
 #pragma once
 
 #include "haccpdata.h"
+#include "haccpdatamodel.h"
 
 #include "statemachine/tarnstatemachine.h"
 
@@ -9,8 +10,6 @@
 #include <QTimer>
 
 #include <functional>
-
-class HaccpDataModel;
 
 // The front of the HACCP holding log, on the main thread. Every request
 // becomes one queued signal to the log worker on its own thread; results come

@@ -5,6 +5,7 @@ import KivDefs 1.0
 import "widgets"
 import "filesExport"
 import "errorControl"
+import "haccpLog"
 
 // The service list: the settings pages in a circular list swiped sideways,
 // under a bar with the return button, the file export button and the logo. A locked
@@ -32,7 +33,11 @@ Rectangle {
     readonly property int refreshBusyMs: 300
     readonly property Item currentPage: visible ? pageList.currentItem : null
     readonly property bool moving: pageList.moving
-    readonly property bool currentModified: currentPage !== null && currentPage.itemModified === true
+    // A page that is never locked (the holding log) shows no changes: its
+    // itemModified holds nothing back.
+    readonly property bool currentModified: currentPage !== null && currentPage.lockLevel !== 0
+                                            && currentPage.itemModified === true
+    readonly property alias haccpLogPanel: haccpLogPanel
 
     signal close()
 
@@ -163,6 +168,24 @@ Rectangle {
             errorLogRefreshGuard.start()
             errorLogPanel.refresh()
         }
+        // The newest holds, read afresh each time the page comes into view.
+        if (currentPage === haccpLogPanel && !moving)
+            haccpLogPanel.read(false)
+    }
+    // The holding log is listed, after the error log, only while the
+    // cabinet logs holds.
+    function placeHoldingLog() {
+        var listed = false
+        for (var i = 0; i < pages.count; ++i)
+            listed = listed || pages.get(i) === haccpLogPanel
+        if (cabinetManager.haccpEnabled === true && !listed) {
+            pages.insert(1, haccpLogPanel)
+        } else if (cabinetManager.haccpEnabled !== true && listed) {
+            for (var k = 0; k < pages.count; ++k)
+                if (pages.get(k) === haccpLogPanel)
+                    pages.remove(k)
+            haccpLogPanel.parent = unlistedPages
+        }
     }
     // Leaving the list locks every page again.
     function lockAll() {
@@ -190,13 +213,40 @@ Rectangle {
     color: uiSkin.dockAreaBackgroundColor
     // The list opens on its first page.
     onVisibleChanged: {
-        if (visible)
+        if (visible) {
             pageList.currentIndex = 0
-        else
+        } else {
             lockAll()
+            haccpLogPanel.itemModified = false
+        }
+    }
+    Connections {
+        target: cabinetManager
+        function onHaccpEnabledChanged() { serviceList.placeHoldingLog() }
+    }
+    // Pages out of the list wait here, unseen.
+    Item {
+        id: unlistedPages
+        visible: false
+
+        HaccpLogPanel {
+            id: haccpLogPanel
+            objectName: "haccpLogPanel"
+            itemName: "HaccpLogPanel"
+            width: pageList.width
+            height: pageList.height
+            busyIndicator: serviceList.busyIndicator
+            onAskForPinPad: serviceList.askForPin(this)
+            Rectangle {
+                anchors.fill: parent
+                z: -2
+                color: uiSkin.generalPanelBackgroundColor
+            }
+        }
     }
     onCurrentPageChanged: pageBecameCurrent()
     Component.onCompleted: {
+        placeHoldingLog()
         if (cabinetManager.customerId === KivDefines.CUSTOMER_ID_DEZ) {
             for (var i = 0; i < pages.count; ++i) {
                 if (pages.get(i) === dayPartsPage) {

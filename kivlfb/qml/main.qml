@@ -302,6 +302,8 @@ Window {
             id: dayPartOverlay
             name: "dayPartOverlay"
             visible: mainPanel.dayPartSelectorOpen
+            // The row management panel opens the selector over itself.
+            z: rowManagementPanel.visible ? 1 : 0
             Item {
                 id: dayPartLayer
                 x: mainPanel.dockLeft ? mainPanel.dockThickness : 0

@@ -15,6 +15,7 @@
 #include <QJsonDocument>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQmlExpression>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
@@ -285,6 +286,33 @@ private slots:
         controller.removeStartDataLogEntry(row("x", "", "", "----", false, 9));
         QVERIFY(settle(controller));
         QCOMPARE(storedEntries(root).size(), 4);
+    }
+
+    // The holding-log page reads each row through the controller's model
+    // from QML; the model's type must be known to the engine for that.
+    void pageReadsRowsThroughQml()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile(kStore, storeOf({
+            entry("Fries", "2025/03/01", "09:00:00", "00:45:10", true, 7),
+            entry("Wings", "2025/03/01", "08:00:00", "----", false, 2),
+        })));
+        FakeCabinet fake;
+        QQmlEngine engine;
+        HaccpController *controller = AlarmsSetup::createHaccpController(
+            &fake.cabinet, engine.rootContext(), [](const QDateTime &t) { return t; });
+        QVERIFY(settle(*controller));
+        auto read = [&](const char *expression) {
+            QQmlExpression e(engine.rootContext(), nullptr, QString::fromLatin1(expression));
+            const QVariant value = e.evaluate();
+            return e.hasError() ? QVariant(e.error().toString()) : value;
+        };
+        QCOMPARE(read("haccpController.haccpLogListCount"), QVariant(2));
+        QCOMPARE(read("haccpController.haccpDataModel.getData(0, 0)"), QVariant(QStringLiteral("Fries")));
+        QCOMPARE(read("haccpController.haccpDataModel.getData(0, 3)"), QVariant(QStringLiteral("00:45")));
+        QCOMPARE(read("haccpController.haccpDataModel.getData(0, 4) === true"), QVariant(true));
+        QCOMPARE(read("haccpController.haccpDataModel.getData(0, 5)"), QVariant(7));
+        QCOMPARE(read("haccpController.haccpDataModel.getData(1, 3)"), QVariant(QStringLiteral("----")));
     }
 
     void readGivesNewest250RowsUnlessAllAreAsked()

@@ -56,7 +56,8 @@ const QList<Stand> &stands()
 {
     static const QList<Stand> all = {
         {"cabinetManager", &CabinetManager::staticMetaObject,
-         {"isConfigured", "uiidValid", "uiTrayHeight", "transferTimers", "buildCabinet", "flashDriveMounted", "nothingHeld"}, {}},
+         {"isConfigured", "uiidValid", "coolingDownDone", "coolingDownTemp", "uiTrayHeight", "transferTimers",
+          "buildCabinet", "flashDriveMounted", "nothingHeld"}, {}},
         {"configManager", &ConfigurationManager::staticMetaObject, {"numberOfLanguages", "preloaded"}, {}},
         {"tro", &Translator::staticMetaObject, {"languageCodes"}, {}},
         {"vki", &VirtualKeyInput::staticMetaObject, {}, {}},

@@ -30,6 +30,9 @@ QtObject {
     // What get_isConfigured() and uiidIsValid() answer.
     property bool isConfigured: true
     property bool uiidValid: true
+    // What isCoolingDownDone() and getCoolingDownTemp() answer.
+    property bool coolingDownDone: false
+    property int coolingDownTemp: 250
     // What isFlashDriveMounted() answers.
     property bool flashDriveMounted: false
 
@@ -90,6 +93,10 @@ QtObject {
     function sendNetworkConfiguration() { log.record("cabinetManager.sendNetworkConfiguration", arguments) }
     function startCleaningMode() { log.record("cabinetManager.startCleaningMode", arguments) }
     function sendCleaningModeToRemoteDisplay(value) { log.record("cabinetManager.sendCleaningModeToRemoteDisplay", arguments) }
+    function exitCleaningMode() { log.record("cabinetManager.exitCleaningMode", arguments) }
+    function isCoolingDownDone() { return coolingDownDone }
+    function getCoolingDownTemp() { return coolingDownTemp }
+    function sendZoneDayPartRequest(zone, dayPart) { log.record("cabinetManager.sendZoneDayPartRequest", arguments) }
     function cancelSuggetCleanMode() { log.record("cabinetManager.cancelSuggetCleanMode", arguments) }
     function sendRestorationDialogBlockEnable(value) { log.record("cabinetManager.sendRestorationDialogBlockEnable", arguments) }
     function restoreNewDaypartIfo() { log.record("cabinetManager.restoreNewDaypartIfo", arguments) }

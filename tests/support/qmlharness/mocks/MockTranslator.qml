@@ -10,6 +10,7 @@ QtObject {
     property string emptyStr: ""
 
     signal retranslate()
+    signal languageChanged(int id)
 
     function setLanguage(id) {
         log.record("tro.setLanguage", arguments)
