@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/trayinfo.h"
+#include "iot/iotwire.h"
 
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -185,6 +187,24 @@ public:
     virtual quint64 uidInBin(int bin) const = 0;         // 0: no pan seen
     virtual bool findPanTag(quint64 uid, PanTag *tag) const = 0;
     virtual void setPanBatchId(quint64 uid, const QString &batchId) = 0;
+    // Opens a holding cycle for a pan: a known pan gets the batch id
+    // "<pan>:<timeStamp>" (tag is read again afterwards), an unknown one
+    // id 0 and the tray's expected end. Returns the event's "batch" object.
+    QJsonObject openHoldBatch(quint64 pan, bool known, const QString &timeStamp, qint64 trayExpectedMs, PanTag *tag)
+    {
+        QJsonObject batch;
+        if (known) {
+            setPanBatchId(pan, IotWire::hex(pan) + QLatin1Char(':') + timeStamp);
+            findPanTag(pan, tag);
+            batch.insert(QStringLiteral("id"), tag->batchId);
+            batch.insert(QStringLiteral("expiration"), IotWire::nearestSecond(tag->expTime));
+        } else {
+            batch.insert(QStringLiteral("id"), 0);
+            batch.insert(QStringLiteral("expiration"), IotWire::nearestSecond(trayExpectedMs));
+        }
+        batch.insert(QStringLiteral("active"), true);
+        return batch;
+    }
     virtual void setPanExpTime(quint64 uid, qint64 msecs) = 0;
     virtual void setPanHoldStatus(quint64 uid, int status) = 0;
     virtual void setPanActivationTimeStamp(quint64 uid, qint64 msecs) = 0;

@@ -9,6 +9,11 @@
 // back-ends so that they can be checked on their own.
 namespace IotWire {
 
+// Seconds, to the nearest, of a time in milliseconds.
+inline qint64 nearestSecond(qint64 msecs) { return (msecs + 500) / 1000; }
+// Pan ids travel as lowercase hexadecimal without leading zeros.
+inline QString hex(quint64 value) { return QString::number(value, 16); }
+
 // The (group, index) that an SDK error code of the IoT agent is reported
 // under; (0, 0) for a code outside the known groups.
 QPair<int, int> sdkErrorGroup(int code);

@@ -32,6 +32,9 @@ const char KivIotAgentAdapter::kPath[] = "/iotproxy";
 const char KivIotAgentAdapter::kInterface[] = "org.orbanta.IoTProxy";
 const char KivIotAgentAdapter::kMember[] = "iotproxy";
 
+using IotWire::hex;
+using IotWire::nearestSecond;
+
 namespace {
 
 const char kUpdatesDir[] = "/home/orbanta/updates/";
@@ -41,19 +44,9 @@ const int kHoldStatusEnded = 4;
 const int kWifiMode = 1;
 const int kCustomerBrandedA = 1;
 
-QString hex(quint64 value)
-{
-    return QString::number(value, 16);
-}
-
 quint64 parseHex(const QString &text)
 {
     return text.toULongLong(nullptr, 16);
-}
-
-qint64 nearestSecond(qint64 msecs)
-{
-    return (msecs + 500) / 1000;
 }
 
 QString nowText()
@@ -965,20 +958,8 @@ void KivIotAgentAdapter::sendHoldStart(QString timeStamp, QString productType, Q
     QJsonObject event =
         panEvent(QStringLiteral("holdStart"), timeStamp, panID, m_services->productIdFromBin(zone & 0xff), productType,
                  adjustedBin(zone, m_services->nfcEnabled()), known && tag.seenInCabinet);
-    QJsonObject batch;
-    if (known) {
-        // The batch id names this holding cycle for every later event of
-        // the pan.
-        m_services->setPanBatchId(pan, hex(pan) + QLatin1Char(':') + timeStamp);
-        m_services->findPanTag(pan, &tag);
-        batch.insert(QStringLiteral("id"), tag.batchId);
-        batch.insert(QStringLiteral("expiration"), nearestSecond(tag.expTime));
-    } else {
-        batch.insert(QStringLiteral("id"), 0);
-        batch.insert(QStringLiteral("expiration"), nearestSecond(tray.expectedTime));
-    }
-    batch.insert(QStringLiteral("active"), true);
-    event.insert(QStringLiteral("batch"), batch);
+    // The batch id names this holding cycle for every later event of the pan.
+    event.insert(QStringLiteral("batch"), m_services->openHoldBatch(pan, known, timeStamp, tray.expectedTime, &tag));
     send(event);
 }
 

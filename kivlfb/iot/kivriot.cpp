@@ -1,6 +1,7 @@
 #include "kivriot.h"
 
 #include "iot/iotservices.h"
+#include "iot/iotwire.h"
 #include "iot/keyvaluelines.h"
 #include "platform/boundedfile.h"
 #include "platform/kivclock.h"
@@ -15,6 +16,9 @@
 #include <QJsonValue>
 
 #include <limits>
+
+using IotWire::hex;
+using IotWire::nearestSecond;
 
 namespace {
 
@@ -225,17 +229,7 @@ void KivRiot::handle_event_holdStart(QString timeStamp, QString productType, QSt
         event.insert(QStringLiteral("batchActive"), true);
         event.insert(QStringLiteral("holdSecondsRemaining"), m_services->productHoldTime(productId));
     } else {
-        QJsonObject batch;
-        if (known) {
-            m_services->setPanBatchId(pan, hex(pan) + QLatin1Char(':') + timeStamp);
-            m_services->findPanTag(pan, &tag);
-            batch.insert(QStringLiteral("id"), tag.batchId);
-            batch.insert(QStringLiteral("expiration"), nearestSecond(tag.expTime));
-        } else {
-            batch.insert(QStringLiteral("id"), 0);
-            batch.insert(QStringLiteral("expiration"), nearestSecond(tray.expectedTime));
-        }
-        batch.insert(QStringLiteral("active"), true);
+        const QJsonObject batch = m_services->openHoldBatch(pan, known, timeStamp, tray.expectedTime, &tag);
         event.insert(QStringLiteral("cabinet"), QJsonObject{{QStringLiteral("serialNumber"), m_services->serialNumber()},
                                                             {QStringLiteral("bin"), bin + 1},
                                                             {QStringLiteral("inCabinet"), known && tag.seenInCabinet}});

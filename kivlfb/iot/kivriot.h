@@ -87,10 +87,6 @@ public slots:
 private:
     // Product, day-part and menu names are cut to this many characters.
     static constexpr int NameLength = 32;
-    // Events round their own times to the nearest second.
-    static qint64 nearestSecond(qint64 msecs) { return (msecs + 500) / 1000; }
-    // Pan ids travel as lowercase hexadecimal without leading zeros.
-    static QString hex(quint64 value) { return QString::number(value, 16); }
 
     bool riotLayout() const;
     void addIdentity(QJsonObject *event) const;

@@ -18,6 +18,9 @@
 
 #include <climits>
 
+using IotWire::hex;
+using IotWire::nearestSecond;
+
 namespace {
 
 // Names exist for the languages of the user interface's table.

@@ -17,7 +17,7 @@ public:
     QString get_osKernel() const { return m_osKernel; }
     QString get_bspInfo() const { return m_bspInfo; }
 
-    // Queries of the platform; bodies come with the platform-info work.
+    // Both block the caller until the answer is in.
     Q_INVOKABLE void getOsKernelInformation();
     Q_INVOKABLE void getBSPverInformation();
 

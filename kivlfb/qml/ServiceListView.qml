@@ -6,6 +6,7 @@ import "widgets"
 import "filesExport"
 import "errorControl"
 import "haccpLog"
+import "heaters"
 
 // The service list: the settings pages in a circular list swiped sideways,
 // under a bar with the return button, the file export button and the logo. A locked
@@ -47,6 +48,26 @@ Rectangle {
     ObjectModel {
         id: pages
 
+        UtilitiesSettingsItem {
+            id: utilitiesFirst
+            objectName: "utilitiesFirst"
+            width: pageList.width
+            height: pageList.height
+            display: kivDisplay
+            dialogParent: serviceList
+            enterNumber: mainPanel.enterNumber
+            onAskForPinPad: serviceList.askForPin(this)
+        }
+        ZonesHeatersServiceItem {
+            id: zoneDiagnostics
+            objectName: "zoneDiagnostics"
+            width: pageList.width
+            height: pageList.height
+            display: kivDisplay
+            enterNumber: mainPanel.enterNumber
+            onAskForPinPad: serviceList.askForPin(this)
+            onMessageRequested: serviceList.showMessage(text, showClose)
+        }
         ErrorLogPanel {
             id: errorLogPanel
             objectName: "errorLogPanel"
@@ -101,6 +122,19 @@ Rectangle {
                 skinPanel: serviceList.skinPanel
             }
         }
+        // The same page again, so that it is one swipe away from either
+        // end; only the first reports the screenshot export.
+        UtilitiesSettingsItem {
+            id: utilitiesLast
+            objectName: "utilitiesLast"
+            width: pageList.width
+            height: pageList.height
+            display: kivDisplay
+            dialogParent: serviceList
+            enterNumber: mainPanel.enterNumber
+            reportsScreenshotExport: false
+            onAskForPinPad: serviceList.askForPin(this)
+        }
     }
 
     // The level an entered code grants, 0 for none.
@@ -119,12 +153,30 @@ Rectangle {
         }
         return 0
     }
-    function showMessage(text) {
+    function showMessage(text, showClose) {
         var dialog = messageDialog.show()
         dialog.theText = text
-        dialog.showCloseButton = true
+        dialog.showCloseButton = showClose !== false
+    }
+    // The Utilities page's tools open over the list.
+    function hookUtilities(utilities) {
+        utilities.messageRequested.connect(showMessage)
+        utilities.screenTestRequested.connect(function () {
+            if (colorTestPanel)
+                colorTestPanel.visible = true
+        })
+        utilities.skinPanelRequested.connect(function () {
+            if (skinPanel)
+                skinPanel.visible = true
+        })
+        utilities.filesDialogRequested.connect(function () { filesExport.visible = true })
     }
     function askForPin(page) {
+        // The heater tests would fight the holding timers for the heaters.
+        if (page === zoneDiagnostics && cabinetManager.activelyHolding) {
+            showMessage(qsTr("Heater test unavailable<br>while timers are active!") + tro.emptyStr)
+            return
+        }
         if (failedAttempts > maxFailedAttempts) {
             showMessage(qsTr("Too many failed attempts.\nCall service.") + tro.emptyStr)
             return
@@ -160,8 +212,12 @@ Rectangle {
     // A page that reads its data when it comes into view. The error log is
     // read once however often it is entered within the guard's time.
     function pageBecameCurrent() {
-        for (var i = 0; i < pages.count; ++i)
+        // The current page stands above the others: a page the list has not
+        // yet laid out may still stand where the current one is.
+        for (var i = 0; i < pages.count; ++i) {
             pages.get(i).itemActive = (pages.get(i) === currentPage)
+            pages.get(i).z = pages.get(i) === currentPage ? 1 : 0
+        }
         if (currentPage === errorLogPanel && !moving && !errorLogRefreshGuard.running) {
             if (busyIndicator)
                 busyIndicator.show().start(refreshBusyMs)
@@ -176,10 +232,14 @@ Rectangle {
     // cabinet logs holds.
     function placeHoldingLog() {
         var listed = false
-        for (var i = 0; i < pages.count; ++i)
+        var after = 0
+        for (var i = 0; i < pages.count; ++i) {
             listed = listed || pages.get(i) === haccpLogPanel
+            if (pages.get(i) === errorLogPanel)
+                after = i + 1
+        }
         if (cabinetManager.haccpEnabled === true && !listed) {
-            pages.insert(1, haccpLogPanel)
+            pages.insert(after, haccpLogPanel)
         } else if (cabinetManager.haccpEnabled !== true && listed) {
             for (var k = 0; k < pages.count; ++k)
                 if (pages.get(k) === haccpLogPanel)
@@ -247,6 +307,8 @@ Rectangle {
     onCurrentPageChanged: pageBecameCurrent()
     Component.onCompleted: {
         placeHoldingLog()
+        hookUtilities(utilitiesFirst.page)
+        hookUtilities(utilitiesLast.page)
         if (cabinetManager.customerId === KivDefines.CUSTOMER_ID_DEZ) {
             for (var i = 0; i < pages.count; ++i) {
                 if (pages.get(i) === dayPartsPage) {

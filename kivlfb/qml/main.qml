@@ -410,13 +410,28 @@ Window {
             id: productsListPanel
             name: "productsListPanel"
             signal close()
-            ProductsListPanel { onClose: productsListPanel.close() }
+            ProductsListPanel {
+                productModel: productsEditModel
+                groupModel: groupsEditModel
+                questionDialog: acceptCancelDialog
+                numberEntry: numericInputPanel
+                messageHost: messageDialog
+                letterKeyboard: alphakb
+                numberKeypad: numericKeypad
+                onClose: productsListPanel.close()
+            }
         }
         ScreenHost {
             id: updatesListView
             name: "updatesListView"
             signal close()
-            UpdatesListView { onClose: updatesListView.close() }
+            UpdatesListView {
+                pinPanel: numericInputPanel
+                messageBox: messageDialog
+                resultBox: menuUpdateDialog
+                screenshotsEnabled: kivDisplay.screenshotsEnabled
+                onClose: updatesListView.close()
+            }
         }
         ScreenHost { id: wifiNetworkConfig; name: "wifiNetworkConfig"; WifiSettingsDialog { } }
         MouseArea2 {

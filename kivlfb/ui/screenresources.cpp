@@ -9,6 +9,8 @@ static void initScreens()
     Q_INIT_RESOURCE(images);
     Q_INIT_RESOURCE(widgetimages);
     Q_INIT_RESOURCE(soundtest);
+    // Carried for whoever puts the network-update script in place.
+    Q_INIT_RESOURCE(networkupdate);
 }
 
 void ScreenResources::registerAll()

@@ -1,9 +1,16 @@
 import QtQuick 2.15
+import ".."
 
 // The raw monitoring page: the board's zone-temperature registers as they
-// arrive, beside the tag UID the reader last saw in each bin.
-Item {
+// arrive, beside the tag UID the reader last saw in each bin. A settings
+// page at level 2 whose list still scrolls while locked.
+GenericSettingsItem {
     id: page
+
+    itemName: "MasterIoRawDebugItem"
+    lockLevel: 2
+    itemLocked: true
+    allowInteraction: true
 
     property QtObject io: masterIOmanager
     // The last UID seen per bin as hexadecimal text, "0" for none.

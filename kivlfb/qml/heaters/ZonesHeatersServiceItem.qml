@@ -1,28 +1,33 @@
 import QtQuick 2.15
+import ".."
 
-// The Zone Diagnostics page of the service list: the heater diagnostics
-// with the page state the list reads (itemLocked, itemModified, lockLevel,
-// itemName). Shown on every display, unlockable only on the primary one
-// (lockLevel -1 elsewhere); locked when created and again when holding
+// The Zone Diagnostics page of the service list: the heater diagnostics in
+// the settings frame, whose page state (itemLocked, itemModified,
+// lockLevel, itemName) the list reads. Shown on every display, unlockable
+// only on the primary one (lockLevel -1 elsewhere); locked when created and again when holding
 // starts. While modified (a test runs or a value was changed) the idle
 // return to the holding screen waits.
-Item {
+GenericSettingsItem {
     id: page
 
     property QtObject cabinet: cabinetManager
     property var enterNumber: null
     // The main window, whose ignoreNoUserInteraction follows itemModified.
     property QtObject display: null
-    property string itemName: "ZonesHeatersServiceItem"
-    property int lockLevel: cabinet.iAmMaster ? 2 : -1
-    property bool itemLocked: true
-    property bool itemModified: false
-    property int unlockedLevel: 0
+
+    itemName: "ZonesHeatersServiceItem"
+    lockLevel: cabinet.iAmMaster ? 2 : -1
+    itemLocked: true
 
     signal messageRequested(string text, bool showClose)
 
     onItemModifiedChanged: if (display) display.ignoreNoUserInteraction = itemModified
 
+    Rectangle {
+        anchors.fill: parent
+        z: -2
+        color: uiSkin.generalPanelBackgroundColor
+    }
     HeatersDiagnosticsItem {
         id: diags
         objectName: "heatersDiagnostics"

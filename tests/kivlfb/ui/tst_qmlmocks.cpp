@@ -14,7 +14,9 @@
 #include "iot/kivriot.h"
 #include "menus/daypartmanager.h"
 #include "menus/menumanager.h"
+#include "menus/tavolenproxy.h"
 #include "network/dadazodaru.h"
+#include "network/platforminfo.h"
 #include "network/systemnetworkmanager.h"
 #include "network/wifimonitor.h"
 #include "nfc/masteriomanager.h"
@@ -57,7 +59,7 @@ const QList<Stand> &stands()
     static const QList<Stand> all = {
         {"cabinetManager", &CabinetManager::staticMetaObject,
          {"isConfigured", "uiidValid", "coolingDownDone", "coolingDownTemp", "uiTrayHeight", "transferTimers",
-          "buildCabinet", "flashDriveMounted", "nothingHeld"}, {}},
+          "buildCabinet", "flashDriveMounted", "nothingHeld", "flashDriveAnswer", "systemDate"}, {}},
         {"configManager", &ConfigurationManager::staticMetaObject, {"numberOfLanguages", "preloaded"}, {}},
         {"tro", &Translator::staticMetaObject, {"languageCodes"}, {}},
         {"vki", &VirtualKeyInput::staticMetaObject, {}, {}},
@@ -67,7 +69,7 @@ const QList<Stand> &stands()
         {"masterIOmanager", &MasterIoManager::staticMetaObject, {"firstChannel", "uidTexts", "makeBins"}, {}},
         {"nfcm", &NFCmanager::staticMetaObject, {}, {}},
         {"daypartManager", &DayPartManager::staticMetaObject, {"dayPartsToUse", "dayPartsCount", "dayPartNames"}, {}},
-        {"menuManager", &MenuManager::staticMetaObject, {"groups", "editNames", "productInGroups", "nextProductId", "editGroups", "editProductRows", "groupAt"}, {}},
+        {"menuManager", &MenuManager::staticMetaObject, {"groups", "editNames", "productInGroups", "nextProductId", "editGroups", "editProductRows", "groupAt", "productAt"}, {}},
         {"kivIot", &KivIotAgentAdapter::staticMetaObject, {}, {}},
         {"kivnm", &DADazodaru::staticMetaObject, {}, {}},
         {"snm", &SystemNetworkManager::staticMetaObject, {}, {}},
@@ -77,14 +79,19 @@ const QList<Stand> &stands()
         {"soundManager", &SoundManager::staticMetaObject, {}, {}},
         {"haccpController", &HaccpController::staticMetaObject, {}, {}},
         {"kivErrorController", &KivErrorControllerT::staticMetaObject, {}, {}},
+        {"mcp", &TavolenProxy::staticMetaObject, {}, {}},
+        {"platformInfo", &PlatformInfo::staticMetaObject, {}, {}},
         {"MockTray.qml", &TrayBarSc::staticMetaObject, {}, {}},
         {"MockZone.qml", &ZoneManager::staticMetaObject, {}, {}},
     };
     return all;
 }
 
-// Context objects of the harness that stand for nothing of the program.
-const QStringList kHarnessObjects = {QStringLiteral("callLog"), QStringLiteral("uiSkin")};
+// Context objects of the harness that are not checked against a class:
+// the call log, the skin, and the two edit row models (plain list models;
+// screens read only their rows).
+const QStringList kHarnessObjects = {QStringLiteral("callLog"), QStringLiteral("uiSkin"), QStringLiteral("productsEditModel"),
+                                     QStringLiteral("groupsEditModel")};
 
 QList<int> argumentCounts(const QMetaObject *meta, const QByteArray &name, bool signal)
 {

@@ -22,8 +22,14 @@ TestCase {
         }
         return null
     }
+    // An item of the window, or a page of the service list (the list keeps
+    // only the pages near the current one among its children).
     function child(objectName) {
         var found = findChild(window.contentItem, objectName)
+        var list = found ? null : findChild(window.contentItem, "pageList")
+        for (var i = 0; list && !found && i < list.model.count; ++i)
+            if (list.model.get(i).objectName === objectName)
+                found = list.model.get(i)
         verify(found, "no item named " + objectName)
         return found
     }
@@ -78,7 +84,11 @@ TestCase {
         child("mainPanel").showHomeScreen()
         child("homeScreen").showSettingsPanel()
         tryCompare(host("bwi"), "visible", false, 2000)
-        tryVerify(function () { return findChild(window.contentItem, "languageRow2") !== null })
+        // The list opens on its first page, Utilities.
+        var list = child("pageList")
+        tryVerify(function () { return list.currentItem !== null && Math.abs(list.currentItem.x) < 0.5 })
+        compare(list.currentIndex, 0)
+        compare(list.currentItem.objectName, "utilitiesFirst")
         return child("settingsPanel")
     }
     // Swipes the service list to a page and waits until it stands still.

@@ -251,6 +251,15 @@ TestCase {
             { tag: "other display", primary: false, lockLevel: -1 },
         ]
     }
+    // Opens the list and brings the error log into view.
+    function enterErrorLog(list) {
+        list.visible = true
+        var pages = child(list, "pageList")
+        for (var i = 0; i < pages.count; ++i)
+            if (pages.model.get(i).objectName === "errorLogPanel")
+                pages.currentIndex = i
+        compare(pages.currentItem.objectName, "errorLogPanel")
+    }
     function test_serviceListPlacesThePage(data) {
         cabinetManager.iAmMaster = data.primary
         var busy = createTemporaryObject(busyHost, testCase)
@@ -261,19 +270,25 @@ TestCase {
         verify(page.itemLocked)
         compare(errorCalls(), [])
 
-        // Becoming current: the busy wheel for 300 ms and the logs read anew.
+        // Opening the list on another page reads nothing.
         list.visible = true
+        verify(!page.itemActive)
+        compare(errorCalls(), [])
+        list.visible = false
+
+        // Becoming current: the busy wheel for 300 ms and the logs read anew.
+        enterErrorLog(list)
         verify(page.visible && page.itemActive)
         compare(errorCalls(), ["kivErrorController.clearErrorLogList", "kivErrorController.retrieveAllErrorLogs"])
         // Left and entered again within the guard's 30 ms: read once.
         list.visible = false
-        list.visible = true
+        enterErrorLog(list)
         compare(callLog.count("kivErrorController.retrieveAllErrorLogs"), 1)
         verify(busy.visible)
         compare(busy.item.maxTime, 300)
         tryCompare(busy, "visible", false, 1000)
         list.visible = false
-        list.visible = true
+        enterErrorLog(list)
         compare(callLog.count("kivErrorController.retrieveAllErrorLogs"), 2)
     }
 
@@ -287,12 +302,18 @@ TestCase {
         window = component.createObject(null)
         verify(window)
         tryCompare(window.contentItem, "width", window.width)
-        host("settingsPanel").show()
-        var page = child(window.contentItem, "errorLogPanel")
+        var list = host("settingsPanel").show()
+        var pages = child(list, "pageList")
+        for (var i = 0; i < pages.count; ++i)
+            if (pages.model.get(i).objectName === "errorLogPanel")
+                pages.currentIndex = i
+        var page = pages.currentItem
+        compare(page.objectName, "errorLogPanel")
         verify(page.visible)
         // The busy wheel of the entry has gone.
         verify(host("bwi").visible)
         tryCompare(host("bwi"), "visible", false, 1000)
+        tryVerify(function () { return Math.abs(page.x) < 0.5 }, 2000, "the page did not come into place")
         return page
     }
     function host(name) {

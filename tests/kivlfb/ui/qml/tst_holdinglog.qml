@@ -282,7 +282,9 @@ TestCase {
         var serviceList = openServiceList(false)
         verify(listedPages().indexOf("haccpLogPanel") < 0)
         cabinetManager.haccpEnabled = true
-        compare(listedPages().slice(0, 2), ["errorLogPanel", "haccpLogPanel"])
+        var listed = listedPages()
+        verify(listed.indexOf("errorLogPanel") >= 0)
+        compare(listed[listed.indexOf("errorLogPanel") + 1], "haccpLogPanel")
         compare(serviceList.haccpLogPanel.itemName, "HaccpLogPanel")
         cabinetManager.haccpEnabled = false
         verify(listedPages().indexOf("haccpLogPanel") < 0)

@@ -212,6 +212,70 @@ MainWindowTestCase {
         verify(page.itemLocked)
     }
 
+    // --- Utilities and Zone Diagnostics --------------------------------
+
+    // Utilities stands at both ends of the list, Zone Diagnostics after the
+    // first; a change on Utilities holds the list like any page's.
+    function test_utilitiesAtBothEnds() {
+        var list = openServiceList()
+        var pages = child("pageList").model
+        var first = pages.get(0)
+        var last = pages.get(pages.count - 1)
+        compare([first.objectName, pages.get(1).objectName, last.objectName],
+                ["utilitiesFirst", "zoneDiagnostics", "utilitiesLast"])
+        compare([first.itemName, first.lockLevel, last.itemName, last.lockLevel], ["DemoModeItem", 2, "DemoModeItem", 2])
+        compare([pages.get(1).itemName, pages.get(1).lockLevel], ["ZonesHeatersServiceItem", 2])
+        verify(first.itemLocked && last.itemLocked && pages.get(1).itemLocked)
+        verify(first.page.reportsScreenshotExport)
+        verify(!last.page.reportsScreenshotExport)
+        enterPin(first, "527184")
+        verify(!first.itemLocked)
+        verify(first.page.unlocked)
+        first.page.change(function () { first.page.demoModeFlag = !first.page.demoModeFlag })
+        verify(first.itemModified)
+        verify(!child("pageList").interactive)
+        verify(!child("returnButton").enabled)
+    }
+
+    function test_zoneDiagnosticsWhileHolding_data() {
+        return [
+            { tag: "idle asks for the code", holding: false },
+            { tag: "holding refuses", holding: true },
+        ]
+    }
+    function test_zoneDiagnosticsWhileHolding(data) {
+        openServiceList()
+        var page = showPage("zoneDiagnostics")
+        cabinetManager.activelyHolding = data.holding
+        page.askForPinPad()
+        compare(host("numericInputPanel").visible, !data.holding)
+        var message = findChild(window.contentItem, "messageDialog")
+        compare(message !== null && message.visible && message.theText === "Heater test unavailable<br>while timers are active!",
+                data.holding)
+        verify(page.itemLocked)
+    }
+
+    // What the Utilities page asks for (its buttons' signals, under test
+    // with the page) opens over the list: the colour test, the skin panel
+    // and the file export screen.
+    function test_utilitiesOpensItsTools_data() {
+        return [
+            { tag: "screen test", request: "screenTestRequested", screen: "screenColorTestPanel" },
+            { tag: "skin", request: "skinPanelRequested", screen: "uiSkinPanel" },
+            { tag: "files", request: "filesDialogRequested", screen: "filesImportExportItem" },
+        ]
+    }
+    function test_utilitiesOpensItsTools(data) {
+        openServiceList()
+        var shown = function () {
+            var screen = findChild(window.contentItem, data.screen)
+            return screen !== null && screen.visible
+        }
+        verify(!shown())
+        child("utilitiesLast").page[data.request]()
+        tryVerify(shown, 1000, data.screen + " not shown")
+    }
+
     // --- The Language page ---------------------------------------------
 
     function openLanguagePage() {
@@ -273,14 +337,16 @@ MainWindowTestCase {
         return [
             { tag: "holding view", quadrant: "pressAndGoQuadrant", page: "pgMainGrid", calls: ["vki.aKeyWasPressed"] },
             { tag: "cook book", quadrant: "cookbookQuadrant", page: "productsListPanel",
-              calls: ["vki.aKeyWasPressed", "daypartManager.dayPartEditInitialize", "menuManager.initializeEditDataModels"] },
+              calls: ["vki.aKeyWasPressed", "daypartManager.dayPartEditInitialize", "menuManager.initializeEditDataModels",
+                      "menuManager.sortProductEditModel", "menuManager.sortGroupEditModel",
+                      "menuManager.initializeDayPartEditModel"] },
             { tag: "updates", quadrant: "updatesQuadrant", page: "updatesListView", calls: ["vki.aKeyWasPressed"] },
             { tag: "updates while holding", quadrant: "updatesQuadrant", holding: true, page: "homeScreen", calls: [],
               message: "Tavolen Import Unavailable<br>while timers are active!" },
-            { tag: "service, opening on the error log", quadrant: "settingsQuadrant", page: "settingsPanel",
-              // The network page reads the network set-up when the list is made.
-              calls: ["vki.aKeyWasPressed", "configManager.reLoadNetworkDeviceConfig",
-                      "kivErrorController.clearErrorLogList", "kivErrorController.retrieveAllErrorLogs"] },
+            // The list opens on Utilities, so the error log is not read; the
+            // network page reads the network set-up when the list is made.
+            { tag: "service, opening on Utilities", quadrant: "settingsQuadrant", page: "settingsPanel",
+              calls: ["vki.aKeyWasPressed", "configManager.reLoadNetworkDeviceConfig"], current: "utilitiesFirst" },
         ]
     }
     function test_homeQuadrants(data) {
@@ -293,6 +359,8 @@ MainWindowTestCase {
         compare(callLog.names(), data.calls)
         if (data.message)
             compare(child("messageDialog").theText, data.message)
+        if (data.current)
+            compare(child("pageList").currentItem.objectName, data.current)
     }
 
     function test_homeLogoScreenshot_data() {

@@ -77,6 +77,7 @@ TestCase {
         }
         verify(page, "the list has no network page")
         tryCompare(page, "visible", true)
+        tryVerify(function () { return Math.abs(page.x) < 0.5 }, 2000, "the page did not come into place")
         tryCompare(host("bwi"), "visible", false, 1000)
         page.itemLocked = false
         // The stored values, as the store's refresh brings them.

@@ -434,6 +434,6 @@ MainWindowTestCase {
         child("homeScreen").showSettingsPanel()
         var list = child("settingsPanel")
         compare(String(list.color), "#112233")
-        compare(findChild(list, "languageTitle").font.pixelSize, 30)
+        compare(findChild(child("languagesPanel"), "languageTitle").font.pixelSize, 30)
     }
 }

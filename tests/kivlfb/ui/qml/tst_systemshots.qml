@@ -19,11 +19,14 @@ MainWindowTestCase {
         case "settingsPanel":
         case "settingsPanelPin":
         case "settingsPanelRtl":
+        case "settingsPanelZones":
             showServiceList()
             if (screen === "settingsPanelPin")
                 showPage("languagesPanel").askForPinPad()
             else if (screen === "settingsPanelRtl")
                 showPage("languagesPanel")
+            else if (screen === "settingsPanelZones")
+                showPage("zoneDiagnostics")
             break
         case "filesImportExportItem":
             showServiceList()
@@ -65,7 +68,8 @@ MainWindowTestCase {
     }
 
     function test_shots_data() {
-        var screens = ["homeScreen", "lockScreen", "settingsPanel", "settingsPanelPin", "filesImportExportItem",
+        var screens = ["homeScreen", "lockScreen", "settingsPanel", "settingsPanelPin", "settingsPanelZones",
+                       "filesImportExportItem",
                        "tagsNotInCabinet", "restorHoldingDialog", "holdRestorationDialog", "screenColorTestPanel",
                        "startUpOrientationDialog", "configurationScanItem", "selectTargetModelGroup",
                        "configurationDialog", "configConfirmation", "serialModelNumbersDialog", "uiSkinPanel"]
@@ -87,7 +91,7 @@ MainWindowTestCase {
         }
         createWindow()
         prepare(data.screen)
-        var screen = child(data.screen.replace(/(Pin|Rtl)$/, ""))
+        var screen = child(data.screen.replace(/(Pin|Rtl|Zones)$/, ""))
         verify(screen.visible)
         var panel = child("mainPanel")
         compare(screen.mapToItem(panel, 0, 0), Qt.point(0, 0))

@@ -51,6 +51,7 @@ QtObject {
     property int tempHandling: 0
     property int tempLayout: 0
     property bool hasFan: false
+    property bool productIdDisplayEnable: false
     property int controlBoardType: 1
     property bool perBinTemps: false
     property bool singleColumnUnit: false
@@ -62,6 +63,11 @@ QtObject {
     property int uiTrayHeight: 0
     // What the transfer-timer getters answer: { name, holdTime, warningTime, remainingTime }.
     property var transferTimers: []
+    // When set, what isFlashDriveMounted() answers instead: a drive that
+    // went away since the last check.
+    property var flashDriveAnswer: undefined
+    // What getSystemDateString() answers ("yyyy-MM-dd").
+    property string systemDate: "2025-03-15"
 
     signal cleaningStarted()
     signal cleaningStopped()
@@ -87,6 +93,8 @@ QtObject {
     function uiidIsValid() { return uiidValid }
     function setBinToTray(bin, productId, trayId) { log.record("cabinetManager.setBinToTray", arguments) }
     function screenShot() { log.record("cabinetManager.screenShot", arguments) }
+    function set_flashDriveMounted(v) { log.record("cabinetManager.set_flashDriveMounted", arguments); flashDriveMounted = v }
+    function getSystemDateString() { return systemDate }
     function sendDayPartRequest(dayPart) { log.record("cabinetManager.sendDayPartRequest", arguments) }
     function sendConfigSettingsData() { log.record("cabinetManager.sendConfigSettingsData", arguments) }
     function sendLanguageSettingsData() { log.record("cabinetManager.sendLanguageSettingsData", arguments) }
@@ -160,7 +168,7 @@ QtObject {
     function reStateTraysHoldTemps() { log.record("cabinetManager.reStateTraysHoldTemps", arguments) }
     onHeatersTestEnabledChanged: log.record("cabinetManager.heatersTestEnabled", [heatersTestEnabled])
     function sendClearAmbientTempAlarm() { log.record("cabinetManager.sendClearAmbientTempAlarm", arguments) }
-    function isFlashDriveMounted() { return flashDriveMounted }
+    function isFlashDriveMounted() { return flashDriveAnswer === undefined ? flashDriveMounted : flashDriveAnswer }
     function exportMenuFiles() { log.record("cabinetManager.exportMenuFiles", arguments) }
     function importMenuFiles() { log.record("cabinetManager.importMenuFiles", arguments) }
     function exportScreenShots() { log.record("cabinetManager.exportScreenShots", arguments) }

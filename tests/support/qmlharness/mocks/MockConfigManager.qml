@@ -62,6 +62,7 @@ QtObject {
     signal resetConfigurationFileCompleted()
     signal eolUsbConfigComplete(string message)
     signal eolUsbConfigFailed(string message)
+    signal passcodeChanged(string passcode)
     signal passcodeEntered(string screen, int userLevel, bool authenticated)
     signal programModeExited(string screen, int userLevel)
     signal networkInfoRefreshed()
@@ -88,6 +89,7 @@ QtObject {
     function colorGetLumF(name) { return Qt.darker(name, 1.0).hsvValue }
     function colorFromHsv(h, s, v) { return Qt.hsva(h, s, v, 1).toString() }
     function getIsLanguageUsed(id) { return id < 32 && (usedLanguages & (1 << id)) !== 0 }
+    function set_passwdL1(v) { log.record("configManager.set_passwdL1", arguments); passwdL1 = v }
     function saveConfigFile() { log.record("configManager.saveConfigFile", arguments) }
     function set_serialNumber(v) { log.record("configManager.set_serialNumber", arguments); serialNumber = v }
     function set_modelNumber(v) { log.record("configManager.set_modelNumber", arguments); modelNumber = v }

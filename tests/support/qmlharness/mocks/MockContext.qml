@@ -1,4 +1,5 @@
 import QtQml 2.15
+import QtQml.Models 2.15
 
 // The context objects, each published under its property name.
 QtObject {
@@ -14,12 +15,17 @@ QtObject {
     property QtObject nfcm: MockNfcManager { log: callLog }
     property QtObject daypartManager: MockDayPartManager { log: callLog }
     property QtObject menuManager: MockMenuManager { log: callLog }
+    // The menu editor's row models, rows filled by a test when it needs them.
+    property QtObject productsEditModel: ListModel {}
+    property QtObject groupsEditModel: ListModel {}
     property QtObject kivIot: MockKivIot {}
     property QtObject kivnm: MockCabinetNetwork {}
     property QtObject snm: MockSystemNetworkManager {}
     property QtObject _KivRiot: MockKivRiot {}
     property QtObject wifiMon: MockWifiMonitor { log: callLog }
     property QtObject kivErrorController: MockErrorController { log: callLog }
+    property QtObject mcp: MockMenuProxy { log: callLog }
+    property QtObject platformInfo: MockPlatformInfo { log: callLog }
     property QtObject languagesModelNew: MockLanguageModel {}
     property QtObject soundManager: MockSoundManager { log: callLog }
     property QtObject haccpController: MockHaccpController { log: callLog }

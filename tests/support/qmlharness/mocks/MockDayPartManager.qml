@@ -19,6 +19,8 @@ QtObject {
         nextDayPart = value
     }
     function dayPartEditInitialize() { log.record("daypartManager.dayPartEditInitialize", arguments) }
+    function dayPartEditSave() { log.record("daypartManager.dayPartEditSave", arguments) }
+    function deleteProductGroupFromDayParts(pgid) { log.record("daypartManager.deleteProductGroupFromDayParts", arguments) }
     function getDayPartsToUseCount() { return dayPartsToUse.length }
     function getDayPartToUse(index) { return dayPartsToUse[index] }
     function getDayPartToUseIndex(dayPart) { return dayPartsToUse.indexOf(dayPart) }

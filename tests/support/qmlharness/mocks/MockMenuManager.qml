@@ -70,5 +70,58 @@ QtObject {
         log.record("menuManager.deleteGroupFromEdit", arguments)
         editGroups.splice(row, 1)
     }
-    function getProductEditName(row) { return editNames[row] !== undefined ? editNames[row] : "Product " + row }
+    function getProductEditName(row) {
+        if (editNames[row] !== undefined) return editNames[row]
+        return productAt(row).name !== undefined ? productAt(row).name : "Product " + row
+    }
+
+    // The editor's view of the product rows: { id, name, names, hold, warning,
+    // reset, lowerTemp, upperTemp, targetFanSpeed, lidType, bottomType,
+    // panSize, panSizeX, timerColor, productLocked }.
+    function productAt(row) { return editProductRows[row] !== undefined ? editProductRows[row] : {} }
+    function getProductEditRowCount() { return editProductRows.length }
+    function getProductEditId(row) { return productAt(row).id || 0 }
+    function getProductEditNameList(row) { return productAt(row).names || [] }
+    function getProductEditHoldTime(row) { return productAt(row).hold || 0 }
+    function getProductEditWarningTime(row) { return productAt(row).warning || 0 }
+    function getProductEditResetTime(row) { return productAt(row).reset || 0 }
+    function getProductEditLowerTemp(row) { return productAt(row).lowerTemp || 0 }
+    function getProductEditUpperTemp(row) { return productAt(row).upperTemp || 0 }
+    function getProductEditFanSpeed(row) { return productAt(row).targetFanSpeed || 0 }
+    function getProductEditLidType(row) { return productAt(row).lidType || "" }
+    function getProductEditBottomType(row) { return productAt(row).bottomType || "" }
+    function getProductEditPanSize(row) { return productAt(row).panSize || 0 }
+    function getProductEditPanSizeX(row) { return productAt(row).panSizeX || "" }
+    function getProductEditTimerColor(row) { return productAt(row).timerColor || "#fffffd" }
+    function getProductEditProductLocked(row) { return productAt(row).productLocked === true }
+    function getProductEditIndex(id) {
+        for (var i = 0; i < editProductRows.length; ++i)
+            if (editProductRows[i].id === id) return i
+        return 0
+    }
+    function sortProductEditModel() { log.record("menuManager.sortProductEditModel", arguments) }
+    function sortGroupEditModel() { log.record("menuManager.sortGroupEditModel", arguments) }
+    function deleteProductFromEdit(row) {
+        log.record("menuManager.deleteProductFromEdit", arguments)
+        var id = String(productAt(row).id)
+        editProductRows.splice(row, 1)
+        for (var i = 0; i < editGroups.length; ++i) {
+            var at = editGroups[i].members.indexOf(id)
+            if (at >= 0) editGroups[i].members.splice(at, 1)
+        }
+    }
+    function getGroupEditId(row) { return groupAt(row).id || 0 }
+    function getGroupEditProductGroupId(row) { return groupAt(row).id || 0 }
+    function getGroupEditName(row) { return groupAt(row).name || "" }
+    function getGroupEditNameList(row) { return groupAt(row).names || [] }
+    function getGroupEditPanSize(row) { return groupAt(row).panSize || 0 }
+    function groupEditIsEmptyGroup(row) { return getGroupEditGroupPList(row).length === 0 }
+    function addNewEditGroup() {
+        log.record("menuManager.addNewEditGroup", arguments)
+        var id = 1073741825 + editGroups.length
+        editGroups.push({ id: id, members: [], def: -1, targetFanSpeed: 0 })
+        return id
+    }
+    function initializeDayPartEditModel() { log.record("menuManager.initializeDayPartEditModel", arguments) }
+    function saveEditModel() { log.record("menuManager.saveEditModel", arguments) }
 }

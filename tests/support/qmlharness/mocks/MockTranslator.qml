@@ -18,6 +18,7 @@ QtObject {
     }
     function getLanguage() { return languageId }
     function getNumOfUsedLanguages() { return languageCodes.length }
+    function getNumOfAllLanguages() { return languageCodes.length }
     // Stand-in names: the language code itself.
     function getLanguageName(id) { return languageCodes[id] !== undefined ? languageCodes[id] : "" }
     function getLanguageId(code) { return Math.max(0, languageCodes.indexOf(code)) }
