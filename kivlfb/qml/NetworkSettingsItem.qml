@@ -36,6 +36,8 @@ GenericSettingsItem {
     property bool rightToLeft: false
     property int failedPinAttempts: 0
     property bool wifiDialogConnected: false
+    // The access-point list of the last scan while it is open.
+    property Item accessPointList: null
 
     // A static address is stored only when all twelve octets are numbers
     // 0..255: a gap would leave the unit without an address.
@@ -89,9 +91,26 @@ GenericSettingsItem {
         for (var r = 0; r < 3; ++r)
             octetRows.itemAt(r).fill(stored[r])
     }
+    // Accept in the access-point list with no row chosen gives an empty
+    // name: the SSID typed so far stays.
     function setSsid(name) {
-        if (wifiNetworkConfig.item)
+        if (name !== "" && wifiNetworkConfig.item)
             wifiNetworkConfig.item.ssidName = name
+    }
+    // A new scan result: its access points in a list of their own, over
+    // whatever list an earlier scan left open.
+    function showAccessPoints() {
+        if (accessPointList)
+            accessPointList.destroy()
+        var list = accessPointListComponent.createObject(mainPanel, { objectName: "wifiApSelectDialog", z: 10000 })
+        if (!list) {
+            console.warn("Access-point list could not be created:", accessPointListComponent.errorString())
+            return
+        }
+        list.selectedSSID.connect(setSsid)
+        list.closeButtonPressed.connect(function () { list.destroy() })
+        list.loadWifiApModel()
+        accessPointList = list
     }
     function wifiDialogAccepted(ssidName, password, wpa, identity) {
         wifiSSID = ssidName
@@ -190,6 +209,7 @@ GenericSettingsItem {
             if (!networkSettingsItem.itemModified)
                 networkSettingsItem.processNetworkConfigData()
         }
+        function onWifiScanStringChanged() { networkSettingsItem.showAccessPoints() }
     }
     Connections {
         target: snm
@@ -213,6 +233,10 @@ GenericSettingsItem {
                     ? qsTr("<b>Provisioning Status:</b> Connected to permanent") + tro.emptyStr
                     : qsTr("<b>Provisioning Status:</b> Disconnected from permanent") + tro.emptyStr
         }
+    }
+    Component {
+        id: accessPointListComponent
+        WifiApSelectDialog { }
     }
     Timer {
         id: refreshTimer

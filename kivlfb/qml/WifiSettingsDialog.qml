@@ -22,6 +22,8 @@ Item {
 
     anchors.fill: parent
     onVisibleChanged: if (!visible) closeKeyboard()
+    // A name chosen in the access-point list replaces what was typed.
+    onSsidNameChanged: ssidField.text = ssidName
 
     Rectangle {
         anchors.fill: parent

@@ -243,6 +243,151 @@ TestCase {
         verify(page.itemModified)
     }
 
+    // --- The access-point list of a scan -----------------------------
+
+    // A scan as the manager reports it: ten access points, one of them in use.
+    function scanText(inUseRow) {
+        var aps = []
+        for (var i = 0; i < 10; ++i)
+            aps.push({ cell: String(i + 1), macAddr: "00:1A:2B:3C:4D:5" + i, ssid: "Kitchen AP " + i,
+                       signalLevel: (90 - 7 * i) + "/100", freq: i % 2 ? "5.18" : "2.412", chan: "1",
+                       inUse: i === inUseRow ? "y" : "n" })
+        return JSON.stringify(aps, null, 4)
+    }
+    function accessPointLists() {
+        var panel = child(window.contentItem, "mainPanel")
+        var lists = []
+        for (var i = 0; i < panel.children.length; ++i)
+            if (panel.children[i].objectName === "wifiApSelectDialog")
+                lists.push(panel.children[i])
+        return lists
+    }
+    // A closed list is destroyed once the event loop runs.
+    function waitForLists(count) {
+        wait(50)
+        tryVerify(function () { return accessPointLists().length === count }, 1000,
+                  "expected " + count + " access-point lists")
+    }
+    function accessPointList() {
+        var lists = accessPointLists()
+        compare(lists.length, 1, "one access-point list is open")
+        return lists[0]
+    }
+    // Opens the Wi-Fi dialog and scans; the result comes as the store's
+    // new scan text.
+    function scan(page, text) {
+        tap(child(page, "ssidBox"))
+        var dialog = host("wifiNetworkConfig").item
+        tap(child(dialog, "scanButton"))
+        compare(callLog.count("configManager.scanWifi"), 1)
+        verify(host("bwi").visible)
+        compare(accessPointLists().length, 0)
+        configManager.wifiScanString = text
+        return dialog
+    }
+    function rowTexts(list, row) {
+        var r = child(list, "apRow" + row)
+        var texts = []
+        for (var i = 0; i < r.children[0].children.length; ++i)
+            if (r.children[0].children[i].text !== undefined)
+                texts.push(r.children[0].children[i].text)
+        return texts.join("|")
+    }
+
+    // The in-use access point is chosen at start and scrolled to the top;
+    // Accept without a touch hands its name to the Wi-Fi dialog.
+    function test_scanOpensTheList() {
+        var page = showPage(false)
+        var dialog = scan(page, scanText(3))
+        var list = accessPointList()
+        verify(list.visible)
+        verify(!host("bwi").visible)
+        compare(list.z, 10000)
+        compare(list.activeCellInList, 3)
+        compare(list.selectedIndex, 3)
+        compare(list.selectedSSIDString, "Kitchen AP 3")
+        compare(rowTexts(list, 3), "Kitchen AP 3|00:1A:2B:3C:4D:53|69/100|5.18")
+        var apList = child(list, "apList")
+        compare(apList.count, 10)
+        compare(apList.indexAt(10, apList.contentY + 10), 3)
+        verify(child(list, "apScrollHandle").visible)
+        tap(child(child(list, "apAcceptCancel"), "acceptButton"))
+        waitForLists(0)
+        compare(child(child(dialog, "ssidField"), "input").text, "Kitchen AP 3")
+        // The page takes it with the dialog's Accept.
+        tap(child(dialog, "acceptButton"))
+        compare(page.wifiSSID, "Kitchen AP 3")
+        verify(page.itemModified)
+    }
+
+    // A touched row replaces what was typed; Cancel, or Accept with no row
+    // chosen, keeps the typed name.
+    function test_listAnswers_data() {
+        return [
+            { tag: "row touched", scan: 4, touch: 2, accept: true, ssid: "Kitchen AP 2" },
+            { tag: "cancelled", scan: 4, touch: 2, accept: false, ssid: "typed" },
+            { tag: "nothing in use, no touch", scan: -1, touch: -1, accept: true, ssid: "typed" },
+        ]
+    }
+    function test_listAnswers(data) {
+        var page = showPage(false)
+        tap(child(page, "ssidBox"))
+        var dialog = host("wifiNetworkConfig").item
+        child(child(dialog, "ssidField"), "input").text = "typed"
+        tap(child(dialog, "scanButton"))
+        configManager.wifiScanString = scanText(data.scan)
+        var list = accessPointList()
+        compare(list.selectedIndex, data.scan)
+        if (data.touch >= 0) {
+            child(list, "apList").positionViewAtBeginning()
+            tap(child(list, "apRow" + data.touch))
+            compare(list.selectedIndex, data.touch)
+        }
+        var buttons = child(list, "apAcceptCancel")
+        tap(child(buttons, data.accept ? "acceptButton" : "cancelButton"))
+        waitForLists(0)
+        compare(child(child(dialog, "ssidField"), "input").text, data.ssid)
+        verify(host("wifiNetworkConfig").visible)
+    }
+
+    // "false" (nothing found) gives an empty list; a later scan replaces an
+    // open list rather than stacking a second one.
+    function test_emptyScanThenNewScan() {
+        var page = showPage(false)
+        scan(page, "false")
+        var list = accessPointList()
+        compare(child(list, "apList").count, 0)
+        compare(list.selectedIndex, -1)
+        verify(!child(list, "apScrollHandle").visible)
+        verify(!host("bwi").visible)
+        configManager.wifiScanString = scanText(1)
+        waitForLists(1)
+        compare(accessPointList().selectedSSIDString, "Kitchen AP 1")
+    }
+
+    // The idle timeout closes the list unless the window holds it open.
+    function test_idleClosesTheList_data() {
+        return [ { tag: "idle", hold: false, open: 0 }, { tag: "held open", hold: true, open: 1 } ]
+    }
+    function test_idleClosesTheList(data) {
+        var page = showPage(false)
+        scan(page, scanText(0))
+        accessPointList()
+        window.ignoreNoUserInteraction = data.hold
+        cabinetManager.noUserInteraction()
+        waitForLists(data.open)
+    }
+
+    function test_listScreenshots_data() {
+        return [ { tag: "landscape", portrait: false }, { tag: "portrait", portrait: true } ]
+    }
+    function test_listScreenshots(data) {
+        var page = showPage(data.portrait)
+        scan(page, scanText(4))
+        accessPointList()
+        shoot("aplist-" + data.tag)
+    }
+
     function test_screenshots_data() {
         return [
             { tag: "static-landscape", portrait: false, dhcp: false, rivev: false },
