@@ -91,6 +91,8 @@ Item {
         height: 400
         anchors.centerIn: parent
         color: "white"
+        LayoutMirroring.enabled: kivDisplay.isLanguageRightToLeft()
+        LayoutMirroring.childrenInherit: true
 
         Text {
             id: titleText

@@ -9,6 +9,10 @@ Rectangle {
     id: handle
 
     property Flickable list: null
+    // How far beside (across) and above or below (along) the handle a
+    // finger still takes it.
+    property real reachAcross: 10
+    property real reachAlong: 10
     readonly property bool dragging: handleArea.pressed
     readonly property real travel: list ? list.height - height : 0
 
@@ -32,7 +36,10 @@ Rectangle {
     MouseArea2 {
         id: handleArea
         anchors.fill: parent
-        anchors.margins: -10
+        anchors.leftMargin: -handle.reachAcross
+        anchors.rightMargin: -handle.reachAcross
+        anchors.topMargin: -handle.reachAlong
+        anchors.bottomMargin: -handle.reachAlong
         drag.target: handle
         drag.axis: Drag.YAxis
         drag.minimumY: handle.list ? handle.list.y : 0
