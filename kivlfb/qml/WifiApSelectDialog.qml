@@ -25,6 +25,7 @@ Item {
         selectedIndex = row
         selectedSSIDString = row >= 0 && row < apModel.count ? apModel.get(row).ssid : ""
     }
+    function textOf(value) { return value === undefined || value === null ? "" : String(value) }
     // Fills the list from the store's scan text: "false" or a JSON array of
     // access points. The one in use is selected and scrolled to the top.
     function loadWifiApModel() {
@@ -43,10 +44,10 @@ Item {
         activeCellInList = -1
         apModel.clear()
         for (var i = 0; i < found.length; ++i) {
-            var ap = found[i]
+            var ap = found[i] || {}
             console.log("wifi ap[" + i + "]")
-            apModel.append({ cell: Number(ap.cell), ssid: String(ap.ssid), macAddr: String(ap.macAddr),
-                             signalLevel: String(ap.signalLevel), freq: String(ap.freq), inUse: ap.inUse === "y" })
+            apModel.append({ cell: Number(ap.cell), ssid: textOf(ap.ssid), macAddr: textOf(ap.macAddr),
+                             signalLevel: textOf(ap.signalLevel), freq: textOf(ap.freq), inUse: ap.inUse === "y" })
             if (ap.inUse === "y")
                 activeCellInList = i
         }

@@ -350,11 +350,19 @@ TestCase {
         verify(host("wifiNetworkConfig").visible)
     }
 
-    // "false" (nothing found) gives an empty list; a later scan replaces an
-    // open list rather than stacking a second one.
-    function test_emptyScanThenNewScan() {
+    // "false" (nothing found) or a text that is no list of access points
+    // gives an empty list; a later scan replaces an open list rather than
+    // stacking a second one.
+    function test_emptyScanThenNewScan_data() {
+        return [
+            { tag: "nothing found", text: "false" },
+            { tag: "not JSON", text: "[{\"cell\": 1," },
+            { tag: "not a list", text: "{\"ssid\": \"Office\"}" },
+        ]
+    }
+    function test_emptyScanThenNewScan(data) {
         var page = showPage(false)
-        scan(page, "false")
+        scan(page, data.text)
         var list = accessPointList()
         compare(child(list, "apList").count, 0)
         compare(list.selectedIndex, -1)
