@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQml 2.15
 import "widgets"
 
 // The bar between a list and the details below it on a portrait display:
@@ -27,6 +28,7 @@ Rectangle {
     Binding on y {
         when: !area.drag.active
         value: bar.position
+        restoreMode: Binding.RestoreNone
     }
 
     Rectangle { anchors.centerIn: parent; width: 60; height: 4; radius: 2; color: "#606060" }

@@ -569,7 +569,6 @@ Rectangle {
                     height: 90
                     readonly property bool current: panel.dayPartView ? index === 2
                                                                       : (index === 0 && !panel.groupsPage) || (index === 1 && panel.groupsPage)
-                    enabled: !panel.selectingBins
                     color: press.pressed || current
                            ? Qt.lighter(uiSkin.dockAreaBackgroundColor, 1.6) : "transparent"
                     Image { anchors.centerIn: parent; source: modelData.icon; sourceSize.height: 60; fillMode: Image.PreserveAspectFit }

@@ -458,6 +458,32 @@ TestCase {
         verify(pageFor(0).itemLocked)
     }
 
+    // Portrait: the divider between list and box follows a drag within
+    // 200 to 590 px and settles on a whole row (50 px) when let go.
+    function test_portrait_divider_data() {
+        return [
+            { tag: "down to 437: 400", by: 137, at: 400 },
+            { tag: "far down: 590 then 550", by: 600, at: 550 },
+            { tag: "far up: 200", by: -400, at: 200 },
+        ]
+    }
+    function test_portrait_divider(data) {
+        cabinet(2, 1, 2, 3, { orientationPortrait: true })
+        verify(realMenus.load(threeBinMenu(), ""))
+        makePanel(480, 800)
+        panel.buttonPressed("productsButton")
+        compare(panel.listDivider, 300)
+        var divider = find(panel, "listDivider")
+        verify(divider.visible)
+        // Coordinates of the parent: the divider moves under the pointer.
+        mouseDrag(divider.parent, divider.width / 2, divider.y + 8, 0, data.by)
+        compare(panel.listDivider, data.at)
+        compare(divider.y, data.at)
+        compare(find(panel, "list").height, data.at - 10)
+        panel.buttonPressed("groupsButton")
+        compare(panel.listDivider, 250)
+    }
+
     // The 5x4 cabinet's day-part page with a whole pan, a half pan and a
     // position chosen for clearing.
     function test_pictures_data() {
@@ -473,6 +499,8 @@ TestCase {
         place(0, 4, 1, 1)
         place(0, 7, 0, 3)
         makePanel(data.w, data.h)
+        verify(find(panel, "pageDots").visible)
+        verify(screenshots.save(stage, "dayPartEditor-idle-" + data.tag) !== "")
         pageFor(0).positionHeld(1, 1)
         waitForRendering(panel)
         verify(screenshots.save(stage, "dayPartEditor-" + data.tag) !== "")
