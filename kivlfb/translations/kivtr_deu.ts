@@ -399,7 +399,7 @@
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Zonenaufteilung:</translation>
+        <translation>Teilung:</translation>
     </message>
     <message>
         <source>Fan speed:</source>
@@ -1112,7 +1112,7 @@ test</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Zonenaufteilung:</translation>
+        <translation>Teilung:</translation>
     </message>
     <message>
         <source>Lid type:</source>
@@ -1292,7 +1292,7 @@ Service anrufen.</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Zonenaufteilung:</translation>
+        <translation>Teilung:</translation>
     </message>
     <message>
         <source>Items:</source>

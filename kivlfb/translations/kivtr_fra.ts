@@ -395,11 +395,11 @@
     </message>
     <message>
         <source>Lid Type:</source>
-        <translation>Type de couvercle&#xa0;:</translation>
+        <translation>Couvercle&#xa0;:</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Division de zone&#xa0;:</translation>
+        <translation>Division&#xa0;:</translation>
     </message>
     <message>
         <source>Fan speed:</source>
@@ -1112,11 +1112,11 @@ résistances</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Division de zone&#xa0;:</translation>
+        <translation>Division&#xa0;:</translation>
     </message>
     <message>
         <source>Lid type:</source>
-        <translation>Type de couvercle&#xa0;:</translation>
+        <translation>Couvercle&#xa0;:</translation>
     </message>
     <message>
         <source>None</source>
@@ -1132,7 +1132,7 @@ résistances</translation>
     </message>
     <message>
         <source>Bottom type:</source>
-        <translation>Type de fond&#xa0;:</translation>
+        <translation>Fond&#xa0;:</translation>
     </message>
     <message>
         <source>Normal</source>
@@ -1284,15 +1284,15 @@ Appelez le service technique.</translation>
     </message>
     <message>
         <source>Lid type:</source>
-        <translation>Type de couvercle&#xa0;:</translation>
+        <translation>Couvercle&#xa0;:</translation>
     </message>
     <message>
         <source>Bottom type:</source>
-        <translation>Type de fond&#xa0;:</translation>
+        <translation>Fond&#xa0;:</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Division de zone&#xa0;:</translation>
+        <translation>Division&#xa0;:</translation>
     </message>
     <message>
         <source>Items:</source>

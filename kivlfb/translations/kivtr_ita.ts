@@ -395,11 +395,11 @@
     </message>
     <message>
         <source>Lid Type:</source>
-        <translation>Tipo di coperchio:</translation>
+        <translation>Coperchio:</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Divisione zona:</translation>
+        <translation>Divisione:</translation>
     </message>
     <message>
         <source>Fan speed:</source>
@@ -1112,11 +1112,11 @@ resistenze</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Divisione zona:</translation>
+        <translation>Divisione:</translation>
     </message>
     <message>
         <source>Lid type:</source>
-        <translation>Tipo di coperchio:</translation>
+        <translation>Coperchio:</translation>
     </message>
     <message>
         <source>None</source>
@@ -1132,7 +1132,7 @@ resistenze</translation>
     </message>
     <message>
         <source>Bottom type:</source>
-        <translation>Tipo di fondo:</translation>
+        <translation>Fondo:</translation>
     </message>
     <message>
         <source>Normal</source>
@@ -1284,15 +1284,15 @@ Chiamare l&apos;assistenza.</translation>
     </message>
     <message>
         <source>Lid type:</source>
-        <translation>Tipo di coperchio:</translation>
+        <translation>Coperchio:</translation>
     </message>
     <message>
         <source>Bottom type:</source>
-        <translation>Tipo di fondo:</translation>
+        <translation>Fondo:</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Divisione zona:</translation>
+        <translation>Divisione:</translation>
     </message>
     <message>
         <source>Items:</source>

@@ -399,7 +399,7 @@
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>División de zona:</translation>
+        <translation>División:</translation>
     </message>
     <message>
         <source>Fan speed:</source>
@@ -1112,7 +1112,7 @@ resistencias</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>División de zona:</translation>
+        <translation>División:</translation>
     </message>
     <message>
         <source>Lid type:</source>
@@ -1292,7 +1292,7 @@ Llame al servicio técnico.</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>División de zona:</translation>
+        <translation>División:</translation>
     </message>
     <message>
         <source>Items:</source>

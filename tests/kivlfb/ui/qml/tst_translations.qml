@@ -68,9 +68,22 @@ MainWindowTestCase {
         switch (screen) {
         case "mainWindow":
             return panel
+        case "homeScreen":
+            panel.showHomeScreen()
+            return child("homeScreen")
         case "dialog":
             window.confirmCleaningStart()
             return child("acceptCancelDialog")
+        case "productForm":
+            // The menu editor's product form, the densest labels there are.
+            cabinetManager.hasFan = true
+            var form = Qt.createComponent("qrc:///qml/ProductItemEditPanel.qml").createObject(panel)
+            form.anchors.centerIn = panel
+            var names = []
+            for (var n = 0; n < 15; ++n)
+                names.push(n === 0 ? "Fries" : "")
+            form.loadProductData(7, names, 3600, 600, 165, 200, 0, "Vented", "False", "2/3", 80, "#fffffd")
+            return form
         case "restoreQuestion":
             cabinetManager.restoreHoldingFlag = true
             return child("restorHoldingDialog")
@@ -105,7 +118,7 @@ MainWindowTestCase {
     function test_shots_data() {
         var languages = [{ code: "deu", id: german }, { code: "spa", id: 1 }, { code: "fra", id: 2 },
                          { code: "ita", id: 6 }, { code: "nld", id: 7 }]
-        var screens = ["mainWindow", "dialog", "message", "alarm", "restoreQuestion", "letterKeyboard", "servicePage", "zoneDiagnostics"]
+        var screens = ["mainWindow", "homeScreen", "dialog", "message", "alarm", "restoreQuestion", "productForm", "letterKeyboard", "servicePage", "zoneDiagnostics"]
         var rows = []
         for (var l = 0; l < languages.length; ++l)
             for (var i = 0; i < screens.length; ++i)
