@@ -50,6 +50,14 @@ void Sound::play(const QString &filename, int repeatCount)
         killRun();
     }
     startRun();
+    emit runChanged();
+}
+
+void Sound::play()
+{
+    killRun();
+    startRun();
+    emit runChanged();
 }
 
 bool Sound::isPlaying() const
@@ -60,9 +68,18 @@ bool Sound::isPlaying() const
 void Sound::stop(bool clip)
 {
     m_repeatCount = 0;
-    if (clip)
+    if (clip) {
         killRun();
+        emit runChanged();
+    }
 }
+
+void Sound::setSpeakerOn(bool onStatus)
+{
+    Q_UNUSED(onStatus)
+}
+
+void Sound::audioFinished() {}
 
 void Sound::setVolume(float volume)
 {
@@ -132,6 +149,7 @@ void Sound::runFinished(QProcess *run, int exitCode, QProcess::ExitStatus status
         // own timer.
         qDebug().noquote() << "Sound: cannot play" << m_file << "exit code" << exitCode;
         m_repeatCount = 0;
+        emit runChanged();
         emit finished();
         return;
     }
@@ -141,8 +159,10 @@ void Sound::runFinished(QProcess *run, int exitCode, QProcess::ExitStatus status
     }
     if (m_repeatCount > 0)
         --m_repeatCount;
-    if (m_repeatCount > 0)
+    if (m_repeatCount > 0) {
         startRun();
-    else
+    } else {
+        emit runChanged();
         emit finished();
+    }
 }

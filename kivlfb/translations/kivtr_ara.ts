@@ -5,474 +5,475 @@
     <name>CabinetManager</name>
     <message>
         <source>&lt;b&gt;NFC ERROR!&lt;/b&gt;&lt;br&gt;Auto tray detection disabled!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;خطأ NFC!&lt;/b&gt;&lt;br&gt;تم تعطيل الكشف التلقائي عن الصواني!</translation>
     </message>
     <message>
         <source>Invalid ID connector!
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>موصل المعرّف غير صالح!
+%1</translation>
     </message>
 </context>
 <context>
     <name>CalendarWidget</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>يناير</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>فبراير</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>مارس</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>أبريل</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>مايو</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>يونيو</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>يوليو</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>أغسطس</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>سبتمبر</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>أكتوبر</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>نوفمبر</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>ديسمبر</translation>
     </message>
     <message>
         <source>Su</source>
-        <translation type="unfinished"></translation>
+        <translation>ح</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation type="unfinished"></translation>
+        <translation>ن</translation>
     </message>
     <message>
         <source>Tu</source>
-        <translation type="unfinished"></translation>
+        <translation>ث</translation>
     </message>
     <message>
         <source>We</source>
-        <translation type="unfinished"></translation>
+        <translation>ر</translation>
     </message>
     <message>
         <source>Th</source>
-        <translation type="unfinished"></translation>
+        <translation>خ</translation>
     </message>
     <message>
         <source>Fr</source>
-        <translation type="unfinished"></translation>
+        <translation>ج</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation type="unfinished"></translation>
+        <translation>س</translation>
     </message>
 </context>
 <context>
     <name>CleaningOptionsPanel</name>
     <message>
         <source>Cannot start clean mode with active timer</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن بدء التنظيف مع مؤقت نشط</translation>
     </message>
 </context>
 <context>
     <name>CleaningPanel</name>
     <message>
         <source>Exit Cleaning Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>الخروج من وضع التنظيف؟</translation>
     </message>
     <message>
         <source>Safe to Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>آمن للتنظيف</translation>
     </message>
     <message>
         <source>Cooling Down</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التبريد</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationDialog</name>
     <message>
         <source>Select Display</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر الشاشة</translation>
     </message>
     <message>
         <source>PRIMARY display</source>
-        <translation type="unfinished"></translation>
+        <translation>الشاشة الرئيسية</translation>
     </message>
     <message>
         <source>SECONDARY display</source>
-        <translation type="unfinished"></translation>
+        <translation>الشاشة الثانوية</translation>
     </message>
     <message>
         <source>MIRROR display</source>
-        <translation type="unfinished"></translation>
+        <translation>الشاشة المطابقة</translation>
     </message>
     <message>
         <source>Single display</source>
-        <translation type="unfinished"></translation>
+        <translation>شاشة واحدة</translation>
     </message>
     <message>
         <source>Serial #</source>
-        <translation type="unfinished"></translation>
+        <translation>الرقم التسلسلي</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationManager</name>
     <message>
         <source>Reserve Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>خزانة الاحتياط رقم %1</translation>
     </message>
     <message>
         <source>Point-of-Use Cabinet #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>خزانة التقديم رقم %1</translation>
     </message>
     <message>
         <source>Name Not Set</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحدَّد الاسم</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationPage</name>
     <message>
         <source>No configurations found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على إعدادات</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationScanItem</name>
     <message>
         <source>Select Configuration Set</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر مجموعة الإعدادات</translation>
     </message>
 </context>
 <context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>فترات اليوم</translation>
     </message>
 </context>
 <context>
     <name>DemoModeItem</name>
     <message>
         <source>Platform Info</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات المنصة</translation>
     </message>
     <message>
         <source>All holding timers canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغيت جميع مؤقتات الحفظ!</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>الأدوات</translation>
     </message>
     <message>
         <source>Demo mode enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع العرض مفعّل</translation>
     </message>
     <message>
         <source>Enable screen shots</source>
-        <translation type="unfinished"></translation>
+        <translation>تفعيل لقطات الشاشة</translation>
     </message>
     <message>
         <source>Products Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير المنتجات</translation>
     </message>
     <message>
         <source>DEZ RIOT Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>DEZ RIOT مفعّل</translation>
     </message>
     <message>
         <source>Discard flash enable</source>
-        <translation type="unfinished"></translation>
+        <translation>وميض عند التخلص</translation>
     </message>
     <message>
         <source>Vertical flip</source>
-        <translation type="unfinished"></translation>
+        <translation>قلب عمودي</translation>
     </message>
     <message>
         <source>Power Source: </source>
-        <translation type="unfinished"></translation>
+        <translation>مصدر الطاقة: </translation>
     </message>
     <message>
         <source>Sound test</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار الصوت</translation>
     </message>
     <message>
         <source>Screen test</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار الشاشة</translation>
     </message>
     <message>
         <source>Cancel All Holding</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء كل الحفظ</translation>
     </message>
     <message>
         <source>UI customization</source>
-        <translation type="unfinished"></translation>
+        <translation>تخصيص الواجهة</translation>
     </message>
     <message>
         <source>Files Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد/تصدير الملفات</translation>
     </message>
     <message>
         <source>RFID ACCS. TESTING</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار ملحقات RFID</translation>
     </message>
     <message>
         <source>HEATERS TESTING</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار السخانات</translation>
     </message>
     <message>
         <source>Kernel:</source>
-        <translation type="unfinished"></translation>
+        <translation>النواة:</translation>
     </message>
     <message>
         <source>Screen-shots exported to flash drive!</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تصدير لقطات الشاشة إلى ذاكرة USB!</translation>
     </message>
     <message>
         <source>No screen-shots to export!</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد لقطات شاشة للتصدير!</translation>
     </message>
 </context>
 <context>
     <name>ErrorLogPanel</name>
     <message>
         <source>Clearing All Error Logs</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح جميع سجلات الأخطاء</translation>
     </message>
     <message>
         <source>Continue or Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>متابعة أو إلغاء</translation>
     </message>
     <message>
         <source>Errors Log</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل الأخطاء</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ/الوقت</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>المعرّف</translation>
     </message>
     <message>
         <source>Error name</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الخطأ</translation>
     </message>
     <message>
         <source>Number of records: </source>
-        <translation type="unfinished"></translation>
+        <translation>عدد السجلات: </translation>
     </message>
     <message>
         <source>First record: </source>
-        <translation type="unfinished"></translation>
+        <translation>أول سجل: </translation>
     </message>
     <message>
         <source>Last record: </source>
-        <translation type="unfinished"></translation>
+        <translation>آخر سجل: </translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح الكل</translation>
     </message>
 </context>
 <context>
     <name>FilesImportExportItem</name>
     <message>
         <source>Files Import / Export</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد / تصدير الملفات</translation>
     </message>
     <message>
         <source>Insert a USB flash drive</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل ذاكرة USB</translation>
     </message>
     <message>
         <source>Export Menu Files</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير ملفات القائمة</translation>
     </message>
     <message>
         <source>Import Menu Files</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد ملفات القائمة</translation>
     </message>
     <message>
         <source>Export Screenshots</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير لقطات الشاشة</translation>
     </message>
     <message>
         <source>Export Error Log</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير سجل الأخطاء</translation>
     </message>
     <message>
         <source>Export Holding Log</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير سجل الحفظ</translation>
     </message>
     <message>
         <source>Export Wifi Logs</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير سجلات Wi-Fi</translation>
     </message>
     <message>
         <source>Export Kernel Log</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير سجل النواة</translation>
     </message>
     <message>
         <source>Export IoT Logs</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير سجلات IoT</translation>
     </message>
     <message>
         <source>Holding Log files exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تصدير سجل الحفظ!</translation>
     </message>
     <message>
         <source>Holding Log export failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل تصدير سجل الحفظ!</translation>
     </message>
     <message>
         <source>Screenshots exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تصدير لقطات الشاشة!</translation>
     </message>
     <message>
         <source>No screenshots to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد لقطات شاشة للتصدير.</translation>
     </message>
 </context>
 <context>
     <name>GroupItemEditPanel</name>
     <message>
         <source>No products added to the group!</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُضف منتجات إلى المجموعة!</translation>
     </message>
     <message>
         <source>Group has invalid name!</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم المجموعة غير صالح!</translation>
     </message>
     <message>
         <source>Cancel?</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء؟</translation>
     </message>
     <message>
         <source>Product temp</source>
-        <translation type="unfinished"></translation>
+        <translation>حرارة المنتج</translation>
     </message>
     <message>
         <source>Upper temperature:</source>
-        <translation type="unfinished"></translation>
+        <translation>الحرارة العلوية:</translation>
     </message>
     <message>
         <source>Lower temperature:</source>
-        <translation type="unfinished"></translation>
+        <translation>الحرارة السفلية:</translation>
     </message>
     <message>
         <source>Lid Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع الغطاء:</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation type="unfinished"></translation>
+        <translation>تقسيم المنطقة:</translation>
     </message>
     <message>
         <source>Fan speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>سرعة المروحة:</translation>
     </message>
 </context>
 <context>
     <name>HaccpLogPanel</name>
     <message>
         <source>Holding Log</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل الحفظ</translation>
     </message>
     <message>
         <source>Product Name</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم المنتج</translation>
     </message>
     <message>
         <source>Shelf Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الرف</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت البدء</translation>
     </message>
     <message>
         <source>Discarded</source>
-        <translation type="unfinished"></translation>
+        <translation>تم التخلص</translation>
     </message>
     <message>
         <source>Holding Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>مدة الحفظ</translation>
     </message>
     <message>
         <source>Number of records: </source>
-        <translation type="unfinished"></translation>
+        <translation>عدد السجلات: </translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض الكل</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
 </context>
 <context>
     <name>HeaterZoneGrid</name>
     <message>
         <source>Invalid fan speed.&lt;br&gt;0 ≤ speed ≥ 100</source>
-        <translation type="unfinished"></translation>
+        <translation>سرعة المروحة غير صالحة.&lt;br&gt;0 ≤ السرعة ≥ 100</translation>
     </message>
     <message>
         <source>Zone </source>
-        <translation type="unfinished"></translation>
+        <translation>المنطقة </translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل</translation>
     </message>
     <message>
         <source>+++</source>
-        <translation type="unfinished"></translation>
+        <translation>+++</translation>
     </message>
 </context>
 <context>
@@ -480,53 +481,56 @@
     <message>
         <source>Temperature test disabled
 while actively holding.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار الحرارة معطّل
+أثناء الحفظ.</translation>
     </message>
     <message>
         <source>V: </source>
-        <translation type="unfinished"></translation>
+        <translation>V: </translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>I: </source>
-        <translation type="unfinished"></translation>
+        <translation>I: </translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>F: </source>
-        <translation type="unfinished"></translation>
+        <translation>F: </translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Tests cancelled. Active timers.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغيت الاختبارات. توجد مؤقتات نشطة.</translation>
     </message>
     <message>
         <source>Zone Diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>تشخيص المناطق</translation>
     </message>
     <message>
         <source>&lt;b&gt;Control Temperature:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;حرارة التحكم:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Cancel
 Test</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء
+الاختبار</translation>
     </message>
     <message>
         <source>Service
 Test</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار
+الصيانة</translation>
     </message>
 </context>
 <context>
@@ -534,1202 +538,1245 @@ Test</source>
     <message>
         <source>Temperature test disabled
 while actively holding.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار الحرارة معطّل
+أثناء الحفظ.</translation>
     </message>
     <message>
         <source>Heaters Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار السخانات</translation>
     </message>
     <message>
         <source>Cancel
 Test</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء
+الاختبار</translation>
     </message>
     <message>
         <source>Heaters
 Test</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار
+السخانات</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
     <name>HiddenTagsView</name>
     <message>
         <source>Tags Not Found In Bins</source>
-        <translation type="unfinished"></translation>
+        <translation>بطاقات غير موجودة في الخانات</translation>
     </message>
     <message>
         <source>Tag #</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم البطاقة</translation>
     </message>
     <message>
         <source>Bin #</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الخانة</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>المنتج</translation>
     </message>
     <message>
         <source>De-Register Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء تسجيل البطاقة</translation>
     </message>
 </context>
 <context>
     <name>HomeScreen</name>
     <message>
         <source>Tavolen Import Unavailable&lt;br&gt;while timers are active!</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد Tavolen غير متاح&lt;br&gt;أثناء عمل المؤقتات!</translation>
     </message>
 </context>
 <context>
     <name>KivErrorController</name>
     <message>
         <source>Master I/O communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>فقد الاتصال بوحدة الإدخال/الإخراج الرئيسية.</translation>
     </message>
     <message>
         <source>Master I/O sys config timeout.</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهت مهلة إعداد وحدة الإدخال/الإخراج الرئيسية.</translation>
     </message>
     <message>
         <source>Master I/O sys config error.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في إعداد وحدة الإدخال/الإخراج الرئيسية.</translation>
     </message>
     <message>
         <source>Temperature sensor \3 shorted.</source>
-        <translation type="unfinished"></translation>
+        <translation>دائرة قصر في حساس الحرارة \3.</translation>
     </message>
     <message>
         <source>Temperature sensor \3 open.</source>
-        <translation type="unfinished"></translation>
+        <translation>دائرة مفتوحة في حساس الحرارة \3.</translation>
     </message>
     <message>
         <source>Heater \3 low temp error.</source>
-        <translation type="unfinished"></translation>
+        <translation>السخان \3: خطأ انخفاض الحرارة.</translation>
     </message>
     <message>
         <source>Heater \3 high temp error.</source>
-        <translation type="unfinished"></translation>
+        <translation>السخان \3: خطأ ارتفاع الحرارة.</translation>
     </message>
     <message>
         <source>Temperature sensor \3 reference error.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ مرجع حساس الحرارة \3.</translation>
     </message>
     <message>
         <source>Cold junction \3 error.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ الوصلة الباردة \3.</translation>
     </message>
     <message>
         <source>System over temperature error.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ ارتفاع حرارة النظام.</translation>
     </message>
     <message>
         <source>Heater \3 over temperature error.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ ارتفاع حرارة السخان \3.</translation>
     </message>
     <message>
         <source>Power monitor ZX error.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ ZX في مراقب الطاقة.</translation>
     </message>
     <message>
         <source>Power monitor communication error.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ اتصال مراقب الطاقة.</translation>
     </message>
     <message>
         <source>Zone \3 Disabled. Temperature too low.</source>
-        <translation type="unfinished"></translation>
+        <translation>المنطقة \3 معطّلة. الحرارة منخفضة جدًا.</translation>
     </message>
     <message>
         <source>Zone \3 Disabled. Temperature too high.</source>
-        <translation type="unfinished"></translation>
+        <translation>المنطقة \3 معطّلة. الحرارة مرتفعة جدًا.</translation>
     </message>
     <message>
         <source>Secondary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>فقد الاتصال بالشاشة الثانوية.</translation>
     </message>
     <message>
         <source>Primary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>فقد الاتصال بالشاشة الرئيسية.</translation>
     </message>
     <message>
         <source>I/O board \3 communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>فقد الاتصال بلوحة الإدخال/الإخراج \3.</translation>
     </message>
     <message>
         <source>Unexpected UI reboot detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتُشفت إعادة تشغيل غير متوقعة للواجهة.</translation>
     </message>
     <message>
         <source>Communication bus voltage not detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُكتشف جهد ناقل الاتصال.</translation>
     </message>
     <message>
         <source>NFC board \2 communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>فقد الاتصال بلوحة NFC \2.</translation>
     </message>
     <message>
         <source>Connection refused error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>رُفض الاتصال. \3</translation>
     </message>
     <message>
         <source>Remote host closed error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>أغلق المضيف البعيد الاتصال. \3</translation>
     </message>
     <message>
         <source>Host not found error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على المضيف. \3</translation>
     </message>
     <message>
         <source>Socket access error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في الوصول إلى المقبس. \3</translation>
     </message>
     <message>
         <source>Socket resource error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في موارد المقبس. \3</translation>
     </message>
     <message>
         <source>Socket timeout error.</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهت مهلة المقبس.</translation>
     </message>
     <message>
         <source>Datagram too large error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>حزمة البيانات كبيرة جدًا. \3</translation>
     </message>
     <message>
         <source>Network error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في الشبكة. \3</translation>
     </message>
     <message>
         <source>Address in use error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان مستخدم. \3</translation>
     </message>
     <message>
         <source>Socket address not available error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان المقبس غير متاح. \3</translation>
     </message>
     <message>
         <source>Unsupported socket operation error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>عملية مقبس غير مدعومة. \3</translation>
     </message>
     <message>
         <source>Proxy authentication required error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>الوكيل يتطلب المصادقة. \3</translation>
     </message>
     <message>
         <source>Ssl handshake failed error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت مصافحة SSL. \3</translation>
     </message>
     <message>
         <source>Unfinished socket operation error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>عملية مقبس غير مكتملة. \3</translation>
     </message>
     <message>
         <source>Proxy connection refused error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض الوكيل الاتصال. \3</translation>
     </message>
     <message>
         <source>Proxy connection closed error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>أغلق الوكيل الاتصال. \3</translation>
     </message>
     <message>
         <source>Proxy connection timeout error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهت مهلة الاتصال بالوكيل. \3</translation>
     </message>
     <message>
         <source>Proxy not found error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على الوكيل. \3</translation>
     </message>
     <message>
         <source>Proxy protocol error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في بروتوكول الوكيل. \3</translation>
     </message>
     <message>
         <source>Operation error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في العملية. \3</translation>
     </message>
     <message>
         <source>Ssl internal error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ داخلي في SSL. \3</translation>
     </message>
     <message>
         <source>Ssl invalid user data error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات مستخدم SSL غير صالحة. \3</translation>
     </message>
     <message>
         <source>Temporary error. \3</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ مؤقت. \3</translation>
     </message>
     <message>
         <source>RIOT SDK Error.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في RIOT SDK.</translation>
     </message>
     <message>
         <source>Event handler is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحدَّد معالج الأحداث.</translation>
     </message>
     <message>
         <source>Domain name is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحدَّد اسم النطاق.</translation>
     </message>
     <message>
         <source>Root CA file is  null.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف شهادة الجذر فارغ.</translation>
     </message>
     <message>
         <source>Manufacturer name is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الشركة المصنِّعة مفقود.</translation>
     </message>
     <message>
         <source>Model number is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطراز مفقود.</translation>
     </message>
     <message>
         <source>Serial number is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>الرقم التسلسلي مفقود.</translation>
     </message>
     <message>
         <source>Device descriptor is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>واصف الجهاز مفقود.</translation>
     </message>
     <message>
         <source>Location number is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الموقع مفقود.</translation>
     </message>
     <message>
         <source>Serial number is not alpha-numeric.</source>
-        <translation type="unfinished"></translation>
+        <translation>الرقم التسلسلي ليس أبجديًا رقميًا.</translation>
     </message>
     <message>
         <source>Device descriptor format is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>تنسيق واصف الجهاز غير صحيح.</translation>
     </message>
     <message>
         <source>Device software Id is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف برنامج الجهاز مفقود.</translation>
     </message>
     <message>
         <source>Failed to initialize RIoT.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت تهيئة RIoT.</translation>
     </message>
     <message>
         <source>Failed to publish due to unauthorized topic.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل النشر: موضوع غير مصرّح به.</translation>
     </message>
     <message>
         <source>Failed to subscribe due to unauthorized topic.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الاشتراك: موضوع غير مصرّح به.</translation>
     </message>
     <message>
         <source>Client ID and client secret key is expired or revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف العميل ومفتاحه السري منتهيان أو ملغيان.</translation>
     </message>
     <message>
         <source>Refresh token is expired or revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>رمز التحديث منتهٍ أو ملغى.</translation>
     </message>
     <message>
         <source>Unexpected unclassified error.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ غير متوقع وغير مصنّف.</translation>
     </message>
     <message>
         <source>General underlying TCP/IP error.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ عام في TCP/IP.</translation>
     </message>
     <message>
         <source>Error connecting to TCP/IP socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في الاتصال بمقبس TCP/IP.</translation>
     </message>
     <message>
         <source>Error reading from TCP/IP socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في القراءة من مقبس TCP/IP.</translation>
     </message>
     <message>
         <source>Error writing to TCP/IP socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في الكتابة إلى مقبس TCP/IP.</translation>
     </message>
     <message>
         <source>General underlying HTTP error.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ عام في HTTP.</translation>
     </message>
     <message>
         <source>Error on HTTP GET.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في HTTP GET.</translation>
     </message>
     <message>
         <source>Error on HTTP POST.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في HTTP POST.</translation>
     </message>
     <message>
         <source>MQTT connect failed due to SSL hostname error.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل اتصال MQTT بسبب خطأ في اسم مضيف SSL.</translation>
     </message>
     <message>
         <source>Checksum of the downloaded file does not match with the specified checksum.</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموع الاختباري للملف المنزَّل لا يطابق المجموع المحدد.</translation>
     </message>
     <message>
         <source>Signature of the checksum cannot be validated.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر التحقق من توقيع المجموع الاختباري.</translation>
     </message>
     <message>
         <source>Error is returned when the kid does not reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف المفتاح (kid) لا يشير إلى مفتاح.</translation>
     </message>
     <message>
         <source>Publish or subscribe failed due ping request failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل النشر أو الاشتراك بسبب فشل طلب ping.</translation>
     </message>
     <message>
         <source>Device init return failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت تهيئة الجهاز.</translation>
     </message>
     <message>
         <source>Trying to connect to MQTT when there is already a connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>محاولة الاتصال بـ MQTT مع وجود اتصال قائم.</translation>
     </message>
     <message>
         <source>MQTT publish/subscribe failed due to disconnection or failure to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل النشر/الاشتراك في MQTT بسبب الانقطاع أو تعذّر الاتصال.</translation>
     </message>
     <message>
         <source>Unknown underlying MQTT error.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ MQTT غير معروف.</translation>
     </message>
     <message>
         <source>Unknown error.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ غير معروف.</translation>
     </message>
 </context>
 <context>
     <name>KivRiot</name>
     <message>
         <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Not provisioned</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;حالة التهيئة:&lt;/b&gt; غير مهيأ</translation>
     </message>
     <message>
         <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Provisioning</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;حالة التهيئة:&lt;/b&gt; جارٍ التهيئة</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout, retrying...</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;حالة الشهادة:&lt;/b&gt; انتهت مهلة الطلب، إعادة المحاولة...</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate requested</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;حالة الشهادة:&lt;/b&gt; تم الطلب</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate received</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;حالة الشهادة:&lt;/b&gt; تم الاستلام</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt; Certificate request timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;حالة الشهادة:&lt;/b&gt; انتهت مهلة الطلب</translation>
     </message>
 </context>
 <context>
     <name>LanguagesPanel</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة</translation>
     </message>
 </context>
 <context>
     <name>MasterIoManager</name>
     <message>
         <source>I/O Configuration set timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهت مهلة إعداد الإدخال/الإخراج</translation>
     </message>
     <message>
         <source>I/O Configuration set error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في إعداد الإدخال/الإخراج</translation>
     </message>
     <message>
         <source>Power monitor communication error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ اتصال مراقب الطاقة</translation>
     </message>
     <message>
         <source>Power monitor ZX error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ ZX في مراقب الطاقة</translation>
     </message>
 </context>
 <context>
     <name>MasterIoRawDebugItem</name>
     <message>
         <source>Raw Temp and NFC Tag Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>مراقبة الحرارة الخام وبطاقات NFC</translation>
     </message>
 </context>
 <context>
     <name>MasterSync</name>
     <message>
         <source>Communicating with Secondary UI</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الاتصال بالشاشة الثانوية</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error&lt;/b&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;خطأ في النظام&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>Secondary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>فقد الاتصال بالشاشة الثانوية.</translation>
     </message>
     <message>
         <source>Primary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>فقد الاتصال بالشاشة الرئيسية.</translation>
     </message>
     <message>
         <source>Checking for Tavolen import</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التحقق من استيراد Tavolen</translation>
     </message>
     <message>
         <source>Default Day-Part loading</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تحميل فترة اليوم الافتراضية</translation>
     </message>
     <message>
         <source>Checking for Holding Restoration</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التحقق من استعادة الحفظ</translation>
     </message>
     <message>
         <source>Waiting for Primary UI.</source>
-        <translation type="unfinished"></translation>
+        <translation>في انتظار الشاشة الرئيسية.</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error&lt;/b&gt;&lt;br&gt;Secondary UI NOT FOUND!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;خطأ في النظام&lt;/b&gt;&lt;br&gt;لم يُعثر على الشاشة الثانوية!</translation>
     </message>
 </context>
 <context>
     <name>McUsbExportItem</name>
     <message>
         <source>Tavolen Export</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير Tavolen</translation>
     </message>
     <message>
         <source>Export Menu Files</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير ملفات القائمة</translation>
     </message>
     <message>
         <source>Check Flash Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>تحقق من ذاكرة USB</translation>
     </message>
 </context>
 <context>
     <name>McUsbUpdateItem</name>
     <message>
         <source>&lt;b&gt;Tavolen&lt;/b&gt; Update</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث &lt;b&gt;Tavolen&lt;/b&gt;</translation>
     </message>
     <message>
         <source>No Tavolen files found!</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على ملفات Tavolen!</translation>
     </message>
 </context>
 <context>
     <name>MessageDialog</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>Silence Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>إسكات الإنذار</translation>
     </message>
 </context>
 <context>
     <name>NameFieldMultilingual</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
 </context>
 <context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة وقت غير صالحة</translation>
     </message>
 </context>
 <context>
     <name>OrientationDialog</name>
     <message>
         <source>&lt;b&gt;Display not configured&lt;/b&gt;&lt;br&gt;Select the configuration of this unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;الشاشة غير مهيأة&lt;/b&gt;&lt;br&gt;اختر إعداد هذه الوحدة.</translation>
     </message>
     <message>
         <source>Select Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر الإعداد</translation>
     </message>
 </context>
 <context>
     <name>ProductItemEditPanel</name>
     <message>
         <source>Product will be removed from group(s)&lt;br&gt;products list</source>
-        <translation type="unfinished"></translation>
+        <translation>ستتم إزالة المنتج من قائمة&lt;br&gt;منتجات المجموعة</translation>
     </message>
     <message>
         <source>Hold Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>حرارة الحفظ</translation>
     </message>
     <message>
         <source>Upper temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>الحرارة العلوية</translation>
     </message>
     <message>
         <source>Product temp</source>
-        <translation type="unfinished"></translation>
+        <translation>حرارة المنتج</translation>
     </message>
     <message>
         <source>Lower temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>الحرارة السفلية</translation>
     </message>
     <message>
         <source>Holding time</source>
-        <translation type="unfinished"></translation>
+        <translation>مدة الحفظ</translation>
     </message>
     <message>
         <source>Cook more alert time</source>
-        <translation type="unfinished"></translation>
+        <translation>تنبيه طهي المزيد</translation>
     </message>
     <message>
         <source>Reset time</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت إعادة الضبط</translation>
     </message>
     <message>
         <source>Fan speed</source>
-        <translation type="unfinished"></translation>
+        <translation>سرعة المروحة</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation type="unfinished"></translation>
+        <translation>تقسيم المنطقة:</translation>
     </message>
     <message>
         <source>Lid type:</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع الغطاء:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>مصمت</translation>
     </message>
     <message>
         <source>Vented</source>
-        <translation type="unfinished"></translation>
+        <translation>مهوّى</translation>
     </message>
     <message>
         <source>Bottom type:</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع القاع:</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>عادي</translation>
     </message>
     <message>
         <source>False</source>
-        <translation type="unfinished"></translation>
+        <translation>مزدوج</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>اللون:</translation>
     </message>
     <message>
         <source>Invalid hold time value!</source>
-        <translation type="unfinished"></translation>
+        <translation>مدة حفظ غير صالحة!</translation>
     </message>
     <message>
         <source>Invalid warning time value!</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت تنبيه غير صالح!</translation>
     </message>
     <message>
         <source>Invalid product name!</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم منتج غير صالح!</translation>
     </message>
     <message>
         <source>Invalid reset time value!</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت إعادة ضبط غير صالح!</translation>
     </message>
     <message>
         <source>Invalid hold temperature!</source>
-        <translation type="unfinished"></translation>
+        <translation>حرارة حفظ غير صالحة!</translation>
     </message>
     <message>
         <source>Invalid fan speed value!</source>
-        <translation type="unfinished"></translation>
+        <translation>سرعة مروحة غير صالحة!</translation>
     </message>
 </context>
 <context>
     <name>ProductTransferWindow</name>
     <message>
         <source>Select Timer To Transfer:</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر المؤقت المراد نقله:</translation>
     </message>
 </context>
 <context>
     <name>ProductsListPanel</name>
     <message>
         <source>Vented</source>
-        <translation type="unfinished"></translation>
+        <translation>مهوّى</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>مصمت</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون</translation>
     </message>
     <message>
         <source>False</source>
-        <translation type="unfinished"></translation>
+        <translation>مزدوج</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>عادي</translation>
     </message>
     <message>
         <source>Delete group</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف المجموعة</translation>
     </message>
     <message>
         <source>Delete product</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف المنتج</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <source>Empty groups are deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>تُحذف المجموعات الفارغة</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ التغييرات؟</translation>
     </message>
     <message>
         <source>Product Editing Unavailable&lt;br&gt;while timers are active!</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير المنتجات غير متاح&lt;br&gt;أثناء عمل المؤقتات!</translation>
     </message>
     <message>
         <source>Too many failed attempts.
 Call service.</source>
-        <translation type="unfinished"></translation>
+        <translation>محاولات فاشلة كثيرة.
+اتصل بالصيانة.</translation>
     </message>
     <message>
         <source>PIN #</source>
-        <translation type="unfinished"></translation>
+        <translation>رمز PIN</translation>
     </message>
     <message>
         <source>Products Editing Cancelled&lt;br&gt;due to active timers.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي تحرير المنتجات&lt;br&gt;بسبب وجود مؤقتات نشطة.</translation>
     </message>
     <message>
         <source>id:</source>
-        <translation type="unfinished"></translation>
+        <translation>المعرّف:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم:</translation>
     </message>
     <message>
         <source>Hold Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>حرارة الحفظ</translation>
     </message>
     <message>
         <source>Upper Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>الحرارة العلوية</translation>
     </message>
     <message>
         <source>Product temp</source>
-        <translation type="unfinished"></translation>
+        <translation>حرارة المنتج</translation>
     </message>
     <message>
         <source>Lower Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>الحرارة السفلية</translation>
     </message>
     <message>
         <source>Hold time:</source>
-        <translation type="unfinished"></translation>
+        <translation>مدة الحفظ:</translation>
     </message>
     <message>
         <source>Warning time:</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت التنبيه:</translation>
     </message>
     <message>
         <source>Fan Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>سرعة المروحة:</translation>
     </message>
     <message>
         <source>Reset time:</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت إعادة الضبط:</translation>
     </message>
     <message>
         <source>Lid type:</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع الغطاء:</translation>
     </message>
     <message>
         <source>Bottom type:</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع القاع:</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation type="unfinished"></translation>
+        <translation>تقسيم المنطقة:</translation>
     </message>
     <message>
         <source>Items:</source>
-        <translation type="unfinished"></translation>
+        <translation>العناصر:</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>اللون:</translation>
     </message>
     <message>
         <source>Max products/groups reached. Can&apos;t add new products/groups!</source>
-        <translation type="unfinished"></translation>
+        <translation>بلغ عدد المنتجات/المجموعات الحد الأقصى. لا يمكن إضافة المزيد!</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>خطأ</translation>
     </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
     <message>
         <source>&lt;b&gt;Reset unit configuration?&lt;/b&gt;&lt;br&gt;The unit must be restarted afterwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;إعادة ضبط إعداد الوحدة؟&lt;/b&gt;&lt;br&gt;يجب إعادة تشغيل الوحدة بعدها.</translation>
     </message>
 </context>
 <context>
     <name>RfidAccsTesting</name>
     <message>
         <source>RFID Accessory Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار ملحقات RFID</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>Universal Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>بطاقة عامة</translation>
     </message>
 </context>
 <context>
     <name>SelectTargetModelGroup</name>
     <message>
         <source>Select Model</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر الطراز</translation>
     </message>
 </context>
 <context>
     <name>SerialModelNumbersDialog</name>
     <message>
         <source>Serial #</source>
-        <translation type="unfinished"></translation>
+        <translation>الرقم التسلسلي</translation>
     </message>
     <message>
         <source>Model #</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطراز</translation>
     </message>
     <message>
         <source>Store #</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم المتجر</translation>
     </message>
 </context>
 <context>
     <name>ServiceListView</name>
     <message>
         <source>Heater test unavailable&lt;br&gt;while timers are active!</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار السخانات غير متاح&lt;br&gt;أثناء عمل المؤقتات!</translation>
     </message>
     <message>
         <source>Too many failed attempts.
 Call service.</source>
-        <translation type="unfinished"></translation>
+        <translation>محاولات فاشلة كثيرة.
+اتصل بالصيانة.</translation>
     </message>
     <message>
         <source>PIN #</source>
-        <translation type="unfinished"></translation>
+        <translation>رمز PIN</translation>
     </message>
     <message>
         <source>All service panels unlocked!</source>
-        <translation type="unfinished"></translation>
+        <translation>تم فتح جميع لوحات الصيانة!</translation>
     </message>
     <message>
         <source>Manager&apos;s PIN# was reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>تمت إعادة ضبط رمز PIN للمدير.</translation>
     </message>
 </context>
 <context>
     <name>SoundTestItem</name>
     <message>
         <source>Sound &amp; Screen Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبارات الصوت والشاشة</translation>
     </message>
     <message>
         <source>UI customization</source>
-        <translation type="unfinished"></translation>
+        <translation>تخصيص الواجهة</translation>
     </message>
 </context>
 <context>
     <name>SystemUpdateScreen</name>
     <message>
         <source>Tavolen file imported: </source>
-        <translation type="unfinished"></translation>
+        <translation>تم استيراد ملف Tavolen: </translation>
     </message>
     <message>
         <source>File version is not supported: </source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار الملف غير مدعوم: </translation>
     </message>
     <message>
         <source>Tavolen file import failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>فشل استيراد ملف Tavolen: </translation>
     </message>
     <message>
         <source>Tavolen Import</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد Tavolen</translation>
     </message>
     <message>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <source>Local</source>
-        <translation type="unfinished"></translation>
+        <translation>محلي</translation>
     </message>
     <message>
         <source>No Tavolen files found!</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على ملفات Tavolen!</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث</translation>
     </message>
 </context>
 <context>
     <name>TrayBar</name>
     <message>
         <source>Product Mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>منتج غير مطابق</translation>
     </message>
     <message>
         <source>Menu Mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة غير مطابقة</translation>
     </message>
     <message>
         <source>Invalid product definition</source>
-        <translation type="unfinished"></translation>
+        <translation>تعريف منتج غير صالح</translation>
     </message>
     <message>
         <source>Reset?</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة ضبط؟</translation>
     </message>
     <message>
         <source>DISCARD!</source>
-        <translation type="unfinished"></translation>
+        <translation>تخلّص منه!</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>انتظار</translation>
     </message>
 </context>
 <context>
     <name>UiSkinItem</name>
     <message>
         <source>UI customization</source>
-        <translation type="unfinished"></translation>
+        <translation>تخصيص الواجهة</translation>
     </message>
 </context>
 <context>
     <name>UpdatesListView</name>
     <message>
         <source>Changes pending. Please accept or cancel before re-locking.</source>
-        <translation type="unfinished"></translation>
+        <translation>توجد تغييرات معلّقة. اقبلها أو ألغها قبل إعادة القفل.</translation>
     </message>
     <message>
         <source>Too many failed attempts.
 Call service.</source>
-        <translation type="unfinished"></translation>
+        <translation>محاولات فاشلة كثيرة.
+اتصل بالصيانة.</translation>
     </message>
     <message>
         <source>PIN #</source>
-        <translation type="unfinished"></translation>
+        <translation>رمز PIN</translation>
     </message>
     <message>
         <source>All update panels unlocked!</source>
-        <translation type="unfinished"></translation>
+        <translation>تم فتح جميع لوحات التحديث!</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ</translation>
     </message>
     <message>
         <source>Manager&apos;s PIN# was reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>تمت إعادة ضبط رمز PIN للمدير.</translation>
     </message>
     <message>
         <source>Tavolen file imported: </source>
-        <translation type="unfinished"></translation>
+        <translation>تم استيراد ملف Tavolen: </translation>
     </message>
     <message>
         <source>File version is not supported: </source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار الملف غير مدعوم: </translation>
     </message>
     <message>
         <source>Tavolen file import failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>فشل استيراد ملف Tavolen: </translation>
     </message>
     <message>
         <source>Tavolen file exported: </source>
-        <translation type="unfinished"></translation>
+        <translation>تم تصدير ملف Tavolen: </translation>
     </message>
     <message>
         <source>Tavolen file export failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل تصدير ملف Tavolen!</translation>
     </message>
 </context>
 <context>
     <name>VscrollMessageDialog</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
-        <translation type="unfinished"></translation>
+        <translation>اسحب على المخطط لقراءة فحص</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>متصل</translation>
     </message>
     <message>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>غير متصل</translation>
     </message>
     <message>
         <source>Wi-Fi monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>مراقب Wi-Fi</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>Link quality</source>
-        <translation type="unfinished"></translation>
+        <translation>جودة الاتصال</translation>
     </message>
     <message>
         <source>Signal level</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى الإشارة</translation>
     </message>
     <message>
         <source>Auto save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ تلقائي</translation>
     </message>
     <message>
         <source>No save</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون حفظ</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>checks</source>
-        <translation type="unfinished"></translation>
+        <translation>فحوص</translation>
     </message>
 </context>
 <context>
     <name>ZoneAdvancedOptionsPanel</name>
     <message>
         <source>Exit Row Management?</source>
-        <translation type="unfinished"></translation>
+        <translation>الخروج من إدارة الصفوف؟</translation>
     </message>
 </context>
 <context>
     <name>ZoneManager</name>
     <message>
         <source>Zone error: temperature sensor error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ المنطقة: خطأ في حساس الحرارة</translation>
     </message>
     <message>
         <source>Primary UI communication loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>فقد الاتصال بالشاشة الرئيسية.</translation>
     </message>
     <message>
         <source>Primary I/O board comm lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>انقطع الاتصال بلوحة الإدخال/الإخراج الرئيسية.</translation>
     </message>
     <message>
         <source>I/O board comm loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>فقد الاتصال بلوحة الإدخال/الإخراج.</translation>
     </message>
     <message>
         <source>Zone error: temp. B too high</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ المنطقة: الحرارة B مرتفعة جدًا</translation>
     </message>
     <message>
         <source>Zone error: temp. B too low.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ المنطقة: الحرارة B منخفضة جدًا.</translation>
     </message>
     <message>
         <source>Zone error: temperature too high</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ المنطقة: الحرارة مرتفعة جدًا</translation>
     </message>
     <message>
         <source>Zone error: temperature too low.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ المنطقة: الحرارة منخفضة جدًا.</translation>
     </message>
 </context>
 <context>
     <name>ZoneOptionsView</name>
     <message>
         <source>Eco Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>الوضع الاقتصادي</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
 </context>
 <context>
     <name>ZoneView</name>
     <message>
         <source>Cannot start timers until preheat is complete</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن تشغيل المؤقتات قبل اكتمال التسخين المسبق</translation>
     </message>
     <message>
         <source>Eco Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>الوضع الاقتصادي</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>Exit Eco Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>الخروج من الوضع الاقتصادي؟</translation>
     </message>
     <message>
         <source>Power On?</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل؟</translation>
     </message>
     <message>
         <source>Enter Eco Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>الدخول إلى الوضع الاقتصادي؟</translation>
+    </message>
+</context>
+<context>
+    <name>heaterDiagnostics</name>
+    <message>
+        <source>L: </source>
+        <comment>left side</comment>
+        <translation>يسار: </translation>
+    </message>
+    <message>
+        <source>R: </source>
+        <comment>right side</comment>
+        <translation>يمين: </translation>
+    </message>
+    <message>
+        <source>U: </source>
+        <comment>upper side</comment>
+        <translation>أعلى: </translation>
+    </message>
+    <message>
+        <source>L: </source>
+        <comment>lower side</comment>
+        <translation>أسفل: </translation>
+    </message>
+    <message>
+        <source>F: </source>
+        <comment>front side</comment>
+        <translation>أمام: </translation>
+    </message>
+    <message>
+        <source>B: </source>
+        <comment>back side</comment>
+        <translation>خلف: </translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Save selected configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الإعداد المحدد؟</translation>
     </message>
     <message>
         <source>Reboot the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>أعد تشغيل الوحدة</translation>
     </message>
     <message>
         <source>Invalid configuration selection</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار إعداد غير صالح</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error&lt;/b&gt;&lt;br&gt;System over temperature error! Check surrounding area for heat source.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;خطأ في النظام&lt;/b&gt;&lt;br&gt;ارتفاع حرارة النظام! تحقق من وجود مصدر حرارة بالقرب منه.</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error&lt;/b&gt;&lt;br&gt;Heater over temperature error! Power off the cabinet.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;خطأ في النظام&lt;/b&gt;&lt;br&gt;ارتفاع حرارة السخان! أطفئ الخزانة.</translation>
     </message>
     <message>
         <source>Power Interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>انقطاع الطاقة</translation>
     </message>
     <message>
         <source>Keep active timers</source>
-        <translation type="unfinished"></translation>
+        <translation>الإبقاء على المؤقتات النشطة</translation>
     </message>
     <message>
         <source>Clear active timers</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح المؤقتات النشطة</translation>
     </message>
     <message>
         <source>Firmware update in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تحديث البرنامج الثابت...</translation>
     </message>
     <message>
         <source>Menu update in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تحديث القائمة...</translation>
     </message>
     <message>
         <source>System backup in progress.&lt;br&gt;DO NOT unplug USB or power off the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ النسخ الاحتياطي للنظام.&lt;br&gt;لا تفصل USB ولا تطفئ الوحدة</translation>
     </message>
     <message>
         <source>Copying firmware update files...&lt;br&gt;DO NOT unplug USB or power off the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ نسخ ملفات تحديث البرنامج الثابت...&lt;br&gt;لا تفصل USB ولا تطفئ الوحدة</translation>
     </message>
     <message>
         <source>&lt;b&gt;Waiting for hold&lt;br&gt;restoration confirmation&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;في انتظار تأكيد&lt;br&gt;استعادة الحفظ&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Heaters testing is started</source>
-        <translation type="unfinished"></translation>
+        <translation>بدأ اختبار السخانات</translation>
     </message>
     <message>
         <source>&lt;b&gt;UI ERROR!&lt;/b&gt;&lt;br&gt;Unexpected UI reboot detected!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;خطأ في الواجهة!&lt;/b&gt;&lt;br&gt;اكتُشفت إعادة تشغيل غير متوقعة للواجهة!</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error!&lt;/b&gt;&lt;br&gt;Communication bus voltage not detected!&lt;br&gt;Check UI to IO cable</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;خطأ في النظام!&lt;/b&gt;&lt;br&gt;لم يُكتشف جهد ناقل الاتصال!&lt;br&gt;افحص كابل الواجهة بلوحة الإدخال/الإخراج</translation>
     </message>
     <message>
         <source>&lt;b&gt;System Error:&lt;/b&gt;&lt;br&gt;Modbus Link Broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;خطأ في النظام:&lt;/b&gt;&lt;br&gt;انقطع اتصال Modbus.</translation>
     </message>
     <message>
         <source>Two PRIMARY touchscreens detected. Change configuration of the SECONDARY touchscreen.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتُشفت شاشتا لمس رئيسيتان. غيّر إعداد الشاشة الثانوية.</translation>
     </message>
     <message>
         <source>Two SECONDARY touchscreens detected. Change configuration of the PRIMARY touchscreen.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتُشفت شاشتا لمس ثانويتان. غيّر إعداد الشاشة الرئيسية.</translation>
     </message>
     <message>
         <source>System Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في النظام</translation>
     </message>
     <message>
         <source>Unit configuration successful.&lt;br&gt;Reboot the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم إعداد الوحدة بنجاح.&lt;br&gt;أعد تشغيل الوحدة.</translation>
     </message>
     <message>
         <source>Unit configuration reset successful.&lt;br&gt;Reboot the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>تمت إعادة ضبط إعداد الوحدة بنجاح.&lt;br&gt;أعد تشغيل الوحدة.</translation>
     </message>
     <message>
         <source>Enter Cleaning Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>الدخول إلى وضع التنظيف؟</translation>
     </message>
     <message>
         <source>Clean Screen Now?</source>
-        <translation type="unfinished"></translation>
+        <translation>تنظيف الشاشة الآن؟</translation>
     </message>
     <message>
         <source>&lt;b&gt;EOL Address Detection Started&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;بدأ كشف عناوين EOL&lt;/b&gt;</translation>
     </message>
 </context>
 </TS>
