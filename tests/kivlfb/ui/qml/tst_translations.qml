@@ -117,7 +117,8 @@ MainWindowTestCase {
     }
     function test_shots_data() {
         var languages = [{ code: "deu", id: german }, { code: "spa", id: 1 }, { code: "fra", id: 2 },
-                         { code: "ita", id: 6 }, { code: "nld", id: 7 }]
+                         { code: "ita", id: 6 }, { code: "nld", id: 7 }, { code: "ara", id: 11 },
+                         { code: "zh_cn", id: 13 }, { code: "jpn", id: 14 }]
         var screens = ["mainWindow", "homeScreen", "dialog", "message", "alarm", "restoreQuestion", "productForm", "letterKeyboard", "servicePage", "zoneDiagnostics"]
         var rows = []
         for (var l = 0; l < languages.length; ++l)
