@@ -115,6 +115,28 @@ MainWindowTestCase {
         }
         verify(false, "no screen " + screen)
     }
+    // Every page of the service list in German, for a person to read.
+    function test_germanServicePages_data() {
+        return [{ tag: "landscape", portrait: false }, { tag: "portrait", portrait: true }]
+    }
+    function test_germanServicePages(data) {
+        cabinetManager.orientationPortrait = data.portrait
+        cabinetManager.pressGoDockPosition = data.portrait ? 1 : 0
+        configManager.languageId = "deu"
+        harness.useTranslator().setLanguage(german)
+        createWindow()
+        showServiceList()
+        var list = child("pageList")
+        var panel = child("mainPanel")
+        for (var i = 0; i < list.count; ++i) {
+            var name = list.model.get(i).objectName
+            showPage(name)
+            waitForRendering(panel)
+            var file = "lang-deu-page-" + name + (data.portrait ? "-portrait" : "-landscape")
+            verify(screenshots.saveUpright(panel, file) !== "", file)
+        }
+    }
+
     function test_shots_data() {
         var languages = [{ code: "deu", id: german }, { code: "spa", id: 1 }, { code: "fra", id: 2 },
                          { code: "ita", id: 6 }, { code: "nld", id: 7 }, { code: "ara", id: 11 },
