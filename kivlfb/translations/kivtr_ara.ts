@@ -461,15 +461,15 @@
     </message>
     <message>
         <source>Zone </source>
-        <translation>المنطقة </translation>
+        <translation>قسم </translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation>إيقاف</translation>
+        <translation>مطفأ</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation>تشغيل</translation>
+        <translation>يعمل</translation>
     </message>
     <message>
         <source>+++</source>
@@ -1613,7 +1613,7 @@ Call service.</source>
     </message>
     <message>
         <source>OFF</source>
-        <translation>إيقاف</translation>
+        <translation>مطفأ</translation>
     </message>
 </context>
 <context>
@@ -1628,7 +1628,7 @@ Call service.</source>
     </message>
     <message>
         <source>OFF</source>
-        <translation>إيقاف</translation>
+        <translation>مطفأ</translation>
     </message>
     <message>
         <source>Exit Eco Mode?</source>

@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>Export Holding Log</source>
-        <translation>Eksportuj dziennik przetrzymywania</translation>
+        <translation>Eksportuj dziennik HACCP</translation>
     </message>
     <message>
         <source>Export Wifi Logs</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>Zone </source>
-        <translation>Strefa </translation>
+        <translation>Str. </translation>
     </message>
     <message>
         <source>OFF</source>
@@ -518,7 +518,7 @@ podczas przetrzymywania.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Control Temperature:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;Temperatura sterowania:&lt;/b&gt;</translation>
+        <translation>&lt;b&gt;Temp. sterowania:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Cancel

@@ -66,31 +66,31 @@
     </message>
     <message>
         <source>Su</source>
-        <translation>Do</translation>
+        <translation>Dom</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation>Se</translation>
+        <translation>Seg</translation>
     </message>
     <message>
         <source>Tu</source>
-        <translation>Te</translation>
+        <translation>Ter</translation>
     </message>
     <message>
         <source>We</source>
-        <translation>Qa</translation>
+        <translation>Qua</translation>
     </message>
     <message>
         <source>Th</source>
-        <translation>Qi</translation>
+        <translation>Qui</translation>
     </message>
     <message>
         <source>Fr</source>
-        <translation>Sx</translation>
+        <translation>Sex</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation>Sá</translation>
+        <translation>Sáb</translation>
     </message>
 </context>
 <context>
@@ -518,7 +518,7 @@ durante a manutenção.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Control Temperature:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;Temperatura de controlo:&lt;/b&gt;</translation>
+        <translation>&lt;b&gt;Temp. de controlo:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Cancel
@@ -1704,11 +1704,11 @@ Contacte a assistência.</translation>
     </message>
     <message>
         <source>Keep active timers</source>
-        <translation>Manter temporizadores ativos</translation>
+        <translation>Manter temporizadores</translation>
     </message>
     <message>
         <source>Clear active timers</source>
-        <translation>Apagar temporizadores ativos</translation>
+        <translation>Apagar temporizadores</translation>
     </message>
     <message>
         <source>Firmware update in progress...</source>

@@ -518,7 +518,7 @@ while actively holding.</source>
     </message>
     <message>
         <source>&lt;b&gt;Control Temperature:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;Контрольная температура:&lt;/b&gt;</translation>
+        <translation>&lt;b&gt;Темп. контроля:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Cancel

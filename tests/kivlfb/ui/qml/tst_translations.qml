@@ -53,6 +53,13 @@ MainWindowTestCase {
             { tag: "deu", id: 5, close: "Schließen", question: "Reinigungsmodus starten?" },
             { tag: "ita", id: 6, close: "Chiudi", question: "Avviare la modalità pulizia?" },
             { tag: "nld", id: 7, close: "Sluiten", question: "Reinigingsmodus starten?" },
+            { tag: "pol", id: 8, close: "Zamknij", question: "Włączyć tryb czyszczenia?" },
+            { tag: "por", id: 9, close: "Fechar", question: "Entrar no modo de limpeza?" },
+            { tag: "rus", id: 10, close: "Закрыть", question: "Включить режим чистки?" },
+            { tag: "ara", id: 11, close: "إغلاق", question: "الدخول إلى وضع التنظيف؟" },
+            { tag: "kor", id: 12, close: "닫기", question: "청소 모드로 전환할까요?" },
+            { tag: "zh_cn", id: 13, close: "关闭", question: "进入清洁模式？" },
+            { tag: "jpn", id: 14, close: "閉じる", question: "清掃モードにしますか？" },
         ]
     }
     function test_eachLanguage(data) {
@@ -112,6 +119,10 @@ MainWindowTestCase {
         case "zoneDiagnostics":
             showServiceList()
             return showPage("zoneDiagnostics")
+        case "errorLog":
+            // Mirrored for a right-to-left language.
+            showServiceList()
+            return showPage("errorLogPanel")
         }
         verify(false, "no screen " + screen)
     }
@@ -141,7 +152,8 @@ MainWindowTestCase {
         var languages = [{ code: "deu", id: german }, { code: "spa", id: 1 }, { code: "fra", id: 2 },
                          { code: "ita", id: 6 }, { code: "nld", id: 7 }, { code: "ara", id: 11 },
                          { code: "zh_cn", id: 13 }, { code: "jpn", id: 14 }]
-        var screens = ["mainWindow", "homeScreen", "dialog", "message", "alarm", "restoreQuestion", "productForm", "letterKeyboard", "servicePage", "zoneDiagnostics"]
+        var screens = ["mainWindow", "homeScreen", "dialog", "message", "alarm", "restoreQuestion", "productForm",
+                       "letterKeyboard", "servicePage", "zoneDiagnostics", "errorLog"]
         var rows = []
         for (var l = 0; l < languages.length; ++l)
             for (var i = 0; i < screens.length; ++i)
