@@ -172,6 +172,100 @@
     </message>
 </context>
 <context>
+    <name>DayPartEditAssignItem</name>
+    <message>
+        <source>Vented</source>
+        <translation>Belüftet</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Geschlossen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Kein</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Einlegeboden</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Hold time:</source>
+        <translation>Warmhaltezeit:</translation>
+    </message>
+    <message>
+        <source>Warning time:</source>
+        <translation>Warnzeit:</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Warmhaltetemp.</translation>
+    </message>
+    <message>
+        <source>Upper Temperature</source>
+        <translation>Obere Temperatur</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Produkttemp.</translation>
+    </message>
+    <message>
+        <source>Lower Temperature</source>
+        <translation>Untere Temperatur</translation>
+    </message>
+    <message>
+        <source>Fan Speed:</source>
+        <translation>Lüfterdrehzahl:</translation>
+    </message>
+    <message>
+        <source>Reset time:</source>
+        <translation>Rücksetzzeit:</translation>
+    </message>
+    <message>
+        <source>Lid type:</source>
+        <translation>Deckeltyp:</translation>
+    </message>
+    <message>
+        <source>Bottom type:</source>
+        <translation>Bodentyp:</translation>
+    </message>
+    <message>
+        <source>Zone splits:</source>
+        <translation>Teilung:</translation>
+    </message>
+    <message>
+        <source>Items:</source>
+        <translation>Elemente:</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Farbe:</translation>
+    </message>
+</context>
+<context>
+    <name>DayPartEditPanel</name>
+    <message>
+        <source>Breakfast</source>
+        <translation>Frühstück</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Mittag-/Abendessen</translation>
+    </message>
+</context>
+<context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
@@ -399,7 +493,7 @@
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Zonenaufteilung:</translation>
+        <translation>Teilung:</translation>
     </message>
     <message>
         <source>Fan speed:</source>
@@ -1112,7 +1206,7 @@ test</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Zonenaufteilung:</translation>
+        <translation>Teilung:</translation>
     </message>
     <message>
         <source>Lid type:</source>
@@ -1292,7 +1386,7 @@ Service anrufen.</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Zonenaufteilung:</translation>
+        <translation>Teilung:</translation>
     </message>
     <message>
         <source>Items:</source>
@@ -1309,6 +1403,22 @@ Service anrufen.</translation>
     <message>
         <source>ERROR</source>
         <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Tageszeit-Zuordnungen der Fächer entfernen?</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Produkt wird aus den Zuordnungen&lt;br&gt;der Tageszeit(en) entfernt</translation>
+    </message>
+    <message>
+        <source>Touch a position to choose its product. Touch and hold to clear positions.</source>
+        <translation>Position antippen, um ihr Produkt zu wählen. Gedrückt halten, um Positionen zu leeren.</translation>
     </message>
 </context>
 <context>

@@ -172,6 +172,100 @@
     </message>
 </context>
 <context>
+    <name>DayPartEditAssignItem</name>
+    <message>
+        <source>Vented</source>
+        <translation>Vented</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>False</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>id:</source>
+        <translation>id:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Hold time:</source>
+        <translation>Hold time:</translation>
+    </message>
+    <message>
+        <source>Warning time:</source>
+        <translation>Warning time:</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Hold Temp</translation>
+    </message>
+    <message>
+        <source>Upper Temperature</source>
+        <translation>Upper Temperature</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Product temp</translation>
+    </message>
+    <message>
+        <source>Lower Temperature</source>
+        <translation>Lower Temperature</translation>
+    </message>
+    <message>
+        <source>Fan Speed:</source>
+        <translation>Fan Speed:</translation>
+    </message>
+    <message>
+        <source>Reset time:</source>
+        <translation>Reset time:</translation>
+    </message>
+    <message>
+        <source>Lid type:</source>
+        <translation>Lid type:</translation>
+    </message>
+    <message>
+        <source>Bottom type:</source>
+        <translation>Bottom type:</translation>
+    </message>
+    <message>
+        <source>Zone splits:</source>
+        <translation>Zone splits:</translation>
+    </message>
+    <message>
+        <source>Items:</source>
+        <translation>Items:</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Color:</translation>
+    </message>
+</context>
+<context>
+    <name>DayPartEditPanel</name>
+    <message>
+        <source>Breakfast</source>
+        <translation>Breakfast</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Lunch/Dinner</translation>
+    </message>
+</context>
+<context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
@@ -1309,6 +1403,22 @@ Call service.</translation>
     <message>
         <source>ERROR</source>
         <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Remove Bins day-part assignments?</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Product will be removed from day-part(s)&lt;br&gt;assignments</translation>
+    </message>
+    <message>
+        <source>Touch a position to choose its product. Touch and hold to clear positions.</source>
+        <translation>Touch a position to choose its product. Touch and hold to clear positions.</translation>
     </message>
 </context>
 <context>

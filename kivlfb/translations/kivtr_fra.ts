@@ -172,6 +172,100 @@
     </message>
 </context>
 <context>
+    <name>DayPartEditAssignItem</name>
+    <message>
+        <source>Vented</source>
+        <translation>Ventilé</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Plein</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Faux-fond</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>id:</source>
+        <translation>ID&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Hold time:</source>
+        <translation>Durée de maintien&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Warning time:</source>
+        <translation>Délai d&apos;alerte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Temp. de maintien</translation>
+    </message>
+    <message>
+        <source>Upper Temperature</source>
+        <translation>Température haute</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Temp. produit</translation>
+    </message>
+    <message>
+        <source>Lower Temperature</source>
+        <translation>Température basse</translation>
+    </message>
+    <message>
+        <source>Fan Speed:</source>
+        <translation>Vitesse du ventilateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Reset time:</source>
+        <translation>Délai de réinitialisation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Lid type:</source>
+        <translation>Couvercle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bottom type:</source>
+        <translation>Fond&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Zone splits:</source>
+        <translation>Division&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Items:</source>
+        <translation>Éléments&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Couleur&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>DayPartEditPanel</name>
+    <message>
+        <source>Breakfast</source>
+        <translation>Petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Déjeuner/Dîner</translation>
+    </message>
+</context>
+<context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
@@ -395,11 +489,11 @@
     </message>
     <message>
         <source>Lid Type:</source>
-        <translation>Type de couvercle&#xa0;:</translation>
+        <translation>Couvercle&#xa0;:</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Division de zone&#xa0;:</translation>
+        <translation>Division&#xa0;:</translation>
     </message>
     <message>
         <source>Fan speed:</source>
@@ -1112,11 +1206,11 @@ résistances</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Division de zone&#xa0;:</translation>
+        <translation>Division&#xa0;:</translation>
     </message>
     <message>
         <source>Lid type:</source>
-        <translation>Type de couvercle&#xa0;:</translation>
+        <translation>Couvercle&#xa0;:</translation>
     </message>
     <message>
         <source>None</source>
@@ -1132,7 +1226,7 @@ résistances</translation>
     </message>
     <message>
         <source>Bottom type:</source>
-        <translation>Type de fond&#xa0;:</translation>
+        <translation>Fond&#xa0;:</translation>
     </message>
     <message>
         <source>Normal</source>
@@ -1284,15 +1378,15 @@ Appelez le service technique.</translation>
     </message>
     <message>
         <source>Lid type:</source>
-        <translation>Type de couvercle&#xa0;:</translation>
+        <translation>Couvercle&#xa0;:</translation>
     </message>
     <message>
         <source>Bottom type:</source>
-        <translation>Type de fond&#xa0;:</translation>
+        <translation>Fond&#xa0;:</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Division de zone&#xa0;:</translation>
+        <translation>Division&#xa0;:</translation>
     </message>
     <message>
         <source>Items:</source>
@@ -1309,6 +1403,22 @@ Appelez le service technique.</translation>
     <message>
         <source>ERROR</source>
         <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Retirer les affectations de période des compartiments&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Le produit sera retiré des affectations&lt;br&gt;de période(s)</translation>
+    </message>
+    <message>
+        <source>Touch a position to choose its product. Touch and hold to clear positions.</source>
+        <translation>Touchez une position pour choisir son produit. Maintenez appuyé pour vider des positions.</translation>
     </message>
 </context>
 <context>

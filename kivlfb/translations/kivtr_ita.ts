@@ -172,6 +172,100 @@
     </message>
 </context>
 <context>
+    <name>DayPartEditAssignItem</name>
+    <message>
+        <source>Vented</source>
+        <translation>Ventilato</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Pieno</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Doppio fondo</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Hold time:</source>
+        <translation>Tempo di mantenimento:</translation>
+    </message>
+    <message>
+        <source>Warning time:</source>
+        <translation>Tempo di avviso:</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Temp. mantenimento</translation>
+    </message>
+    <message>
+        <source>Upper Temperature</source>
+        <translation>Temperatura superiore</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Temp. prodotto</translation>
+    </message>
+    <message>
+        <source>Lower Temperature</source>
+        <translation>Temperatura inferiore</translation>
+    </message>
+    <message>
+        <source>Fan Speed:</source>
+        <translation>Velocità ventola:</translation>
+    </message>
+    <message>
+        <source>Reset time:</source>
+        <translation>Tempo di reset:</translation>
+    </message>
+    <message>
+        <source>Lid type:</source>
+        <translation>Coperchio:</translation>
+    </message>
+    <message>
+        <source>Bottom type:</source>
+        <translation>Fondo:</translation>
+    </message>
+    <message>
+        <source>Zone splits:</source>
+        <translation>Divisione:</translation>
+    </message>
+    <message>
+        <source>Items:</source>
+        <translation>Elementi:</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Colore:</translation>
+    </message>
+</context>
+<context>
+    <name>DayPartEditPanel</name>
+    <message>
+        <source>Breakfast</source>
+        <translation>Colazione</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Pranzo/Cena</translation>
+    </message>
+</context>
+<context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
@@ -395,11 +489,11 @@
     </message>
     <message>
         <source>Lid Type:</source>
-        <translation>Tipo di coperchio:</translation>
+        <translation>Coperchio:</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Divisione zona:</translation>
+        <translation>Divisione:</translation>
     </message>
     <message>
         <source>Fan speed:</source>
@@ -1112,11 +1206,11 @@ resistenze</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Divisione zona:</translation>
+        <translation>Divisione:</translation>
     </message>
     <message>
         <source>Lid type:</source>
-        <translation>Tipo di coperchio:</translation>
+        <translation>Coperchio:</translation>
     </message>
     <message>
         <source>None</source>
@@ -1132,7 +1226,7 @@ resistenze</translation>
     </message>
     <message>
         <source>Bottom type:</source>
-        <translation>Tipo di fondo:</translation>
+        <translation>Fondo:</translation>
     </message>
     <message>
         <source>Normal</source>
@@ -1284,15 +1378,15 @@ Chiamare l&apos;assistenza.</translation>
     </message>
     <message>
         <source>Lid type:</source>
-        <translation>Tipo di coperchio:</translation>
+        <translation>Coperchio:</translation>
     </message>
     <message>
         <source>Bottom type:</source>
-        <translation>Tipo di fondo:</translation>
+        <translation>Fondo:</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Divisione zona:</translation>
+        <translation>Divisione:</translation>
     </message>
     <message>
         <source>Items:</source>
@@ -1309,6 +1403,22 @@ Chiamare l&apos;assistenza.</translation>
     <message>
         <source>ERROR</source>
         <translation>ERRORE</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Rimuovere le assegnazioni di fascia oraria dei vani?</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Il prodotto sarà rimosso dalle assegnazioni&lt;br&gt;delle fasce orarie</translation>
+    </message>
+    <message>
+        <source>Touch a position to choose its product. Touch and hold to clear positions.</source>
+        <translation>Toccare una posizione per sceglierne il prodotto. Tenere premuto per svuotare le posizioni.</translation>
     </message>
 </context>
 <context>

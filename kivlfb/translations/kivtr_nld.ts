@@ -172,6 +172,100 @@
     </message>
 </context>
 <context>
+    <name>DayPartEditAssignItem</name>
+    <message>
+        <source>Vented</source>
+        <translation>Geventileerd</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Dicht</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Valse bodem</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normaal</translation>
+    </message>
+    <message>
+        <source>id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>Hold time:</source>
+        <translation>Warmhoudtijd:</translation>
+    </message>
+    <message>
+        <source>Warning time:</source>
+        <translation>Waarschuwingstijd:</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Warmhoudtemp.</translation>
+    </message>
+    <message>
+        <source>Upper Temperature</source>
+        <translation>Boventemperatuur</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Producttemp.</translation>
+    </message>
+    <message>
+        <source>Lower Temperature</source>
+        <translation>Ondertemperatuur</translation>
+    </message>
+    <message>
+        <source>Fan Speed:</source>
+        <translation>Ventilatorsnelheid:</translation>
+    </message>
+    <message>
+        <source>Reset time:</source>
+        <translation>Resettijd:</translation>
+    </message>
+    <message>
+        <source>Lid type:</source>
+        <translation>Dekseltype:</translation>
+    </message>
+    <message>
+        <source>Bottom type:</source>
+        <translation>Bodemtype:</translation>
+    </message>
+    <message>
+        <source>Zone splits:</source>
+        <translation>Verdeling:</translation>
+    </message>
+    <message>
+        <source>Items:</source>
+        <translation>Items:</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Kleur:</translation>
+    </message>
+</context>
+<context>
+    <name>DayPartEditPanel</name>
+    <message>
+        <source>Breakfast</source>
+        <translation>Ontbijt</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Lunch/Diner</translation>
+    </message>
+</context>
+<context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
@@ -399,7 +493,7 @@
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Zoneverdeling:</translation>
+        <translation>Verdeling:</translation>
     </message>
     <message>
         <source>Fan speed:</source>
@@ -1112,7 +1206,7 @@ test</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Zoneverdeling:</translation>
+        <translation>Verdeling:</translation>
     </message>
     <message>
         <source>Lid type:</source>
@@ -1292,7 +1386,7 @@ Bel de servicedienst.</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>Zoneverdeling:</translation>
+        <translation>Verdeling:</translation>
     </message>
     <message>
         <source>Items:</source>
@@ -1309,6 +1403,22 @@ Bel de servicedienst.</translation>
     <message>
         <source>ERROR</source>
         <translation>FOUT</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Dagdeeltoewijzingen van de vakken verwijderen?</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Product wordt verwijderd uit de&lt;br&gt;dagdeeltoewijzingen</translation>
+    </message>
+    <message>
+        <source>Touch a position to choose its product. Touch and hold to clear positions.</source>
+        <translation>Tik op een positie om het product te kiezen. Houd vast om posities te wissen.</translation>
     </message>
 </context>
 <context>

@@ -172,6 +172,100 @@
     </message>
 </context>
 <context>
+    <name>DayPartEditAssignItem</name>
+    <message>
+        <source>Vented</source>
+        <translation>Ventilada</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Sólida</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Doble fondo</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Hold time:</source>
+        <translation>Tiempo de mantenimiento:</translation>
+    </message>
+    <message>
+        <source>Warning time:</source>
+        <translation>Tiempo de aviso:</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Temp. de mantenimiento</translation>
+    </message>
+    <message>
+        <source>Upper Temperature</source>
+        <translation>Temperatura superior</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Temp. del producto</translation>
+    </message>
+    <message>
+        <source>Lower Temperature</source>
+        <translation>Temperatura inferior</translation>
+    </message>
+    <message>
+        <source>Fan Speed:</source>
+        <translation>Velocidad del ventilador:</translation>
+    </message>
+    <message>
+        <source>Reset time:</source>
+        <translation>Tiempo de reinicio:</translation>
+    </message>
+    <message>
+        <source>Lid type:</source>
+        <translation>Tipo de tapa:</translation>
+    </message>
+    <message>
+        <source>Bottom type:</source>
+        <translation>Tipo de fondo:</translation>
+    </message>
+    <message>
+        <source>Zone splits:</source>
+        <translation>División:</translation>
+    </message>
+    <message>
+        <source>Items:</source>
+        <translation>Elementos:</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Color:</translation>
+    </message>
+</context>
+<context>
+    <name>DayPartEditPanel</name>
+    <message>
+        <source>Breakfast</source>
+        <translation>Desayuno</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Comida/Cena</translation>
+    </message>
+</context>
+<context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
@@ -399,7 +493,7 @@
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>División de zona:</translation>
+        <translation>División:</translation>
     </message>
     <message>
         <source>Fan speed:</source>
@@ -1112,7 +1206,7 @@ resistencias</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>División de zona:</translation>
+        <translation>División:</translation>
     </message>
     <message>
         <source>Lid type:</source>
@@ -1292,7 +1386,7 @@ Llame al servicio técnico.</translation>
     </message>
     <message>
         <source>Zone splits:</source>
-        <translation>División de zona:</translation>
+        <translation>División:</translation>
     </message>
     <message>
         <source>Items:</source>
@@ -1309,6 +1403,22 @@ Llame al servicio técnico.</translation>
     <message>
         <source>ERROR</source>
         <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>¿Quitar las asignaciones de franja horaria de los compartimentos?</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>El producto se quitará de las asignaciones&lt;br&gt;de franjas horarias</translation>
+    </message>
+    <message>
+        <source>Touch a position to choose its product. Touch and hold to clear positions.</source>
+        <translation>Toque una posición para elegir su producto. Manténgala pulsada para vaciar posiciones.</translation>
     </message>
 </context>
 <context>

@@ -239,9 +239,7 @@ private slots:
     // translations are in.
     void everyMessageIsTranslated_data()
     {
-        QTest::addColumn<int>("id");
-        for (int id = 0; id < Translator::numberOfLanguages; ++id)
-            QTest::newRow(qPrintable(Translator::languageCode(id))) << id;
+        translationsKeepTheirMarks_data();
     }
 
     void everyMessageIsTranslated()

@@ -75,9 +75,22 @@ MainWindowTestCase {
         switch (screen) {
         case "mainWindow":
             return panel
+        case "homeScreen":
+            panel.showHomeScreen()
+            return child("homeScreen")
         case "dialog":
             window.confirmCleaningStart()
             return child("acceptCancelDialog")
+        case "productForm":
+            // The menu editor's product form, the densest labels there are.
+            cabinetManager.hasFan = true
+            var form = Qt.createComponent("qrc:///qml/ProductItemEditPanel.qml").createObject(panel)
+            form.anchors.centerIn = panel
+            var names = []
+            for (var n = 0; n < 15; ++n)
+                names.push(n === 0 ? "Fries" : "")
+            form.loadProductData(7, names, 3600, 600, 165, 200, 0, "Vented", "False", "2/3", 80, "#fffffd")
+            return form
         case "restoreQuestion":
             cabinetManager.restoreHoldingFlag = true
             return child("restorHoldingDialog")
@@ -113,11 +126,34 @@ MainWindowTestCase {
         }
         verify(false, "no screen " + screen)
     }
+    // Every page of the service list in German, for a person to read.
+    function test_germanServicePages_data() {
+        return [{ tag: "landscape", portrait: false }, { tag: "portrait", portrait: true }]
+    }
+    function test_germanServicePages(data) {
+        cabinetManager.orientationPortrait = data.portrait
+        cabinetManager.pressGoDockPosition = data.portrait ? 1 : 0
+        configManager.languageId = "deu"
+        harness.useTranslator().setLanguage(german)
+        createWindow()
+        showServiceList()
+        var list = child("pageList")
+        var panel = child("mainPanel")
+        for (var i = 0; i < list.count; ++i) {
+            var name = list.model.get(i).objectName
+            showPage(name)
+            waitForRendering(panel)
+            var file = "lang-deu-page-" + name + (data.portrait ? "-portrait" : "-landscape")
+            verify(screenshots.saveUpright(panel, file) !== "", file)
+        }
+    }
+
     function test_shots_data() {
         var languages = [{ code: "deu", id: german }, { code: "spa", id: 1 }, { code: "fra", id: 2 },
-                         { code: "ita", id: 6 }, { code: "nld", id: 7 },
-                         { code: "ara", id: 11 }, { code: "zh_cn", id: 13 }, { code: "jpn", id: 14 }]
-        var screens = ["mainWindow", "dialog", "message", "alarm", "restoreQuestion", "letterKeyboard", "servicePage", "zoneDiagnostics", "errorLog"]
+                         { code: "ita", id: 6 }, { code: "nld", id: 7 }, { code: "ara", id: 11 },
+                         { code: "zh_cn", id: 13 }, { code: "jpn", id: 14 }]
+        var screens = ["mainWindow", "homeScreen", "dialog", "message", "alarm", "restoreQuestion", "productForm",
+                       "letterKeyboard", "servicePage", "zoneDiagnostics", "errorLog"]
         var rows = []
         for (var l = 0; l < languages.length; ++l)
             for (var i = 0; i < screens.length; ++i)
