@@ -172,6 +172,100 @@
     </message>
 </context>
 <context>
+    <name>DayPartEditAssignItem</name>
+    <message>
+        <source>Vented</source>
+        <translation>Z otworami</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Pełna</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Podwójne</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Zwykłe</translation>
+    </message>
+    <message>
+        <source>id:</source>
+        <translation>id:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nazwa:</translation>
+    </message>
+    <message>
+        <source>Hold time:</source>
+        <translation>Czas przetrzym.:</translation>
+    </message>
+    <message>
+        <source>Warning time:</source>
+        <translation>Czas ostrzeżenia:</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Temp. przetrzym.</translation>
+    </message>
+    <message>
+        <source>Upper Temperature</source>
+        <translation>Temperatura górna</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Temp. produktu</translation>
+    </message>
+    <message>
+        <source>Lower Temperature</source>
+        <translation>Temperatura dolna</translation>
+    </message>
+    <message>
+        <source>Fan Speed:</source>
+        <translation>Wentylator:</translation>
+    </message>
+    <message>
+        <source>Reset time:</source>
+        <translation>Czas resetu:</translation>
+    </message>
+    <message>
+        <source>Lid type:</source>
+        <translation>Pokrywa:</translation>
+    </message>
+    <message>
+        <source>Bottom type:</source>
+        <translation>Dno:</translation>
+    </message>
+    <message>
+        <source>Zone splits:</source>
+        <translation>Podział strefy:</translation>
+    </message>
+    <message>
+        <source>Items:</source>
+        <translation>Pozycje:</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Kolor:</translation>
+    </message>
+</context>
+<context>
+    <name>DayPartEditPanel</name>
+    <message>
+        <source>Breakfast</source>
+        <translation>Śniadanie</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Obiad/kolacja</translation>
+    </message>
+</context>
+<context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
@@ -259,6 +353,10 @@
     <message>
         <source>No screen-shots to export!</source>
         <translation>Brak zrzutów ekranu do eksportu!</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Monitor</source>
+        <translation>Monitor Wi-Fi</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1153,79 @@ grzałek</translation>
     </message>
 </context>
 <context>
+    <name>NetworkSettingsItem</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Zbyt wiele nieudanych prób.
+Wezwij serwis.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Przywrócić domyślną sieć?</translation>
+    </message>
+    <message>
+        <source>Network reset is complete.&lt;br&gt;Reboot the unit</source>
+        <translation>Sieć została zresetowana.&lt;br&gt;Uruchom urządzenie ponownie</translation>
+    </message>
+    <message>
+        <source>Network Reset</source>
+        <translation>Reset sieci</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Connected to permanent</source>
+        <translation>&lt;b&gt;Stan rejestracji:&lt;/b&gt; połączono na stałe</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Disconnected from permanent</source>
+        <translation>&lt;b&gt;Stan rejestracji:&lt;/b&gt; rozłączono ze stałym połączeniem</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Sieć Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Włączone</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Adres IP</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Maska sieci</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>Brama domyślna</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Stan certyfikatu:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Stan rejestracji:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+</context>
+<context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
@@ -1310,6 +1481,22 @@ Wezwij serwis.</translation>
         <source>ERROR</source>
         <translation>BŁĄD</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Usunąć przypisania pór dnia do komór?</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Produkt zostanie usunięty z przypisań&lt;br&gt;pór dnia</translation>
+    </message>
+    <message>
+        <source>Touch a position to choose its product. Touch and hold to clear positions.</source>
+        <translation>Dotknij pozycji, aby wybrać produkt. Przytrzymaj, aby wyczyścić pozycje.</translation>
+    </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
@@ -1517,6 +1704,29 @@ Wezwij serwis.</translation>
     </message>
 </context>
 <context>
+    <name>WifiApSelectDialog</name>
+    <message>
+        <source>Wifi SSIDs</source>
+        <translation>Sieci Wi-Fi</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>MacAddr</source>
+        <translation>Adres MAC</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Sygnał</translation>
+    </message>
+    <message>
+        <source>Freq(GHz)</source>
+        <translation>Częst. (GHz)</translation>
+    </message>
+</context>
+<context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
@@ -1561,6 +1771,29 @@ Wezwij serwis.</translation>
     <message>
         <source>checks</source>
         <translation>pomiarów</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsDialog</name>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Hasło</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>skanuj</translation>
+    </message>
+    <message>
+        <source>WPA Enabled</source>
+        <translation>WPA włączone</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Tożsamość</translation>
     </message>
 </context>
 <context>
