@@ -172,6 +172,100 @@
     </message>
 </context>
 <context>
+    <name>DayPartEditAssignItem</name>
+    <message>
+        <source>Vented</source>
+        <translation>Ventilada</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Fechada</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falso</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>id:</source>
+        <translation>id:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Hold time:</source>
+        <translation>Tempo de manutenção:</translation>
+    </message>
+    <message>
+        <source>Warning time:</source>
+        <translation>Tempo de aviso:</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Temp. manutenção</translation>
+    </message>
+    <message>
+        <source>Upper Temperature</source>
+        <translation>Temperatura superior</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Temp. do produto</translation>
+    </message>
+    <message>
+        <source>Lower Temperature</source>
+        <translation>Temperatura inferior</translation>
+    </message>
+    <message>
+        <source>Fan Speed:</source>
+        <translation>Ventilador:</translation>
+    </message>
+    <message>
+        <source>Reset time:</source>
+        <translation>Tempo de reposição:</translation>
+    </message>
+    <message>
+        <source>Lid type:</source>
+        <translation>Tipo de tampa:</translation>
+    </message>
+    <message>
+        <source>Bottom type:</source>
+        <translation>Tipo de fundo:</translation>
+    </message>
+    <message>
+        <source>Zone splits:</source>
+        <translation>Divisão de zona:</translation>
+    </message>
+    <message>
+        <source>Items:</source>
+        <translation>Itens:</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Cor:</translation>
+    </message>
+</context>
+<context>
+    <name>DayPartEditPanel</name>
+    <message>
+        <source>Breakfast</source>
+        <translation>Pequeno-almoço</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Almoço/jantar</translation>
+    </message>
+</context>
+<context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
@@ -259,6 +353,10 @@
     <message>
         <source>No screen-shots to export!</source>
         <translation>Sem capturas de ecrã para exportar!</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Monitor</source>
+        <translation>Monitor Wi-Fi</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1153,79 @@ resistências</translation>
     </message>
 </context>
 <context>
+    <name>NetworkSettingsItem</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Demasiadas tentativas falhadas.
+Contacte a assistência.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Repor a rede predefinida?</translation>
+    </message>
+    <message>
+        <source>Network reset is complete.&lt;br&gt;Reboot the unit</source>
+        <translation>Rede reposta.&lt;br&gt;Reinicie a unidade</translation>
+    </message>
+    <message>
+        <source>Network Reset</source>
+        <translation>Repor rede</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Connected to permanent</source>
+        <translation>&lt;b&gt;Estado do aprovisionamento:&lt;/b&gt; ligado em permanência</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Disconnected from permanent</source>
+        <translation>&lt;b&gt;Estado do aprovisionamento:&lt;/b&gt; desligado da ligação permanente</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Rede Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Endereço IP</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Máscara de rede</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>Gateway predefinido</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Estado do certificado:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Estado do aprovisionamento:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinição</translation>
+    </message>
+</context>
+<context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
@@ -1310,6 +1481,22 @@ Contacte a assistência.</translation>
         <source>ERROR</source>
         <translation>ERRO</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Remover as atribuições de períodos às posições?</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>O produto será removido das atribuições&lt;br&gt;de períodos do dia</translation>
+    </message>
+    <message>
+        <source>Touch a position to choose its product. Touch and hold to clear positions.</source>
+        <translation>Toque numa posição para escolher o produto. Toque sem soltar para limpar posições.</translation>
+    </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
@@ -1517,6 +1704,29 @@ Contacte a assistência.</translation>
     </message>
 </context>
 <context>
+    <name>WifiApSelectDialog</name>
+    <message>
+        <source>Wifi SSIDs</source>
+        <translation>Redes Wi-Fi</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>MacAddr</source>
+        <translation>End. MAC</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Sinal</translation>
+    </message>
+    <message>
+        <source>Freq(GHz)</source>
+        <translation>Freq. (GHz)</translation>
+    </message>
+</context>
+<context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
@@ -1561,6 +1771,29 @@ Contacte a assistência.</translation>
     <message>
         <source>checks</source>
         <translation>medições</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsDialog</name>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Palavra-passe</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>procurar</translation>
+    </message>
+    <message>
+        <source>WPA Enabled</source>
+        <translation>WPA ativado</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identidade</translation>
     </message>
 </context>
 <context>
