@@ -172,6 +172,100 @@
     </message>
 </context>
 <context>
+    <name>DayPartEditAssignItem</name>
+    <message>
+        <source>Vented</source>
+        <translation>С отверстиями</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Глухая</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Ложное</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Обычное</translation>
+    </message>
+    <message>
+        <source>id:</source>
+        <translation>id:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <source>Hold time:</source>
+        <translation>Время хранения:</translation>
+    </message>
+    <message>
+        <source>Warning time:</source>
+        <translation>Время предупр.:</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>Темп. хранения</translation>
+    </message>
+    <message>
+        <source>Upper Temperature</source>
+        <translation>Верхняя температура</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>Темп. продукта</translation>
+    </message>
+    <message>
+        <source>Lower Temperature</source>
+        <translation>Нижняя температура</translation>
+    </message>
+    <message>
+        <source>Fan Speed:</source>
+        <translation>Вентилятор:</translation>
+    </message>
+    <message>
+        <source>Reset time:</source>
+        <translation>Время сброса:</translation>
+    </message>
+    <message>
+        <source>Lid type:</source>
+        <translation>Тип крышки:</translation>
+    </message>
+    <message>
+        <source>Bottom type:</source>
+        <translation>Тип дна:</translation>
+    </message>
+    <message>
+        <source>Zone splits:</source>
+        <translation>Деление зоны:</translation>
+    </message>
+    <message>
+        <source>Items:</source>
+        <translation>Позиции:</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Цвет:</translation>
+    </message>
+</context>
+<context>
+    <name>DayPartEditPanel</name>
+    <message>
+        <source>Breakfast</source>
+        <translation>Завтрак</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>Обед/ужин</translation>
+    </message>
+</context>
+<context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
@@ -259,6 +353,10 @@
     <message>
         <source>No screen-shots to export!</source>
         <translation>Нет снимков для экспорта!</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Monitor</source>
+        <translation>Монитор Wi-Fi</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1153,79 @@ Test</source>
     </message>
 </context>
 <context>
+    <name>NetworkSettingsItem</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Слишком много неудачных попыток.
+Вызовите сервис.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN-код</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Сбросить сеть по умолчанию?</translation>
+    </message>
+    <message>
+        <source>Network reset is complete.&lt;br&gt;Reboot the unit</source>
+        <translation>Сеть сброшена.&lt;br&gt;Перезапустите устройство</translation>
+    </message>
+    <message>
+        <source>Network Reset</source>
+        <translation>Сброс сети</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Connected to permanent</source>
+        <translation>&lt;b&gt;Регистрация:&lt;/b&gt; постоянное подключение</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Disconnected from permanent</source>
+        <translation>&lt;b&gt;Регистрация:&lt;/b&gt; постоянное подключение потеряно</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Сеть Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Маска сети</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>Основной шлюз</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Сертификат:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Регистрация:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+</context>
+<context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
@@ -1310,6 +1481,22 @@ Call service.</source>
         <source>ERROR</source>
         <translation>ОШИБКА</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>Убрать назначения периодов дня ячейкам?</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>Продукт будет убран из назначений&lt;br&gt;периодов дня</translation>
+    </message>
+    <message>
+        <source>Touch a position to choose its product. Touch and hold to clear positions.</source>
+        <translation>Коснитесь ячейки, чтобы выбрать продукт. Удерживайте, чтобы очистить ячейки.</translation>
+    </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
@@ -1517,6 +1704,29 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>WifiApSelectDialog</name>
+    <message>
+        <source>Wifi SSIDs</source>
+        <translation>Сети Wi-Fi</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>MacAddr</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Сигнал</translation>
+    </message>
+    <message>
+        <source>Freq(GHz)</source>
+        <translation>Частота (ГГц)</translation>
+    </message>
+</context>
+<context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
@@ -1561,6 +1771,29 @@ Call service.</source>
     <message>
         <source>checks</source>
         <translation>замеров</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsDialog</name>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>поиск</translation>
+    </message>
+    <message>
+        <source>WPA Enabled</source>
+        <translation>WPA включён</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Идентификатор</translation>
     </message>
 </context>
 <context>
