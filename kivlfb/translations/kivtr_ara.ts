@@ -172,6 +172,100 @@
     </message>
 </context>
 <context>
+    <name>DayPartEditAssignItem</name>
+    <message>
+        <source>Vented</source>
+        <translation>مهوّى</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>مصمت</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بدون</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>مزدوج</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>عادي</translation>
+    </message>
+    <message>
+        <source>id:</source>
+        <translation>المعرّف:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>Hold time:</source>
+        <translation>مدة الحفظ:</translation>
+    </message>
+    <message>
+        <source>Warning time:</source>
+        <translation>وقت التنبيه:</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>حرارة الحفظ</translation>
+    </message>
+    <message>
+        <source>Upper Temperature</source>
+        <translation>الحرارة العلوية</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>حرارة المنتج</translation>
+    </message>
+    <message>
+        <source>Lower Temperature</source>
+        <translation>الحرارة السفلية</translation>
+    </message>
+    <message>
+        <source>Fan Speed:</source>
+        <translation>سرعة المروحة:</translation>
+    </message>
+    <message>
+        <source>Reset time:</source>
+        <translation>وقت إعادة الضبط:</translation>
+    </message>
+    <message>
+        <source>Lid type:</source>
+        <translation>نوع الغطاء:</translation>
+    </message>
+    <message>
+        <source>Bottom type:</source>
+        <translation>نوع القاع:</translation>
+    </message>
+    <message>
+        <source>Zone splits:</source>
+        <translation>تقسيم المنطقة:</translation>
+    </message>
+    <message>
+        <source>Items:</source>
+        <translation>العناصر:</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>اللون:</translation>
+    </message>
+</context>
+<context>
+    <name>DayPartEditPanel</name>
+    <message>
+        <source>Breakfast</source>
+        <translation>الإفطار</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>الغداء/العشاء</translation>
+    </message>
+</context>
+<context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
@@ -259,6 +353,10 @@
     <message>
         <source>No screen-shots to export!</source>
         <translation>لا توجد لقطات شاشة للتصدير!</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Monitor</source>
+        <translation>مراقب Wi-Fi</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1153,79 @@ Test</source>
     </message>
 </context>
 <context>
+    <name>NetworkSettingsItem</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>محاولات فاشلة كثيرة.
+اتصل بالصيانة.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>رمز PIN</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>إعادة ضبط الشبكة الافتراضية؟</translation>
+    </message>
+    <message>
+        <source>Network reset is complete.&lt;br&gt;Reboot the unit</source>
+        <translation>اكتملت إعادة ضبط الشبكة.&lt;br&gt;أعد تشغيل الوحدة</translation>
+    </message>
+    <message>
+        <source>Network Reset</source>
+        <translation>إعادة ضبط الشبكة</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Connected to permanent</source>
+        <translation>&lt;b&gt;حالة التهيئة:&lt;/b&gt; متصل بالاتصال الدائم</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Disconnected from permanent</source>
+        <translation>&lt;b&gt;حالة التهيئة:&lt;/b&gt; انقطع الاتصال الدائم</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>شبكة Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>مفعّل</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>عنوان IP</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>قناع الشبكة</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>البوابة الافتراضية</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;حالة الشهادة:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;حالة التهيئة:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+</context>
+<context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
@@ -1310,6 +1481,22 @@ Call service.</source>
         <source>ERROR</source>
         <translation>خطأ</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>إزالة تخصيص فترات اليوم للخانات؟</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>ستتم إزالة المنتج من تخصيصات&lt;br&gt;فترات اليوم</translation>
+    </message>
+    <message>
+        <source>Touch a position to choose its product. Touch and hold to clear positions.</source>
+        <translation>المس خانة لاختيار منتجها. المس مطوّلًا لمسح الخانات.</translation>
+    </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
@@ -1517,6 +1704,29 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>WifiApSelectDialog</name>
+    <message>
+        <source>Wifi SSIDs</source>
+        <translation>شبكات Wi-Fi</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>MacAddr</source>
+        <translation>عنوان MAC</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>الإشارة</translation>
+    </message>
+    <message>
+        <source>Freq(GHz)</source>
+        <translation>التردد (GHz)</translation>
+    </message>
+</context>
+<context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
@@ -1561,6 +1771,29 @@ Call service.</source>
     <message>
         <source>checks</source>
         <translation>فحوص</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsDialog</name>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>كلمة المرور</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>WPA Enabled</source>
+        <translation>WPA مفعّل</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>الهوية</translation>
     </message>
 </context>
 <context>
