@@ -172,6 +172,100 @@
     </message>
 </context>
 <context>
+    <name>DayPartEditAssignItem</name>
+    <message>
+        <source>Vented</source>
+        <translation>통풍형</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>밀폐형</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>이중</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>id:</source>
+        <translation>id:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>이름:</translation>
+    </message>
+    <message>
+        <source>Hold time:</source>
+        <translation>보온 시간:</translation>
+    </message>
+    <message>
+        <source>Warning time:</source>
+        <translation>경고 시간:</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>보온 온도</translation>
+    </message>
+    <message>
+        <source>Upper Temperature</source>
+        <translation>상부 온도</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>제품 온도</translation>
+    </message>
+    <message>
+        <source>Lower Temperature</source>
+        <translation>하부 온도</translation>
+    </message>
+    <message>
+        <source>Fan Speed:</source>
+        <translation>팬 속도:</translation>
+    </message>
+    <message>
+        <source>Reset time:</source>
+        <translation>초기화 시간:</translation>
+    </message>
+    <message>
+        <source>Lid type:</source>
+        <translation>뚜껑 종류:</translation>
+    </message>
+    <message>
+        <source>Bottom type:</source>
+        <translation>바닥 종류:</translation>
+    </message>
+    <message>
+        <source>Zone splits:</source>
+        <translation>구역 분할:</translation>
+    </message>
+    <message>
+        <source>Items:</source>
+        <translation>항목:</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>색상:</translation>
+    </message>
+</context>
+<context>
+    <name>DayPartEditPanel</name>
+    <message>
+        <source>Breakfast</source>
+        <translation>아침</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>점심/저녁</translation>
+    </message>
+</context>
+<context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
@@ -259,6 +353,10 @@
     <message>
         <source>No screen-shots to export!</source>
         <translation>내보낼 화면 캡처가 없습니다!</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Monitor</source>
+        <translation>Wi-Fi 모니터</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1153,79 @@ Test</source>
     </message>
 </context>
 <context>
+    <name>NetworkSettingsItem</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>실패 횟수가 너무 많습니다.
+서비스에 문의하십시오.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>기본 네트워크로 초기화할까요?</translation>
+    </message>
+    <message>
+        <source>Network reset is complete.&lt;br&gt;Reboot the unit</source>
+        <translation>네트워크가 초기화되었습니다.&lt;br&gt;장치를 다시 시작하십시오</translation>
+    </message>
+    <message>
+        <source>Network Reset</source>
+        <translation>네트워크 초기화</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Connected to permanent</source>
+        <translation>&lt;b&gt;프로비저닝 상태:&lt;/b&gt; 영구 연결됨</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Disconnected from permanent</source>
+        <translation>&lt;b&gt;프로비저닝 상태:&lt;/b&gt; 영구 연결 끊김</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Wi-Fi 네트워크</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>사용</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP 주소</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>서브넷 마스크</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>기본 게이트웨이</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;인증서 상태:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;프로비저닝 상태:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+</context>
+<context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
@@ -1310,6 +1481,22 @@ Call service.</source>
         <source>ERROR</source>
         <translation>오류</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>칸의 시간대 지정을 제거할까요?</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>제품이 시간대&lt;br&gt;지정에서 제거됩니다</translation>
+    </message>
+    <message>
+        <source>Touch a position to choose its product. Touch and hold to clear positions.</source>
+        <translation>칸을 눌러 제품을 고르십시오. 길게 누르면 칸이 비워집니다.</translation>
+    </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
@@ -1517,6 +1704,29 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>WifiApSelectDialog</name>
+    <message>
+        <source>Wifi SSIDs</source>
+        <translation>Wi-Fi 네트워크</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>MacAddr</source>
+        <translation>MAC 주소</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>신호</translation>
+    </message>
+    <message>
+        <source>Freq(GHz)</source>
+        <translation>주파수(GHz)</translation>
+    </message>
+</context>
+<context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
@@ -1561,6 +1771,29 @@ Call service.</source>
     <message>
         <source>checks</source>
         <translation>회 측정</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsDialog</name>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>검색</translation>
+    </message>
+    <message>
+        <source>WPA Enabled</source>
+        <translation>WPA 사용</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>ID</translation>
     </message>
 </context>
 <context>
