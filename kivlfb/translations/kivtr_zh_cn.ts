@@ -172,6 +172,100 @@
     </message>
 </context>
 <context>
+    <name>DayPartEditAssignItem</name>
+    <message>
+        <source>Vented</source>
+        <translation>通风</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>实心</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>假底</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>普通</translation>
+    </message>
+    <message>
+        <source>id:</source>
+        <translation>id：</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Hold time:</source>
+        <translation>保温时间：</translation>
+    </message>
+    <message>
+        <source>Warning time:</source>
+        <translation>提醒时间：</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>保温温度</translation>
+    </message>
+    <message>
+        <source>Upper Temperature</source>
+        <translation>上部温度</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>产品温度</translation>
+    </message>
+    <message>
+        <source>Lower Temperature</source>
+        <translation>下部温度</translation>
+    </message>
+    <message>
+        <source>Fan Speed:</source>
+        <translation>风扇速度：</translation>
+    </message>
+    <message>
+        <source>Reset time:</source>
+        <translation>重置时间：</translation>
+    </message>
+    <message>
+        <source>Lid type:</source>
+        <translation>盖子类型：</translation>
+    </message>
+    <message>
+        <source>Bottom type:</source>
+        <translation>底部类型：</translation>
+    </message>
+    <message>
+        <source>Zone splits:</source>
+        <translation>区域分割：</translation>
+    </message>
+    <message>
+        <source>Items:</source>
+        <translation>项目：</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>颜色：</translation>
+    </message>
+</context>
+<context>
+    <name>DayPartEditPanel</name>
+    <message>
+        <source>Breakfast</source>
+        <translation>早餐</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>午餐/晚餐</translation>
+    </message>
+</context>
+<context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
@@ -259,6 +353,10 @@
     <message>
         <source>No screen-shots to export!</source>
         <translation>没有可导出的截屏！</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Monitor</source>
+        <translation>Wi-Fi 监视器</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1153,79 @@ Test</source>
     </message>
 </context>
 <context>
+    <name>NetworkSettingsItem</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>失败次数过多。
+请联系维修服务。</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN 码</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>恢复默认网络设置？</translation>
+    </message>
+    <message>
+        <source>Network reset is complete.&lt;br&gt;Reboot the unit</source>
+        <translation>网络已重置。&lt;br&gt;请重启设备</translation>
+    </message>
+    <message>
+        <source>Network Reset</source>
+        <translation>网络重置</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Connected to permanent</source>
+        <translation>&lt;b&gt;配置状态：&lt;/b&gt;已建立永久连接</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Disconnected from permanent</source>
+        <translation>&lt;b&gt;配置状态：&lt;/b&gt;永久连接已断开</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Wi-Fi 网络</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>已启用</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP 地址</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>默认网关</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;证书状态：&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;配置状态：&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+</context>
+<context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
@@ -1310,6 +1481,22 @@ Call service.</source>
         <source>ERROR</source>
         <translation>错误</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>移除槽位的时段分配？</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>该产品将从时段&lt;br&gt;分配中移除</translation>
+    </message>
+    <message>
+        <source>Touch a position to choose its product. Touch and hold to clear positions.</source>
+        <translation>点击位置选择产品，长按清除位置。</translation>
+    </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
@@ -1517,6 +1704,29 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>WifiApSelectDialog</name>
+    <message>
+        <source>Wifi SSIDs</source>
+        <translation>Wi-Fi 网络</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>MacAddr</source>
+        <translation>MAC 地址</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>信号</translation>
+    </message>
+    <message>
+        <source>Freq(GHz)</source>
+        <translation>频率(GHz)</translation>
+    </message>
+</context>
+<context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
@@ -1561,6 +1771,29 @@ Call service.</source>
     <message>
         <source>checks</source>
         <translation>次检测</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsDialog</name>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>WPA Enabled</source>
+        <translation>已启用 WPA</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>身份</translation>
     </message>
 </context>
 <context>
