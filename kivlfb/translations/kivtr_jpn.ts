@@ -172,6 +172,100 @@
     </message>
 </context>
 <context>
+    <name>DayPartEditAssignItem</name>
+    <message>
+        <source>Vented</source>
+        <translation>通気</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>密閉</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>上げ底</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>id:</source>
+        <translation>id：</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名前：</translation>
+    </message>
+    <message>
+        <source>Hold time:</source>
+        <translation>保温時間：</translation>
+    </message>
+    <message>
+        <source>Warning time:</source>
+        <translation>警告時間：</translation>
+    </message>
+    <message>
+        <source>Hold Temp</source>
+        <translation>保温温度</translation>
+    </message>
+    <message>
+        <source>Upper Temperature</source>
+        <translation>上部温度</translation>
+    </message>
+    <message>
+        <source>Product temp</source>
+        <translation>商品温度</translation>
+    </message>
+    <message>
+        <source>Lower Temperature</source>
+        <translation>下部温度</translation>
+    </message>
+    <message>
+        <source>Fan Speed:</source>
+        <translation>ファン速度：</translation>
+    </message>
+    <message>
+        <source>Reset time:</source>
+        <translation>リセット時間：</translation>
+    </message>
+    <message>
+        <source>Lid type:</source>
+        <translation>フタの種類：</translation>
+    </message>
+    <message>
+        <source>Bottom type:</source>
+        <translation>底の種類：</translation>
+    </message>
+    <message>
+        <source>Zone splits:</source>
+        <translation>ゾーン分割：</translation>
+    </message>
+    <message>
+        <source>Items:</source>
+        <translation>項目：</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>色：</translation>
+    </message>
+</context>
+<context>
+    <name>DayPartEditPanel</name>
+    <message>
+        <source>Breakfast</source>
+        <translation>朝食</translation>
+    </message>
+    <message>
+        <source>Lunch/Dinner</source>
+        <translation>昼食/夕食</translation>
+    </message>
+</context>
+<context>
     <name>DaypartsToUsePanel</name>
     <message>
         <source>Day-Parts</source>
@@ -259,6 +353,10 @@
     <message>
         <source>No screen-shots to export!</source>
         <translation>エクスポートするスクリーンショットがありません！</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Monitor</source>
+        <translation>Wi-Fiモニター</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1153,79 @@ Test</source>
     </message>
 </context>
 <context>
+    <name>NetworkSettingsItem</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>失敗回数が多すぎます。
+サービスに連絡してください。</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>既定のネットワークに戻しますか？</translation>
+    </message>
+    <message>
+        <source>Network reset is complete.&lt;br&gt;Reboot the unit</source>
+        <translation>ネットワークをリセットしました。&lt;br&gt;本体を再起動してください</translation>
+    </message>
+    <message>
+        <source>Network Reset</source>
+        <translation>ネットワークリセット</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Connected to permanent</source>
+        <translation>&lt;b&gt;プロビジョニング状態：&lt;/b&gt;常時接続中</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Disconnected from permanent</source>
+        <translation>&lt;b&gt;プロビジョニング状態：&lt;/b&gt;常時接続が切断されました</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Wi-Fiネットワーク</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IPアドレス</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>サブネットマスク</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>デフォルトゲートウェイ</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;証明書の状態：&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;プロビジョニング状態：&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>既定値</translation>
+    </message>
+</context>
+<context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
@@ -1310,6 +1481,22 @@ Call service.</source>
         <source>ERROR</source>
         <translation>エラー</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>外す</translation>
+    </message>
+    <message>
+        <source>Remove Bins day-part assignments?</source>
+        <translation>スロットの時間帯割り当てを外しますか？</translation>
+    </message>
+    <message>
+        <source>Product will be removed from day-part(s)&lt;br&gt;assignments</source>
+        <translation>商品は時間帯の&lt;br&gt;割り当てから外されます</translation>
+    </message>
+    <message>
+        <source>Touch a position to choose its product. Touch and hold to clear positions.</source>
+        <translation>位置をタッチして商品を選択します。長押しで位置をクリアします。</translation>
+    </message>
 </context>
 <context>
     <name>ResetConfigurationConfirmation</name>
@@ -1517,6 +1704,29 @@ Call service.</source>
     </message>
 </context>
 <context>
+    <name>WifiApSelectDialog</name>
+    <message>
+        <source>Wifi SSIDs</source>
+        <translation>Wi-Fiネットワーク</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>MacAddr</source>
+        <translation>MACアドレス</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>信号</translation>
+    </message>
+    <message>
+        <source>Freq(GHz)</source>
+        <translation>周波数(GHz)</translation>
+    </message>
+</context>
+<context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
@@ -1561,6 +1771,29 @@ Call service.</source>
     <message>
         <source>checks</source>
         <translation>回の測定</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsDialog</name>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>スキャン</translation>
+    </message>
+    <message>
+        <source>WPA Enabled</source>
+        <translation>WPA有効</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>ID</translation>
     </message>
 </context>
 <context>
