@@ -1210,7 +1210,7 @@ Contacte a assistência.</translation>
     </message>
     <message>
         <source>Default Gateway</source>
-        <translation>Gateway predefinido</translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
