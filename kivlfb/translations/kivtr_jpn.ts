@@ -1210,7 +1210,7 @@ Call service.</source>
     </message>
     <message>
         <source>Default Gateway</source>
-        <translation>デフォルトゲートウェイ</translation>
+        <translation>ゲートウェイ</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
