@@ -43,8 +43,11 @@ void Sound::play(const QString &filename, int repeatCount)
     const bool sameFile = (filename == m_file);
     m_file = filename;
     if (isPlaying()) {
-        if (sameFile)
+        if (sameFile) {
+            // It keeps playing, but perhaps for another owner now.
+            emit runChanged();
             return;
+        }
         // The old run must be gone before the next one opens the device, and
         // its end must not count as a repetition of the new sound.
         killRun();

@@ -398,6 +398,16 @@ private slots:
         a.stop();
         QCOMPARE(values(aPlaying), (QList<bool>{true, false, true, false}));
         QCOMPARE(values(bPlaying), (QList<bool>{true, false}));
+
+        // Another effect of the same file takes the running sound over.
+        SoundEffect c(&player);
+        c.setSource("/s/a.wav");
+        c.setLoops(-1);
+        QSignalSpy cPlaying(&c, &SoundEffect::playingChanged);
+        a.play();
+        c.play();
+        QCOMPARE(values(aPlaying), (QList<bool>{true, false, true, false, true, false}));
+        QCOMPARE(values(cPlaying), QList<bool>{true});
     }
 
     // --- the QML sound effect -------------------------------------------------
