@@ -49,6 +49,7 @@ Item {
     signal screenTestRequested()
     signal skinPanelRequested()
     signal filesDialogRequested()
+    signal wifiMonitorRequested()
 
     function load() {
         demoModeFlag = config.demoModeFlag === true
@@ -351,6 +352,13 @@ Item {
                     visible: page.primary && page.unlocked
                     label: qsTr("Files Import/Export") + tro.emptyStr
                     onClicked: page.filesDialogRequested()
+                }
+                UtilityButton {
+                    width: buttons.buttonWidth
+                    objectName: "wifiMonitorButton"
+                    visible: page.primary && page.unlocked
+                    label: qsTr("Wi-Fi Monitor") + tro.emptyStr
+                    onClicked: page.wifiMonitorRequested()
                 }
                 UtilityButton {
                     width: buttons.buttonWidth
