@@ -1210,7 +1210,7 @@ Service anrufen.</translation>
     </message>
     <message>
         <source>Default Gateway</source>
-        <translation>Standard-Gateway</translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>

@@ -1206,11 +1206,11 @@ Appelez le service technique.</translation>
     </message>
     <message>
         <source>Netmask</source>
-        <translation>Masque de réseau</translation>
+        <translation>Masque réseau</translation>
     </message>
     <message>
         <source>Default Gateway</source>
-        <translation>Passerelle par défaut</translation>
+        <translation>Passerelle</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>

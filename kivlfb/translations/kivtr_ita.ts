@@ -1206,11 +1206,11 @@ Chiamare l&apos;assistenza.</translation>
     </message>
     <message>
         <source>Netmask</source>
-        <translation>Maschera di rete</translation>
+        <translation>Maschera rete</translation>
     </message>
     <message>
         <source>Default Gateway</source>
-        <translation>Gateway predefinito</translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>

@@ -1210,7 +1210,7 @@ Bel de servicedienst.</translation>
     </message>
     <message>
         <source>Default Gateway</source>
-        <translation>Standaardgateway</translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>

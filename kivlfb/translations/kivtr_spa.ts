@@ -1210,7 +1210,7 @@ Llame al servicio técnico.</translation>
     </message>
     <message>
         <source>Default Gateway</source>
-        <translation>Puerta de enlace</translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
