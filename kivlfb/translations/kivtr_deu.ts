@@ -354,6 +354,10 @@
         <source>No screen-shots to export!</source>
         <translation>Keine Screenshots zum Exportieren!</translation>
     </message>
+    <message>
+        <source>Wi-Fi Monitor</source>
+        <translation>WLAN-Monitor</translation>
+    </message>
 </context>
 <context>
     <name>ErrorLogPanel</name>
@@ -1149,6 +1153,79 @@ test</translation>
     </message>
 </context>
 <context>
+    <name>NetworkSettingsItem</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Zu viele Fehlversuche.
+Service anrufen.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Netzwerk auf Standard zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Network reset is complete.&lt;br&gt;Reboot the unit</source>
+        <translation>Netzwerk zurückgesetzt.&lt;br&gt;Gerät neu starten</translation>
+    </message>
+    <message>
+        <source>Network Reset</source>
+        <translation>Netzwerk zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Connected to permanent</source>
+        <translation>&lt;b&gt;Bereitstellungsstatus:&lt;/b&gt; Dauerhaft verbunden</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Disconnected from permanent</source>
+        <translation>&lt;b&gt;Bereitstellungsstatus:&lt;/b&gt; Dauerhafte Verbindung getrennt</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>WLAN-Netzwerk</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Netzmaske</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Zertifikatsstatus:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Bereitstellungsstatus:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
@@ -1627,6 +1704,29 @@ Service anrufen.</translation>
     </message>
 </context>
 <context>
+    <name>WifiApSelectDialog</name>
+    <message>
+        <source>Wifi SSIDs</source>
+        <translation>WLAN-SSIDs</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>MacAddr</source>
+        <translation>MAC-Adr.</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Freq(GHz)</source>
+        <translation>Freq.(GHz)</translation>
+    </message>
+</context>
+<context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
@@ -1671,6 +1771,29 @@ Service anrufen.</translation>
     <message>
         <source>checks</source>
         <translation>Messungen</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsDialog</name>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>suchen</translation>
+    </message>
+    <message>
+        <source>WPA Enabled</source>
+        <translation>WPA aktiv</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identität</translation>
     </message>
 </context>
 <context>

@@ -354,6 +354,10 @@
         <source>No screen-shots to export!</source>
         <translation>No screen-shots to export!</translation>
     </message>
+    <message>
+        <source>Wi-Fi Monitor</source>
+        <translation>Wi-Fi Monitor</translation>
+    </message>
 </context>
 <context>
     <name>ErrorLogPanel</name>
@@ -1149,6 +1153,79 @@ Test</translation>
     </message>
 </context>
 <context>
+    <name>NetworkSettingsItem</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Too many failed attempts.
+Call service.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN #</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Reset to default network?</translation>
+    </message>
+    <message>
+        <source>Network reset is complete.&lt;br&gt;Reboot the unit</source>
+        <translation>Network reset is complete.&lt;br&gt;Reboot the unit</translation>
+    </message>
+    <message>
+        <source>Network Reset</source>
+        <translation>Network Reset</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Connected to permanent</source>
+        <translation>&lt;b&gt;Provisioning Status:&lt;/b&gt; Connected to permanent</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Disconnected from permanent</source>
+        <translation>&lt;b&gt;Provisioning Status:&lt;/b&gt; Disconnected from permanent</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Wi-Fi Networking</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP Address</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Netmask</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>Default Gateway</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Certificate Status:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Provisioning Status:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+</context>
+<context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
@@ -1627,6 +1704,29 @@ Call service.</translation>
     </message>
 </context>
 <context>
+    <name>WifiApSelectDialog</name>
+    <message>
+        <source>Wifi SSIDs</source>
+        <translation>Wifi SSIDs</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>MacAddr</source>
+        <translation>MacAddr</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Freq(GHz)</source>
+        <translation>Freq(GHz)</translation>
+    </message>
+</context>
+<context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
@@ -1671,6 +1771,29 @@ Call service.</translation>
     <message>
         <source>checks</source>
         <translation>checks</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsDialog</name>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>scan</translation>
+    </message>
+    <message>
+        <source>WPA Enabled</source>
+        <translation>WPA Enabled</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identity</translation>
     </message>
 </context>
 <context>

@@ -354,6 +354,10 @@
         <source>No screen-shots to export!</source>
         <translation>Aucune capture à exporter!</translation>
     </message>
+    <message>
+        <source>Wi-Fi Monitor</source>
+        <translation>Moniteur Wi-Fi</translation>
+    </message>
 </context>
 <context>
     <name>ErrorLogPanel</name>
@@ -1149,6 +1153,79 @@ résistances</translation>
     </message>
 </context>
 <context>
+    <name>NetworkSettingsItem</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Trop de tentatives échouées.
+Appelez le service technique.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>NIP</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Rétablir le réseau par défaut?</translation>
+    </message>
+    <message>
+        <source>Network reset is complete.&lt;br&gt;Reboot the unit</source>
+        <translation>Réseau rétabli.&lt;br&gt;Redémarrez l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Network Reset</source>
+        <translation>Rétablir le réseau</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Connected to permanent</source>
+        <translation>&lt;b&gt;État du provisionnement&#xa0;:&lt;/b&gt; Connecté en permanence</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Disconnected from permanent</source>
+        <translation>&lt;b&gt;État du provisionnement&#xa0;:&lt;/b&gt; Connexion permanente perdue</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Réseau Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Masque réseau</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;État du certificat&#xa0;:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;État du provisionnement&#xa0;:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+</context>
+<context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
@@ -1627,6 +1704,29 @@ Appelez le service technique.</translation>
     </message>
 </context>
 <context>
+    <name>WifiApSelectDialog</name>
+    <message>
+        <source>Wifi SSIDs</source>
+        <translation>SSID Wi-Fi</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>MacAddr</source>
+        <translation>Adr. MAC</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Freq(GHz)</source>
+        <translation>Fréq.(GHz)</translation>
+    </message>
+</context>
+<context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
@@ -1671,6 +1771,29 @@ Appelez le service technique.</translation>
     <message>
         <source>checks</source>
         <translation>mesures</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsDialog</name>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>rechercher</translation>
+    </message>
+    <message>
+        <source>WPA Enabled</source>
+        <translation>WPA activé</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identité</translation>
     </message>
 </context>
 <context>

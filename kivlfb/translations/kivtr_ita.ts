@@ -354,6 +354,10 @@
         <source>No screen-shots to export!</source>
         <translation>Nessuno screenshot da esportare!</translation>
     </message>
+    <message>
+        <source>Wi-Fi Monitor</source>
+        <translation>Monitor Wi-Fi</translation>
+    </message>
 </context>
 <context>
     <name>ErrorLogPanel</name>
@@ -1149,6 +1153,79 @@ resistenze</translation>
     </message>
 </context>
 <context>
+    <name>NetworkSettingsItem</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Troppi tentativi falliti.
+Chiamare l&apos;assistenza.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Ripristinare la rete predefinita?</translation>
+    </message>
+    <message>
+        <source>Network reset is complete.&lt;br&gt;Reboot the unit</source>
+        <translation>Rete ripristinata.&lt;br&gt;Riavviare l&apos;unità</translation>
+    </message>
+    <message>
+        <source>Network Reset</source>
+        <translation>Ripristina rete</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Connected to permanent</source>
+        <translation>&lt;b&gt;Stato provisioning:&lt;/b&gt; Connesso in modo permanente</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Disconnected from permanent</source>
+        <translation>&lt;b&gt;Stato provisioning:&lt;/b&gt; Connessione permanente persa</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Rete Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Indirizzo IP</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Maschera rete</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Stato certificato:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Stato provisioning:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+</context>
+<context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
@@ -1627,6 +1704,29 @@ Chiamare l&apos;assistenza.</translation>
     </message>
 </context>
 <context>
+    <name>WifiApSelectDialog</name>
+    <message>
+        <source>Wifi SSIDs</source>
+        <translation>SSID Wi-Fi</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>MacAddr</source>
+        <translation>Ind. MAC</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Segnale</translation>
+    </message>
+    <message>
+        <source>Freq(GHz)</source>
+        <translation>Freq.(GHz)</translation>
+    </message>
+</context>
+<context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
@@ -1671,6 +1771,29 @@ Chiamare l&apos;assistenza.</translation>
     <message>
         <source>checks</source>
         <translation>misure</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsDialog</name>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>cerca</translation>
+    </message>
+    <message>
+        <source>WPA Enabled</source>
+        <translation>WPA attivo</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identità</translation>
     </message>
 </context>
 <context>

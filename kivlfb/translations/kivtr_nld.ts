@@ -354,6 +354,10 @@
         <source>No screen-shots to export!</source>
         <translation>Geen screenshots om te exporteren!</translation>
     </message>
+    <message>
+        <source>Wi-Fi Monitor</source>
+        <translation>Wifi-monitor</translation>
+    </message>
 </context>
 <context>
     <name>ErrorLogPanel</name>
@@ -1149,6 +1153,79 @@ test</translation>
     </message>
 </context>
 <context>
+    <name>NetworkSettingsItem</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Te veel mislukte pogingen.
+Bel de servicedienst.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>Pincode</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>Netwerk terugzetten naar standaard?</translation>
+    </message>
+    <message>
+        <source>Network reset is complete.&lt;br&gt;Reboot the unit</source>
+        <translation>Netwerk teruggezet.&lt;br&gt;Start het apparaat opnieuw op</translation>
+    </message>
+    <message>
+        <source>Network Reset</source>
+        <translation>Netwerk resetten</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Connected to permanent</source>
+        <translation>&lt;b&gt;Provisioningstatus:&lt;/b&gt; Permanent verbonden</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Disconnected from permanent</source>
+        <translation>&lt;b&gt;Provisioningstatus:&lt;/b&gt; Permanente verbinding verbroken</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Wifi-netwerk</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Ingeschakeld</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-adres</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Netmasker</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Certificaatstatus:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Provisioningstatus:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standaard</translation>
+    </message>
+</context>
+<context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
@@ -1627,6 +1704,29 @@ Bel de servicedienst.</translation>
     </message>
 </context>
 <context>
+    <name>WifiApSelectDialog</name>
+    <message>
+        <source>Wifi SSIDs</source>
+        <translation>Wifi-SSID&apos;s</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>MacAddr</source>
+        <translation>MAC-adres</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signaal</translation>
+    </message>
+    <message>
+        <source>Freq(GHz)</source>
+        <translation>Freq.(GHz)</translation>
+    </message>
+</context>
+<context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
@@ -1671,6 +1771,29 @@ Bel de servicedienst.</translation>
     <message>
         <source>checks</source>
         <translation>metingen</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsDialog</name>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>zoeken</translation>
+    </message>
+    <message>
+        <source>WPA Enabled</source>
+        <translation>WPA ingeschakeld</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identiteit</translation>
     </message>
 </context>
 <context>

@@ -354,6 +354,10 @@
         <source>No screen-shots to export!</source>
         <translation>¡No hay capturas para exportar!</translation>
     </message>
+    <message>
+        <source>Wi-Fi Monitor</source>
+        <translation>Monitor Wi-Fi</translation>
+    </message>
 </context>
 <context>
     <name>ErrorLogPanel</name>
@@ -1149,6 +1153,79 @@ resistencias</translation>
     </message>
 </context>
 <context>
+    <name>NetworkSettingsItem</name>
+    <message>
+        <source>Too many failed attempts.
+Call service.</source>
+        <translation>Demasiados intentos fallidos.
+Llame al servicio técnico.</translation>
+    </message>
+    <message>
+        <source>PIN #</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Reset to default network?</source>
+        <translation>¿Restablecer la red predeterminada?</translation>
+    </message>
+    <message>
+        <source>Network reset is complete.&lt;br&gt;Reboot the unit</source>
+        <translation>Red restablecida.&lt;br&gt;Reinicie la unidad</translation>
+    </message>
+    <message>
+        <source>Network Reset</source>
+        <translation>Restablecer red</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Connected to permanent</source>
+        <translation>&lt;b&gt;Estado de aprovisionamiento:&lt;/b&gt; Conectado de forma permanente</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt; Disconnected from permanent</source>
+        <translation>&lt;b&gt;Estado de aprovisionamiento:&lt;/b&gt; Desconectado de forma permanente</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Networking</source>
+        <translation>Red Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activada</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Máscara de red</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Certificate Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Estado del certificado:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Provisioning Status:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Estado de aprovisionamiento:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+</context>
+<context>
     <name>NumericInputEdit</name>
     <message>
         <source>Invalid time value</source>
@@ -1627,6 +1704,29 @@ Llame al servicio técnico.</translation>
     </message>
 </context>
 <context>
+    <name>WifiApSelectDialog</name>
+    <message>
+        <source>Wifi SSIDs</source>
+        <translation>SSID Wi-Fi</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>MacAddr</source>
+        <translation>Dir. MAC</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Señal</translation>
+    </message>
+    <message>
+        <source>Freq(GHz)</source>
+        <translation>Frec.(GHz)</translation>
+    </message>
+</context>
+<context>
     <name>WifiMonitorPanel</name>
     <message>
         <source>Drag across the chart to read a check</source>
@@ -1671,6 +1771,29 @@ Llame al servicio técnico.</translation>
     <message>
         <source>checks</source>
         <translation>mediciones</translation>
+    </message>
+</context>
+<context>
+    <name>WifiSettingsDialog</name>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>buscar</translation>
+    </message>
+    <message>
+        <source>WPA Enabled</source>
+        <translation>WPA activado</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identidad</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,9 @@ MainWindowTestCase {
         case "zoneDiagnostics":
             showServiceList()
             return showPage("zoneDiagnostics")
+        case "networkPage":
+            showServiceList()
+            return showPage("networkSettingsItem")
         case "errorLog":
             // Mirrored for a right-to-left language.
             showServiceList()
@@ -153,7 +156,7 @@ MainWindowTestCase {
                          { code: "ita", id: 6 }, { code: "nld", id: 7 }, { code: "ara", id: 11 },
                          { code: "zh_cn", id: 13 }, { code: "jpn", id: 14 }]
         var screens = ["mainWindow", "homeScreen", "dialog", "message", "alarm", "restoreQuestion", "productForm",
-                       "letterKeyboard", "servicePage", "zoneDiagnostics", "errorLog"]
+                       "letterKeyboard", "servicePage", "zoneDiagnostics", "errorLog", "networkPage"]
         var rows = []
         for (var l = 0; l < languages.length; ++l)
             for (var i = 0; i < screens.length; ++i)
