@@ -417,6 +417,22 @@ private slots:
             {"serial numbers", "emit configManager showSerialModelNumbersDialog", "serialModelNumbersDialog"},
             {"keyboard", "emit configManager showSerialModelNumbersDialog; tap serialNumberField", "alphakb"},
             {"address detection", "emit eolTest udpBroadcastStarted", "eolDetectionDialog"},
+            // Shown by name: what a power cut, another display, a transfer or
+            // the first start of an unconfigured display brings up.
+            {"restore after power cut", "show restorHoldingDialog", "restorHoldingDialog"},
+            {"waiting for the restore", "show holdRestorationDialog", "holdRestorationDialog"},
+            {"menu update result", "show menuUpdateDialog", "menuUpdateDialog"},
+            {"transfer progress", "show progressDialog", "progressDialog"},
+            {"backup progress", "show systemBackupProgressDialog", "systemBackupProgressDialog"},
+            {"busy wheel", "show bwi", "bwi"},
+            {"screenshot flash", "show screenshotFlash", "screenshotFlash"},
+            {"orientation", "show startUpOrientationDialog", "startUpOrientationDialog"},
+            {"configuration scan", "show configurationScanItem", "configurationScanItem"},
+            {"model group", "show selectTargetModelGroup", "selectTargetModelGroup"},
+            {"configuration", "show configurationDialog", "configurationDialog"},
+            {"configuration confirmation", "show configConfirmation", "configConfirmation"},
+            {"reboot message", "show configurationCyclePower", "configurationCyclePower"},
+            {"no configuration file", "show configFileNotExist", "configFileNotExist"},
             // Another customer's cabinet.
             {"holding view*", QString(), "pgMainGrid"},
             {"languages*", page("languagesPanel", "9157"), "languagesPanel"},
