@@ -32,7 +32,6 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
@@ -376,6 +375,7 @@ private slots:
 
         // tag, way, screen; a tag ending in "*" runs on a cabinet of another
         // customer (the one this cabinet's file names lists no day-part page).
+        // A screen added to the window or the service list gets its row here.
         const QList<QStringList> rows = {
             // The navigation's pages.
             {"holding view", QString(), "pgMainGrid"},
