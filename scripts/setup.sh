@@ -10,6 +10,9 @@ packages=(
   qml-module-qtquick-layouts qml-module-qttest qml-module-qtmultimedia
   qml-module-qtqml-statemachine
   libmodbus-dev dbus
+  # lupdate/lrelease and CMake's Qt5LinguistTools: the translations are
+  # compiled in the build.
+  qttools5-dev-tools qttools5-dev
   # The IoT agent's menu packages are unpacked with it.
   unzip
   # Glyphs for the Chinese, Japanese and Korean screens in headless runs

@@ -43,13 +43,24 @@ void Sound::play(const QString &filename, int repeatCount)
     const bool sameFile = (filename == m_file);
     m_file = filename;
     if (isPlaying()) {
-        if (sameFile)
+        if (sameFile) {
+            // It keeps playing, but perhaps for another owner now.
+            emit runChanged();
             return;
+        }
         // The old run must be gone before the next one opens the device, and
         // its end must not count as a repetition of the new sound.
         killRun();
     }
     startRun();
+    emit runChanged();
+}
+
+void Sound::play()
+{
+    killRun();
+    startRun();
+    emit runChanged();
 }
 
 bool Sound::isPlaying() const
@@ -60,9 +71,18 @@ bool Sound::isPlaying() const
 void Sound::stop(bool clip)
 {
     m_repeatCount = 0;
-    if (clip)
+    if (clip) {
         killRun();
+        emit runChanged();
+    }
 }
+
+void Sound::setSpeakerOn(bool onStatus)
+{
+    Q_UNUSED(onStatus)
+}
+
+void Sound::audioFinished() {}
 
 void Sound::setVolume(float volume)
 {
@@ -132,6 +152,7 @@ void Sound::runFinished(QProcess *run, int exitCode, QProcess::ExitStatus status
         // own timer.
         qDebug().noquote() << "Sound: cannot play" << m_file << "exit code" << exitCode;
         m_repeatCount = 0;
+        emit runChanged();
         emit finished();
         return;
     }
@@ -141,8 +162,10 @@ void Sound::runFinished(QProcess *run, int exitCode, QProcess::ExitStatus status
     }
     if (m_repeatCount > 0)
         --m_repeatCount;
-    if (m_repeatCount > 0)
+    if (m_repeatCount > 0) {
         startRun();
-    else
+    } else {
+        emit runChanged();
         emit finished();
+    }
 }

@@ -20,7 +20,9 @@ public:
 
     QString currentFile() const { return m_file; }
     int repeatCount() const { return m_repeatCount; }
-    // The object that played last (its owner's bookkeeping, never dereferenced).
+    // The object that plays or played last (its owner's bookkeeping, never
+    // dereferenced). Set it before play(): the change is announced with the
+    // run that play() starts.
     const QObject *currentOwner() const { return m_owner; }
     void setCurrentOwner(const QObject *owner) { m_owner = owner; }
 
@@ -31,6 +33,8 @@ public slots:
     // repeatCount: 0 or 1 = once, n = n times, -1 = until stopped.
     // The same file while it is playing keeps playing (with the new count).
     void play(const QString &filename, int repeatCount);
+    // The current file again, from its start, with the repeat count left.
+    void play();
     bool isPlaying() const;
     // Ends the repetition; with clip the running sound is cut at once.
     void stop(bool clip);
@@ -39,10 +43,17 @@ public slots:
     // one asked for.
     void setVolume(float volume);
     float getVolume() const { return float(m_volume / 100.0); }
+    // The board's amplifier is wired on and the players report nothing
+    // beyond their exit: both are kept for callers that expect them.
+    void setSpeakerOn(bool onStatus);
+    void audioFinished();
 
 signals:
     // The last repetition of a sound has played.
     void finished();
+    // A sound started or ended, or passed to another owner: isPlaying() or
+    // currentOwner() may read differently. Not sent between repetitions.
+    void runChanged();
 
 private:
     void startRun();

@@ -33,8 +33,16 @@ public slots:
     void setMuted(bool muted);
     void setVolume(qreal volume);
 
+signals:
+    // This effect's sound started or ended, also when another effect's sound
+    // replaced it. Not sent between the repetitions of one sound.
+    void playingChanged(bool playing);
+
 private:
+    void updatePlaying();
+
     Sound *m_player;
+    bool m_playing = false;
     QString m_source;
     int m_loops = 0;
     bool m_muted = false;

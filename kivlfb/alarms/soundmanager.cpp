@@ -146,6 +146,14 @@ void SoundManager::createEffects()
     connect(this, &SoundManager::nfcChimeSetVolume, chime, &SoundEffect::setVolume);
     connect(this, &SoundManager::nfcChimeUniSetVolume, chimeUni, &SoundEffect::setVolume);
 
+    connect(warning, &SoundEffect::playingChanged, this, [this](bool on) { m_warningPlaying = on; });
+    connect(prodChange, &SoundEffect::playingChanged, this,
+            [this](bool on) { m_prodChangePlaying = on; });
+    connect(prodChangeUni, &SoundEffect::playingChanged, this,
+            [this](bool on) { m_prodChangeUniPlaying = on; });
+
+    m_player->setSpeakerOn(true);
+
     m_prodChgQueue.clear();
     m_chimeQueue.clear();
 }
@@ -380,6 +388,21 @@ bool SoundManager::moreNfcChimesToPlay() const
 bool SoundManager::noMoreNfcChimesToPlay() const
 {
     return !moreNfcChimesToPlay();
+}
+
+bool SoundManager::discardAlarmNotPlaying() const
+{
+    return !m_discardPlaying;
+}
+
+bool SoundManager::warningAlarmNotPlaying() const
+{
+    return !m_warningPlaying;
+}
+
+bool SoundManager::productChangeAlarmNotPlaying() const
+{
+    return !m_prodChangePlaying && !m_prodChangeUniPlaying;
 }
 
 // ---------------------------------------------------------------------------

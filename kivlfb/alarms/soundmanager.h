@@ -52,6 +52,12 @@ public slots:
     // Guards of the NFC chime kick-out.
     bool moreNfcChimesToPlay() const;
     bool noMoreNfcChimesToPlay() const;
+    // Whether an alarm sounds now. The discard alarm counts from the entry
+    // of its state to its exit, its pauses between repetitions included;
+    // the others count while their effect's sound plays.
+    bool discardAlarmNotPlaying() const;
+    bool warningAlarmNotPlaying() const;
+    bool productChangeAlarmNotPlaying() const;
 
 signals:
     void prodChgReqCountChanged(int count);
@@ -165,5 +171,8 @@ private:
     QList<bool> m_chimeQueue;
     int m_discardReqCount = 0;
     bool m_discardPlaying = false;
+    bool m_warningPlaying = false;
+    bool m_prodChangePlaying = false;    // the ordinary sound
+    bool m_prodChangeUniPlaying = false; // the universal-pan sound
     bool m_discardAckRequested = false;
 };

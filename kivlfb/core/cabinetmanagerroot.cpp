@@ -471,7 +471,7 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
     loadConfiguration();
 
     // 28. Network set-up.
-    m_systemNetworkManager = new SystemNetworkManager(this);
+    m_systemNetworkManager = new SystemNetworkManager(this, std::make_unique<CabinetNetworkHost>(this, m_configManager));
     m_systemNetworkManager->setObjectName(QStringLiteral("systemNetworkManager"));
     m_systemNetworkManager->set_configManager(m_configManager);
     m_systemNetworkManager->start();

@@ -187,6 +187,7 @@ Rectangle {
 
         Repeater {
             model: {
+                tro.emptyStr // retranslate the labels with the screens
                 var fanShown = form.filterFanSpeed !== 0 ? String(form.fanSpeed) : ""
                 var rows = form.dez
                         ? [[qsTr("Product temp"), form.tempText(form.upperTemp)]]

@@ -250,7 +250,7 @@ Rectangle {
                     id: lidSelector
                     objectName: "lidSelector"
                     choices: Rules.lidTypes
-                    labels: [qsTr("None"), qsTr("Solid"), qsTr("Vented")]
+                    labels: [qsTr("None") + tro.emptyStr, qsTr("Solid") + tro.emptyStr, qsTr("Vented") + tro.emptyStr]
                     currentIndex: 0
                 }
             }
@@ -267,7 +267,7 @@ Rectangle {
                     id: bottomSelector
                     objectName: "bottomSelector"
                     choices: Rules.bottomTypes
-                    labels: [qsTr("Normal"), qsTr("False")]
+                    labels: [qsTr("Normal") + tro.emptyStr, qsTr("False") + tro.emptyStr]
                     currentIndex: 0
                 }
             }

@@ -37,6 +37,17 @@ Rectangle {
 
     property bool groupsPage: false
     property int currentRow: -1
+    // Portrait: where the list ends and the information box begins.
+    property int listDivider: 300
+    // The day-part view: one page per day part in use, with a wrap page at
+    // each end when there are several, so that paging runs round.
+    property bool dayPartView: false
+    property var pageDayParts: []
+    property int currentPage: 0
+    readonly property int firstRealPage: pageDayParts.length > 1 ? 1 : 0
+    readonly property int realPageCount: pageDayParts.length > 1 ? pageDayParts.length - 2 : pageDayParts.length
+    readonly property var currentPageItem: dayPartPages.count > currentPage ? dayPartPages.itemAt(currentPage) : null
+    readonly property bool selectingBins: currentPageItem !== null && currentPageItem.pinSelectionEnabled
     readonly property int shownCount: groupsPage ? groupsCount : productsCount
     readonly property bool dez: cabinetManager.customerId === KivDefines.CUSTOMER_ID_DEZ
     readonly property bool portrait: cabinetManager.orientationPortrait === true
@@ -83,6 +94,15 @@ Rectangle {
         dialog.theText = text
         dialog.showCloseButton = true
     }
+    // Adds to a message already showing (an editor's own warning), so that
+    // the user sees every consequence of one save together.
+    function tell(text) {
+        var dialog = messageHost ? messageHost.item : null
+        if (dialog && messageHost.visible)
+            dialog.theText = dialog.theText + "<br>" + text
+        else
+            message(text)
+    }
 
     function initializeProductEditView() {
         saveBeforeExit = false
@@ -90,9 +110,22 @@ Rectangle {
         menuManager.sortGroupEditModel()
         refreshCounts()
         showPage(false)
+        dayPartView = false
         editorLoader.active = false
         groupEditorLoader.active = false
+        assignLoader.active = false
+        rebuildDayPartPages()
         menuManager.initializeDayPartEditModel()
+        loadDayPartPages()
+        showFirstDayPart()
+    }
+    // The products or groups button: back to the list, which starts again
+        // from its first row only when it showed the other model.
+    function pageButton(groups) {
+        dayPartView = false
+        listDivider = groups ? 250 : 300
+        if (list.theModel !== (groups ? groupModel : productModel))
+            showPage(groups)
     }
     function showPage(groups) {
         groupsPage = groups
@@ -136,8 +169,9 @@ Rectangle {
 
     function buttonPressed(name) {
         switch (name) {
-        case "productsButton": return showPage(false)
-        case "groupsButton": return showPage(true)
+        case "productsButton": return pageButton(false)
+        case "groupsButton": return pageButton(true)
+        case "dayPartsButton": return showDayParts()
         case "returnButton": return returnPressed()
         case "deleteButton": return deleteEntry()
         case "editButton": return editEntry()
@@ -148,7 +182,7 @@ Rectangle {
     // Add, edit, delete.
     function addEntry() {
         if (menuManager.getGroupEditRowCount() + menuManager.getProductEditRowCount() >= maxEntries) {
-            message("Max products/groups reached. Can't add new products/groups!")
+            message(qsTr("Max products/groups reached. Can't add new products/groups!") + tro.emptyStr)
             return
         }
         var names = namesForNew()
@@ -197,6 +231,7 @@ Rectangle {
             menuManager.deleteGroupFromEdit(row)
         }
         menuManager.initializeDayPartEditModel()
+        loadDayPartPages()
         saveBeforeExit = true
         refreshCounts()
         productSelectionChanged(Math.min(row, shownCount - 1))
@@ -213,6 +248,8 @@ Rectangle {
             }
         }
         groupsCount = menuManager.getGroupEditRowCount()
+        if (deleted)
+            loadDayPartPages()
         return deleted
     }
 
@@ -229,14 +266,12 @@ Rectangle {
         productSelectionChanged(row)
         list.scrollToSelectedItem()
         hideEditors()
-        if (sweepEmptyGroups()) {
-            var dialog = messageHost ? messageHost.item : null
-            if (dialog && messageHost.visible)
-                dialog.theText = dialog.theText + "<br>" + qsTr("Empty groups are deleted") + tro.emptyStr
-            else
-                message(qsTr("Empty groups are deleted") + tro.emptyStr)
-        }
+        if (sweepEmptyGroups())
+            tell(qsTr("Empty groups are deleted") + tro.emptyStr)
         menuManager.initializeDayPartEditModel()
+        recheckDayParts(menuManager.getProductEditId(row), menuManager.getProductEditLowerTemp(row),
+                        menuManager.getProductEditUpperTemp(row), menuManager.getProductEditPanSize(row),
+                        menuManager.getProductEditPanSizeX(row), menuManager.getProductEditFanSpeed(row))
     }
     function groupEditorClosed() {
         menuManager.sortGroupEditModel()
@@ -246,10 +281,15 @@ Rectangle {
         list.scrollToSelectedItem()
         hideEditors()
         menuManager.initializeDayPartEditModel()
+        row = currentRow
+        recheckDayParts(menuManager.getGroupEditProductGroupId(row), menuManager.getGroupEditLowerTemp(row),
+                        menuManager.getGroupEditUpperTemp(row), menuManager.getGroupEditPanSize(row),
+                        menuManager.getGroupEditPanSizeX(row), menuManager.getGroupEditFanSpeed(row))
     }
     function hideEditors() {
         editorLoader.active = false
         groupEditorLoader.active = false
+        assignLoader.active = false
         if (letterKeyboard) letterKeyboard.visible = false
         if (numberKeypad) numberKeypad.visible = false
     }
@@ -295,8 +335,115 @@ Rectangle {
         saveBeforeExit = false
         hideEditors()
         close()
+        showFirstDayPart()
         groupsPage = true
         list.theModel = groupModel
+    }
+
+    // ---- Day parts ----
+
+    function showDayParts() { dayPartView = true }
+    function dayPartPageItems(realOnly) {
+        var items = []
+        var first = realOnly ? firstRealPage : 0
+        var last = realOnly ? firstRealPage + realPageCount : dayPartPages.count
+        for (var i = first; i < last; ++i)
+            items.push(dayPartPages.itemAt(i))
+        return items
+    }
+    // Points the pages at the day parts in use; pages are kept when the
+    // list has not changed.
+    function rebuildDayPartPages() {
+        var inUse = []
+        for (var i = 0; i < daypartManager.getDayPartsToUseCount(); ++i)
+            inUse.push(daypartManager.getDayPartToUse(i))
+        var pages = inUse.length > 1 ? [inUse[inUse.length - 1]].concat(inUse, [inUse[0]]) : inUse
+        if (JSON.stringify(pages) !== JSON.stringify(pageDayParts))
+            pageDayParts = pages
+    }
+    function loadDayPartPages() {
+        var items = dayPartPageItems(false)
+        for (var i = 0; i < items.length; ++i)
+            items[i].loadDayPartData()
+    }
+    function showFirstDayPart() {
+        for (var i = 0; i < dayPartPages.count; ++i)
+            dayPartPages.itemAt(i).endSelection()
+        showDayPartPage(firstRealPage)
+    }
+    function showDayPartPage(index) {
+        carouselSnap.stop()
+        currentPage = index
+        carousel.contentX = index * carousel.width
+    }
+    // After a swipe: settle on the nearest page; a wrap page hands over to
+    // the real page it stands for.
+    function settleCarousel() {
+        if (carousel.width <= 0 || pageDayParts.length === 0)
+            return
+        var index = Math.max(0, Math.min(pageDayParts.length - 1, Math.round(carousel.contentX / carousel.width)))
+        currentPage = index
+        carouselSnap.to = index * carousel.width
+        carouselSnap.restart()
+    }
+    function carouselSettled() {
+        if (pageDayParts.length > 1 && currentPage === 0)
+            showDayPartPage(realPageCount)
+        else if (pageDayParts.length > 1 && currentPage === pageDayParts.length - 1)
+            showDayPartPage(firstRealPage)
+    }
+
+    // A page asks to fill a position: offer what fits.
+    function callAssignBin(dayPart, zoneIndex, binIndex, lowerTemp, upperTemp, panSize, fanSpeed) {
+        assignLoader.active = true
+        var form = assignLoader.form
+        form.theDayPart = dayPart
+        form.theZoneIndex = zoneIndex
+        form.theBinIndex = binIndex
+        form.theLowerTemp = lowerTemp
+        form.theUpperTemp = upperTemp
+        form.thePanSize = panSize
+        form.theFanSpeed = fanSpeed
+        form.loadDayPartBinInfo()
+    }
+    function binAssigned(productId) {
+        var form = assignLoader.form
+        daypartManager.dayPartEditSetProductId(form.theDayPart, form.theZoneIndex, form.theBinIndex, productId)
+        assignLoader.active = false
+        saveBeforeExit = true
+        loadDayPartPages()
+    }
+    // A page hands over the positions chosen for clearing: { dp, zIndex, pIndex }.
+    function callRemoveBinsAssignment(list) {
+        var records = list.slice()
+        ask(qsTr("Remove") + tro.emptyStr, qsTr("Remove Bins day-part assignments?") + tro.emptyStr, function () {
+            for (var i = 0; i < records.length; ++i)
+                daypartManager.dayPartEditSetProductId(records[i].dp, records[i].zIndex, records[i].pIndex, 0)
+            saveBeforeExit = true
+            loadDayPartPages()
+        }, null)
+    }
+    // A touch on a locked page.
+    function askForPinPad() {
+        if (cabinetManager.activelyHolding)
+            return message(qsTr("Product Editing Unavailable<br>while timers are active!") + tro.emptyStr)
+        if (productsLocked)
+            askForCode()
+    }
+    // After a product or group was saved: clear it where it no longer fits,
+    // in every day part in use, and say so.
+    function recheckDayParts(id, lower, upper, panSize, fraction, fan) {
+        if (Number(id) === 0)
+            return loadDayPartPages()
+        var cleared = false
+        var items = dayPartPageItems(true)
+        for (var i = 0; i < items.length; ++i) {
+            if (items[i].validateProductInDayParts(id, lower, upper, panSize, fraction, fan))
+                cleared = true
+        }
+        loadDayPartPages()
+        if (cleared)
+            tell(qsTr("Product will be removed from day-part(s)<br>assignments") + tro.emptyStr)
     }
 
     // Lock and access code.
@@ -358,7 +505,7 @@ Rectangle {
             dropCodeEntry(true)
             message(qsTr("Too many failed attempts.\nCall service.") + tro.emptyStr)
         } else {
-            codeHandlers.entry.input_text = "ERROR"
+            codeHandlers.entry.input_text = qsTr("ERROR") + tro.emptyStr
             codeHandlers.entry.edit_started = false
         }
         configManager.passcodeEntered("MenuEditPanel", 1, false)
@@ -377,6 +524,10 @@ Rectangle {
         dayPartsLocked = true
         dropQuestion(true)
         dropCodeEntry(true)
+        // Nothing may be assigned or cleared while locked.
+        assignLoader.active = false
+        for (var i = 0; i < dayPartPages.count; ++i)
+            dayPartPages.itemAt(i).endSelection()
         if (visible && saveBeforeExit) {
             saveBeforeExit = false
             leave()
@@ -409,13 +560,16 @@ Rectangle {
                 model: [
                     { name: "productsButton", icon: "images/menuEditItemIcon.png" },
                     { name: "groupsButton", icon: "images/menuEditGroupIcon.png" },
+                    { name: "dayPartsButton", icon: "images/menuEditDayPartIcon.png" },
                     { name: "returnButton", icon: "images/return-button-white.png" }
                 ]
                 delegate: Rectangle {
                     objectName: modelData.name
                     width: 90
                     height: 90
-                    color: press.pressed || (index === 0 && !panel.groupsPage) || (index === 1 && panel.groupsPage)
+                    readonly property bool current: panel.dayPartView ? index === 2
+                                                                      : (index === 0 && !panel.groupsPage) || (index === 1 && panel.groupsPage)
+                    color: press.pressed || current
                            ? Qt.lighter(uiSkin.dockAreaBackgroundColor, 1.6) : "transparent"
                     Image { anchors.centerIn: parent; source: modelData.icon; sourceSize.height: 60; fillMode: Image.PreserveAspectFit }
                     MouseArea2 { id: press; anchors.fill: parent; onClicked: panel.buttonPressed(modelData.name) }
@@ -440,6 +594,7 @@ Rectangle {
 
     Item {
         id: productArea
+        visible: !panel.dayPartView
         anchors.left: panel.portrait ? parent.left : footer.right
         anchors.right: parent.right
         anchors.top: parent.top
@@ -451,15 +606,22 @@ Rectangle {
             x: 5
             y: 5
             width: panel.portrait ? parent.width - 10 : 330
-            height: panel.portrait ? (panel.groupsPage ? 250 : 300) - 10 : parent.height - 10
+            height: panel.portrait ? panel.listDivider - 10 : parent.height - 10
             onSelectionChanged: panel.productSelectionChanged(selectedIndex)
+        }
+        DragDivider {
+            objectName: "listDivider"
+            visible: panel.portrait
+            position: panel.listDivider
+            onMoved: panel.listDivider = y
+            onDropped: { panel.listDivider = y; list.scrollToSelectedItem() }
         }
 
         Rectangle {
             id: infoBox
             objectName: "infoBox"
             x: panel.portrait ? 5 : list.x + list.width + 5
-            y: panel.portrait ? list.y + list.height + 5 : 5
+            y: panel.portrait ? panel.listDivider + 16 : 5
             width: parent.width - x - 5
             height: parent.height - y - 5
             border.color: "#b0b0b0"
@@ -602,6 +764,114 @@ Rectangle {
         }
     }
 
+    Item {
+        id: dayPartArea
+        objectName: "dayPartView"
+        visible: panel.dayPartView
+        anchors.fill: productArea
+
+        Flickable {
+            id: carousel
+            objectName: "carousel"
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.bottom: dayPartStrip.top
+            clip: true
+            contentWidth: width * panel.pageDayParts.length
+            contentHeight: height
+            flickableDirection: Flickable.HorizontalFlick
+            boundsBehavior: Flickable.StopAtBounds
+            interactive: !panel.selectingBins && panel.pageDayParts.length > 1
+            onMovementEnded: panel.settleCarousel()
+            onWidthChanged: panel.showDayPartPage(panel.currentPage)
+            NumberAnimation on contentX {
+                id: carouselSnap
+                running: false
+                duration: 200
+                easing.type: Easing.OutQuad
+                onFinished: panel.carouselSettled()
+            }
+            Repeater {
+                id: dayPartPages
+                model: panel.pageDayParts
+                delegate: DayPartEditPanel {
+                    objectName: "dayPartPage" + index
+                    x: index * carousel.width
+                    width: carousel.width
+                    height: carousel.height
+                    dayPartIndex: modelData
+                    itemLocked: panel.dayPartsLocked
+                    host: panel
+                    onAskForPinPad: panel.askForPinPad()
+                }
+            }
+        }
+
+        // Lock button, page dots and what to do.
+        Item {
+            id: dayPartStrip
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            height: 70
+            Rectangle {
+                objectName: "dayPartLockButton"
+                enabled: !panel.selectingBins
+                opacity: enabled ? 1 : 0.5
+                color: dayPartLockPress.pressed ? "#d0d0d0" : "#eeeeee"
+                x: 5
+                anchors.verticalCenter: parent.verticalCenter
+                width: 70
+                height: 60
+                Image {
+                    anchors.centerIn: parent
+                    source: panel.dayPartsLocked || !parent.enabled ? "images/lockSmallClosed.png" : "images/lockSmallOpen.png"
+                }
+                MouseArea2 { id: dayPartLockPress; anchors.fill: parent; onClicked: panel.lockPressed() }
+            }
+            Row {
+                objectName: "pageDots"
+                visible: !panel.selectingBins && panel.realPageCount > 1
+                anchors.horizontalCenter: parent.horizontalCenter
+                y: 6
+                spacing: 12
+                Repeater {
+                    model: panel.realPageCount
+                    delegate: Rectangle {
+                        width: 14
+                        height: 14
+                        radius: 7
+                        color: index === panel.currentPage - panel.firstRealPage
+                               || (panel.currentPage === 0 && index === panel.realPageCount - 1)
+                               || (panel.currentPage === panel.pageDayParts.length - 1 && index === 0)
+                               ? "#404040" : "#c0c0c0"
+                        MouseArea2 {
+                            anchors.fill: parent
+                            anchors.margins: -6
+                            onClicked: panel.showDayPartPage(index + panel.firstRealPage)
+                        }
+                    }
+                }
+            }
+            Text {
+                objectName: "dayPartInstruction"
+                visible: !panel.selectingBins
+                anchors.left: parent.left
+                anchors.leftMargin: 85
+                anchors.right: parent.right
+                anchors.rightMargin: 10
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 6
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+                font.pixelSize: 16
+                color: "black"
+                text: qsTr("Touch a position to choose its product. Touch and hold to clear positions.") + tro.emptyStr
+            }
+        }
+    }
+
     // The editor windows are made when opened and dropped when closed.
     Loader {
         id: editorLoader
@@ -643,6 +913,25 @@ Rectangle {
                 askQuestion: panel.ask
                 onProductModified: { panel.saveBeforeExit = true; panel.refreshCounts() }
                 onHideMe: panel.groupEditorClosed()
+            }
+        }
+        readonly property var form: item ? item.form : null
+    }
+    Loader {
+        id: assignLoader
+        objectName: "assignWindow"
+        anchors.fill: parent
+        active: false
+        sourceComponent: Rectangle {
+            property alias form: form
+            color: "#80000000"
+            MouseArea2 { anchors.fill: parent }
+            DayPartEditAssignItem {
+                id: form
+                anchors.fill: parent
+                anchors.margins: 10
+                onAccepted: panel.binAssigned(productId)
+                onCancelled: assignLoader.active = false
             }
         }
         readonly property var form: item ? item.form : null

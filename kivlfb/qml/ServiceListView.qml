@@ -7,6 +7,7 @@ import "filesExport"
 import "errorControl"
 import "haccpLog"
 import "heaters"
+import "sysmon"
 
 // The service list: the settings pages in a circular list swiped sideways,
 // under a bar with the return button, the file export button and the logo. A locked
@@ -98,6 +99,16 @@ Rectangle {
             height: pageList.height
             onAskForPinPad: serviceList.askForPin(this)
         }
+        NetworkSettingsItem {
+            id: networkSettingsItem
+            objectName: "networkSettingsItem"
+            itemName: "NetworkSettingsPanel"
+            rightToLeft: serviceList.rightToLeft
+            lockLevel: cabinetManager.iAmMaster && configManager.iotType !== "DEZ_RIOT" ? 2 : -1
+            width: pageList.width
+            height: pageList.height
+            onAskForPinPad: serviceList.askForPin(this)
+        }
         GenericSettingsItem {
             objectName: "soundTestPanel"
             itemName: "SoundTestPanel"
@@ -160,6 +171,7 @@ Rectangle {
                 skinPanel.visible = true
         })
         utilities.filesDialogRequested.connect(function () { filesExport.visible = true })
+        utilities.wifiMonitorRequested.connect(function () { wifiMonitor.visible = true })
     }
     function askForPin(page) {
         // The heater tests would fight the holding timers for the heaters.
@@ -268,6 +280,7 @@ Rectangle {
         } else {
             lockAll()
             haccpLogPanel.itemModified = false
+            wifiMonitor.visible = false
         }
     }
     Connections {
@@ -429,6 +442,23 @@ Rectangle {
         interval: 30
     }
 
+    // The Wi-Fi monitor checks every second while its page exists, so the
+    // page is made on each opening and destroyed when it closes.
+    ScreenHost {
+        id: wifiMonitor
+        name: "wifiMonitorPanel"
+        releasedWhenHidden: true
+        z: 10
+        WifiMonitorPanel {
+            anchors.fill: parent
+            monitor: wifiMon
+            statsLog: wifiStatsDataLog
+            statsModel: wifiStatsModel
+            network: kivnm
+            autoSaveTimer: wifiMonitorLogTimer
+            onClose: wifiMonitor.visible = false
+        }
+    }
     ScreenHost {
         id: filesExport
         name: "filesImportExportItem"

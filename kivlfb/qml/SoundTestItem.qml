@@ -22,7 +22,7 @@ Item {
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.top: parent.top
         anchors.topMargin: soundTestItem.spacing / 2
-        text: qsTr("Sound & Screen Tests")
+        text: qsTr("Sound & Screen Tests") + tro.emptyStr
         color: soundTestItem.frameColor
         font.pixelSize: 28
     }
@@ -85,7 +85,7 @@ Item {
         Text {
             id: customizationText
             anchors.centerIn: parent
-            text: qsTr("UI customization")
+            text: qsTr("UI customization") + tro.emptyStr
             color: soundTestItem.frameColor
             font.pixelSize: 22
         }

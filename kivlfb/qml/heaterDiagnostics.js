@@ -97,10 +97,13 @@ function backOffset(tempLayout) { return tempLayout === TEMP_LAYOUT_TOP_BOTTOM ?
 // side: 1 front, 0 back.
 function sideLabel(side, tempLayout, mirror) {
     if (tempLayout === TEMP_LAYOUT_LEFT_RIGHT)
-        return (side === 1) !== mirror ? "L: " : "R: "
+        return (side === 1) !== mirror ? qsTranslate("heaterDiagnostics", "L: ", "left side")
+                                       : qsTranslate("heaterDiagnostics", "R: ", "right side")
     if (tempLayout === TEMP_LAYOUT_TOP_BOTTOM)
-        return side === 1 ? "U: " : "L: "
-    return side === 1 ? "F: " : "B: "
+        return side === 1 ? qsTranslate("heaterDiagnostics", "U: ", "upper side")
+                          : qsTranslate("heaterDiagnostics", "L: ", "lower side")
+    return side === 1 ? qsTranslate("heaterDiagnostics", "F: ", "front side")
+                      : qsTranslate("heaterDiagnostics", "B: ", "back side")
 }
 
 // shown: the value in the display unit; unit: "F" or "C"; words: the

@@ -34,13 +34,13 @@ Window {
         return tro.languageId === arabicLanguageId
     }
     function confirmCleaningStart() {
-        mainPanel.askQuestion("Enter Cleaning Mode?", 10000, function () {
+        mainPanel.askQuestion(QT_TR_NOOP("Enter Cleaning Mode?"), 10000, function () {
             cabinetManager.startCleaningMode()
             cabinetManager.sendCleaningModeToRemoteDisplay(true)
         }, function () {})
     }
     function confirmScreenCleaningStart() {
-        mainPanel.askQuestion("Clean Screen Now?", 0, function () {
+        mainPanel.askQuestion(QT_TR_NOOP("Clean Screen Now?"), 0, function () {
             lockScreen.visible = true
             cabinetManager.cancelSuggetCleanMode()
         }, function () {
@@ -147,7 +147,10 @@ Window {
             dialog.accepted.connect(accept)
             dialog.cancelled.connect(cancel)
             dialog.theTitle = ""
-            dialog.theText = text
+            // The window's own questions come untranslated: shown through
+            // qsTr they follow a language switch while the question is up.
+            // Texts translated by the caller have no entry here and stay.
+            dialog.theText = Qt.binding(function () { return qsTr(text) + tro.emptyStr })
             pendingQuestion = question
             if (timeoutMs > 0) {
                 questionTimer.interval = timeoutMs
@@ -590,7 +593,7 @@ Window {
             name: "eolDetectionDialog"
             z: 888
             // One dialog, shown again on every start: closing only hides it.
-            MessageDialog { theText: "<b>EOL Address Detection Started</b>" }
+            MessageDialog { theText: qsTr("<b>EOL Address Detection Started</b>") + tro.emptyStr }
         }
 
         ScreenHost {

@@ -7,6 +7,18 @@
 
 #include <array>
 
+// The compiled translations live in the controller's static library, whose
+// resources must be registered by hand. Q_INIT_RESOURCE must be used
+// outside any namespace.
+static void initTranslationResources()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(translations);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
 namespace {
 
 struct LanguageInfo {
@@ -45,6 +57,7 @@ bool inTable(int id)
 Translator::Translator(QObject *parent)
     : QObject(parent)
 {
+    initTranslationResources();
     if (QCoreApplication::instance())
         QCoreApplication::installTranslator(&m_translator);
 }

@@ -143,11 +143,6 @@ class TestEveryScreen : public QObject
     static void press(QQuickItem *item, const QPointF &where, int holdMs)
     {
         QQuickWindow *w = item->window();
-        if (!w->isActive()) {
-            qDebug("the window had lost the focus");
-            w->requestActivate();
-            QTest::qWaitForWindowActive(w);
-        }
         const QPoint at = item->mapToScene(QPointF(item->width() * where.x(), item->height() * where.y())).toPoint();
         QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, at);
         if (holdMs > 0)
@@ -312,8 +307,7 @@ class TestEveryScreen : public QObject
             picture = image;
             taken = true;
         });
-        QTest::qWaitFor([&]() { return taken; }, kFindMs);
-        return picture;
+        return QTest::qWaitFor([&]() { return taken; }, kFindMs) ? picture : QImage();
     }
 
     void startDisplay(bool portrait, bool otherCustomer)

@@ -149,48 +149,13 @@ GenericSettingsItem {
         }
 
         // Shows where the list stands; dragged, it scrolls the list.
-        Rectangle {
+        ListScrollHandle {
             id: scrollHandle
             objectName: "errorLogScrollHandle"
-
-            readonly property real travel: list.height - height
-
+            list: list
             x: page.rightToLeft ? list.x : list.x + list.width - width
-            width: 15
-            height: Math.min(1, list.visibleArea.heightRatio) * list.height
-            radius: 5
-            color: handleArea.pressed ? "steelblue" : "grey"
-            opacity: handleArea.pressed || list.moving ? 1 : 0.5
-            visible: list.visibleArea.heightRatio < 1
-            Behavior on opacity {
-                enabled: !handleArea.pressed && !list.moving
-                NumberAnimation { duration: 600; easing.type: Easing.Linear }
-            }
-
-            Binding on y {
-                when: !handleArea.pressed
-                restoreMode: Binding.RestoreNone
-                value: list.y + list.visibleArea.yPosition * list.height
-            }
-
-            MouseArea2 {
-                id: handleArea
-                anchors.fill: parent
-                anchors.leftMargin: -10
-                anchors.rightMargin: -10
-                anchors.topMargin: -20
-                anchors.bottomMargin: -20
-                drag.target: scrollHandle
-                drag.axis: Drag.YAxis
-                drag.minimumY: list.y
-                drag.maximumY: list.y + scrollHandle.travel
-                onPressedChanged: page.scrollActive = pressed
-                onPositionChanged: {
-                    if (pressed && scrollHandle.travel > 0)
-                        list.contentY = list.originY + (scrollHandle.y - list.y) / scrollHandle.travel
-                                * (list.contentHeight - list.height)
-                }
-            }
+            reachAlong: 20
+            onDraggingChanged: page.scrollActive = dragging
         }
 
         Rectangle {

@@ -38,7 +38,7 @@ GenericSettingsItem {
     function discardedText(duration, expired) {
         if (duration === "----")
             return "----"
-        return expired ? "Yes" : "No"
+        return expired ? qsTr("Yes") + tro.emptyStr : qsTr("No") + tro.emptyStr
     }
     function copyStep() {
         var rowCount = haccpController.haccpLogListCount

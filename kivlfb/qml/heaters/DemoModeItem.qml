@@ -49,6 +49,7 @@ Item {
     signal screenTestRequested()
     signal skinPanelRequested()
     signal filesDialogRequested()
+    signal wifiMonitorRequested()
 
     function load() {
         demoModeFlag = config.demoModeFlag === true
@@ -140,7 +141,7 @@ Item {
         var dialog = makeDialog("../widgets/VscrollMessageDialog.qml", {
             title: qsTr("Platform Info") + tro.emptyStr,
             cwidth: Math.round(page.width * 0.85),
-            theText: "<b>Kernel:</b> " + platform.osKernel + "<br><br>" + platform.bspInfo })
+            theText: "<b>" + qsTr("Kernel:") + tro.emptyStr + "</b> " + platform.osKernel + "<br><br>" + platform.bspInfo })
         if (dialog)
             dialog.closeButtonPressed.connect(function () { dialog.destroy() })
     }
@@ -158,11 +159,11 @@ Item {
         function onConfigSettingsUpdated() { page.load() }
         function onScreenshotsExported() {
             if (page.reportsScreenshotExport)
-                page.messageRequested("Screen-shots exported to flash drive!", true)
+                page.messageRequested(qsTr("Screen-shots exported to flash drive!") + tro.emptyStr, true)
         }
         function onNoScreenShotsToExport() {
             if (page.reportsScreenshotExport)
-                page.messageRequested("No screen-shots to export!", true)
+                page.messageRequested(qsTr("No screen-shots to export!") + tro.emptyStr, true)
         }
     }
     Timer {
@@ -351,6 +352,13 @@ Item {
                     visible: page.primary && page.unlocked
                     label: qsTr("Files Import/Export") + tro.emptyStr
                     onClicked: page.filesDialogRequested()
+                }
+                UtilityButton {
+                    width: buttons.buttonWidth
+                    objectName: "wifiMonitorButton"
+                    visible: page.primary && page.unlocked
+                    label: qsTr("Wi-Fi Monitor") + tro.emptyStr
+                    onClicked: page.wifiMonitorRequested()
                 }
                 UtilityButton {
                     width: buttons.buttonWidth

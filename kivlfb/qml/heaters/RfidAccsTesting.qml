@@ -30,7 +30,7 @@ Item {
 
     function update() {
         var p = io.getFirstChannel()
-        tagText = p === universalTag ? "Universal Tag" : menus.getProductName(p)
+        tagText = p === universalTag ? qsTr("Universal Tag") + tro.emptyStr : menus.getProductName(p)
         var colors = tagColors[p]
         tagTextColor = colors ? colors[0] : "black"
         tagBackground = colors ? colors[1] : "transparent"

@@ -32,13 +32,13 @@ Item {
         NumericKeyboardButton {
             objectName: "closeButton"
             parent: frame.box
-            width: 110
+            width: Math.max(110, labelFitWidth)
             height: 48
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 20
             visible: dialog.showCloseButton
-            label: "Close" + tro.emptyStr
+            label: qsTr("Close") + tro.emptyStr
             labelSize: 18
             keycode: ""
             onClicked: {
@@ -49,13 +49,13 @@ Item {
         NumericKeyboardButton {
             objectName: "silenceButton"
             parent: frame.box
-            width: 140
+            width: Math.max(140, labelFitWidth)
             height: 48
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 20
             visible: dialog.showDisableAlarmButton
-            label: "Silence Alarm" + tro.emptyStr
+            label: qsTr("Silence Alarm") + tro.emptyStr
             labelSize: 18
             keycode: ""
             onClicked: {

@@ -83,7 +83,7 @@ FocusScope {
         timeDigits = ""
         if (!valid) {
             var dialog = messageDialog.show()
-            dialog.theText = "Invalid time value"
+            dialog.theText = qsTr("Invalid time value") + tro.emptyStr
             dialog.showCloseButton = true
             return
         }

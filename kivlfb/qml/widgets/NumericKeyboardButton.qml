@@ -17,6 +17,9 @@ Item {
     property bool autoWidth: false
     property bool autoHeight: false
     property int margins: 10
+    // The width the label needs with its margins, for keys whose label
+    // changes length with the language.
+    readonly property real labelFitWidth: keyLabel.implicitWidth + 2 * margins
 
     signal clicked()
     signal pressAndHold()

@@ -60,13 +60,13 @@ Item {
             NumericKeyboardButton {
                 id: closeButton
                 objectName: "closeButton"
-                width: 120
+                width: Math.max(120, labelFitWidth)
                 height: 48
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.bottom: parent.bottom
                 anchors.bottomMargin: 20
                 visible: dialog.showCloseButton
-                label: "Close" + tro.emptyStr
+                label: qsTr("Close") + tro.emptyStr
                 labelSize: 18
                 keycode: ""
                 onClicked: {

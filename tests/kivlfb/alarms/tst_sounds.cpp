@@ -1,4 +1,5 @@
 #include "alarms/alarmssetup.h"
+#include "alarms/kivsound.h"
 #include "alarms/sound.h"
 #include "alarms/soundeffect.h"
 #include "alarms/soundmanager.h"
@@ -6,6 +7,7 @@
 #include "temproot.h"
 
 #include <QAbstractState>
+#include <QAudioDeviceInfo>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -232,6 +234,33 @@ private slots:
         QCOMPARE(sound.repeatCount(), 0);
     }
 
+    // play() starts the current file over: after the sound has ended it
+    // plays once more; over a running sound it cuts it and starts afresh,
+    // and the cut run is no repetition.
+    void playerReplaysTheCurrentFile()
+    {
+        TempRoot root;
+        plantPlayers(root);
+        Sound sound;
+        QSignalSpy finished(&sound, &Sound::finished);
+        sound.play("/s/x_short.wav", 0);
+        QVERIFY(finished.wait(5000));
+        sound.play();
+        QTRY_COMPARE(finished.count(), 2);
+        QCOMPARE(calls(root, kAplay), (QList<QStringList>{{"-q", "/s/x_short.wav"}, {"-q", "/s/x_short.wav"}}));
+
+        sound.play("/s/alarm.mp3", -1);
+        QTRY_COMPARE(calls(root, kGst).size(), 1);
+        sound.play();
+        QVERIFY(sound.isPlaying());
+        QTRY_COMPARE(calls(root, kGst).size(), 2);
+        QCOMPARE(calls(root, kGst).last(), (QStringList{"playbin", "uri=file:///s/alarm.mp3"}));
+        QTest::qWait(200);
+        QCOMPARE(calls(root, kGst).size(), 2);
+        QCOMPARE(finished.count(), 2);
+        QCOMPARE(sound.repeatCount(), -1);
+    }
+
     void missingPlayerLogsAndDoesNotSpin()
     {
         TempRoot root; // no fake players: nothing can play here
@@ -332,6 +361,114 @@ private slots:
         a.play();
         QTRY_COMPARE(calls(root, kAmixer).size(), 5);
         QCOMPARE(calls(root, kAmixer).at(4).last(), QStringLiteral("0%"));
+    }
+
+    // Each effect says when its own sound starts and ends, once: a sound that
+    // replaces it ends it, repetitions do not.
+    void effectAnnouncesItsPlaying()
+    {
+        TempRoot root;
+        plantPlayers(root);
+        Sound player;
+        SoundEffect a(&player);
+        SoundEffect b(&player);
+        a.setSource("/s/a.wav");
+        a.setLoops(-1);
+        b.setSource("/s/b_short.wav");
+        b.setLoops(3);
+        QSignalSpy aPlaying(&a, &SoundEffect::playingChanged);
+        QSignalSpy bPlaying(&b, &SoundEffect::playingChanged);
+        auto values = [](const QSignalSpy &spy) {
+            QList<bool> result;
+            for (const QList<QVariant> &args : spy)
+                result.append(args.at(0).toBool());
+            return result;
+        };
+
+        a.play();
+        a.play(); // already playing: nothing to say
+        QCOMPARE(values(aPlaying), QList<bool>{true});
+        b.play();
+        QCOMPARE(values(aPlaying), (QList<bool>{true, false}));
+        QCOMPARE(values(bPlaying), QList<bool>{true});
+        QTRY_COMPARE(calls(root, kAplay).count({"-q", "/s/b_short.wav"}), 3);
+        QTRY_COMPARE(values(bPlaying), (QList<bool>{true, false}));
+
+        a.play();
+        a.stop();
+        QCOMPARE(values(aPlaying), (QList<bool>{true, false, true, false}));
+        QCOMPARE(values(bPlaying), (QList<bool>{true, false}));
+
+        // Another effect of the same file takes the running sound over.
+        SoundEffect c(&player);
+        c.setSource("/s/a.wav");
+        c.setLoops(-1);
+        QSignalSpy cPlaying(&c, &SoundEffect::playingChanged);
+        a.play();
+        c.play();
+        QCOMPARE(values(aPlaying), (QList<bool>{true, false, true, false, true, false}));
+        QCOMPARE(values(cPlaying), QList<bool>{true});
+    }
+
+    // --- the QML sound effect -------------------------------------------------
+
+    void kivSoundAnnouncesMutedAndVolumeOnce()
+    {
+        KivSound sound;
+        QSoundEffect &base = sound;
+        QSignalSpy muted(&sound, &KivSound::mutedChanged);
+        QSignalSpy volume(&sound, &KivSound::volumeChanged);
+
+        sound.setMuted(true);
+        sound.setMuted(true);
+        QCOMPARE(muted.count(), 1);
+        QCOMPARE(muted.at(0).at(0).toBool(), true);
+        QVERIFY(base.isMuted());
+        QVERIFY(sound.property("muted").toBool());
+        sound.setMuted(false);
+        QCOMPARE(muted.count(), 2);
+        QVERIFY(!base.isMuted());
+
+        sound.setVolume(0.5);
+        sound.setVolume(0.5);
+        QCOMPARE(volume.count(), 1);
+        QCOMPARE(volume.at(0).at(0).toDouble(), 0.5);
+        QCOMPARE(base.volume(), 0.5);
+        // A level set on the platform object behind its back: the same value
+        // again restores it, without a second announcement.
+        base.setVolume(0.2);
+        sound.setVolume(0.5);
+        QCOMPARE(base.volume(), 0.5);
+        QCOMPARE(volume.count(), 1);
+        // Reading takes the platform's value as the kept one.
+        base.setVolume(0.3);
+        QCOMPARE(sound.volume(), 0.3);
+        sound.setVolume(0.3);
+        QCOMPARE(volume.count(), 1);
+        sound.setProperty("volume", 0.8);
+        QCOMPARE(volume.count(), 2);
+        QCOMPARE(base.volume(), 0.8);
+    }
+
+    void kivSoundAnnouncesPlaying()
+    {
+        if (QAudioDeviceInfo::defaultOutputDevice().isNull())
+            QSKIP("no audio output on this machine");
+        TempRoot root;
+        QVERIFY(root.writeFile("/s/chime.wav", [] {
+            QFile resource(":/resources/nfcChime.wav");
+            return resource.open(QIODevice::ReadOnly) ? resource.readAll() : QByteArray();
+        }()));
+        KivSound sound;
+        QSignalSpy playing(&sound, &KivSound::playingChanged);
+        sound.setSource(QUrl::fromLocalFile(root.filePath("/s/chime.wav")));
+        QTRY_COMPARE(sound.status(), QSoundEffect::Ready);
+        sound.play();
+        QTRY_COMPARE(playing.count(), 1);
+        QCOMPARE(playing.at(0).at(0).toBool(), true);
+        QVERIFY(sound.property("playing").toBool());
+        QTRY_COMPARE(playing.count(), 2);
+        QCOMPARE(playing.at(1).at(0).toBool(), false);
     }
 
     // --- the manager ----------------------------------------------------------
@@ -571,6 +708,53 @@ private slots:
         fire(rig.manager, "prodChangeRepeatTimer");
         QCOMPARE(playing(rig), QStringLiteral("AlarmWrongProduct2.wav"));
         QTRY_COMPARE(calls(rig.root, kAplay).last(), (QStringList{"-q", dir + "AlarmWrongProduct2.wav"}));
+    }
+
+    // The guards follow the sounds, not the states: a key click that cuts
+    // the product-change alarm leaves it not playing until its next repeat.
+    void guardsAnswerFromThePlayingFlags()
+    {
+        Rig rig;
+        startRig(rig);
+        rig.fake.config.setProperty("universalPanSoundEnable", true);
+        auto notPlaying = [&rig] {
+            QStringList result;
+            for (const char *guard : {"discardAlarmNotPlaying", "warningAlarmNotPlaying",
+                                      "productChangeAlarmNotPlaying"}) {
+                bool answer = false;
+                if (!QMetaObject::invokeMethod(rig.manager, guard, Q_RETURN_ARG(bool, answer)))
+                    return QStringList{QStringLiteral("no guard ") + guard};
+                if (!answer)
+                    result.append(QString::fromLatin1(guard).remove("AlarmNotPlaying"));
+            }
+            return result; // the alarms that sound
+        };
+        QCOMPARE(notPlaying(), QStringList());
+
+        rig.manager->processAlarmReq(1, true);
+        QCOMPARE(notPlaying(), QStringList{"warning"});
+        fire(rig.manager, "warningKickoutTimer");
+        QCOMPARE(notPlaying(), QStringList());
+
+        rig.manager->processAlarmReq(2, true);
+        QCOMPARE(notPlaying(), QStringList{"discard"});
+        rig.manager->processAlarmReq(4, true);
+        QCOMPARE(notPlaying(), QStringList{"productChange"});
+        QCOMPARE(playing(rig), QStringLiteral("AlarmWrongProductUni.wav"));
+        rig.manager->findChild<QTimer *>("prodChangeRepeatTimer")->stop();
+        rig.manager->playKeystroke();
+        QTRY_COMPARE(playing(rig), QString());
+        QCOMPARE(notPlaying(), QStringList());
+        fire(rig.manager, "prodChangeRepeatTimer");
+        QCOMPARE(notPlaying(), QStringList{"productChange"});
+        rig.manager->processAlarmReq(4, false);
+        QVERIFY(isIn(rig, "idle"));
+        QCOMPARE(notPlaying(), QStringList());
+
+        // Between its repetitions the discard alarm still counts as sounding.
+        rig.manager->processAlarmReq(2, true);
+        rig.player->stop(true);
+        QCOMPARE(notPlaying(), QStringList{"discard"});
     }
 
     void muteAndDelayedUnmute()

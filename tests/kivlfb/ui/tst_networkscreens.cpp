@@ -183,6 +183,103 @@ private slots:
         QCOMPARE(monitor.get_wpaCheckPeriodSecs(), 10);
     }
 
+    // A technician opens the monitor from the Utilities page of the service
+    // list: it checks every second while open and every ten seconds again
+    // once closed, by its own button or by leaving the list.
+    void wifiMonitorFromUtilities_data()
+    {
+        QTest::addColumn<bool>("portrait");
+        QTest::addColumn<QString>("shot");
+        QTest::newRow("landscape") << false << "wifi-monitor-utilities-landscape";
+        QTest::newRow("portrait") << true << "wifi-monitor-utilities-portrait";
+    }
+    void wifiMonitorFromUtilities()
+    {
+        QFETCH(bool, portrait);
+        QFETCH(QString, shot);
+        TempRoot root;
+        QVERIFY(root.writeFile("/proc/net/wireless", " wlan0: 0000   46.  -64.  -256  0 0 0 0 0 0\n"));
+        DADazodaru network(nullptr, nullptr, std::make_unique<PrimaryHost>());
+        WifiMonitor monitor(nullptr, nullptr);
+        fillRows(monitor.get_wifiStatsDataLog());
+        monitor.set_essid(QStringLiteral("Kitchen"));
+        monitor.set_linkQuality(0.657);
+        monitor.set_signalLevel(72);
+        QQmlContext *context = m_engine->rootContext();
+        context->setContextProperty(QStringLiteral("kivnm"), &network);
+        context->setContextProperty(QStringLiteral("wifiMon"), &monitor);
+        context->setContextProperty(QStringLiteral("wifiStatsDataLog"), monitor.get_wifiStatsDataLog());
+        context->setContextProperty(QStringLiteral("wifiStatsModel"), monitor.get_wifiStatsDataLog()->get_model());
+        m_harness->mock(QStringLiteral("cabinetManager"))->setProperty("orientationPortrait", portrait);
+        m_harness->mock(QStringLiteral("cabinetManager"))->setProperty("iAmMaster", true);
+        QQmlComponent component(m_engine, QUrl(QStringLiteral("qrc:///qml/main.qml")));
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        auto *window = qobject_cast<QQuickWindow *>(object.get());
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QQuickItem *mainPanel = findItem(window->contentItem(), QStringLiteral("mainPanel"));
+        QVERIFY(mainPanel);
+        QCOMPARE(monitor.get_wpaCheckPeriodSecs(), 10);
+
+        // The service list opens on Utilities; a level-2 code unlocks it.
+        QQuickItem *serviceHost = nullptr;
+        for (QQuickItem *child : mainPanel->childItems())
+            if (child->property("name").toString() == QLatin1String("settingsPanel"))
+                serviceHost = child;
+        QVERIFY(serviceHost);
+        auto openList = [&]() {
+            serviceHost->setVisible(true);
+            QQuickItem *list = findItem(window->contentItem(), QStringLiteral("pageList"));
+            QVERIFY(list);
+            auto *utilities = list->property("currentItem").value<QQuickItem *>();
+            QVERIFY(utilities);
+            QCOMPARE(utilities->objectName(), QStringLiteral("utilitiesFirst"));
+            QTRY_VERIFY(qAbs(utilities->x()) < 0.5);
+            utilities->setProperty("itemLocked", false);
+            utilities->setProperty("unlockedLevel", 2);
+            QQuickItem *button = findItem(utilities, QStringLiteral("wifiMonitorButton"));
+            QVERIFY(button);
+            QTRY_VERIFY(button->isVisible());
+            // The unlocked page lays out its switches and buttons anew by
+            // the next frame.
+            QSignalSpy frames(window, &QQuickWindow::frameSwapped);
+            window->update();
+            QVERIFY(frames.wait());
+            QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
+                              button->mapToScene(QPointF(button->width() / 2, button->height() / 2)).toPoint());
+        };
+        auto panel = [&]() { return findItem(window->contentItem(), QStringLiteral("wifiMonitorPanel")); };
+
+        openList();
+        QTRY_VERIFY(panel() && panel()->isVisible());
+        QCOMPARE(monitor.get_wpaCheckPeriodSecs(), 1);
+        QCOMPARE(panel()->property("statsLog").value<QObject *>(), monitor.get_wifiStatsDataLog());
+        QCOMPARE(panel()->property("network").value<QObject *>(), &network);
+        QCOMPARE(panel()->property("autoSaveTimer").value<QObject *>(),
+                 object->findChild<QObject *>(QStringLiteral("wifiMonitorLogTimer")));
+        QTRY_VERIFY(findItem(panel(), "kernelFigures")->property("text").toString().contains("Q: 46   L: -64"));
+        QCOMPARE(findItem(panel(), "checkCount")->property("text").toString(), QStringLiteral("700 checks"));
+        const QString path = portrait ? m_shots.saveUpright(mainPanel, shot) : m_shots.save(mainPanel, shot);
+        QVERIFY(!path.isEmpty());
+
+        // Its close button.
+        QQuickItem *close = findItem(panel(), "closeButton");
+        QVERIFY(close);
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
+                          close->mapToScene(QPointF(close->width() / 2, close->height() / 2)).toPoint());
+        QTRY_VERIFY(!panel());
+        QCOMPARE(monitor.get_wpaCheckPeriodSecs(), 10);
+
+        // Opened again, then the service list is left with it open.
+        openList();
+        QTRY_VERIFY(panel() && panel()->isVisible());
+        QCOMPARE(monitor.get_wpaCheckPeriodSecs(), 1);
+        serviceHost->setVisible(false);
+        QTRY_VERIFY(!panel());
+        QCOMPARE(monitor.get_wpaCheckPeriodSecs(), 10);
+    }
+
     void dockWithCabinetNetwork_data()
     {
         QTest::addColumn<bool>("portrait");

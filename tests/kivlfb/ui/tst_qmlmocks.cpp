@@ -11,11 +11,13 @@
 #include "core/traybarsc.h"
 #include "core/zonemanager.h"
 #include "iot/kiviotagentadapter.h"
+#include "iot/kivriot.h"
 #include "menus/daypartmanager.h"
 #include "menus/menumanager.h"
 #include "menus/tavolenproxy.h"
 #include "network/dadazodaru.h"
 #include "network/platforminfo.h"
+#include "network/systemnetworkmanager.h"
 #include "network/wifimonitor.h"
 #include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
@@ -70,6 +72,8 @@ const QList<Stand> &stands()
         {"menuManager", &MenuManager::staticMetaObject, {"groups", "editNames", "productInGroups", "nextProductId", "editGroups", "editProductRows", "groupAt", "productAt"}, {}},
         {"kivIot", &KivIotAgentAdapter::staticMetaObject, {}, {}},
         {"kivnm", &DADazodaru::staticMetaObject, {}, {}},
+        {"snm", &SystemNetworkManager::staticMetaObject, {}, {}},
+        {"_KivRiot", &KivRiot::staticMetaObject, {}, {}},
         {"wifiMon", &WifiMonitor::staticMetaObject, {}, {}},
         {"languagesModelNew", &LanguageModel::staticMetaObject, {}, {}},
         {"soundManager", &SoundManager::staticMetaObject, {}, {}},

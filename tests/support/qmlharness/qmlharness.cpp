@@ -7,6 +7,7 @@
 #include "menus/menumanager.h"
 #include "ui/pinyintable.h"
 #include "ui/screenresources.h"
+#include "ui/translator.h"
 #include "ui/virtualkeyinput.h"
 
 #include <QDebug>
@@ -22,6 +23,7 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+
 #include <QtQml>
 
 static void initMockResources()
@@ -58,6 +60,16 @@ void QmlHarness::registerTypes()
                                          QStringLiteral("TrayBarSchart carries enumerations only"));
 }
 
+namespace {
+
+QString contextName(const char *propertyName)
+{
+    const QString name = QString::fromLatin1(propertyName);
+    return name.startsWith(QLatin1Char('_')) ? name.mid(1) : name;
+}
+
+} // namespace
+
 bool QmlHarness::reset()
 {
     QQmlComponent component(m_engine, QUrl(QStringLiteral("qrc:///kivharness/MockContext.qml")));
@@ -68,16 +80,28 @@ bool QmlHarness::reset()
     }
     mocks->setParent(this);
     // Each QObject-valued property of the mock set is one context object.
+    // QML property names start in lower case; a leading underscore stands
+    // for a context name that does not ("_KivRiot" is published as "KivRiot").
     const QMetaObject *meta = mocks->metaObject();
     for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
         if (QObject *object = property.read(mocks).value<QObject *>())
-            m_engine->rootContext()->setContextProperty(QString::fromLatin1(property.name()), object);
+            m_engine->rootContext()->setContextProperty(contextName(property.name()), object);
     }
     if (m_mocks)
         m_mocks->deleteLater();
     m_mocks = mocks;
+    // Later tests read the source texts.
+    delete m_translator;
     return true;
+}
+
+QObject *QmlHarness::useTranslator()
+{
+    if (!m_translator)
+        m_translator = new Translator(this);
+    m_engine->rootContext()->setContextProperty(QStringLiteral("tro"), m_translator.data());
+    return m_translator;
 }
 
 void QmlHarness::setScaling(qreal x, qreal y)
@@ -88,7 +112,11 @@ void QmlHarness::setScaling(qreal x, qreal y)
 
 QObject *QmlHarness::mock(const QString &name) const
 {
-    return m_mocks ? m_mocks->property(name.toLatin1().constData()).value<QObject *>() : nullptr;
+    if (!m_mocks)
+        return nullptr;
+    if (QObject *object = m_mocks->property(name.toLatin1().constData()).value<QObject *>())
+        return object;
+    return m_mocks->property(("_" + name).toLatin1().constData()).value<QObject *>();
 }
 
 int QmlHarness::liveObjects(QObject *root) const

@@ -6,6 +6,7 @@
 
 class QQmlEngine;
 class QQuickItem;
+class Translator;
 class VirtualKeyInput;
 
 // Stands in for the cabinet behind the QML screens: every context object
@@ -33,6 +34,10 @@ public:
     Q_INVOKABLE bool reset();
     Q_INVOKABLE void setScaling(qreal x, qreal y);
     Q_INVOKABLE QObject *mock(const QString &name) const;
+    // Publishes the program's own translator as "tro" in place of the mock,
+    // with the compiled translations, until the next reset() removes it
+    // (and its installed translation) again.
+    Q_INVOKABLE QObject *useTranslator();
     // The object and every QObject below it: what a screen that is created
     // and released again must leave as it found it.
     Q_INVOKABLE int liveObjects(QObject *root) const;
@@ -47,6 +52,7 @@ public:
 private:
     QQmlEngine *m_engine;
     QPointer<QObject> m_mocks;
+    QPointer<Translator> m_translator;
     VirtualKeyInput *m_keyInput;
 };
 

@@ -98,6 +98,7 @@ QtObject {
     function sendDayPartRequest(dayPart) { log.record("cabinetManager.sendDayPartRequest", arguments) }
     function sendConfigSettingsData() { log.record("cabinetManager.sendConfigSettingsData", arguments) }
     function sendLanguageSettingsData() { log.record("cabinetManager.sendLanguageSettingsData", arguments) }
+    function sendNetworkConfiguration() { log.record("cabinetManager.sendNetworkConfiguration", arguments) }
     function startCleaningMode() { log.record("cabinetManager.startCleaningMode", arguments) }
     function sendCleaningModeToRemoteDisplay(value) { log.record("cabinetManager.sendCleaningModeToRemoteDisplay", arguments) }
     function exitCleaningMode() { log.record("cabinetManager.exitCleaningMode", arguments) }

@@ -7,6 +7,25 @@ QtObject {
     readonly property int numberOfLanguages: 15
     property bool advancedZoneOptionsEnable: false
     property bool wifiEnabled: false
+    // Network set-up as the store keeps it.
+    property bool staticIPEnabled: false
+    property string ipAddress: ""
+    property string netmask: ""
+    property string gateway: ""
+    property int networkMode: 1
+    property string wifiSSID: ""
+    property string wifiPassword: ""
+    property string wifiSSIDRestore: ""
+    property string wifiPasswordRestore: ""
+    property string wifiIdentity: ""
+    property bool wpaEnabled: false
+    property bool wifiStaticIp: false
+    property string wifiIpAddr: ""
+    property string wifiNetmask: ""
+    property string wifiGateway: ""
+    property bool ethEnabled: false
+    property bool networkSettingsUpdated: false
+    property string wifiScanString: ""
     property string iotType: ""
     property bool iotConnected: false
     property string serialNumber: ""
@@ -26,11 +45,6 @@ QtObject {
     property int powerSource: 240
     property bool productsEditEnabled: false
     property bool verticalFlip: false
-    property string wifiSSID: ""
-    property string wifiPassword: ""
-    property string wifiSSIDRestore: ""
-    property string wifiPasswordRestore: ""
-    property bool wifiStaticIp: false
     // The access codes as the store holds them (MD5 of the digits).
     property string passwdL1: Qt.md5("9157")
     property string passwdL2: Qt.md5("527184")
@@ -51,6 +65,7 @@ QtObject {
     signal passcodeChanged(string passcode)
     signal passcodeEntered(string screen, int userLevel, bool authenticated)
     signal programModeExited(string screen, int userLevel)
+    signal networkInfoRefreshed()
 
     onPasscodeEntered: log.record("configManager.passcodeEntered", [screen, userLevel, authenticated])
     onProgramModeExited: log.record("configManager.programModeExited", [screen, userLevel])
@@ -80,6 +95,11 @@ QtObject {
     function set_modelNumber(v) { log.record("configManager.set_modelNumber", arguments); modelNumber = v }
     function set_storeNumber(v) { log.record("configManager.set_storeNumber", arguments); storeNumber = v }
     function saveCabinetSerialModelNumbers() { log.record("configManager.saveCabinetSerialModelNumbers", arguments) }
+    function reLoadNetworkDeviceConfig() { log.record("configManager.reLoadNetworkDeviceConfig", arguments) }
+    function reconfigureNetworkDevices() { log.record("configManager.reconfigureNetworkDevices", arguments) }
+    function deleteNetworkCertificate() { log.record("configManager.deleteNetworkCertificate", arguments) }
+    function resetToDefaultNetwork() { log.record("configManager.resetToDefaultNetwork", arguments) }
+    function scanWifi() { log.record("configManager.scanWifi", arguments) }
     function initializeRiotWifiConnection() { log.record("configManager.initializeRiotWifiConnection", arguments) }
     function set_customerIdStr(v) { log.record("configManager.set_customerIdStr", arguments) }
     function set_doubleSided(v) { log.record("configManager.set_doubleSided", arguments) }
@@ -93,7 +113,6 @@ QtObject {
     function set_verticalFlip(v) { log.record("configManager.set_verticalFlip", arguments); verticalFlip = v }
     signal notifyIotTypeChanged(string iotType)
     onNotifyIotTypeChanged: log.record("configManager.notifyIotTypeChanged", [iotType])
-    function reconfigureNetworkDevices() { log.record("configManager.reconfigureNetworkDevices", arguments) }
     function readIotConfigFile() { log.record("configManager.readIotConfigFile", arguments) }
     function encryptString(text) { return Qt.md5(text) }
     function resetPasswdL1() { log.record("configManager.resetPasswdL1", arguments); passwdL1 = Qt.md5("9157") }

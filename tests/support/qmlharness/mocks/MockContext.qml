@@ -20,6 +20,8 @@ QtObject {
     property QtObject groupsEditModel: ListModel {}
     property QtObject kivIot: MockKivIot {}
     property QtObject kivnm: MockCabinetNetwork {}
+    property QtObject snm: MockSystemNetworkManager {}
+    property QtObject _KivRiot: MockKivRiot {}
     property QtObject wifiMon: MockWifiMonitor { log: callLog }
     property QtObject kivErrorController: MockErrorController { log: callLog }
     property QtObject mcp: MockMenuProxy { log: callLog }

@@ -148,4 +148,160 @@ TestCase {
         compare(Rules.bottomIndex("False"), 1)
         compare(Rules.bottomIndex("?"), 0)
     }
+
+    // ---- Day-part pages: the rules over a position table ----
+
+    // A table from zones written as lists of positions: "" is free, a
+    // fraction text is a pan of product 1 at 165/200 °F and fan 80, and
+    // { ps, pid, lt, ut, fs } says more.
+    function table(zones) {
+        var t = []
+        for (var z = 0; z < zones.length; ++z) {
+            for (var p = 0; p < zones[z].length; ++p) {
+                var d = zones[z][p]
+                if (d === "") {
+                    t.push(Rules.freePosition())
+                    continue
+                }
+                if (typeof d === "string")
+                    d = { ps: d }
+                t.push({ pid: d.pid || 1, name: "P", lt: d.lt || 165, ut: d.ut || 200, ps: d.ps,
+                         fs: d.fs === undefined ? 80 : d.fs })
+            }
+        }
+        return t
+    }
+    function layout(t, zones, extra) {
+        var l = { traysPerZone: t, numberOfZones: zones, singleBinZone: 0, zonesPerRow: 1, hasFan: true }
+        for (var k in extra)
+            l[k] = extra[k]
+        return l
+    }
+    // Thirty bins: seven three-bin zones would need 21 positions.
+    function sevenZones() {
+        var zones = []
+        for (var z = 0; z < 7; ++z)
+            zones.push(["", "", ""])
+        return zones
+    }
+
+    function test_cells_data() {
+        return [
+            { tag: "4 bins, 1/2 at 0: position 1 under it", t: 4, zones: [["1/2", "", "", ""]],
+              widths: [2, 0, 1, 1], drawn: [true, false, true, true] },
+            { tag: "4 bins, 3/4 at 1", t: 4, zones: [["", "3/4", "", ""]],
+              widths: [1, 3, 0, 1], drawn: [true, true, false, false] },
+            { tag: "3 bins, lone 1/2: its free half is one cell", t: 3, zones: [["1/2", "", ""]],
+              widths: [1.5, 1.5, 1.5], drawn: [true, true, false] },
+            { tag: "3 bins, lone 1/2 at 1", t: 3, zones: [["", "1/2", ""]],
+              widths: [1.5, 1.5, 1.5], drawn: [true, true, false] },
+            { tag: "3 bins, two halves", t: 3, zones: [["1/2", "1/2", ""]],
+              widths: [1.5, 1.5, 0], drawn: [true, true, false] },
+            { tag: "3 bins, 1/1", t: 3, zones: [["1/1", "", ""]],
+              widths: [3, 0, 0], drawn: [true, false, false] },
+            { tag: "2 bins, single-bin cabinet, odd zone", t: 2, zones: [["", ""], ["", ""]], z: 1,
+              l: { singleBinZone: 1, zonesPerRow: 2 }, widths: [1, 0], drawn: [true, false] },
+            { tag: "more than 20 positions: the 21st is not read", t: 3, zones: sevenZones(), z: 6,
+              widths: [1, 1, 0], drawn: [true, true, false] },
+        ]
+    }
+    function test_cells(data) {
+        var l = layout(data.t, data.zones.length, data.l)
+        var cells = Rules.zoneCells(table(data.zones), l, data.z || 0)
+        compare(cells.map(function (c) { return c.width }), data.widths)
+        compare(cells.map(function (c) { return c.drawn }), data.drawn)
+    }
+
+    function test_cellPixels() {
+        // A pan covers its bins and the gaps between them.
+        compare(Rules.cellPixels(1, 170), 166)
+        compare(Rules.cellPixels(2, 170), 336)
+        compare(Rules.cellPixels(1.5, 118), 173)
+        compare(Rules.cellPixels(4, 118), 468)
+    }
+
+    function test_room_data() {
+        return [
+            { tag: "4 bins, 1/2 at 0, at 2", t: 4, zones: [["1/2", "", "", ""]], p: 2, room: 2 },
+            { tag: "4 bins, 1/2 at 0, replacing it", t: 4, zones: [["1/2", "", "", ""]], p: 0, room: 4 },
+            { tag: "4 bins, 1/4 at 3, at 0", t: 4, zones: [["", "", "", "1/4"]], p: 0, room: 3 },
+            { tag: "3 bins, lone 1/2, its free half", t: 3, zones: [["1/2", "", ""]], p: 1, room: 1.5 },
+            { tag: "3 bins, lone 1/2, replacing it", t: 3, zones: [["1/2", "", ""]], p: 0, room: 1.5 },
+            { tag: "3 bins, empty, at 0", t: 3, zones: [["", "", ""]], p: 0, room: 3 },
+            { tag: "3 bins, empty, at 1", t: 3, zones: [["", "", ""]], p: 1, room: 2 },
+            { tag: "3 bins, empty, at 2", t: 3, zones: [["", "", ""]], p: 2, room: 1 },
+            { tag: "3 bins, 1/3 then 1/2: not a lone half", t: 3, zones: [["1/3", "1/2", ""]], p: 2, room: 1 },
+            { tag: "single-bin cabinet, odd zone", t: 2, zones: [["", ""], ["", ""]], z: 1,
+              l: { singleBinZone: 1, zonesPerRow: 2 }, p: 0, room: 1 },
+            { tag: "single-bin cabinet, even zone", t: 2, zones: [["", ""], ["", ""]], z: 0,
+              l: { singleBinZone: 1, zonesPerRow: 2 }, p: 0, room: 2 },
+            { tag: "single-bin zones, one per row: no one-bin rule", t: 2, zones: [["", ""], ["", ""]], z: 1,
+              l: { singleBinZone: 1, zonesPerRow: 1 }, p: 0, room: 2 },
+            { tag: "more than 20 positions: the zone ends at the 20th", t: 3, zones: sevenZones(), z: 6,
+              p: 0, room: 2 },
+        ]
+    }
+    function test_room(data) {
+        var l = layout(data.t, data.zones.length, data.l)
+        compare(Rules.zoneRoom(table(data.zones), l, data.z || 0, data.p), data.room)
+    }
+
+    function test_touchValues_data() {
+        var shared = [[{ ps: "1/3", lt: 165, ut: 200, fs: 80 }, "", { ps: "1/3", pid: 2, lt: 150, ut: 190, fs: 60 }]]
+        return [
+            { tag: "the zone's first pan sets the values", t: 3, zones: shared, p: 1,
+              v: { lower: 165, upper: 200, fan: 80, room: 1 } },
+            { tag: "touching the first pan itself", t: 3, zones: shared, p: 0,
+              v: { lower: 165, upper: 200, fan: 80, room: 2 } },
+            { tag: "replacing the only pan: anything", t: 3, zones: [["", "1/3", ""]], p: 1,
+              v: { lower: 0, upper: 0, fan: 0, room: 2 } },
+            { tag: "empty zone", t: 3, zones: [["", "", ""]], p: 0, v: { lower: 0, upper: 0, fan: 0, room: 3 } },
+            { tag: "single-bin cabinet, odd zone: no tests", t: 2, zones: [["", ""], ["1/2", ""]], z: 1, p: 0,
+              l: { singleBinZone: 1, zonesPerRow: 2 }, v: { lower: 0, upper: 0, fan: 0, room: 1 } },
+        ]
+    }
+    function test_touchValues(data) {
+        var l = layout(data.t, data.zones.length, data.l)
+        compare(Rules.touchValues(table(data.zones), l, data.z || 0, data.p), data.v)
+    }
+
+    function test_recheck_data() {
+        var same = { lower: 165, upper: 200, panSize: 1, fraction: "1/3", fan: 80 }
+        function with_(extra) {
+            var v = {}
+            for (var k in same) v[k] = same[k]
+            for (var j in extra) v[j] = extra[j]
+            return v
+        }
+        var sharedAndAlone = [["1/3", { ps: "1/3", pid: 2 }, ""], ["", "1/3", ""]]
+        return [
+            { tag: "unchanged stays", t: 3, zones: sharedAndAlone, v: same, cleared: [] },
+            { tag: "lower temperature: cleared where shared, kept where alone", t: 3, zones: sharedAndAlone,
+              v: with_({ lower: 160 }), cleared: [{ zone: 0, pan: 0 }] },
+            { tag: "upper temperature", t: 3, zones: sharedAndAlone, v: with_({ upper: 190 }),
+              cleared: [{ zone: 0, pan: 0 }] },
+            { tag: "fan speed", t: 3, zones: sharedAndAlone, v: with_({ fan: 70 }), cleared: [{ zone: 0, pan: 0 }] },
+            { tag: "fan speed, no fans", t: 3, zones: sharedAndAlone, v: with_({ fan: 70 }), l: { hasFan: false },
+              cleared: [] },
+            { tag: "3 bins: a lone 1/2 goes, also unchanged", t: 3, zones: [["1/2", "", ""]],
+              v: with_({ panSize: 1, fraction: "1/2" }), cleared: [{ zone: 0, pan: 0 }] },
+            { tag: "3 bins: a 1/2 beside another half stays", t: 3, zones: [["1/2", { ps: "1/2", pid: 2 }, ""]],
+              v: with_({ panSize: 1, fraction: "1/2" }), cleared: [] },
+            { tag: "3 bins: beside a half, a 1/3 goes", t: 3, zones: [[{ ps: "1/2", pid: 2 }, "1/2", ""]],
+              v: with_({ panSize: 1, fraction: "1/3" }), cleared: [{ zone: 0, pan: 1 }] },
+            { tag: "4 bins: 1/4 grown to 1/2, at 0 with room stays, at 3 goes", t: 4,
+              zones: [["1/4", "", "", ""], ["", "", "", "1/4"]],
+              v: with_({ panSize: 2, fraction: "1/2" }), cleared: [{ zone: 1, pan: 3 }] },
+            { tag: "4 bins: grown into a neighbour", t: 4, zones: [["1/4", { ps: "1/4", pid: 2 }, "", ""]],
+              v: with_({ panSize: 2, fraction: "1/2" }), cleared: [{ zone: 0, pan: 0 }] },
+            { tag: "twice in a zone: both, last first", t: 3, zones: [["1/3", "1/3", ""]],
+              v: with_({ lower: 150 }), cleared: [{ zone: 0, pan: 1 }, { zone: 0, pan: 0 }] },
+            { tag: "another product is not touched", t: 3, zones: [[{ ps: "1/3", pid: 2 }, { ps: "1/3", pid: 3 }, ""]],
+              v: with_({ lower: 150 }), cleared: [] },
+        ]
+    }
+    function test_recheck(data) {
+        var l = layout(data.t, data.zones.length, data.l)
+        compare(Rules.positionsToClear(table(data.zones), l, 1, data.v), data.cleared)
+    }
 }
