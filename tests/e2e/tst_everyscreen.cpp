@@ -375,6 +375,7 @@ private slots:
             {"holding view", QString(), "pgMainGrid"},
             {"home", home, "homeScreen"},
             {"cook book", home + "; tap cookbookQuadrant", "productsListPanel"},
+            {"day-part editor", home + "; tap cookbookQuadrant; tap dayPartsButton", "dayPartView"},
             {"updates", home + "; tap updatesQuadrant", "updatesListView"},
             {"service list", service, "settingsPanel"},
             // The dock's menus and screens.
@@ -401,6 +402,7 @@ private slots:
             {"platform info", utilities + "; tap utilitiesFirst/platformInfoButton", "type:VscrollMessageDialog"},
             {"RFID test", utilities + "; tap utilitiesFirst/rfidButton", "type:RfidAccsTesting"},
             {"heaters test", utilities + "; tap utilitiesFirst/heatersButton", "type:HeatersTestingItem"},
+            {"Wi-Fi monitor", utilities + "; tap utilitiesFirst/wifiMonitorButton", "wifiMonitorPanel"},
             {"skin", page("utilitiesFirst", "841926") + "; tap utilitiesFirst/skinButton", "uiSkinPanel"},
             {"screen test", service + "; tap utilitiesFirst/screenTestButton", "screenColorTestPanel"},
             // What the cabinet raises on its own.
@@ -431,6 +433,9 @@ private slots:
             {"holding view*", QString(), "pgMainGrid"},
             {"languages*", page("languagesPanel", "9157"), "languagesPanel"},
             {"day parts*", page("dayPartsPage", "9157"), "dayPartsPage"},
+            {"network*", page("networkSettingsItem", "527184"), "networkSettingsItem"},
+            {"Wi-Fi settings*", page("networkSettingsItem", "527184") + "; tap networkSettingsItem/ssidBox",
+             "wifiNetworkConfig"},
         };
         for (const bool portrait : {false, true}) {
             for (const QStringList &row : rows) {
