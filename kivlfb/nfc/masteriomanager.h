@@ -374,7 +374,6 @@ public slots:
 private:
     void buildMachine();
     void buildNfcRegion();
-    void writeTagScan(int reader, int poll);
     void reportReaderCommError(int reader);
     // Steps of the tag analysis; "now" is taken once per pass.
     void panRemoved(quint8 bin, quint64 previous, qint64 now);

@@ -20,6 +20,9 @@ MainWindowTestCase {
         case "settingsPanelPin":
         case "settingsPanelRtl":
         case "settingsPanelZones":
+            // Two rows of two zones: the diagnostics number them 3 4 / 1 2.
+            if (screen === "settingsPanelZones")
+                cabinetManager.buildCabinet(2, 2, 2)
             showServiceList()
             if (screen === "settingsPanelPin")
                 showPage("languagesPanel").askForPinPad()
@@ -98,6 +101,12 @@ MainWindowTestCase {
         compare(screen.width, panel.width)
         compare(screen.height, panel.height)
         waitForRendering(screen)
+        if (data.screen === "settingsPanelZones") {
+            var numbers = []
+            for (var i = 0; i < 4; ++i)
+                numbers.push(findChild(screen, "heaterBox" + i).zonenumber)
+            compare(numbers, [3, 4, 1, 2])
+        }
         var file = data.screen + (data.portrait ? "-portrait" : "-landscape")
         verify(screenshots.saveUpright(panel, file) !== "", file)
     }
