@@ -1035,6 +1035,14 @@ void CabinetManager::wireTray(TrayBarSc *tray)
             link(tray, SIGNAL(holdingStarted(QString,QString,QString,int,QString)), this,
                  SLOT(sendHaccpLogToRemoteDisplay(QString,QString,QString,int,QString)), Qt::QueuedConnection);
         }
+    } else if (get_uiRole() == 2 && get_haccpEnabled()) {
+        // A secondary display keeps no HACCP log of its own: the holds of its
+        // bins go into the primary display's log, or they would be missing
+        // from the cabinet's record.
+        link(tray, SIGNAL(holdingStopped(QString,QString,QString,int,QString,int)), this,
+             SLOT(sendHaccpLogToRemoteDisplay(QString,QString,QString,int,QString,int)), Qt::QueuedConnection);
+        link(tray, SIGNAL(holdingStarted(QString,QString,QString,int,QString)), this,
+             SLOT(sendHaccpLogToRemoteDisplay(QString,QString,QString,int,QString)), Qt::QueuedConnection);
     }
 }
 

@@ -36,6 +36,8 @@ public:
     // Starts the private bus and opens the serial line.
     bool prepare();
     const TempRoot &root() const { return m_root; }
+    // The display's private system bus, for listeners and callers from outside.
+    QString busAddress() const { return m_bus.address(); }
 
     // Starts the process ("--control" is added); the cook's lines of an
     // earlier run are dropped.

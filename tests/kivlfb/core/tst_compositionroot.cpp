@@ -759,6 +759,29 @@ private slots:
         QCOMPARE(firstOfEach(), expected);
     }
 
+    // A secondary display logs no HACCP entries itself: its trays' hold
+    // starts and stops go to the primary display's log over CAN
+    // (multi-packet 30 and 29), each in its own message.
+    void secondarySendsHaccpToPrimary()
+    {
+        Display d = build(0, personalityFile("secondary"));
+        CabinetManager *cm = d.cabinet.get();
+        QVERIFY(cm->get_haccpEnabled() && !cm->get_iAmMaster());
+        VcanTap tap(busOf(d));
+        QVERIFY(tap.isOpen());
+        auto *tray = cm->findChild<TrayBarSc *>(QStringLiteral("tbsc5"));
+        QVERIFY(tray);
+        const QString start = QStringLiteral("multi %1").arg(int(CanbusManager::KIV_MULTI_SEND_HACCP_TIMER_START));
+        const QString stop = QStringLiteral("multi %1").arg(int(CanbusManager::KIV_MULTI_SEND_HACCP_TIMER_STOP));
+
+        emit tray->holdingStarted("1704110400", "Patty", "77", 5, "auto");
+        QTRY_COMPARE(sentBy(tap, 2).count(start), 1);
+        QCOMPARE(sentBy(tap, 2).count(stop), 0);
+        emit tray->holdingStopped("1704111000", "Patty", "77", 5, "manual", 1200);
+        QTRY_COMPARE(sentBy(tap, 2).count(stop), 1);
+        QCOMPARE(sentBy(tap, 2).count(start), 1);
+    }
+
     // A primary display alone in its cabinet forwards nothing to another
     // display: not the NTP setting, the ambient alarm and value, the
     // heater alarm and test, bin target temperatures nor fan speeds. With a

@@ -1,0 +1,88 @@
+#include "busmonitor.h"
+
+#include <QJsonDocument>
+#include <QtTest>
+
+BusMonitor::BusMonitor(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_process, &QProcess::readyReadStandardOutput, this, &BusMonitor::readOutput);
+}
+
+BusMonitor::~BusMonitor()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000))
+            m_process.kill();
+        m_process.waitForFinished(1000);
+    }
+}
+
+bool BusMonitor::start(const QString &busAddress, const QString &path, int timeoutMs)
+{
+    m_process.start(QStringLiteral("dbus-monitor"),
+                    {QStringLiteral("--address"), busAddress,
+                     QStringLiteral("type='signal',path='%1'").arg(path),
+                     // The bus's own greeting tells that the monitor is in place.
+                     QStringLiteral("type='signal',member='NameAcquired'")});
+    if (!m_process.waitForStarted(timeoutMs))
+        return false;
+    return QTest::qWaitFor([this] { return !signalsNamed(QStringLiteral("NameAcquired")).isEmpty(); }, timeoutMs);
+}
+
+QList<BusMonitor::Signal> BusMonitor::signalsNamed(const QString &member) const
+{
+    QList<Signal> found;
+    for (const Signal &s : m_signals)
+        if (s.member == member)
+            found.append(s);
+    return found;
+}
+
+QList<QJsonObject> BusMonitor::cloudEvents(const QString &name) const
+{
+    QList<QJsonObject> found;
+    for (const Signal &s : signalsNamed(QStringLiteral("riotEvent"))) {
+        if (s.args.isEmpty())
+            continue;
+        const QJsonObject event = QJsonDocument::fromJson(s.args.first().toUtf8()).object();
+        if (event.value(QStringLiteral("event")).toString() == name)
+            found.append(event);
+    }
+    return found;
+}
+
+void BusMonitor::readOutput()
+{
+    m_partial += m_process.readAllStandardOutput();
+    int newline;
+    while ((newline = m_partial.indexOf('\n')) >= 0) {
+        takeLine(QString::fromUtf8(m_partial.left(newline)));
+        m_partial.remove(0, newline + 1);
+    }
+}
+
+// dbus-monitor's default form: a header line per message ("signal time=..
+// member=riotEvent"), then one indented line per basic argument
+// ("   string "{..}"", "   int32 5").
+void BusMonitor::takeLine(const QString &line)
+{
+    if (!line.startsWith(QLatin1Char(' '))) {
+        m_inSignal = line.startsWith(QLatin1String("signal "));
+        if (m_inSignal) {
+            const int at = line.indexOf(QLatin1String("member="));
+            m_signals.append({at < 0 ? QString() : line.mid(at + 7).section(QLatin1Char(' '), 0, 0), {}});
+        }
+        return;
+    }
+    if (!m_inSignal)
+        return;
+    const QString arg = line.trimmed();
+    const QString type = arg.section(QLatin1Char(' '), 0, 0);
+    QString value = arg.mid(type.size() + 1);
+    if (type == QLatin1String("string") && value.size() >= 2 && value.startsWith(QLatin1Char('"'))
+        && value.endsWith(QLatin1Char('"')))
+        value = value.mid(1, value.size() - 2);
+    m_signals.last().args.append(value);
+}
