@@ -1554,12 +1554,27 @@ void CabinetManager::logHaccpTimerStartInfo(QString /*timestamp*/, QString produ
     const int bin = zone;
     if (!binInCabinet(bin) || !m_haccpController)
         return;
-    // A bin of another display has no bar here: its last record tells the
-    // time left.
     TrayBarSc *tray = getTrayPtr(uchar(bin));
     const int productId = tray ? tray->get_productId() : getProductIDfromBinNumber(uchar(bin));
-    const int remaining = tray ? tray->get_remainingTime() : m_trayInfoList.value(bin).remainingTime;
-    const int elapsed = int(getProductHoldTime(productId)) - remaining;
+    const int holdTime = int(getProductHoldTime(productId));
+    int remaining = 0;
+    if (tray) {
+        remaining = tray->get_remainingTime();
+    } else {
+        // A bin of another display has no bar here, and that display sends
+        // the start before the bin's new record: the record still tells of
+        // the time before the hold. The pan in the bin, known to this
+        // display's tag registry, carries the hold's end (a pan moved there
+        // keeps its own); without one, a bin with no hold on record has just
+        // begun a full one.
+        const trayInfo record = m_trayInfoList.value(bin);
+        const bool holdOnRecord = record.holdActivity >= 2 && record.holdActivity <= 5;
+        remaining = holdOnRecord ? record.remainingTime : holdTime;
+        const quint64 uid = m_nfcManager ? m_nfcManager->getBinTagUid(bin) : 0;
+        if (const NfcTagItem2 *tag = uid ? m_nfcManager->viewTagInfo2(uid) : nullptr)
+            remaining = tag->remainingSecs(KivClock::msecsSinceEpoch());
+    }
+    const int elapsed = holdTime - remaining;
     HaccpData entry = haccpEntry(bin, productType, elapsed);
     entry.duration = QStringLiteral("----");
     entry.expired = false;

@@ -1,6 +1,7 @@
 #include "busmonitor.h"
 
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QtTest>
 
 BusMonitor::BusMonitor(QObject *parent)
@@ -34,9 +35,15 @@ bool BusMonitor::start(const QString &busAddress, const QString &path, int timeo
 QList<BusMonitor::Signal> BusMonitor::signalsNamed(const QString &member) const
 {
     QList<Signal> found;
-    for (const Signal &s : m_signals)
-        if (s.member == member)
-            found.append(s);
+    for (Signal s : m_signals) {
+        if (s.member != member)
+            continue;
+        // A string argument as it was sent, without the quotes around it.
+        for (QString &arg : s.args)
+            if (arg.size() >= 2 && arg.startsWith(QLatin1Char('"')) && arg.endsWith(QLatin1Char('"')))
+                arg = arg.mid(1, arg.size() - 2);
+        found.append(s);
+    }
     return found;
 }
 
@@ -64,11 +71,15 @@ void BusMonitor::readOutput()
 }
 
 // dbus-monitor's default form: a header line per message ("signal time=..
-// member=riotEvent"), then one indented line per basic argument
-// ("   string "{..}"", "   int32 5").
+// member=riotEvent"), then one line per basic argument indented by three
+// spaces ("   string "{..}"", "   int32 5"). A string with line breaks (the
+// cloud events are indented JSON) goes on over the lines that follow, which
+// never start with three spaces and a type name.
 void BusMonitor::takeLine(const QString &line)
 {
-    if (!line.startsWith(QLatin1Char(' '))) {
+    static const QRegularExpression header(QStringLiteral("^(signal|method call|method return|error) time="));
+    static const QRegularExpression argument(QStringLiteral("^   ([a-z0-9]+) (.*)$"));
+    if (header.match(line).hasMatch()) {
         m_inSignal = line.startsWith(QLatin1String("signal "));
         if (m_inSignal) {
             const int at = line.indexOf(QLatin1String("member="));
@@ -78,11 +89,10 @@ void BusMonitor::takeLine(const QString &line)
     }
     if (!m_inSignal)
         return;
-    const QString arg = line.trimmed();
-    const QString type = arg.section(QLatin1Char(' '), 0, 0);
-    QString value = arg.mid(type.size() + 1);
-    if (type == QLatin1String("string") && value.size() >= 2 && value.startsWith(QLatin1Char('"'))
-        && value.endsWith(QLatin1Char('"')))
-        value = value.mid(1, value.size() - 2);
-    m_signals.last().args.append(value);
+    QStringList &args = m_signals.last().args;
+    const QRegularExpressionMatch m = argument.match(line);
+    if (m.hasMatch())
+        args.append(m.captured(2));
+    else if (!args.isEmpty())
+        args.last() += QLatin1Char('\n') + line;
 }

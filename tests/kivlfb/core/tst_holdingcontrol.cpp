@@ -9,6 +9,7 @@
 #include "alarms/haccplogformat.h"
 #include "config/configurationmanager.h"
 #include "menus/daypartmanager.h"
+#include "nfc/nfcmanager.h"
 #include "nfc/nfcreadersimulator.h"
 #include "platform/kivclock.h"
 
@@ -301,6 +302,48 @@ private slots:
 
         cm->logHaccpTimerStopInfo("", "Patty", "", 8, "manual", 0);
         QCOMPARE(added.count(), 1);
+    }
+
+    // The primary display logs the holds of its secondary display's bins,
+    // whose start comes before the bin's new record: the row is dated by
+    // the pan in the bin (a pan moved there keeps its start) or, with no pan
+    // and no hold on record, now.
+    void haccpStartOfAnotherDisplaysBin()
+    {
+        Display d = build(0, cabinetPersonality("primaryWithSecondary", [](QJsonObject &p) {
+            p["zones2handleStart"] = 0;
+            p["zones2handle"] = 2;
+        }));
+        CabinetManager *cm = d.cabinet.get();
+        auto *haccp = cm->findChild<HaccpController *>(QStringLiteral("haccpController"));
+        auto *nfc = cm->findChild<NFCmanager *>(QStringLiteral("nfcManager"));
+        auto *config = cm->findChild<ConfigurationManager *>(QStringLiteral("configManager"));
+        QVERIFY(haccp && haccp->isLogging() && nfc && config);
+        config->set_timeZoneIndex(14);
+        config->set_dstEnabled(false);
+        const int bin = 5;
+        QVERIFY(!cm->isBinOnThisUI(uchar(bin)));
+        // The secondary display's last record of the bin: patties, ready,
+        // no hold.
+        trayInfo ready = holdRecord(bin, kPatty);
+        ready.holdActivity = 1;
+        ready.remainingTime = 0;
+        cm->updateTrayBarHoldingInfo(ready);
+        QCOMPARE(cm->getProductIDfromBinNumber(uchar(bin)), kPatty);
+        QSignalSpy added(haccp, SIGNAL(haccpDataLog(QByteArray)));
+        const auto loggedStart = [&] {
+            cm->logHaccpTimerStartInfo("1704110400", "Patty", "", bin, "auto");
+            const HaccpData row = added.isEmpty() ? HaccpData()
+                                                  : HaccpLogFormat::entryFromRequest(added.takeFirst().first().toByteArray());
+            return row.binNumber == bin && row.duration == QLatin1String("----") ? row.time : QString();
+        };
+
+        QCOMPARE(loggedStart(), QStringLiteral("12:00:00"));
+        // A patty pan moved into the bin with 600 of its 1800 s left.
+        const quint64 uid = (quint64(kPatty) << 40) | 77;
+        nfc->registerTag2(new NfcTagItem2(uid, NfcTagItem2::HoldContinued, quint8(bin), kNoon + 600000, kNoon));
+        nfc->setUidInBin(quint8(bin), uid);
+        QCOMPARE(loggedStart(), QStringLiteral("11:40:00"));
     }
 
     // A secondary display shows the second half of the cabinet and leaves
