@@ -225,8 +225,9 @@ bool typeCode(const QString &code)
         && QTest::qWaitFor([] { return !findNow(QStringLiteral("numericInputPanel")); }, kFindMs);
 }
 
-// The update screen's page moved into view, as a swipe leaves it, and
-// opened with the manager's code (a touch on the lock asks for it).
+// The update screen's page moved into view and opened with the manager's
+// code (a touch on the lock asks for it). The page list is moved by its
+// own step to the next page, where a person would swipe.
 bool openUpdatePage(const QString &page)
 {
     QQuickItem *pages = find(QStringLiteral("updatePages"));
@@ -373,7 +374,7 @@ private slots:
 
         // Import, from the import page: the stick's files listed, the
         // document picked and accepted.
-        QMetaObject::invokeMethod(find("updatePages"), "decrementCurrentIndex");
+        QVERIFY(QMetaObject::invokeMethod(find("updatePages"), "decrementCurrentIndex"));
         QVERIFY(openUpdatePage("mcUsbUpdateItem"));
         QVERIFY(tap("mcUsbUpdateItem/refreshButton"));
         QVERIFY(tap("mcUsbUpdateItem/fileRow0"));
