@@ -65,7 +65,6 @@ QJsonObject dayPart(const char *name, const QVector<int> &products)
 
 // Breakfast is eggs everywhere; lunch has patties on the primary display's
 // half of the cabinet and chicken on the secondary display's.
-constexpr int kBreakfast = 0;
 constexpr int kLunch = 1;
 QByteArray dayParts()
 {
