@@ -125,6 +125,8 @@ private slots:
         QTest::newRow("state") << "state 7" << int(C::State) << "7:0:0" << "";
         QTest::newRow("link") << "link" << int(C::Link) << "0:0:0" << "";
         QTest::newRow("zones") << "zones" << int(C::Zones) << "0:0:0" << "";
+        QTest::newRow("cabinets") << "cabinets" << int(C::Cabinets) << "0:0:0" << "";
+        QTest::newRow("cabinets with a bin") << "cabinets 1" << int(C::Invalid) << "" << "cabinets takes 0 argument(s)";
         QTest::newRow("empty line") << "   " << int(C::None) << "0:0:0" << "";
         QTest::newRow("shot") << "shot /tmp/a b.png" << int(C::Invalid) << "" << "shot takes 1 argument(s)";
         QTest::newRow("show without a name") << "show" << int(C::Invalid) << "" << "show takes 1 argument(s)";

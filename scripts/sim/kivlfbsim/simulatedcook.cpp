@@ -6,9 +6,12 @@
 #include "core/mastersync.h"
 #include "core/traybarsc.h"
 #include "core/zonemanager.h"
+#include "core/holdingexchange.h"
 #include "modbus/qmodbuspollinfo.h"
+#include "network/dadazodaru.h"
 #include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
+#include "platform/kivclock.h"
 #include "platform/kivroot.h"
 
 #include <QCoreApplication>
@@ -16,6 +19,7 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QSocketNotifier>
+#include <QStandardItemModel>
 #include <QStateMachine>
 #include <QTimer>
 
@@ -290,6 +294,32 @@ QString SimulatedCook::describeZones() const
     return QStringLiteral("zones ") + zones.join(QLatin1Char(' '));
 }
 
+QString SimulatedCook::describeCabinets() const
+{
+    auto *network = m_cabinet.findChild<DADazodaru *>();
+    const QStandardItemModel *names = network ? network->get_namesModel() : nullptr;
+    if (!names)
+        return QStringLiteral("error: no cabinet network on this display");
+    auto *exchange = m_cabinet.findChild<HoldingExchange *>(QStringLiteral("holdingExchange"));
+    const qint64 now = KivClock::msecsSinceEpoch();
+    QStringList lists;
+    QStringList cabinetNames;
+    for (int row = 0; row < names->rowCount(); ++row) {
+        const QModelIndex index = names->index(row, 0);
+        const QString mac = index.data(DADazodaru::MacAddrRole).toString();
+        cabinetNames << index.data(DADazodaru::NameRole).toString();
+        QStringList holds;
+        if (exchange)
+            for (const binUsageInfo_struct &held : exchange->cabinetHoldingList(mac))
+                holds << QStringLiteral("%1/%2/%3").arg(held.bin).arg(held.productId).arg((held.expectedTime - now) / 1000);
+        lists << mac + QLatin1Char('=') + (holds.isEmpty() ? QStringLiteral("-") : holds.join(QLatin1Char(',')));
+    }
+    return QStringLiteral("cabinets: count=%1 connected=%2 lists=%3 names=%4")
+        .arg(network->getNumCabsConnected())
+        .arg(int(network->getIsConnected()))
+        .arg(lists.isEmpty() ? QStringLiteral("-") : lists.join(QLatin1Char(';')), cabinetNames.join(QLatin1Char('|')));
+}
+
 QString SimulatedCook::describeCabinet() const
 {
     const QString role = m_cabinet.get_iAmMaster()      ? QStringLiteral("primary")
@@ -339,6 +369,7 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
         {"pan", Command::PlacePan, BinAndPan, 3}, {"nopan", Command::RemovePan, Bin, 1},
         {"touch", Command::Touch, Bin, 1},        {"state", Command::State, Bin, 1},
         {"link", Command::Link, NoArguments, 0},  {"zones", Command::Zones, NoArguments, 0},
+        {"cabinets", Command::Cabinets, NoArguments, 0},
         {"shot", Command::Shot, File, 1},         {"click", Command::Click, Point, 2},
         {"show", Command::Show, File, 1},
     };
@@ -416,6 +447,8 @@ void SimulatedCook::command(const QString &line)
         return say(describeLink());
     case Command::Zones:
         return say(describeZones());
+    case Command::Cabinets:
+        return say(describeCabinets());
     case Command::Shot:
         return shot(c.file);
     case Command::Show: {

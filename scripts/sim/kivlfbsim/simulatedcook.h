@@ -37,6 +37,12 @@ class TrayBarSc;
 //                                    display) and the bin's holding record
 //   link                             "link: broken=.. synced=.. secondaryFound=.."
 //   zones                            "zones <zone>=<error flags> ..." of this display
+//   cabinets                         "cabinets: count=.. connected=.. lists=<mac>=<holds>;..
+//                                    names=<name>|..": the cabinets of the site this
+//                                    primary display hears (itself among them once its
+//                                    own name beacon comes back), whether it does, and
+//                                    the holding list each of the others last sent, as
+//                                    <bin>/<productId>/<seconds left here>[,..] or "-"
 //   shot <file.png>                  a picture of the screen, upright as a person
 //                                    reads it (a portrait display's too): "shot <file>
 //                                    <width>x<height>"
@@ -67,7 +73,7 @@ public:
 
     struct Command
     {
-        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, State, Link, Zones, Shot, Click, Show };
+        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, State, Link, Zones, Cabinets, Shot, Click, Show };
         Kind kind = None;
         Pan pan;       // the bin of every command with one, the whole pan of PlacePan
         QString file;  // where Shot saves its picture; the screen Show shows
@@ -130,6 +136,7 @@ private:
     QString describeBin(int bin) const;
     QString describeLink() const;
     QString describeZones() const;
+    QString describeCabinets() const;
     QString describeCabinet() const;
     void shot(const QString &file);
 
