@@ -254,6 +254,36 @@ void SimulatedCook::touch(int bin)
         emit bar->userClicked();
 }
 
+// What the tray bar does with a press and hold: only a bar ready to hold,
+// and only where touch transfers are on, asks for the timers to take over;
+// the transfer window opens when there are some.
+void SimulatedCook::press(int bin)
+{
+    TrayBarSc *bar = barOnThisDisplay(bin);
+    if (!bar)
+        return say(QStringLiteral("error: bin %1 is not shown on this display").arg(bin));
+    if (bar->get_trayState() != TrayBarSc::TRAY_STATE_READY2HOLD || !m_cabinet.get_touchBasedTransfer())
+        return say(QStringLiteral("press bin=%1 does nothing").arg(bin));
+    m_cabinet.showProductTransferWindow(bin, bar->get_groupIndex(), bar->get_productId());
+    const int count = m_cabinet.getTransferTimersCount();
+    if (count == 0)
+        return say(QStringLiteral("press bin=%1 no timers to take over").arg(bin));
+    QStringList timers;
+    for (int i = 0; i < count; ++i)
+        timers << QStringLiteral("%1/%2").arg(m_cabinet.getTransferTimerValue(i, 0).toString(),
+                                              m_cabinet.getTransferTimerValue(i, 3).toString());
+    say(QStringLiteral("transfer window bin=%1 timers=%2").arg(bin).arg(timers.join(QLatin1Char(','))));
+}
+
+// The transfer window's accept button with an entry selected.
+void SimulatedCook::pick(int index)
+{
+    if (index >= m_cabinet.getTransferTimersCount())
+        return say(QStringLiteral("error: the transfer window has no entry %1").arg(index));
+    say(QStringLiteral("pick %1").arg(index));
+    m_cabinet.doProductTransfer(index);
+}
+
 QString SimulatedCook::describeBin(int bin) const
 {
     QString text = QStringLiteral("state bin=%1").arg(bin);
@@ -359,7 +389,7 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
         return c;
     const QString &verb = words.first();
     // What follows the verb.
-    enum Arguments { NoArguments, Bin, BinAndPan, File, Point };
+    enum Arguments { NoArguments, Bin, BinAndPan, File, Point, Index };
     static const struct {
         const char *verb;
         Command::Kind kind;
@@ -368,6 +398,7 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
     } verbs[] = {
         {"pan", Command::PlacePan, BinAndPan, 3}, {"nopan", Command::RemovePan, Bin, 1},
         {"touch", Command::Touch, Bin, 1},        {"state", Command::State, Bin, 1},
+        {"press", Command::Press, Bin, 1},        {"pick", Command::Pick, Index, 1},
         {"link", Command::Link, NoArguments, 0},  {"zones", Command::Zones, NoArguments, 0},
         {"cabinets", Command::Cabinets, NoArguments, 0},
         {"shot", Command::Shot, File, 1},         {"click", Command::Click, Point, 2},
@@ -399,6 +430,15 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
         case File:
             c.file = words.at(1);
             break;
+        case Index: {
+            qint64 index = 0;
+            if (!readNumber(words.at(1), 0, INT_MAX, index)) {
+                c.error = QStringLiteral("index must be 0 or more");
+                return c;
+            }
+            c.index = int(index);
+            break;
+        }
         case Point: {
             qint64 x = 0;
             qint64 y = 0;
@@ -441,6 +481,10 @@ void SimulatedCook::command(const QString &line)
     }
     case Command::Touch:
         return touch(c.pan.bin);
+    case Command::Press:
+        return press(c.pan.bin);
+    case Command::Pick:
+        return pick(c.index);
     case Command::State:
         return say(describeBin(c.pan.bin));
     case Command::Link:
