@@ -130,6 +130,9 @@ private slots:
         QTest::newRow("pick") << "pick 0" << int(C::Pick) << "0:0:0" << "";
         QTest::newRow("negative pick") << "pick -1" << int(C::Invalid) << "" << "index must be 0 or more";
         QTest::newRow("cabinets with a bin") << "cabinets 1" << int(C::Invalid) << "" << "cabinets takes 0 argument(s)";
+        QTest::newRow("product") << "product 1073741825" << int(C::Product) << "0:1073741825:0" << "";
+        QTest::newRow("product past an int") << "product 2147483648" << int(C::Invalid) << ""
+                                              << "product id must be 0 to 2147483647";
         QTest::newRow("empty line") << "   " << int(C::None) << "0:0:0" << "";
         QTest::newRow("shot") << "shot /tmp/a b.png" << int(C::Invalid) << "" << "shot takes 1 argument(s)";
         QTest::newRow("show without a name") << "show" << int(C::Invalid) << "" << "show takes 1 argument(s)";

@@ -2,11 +2,12 @@
 
 #include "cabinetscreen.h"
 #include "core/cabinetmanager.h"
+#include "core/holdingexchange.h"
 #include "core/kivdefs.h"
 #include "core/mastersync.h"
 #include "core/traybarsc.h"
 #include "core/zonemanager.h"
-#include "core/holdingexchange.h"
+#include "menus/menumanager.h"
 #include "modbus/qmodbuspollinfo.h"
 #include "network/dadazodaru.h"
 #include "nfc/masteriomanager.h"
@@ -304,6 +305,19 @@ QString SimulatedCook::describeBin(int bin) const
     return text;
 }
 
+QString SimulatedCook::describeProduct(int id) const
+{
+    const auto *menus = m_cabinet.findChild<MenuManager *>(QStringLiteral("menuManager"));
+    if (!menus)
+        return QStringLiteral("error: no menu");
+    const int row = menus->getProductIndex(id);
+    return QStringLiteral("product id=%1 hold=%2 panSize=%3 md5=%4 crc32=%5 name=%6")
+        .arg(id)
+        .arg(menus->getProductHoldTime(row).toString(), menus->getProductPanSize(row).toString(),
+             QString::fromLatin1(menus->getProductMd5(id).toHex()),
+             QString::number(menus->getProductCrc32(id), 16), menus->getProductName(id).toString());
+}
+
 QString SimulatedCook::describeLink() const
 {
     if (!m_sync)
@@ -389,7 +403,7 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
         return c;
     const QString &verb = words.first();
     // What follows the verb.
-    enum Arguments { NoArguments, Bin, BinAndPan, File, Point, Index };
+    enum Arguments { NoArguments, Bin, BinAndPan, File, Point, Index, ProductId };
     static const struct {
         const char *verb;
         Command::Kind kind;
@@ -402,7 +416,7 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
         {"link", Command::Link, NoArguments, 0},  {"zones", Command::Zones, NoArguments, 0},
         {"cabinets", Command::Cabinets, NoArguments, 0},
         {"shot", Command::Shot, File, 1},         {"click", Command::Click, Point, 2},
-        {"show", Command::Show, File, 1},
+        {"show", Command::Show, File, 1},         {"product", Command::Product, ProductId, 1},
     };
     c.kind = Command::Invalid;
     for (const auto &v : verbs) {
@@ -437,6 +451,15 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
                 return c;
             }
             c.index = int(index);
+            break;
+        }
+        case ProductId: {
+            qint64 id = 0;
+            if (!readNumber(words.at(1), 0, INT_MAX, id)) {
+                c.error = QStringLiteral("product id must be 0 to %1").arg(INT_MAX);
+                return c;
+            }
+            c.pan.productId = int(id);
             break;
         }
         case Point: {
@@ -493,6 +516,8 @@ void SimulatedCook::command(const QString &line)
         return say(describeZones());
     case Command::Cabinets:
         return say(describeCabinets());
+    case Command::Product:
+        return say(describeProduct(c.pan.productId));
     case Command::Shot:
         return shot(c.file);
     case Command::Show: {

@@ -55,6 +55,9 @@ class TrayBarSc;
 //                                    <width>x<height>"
 //   click <x> <y>                    a tap on the screen at a point of that upright
 //                                    picture: "click <x> <y>"
+//   product <id>                     "product id=.. hold=.. panSize=.. md5=.. crc32=..
+//                                    name=..": the product as this display's menu
+//                                    has it, with the digests a pan tag carries
 // A line that is not a command is answered "error: <why>".
 //
 // Seen on its own: "started: .." (the cabinet, its bins and its root) and
@@ -80,9 +83,10 @@ public:
 
     struct Command
     {
-        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, Press, Pick, State, Link, Zones, Cabinets, Shot, Click, Show };
+        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, Press, Pick, State, Link, Zones, Cabinets, Shot, Click, Show, Product };
         Kind kind = None;
-        Pan pan;       // the bin of every command with one, the whole pan of PlacePan
+        Pan pan;       // the bin of every command with one, the whole pan of PlacePan,
+                       // the product id of Product
         QString file;  // where Shot saves its picture; the screen Show shows
         QPoint point;  // where Click taps
         int index = 0; // the entry Pick takes
@@ -144,6 +148,7 @@ private:
     void press(int bin);
     void pick(int index);
     QString describeBin(int bin) const;
+    QString describeProduct(int id) const;
     QString describeLink() const;
     QString describeZones() const;
     QString describeCabinets() const;
