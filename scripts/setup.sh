@@ -15,6 +15,8 @@ packages=(
   qttools5-dev-tools qttools5-dev
   # The IoT agent's menu packages are unpacked with it.
   unzip
+  # Two cabinets of one site meet over a veth pair between network namespaces.
+  iproute2
   # Glyphs for the Chinese, Japanese and Korean screens in headless runs
   # (Arabic comes with the DejaVu fonts).
   fonts-wqy-microhei fonts-dejavu-core

@@ -125,6 +125,11 @@ private slots:
         QTest::newRow("state") << "state 7" << int(C::State) << "7:0:0" << "";
         QTest::newRow("link") << "link" << int(C::Link) << "0:0:0" << "";
         QTest::newRow("zones") << "zones" << int(C::Zones) << "0:0:0" << "";
+        QTest::newRow("cabinets") << "cabinets" << int(C::Cabinets) << "0:0:0" << "";
+        QTest::newRow("press") << "press 2" << int(C::Press) << "2:0:0" << "";
+        QTest::newRow("pick") << "pick 0" << int(C::Pick) << "0:0:0" << "";
+        QTest::newRow("negative pick") << "pick -1" << int(C::Invalid) << "" << "index must be 0 or more";
+        QTest::newRow("cabinets with a bin") << "cabinets 1" << int(C::Invalid) << "" << "cabinets takes 0 argument(s)";
         QTest::newRow("product") << "product 1073741825" << int(C::Product) << "0:1073741825:0" << "";
         QTest::newRow("product past an int") << "product 2147483648" << int(C::Invalid) << ""
                                               << "product id must be 0 to 2147483647";
@@ -169,6 +174,10 @@ private slots:
         const SimulatedCook::Command shot = SimulatedCook::parseCommand("shot /tmp/x/holding.png", 8);
         QCOMPARE(int(shot.kind), int(SimulatedCook::Command::Shot));
         QCOMPARE(shot.file, QStringLiteral("/tmp/x/holding.png"));
+        // The transfer window's entries are not bins: no bound but zero.
+        const SimulatedCook::Command pick = SimulatedCook::parseCommand("pick 12", 8);
+        QCOMPARE(int(pick.kind), int(SimulatedCook::Command::Pick));
+        QCOMPARE(pick.index, 12);
         const SimulatedCook::Command click = SimulatedCook::parseCommand("click 479 9999", 8);
         QCOMPARE(int(click.kind), int(SimulatedCook::Command::Click));
         QCOMPARE(click.point, QPoint(479, 9999));

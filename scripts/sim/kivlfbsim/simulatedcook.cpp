@@ -2,14 +2,17 @@
 
 #include "cabinetscreen.h"
 #include "core/cabinetmanager.h"
+#include "core/holdingexchange.h"
 #include "core/kivdefs.h"
 #include "core/mastersync.h"
 #include "core/traybarsc.h"
 #include "core/zonemanager.h"
 #include "menus/menumanager.h"
 #include "modbus/qmodbuspollinfo.h"
+#include "network/dadazodaru.h"
 #include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
+#include "platform/kivclock.h"
 #include "platform/kivroot.h"
 
 #include <QCoreApplication>
@@ -17,6 +20,7 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QSocketNotifier>
+#include <QStandardItemModel>
 #include <QStateMachine>
 #include <QTimer>
 
@@ -251,6 +255,36 @@ void SimulatedCook::touch(int bin)
         emit bar->userClicked();
 }
 
+// What the tray bar does with a press and hold: only a bar ready to hold,
+// and only where touch transfers are on, asks for the timers to take over;
+// the transfer window opens when there are some.
+void SimulatedCook::press(int bin)
+{
+    TrayBarSc *bar = barOnThisDisplay(bin);
+    if (!bar)
+        return say(QStringLiteral("error: bin %1 is not shown on this display").arg(bin));
+    if (bar->get_trayState() != TrayBarSc::TRAY_STATE_READY2HOLD || !m_cabinet.get_touchBasedTransfer())
+        return say(QStringLiteral("press bin=%1 does nothing").arg(bin));
+    m_cabinet.showProductTransferWindow(bin, bar->get_groupIndex(), bar->get_productId());
+    const int count = m_cabinet.getTransferTimersCount();
+    if (count == 0)
+        return say(QStringLiteral("press bin=%1 no timers to take over").arg(bin));
+    QStringList timers;
+    for (int i = 0; i < count; ++i)
+        timers << QStringLiteral("%1/%2").arg(m_cabinet.getTransferTimerValue(i, 0).toString(),
+                                              m_cabinet.getTransferTimerValue(i, 3).toString());
+    say(QStringLiteral("transfer window bin=%1 timers=%2").arg(bin).arg(timers.join(QLatin1Char(','))));
+}
+
+// The transfer window's accept button with an entry selected.
+void SimulatedCook::pick(int index)
+{
+    if (index >= m_cabinet.getTransferTimersCount())
+        return say(QStringLiteral("error: the transfer window has no entry %1").arg(index));
+    say(QStringLiteral("pick %1").arg(index));
+    m_cabinet.doProductTransfer(index);
+}
+
 QString SimulatedCook::describeBin(int bin) const
 {
     QString text = QStringLiteral("state bin=%1").arg(bin);
@@ -304,6 +338,32 @@ QString SimulatedCook::describeZones() const
     return QStringLiteral("zones ") + zones.join(QLatin1Char(' '));
 }
 
+QString SimulatedCook::describeCabinets() const
+{
+    auto *network = m_cabinet.findChild<DADazodaru *>();
+    const QStandardItemModel *names = network ? network->get_namesModel() : nullptr;
+    if (!names)
+        return QStringLiteral("error: no cabinet network on this display");
+    auto *exchange = m_cabinet.findChild<HoldingExchange *>(QStringLiteral("holdingExchange"));
+    const qint64 now = KivClock::msecsSinceEpoch();
+    QStringList lists;
+    QStringList cabinetNames;
+    for (int row = 0; row < names->rowCount(); ++row) {
+        const QModelIndex index = names->index(row, 0);
+        const QString mac = index.data(DADazodaru::MacAddrRole).toString();
+        cabinetNames << index.data(DADazodaru::NameRole).toString();
+        QStringList holds;
+        if (exchange)
+            for (const binUsageInfo_struct &held : exchange->cabinetHoldingList(mac))
+                holds << QStringLiteral("%1/%2/%3").arg(held.bin).arg(held.productId).arg((held.expectedTime - now) / 1000);
+        lists << mac + QLatin1Char('=') + (holds.isEmpty() ? QStringLiteral("-") : holds.join(QLatin1Char(',')));
+    }
+    return QStringLiteral("cabinets: count=%1 connected=%2 lists=%3 names=%4")
+        .arg(network->getNumCabsConnected())
+        .arg(int(network->getIsConnected()))
+        .arg(lists.isEmpty() ? QStringLiteral("-") : lists.join(QLatin1Char(';')), cabinetNames.join(QLatin1Char('|')));
+}
+
 QString SimulatedCook::describeCabinet() const
 {
     const QString role = m_cabinet.get_iAmMaster()      ? QStringLiteral("primary")
@@ -343,7 +403,7 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
         return c;
     const QString &verb = words.first();
     // What follows the verb.
-    enum Arguments { NoArguments, Bin, BinAndPan, File, Point, ProductId };
+    enum Arguments { NoArguments, Bin, BinAndPan, File, Point, Index, ProductId };
     static const struct {
         const char *verb;
         Command::Kind kind;
@@ -352,7 +412,9 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
     } verbs[] = {
         {"pan", Command::PlacePan, BinAndPan, 3}, {"nopan", Command::RemovePan, Bin, 1},
         {"touch", Command::Touch, Bin, 1},        {"state", Command::State, Bin, 1},
+        {"press", Command::Press, Bin, 1},        {"pick", Command::Pick, Index, 1},
         {"link", Command::Link, NoArguments, 0},  {"zones", Command::Zones, NoArguments, 0},
+        {"cabinets", Command::Cabinets, NoArguments, 0},
         {"shot", Command::Shot, File, 1},         {"click", Command::Click, Point, 2},
         {"show", Command::Show, File, 1},         {"product", Command::Product, ProductId, 1},
     };
@@ -382,6 +444,15 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
         case File:
             c.file = words.at(1);
             break;
+        case Index: {
+            qint64 index = 0;
+            if (!readNumber(words.at(1), 0, INT_MAX, index)) {
+                c.error = QStringLiteral("index must be 0 or more");
+                return c;
+            }
+            c.index = int(index);
+            break;
+        }
         case ProductId: {
             qint64 id = 0;
             if (!readNumber(words.at(1), 0, INT_MAX, id)) {
@@ -433,12 +504,18 @@ void SimulatedCook::command(const QString &line)
     }
     case Command::Touch:
         return touch(c.pan.bin);
+    case Command::Press:
+        return press(c.pan.bin);
+    case Command::Pick:
+        return pick(c.index);
     case Command::State:
         return say(describeBin(c.pan.bin));
     case Command::Link:
         return say(describeLink());
     case Command::Zones:
         return say(describeZones());
+    case Command::Cabinets:
+        return say(describeCabinets());
     case Command::Product:
         return say(describeProduct(c.pan.productId));
     case Command::Shot:

@@ -32,11 +32,24 @@ class TrayBarSc;
 //   touch <bin>                      touch the bin's tray bar: "touch bin=..", with
 //                                    " opens the cancel panel" or " refused: preheating"
 //                                    where the screen would not pass the touch on
+//   press <bin>                      press and hold the bin's tray bar: where the screen
+//                                    offers running timers of the bar's product to take
+//                                    over, "transfer window bin=.. timers=<product>/<seconds
+//                                    left>,.." in the window's order; else "press bin=..
+//                                    does nothing" or "press bin=.. no timers to take over"
+//   pick <index>                     take the window's entry index over (its accept button):
+//                                    "pick <index>"
 //   state <bin>                      "state bin=.. tray=<states> remaining=.. activity=..
 //                                    group=.. recordRemaining=..": the bar (on this
 //                                    display) and the bin's holding record
 //   link                             "link: broken=.. synced=.. secondaryFound=.."
 //   zones                            "zones <zone>=<error flags> ..." of this display
+//   cabinets                         "cabinets: count=.. connected=.. lists=<mac>=<holds>;..
+//                                    names=<name>|..": the cabinets of the site this
+//                                    primary display hears (itself among them once its
+//                                    own name beacon comes back), whether it does, and
+//                                    the holding list each of the others last sent, as
+//                                    <bin>/<productId>/<seconds left here>[,..] or "-"
 //   shot <file.png>                  a picture of the screen, upright as a person
 //                                    reads it (a portrait display's too): "shot <file>
 //                                    <width>x<height>"
@@ -70,12 +83,13 @@ public:
 
     struct Command
     {
-        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, State, Link, Zones, Shot, Click, Show, Product };
+        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, Press, Pick, State, Link, Zones, Cabinets, Shot, Click, Show, Product };
         Kind kind = None;
         Pan pan;       // the bin of every command with one, the whole pan of PlacePan,
                        // the product id of Product
         QString file;  // where Shot saves its picture; the screen Show shows
         QPoint point;  // where Click taps
+        int index = 0; // the entry Pick takes
         QString error; // why an Invalid line is not a command
     };
 
@@ -131,10 +145,13 @@ private:
     TrayBarSc *barOnThisDisplay(int bin) const;
     QString placePan(const Pan &pan);
     void touch(int bin);
+    void press(int bin);
+    void pick(int index);
     QString describeBin(int bin) const;
     QString describeProduct(int id) const;
     QString describeLink() const;
     QString describeZones() const;
+    QString describeCabinets() const;
     QString describeCabinet() const;
     void shot(const QString &file);
 
