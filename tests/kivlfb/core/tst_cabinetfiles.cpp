@@ -354,6 +354,42 @@ private slots:
         QCOMPARE(appFiles(), (QStringList{"KIVLFB_NOTES", "kivlfb", "kivlfb_2"}));
     }
 
+    // The update utility on the primary display sends the other display its
+    // files and the install request. The primary display's own controller,
+    // still running, hears them and leaves them alone: its personality file
+    // and its application stay, and it gives no install answer that the
+    // utility would take for the other display's.
+    void primaryLeavesTheOtherDisplaysUpdate()
+    {
+        const QString bus = m_env.newCanBus();
+        VcanTap tap(bus);
+        auto root = std::make_unique<TempRoot>();
+        root->writeFile("/root/kivlfb_1", "old");
+        QVERIFY(QFile::link(root->filePath("/root/kivlfb_1"), root->filePath("/root/kivlfb")));
+        Display d = build(std::move(root), cabinetPersonality("primaryWithSecondary"), bus);
+        const QByteArray personality = d.root->readFile("/root/cabinet.hcc");
+        const QStringList before = filesIn(*d.root, "/root");
+        CanTestNode utility(3);
+        MessageCatcher log;
+        utility.sendMulti(M::KIV_MULTI_FILE_TRANSFER, ClockFileCodec::encodeFile("/root/secondary.hcc", "{}"));
+        utility.sendMulti(M::KIV_MULTI_FILE_TRANSFER, ClockFileCodec::encodeFile("/root/kivlfb_2", "new"));
+        utility.sendMulti(M::KIV_MULTI_INSTALL_APP, "kivlfb_2");
+        // The install request comes last: it is either declined or answered.
+        const auto answered = [&tap] {
+            for (const QByteArray &frame : tap.singleFrames(1))
+                if (quint8(frame.at(0)) == M::KIVMSGSINGLE_APP_INSTALL_STATUS)
+                    return true;
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains("Install request from the update utility is for the other display")
+                                     || answered(), 20000);
+        QCOMPARE(d.root->readFile("/root/cabinet.hcc"), personality);
+        QCOMPARE(filesIn(*d.root, "/root"), before);
+        QCOMPARE(QFileInfo(d.root->filePath("/root/kivlfb")).symLinkTarget(), d.root->filePath("/root/kivlfb_1"));
+        QVERIFY(!answered());
+        QCOMPARE(log.messages().filter("File from the update utility is for the other display").size(), 2);
+    }
+
     void flashDriveDetection_data()
     {
         QTest::addColumn<QByteArray>("mountTable");
