@@ -568,10 +568,6 @@ void CabinetManager::processFileMpm(int mpmid)
     if (mpmid < CanbusManager::KIV_MULTI_FILE_TRANSFER || mpmid > CanbusManager::KIV_MULTI_FILE_TRANSFERLAST
         || !m_canbusManager)
         return;
-    if (isUpdateForTheOtherDisplay()) {
-        qDebug().noquote() << "File from the update utility is for the other display; not stored here";
-        return;
-    }
     const FileTransfer::Stored stored = FileTransfer::store(m_canbusManager->getMpm(mpmid));
     if (stored.ok && stored.fileName.contains(QLatin1String("errorsBuff.txt")))
         emit processSlaveErrors();
@@ -707,20 +703,6 @@ void CabinetManager::processBinTimerExpired(QByteArray *msg)
     const uchar bin = uchar(msg->at(1));
     if (TrayBarSc *tray = isBinOnThisUI(bin) ? getTrayPtr(bin) : nullptr)
         emit tray->trayExpired();
-}
-
-// The update utility runs on the primary display and installs that
-// display's files itself; what it sends over CAN (the application, the
-// personality file and the splash screen, then the install request) is for
-// the other display. A primary display's controller that is still running
-// hears it too: storing it would replace this display's own personality
-// with the other display's, and its install answer would stand for the
-// other display's.
-bool CabinetManager::isUpdateForTheOtherDisplay() const
-{
-    constexpr int kUpdateUtilitySender = 3;
-    return get_iAmMaster() && m_canbusManager
-        && m_canbusManager->get_receivedFrameSenderId() == kUpdateUtilitySender;
 }
 
 void CabinetManager::install_applicationUpdate(QString newAppName)

@@ -924,9 +924,6 @@ private:
     void enableModbusTrace();
     void showNfcSimulator();
     bool hasRemoteDisplay() const;
-    // A message the update utility running on this (primary) display sent
-    // for the other display.
-    bool isUpdateForTheOtherDisplay() const;
     HoldingFile::State holdingState() const;
     bool applyHoldingRestore(const HoldingFile::State &restored, bool stale);
     void restoreHoldingFromPanTags();

@@ -672,10 +672,7 @@ void CabinetManager::processMpm(int mpmid, QByteArray *msg)
         break;
     }
     case M::KIV_MULTI_INSTALL_APP:
-        if (isUpdateForTheOtherDisplay())
-            qDebug().noquote() << "Install request from the update utility is for the other display; not answered here";
-        else
-            install_applicationUpdate(Codec::text(payload));
+        install_applicationUpdate(Codec::text(payload));
         break;
     case M::KIV_MULTI_BIN_PANID:
     case M::KIV_MULTI_TRAY_PANID: {
