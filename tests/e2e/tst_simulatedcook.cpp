@@ -125,6 +125,9 @@ private slots:
         QTest::newRow("state") << "state 7" << int(C::State) << "7:0:0" << "";
         QTest::newRow("link") << "link" << int(C::Link) << "0:0:0" << "";
         QTest::newRow("zones") << "zones" << int(C::Zones) << "0:0:0" << "";
+        QTest::newRow("product") << "product 1073741825" << int(C::Product) << "0:1073741825:0" << "";
+        QTest::newRow("product past an int") << "product 2147483648" << int(C::Invalid) << ""
+                                              << "product id must be 0 to 2147483647";
         QTest::newRow("empty line") << "   " << int(C::None) << "0:0:0" << "";
         QTest::newRow("shot") << "shot /tmp/a b.png" << int(C::Invalid) << "" << "shot takes 1 argument(s)";
         QTest::newRow("show without a name") << "show" << int(C::Invalid) << "" << "show takes 1 argument(s)";

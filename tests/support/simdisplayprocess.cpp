@@ -117,7 +117,7 @@ QString SimDisplayProcess::field(const QString &line, const QString &key)
     if (!m.hasMatch())
         return QString();
     const int from = m.capturedEnd();
-    static const QRegularExpression next(QStringLiteral(" [A-Za-z]+="));
+    static const QRegularExpression next(QStringLiteral(" [A-Za-z][A-Za-z0-9]*="));
     const QRegularExpressionMatch n = next.match(line, from);
     return line.mid(from, n.hasMatch() ? n.capturedStart() - from : -1);
 }

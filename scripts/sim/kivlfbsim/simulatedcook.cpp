@@ -6,6 +6,7 @@
 #include "core/mastersync.h"
 #include "core/traybarsc.h"
 #include "core/zonemanager.h"
+#include "menus/menumanager.h"
 #include "modbus/qmodbuspollinfo.h"
 #include "nfc/masteriomanager.h"
 #include "nfc/nfcmanager.h"
@@ -270,6 +271,19 @@ QString SimulatedCook::describeBin(int bin) const
     return text;
 }
 
+QString SimulatedCook::describeProduct(int id) const
+{
+    const auto *menus = m_cabinet.findChild<MenuManager *>(QStringLiteral("menuManager"));
+    if (!menus)
+        return QStringLiteral("error: no menu");
+    const int row = menus->getProductIndex(id);
+    return QStringLiteral("product id=%1 hold=%2 panSize=%3 md5=%4 crc32=%5 name=%6")
+        .arg(id)
+        .arg(menus->getProductHoldTime(row).toString(), menus->getProductPanSize(row).toString(),
+             QString::fromLatin1(menus->getProductMd5(id).toHex()),
+             QString::number(menus->getProductCrc32(id), 16), menus->getProductName(id).toString());
+}
+
 QString SimulatedCook::describeLink() const
 {
     if (!m_sync)
@@ -329,7 +343,7 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
         return c;
     const QString &verb = words.first();
     // What follows the verb.
-    enum Arguments { NoArguments, Bin, BinAndPan, File, Point };
+    enum Arguments { NoArguments, Bin, BinAndPan, File, Point, ProductId };
     static const struct {
         const char *verb;
         Command::Kind kind;
@@ -340,7 +354,7 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
         {"touch", Command::Touch, Bin, 1},        {"state", Command::State, Bin, 1},
         {"link", Command::Link, NoArguments, 0},  {"zones", Command::Zones, NoArguments, 0},
         {"shot", Command::Shot, File, 1},         {"click", Command::Click, Point, 2},
-        {"show", Command::Show, File, 1},
+        {"show", Command::Show, File, 1},         {"product", Command::Product, ProductId, 1},
     };
     c.kind = Command::Invalid;
     for (const auto &v : verbs) {
@@ -368,6 +382,15 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
         case File:
             c.file = words.at(1);
             break;
+        case ProductId: {
+            qint64 id = 0;
+            if (!readNumber(words.at(1), 0, INT_MAX, id)) {
+                c.error = QStringLiteral("product id must be 0 to %1").arg(INT_MAX);
+                return c;
+            }
+            c.pan.productId = int(id);
+            break;
+        }
         case Point: {
             qint64 x = 0;
             qint64 y = 0;
@@ -416,6 +439,8 @@ void SimulatedCook::command(const QString &line)
         return say(describeLink());
     case Command::Zones:
         return say(describeZones());
+    case Command::Product:
+        return say(describeProduct(c.pan.productId));
     case Command::Shot:
         return shot(c.file);
     case Command::Show: {

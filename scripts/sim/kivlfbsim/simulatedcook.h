@@ -42,6 +42,9 @@ class TrayBarSc;
 //                                    <width>x<height>"
 //   click <x> <y>                    a tap on the screen at a point of that upright
 //                                    picture: "click <x> <y>"
+//   product <id>                     "product id=.. hold=.. panSize=.. md5=.. crc32=..
+//                                    name=..": the product as this display's menu
+//                                    has it, with the digests a pan tag carries
 // A line that is not a command is answered "error: <why>".
 //
 // Seen on its own: "started: .." (the cabinet, its bins and its root) and
@@ -67,9 +70,10 @@ public:
 
     struct Command
     {
-        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, State, Link, Zones, Shot, Click, Show };
+        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, State, Link, Zones, Shot, Click, Show, Product };
         Kind kind = None;
-        Pan pan;       // the bin of every command with one, the whole pan of PlacePan
+        Pan pan;       // the bin of every command with one, the whole pan of PlacePan,
+                       // the product id of Product
         QString file;  // where Shot saves its picture; the screen Show shows
         QPoint point;  // where Click taps
         QString error; // why an Invalid line is not a command
@@ -128,6 +132,7 @@ private:
     QString placePan(const Pan &pan);
     void touch(int bin);
     QString describeBin(int bin) const;
+    QString describeProduct(int id) const;
     QString describeLink() const;
     QString describeZones() const;
     QString describeCabinet() const;
