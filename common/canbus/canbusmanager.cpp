@@ -257,6 +257,11 @@ void CanbusManager::acceptSendersOnly(const QSet<quint32> &senders)
     m_acceptedSenders = senders;
 }
 
+void CanbusManager::hearOnlySinglePacketsFrom(const QSet<quint32> &senders)
+{
+    m_singlePacketSenders = senders;
+}
+
 // ---- guards ----
 
 bool CanbusManager::currentSendMulti()
@@ -527,6 +532,8 @@ void CanbusManager::receiveCanFrameSlot(CanFrame *frame)
         }
         return;
     }
+    if (type != KIVMSGTYPE_SINGLE && m_singlePacketSenders.contains(sender))
+        return;
     set_receivedFrameSenderId(int(sender));
     set_receivedFrameMsgId(int(type));
     set_receivedFrameData(frame->dataBytes());

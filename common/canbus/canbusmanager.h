@@ -229,6 +229,10 @@ public:
     // are dropped, each such sender logged once. Until called, every sender
     // is heard.
     void acceptSendersOnly(const QSet<quint32> &senders);
+    // Senders of which only single packets are heard: their multi-packet
+    // messages and file transfers are for another node, so this one neither
+    // takes them nor acknowledges their records.
+    void hearOnlySinglePacketsFrom(const QSet<quint32> &senders);
     int nodeId() const { return m_nodeId; }
     bool usesByteArrayFrames() const { return m_byteArrayFrames; }
 
@@ -421,6 +425,7 @@ private:
 
     bool m_everySenderAccepted = true;
     QSet<quint32> m_acceptedSenders;
+    QSet<quint32> m_singlePacketSenders;
     QSet<quint32> m_refusedSendersLogged;
 
     quint32 m_senderMask = 0x00F;

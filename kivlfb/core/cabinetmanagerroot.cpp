@@ -431,6 +431,17 @@ void CabinetManager::createComponents(const CommandLine &commandLine)
         else if (get_hasSecondaryDisplay() || get_hasMirrorDisplay())
             peers = {OtherDisplay, UtilityOrBroadcast};
         m_canbusManager->acceptSendersOnly(peers);
+        // The update utility runs on the primary display and installs that
+        // display's files itself; its transfers on the bus (application,
+        // personality file, splash screen, install request) are for the
+        // other display. A primary display's controller still running while
+        // it works would otherwise store them, replacing its own personality
+        // file with the other display's, answer the install request in the
+        // other display's place and acknowledge records the other display
+        // never received. The displays' broadcasts under that id are single
+        // packets and are still heard.
+        if (get_iAmMaster())
+            m_canbusManager->hearOnlySinglePacketsFrom({UtilityOrBroadcast});
     }
     CanbusManager::registerQmlTypes();
     qmlRegisterUncreatableType<TrayBarSc>("TrayBarSc", 1, 0, "TrayBarSchart",

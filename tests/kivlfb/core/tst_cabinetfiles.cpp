@@ -354,6 +354,42 @@ private slots:
         QCOMPARE(appFiles(), (QStringList{"KIVLFB_NOTES", "kivlfb", "kivlfb_2"}));
     }
 
+    // The update utility on the primary display sends the other display its
+    // files and the install request. The primary display's own controller,
+    // still running, leaves them alone: its personality file and its
+    // application stay, and it gives no install answer that the utility
+    // would take for the other display's. The other display's own files
+    // still reach it.
+    void primaryLeavesTheOtherDisplaysUpdate()
+    {
+        const QString bus = m_env.newCanBus();
+        VcanTap tap(bus);
+        auto root = std::make_unique<TempRoot>();
+        root->writeFile("/root/kivlfb_1", "old");
+        QVERIFY(QFile::link(root->filePath("/root/kivlfb_1"), root->filePath("/root/kivlfb")));
+        Display d = build(std::move(root), cabinetPersonality("primaryWithSecondary"), bus);
+        const QByteArray personality = d.root->readFile("/root/cabinet.hcc");
+        QSignalSpy slaveErrors(d.cabinet.get(), SIGNAL(processSlaveErrors()));
+        CanTestNode secondary(2); // takes the utility's transfers
+        CanTestNode utility(3);
+        QSignalSpy served(utility.manager(), &CanbusManager::requestServed);
+        utility.sendMulti(M::KIV_MULTI_FILE_TRANSFER, ClockFileCodec::encodeFile("/root/secondary.hcc", "{}"));
+        utility.sendMulti(M::KIV_MULTI_FILE_TRANSFER, ClockFileCodec::encodeFile("/root/kivlfb_2", "new"));
+        utility.sendMulti(M::KIV_MULTI_INSTALL_APP, "kivlfb_2");
+        QTRY_COMPARE_WITH_TIMEOUT(served.count(), 3, 20000);
+        // Frames reach a display in the order they went out: once the
+        // secondary display's file is in, the utility's are too.
+        secondary.sendMulti(M::KIV_MULTI_FILE_TRANSFER_UI_ERR, ClockFileCodec::encodeFile("/root/errorsBuff.txt", ""));
+        QTRY_COMPARE_WITH_TIMEOUT(slaveErrors.count(), 1, 20000);
+
+        QCOMPARE(d.root->readFile("/root/cabinet.hcc"), personality);
+        QVERIFY(!QFile::exists(d.root->filePath("/root/secondary.hcc")));
+        QVERIFY(!QFile::exists(d.root->filePath("/root/kivlfb_2")));
+        QCOMPARE(QFileInfo(d.root->filePath("/root/kivlfb")).symLinkTarget(), d.root->filePath("/root/kivlfb_1"));
+        for (const QByteArray &frame : tap.singleFrames(1))
+            QVERIFY(quint8(frame.at(0)) != M::KIVMSGSINGLE_APP_INSTALL_STATUS);
+    }
+
     void flashDriveDetection_data()
     {
         QTest::addColumn<QByteArray>("mountTable");

@@ -60,6 +60,8 @@ public:
     int count(const QString &entry) const { return m_log.count(entry); }
     int badFrames() const { return m_badFrames; }
     QByteArray flash(quint8 node) const { return m_flash.value(node); }
+    // What a node runs before the update: write frames overwrite it.
+    void setFlash(quint8 node, const QByteArray &image) { m_flash[node] = image; }
 
 private:
     int frameLength(const QByteArray &buffer) const;
