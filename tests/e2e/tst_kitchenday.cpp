@@ -136,15 +136,6 @@ int durationSecs(const QString &hms)
     return f.size() == 3 ? f.at(0).toInt() * 3600 + f.at(1).toInt() * 60 + f.at(2).toInt() : -1;
 }
 
-bool askUntil(SimDisplayProcess &display, const QString &command, const QString &prefix,
-              const std::function<bool(const QString &)> &ok, QString &answer, int timeoutMs)
-{
-    return QTest::qWaitFor([&] {
-        answer = display.ask(command, prefix);
-        return ok(answer);
-    }, timeoutMs);
-}
-
 // What the controller's day-part selector does on a display: sets the day
 // part manager's next day part. It is reached from outside through the
 // property interface the display offers on its system bus.
@@ -256,10 +247,10 @@ private slots:
             const QString prefix = QStringLiteral("state bin=%1 ").arg(h.lastBin);
             primary.send(QStringLiteral("pan %1 %2 %3").arg(bin).arg(h.productId).arg(h.tray));
             const QString target = QStringLiteral("state bin=%1 ").arg(bin);
-            const bool moved = askUntil(shownOn(bin), QStringLiteral("state %1").arg(bin), target, [](const QString &a) {
+            const bool moved = shownOn(bin).askUntil(QStringLiteral("state %1").arg(bin), target, [](const QString &a) {
                 return Field::field(a, "tray").split(',').contains("holding");
             }, answer, 20000);
-            const bool freed = askUntil(shownOn(h.lastBin), state, prefix, [](const QString &a) {
+            const bool freed = shownOn(h.lastBin).askUntil(state, prefix, [](const QString &a) {
                 return Field::field(a, "tray").split(',').contains("readyToHold");
             }, answer, 20000);
             h.lastBin = bin;
@@ -274,7 +265,7 @@ private slots:
             if (!takeOff(h))
                 return false;
             // Past its end by a second at least: the hold is over its time.
-            if (!askUntil(display, QStringLiteral("state %1").arg(h.lastBin), QStringLiteral("state bin=%1 ").arg(h.lastBin),
+            if (!display.askUntil(QStringLiteral("state %1").arg(h.lastBin), QStringLiteral("state bin=%1 ").arg(h.lastBin),
                           [](const QString &a) { return Field::field(a, "remaining").toInt() < 0; }, answer, 10000))
                 return false;
             const int from = primary.lines().size();
@@ -302,7 +293,7 @@ private slots:
         QCOMPARE(selectDayPart(primary, "primaryCook", kLunch), QString());
         QCOMPARE(selectDayPart(secondary, "secondaryCook", kLunch), QString());
         for (const auto &[bin, product] : {std::make_pair(3, kPatty), std::make_pair(6, kChicken)}) {
-            QVERIFY2(askUntil(shownOn(bin), QStringLiteral("state %1").arg(bin), QStringLiteral("state bin=%1 ").arg(bin),
+            QVERIFY2(shownOn(bin).askUntil(QStringLiteral("state %1").arg(bin), QStringLiteral("state bin=%1 ").arg(bin),
                               [product = product](const QString &a) {
                                   const QStringList tray = Field::field(a, "tray").split(',');
                                   return Field::field(a, "group").toInt() == product

@@ -106,16 +106,6 @@ bool bringUp(const SiteNamespace &ns, const CabinetLink &link)
         && ns.ip({"link", "set", "wlan0", "up"});
 }
 
-// Asks until the answer satisfies ok; the last answer is left in answer.
-bool askUntil(SimDisplayProcess &display, const QString &command, const QString &prefix,
-              const std::function<bool(const QString &)> &ok, QString &answer, int timeoutMs)
-{
-    return QTest::qWaitFor([&] {
-        answer = display.ask(command, prefix);
-        return ok(answer);
-    }, timeoutMs);
-}
-
 // The holding list the other cabinet last sent, as "lists=" of the
 // cabinets answer gives it: "<bin>/<product>/<seconds>,.." or "-".
 QString heldBy(const QString &cabinetsAnswer, const QString &mac)
@@ -200,7 +190,7 @@ void startSite(Site &site)
     const QString names = QStringLiteral("Reserve Cabinet #1|Point-of-Use Cabinet #2");
     QString answer;
     for (SimDisplayProcess *cabinet : {&site.a, &site.b}) {
-        QVERIFY2(askUntil(*cabinet, "cabinets", "cabinets: ", [](const QString &s) {
+        QVERIFY2(cabinet->askUntil("cabinets", "cabinets: ", [](const QString &s) {
             return Field::field(s, "count") == QLatin1String("2");
         }, answer, 40000), qPrintable(answer));
         QCOMPARE(Field::field(answer, "connected"), QStringLiteral("1"));
@@ -218,7 +208,7 @@ void holdOnAThenTakeOff(Site &site, int bin, int product, int tray, int &left, q
     site.a.send(QStringLiteral("pan %1 %2 %3").arg(bin).arg(product).arg(tray));
     QVERIFY(site.a.waitFor(QStringLiteral("hold started bin=%1 ").arg(bin), 20000, from) >= 0);
     QString answer;
-    QVERIFY2(askUntil(site.b, "cabinets", "cabinets: ", [&](const QString &s) {
+    QVERIFY2(site.b.askUntil("cabinets", "cabinets: ", [&](const QString &s) {
         return secondsHeld(heldBy(s, kLinkA.mac), bin, product) > 0;
     }, answer, 20000), qPrintable(answer));
 
@@ -244,7 +234,7 @@ int leftNow(int left, qint64 at)
 void holdingListsAgree(Site &site, int binA, int binB, int product, int left, qint64 takenOffAt)
 {
     QString answer;
-    QVERIFY2(askUntil(site.b, QStringLiteral("state %1").arg(binB), QStringLiteral("state bin=%1 ").arg(binB), holding,
+    QVERIFY2(site.b.askUntil(QStringLiteral("state %1").arg(binB), QStringLiteral("state bin=%1 ").arg(binB), holding,
                       answer, 20000),
              qPrintable(answer));
     const int leftOnB = Field::field(answer, "remaining").toInt();
@@ -252,14 +242,14 @@ void holdingListsAgree(Site &site, int binA, int binB, int product, int left, qi
              qPrintable(QStringLiteral("%1 left on B, %2 expected: %3").arg(leftOnB).arg(leftNow(left, takenOffAt)).arg(answer)));
     QCOMPARE(Field::field(answer, "group").toInt(), product);
 
-    QVERIFY2(askUntil(site.a, QStringLiteral("state %1").arg(binA), QStringLiteral("state bin=%1 ").arg(binA),
+    QVERIFY2(site.a.askUntil(QStringLiteral("state %1").arg(binA), QStringLiteral("state bin=%1 ").arg(binA),
                       [](const QString &s) { return !holding(s); }, answer, 20000),
              qPrintable(answer));
 
-    QVERIFY2(askUntil(site.b, "cabinets", "cabinets: ", [](const QString &s) {
+    QVERIFY2(site.b.askUntil("cabinets", "cabinets: ", [](const QString &s) {
         return heldBy(s, kLinkA.mac) == QLatin1String("-");
     }, answer, 20000), qPrintable(answer));
-    QVERIFY2(askUntil(site.a, "cabinets", "cabinets: ", [&](const QString &s) {
+    QVERIFY2(site.a.askUntil("cabinets", "cabinets: ", [&](const QString &s) {
         return secondsHeld(heldBy(s, kLinkB.mac), binB, product) > 0;
     }, answer, 20000), qPrintable(answer));
     const int listed = secondsHeld(heldBy(answer, kLinkB.mac), binB, product);

@@ -44,16 +44,6 @@ bool everyZoneLostThePrimary(const QString &answer)
     return true;
 }
 
-// Asks until the answer satisfies ok; the last answer is left in answer.
-bool askUntil(SimDisplayProcess &display, const QString &command, const QString &prefix,
-              const std::function<bool(const QString &)> &ok, QString &answer, int timeoutMs)
-{
-    return QTest::qWaitFor([&] {
-        answer = display.ask(command, prefix);
-        return ok(answer);
-    }, timeoutMs);
-}
-
 } // namespace
 
 // A primary and a secondary display of one cabinet as two processes on one
@@ -101,7 +91,7 @@ private slots:
         const QString answerPrefix = QStringLiteral("state bin=%1 ").arg(bin);
         QCOMPARE(Field::field(primary.ask(state, answerPrefix), "tray"), QStringLiteral("-"));
         QString answer;
-        QVERIFY2(askUntil(secondary, state, answerPrefix, [](const QString &a) {
+        QVERIFY2(secondary.askUntil(state, answerPrefix, [](const QString &a) {
             return Field::field(a, "tray").split(',').contains("assigned");
         }, answer, 30000), qPrintable(answer));
         QVERIFY(!Field::field(answer, "tray").contains("holding"));
@@ -118,14 +108,14 @@ private slots:
 
         // The secondary display's bar holds the full egg time, less what
         // has passed since.
-        QVERIFY2(askUntil(secondary, state, answerPrefix, [](const QString &a) {
+        QVERIFY2(secondary.askUntil(state, answerPrefix, [](const QString &a) {
             return Field::field(a, "tray").split(',').contains("holding");
         }, answer, 10000), qPrintable(answer));
         const int barLeft = Field::field(answer, "remaining").toInt();
         QVERIFY2(barLeft > 880 && barLeft <= 900, qPrintable(answer));
         // The primary display's holding record of the bin, as the secondary
         // display reported it.
-        QVERIFY2(askUntil(primary, state, answerPrefix, [](const QString &a) {
+        QVERIFY2(primary.askUntil(state, answerPrefix, [](const QString &a) {
             const int activity = Field::field(a, "activity").toInt();
             return activity >= 2 && activity <= 5;
         }, answer, 10000), qPrintable(answer));
@@ -157,7 +147,7 @@ private slots:
         QVERIFY2(secondary.lines().at(dialog).text.endsWith("Primary UI communication loss."),
                  qPrintable(secondary.lines().at(dialog).text));
         // Every zone of the secondary display carries the lost primary.
-        QVERIFY2(askUntil(secondary, "zones", "zones ", everyZoneLostThePrimary, answer, 5000), qPrintable(answer));
+        QVERIFY2(secondary.askUntil("zones", "zones ", everyZoneLostThePrimary, answer, 5000), qPrintable(answer));
         QCOMPARE(Field::field(secondary.ask("link", "link: "), "broken"), QStringLiteral("1"));
     }
 };

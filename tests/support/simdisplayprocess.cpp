@@ -95,6 +95,15 @@ int SimDisplayProcess::find(const QString &prefix, int from) const
     return -1;
 }
 
+bool SimDisplayProcess::askUntil(const QString &command, const QString &answerPrefix,
+                                 const std::function<bool(const QString &)> &ok, QString &answer, int timeoutMs)
+{
+    return QTest::qWaitFor([&] {
+        answer = ask(command, answerPrefix);
+        return ok(answer);
+    }, timeoutMs);
+}
+
 int SimDisplayProcess::waitFor(const QString &prefix, int timeoutMs, int from)
 {
     int at = -1;

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 // One display of a simulated cabinet as a process of its own: kivlfbsim in
 // control mode, with a file-system root, a private system bus and a serial
 // line of its own, headless. Displays of one cabinet share a virtual CAN bus
@@ -52,6 +54,10 @@ public:
     // Sends a command and returns the first later line that starts with
     // answerPrefix; empty after timeoutMs.
     QString ask(const QString &command, const QString &answerPrefix, int timeoutMs = 10000);
+    // Asks again until the answer satisfies ok; the last answer is left in
+    // answer. False when none did within timeoutMs.
+    bool askUntil(const QString &command, const QString &answerPrefix,
+                  const std::function<bool(const QString &)> &ok, QString &answer, int timeoutMs);
     // The index of the first line from index `from` on that starts with
     // prefix; -1 after timeoutMs.
     int waitFor(const QString &prefix, int timeoutMs, int from = 0);
