@@ -1162,6 +1162,10 @@ void CabinetManager::setBinTimerExpired(uchar bin)
     if (!binInCabinet(bin))
         return;
     bin = pairedBin(bin);
+    // The bar, here or on the secondary display, zeroes its remaining time:
+    // the stop it reports no longer tells how long the pan was held.
+    if (get_iAmMaster())
+        m_haccpHoldCutShort.insert(bin);
     if (get_iAmMaster() && isBinOnThisUI(bin)) {
         if (TrayBarSc *tray = getTrayPtr(bin))
             emit tray->trayExpired();
@@ -1536,14 +1540,24 @@ void CabinetManager::logHaccpTimerStopInfo(QString /*timestamp*/, QString produc
         return;
     TrayBarSc *tray = getTrayPtr(uchar(bin));
     const int productId = tray ? tray->get_productId() : getProductIDfromBinNumber(uchar(bin));
-    const int elapsed = int(getProductHoldTime(productId)) - timeRemaining;
+    int elapsed = int(getProductHoldTime(productId)) - timeRemaining;
+    bool expired = timeRemaining < 0;
+    // A hold ended by the pan's away time: the bar zeroed its remaining time
+    // there, so the row counts from the start logged for the hold instead.
+    // The pan went to discard: the hold counts as expired.
+    const bool cutShort = m_haccpHoldCutShort.remove(bin);
+    const qint64 startSecs = m_haccpStartSecs.take(bin);
+    if (cutShort && startSecs > 0) {
+        elapsed = int(qBound<qint64>(0, KivClock::secsSinceEpoch() - startSecs, INT_MAX));
+        expired = true;
+    }
     HaccpData entry = haccpEntry(bin, productType, elapsed);
     const int held = qMax(elapsed, 0);
     entry.duration = QStringLiteral("%1:%2:%3")
                          .arg(held / 3600, 2, 10, QLatin1Char('0'))
                          .arg(held / 60 % 60, 2, 10, QLatin1Char('0'))
                          .arg(held % 60, 2, 10, QLatin1Char('0'));
-    entry.expired = timeRemaining < 0;
+    entry.expired = expired;
     m_haccpController->removeStartDataLogEntry(entry);
     m_haccpController->logDataEntry(entry);
 }
@@ -1576,6 +1590,8 @@ void CabinetManager::logHaccpTimerStartInfo(QString /*timestamp*/, QString produ
     }
     const int elapsed = holdTime - remaining;
     HaccpData entry = haccpEntry(bin, productType, elapsed);
+    m_haccpStartSecs.insert(bin, KivClock::secsSinceEpoch() - elapsed);
+    m_haccpHoldCutShort.remove(bin);
     entry.duration = QStringLiteral("----");
     entry.expired = false;
     m_haccpController->logDataEntry(entry);

@@ -8,11 +8,13 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QFile>
+#include <QHash>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QList>
 #include <QObject>
 #include <QProcess>
+#include <QSet>
 #include <QString>
 #include <QTime>
 #include <QTimeZone>
@@ -1027,6 +1029,11 @@ private:
     QModbusMaster *m_modbusMaster = nullptr;
     KivErrorControllerT *m_errorController = nullptr;
     HaccpController *m_haccpController = nullptr;
+    // The start this display logged for each bin's open hold (epoch
+    // seconds), and the bins whose hold was cut short by a pan's away time:
+    // their bar's remaining time was zeroed and no longer dates the hold.
+    QHash<int, qint64> m_haccpStartSecs;
+    QSet<int> m_haccpHoldCutShort;
     ConfigurationManager *m_configManager = nullptr;
     WifiMonitor *m_wifiMonitor = nullptr;
     SystemNetworkManager *m_systemNetworkManager = nullptr;

@@ -304,6 +304,74 @@ private slots:
         QCOMPARE(added.count(), 1);
     }
 
+    // A pan taken away and not brought back: when its away time runs out
+    // the bar drops to discard with its remaining time zeroed, which no
+    // longer tells how long the pan was held. The stop row keeps the hold's
+    // real start and length, closes the open start row, and counts as
+    // expired; the next hold of the bin is logged as usual again.
+    void haccpRowOfAPanWhoseAwayTimeRanOut()
+    {
+        Display d = build(0, primaryPersonality());
+        CabinetManager *cm = d.cabinet.get();
+        auto *haccp = cm->findChild<HaccpController *>(QStringLiteral("haccpController"));
+        auto *config = cm->findChild<ConfigurationManager *>(QStringLiteral("configManager"));
+        QVERIFY(haccp && haccp->isLogging() && config);
+        config->set_timeZoneIndex(14);
+        config->set_dstEnabled(false);
+        TrayBarSc *bar = assignedBar(d, 0, kPatty);
+        QVERIFY(bar);
+        QSignalSpy added(haccp, SIGNAL(haccpDataLog(QByteArray)));
+        QSignalSpy removed(haccp, SIGNAL(removeDataLog(QByteArray)));
+        const auto takeRow = [](QSignalSpy &spy) {
+            return HaccpLogFormat::entryFromRequest(spy.takeFirst().first().toByteArray());
+        };
+
+        // A full 1800 s hold begins at noon.
+        cm->startBinTimer(0, 1800, 0xabcdef);
+        QCOMPARE(stateOf(bar), QStringLiteral("standard"));
+        QTRY_COMPARE(added.count(), 1);
+        const HaccpData start = takeRow(added);
+        QCOMPARE(start.time, QStringLiteral("12:00:00"));
+        QCOMPARE(start.duration, QStringLiteral("----"));
+
+        // Held 180 s, counted down as usual, then the pan's away time runs
+        // out: discard, remaining time reset to 0.
+        KivClock::advance(180000);
+        QTRY_COMPARE(bar->get_remainingTime(), 1620);
+        cm->setBinTimerExpired(0);
+        QCOMPARE(stateOf(bar), QStringLiteral("discard"));
+        QCOMPARE(bar->get_remainingTime(), 0);
+
+        // The crew clears the bin ten seconds later.
+        KivClock::advance(10000);
+        emit bar->userClicked();
+        QTRY_COMPARE(added.count(), 1);
+        const HaccpData stop = takeRow(added);
+        QCOMPARE(stop.binNumber, 0);
+        QCOMPARE(stop.date, QStringLiteral("2024/01/01"));
+        QCOMPARE(stop.time, start.time);
+        QCOMPARE(stop.duration, QStringLiteral("00:03:10"));
+        QVERIFY(stop.expired);
+        QCOMPARE(removed.count(), 1);
+        const HaccpData closed = takeRow(removed);
+        QCOMPARE(closed.binNumber, 0);
+        QCOMPARE(closed.time, start.time);
+
+        // The next hold of the bin ends normally: the row counts back from
+        // the remaining time again.
+        QTRY_COMPARE(stateOf(bar), QStringLiteral("readyToHold"));
+        cm->startBinTimer(0, 1800, 0xabcdee);
+        QTRY_COMPARE(added.count(), 1);
+        QCOMPARE(takeRow(added).time, QStringLiteral("12:03:10"));
+        KivClock::advance(60000);
+        cm->logHaccpTimerStopInfo("", "Patty", "", 0, "manual", 1200);
+        QCOMPARE(added.count(), 1);
+        const HaccpData next = takeRow(added);
+        QCOMPARE(next.time, QStringLiteral("11:54:10"));
+        QCOMPARE(next.duration, QStringLiteral("00:10:00"));
+        QVERIFY(!next.expired);
+    }
+
     // The primary display logs the holds of its secondary display's bins,
     // whose start comes before the bin's new record: the row is dated by
     // the pan in the bin (a pan moved there keeps its start) or, with no pan
