@@ -375,7 +375,8 @@ private slots:
     // The primary display logs the holds of its secondary display's bins,
     // whose start comes before the bin's new record: the row is dated by
     // the pan in the bin (a pan moved there keeps its start) or, with no pan
-    // and no hold on record, now.
+    // and no hold on record, now. A stop after the pan's away time ran out
+    // is dated from that start too.
     void haccpStartOfAnotherDisplaysBin()
     {
         Display d = build(0, cabinetPersonality("primaryWithSecondary", [](QJsonObject &p) {
@@ -412,6 +413,18 @@ private slots:
         nfc->registerTag2(new NfcTagItem2(uid, NfcTagItem2::HoldContinued, quint8(bin), kNoon + 600000, kNoon));
         nfc->setUidInBin(quint8(bin), uid);
         QCOMPARE(loggedStart(), QStringLiteral("11:40:00"));
+
+        // The pan's away time runs out a minute later: the secondary
+        // display's bar reports the stop with its remaining time zeroed, and
+        // the row still runs from the hold's start.
+        KivClock::advance(60000);
+        cm->setBinTimerExpired(uchar(bin));
+        cm->logHaccpTimerStopInfo("1704110460", "Patty", "", bin, "manual", 0);
+        QCOMPARE(added.count(), 1);
+        const HaccpData stop = HaccpLogFormat::entryFromRequest(added.takeFirst().first().toByteArray());
+        QCOMPARE(stop.time, QStringLiteral("11:40:00"));
+        QCOMPARE(stop.duration, QStringLiteral("00:21:00"));
+        QVERIFY(stop.expired);
     }
 
     // A secondary display shows the second half of the cabinet and leaves
