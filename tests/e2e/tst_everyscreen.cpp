@@ -28,6 +28,7 @@
 #include "cabinetpersonality.h"
 #include "displayenvironment.h"
 #include "messagecatcher.h"
+#include "screenitems.h"
 #include "simulateddisplay.h"
 
 #include <QDir>
@@ -49,26 +50,6 @@ const qint64 kStart = 1704110400000; // 2024-01-01 12:00:00 UTC
 const int kHoldMs = 1000;
 const int kFindMs = 5000;
 const int kStartUpMs = 3000;
-
-bool matches(const QQuickItem *item, const QString &name)
-{
-    if (name.startsWith(QLatin1String("type:")))
-        return QString::fromLatin1(item->metaObject()->className()).startsWith(name.mid(5) + QLatin1String("_QMLTYPE"));
-    return item->objectName() == name;
-}
-
-// The visible items named `name` below `root`, in the visual tree (where
-// screens made by loaders, hosts and repeaters live).
-void collect(QQuickItem *root, const QString &name, QList<QQuickItem *> &found)
-{
-    if (!root || !root->isVisible())
-        return;
-    if (matches(root, name))
-        found.append(root);
-    const QList<QQuickItem *> children = root->childItems();
-    for (QQuickItem *child : children)
-        collect(child, name, found);
-}
 
 // True when the picture's part inside `rect` holds more than one colour.
 bool drawsSomething(const QImage &image, const QRect &rect)
@@ -118,27 +99,7 @@ class TestEveryScreen : public QObject
         QQuickItem *result = nullptr;
         return QTest::qWaitFor([&]() { return (result = findNow(path)) != nullptr; }, kFindMs) ? result : nullptr;
     }
-    static QQuickItem *findNow(const QString &path)
-    {
-        QQuickItem *p = panel();
-        if (!p)
-            return nullptr;
-        QList<QQuickItem *> scope{p->window()->contentItem()};
-        for (const QString &name : path.split(QLatin1Char('/'))) {
-            QList<QQuickItem *> found;
-            for (QQuickItem *root : scope)
-                collect(root, name, found);
-            scope = found;
-        }
-        const QRectF screen(0, 0, p->width(), p->height());
-        // The last one stands on top.
-        for (int i = scope.size() - 1; i >= 0; --i) {
-            QQuickItem *item = scope.at(i);
-            if (screen.contains(p->mapFromItem(item, QPointF(item->width() / 2, item->height() / 2))))
-                return item;
-        }
-        return nullptr;
-    }
+    static QQuickItem *findNow(const QString &path) { return ScreenItems::findNow(panel(), path); }
 
     static void press(QQuickItem *item, const QPointF &where, int holdMs)
     {

@@ -14,6 +14,7 @@
 #include "displayenvironment.h"
 #include "kitchenfiles.h"
 #include "machinestates.h"
+#include "screenitems.h"
 #include "simdisplayprocess.h"
 #include "temproot.h"
 
@@ -148,37 +149,11 @@ QQuickItem *panel()
     return CabinetScreen::panel(CabinetScreen::window());
 }
 
-void collect(QQuickItem *item, const QString &name, QList<QQuickItem *> &found)
-{
-    if (!item || !item->isVisible())
-        return;
-    if (item->objectName() == name)
-        found.append(item);
-    for (QQuickItem *child : item->childItems())
-        collect(child, name, found);
-}
-
-// The visible item of that name (or path "outer/inner") whose middle lies
-// on the panel; the last one found stands on top.
+// The visible item of that name (or path "outer/inner") standing on the
+// panel.
 QQuickItem *findNow(const QString &path)
 {
-    QQuickItem *p = panel();
-    if (!p)
-        return nullptr;
-    QList<QQuickItem *> scope{p->window()->contentItem()};
-    for (const QString &name : path.split(QLatin1Char('/'))) {
-        QList<QQuickItem *> found;
-        for (QQuickItem *root : scope)
-            collect(root, name, found);
-        scope = found;
-    }
-    const QRectF screen(0, 0, p->width(), p->height());
-    for (int i = scope.size() - 1; i >= 0; --i) {
-        QQuickItem *item = scope.at(i);
-        if (screen.contains(p->mapFromItem(item, QPointF(item->width() / 2, item->height() / 2))))
-            return item;
-    }
-    return nullptr;
+    return ScreenItems::findNow(panel(), path);
 }
 
 QQuickItem *find(const QString &path)
