@@ -33,6 +33,10 @@ constexpr int kChickenSecs = 16;
 constexpr int kAwaySecs = 4;
 // The records take the time in whole seconds, each rounding on its own.
 constexpr int kSlackSecs = 2;
+const QString kStick = QStringLiteral("/media/sda1");
+// The cabinet's shelves as its personality lays them out: two rows of two
+// zones with two bins each.
+constexpr int kBinsPerShelf = 4;
 
 int holdSecs(int productId)
 {
@@ -191,6 +195,10 @@ private slots:
             QVERIFY(display->root().writeFile("/root/menu.json", menu()));
             QVERIFY(display->root().writeFile("/root/dayParts.json", dayParts()));
         }
+        // A USB stick in the primary display's port, for the exports at the
+        // end of the day.
+        QVERIFY(QDir().mkpath(primary.root().filePath(kStick)));
+        QVERIFY(primary.root().addFakeTool("/bin/mount", "echo '/dev/sda1 on /media/sda1 type vfat (rw,relatime)'"));
         BusMonitor cloud;
         QVERIFY(cloud.start(primary.busAddress(), QStringLiteral("/KivApplication")));
 
@@ -432,6 +440,51 @@ private slots:
         const QDateTime loggedAt = QDateTime::fromString(error.at(1), QStringLiteral("yyyy/MM/dd HH:mm:ss"));
         QVERIFY2(loggedAt.isValid() && qAbs(loggedAt.toSecsSinceEpoch() - lostAt) <= kSlackSecs, qPrintable(error.at(1)));
         QCOMPARE(errorLogLines(secondary), QStringList());
+
+        // What the Files screen's export buttons write on the stick. The
+        // holding log's export has one line a row, in the log's own (the
+        // cabinet's) time, shortened to minutes; the error log's export one
+        // line an error, in the machine's local time as its log.
+        auto exported = [&](const QString &log) {
+            const int from = primary.lines().size();
+            primary.send(QStringLiteral("export ") + log);
+            const int at = primary.waitFor(QStringLiteral("exported %1 ").arg(log), 20000, from);
+            if (at < 0)
+                return QStringList{primary.lines().isEmpty() ? QString() : primary.lines().last().text};
+            const QString file = primary.lines().at(at).text.section(' ', -1);
+            return QString::fromUtf8(primary.root().readFile(file)).split('\n');
+        };
+        const QStringList csv = exported(QStringLiteral("haccp"));
+        QCOMPARE(csv.value(0), QStringLiteral("Product Name, Shelf Number, Start Time, Discarded, Total Holding Duration,"));
+        QCOMPARE(csv.mid(1 + day.size()), QStringList{QString()});
+        QStringList csvRows = csv.mid(1, day.size());
+        QStringList expectedRows;
+        for (const Hold &h : day) {
+            QJsonObject row;
+            for (const QJsonValue &v : rows())
+                if (v.toObject().value("b").toInt() == h.lastBin && v.toObject().value("p").toString() == h.product)
+                    row = v.toObject();
+            expectedRows << QStringLiteral("%1,%2,%3 %4,Yes,%5,").arg(h.product).arg(h.lastBin / kBinsPerShelf + 1)
+                                .arg(row.value("d").toString().mid(5), row.value("t").toString().left(5),
+                                     row.value("h").toString().left(5));
+            // The minute shown is the one the cloud heard the start in, and
+            // the length shown the whole minutes it heard it last.
+            QDateTime minute = QDateTime::fromString(row.value("d").toString() + ' ' + row.value("t").toString().left(5),
+                                                     QStringLiteral("yyyy/MM/dd HH:mm"));
+            minute.setTimeSpec(Qt::UTC);
+            const qint64 fromMinute = cloudStart[h.pan] + localOffset - minute.toSecsSinceEpoch();
+            QVERIFY2(minute.isValid() && fromMinute >= -kSlackSecs && fromMinute < 60 + kSlackSecs,
+                     qPrintable(QStringLiteral("%1: \"%2\", cloud start %3").arg(h.pan, expectedRows.last()).arg(cloudStart[h.pan])));
+            QCOMPARE(row.value("h").toString().left(5), QStringLiteral("00:%1").arg((cloudEnd[h.pan] - cloudStart[h.pan]) / 60, 2, 10, QLatin1Char('0')));
+        }
+        csvRows.sort();
+        expectedRows.sort();
+        QCOMPARE(csvRows, expectedRows);
+        qInfo().noquote() << "holding log export:" << csv.join(QStringLiteral(" | "));
+
+        const QStringList errors = exported(QStringLiteral("errors"));
+        QCOMPARE(errors, (QStringList{error.at(1) + QStringLiteral("    4.0.0.0    Secondary UI communication loss."), QString()}));
+        qInfo().noquote() << "error log export:" << errors.first();
     }
 };
 

@@ -133,6 +133,10 @@ private slots:
         QTest::newRow("product") << "product 1073741825" << int(C::Product) << "0:1073741825:0" << "";
         QTest::newRow("product past an int") << "product 2147483648" << int(C::Invalid) << ""
                                               << "product id must be 0 to 2147483647";
+        QTest::newRow("export haccp") << "export haccp" << int(C::Export) << "0:0:0" << "";
+        QTest::newRow("export errors") << "export errors" << int(C::Export) << "0:0:0" << "";
+        QTest::newRow("export what") << "export menus" << int(C::Invalid) << "" << "export takes haccp or errors";
+        QTest::newRow("export nothing") << "export" << int(C::Invalid) << "" << "export takes 1 argument(s)";
         QTest::newRow("empty line") << "   " << int(C::None) << "0:0:0" << "";
         QTest::newRow("shot") << "shot /tmp/a b.png" << int(C::Invalid) << "" << "shot takes 1 argument(s)";
         QTest::newRow("show without a name") << "show" << int(C::Invalid) << "" << "show takes 1 argument(s)";
@@ -184,6 +188,9 @@ private slots:
         const SimulatedCook::Command show = SimulatedCook::parseCommand("show alphakb", 8);
         QCOMPARE(int(show.kind), int(SimulatedCook::Command::Show));
         QCOMPARE(show.file, QStringLiteral("alphakb"));
+        const SimulatedCook::Command exported = SimulatedCook::parseCommand("export errors", 8);
+        QCOMPARE(int(exported.kind), int(SimulatedCook::Command::Export));
+        QCOMPARE(exported.file, QStringLiteral("errors"));
     }
 
     // A picture comes out upright whichever way the panel is turned into

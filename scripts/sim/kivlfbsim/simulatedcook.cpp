@@ -1,6 +1,9 @@
 #include "simulatedcook.h"
 
 #include "cabinetscreen.h"
+#include "alarms/haccpcontroller.h"
+#include "alarms/kiverrorcontroller.h"
+#include "alarms/kiverrorcontrollert.h"
 #include "core/cabinetmanager.h"
 #include "core/holdingexchange.h"
 #include "core/kivdefs.h"
@@ -17,6 +20,8 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
 #include <QSocketNotifier>
@@ -27,6 +32,7 @@
 #include <cerrno>
 #include <climits>
 #include <iterator>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -394,6 +400,58 @@ void SimulatedCook::shot(const QString &file)
     });
 }
 
+// The Files screen's export buttons work only with a stick mounted; each
+// calls what its button calls. The export names its file after the moment it
+// writes, so the file reported is the one of the log's kind that is new or
+// changed on the stick when the export is done.
+void SimulatedCook::exportLog(const QString &log)
+{
+    if (!m_cabinet.isFlashDriveMounted())
+        return say(QStringLiteral("error: no USB flash drive mounted"));
+    const bool haccp = log == QLatin1String("haccp");
+    const QString stick = QStringLiteral("/media/sda1");
+    const QString pattern = haccp ? QStringLiteral("holdingLog_*.csv") : QStringLiteral("errorLog_*.txt");
+    const auto listing = [stick, pattern] {
+        QHash<QString, qint64> files;
+        const QDir dir(KivRoot::path(stick));
+        for (const QFileInfo &f : dir.entryInfoList({pattern}, QDir::Files))
+            files.insert(f.fileName(), f.lastModified().toMSecsSinceEpoch());
+        return files;
+    };
+    const QHash<QString, qint64> before = listing();
+    const auto report = [log, stick, listing, before](const QString &result) {
+        if (result != QLatin1String("OK"))
+            return say(QStringLiteral("error: %1 export failed: %2").arg(log, result));
+        const QHash<QString, qint64> after = listing();
+        for (auto f = after.cbegin(); f != after.cend(); ++f)
+            if (!before.contains(f.key()) || before.value(f.key()) != f.value())
+                return say(QStringLiteral("exported %1 %2/%3").arg(log, stick, f.key()));
+        say(QStringLiteral("error: %1 export wrote no file").arg(log));
+    };
+
+    if (haccp) {
+        auto *controller = m_cabinet.findChild<HaccpController *>();
+        if (!m_cabinet.get_haccpEnabled() || !controller)
+            return say(QStringLiteral("error: the holding log is not kept on this display"));
+        auto done = std::make_shared<QMetaObject::Connection>();
+        *done = connect(controller, &HaccpController::exportHaccpLogDone, this, [done, report](const QString &result) {
+            disconnect(*done);
+            report(result);
+        });
+        controller->exportHaccpLog();
+        return;
+    }
+    auto *controller = m_cabinet.findChild<KivErrorControllerT *>();
+    if (!controller || !controller->worker())
+        return say(QStringLiteral("error: no error control on this display"));
+    controller->exportErrorLog();
+    // The export runs in the error worker's thread and reports nothing: a
+    // call queued behind it there runs once it is done.
+    QMetaObject::invokeMethod(controller->worker(), [this, report] {
+        QMetaObject::invokeMethod(this, [report] { report(QStringLiteral("OK")); }, Qt::QueuedConnection);
+    }, Qt::QueuedConnection);
+}
+
 SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int binsInCabinet)
 {
     static const QRegularExpression space(QStringLiteral("\\s+"));
@@ -403,7 +461,7 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
         return c;
     const QString &verb = words.first();
     // What follows the verb.
-    enum Arguments { NoArguments, Bin, BinAndPan, File, Point, Index, ProductId };
+    enum Arguments { NoArguments, Bin, BinAndPan, File, Point, Index, ProductId, Log };
     static const struct {
         const char *verb;
         Command::Kind kind;
@@ -417,6 +475,7 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
         {"cabinets", Command::Cabinets, NoArguments, 0},
         {"shot", Command::Shot, File, 1},         {"click", Command::Click, Point, 2},
         {"show", Command::Show, File, 1},         {"product", Command::Product, ProductId, 1},
+        {"export", Command::Export, Log, 1},
     };
     c.kind = Command::Invalid;
     for (const auto &v : verbs) {
@@ -442,6 +501,13 @@ SimulatedCook::Command SimulatedCook::parseCommand(const QString &line, int bins
             break;
         }
         case File:
+            c.file = words.at(1);
+            break;
+        case Log:
+            if (words.at(1) != QLatin1String("haccp") && words.at(1) != QLatin1String("errors")) {
+                c.error = QStringLiteral("export takes haccp or errors");
+                return c;
+            }
             c.file = words.at(1);
             break;
         case Index: {
@@ -520,6 +586,8 @@ void SimulatedCook::command(const QString &line)
         return say(describeProduct(c.pan.productId));
     case Command::Shot:
         return shot(c.file);
+    case Command::Export:
+        return exportLog(c.file);
     case Command::Show: {
         QString error;
         if (!CabinetScreen::show(c.file, error))

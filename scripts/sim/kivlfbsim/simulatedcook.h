@@ -58,6 +58,11 @@ class TrayBarSc;
 //   product <id>                     "product id=.. hold=.. panSize=.. md5=.. crc32=..
 //                                    name=..": the product as this display's menu
 //                                    has it, with the digests a pan tag carries
+//   export haccp|errors              what the Files screen's "Export Holding Log" or
+//                                    "Export Error Log" button does, with a stick
+//                                    mounted: "exported haccp|errors <file>" (the
+//                                    platform path of the file written) once the
+//                                    export is done, else "error: <why>"
 // A line that is not a command is answered "error: <why>".
 //
 // Seen on its own: "started: .." (the cabinet, its bins and its root) and
@@ -83,11 +88,12 @@ public:
 
     struct Command
     {
-        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, Press, Pick, State, Link, Zones, Cabinets, Shot, Click, Show, Product };
+        enum Kind { None, Invalid, PlacePan, RemovePan, Touch, Press, Pick, State, Link, Zones, Cabinets, Shot, Click, Show, Product, Export };
         Kind kind = None;
         Pan pan;       // the bin of every command with one, the whole pan of PlacePan,
                        // the product id of Product
-        QString file;  // where Shot saves its picture; the screen Show shows
+        QString file;  // where Shot saves its picture; the screen Show shows; the log
+                       // Export exports ("haccp" or "errors")
         QPoint point;  // where Click taps
         int index = 0; // the entry Pick takes
         QString error; // why an Invalid line is not a command
@@ -154,6 +160,7 @@ private:
     QString describeCabinets() const;
     QString describeCabinet() const;
     void shot(const QString &file);
+    void exportLog(const QString &log);
 
     CabinetManager &m_cabinet;
     MasterSync *m_sync = nullptr;
