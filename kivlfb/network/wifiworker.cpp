@@ -38,6 +38,14 @@ QString dotted(quint32 value)
     return QHostAddress(value).toString();
 }
 
+// The mask of a prefix length; 0 or above 32 gives none.
+quint32 maskOfPrefix(int prefix)
+{
+    if (prefix <= 0 || prefix > 32)
+        return 0;
+    return prefix == 32 ? 0xffffffffu : ~(0xffffffffu >> prefix);
+}
+
 // An IPv4 address written as exactly four dotted numbers 0..255.
 bool parseDotted(const QString &text, quint32 *value)
 {
@@ -83,9 +91,7 @@ WifiWorker::ActiveConnections WifiWorker::parseActiveConnections(const QString &
 
 QString WifiWorker::netmaskOfPrefix(int prefix)
 {
-    if (prefix <= 0 || prefix > 32)
-        return dotted(0);
-    return dotted(prefix == 32 ? 0xffffffffu : ~(0xffffffffu >> prefix));
+    return dotted(maskOfPrefix(prefix));
 }
 
 WifiWorker::WifiSettings WifiWorker::parseWifiSettings(const QString &output)
@@ -124,9 +130,7 @@ WifiWorker::WifiSettings WifiWorker::parseWifiSettings(const QString &output)
             if (slash > 0 && prefixOk && parseDotted(value.left(slash), &address)) {
                 s.ipAddr = value.left(slash);
                 s.netmask = netmaskOfPrefix(prefix);
-                quint32 mask = 0;
-                parseDotted(s.netmask, &mask);
-                s.broadcast = dotted(address | ~mask);
+                s.broadcast = dotted(address | ~maskOfPrefix(prefix));
             } else {
                 s.ipAddr.clear();
                 s.netmask.clear();
